@@ -1,0 +1,6 @@
+#include "app/VellumaxApplication.h"
+
+int main(int argc, char *argv[])
+{
+    return RunVellumax(argc, argv);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Code page 932 (Shift-JIS with the vendor extensions): the encoding of every text that the card
+// documents, the card sheet files and the settings file store.
+namespace Cp932 {
+
+// Text to bytes. Characters that code page 932 cannot hold come out as a substitute; callers that must not
+// lose text check with UnencodableCharacters first.
+QByteArray Encode(const QString &text);
+
+// Bytes to text. Bytes that are not valid code page 932 become U+FFFD; decoding never fails.
+QString Decode(QByteArrayView bytes);
+
+// The distinct characters of text that code page 932 cannot hold, in order of first appearance;
+// empty when the whole text can be stored.
+QString UnencodableCharacters(const QString &text);
+
+} // namespace Cp932
