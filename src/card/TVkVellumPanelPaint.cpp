@@ -1,0 +1,68 @@
+#include "card/TVkDragLabel.h"
+#include "card/TVkVellumPanel.h"
+
+#include <QPainter>
+
+void StretchDrawBitmap(QPainter &canvas, const QRect &destination, const QImage &bitmap)
+{
+    if (bitmap.isNull() || destination.isEmpty())
+        return;
+    // Nearest-neighbour: rows and columns are repeated or dropped, colours never blended.
+    const QImage pixels = bitmap.convertToFormat(QImage::Format_RGB32);
+    const bool smooth = canvas.testRenderHint(QPainter::SmoothPixmapTransform);
+    canvas.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    canvas.drawImage(destination, pixels);
+    canvas.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+}
+
+void TVkVellumPanel::PaintBackground(QPainter &canvas, const QRect &rect) const
+{
+    if (!bitmap_.isNull())
+        StretchDrawBitmap(canvas, rect, bitmap_);
+    else
+        canvas.fillRect(rect, ColorToQColor(color_));
+}
+
+void TVkVellumPanel::paintFrameAndGrid(QPainter &painter) const
+{
+    const int width = Width();
+    const int height = Height();
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(0, 0, width - 1, height - 1);
+
+    const int spacing = gridSize_;
+    if (!showGrid_ || spacing <= 0) // a spacing below one pixel cannot be drawn
+        return;
+    const QColor grey(0xA0, 0xA0, 0xA0);
+    painter.setPen(QPen(grey, 1));
+    if (gridStyle_ == gsLine) {
+        // End points are not drawn, so the lines stop one pixel inside the frame.
+        for (int x = spacing; x < width - 1; x += spacing)
+            painter.drawLine(x, 1, x, height - 2);
+        for (int y = spacing; y < height - 1; y += spacing)
+            painter.drawLine(1, y, width - 2, y);
+    } else {
+        for (int x = spacing; x < width - 1; x += spacing) {
+            for (int y = spacing; y < height - 1; y += spacing)
+                painter.drawPoint(x, y);
+        }
+    }
+}
+
+void TVkVellumPanel::Paint(QImage &image, const QRect &dirty)
+{
+    const QRect area = dirty.intersected(QRect(0, 0, Width(), Height()));
+    if (area.isEmpty())
+        return;
+    {
+        QPainter painter(&image);
+        painter.setClipRect(area);
+        PaintBackground(painter, QRect(0, 0, Width(), Height()));
+        paintFrameAndGrid(painter);
+    }
+    for (const auto &object : objects_) {
+        if (object->Visible() && object->BoundsRect().intersects(area))
+            object->Paint(image);
+    }
+}
