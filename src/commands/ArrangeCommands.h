@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+
+class TVkDragLabel;
+class TVkVellumPanel;
+
+// The bodies of the arranging commands: they act on the selected objects of a card surface. The
+// main window takes the undo snapshot first and keeps its selection state afterwards.
+
+// Destroys every selected object, last child first. Clears lastSelected when it was among them.
+void DeleteSelectedObjects(TVkVellumPanel &surface, TVkDragLabel *&lastSelected);
+
+// Puts a selected copy of every selected object 10 pixels right of and below it, in front of all
+// others, and deselects the sources. wire gives each copy the main window's handlers; the copy made
+// last (that of the backmost source) is returned, or none when nothing was selected.
+TVkDragLabel *DuplicateSelectedObjects(TVkVellumPanel &surface,
+                                       const std::function<void(TVkDragLabel &)> &wire);
+
+// Moves the selected objects in front of (behind) all others; among themselves their order is
+// reversed, as the card has always arranged them.
+void BringSelectedToFront(TVkVellumPanel &surface);
+void SendSelectedToBack(TVkVellumPanel &surface);
+
+// Moves every selected object by (dx, dy) surface pixels, keeping at least 10 pixels of it on the
+// card, and raises each one's move event (which snaps it to the grid). Returns whether any object
+// was selected.
+bool NudgeSelectedObjects(TVkVellumPanel &surface, int dx, int dy);
+
+// Brings an object that lies wholly outside the surface back to its nearest edge.
+void PullOntoCard(TVkDragLabel &object, int clientWidth, int clientHeight);
