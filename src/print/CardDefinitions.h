@@ -2,9 +2,9 @@
 
 #include "print/TCardDef.h"
 
+#include <memory>
 #include <QByteArray>
 #include <QString>
-#include <memory>
 #include <vector>
 
 // The card sheet files: CardDef.Def, shipped with the program, and CardDef.lst, the user's working
@@ -14,7 +14,8 @@ using TCardDefList = std::vector<TCardDef>;
 // CardDef.lst in the program's folder when it exists, otherwise CardDef.Def.
 QString CardDefFileName();
 
-// One line (CP932 bytes, without its line end) to a record and back.
+// One line (CP932 bytes, without its line end) to a record and back. A line with fewer than ten
+// fields keeps its name (possibly empty) and takes the default layout, 86 x 60.5 mm, 4 x 2 cards.
 TCardDef ParseCardDef(QByteArrayView line);
 QByteArray FormatCardDef(const TCardDef &cardDef);
 
@@ -31,3 +32,7 @@ bool SameCardLayout(const TCardDef &a, const TCardDef &b);
 
 // The name as text, up to its terminator or all 256 bytes.
 QString CardDefName(const TCardDef &cardDef);
+// The name's CP932 bytes, up to its terminator or all 256 bytes.
+QByteArray CardDefNameBytes(const TCardDef &cardDef);
+// Clears the name to zero bytes and stores the first 256 bytes of name.
+void SetCardDefName(TCardDef &cardDef, QByteArrayView name);
