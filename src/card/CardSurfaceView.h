@@ -8,7 +8,8 @@ class TVkVellumPanel;
 class TVkDragLabel;
 
 // Shows the card surface on screen: follows its bounds, paints it through an off-screen image so
-// that moving objects never flicker, and hands mouse presses to the object under the pointer.
+// that moving objects never flicker, and hands the mouse to the object under the pointer. The
+// object a button went down on keeps the mouse until the button comes up, wherever it moves.
 class CardSurfaceView : public QWidget {
     Q_OBJECT
 public:
@@ -24,10 +25,20 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void followBounds();
+    void press(QMouseEvent *event, bool doubleClick);
+    // The pressed object while it is still on the surface, or null.
+    TVkDragLabel *capturedObject() const;
+    void showCursorOf(const TVkDragLabel *object);
 
     TVkVellumPanel &panel_;
     QImage buffer_;
+    TVkDragLabel *captured_ = nullptr;
 };

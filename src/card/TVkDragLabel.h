@@ -2,6 +2,7 @@
 
 #include "card/CardFont.h"
 #include "card/CardTypes.h"
+#include "card/StretchCache.h"
 #include "platform/TColor.h"
 
 #include <QImage>
@@ -122,9 +123,10 @@ public:
 
     // --- Drawing. DrawTo draws the content alone at the object's own size onto any image, with the
     // object's top-left corner at (x, y); Paint draws it onto the surface's image at its place, with
-    // the selection marks. DrawScaled draws onto a printer page at a scale, without effects.
+    // the selection marks, clipped to its rectangle and to the surface's dirty area when one is
+    // given. DrawScaled draws onto a printer page at a scale, without effects or marks.
     void DrawTo(QImage &canvas, int x, int y);
-    void Paint(QImage &surfaceImage);
+    void Paint(QImage &surfaceImage, const QRect &dirty = QRect());
     static void DrawScaled(const TVkDragLabel &object, QPainter &canvas, int x, int y, double scale);
 
     // --- Mouse, relative to the object's top-left corner, in surface pixels.
@@ -152,8 +154,14 @@ private:
     friend class TVkVellumPanel;
     void setParent(TVkVellumPanel *parent) { parent_ = parent; }
     void applyAutoSize();
-    void drawContent(QImage &canvas, QPainter &painter, int x, int y);
-    void drawSelectionMarks(QPainter &painter) const;
+    void drawContent(QImage &canvas, int x, int y, const QRect &clip);
+    void drawText(QImage &canvas, const QRect &box, const QRect &clip);
+    void drawDragOutline(QImage &surfaceImage, const QRect &clip) const;
+    void drawSelectionMarks(QImage &surfaceImage, const QRect &clip) const;
+    int cursorAt(int x, int y) const;
+    QSize parentClientSize() const;
+    void moveTo(int x, int y);
+    void resizeTo(int x, int y);
 
     TVkVellumPanel *parent_ = nullptr;
     QRect bounds_{0, 0, 100, 100};
@@ -202,4 +210,6 @@ private:
 
     // Work images of the text effects (composite, mask, smoothed); emptied after smoothing.
     QImage compositeImage_, maskImage_, smoothImage_;
+    // The picture stretched to its place, reused while neither changes.
+    mutable StretchCache pictureCache_;
 };

@@ -36,6 +36,7 @@ void TVkVellumPanel::SetColor(TColor color)
 void TVkVellumPanel::SetBitmap(const QImage &bitmap)
 {
     bitmap_ = bitmap.height() > 0 ? bitmap : QImage();
+    backgroundCache_.Clear();
     Invalidate();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "card/CardTypes.h"
+#include "card/StretchCache.h"
 #include "platform/TColor.h"
 
 #include <QImage>
@@ -93,6 +94,7 @@ public:
 
 private:
     void paintFrameAndGrid(QPainter &painter) const;
+    QRect withWholeSmoothedObjects(QRect area) const;
 
     QRect bounds_;
     QString name_;
@@ -109,6 +111,8 @@ private:
     bool fixedGrid_ = false;
     TGridStyle gridStyle_ = gsLine;
     std::vector<std::unique_ptr<TVkDragLabel>> objects_;
+    // The background picture stretched to the last size it was painted at.
+    mutable StretchCache backgroundCache_;
 };
 
 // Draws a whole picture stretched onto a rectangle by repeating or dropping rows and columns,

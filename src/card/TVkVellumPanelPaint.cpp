@@ -3,22 +3,10 @@
 
 #include <QPainter>
 
-void StretchDrawBitmap(QPainter &canvas, const QRect &destination, const QImage &bitmap)
-{
-    if (bitmap.isNull() || destination.isEmpty())
-        return;
-    // Nearest-neighbour: rows and columns are repeated or dropped, colours never blended.
-    const QImage pixels = bitmap.convertToFormat(QImage::Format_RGB32);
-    const bool smooth = canvas.testRenderHint(QPainter::SmoothPixmapTransform);
-    canvas.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    canvas.drawImage(destination, pixels);
-    canvas.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
-}
-
 void TVkVellumPanel::PaintBackground(QPainter &canvas, const QRect &rect) const
 {
     if (!bitmap_.isNull())
-        StretchDrawBitmap(canvas, rect, bitmap_);
+        backgroundCache_.Draw(canvas, rect, bitmap_);
     else
         canvas.fillRect(rect, ColorToQColor(color_));
 }
@@ -50,9 +38,28 @@ void TVkVellumPanel::paintFrameAndGrid(QPainter &painter) const
     }
 }
 
+// Edge smoothing of a text object reads the pixels round each one it changes, so an object with
+// smoothing is repainted whole, or its pixels at the edge of the dirty area would be smoothed
+// against what was there before.
+QRect TVkVellumPanel::withWholeSmoothedObjects(QRect area) const
+{
+    for (bool grown = true; grown;) {
+        grown = false;
+        for (const auto &object : objects_) {
+            const QRect bounds = object->BoundsRect();
+            if (object->Visible() && object->AntiAlias() && object->IsText() && bounds.intersects(area) &&
+                !area.contains(bounds)) {
+                area |= bounds;
+                grown = true;
+            }
+        }
+    }
+    return area;
+}
+
 void TVkVellumPanel::Paint(QImage &image, const QRect &dirty)
 {
-    const QRect area = dirty.intersected(QRect(0, 0, Width(), Height()));
+    const QRect area = withWholeSmoothedObjects(dirty).intersected(QRect(0, 0, Width(), Height()));
     if (area.isEmpty())
         return;
     {
@@ -63,6 +70,6 @@ void TVkVellumPanel::Paint(QImage &image, const QRect &dirty)
     }
     for (const auto &object : objects_) {
         if (object->Visible() && object->BoundsRect().intersects(area))
-            object->Paint(image);
+            object->Paint(image, area);
     }
 }

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+class QPainter;
+
+// The part `visible` (in destination coordinates, within (0, 0, size)) of a picture stretched to
+// `size` by repeating or dropping rows and columns, never blending; transparency is dropped, as a
+// 24-bit copy of the picture would. Stretching only the visible part keeps huge destinations cheap.
+QImage StretchNearest(const QImage &picture, const QSize &size, const QRect &visible);
+
+// Keeps the last stretched copy of one picture, so that repainting the same picture at the same
+// size and place costs a plain copy. The copy is made again when the picture's pixels, the size or
+// the visible part change; it is pixel-identical to a fresh StretchNearest.
+class StretchCache {
+public:
+    // Draws the whole picture stretched onto the destination rectangle of the canvas, limited to the
+    // part that can reach the canvas's device.
+    void Draw(QPainter &canvas, const QRect &destination, const QImage &picture);
+    void Clear();
+
+private:
+    qint64 pictureKey_ = 0;
+    QSize size_;
+    QRect visible_;
+    QImage stretched_;
+};
