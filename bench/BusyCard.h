@@ -1,0 +1,14 @@
+#pragma once
+
+#include <memory>
+
+class TVkVellumPanel;
+
+// A card as full as users make them, for measuring anything that touches every object: a 91 x 55 mm
+// card (455 x 275 surface pixels) on a 4000 x 3000 background picture, with 30 objects: 10 plain
+// texts, 5 texts at opacity 50, 5 with edge smoothing, 5 pictures of 1000 x 800 and 5 shapes
+// (rectangle, rounded rectangle, ellipse, horizontal and diagonal line). Nothing is selected.
+std::unique_ptr<TVkVellumPanel> MakeBusyCard();
+
+// The index of the first of the card's pictures among its objects.
+constexpr int kBusyCardFirstPicture = 20;

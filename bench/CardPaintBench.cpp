@@ -1,0 +1,55 @@
+#include "BusyCard.h"
+
+#include "card/TVkDragLabel.h"
+#include "card/TVkVellumPanel.h"
+
+#include <QImage>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QImage surfaceOf(const TVkVellumPanel &card)
+{
+    return QImage(card.Width(), card.Height(), QImage::Format_RGB32);
+}
+
+// Every pixel of the busy card, as after a scroll or a change of the background.
+void BM_BusyCardFullRepaint(benchmark::State &state)
+{
+    auto card = MakeBusyCard();
+    QImage surface = surfaceOf(*card);
+    const QRect all(0, 0, card->Width(), card->Height());
+    card->Paint(surface, all);
+    for (auto _ : state) {
+        card->Paint(surface, all);
+        benchmark::DoNotOptimize(surface.constBits());
+    }
+}
+BENCHMARK(BM_BusyCardFullRepaint)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly(true);
+
+// One object nudged by a pixel: only the rectangles it left and entered are painted again.
+void BM_BusyCardRepaintAfterMove(benchmark::State &state)
+{
+    auto card = MakeBusyCard();
+    QImage surface = surfaceOf(*card);
+    card->Paint(surface, QRect(0, 0, card->Width(), card->Height()));
+    TVkDragLabel &moved = card->Object(state.range(0));
+    int step = 1;
+    for (auto _ : state) {
+        const QRect before = moved.BoundsRect();
+        moved.SetLeft(moved.Left() + step);
+        step = -step;
+        card->Paint(surface, before | moved.BoundsRect());
+        benchmark::DoNotOptimize(surface.constBits());
+    }
+}
+// A plain text, a smoothed text and a picture.
+BENCHMARK(BM_BusyCardRepaintAfterMove)
+    ->Arg(0)
+    ->Arg(15)
+    ->Arg(kBusyCardFirstPicture)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
