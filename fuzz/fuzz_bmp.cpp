@@ -1,0 +1,13 @@
+#include "commands/PictureLoader.h"
+#include "FuzzSupport.h"
+
+#include <cstdlib>
+
+// Bitmap headers declare sizes, palettes and offsets that the file may not back up.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QImage image = LoadPictureFile(WriteFuzzFile(data, size, QStringLiteral("picture.bmp")));
+    if (!image.isNull() && (image.width() > kMaxPictureSide || image.height() > kMaxPictureSide))
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// Pictures for picture objects, card backgrounds and the picture dialog's preview. The reader is
+// chosen by the file's extension, whatever the bytes are; every failure gives a null image and
+// nothing else (no message, no output).
+
+// Pictures larger than this are refused before anything is allocated for their pixels.
+inline constexpr int kMaxPictureSide = 32767;
+inline constexpr qint64 kMaxPictureBytes = qint64(128) * 1024 * 1024;
+
+// "bmp", "dib", "jpg", "jpeg" and "jpe", in any letter case; any other extension fails.
+QImage LoadPictureFile(const QString &path);
+
+// Colour JPEGs come out as 24-bit RGB; greyscale ones as 8-bit indexed with at most 236 grey levels.
+QImage LoadJpegPicture(const QString &path);
+// The bitmap's own pixel format where Qt keeps it: 1-bit and 8-bit files stay indexed.
+QImage LoadBmpPicture(const QString &path);
+QImage LoadDibPicture(const QString &path);
+
+// True when a picture of this size and depth stays within the limits above.
+bool PictureSizeAllowed(qint64 width, qint64 height, int bitsPerPixel);

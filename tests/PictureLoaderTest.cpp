@@ -1,0 +1,215 @@
+#include "commands/PictureLoader.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <jpeglib.h>
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImageWriter>
+#include <QPainter>
+#include <QTemporaryDir>
+
+namespace {
+
+// Four quadrants of clear colours, so a decoded picture can be checked by eye and by numbers.
+QImage quadrants(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.fillRect(0, 0, width / 2, height / 2, QColor(220, 20, 20));
+    painter.fillRect(width / 2, 0, width - width / 2, height / 2, QColor(20, 200, 30));
+    painter.fillRect(0, height / 2, width / 2, height - height / 2, QColor(30, 40, 210));
+    painter.fillRect(width / 2, height / 2, width - width / 2, height - height / 2, Qt::white);
+    return image;
+}
+
+QByteArray jpegBytes(const QImage &image, bool progressive = false)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(95);
+    writer.setProgressiveScanWrite(progressive);
+    EXPECT_TRUE(writer.write(image));
+    return buffer.data();
+}
+
+// A four-component JPEG as print shops make them: Adobe-style inverted CMYK.
+QByteArray cmykJpegBytes(int width, int height, const unsigned char inverted[4])
+{
+    jpeg_compress_struct cinfo{};
+    jpeg_error_mgr errors{};
+    cinfo.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&cinfo);
+    unsigned char *memory = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &memory, &size);
+    cinfo.image_width = JDIMENSION(width);
+    cinfo.image_height = JDIMENSION(height);
+    cinfo.input_components = 4;
+    cinfo.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_colorspace(&cinfo, JCS_YCCK);
+    cinfo.write_Adobe_marker = TRUE;
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<unsigned char> row(std::size_t(width) * 4);
+    for (int x = 0; x < width; ++x)
+        std::copy_n(inverted, 4, row.begin() + x * 4);
+    JSAMPROW rowPointer = row.data();
+    while (cinfo.next_scanline < cinfo.image_height)
+        jpeg_write_scanlines(&cinfo, &rowPointer, 1);
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    QByteArray bytes(reinterpret_cast<const char *>(memory), qsizetype(size));
+    std::free(memory);
+    return bytes;
+}
+
+// Puts a new width and height into the first start-of-frame marker of a JPEG.
+QByteArray withDeclaredSize(QByteArray jpeg, int width, int height)
+{
+    for (qsizetype i = 2; i + 9 < jpeg.size(); ++i) {
+        const uchar marker = uchar(jpeg[i + 1]);
+        if (uchar(jpeg[i]) == 0xFF && (marker == 0xC0 || marker == 0xC2)) {
+            jpeg[i + 5] = char(height >> 8);
+            jpeg[i + 6] = char(height);
+            jpeg[i + 7] = char(width >> 8);
+            jpeg[i + 8] = char(width);
+            return jpeg;
+        }
+    }
+    ADD_FAILURE() << "no frame header";
+    return jpeg;
+}
+
+bool near(QRgb actual, QColor expected)
+{
+    return std::abs(qRed(actual) - expected.red()) < 12 && std::abs(qGreen(actual) - expected.green()) < 12 &&
+           std::abs(qBlue(actual) - expected.blue()) < 12;
+}
+
+class PictureLoader : public testing::Test {
+  protected:
+    QString write(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = dir_.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+    QString writeImage(const QString &name, const QImage &image)
+    {
+        const QString path = dir_.filePath(name);
+        EXPECT_TRUE(image.save(path, "BMP"));
+        return path;
+    }
+    QTemporaryDir dir_;
+};
+
+} // namespace
+
+TEST_F(PictureLoader, ColourJpegLoadsAs24BitWithItsColours)
+{
+    const QByteArray bytes = jpegBytes(quadrants(64, 48));
+    for (const char *name : {"photo.jpg", "PHOTO.JPG", "photo.jpeg", "photo.Jpe"}) {
+        SCOPED_TRACE(name);
+        const QImage image = LoadPictureFile(write(name, bytes));
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.size(), QSize(64, 48));
+        EXPECT_EQ(image.depth(), 24);
+        EXPECT_TRUE(near(image.pixel(10, 10), QColor(220, 20, 20)));
+        EXPECT_TRUE(near(image.pixel(50, 10), QColor(20, 200, 30)));
+        EXPECT_TRUE(near(image.pixel(10, 40), QColor(30, 40, 210)));
+        EXPECT_TRUE(near(image.pixel(50, 40), Qt::white));
+    }
+    const QImage progressive =
+        LoadPictureFile(write("progressive.jpg", jpegBytes(quadrants(301, 203), true)));
+    ASSERT_EQ(progressive.size(), QSize(301, 203));
+    EXPECT_TRUE(near(progressive.pixel(280, 190), Qt::white));
+}
+
+TEST_F(PictureLoader, GreyJpegLoadsIndexedWithAtMost236Levels)
+{
+    QImage ramp(256, 20, QImage::Format_Grayscale8);
+    for (int y = 0; y < ramp.height(); ++y)
+        for (int x = 0; x < ramp.width(); ++x)
+            ramp.scanLine(y)[x] = uchar(x);
+    const QImage image = LoadPictureFile(write("grey.jpg", jpegBytes(ramp)));
+    ASSERT_EQ(image.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(image.size(), QSize(256, 20));
+    EXPECT_GT(image.colorCount(), 100);
+    EXPECT_LE(image.colorCount(), 236);
+    EXPECT_TRUE(image.allGray());
+    EXPECT_LT(qGray(image.pixel(2, 10)), 16);
+    EXPECT_GT(qGray(image.pixel(252, 10)), 238);
+}
+
+TEST_F(PictureLoader, CmykJpegBecomesRgb)
+{
+    const unsigned char invertedRed[4] = {255, 0, 0, 255}; // no cyan, full magenta and yellow, no black
+    const QImage image = LoadPictureFile(write("print.jpg", cmykJpegBytes(40, 30, invertedRed)));
+    ASSERT_EQ(image.depth(), 24);
+    EXPECT_TRUE(near(image.pixel(20, 15), QColor(255, 0, 0)));
+}
+
+TEST_F(PictureLoader, BrokenJpegsFailQuietly)
+{
+    const QByteArray good = jpegBytes(quadrants(200, 150));
+    EXPECT_TRUE(LoadPictureFile(write("empty.jpg", {})).isNull());
+    EXPECT_TRUE(LoadPictureFile(write("text.jpg", "This is a letter, not a picture.\n")).isNull());
+    EXPECT_TRUE(LoadPictureFile(write("half.jpg", good.left(good.size() / 2))).isNull());
+    EXPECT_TRUE(LoadPictureFile(write("header.jpg", good.left(300))).isNull());
+    EXPECT_FALSE(LoadPictureFile(write("noend.jpg", good.chopped(2))).isNull());
+    EXPECT_TRUE(LoadPictureFile(write("wide.jpg", withDeclaredSize(good, 40000, 10))).isNull());
+    // 30000 x 30000 at 3 bytes a pixel is 2.7 GB: refused although each side is allowed.
+    EXPECT_TRUE(LoadPictureFile(write("huge.jpg", withDeclaredSize(good, 30000, 30000))).isNull());
+    QByteArray garbled = good;
+    for (qsizetype i = garbled.size() / 3; i < garbled.size() - 2; i += 7)
+        garbled[i] = char(i * 31);
+    (void)LoadPictureFile(write("garbled.jpg", garbled));
+}
+
+TEST_F(PictureLoader, BitmapsKeepTheirPixelFormat)
+{
+    QImage indexed(33, 17, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 255)});
+    indexed.fill(1);
+    indexed.setPixel(5, 5, 2);
+    const QImage eight = LoadPictureFile(writeImage("eight.BMP", indexed));
+    ASSERT_EQ(eight.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(eight.size(), QSize(33, 17));
+    EXPECT_EQ(eight.pixel(5, 5), qRgb(0, 0, 255));
+    EXPECT_EQ(eight.pixel(6, 5), qRgb(255, 0, 0));
+
+    const QImage mono = LoadPictureFile(writeImage("mono.bmp", indexed.convertToFormat(QImage::Format_Mono)));
+    EXPECT_EQ(mono.depth(), 1);
+    const QImage colour = LoadPictureFile(writeImage("colour.bmp", quadrants(20, 10)));
+    EXPECT_EQ(colour.format(), QImage::Format_RGB888);
+    EXPECT_EQ(colour.pixel(15, 8), qRgb(255, 255, 255));
+    EXPECT_EQ(colour.pixel(2, 2), qRgb(220, 20, 20));
+}
+
+TEST_F(PictureLoader, BrokenBitmapsAndOtherExtensionsFail)
+{
+    const QString bmp = writeImage("ok.bmp", quadrants(20, 10));
+    QFile file(bmp);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(LoadPictureFile(write("empty.bmp", {})).isNull());
+    EXPECT_TRUE(LoadPictureFile(write("cut.bmp", bytes.left(40))).isNull());
+    QByteArray wide = bytes;
+    const qint32 width = 30000, height = 30000; // 3.6 GB at 32 bits a pixel
+    std::memcpy(wide.data() + 18, &width, 4);
+    std::memcpy(wide.data() + 22, &height, 4);
+    EXPECT_TRUE(LoadPictureFile(write("huge.bmp", wide)).isNull());
+
+    EXPECT_TRUE(LoadPictureFile(write("picture.dib", bytes)).isNull());
+    EXPECT_TRUE(LoadPictureFile(write("picture.png", bytes)).isNull());
+    EXPECT_TRUE(LoadPictureFile(write("picture.ico", bytes)).isNull());
+    EXPECT_TRUE(LoadPictureFile(write("jpeg-bytes.bmp", jpegBytes(quadrants(8, 8)))).isNull());
+    EXPECT_TRUE(LoadPictureFile(dir_.filePath("missing.bmp")).isNull());
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.jpg"));
+    EXPECT_TRUE(LoadPictureFile(dir_.filePath("folder.jpg")).isNull());
+}
