@@ -1,0 +1,59 @@
+#include "commands/ShapeCommands.h"
+
+#include "card/TfrmDraw.h"
+#include "card/TVkDragLabel.h"
+#include "card/TVkVellumPanel.h"
+#include "commands/ArrangeCommands.h"
+#include "commands/CardEditContext.h"
+
+#include <memory>
+
+namespace {
+
+void takeKindAndFill(const TfrmDraw &dialog, TVkDragLabel &object)
+{
+    object.SetDrawMode(dialog.Kind());
+    object.SetTag(dialog.CornerTenthMm());
+    object.SetFillDraw(dialog.Fill());
+    object.SetBrushColor(dialog.FillColor());
+}
+
+} // namespace
+
+TVkDragLabel *AddShape(const CardEditContext &context)
+{
+    TfrmDraw dialog(context.DialogParent);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    context.TakeUndoSnapshot();
+    context.DeselectAllObjects();
+    auto created = std::make_unique<TVkDragLabel>();
+    created->SetBounds(0, 0, 100, 100);
+    takeKindAndFill(dialog, *created);
+    TVkDragLabel &object = context.Surface.AddObject(std::move(created));
+    context.WireCardObject(object);
+    object.SetSelected(true);
+    object.SetLeft(0);
+    object.SetTop(0);
+    object.SetColor(dialog.PenColor());
+    object.SetPenWidth(dialog.PenWidth());
+    return &object;
+}
+
+bool EditShape(const CardEditContext &context, TVkDragLabel &object)
+{
+    TfrmDraw dialog(context.DialogParent);
+    dialog.LoadShape(object);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    context.TakeUndoSnapshot();
+    context.DeselectAllObjects();
+    takeKindAndFill(dialog, object);
+    object.SetSelected(true);
+    object.SetColor(dialog.PenColor());
+    // Through 0, so that the size rule of the new kind runs even when the width stays the same.
+    object.SetPenWidth(0);
+    object.SetPenWidth(dialog.PenWidth());
+    PullOntoCard(object, context.Surface.ClientWidth(), context.Surface.ClientHeight());
+    return true;
+}

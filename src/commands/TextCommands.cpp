@@ -1,0 +1,41 @@
+#include "commands/TextCommands.h"
+
+#include "card/TfrmTextBox.h"
+#include "card/TVkDragLabel.h"
+#include "card/TVkVellumPanel.h"
+#include "commands/ArrangeCommands.h"
+#include "commands/CardEditContext.h"
+
+#include <memory>
+
+TVkDragLabel *AddText(const CardEditContext &context)
+{
+    TfrmTextBox dialog(context.Surface.Color(), context.DialogParent);
+    if (dialog.exec() != QDialog::Accepted || dialog.Lines().isEmpty())
+        return nullptr;
+    context.TakeUndoSnapshot();
+    context.DeselectAllObjects();
+    TVkDragLabel &object = context.Surface.AddObject(std::make_unique<TVkDragLabel>());
+    context.WireCardObject(object);
+    object.SetAutoSize(true);
+    object.SetSelected(true);
+    object.SetLeft(0);
+    object.SetTop(0);
+    object.SetCaption(dialog.Lines());
+    object.SetFont(dialog.MemoFont());
+    return &object;
+}
+
+bool EditText(const CardEditContext &context, TVkDragLabel &object)
+{
+    TfrmTextBox dialog(context.Surface.Color(), context.DialogParent);
+    dialog.SetMemoFont(object.Font());
+    dialog.SetLines(object.Caption());
+    if (dialog.exec() != QDialog::Accepted || dialog.Lines().isEmpty())
+        return false;
+    context.TakeUndoSnapshot();
+    object.SetCaption(dialog.Lines());
+    object.SetFont(dialog.MemoFont());
+    PullOntoCard(object, context.Surface.ClientWidth(), context.Surface.ClientHeight());
+    return true;
+}
