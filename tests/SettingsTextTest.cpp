@@ -1,4 +1,5 @@
 #include "platform/ColorText.h"
+#include "platform/FolderPart.h"
 #include "platform/LineListText.h"
 
 #include <gtest/gtest.h>
@@ -53,4 +54,11 @@ TEST(LineListText, ReadsHandWrittenAndBrokenValues)
     EXPECT_EQ(TextToLineList("\"a\"b,c"), QStringList({"a", "b", "c"}));
     EXPECT_TRUE(TextToLineList("").isEmpty());
     EXPECT_TRUE(TextToLineList("   ").isEmpty());
+}
+
+TEST(FolderPart, RootAndBareNames)
+{
+    EXPECT_EQ(FolderPart("/home/taro/cards/logo.bmp"), "/home/taro/cards");
+    EXPECT_EQ(FolderPart("/logo.bmp"), "/");
+    EXPECT_EQ(FolderPart("logo.bmp"), "");
 }
