@@ -1,0 +1,48 @@
+#pragma once
+
+#include <optional>
+#include <QRect>
+#include <QString>
+
+class IniFile;
+
+// The main window's part of VELLUMAX.INI: window placement, undo count, card sheet, remembered
+// folders, grid, crop marks and the bars. Plain values, so that reading and writing the file work
+// without a window.
+class MainSettings {
+  public:
+    // Show states as the placement key stores them.
+    static constexpr int ShowNormal = 1;
+    static constexpr int ShowMinimized = 2;
+    static constexpr int ShowMaximized = 3;
+    static constexpr int MaxUndoCount = 16;
+
+    QRect Position{20, 20, 430, 500}; // the window's restored rectangle
+    int ShowCmd = 5;
+    int UndoCount = MaxUndoCount;
+    int CardIndex = 0;
+    QString OpenDirectory;
+    QString SaveDirectory;
+    QString ImageDirectory;
+    bool ShowGrid = true;
+    int GridSize = 2;
+    int GridUnit = 0;  // 0: millimetres, anything else: screen pixels
+    int GridStyle = 1; // 0: lines, 1: dots
+    bool FixedGrid = true;
+    int GuessMark = 0;
+    bool ShowToolBar = true;
+    bool ShowStatusBar = true;
+
+    // Reads every key; a missing or malformed value reads as its default. A "Position" that does
+    // not give a rectangle puts the window at 0,0 with 600 x 400. currentBounds is the window's
+    // rectangle at the moment of reading, the default of "Position".
+    void Load(const IniFile &ini, const QRect &currentBounds);
+    // Writes every key in the file's customary order. Returns false when the file could not be
+    // written.
+    bool Save(IniFile &ini) const;
+};
+
+// "left,top,right,bottom" as the placement key holds it. Items are separated by commas and blanks
+// and may be double-quoted; anything but four integers giving a non-empty rectangle is refused.
+std::optional<QRect> ParsePositionText(const QString &text);
+QString FormatPositionText(const QRect &rect);

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "app/MainSettings.h"
+#include "print/TCardDef.h"
+
+#include <functional>
+#include <memory>
+#include <QHash>
+#include <QMainWindow>
+
+class CardSurfaceView;
+class QAction;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QScrollArea;
+class QToolBar;
+class TVkDragLabel;
+class TVkVellumPanel;
+
+// The main window: it owns the card surface and its objects, the document state, the settings and
+// every command of the program as a named action. Commands are connected with OnExecute, which runs
+// them under the default error box.
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit TfrmMain(QWidget *parent = nullptr);
+    ~TfrmMain() override;
+
+    // The rest of start-up: settings, the start-up card, the card sheet, the undo history, then the
+    // command-line card or an empty card. False when the program cannot run and must end.
+    bool Startup(const QStringList &arguments);
+
+    // --- Actions, menus and bars.
+    QAction *Action(const char *name) const; // actions and menu items by object name
+    void OnExecute(QAction *action, std::function<void()> command);
+    QMenuBar *MainMenu1() const { return mainMenu1_; }
+    QToolBar *ToolBar1() const { return toolBar1_; }
+    QMenu *Popup1() const { return popup1_; }
+    QMenu *Popup2() const { return popup2_; }
+    QScrollArea &ScrollBox() const { return *zzBase_; }
+    QLabel &HintPanel() const { return *hintPanel_; }
+    QLabel &SizePanel() const { return *sizePanel_; }
+
+    // --- The card.
+    TVkVellumPanel &Panel() const { return *zzCardBase_; }
+    CardSurfaceView &SurfaceView() const { return *surfaceView_; }
+    const TCardDef &CardDef() const { return cardDef_; }
+    void SetCardDef(const TCardDef &cardDef) { cardDef_ = cardDef; }
+    MainSettings &Settings() { return settings_; }
+    const MainSettings &Settings() const { return settings_; }
+
+    // --- Document state.
+    const QString &CurrentFileName() const { return currentFileName_; }
+    void SetCurrentFileName(const QString &fileName); // updates the caption
+    bool Modified() const { return modified_; }
+    void SetModified(bool modified) { modified_ = modified; }
+
+    // --- Card objects and the selection.
+    // Gives a card object the handlers every object of the main window has.
+    void WireCardObject(TVkDragLabel &object);
+    // The object last pressed with the mouse or made by the copy command, while it is still on
+    // the card.
+    TVkDragLabel *LastSelectedObject() const;
+    void SetLastSelectedObject(TVkDragLabel *object) { lastSelectedObject_ = object; }
+    // The object whose double click, move or move start is running acEditObject, acDragLabelMove
+    // or acDragLabelMoving, while it is still on the card.
+    TVkDragLabel *ActionObject() const;
+    void DeselectAllObjects();
+    void ObjectSelected(TVkDragLabel &object);
+    void SetObjectActionsEnabled(bool enabled);
+    // The Tab key: selects the card object after the selected one, wrapping to the bottom one.
+    void SelectNextObject();
+
+    // --- Caption, settings and the card surface.
+    void UpdateCaption();
+    void LoadSettings();
+    void SaveSettings();
+    void LayoutCardSurface();
+    void ApplyGridSettings();
+    void KeepObjectsOnCard();
+    // Makes the card sheet at index the current one; false (after telling the user) when there are
+    // no card sheets at all.
+    bool SelectCardDef(int index);
+
+    // --- Document commands.
+    void LoadStartupCard(const QString &fileName);
+    void OpenCardFile(const QString &fileName);
+    bool ConfirmDiscard();
+    void CreateUndoBuffers();
+    void FreeUndoBuffers();
+
+  protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    QMenu *createPopupMenu() override { return nullptr; }
+
+  private:
+    void createActions();
+    void createSurface();
+    void createStatusBar();
+    void connectWindowCommands();
+    void runOnObject(TVkDragLabel &object, const char *actionName);
+    bool isLive(const TVkDragLabel *object) const;
+    bool handleKeyPreview(QEvent *event);
+
+    QHash<QString, QAction *> actions_;
+    QMenuBar *mainMenu1_ = nullptr;
+    QToolBar *toolBar1_ = nullptr;
+    QMenu *popup1_ = nullptr;
+    QMenu *popup2_ = nullptr;
+    // The scroll box goes before the surface it shows: its view refers to the surface to the end.
+    std::unique_ptr<TVkVellumPanel> zzCardBase_;
+    std::unique_ptr<QScrollArea> zzBase_;
+    QWidget *surfaceHolder_ = nullptr;
+    CardSurfaceView *surfaceView_ = nullptr;
+    QLabel *hintPanel_ = nullptr;
+    QLabel *sizePanel_ = nullptr;
+
+    MainSettings settings_;
+    TCardDef cardDef_{};
+    QString currentFileName_;
+    bool modified_ = false;
+    TVkDragLabel *lastSelectedObject_ = nullptr;
+    TVkDragLabel *actionObject_ = nullptr;
+    bool layingOut_ = false;
+};

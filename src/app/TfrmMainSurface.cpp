@@ -1,0 +1,158 @@
+// The main window's side of the card surface: its size and place in the scroll box, the grid, the
+// wiring of card objects and the selection.
+#include "app/MainActions.h"
+#include "app/TfrmMain.h"
+#include "card/CardSurfaceView.h"
+#include "card/SurfaceScale.h"
+#include "card/TVkDragLabel.h"
+#include "card/TVkVellumPanel.h"
+#include "platform/MessageBox.h"
+
+#include <algorithm>
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace {
+
+// Card sheets and documents are outside data: a card larger than this would only make the screen
+// image allocate without bound.
+constexpr int kMaxSurfacePixels = 4000;
+
+} // namespace
+
+void TfrmMain::LayoutCardSurface()
+{
+    layingOut_ = true;
+    SizePanel().setText(
+        QString::asprintf("%3.1f x %3.1f mm", cardDef_.CardSizeX / 10.0, cardDef_.CardSizeY / 10.0));
+    const int width = std::clamp(TenthMmToPixels(cardDef_.CardSizeX), 0, kMaxSurfacePixels);
+    const int height = std::clamp(TenthMmToPixels(cardDef_.CardSizeY), 0, kMaxSurfacePixels);
+    zzBase_->horizontalScrollBar()->setValue(0);
+    zzBase_->verticalScrollBar()->setValue(0);
+    const QSize client = zzBase_->viewport()->size();
+    const int top = client.height() < height ? 0 : (client.height() - height) / 2;
+    const int left = client.width() < width ? 0 : (client.width() - width) / 2;
+    surfaceHolder_->resize(left + width, top + height);
+    zzCardBase_->SetBounds(left, top, width, height);
+    zzCardBase_->Invalidate();
+    layingOut_ = false;
+}
+
+void TfrmMain::ApplyGridSettings()
+{
+    const int spacing =
+        settings_.GridUnit != 0 ? settings_.GridSize : TenthMmToPixels(settings_.GridSize * 10.0);
+    zzCardBase_->SetGridSize(spacing);
+    zzCardBase_->SetGridStyle(settings_.GridStyle == 0 ? gsLine : gsDot);
+    zzCardBase_->SetShowGrid(Action("acShowGrid")->isChecked());
+}
+
+void TfrmMain::KeepObjectsOnCard()
+{
+    const int clientWidth = zzCardBase_->ClientWidth();
+    const int clientHeight = zzCardBase_->ClientHeight();
+    for (int i = 0; i < zzCardBase_->ObjectCount(); ++i) {
+        TVkDragLabel &object = zzCardBase_->Object(i);
+        if (object.Left() + object.Width() < 0)
+            object.SetLeft(0);
+        else if (object.Left() > clientWidth)
+            object.SetLeft(clientWidth - object.Width());
+        if (object.Top() + object.Height() < 0)
+            object.SetTop(0);
+        else if (object.Top() > clientHeight)
+            object.SetTop(clientHeight - object.Height());
+    }
+}
+
+void TfrmMain::WireCardObject(TVkDragLabel &object)
+{
+    object.SetPopupMenu(QStringLiteral("frmMain.Popup1"));
+    object.OnSelected = [this](TVkDragLabel &selected) { ObjectSelected(selected); };
+    object.OnDblClick = [this](TVkDragLabel &clicked) { runOnObject(clicked, "acEditObject"); };
+    object.OnMove = [this](TVkDragLabel &moved) { runOnObject(moved, "acDragLabelMove"); };
+    object.OnMoving = [this](TVkDragLabel &moving) { runOnObject(moving, "acDragLabelMoving"); };
+    object.OnMouseDown = [this](TVkDragLabel &pressed) {
+        lastSelectedObject_ = &pressed;
+        pressed.SetSelected(true);
+    };
+}
+
+void TfrmMain::runOnObject(TVkDragLabel &object, const char *actionName)
+{
+    actionObject_ = &object;
+    Action(actionName)->trigger();
+}
+
+bool TfrmMain::isLive(const TVkDragLabel *object) const
+{
+    return object && zzCardBase_->IndexOf(object) >= 0;
+}
+
+TVkDragLabel *TfrmMain::LastSelectedObject() const
+{
+    return isLive(lastSelectedObject_) ? lastSelectedObject_ : nullptr;
+}
+
+TVkDragLabel *TfrmMain::ActionObject() const
+{
+    return isLive(actionObject_) ? actionObject_ : nullptr;
+}
+
+void TfrmMain::SetObjectActionsEnabled(bool enabled)
+{
+    for (const char *name : ObjectActionNames())
+        Action(name)->setEnabled(enabled);
+}
+
+void TfrmMain::DeselectAllObjects()
+{
+    SetObjectActionsEnabled(false);
+    for (int i = 0; i < zzCardBase_->ObjectCount(); ++i)
+        zzCardBase_->Object(i).SetSelected(false);
+}
+
+void TfrmMain::ObjectSelected(TVkDragLabel &)
+{
+    if (!(QApplication::keyboardModifiers() & Qt::ShiftModifier))
+        DeselectAllObjects();
+    SetObjectActionsEnabled(true);
+}
+
+void TfrmMain::SelectNextObject()
+{
+    const int count = zzCardBase_->ObjectCount();
+    int last = -1;
+    for (int i = 0; i < count; ++i) {
+        TVkDragLabel &object = zzCardBase_->Object(i);
+        if (object.Selected()) {
+            object.SetSelected(false);
+            last = i;
+        }
+    }
+    // After the last selected one, or from the bottom again; with one object that one.
+    const bool found = count > 0;
+    if (found)
+        zzCardBase_->Object((last + 1) % count).SetSelected(true);
+    SetObjectActionsEnabled(found);
+}
+
+bool TfrmMain::handleKeyPreview(QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() != Qt::Key_Tab || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    auto *target = qobject_cast<QWidget *>(QApplication::focusObject());
+    if (!isActiveWindow() || (target && target->window() != this) || QApplication::activePopupWidget())
+        return false;
+    // Tab moves through the card's objects, not through the window's controls.
+    if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat())
+        RunGuarded([this] { SelectNextObject(); }, this);
+    key->accept();
+    return true;
+}
