@@ -185,7 +185,7 @@ TEST_F(MouseCard, HoverOverASelectedPictureShowsTheEdgeItWouldGrab)
 {
     TVkDragLabel &picture = addPicture(QRect(50, 50, 80, 60));
     TVkDragLabel &line = addShape(dmLineVert, QRect(300, 50, 10, 100));
-    QTest::mouseMove(view.get(), QPoint(50 + 78, 80));
+    QTest::mouseMove(view.get(), QPoint(50 + 77, 81));
     EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor); // unselected
     picture.SetSelected(true);
     line.SetSelected(true);
