@@ -46,6 +46,7 @@ HelpWindow::HelpWindow(QWidget *owner) : QWidget(owner, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false); // the program ends with its main window
     setWindowTitle(QStringLiteral("VELLUMIA ヘルプ"));
     resize(640, 520);
 
