@@ -1,0 +1,46 @@
+#pragma once
+
+#include "print/TCardDef.h"
+
+#include <functional>
+#include <QByteArray>
+#include <QByteArrayView>
+
+class QIODevice;
+class TVkDragLabel;
+class TVkVellumPanel;
+
+// A card document: the 289-byte card definition, the card surface's entry, then one entry per card
+// object from the bottom of the stack up. Documents, undo snapshots and the copy that export draws
+// all use these bytes.
+
+// What reading a document gives the main window to apply.
+struct CardStreamReadResult {
+    bool ok = false;         // the surface was read in one of the three layouts
+    bool headerRead = false; // the document has a card definition, and it is cardDef
+    TCardDef cardDef{};
+    bool showGrid = false; // the grid tick the card carries
+    int objectsRead = 0;
+};
+
+// Writes the card definition, the surface and its objects, replacing whatever stream held.
+void WriteCardStream(QByteArray &stream, const TVkVellumPanel &surface, const TCardDef &cardDef);
+// The same into a device, from its start, cut off at the end of what was written. False when the
+// device refused the bytes.
+bool WriteCardStream(QIODevice &device, const TVkVellumPanel &surface, const TCardDef &cardDef);
+
+// Reads a document into surface, adding its objects on top of those it has. Tries the current
+// layout, then one without a card definition, then one behind an 8-byte prefix. Each object read
+// is unselected, put on the surface and handed to wireObject; an object that cannot be read ends
+// the reading, keeping those before it. When no layout fits, ok is false and no object is read;
+// the caller names the file as not being a card document.
+CardStreamReadResult ReadCardStream(QByteArrayView stream, TVkVellumPanel &surface,
+                                    const std::function<void(TVkDragLabel &)> &wireObject = {});
+
+// Copies source's stored properties and objects onto target through the document bytes.
+CardStreamReadResult CopySurface(const TVkVellumPanel &source, TVkVellumPanel &target,
+                                 const TCardDef &cardDef,
+                                 const std::function<void(TVkDragLabel &)> &wireObject = {});
+
+// The text shown when a file is not a card document in any layout.
+QString NotCardFileMessage(const QString &absolutePath);

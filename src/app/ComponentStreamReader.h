@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+#include <span>
+
+// The value tags of a component stream.
+namespace StreamTag {
+constexpr std::uint8_t Null = 0x00; // end of a list
+constexpr std::uint8_t List = 0x01;
+constexpr std::uint8_t Int8 = 0x02;
+constexpr std::uint8_t Int16 = 0x03;
+constexpr std::uint8_t Int32 = 0x04;
+constexpr std::uint8_t String = 0x06;
+constexpr std::uint8_t Ident = 0x07;
+constexpr std::uint8_t False = 0x08;
+constexpr std::uint8_t True = 0x09;
+constexpr std::uint8_t Binary = 0x0A;
+constexpr std::uint8_t Set = 0x0B;
+constexpr std::uint8_t LongString = 0x0C;
+constexpr std::uint8_t Nil = 0x0D;
+} // namespace StreamTag
+
+// Reads a component stream from bytes that may come from anywhere. Every read checks the bytes that
+// remain first; the first failure sticks, later reads return empty values, and the caller asks
+// Failed() at its own pace. Nothing is allocated beyond what the bytes hold.
+class ComponentStreamReader {
+  public:
+    explicit ComponentStreamReader(QByteArrayView data, qsizetype position = 0)
+        : data_(data), position_(position)
+    {
+        if (position_ < 0 || position_ > data_.size())
+            Fail();
+    }
+
+    bool Failed() const { return failed_; }
+    void Fail() { failed_ = true; }
+    qsizetype Position() const { return position_; }
+    qsizetype Remaining() const { return failed_ ? 0 : data_.size() - position_; }
+    QByteArrayView Data() const { return data_; }
+    // Goes to a position within the bytes; beyond them the stream fails.
+    void Seek(qsizetype position)
+    {
+        if (position < 0 || position > data_.size())
+            Fail();
+        else
+            position_ = position;
+    }
+
+    std::uint8_t ReadByte();
+    std::uint8_t PeekByte();
+    QByteArrayView ReadBytes(qsizetype count);
+    std::int16_t ReadInt16();
+    std::int32_t ReadInt32();
+    QByteArrayView ReadShortString();
+
+    // Values; a tag of another kind fails the stream.
+    std::int32_t ReadInteger();
+    QString ReadText();
+    QByteArrayView ReadIdent();
+    bool ReadBoolean();
+    QByteArrayView ReadBinary();
+    QStringList ReadLines();
+    // Member names, one bit per ordinal; a name that is not a member fails the stream.
+    std::uint32_t ReadSet(std::span<const char *const> memberNames);
+    // The tag of the next value, without consuming it.
+    std::uint8_t PeekTag() { return PeekByte(); }
+
+  private:
+    QString readTextAfter(std::uint8_t tag);
+
+    QByteArrayView data_;
+    qsizetype position_ = 0;
+    bool failed_ = false;
+};
