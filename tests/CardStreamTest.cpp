@@ -83,6 +83,17 @@ void expectSamePixels(const QImage &expected, const QImage &actual)
     EXPECT_EQ(expected.convertToFormat(QImage::Format_RGB32), actual.convertToFormat(QImage::Format_RGB32));
 }
 
+// Documents the tests write seed the fuzzer's corpus when CARDSTREAM_CORPUS names a folder.
+void keepForCorpus(const QString &name, const QByteArray &document)
+{
+    const QString folder = qEnvironmentVariable("CARDSTREAM_CORPUS");
+    if (folder.isEmpty())
+        return;
+    QFile file(QDir(folder).filePath(name));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(document);
+}
+
 TVkDragLabel &addObject(TVkVellumPanel &surface)
 {
     TVkDragLabel &object = surface.AddObject(std::make_unique<TVkDragLabel>());
@@ -99,6 +110,7 @@ TEST(CardStreamTest, EmptyWhiteCardIsWrittenByteForByte)
     const TCardDef def = cardDef();
     QByteArray document;
     WriteCardStream(document, surface, def);
+    keepForCorpus(QStringLiteral("empty.vkc"), document);
 
     QByteArray component = "TPF0" + shortString("TVkVellumPanel") + shortString("zzCardBase");
     component += shortString("Left") + QByteArray("\x02\x0A", 2);
@@ -182,6 +194,7 @@ TEST(CardStreamTest, EveryKindOfObjectComesBackAsItWas)
 
     QByteArray document;
     WriteCardStream(document, surface, cardDef(860, 605));
+    keepForCorpus(QStringLiteral("every-kind.vkc"), document);
 
     TVkVellumPanel copy;
     copy.SetPopupMenu(QStringLiteral("frmMain.Popup2"));
@@ -256,6 +269,8 @@ TEST(CardStreamTest, OlderLayoutsAreRead)
 
     const QByteArray withoutHeader = document.mid(289);
     const QByteArray withPrefix = QByteArray(8, '\x01') + withoutHeader;
+    keepForCorpus(QStringLiteral("no-header.vkc"), withoutHeader);
+    keepForCorpus(QStringLiteral("prefix.vkc"), withPrefix);
     for (const QByteArray &older : {withoutHeader, withPrefix}) {
         TVkVellumPanel copy;
         const CardStreamReadResult result = ReadCardStream(older, copy);
@@ -357,6 +372,7 @@ TEST(CardStreamTest, MalformedObjectsAreDropped)
         bitmap + "\x0A" + le32(0x7FFFFFFF) + "BM",        // binary longer than the file
         bitmap + "\x0A" + le32(8) + le32(100) + "BM\0\0", // picture longer than its binary
         shortString("Font.Style") + "\x0B" + shortString("fsShadow") + '\0',
+        shortString("PenWidth") + "\x04" + le32(0x7FFFFFFF), // no card is this large
     };
     for (const QByteArray &properties : malformed) {
         SCOPED_TRACE(properties.toHex(' ').toStdString());

@@ -84,29 +84,30 @@ bool readHeader(ComponentStreamReader &reader, TCardDef &cardDef)
 
 // The three layouts in the order they are tried; the reader is left after the surface entry.
 bool readSurface(QByteArrayView stream, TVkVellumPanel &surface, CardStreamReadResult &result,
-                 ComponentStreamReader &reader)
+                 ComponentStreamReader &reader, PictureCache *pictures)
 {
     const auto &table = SurfaceProperties();
     TCardDef cardDef{};
-    reader = ComponentStreamReader(stream);
+    reader = ComponentStreamReader(stream, 0, pictures);
     if (readHeader(reader, cardDef) && readEntry(reader, surface, table)) {
         result.headerRead = true;
         result.cardDef = cardDef;
         return true;
     }
-    reader = ComponentStreamReader(stream);
+    reader = ComponentStreamReader(stream, 0, pictures);
     if (readEntry(reader, surface, table))
         return true;
-    reader = ComponentStreamReader(stream, std::min(kOldLayoutPrefix, stream.size()));
+    reader = ComponentStreamReader(stream, std::min(kOldLayoutPrefix, stream.size()), pictures);
     return stream.size() >= kOldLayoutPrefix && readEntry(reader, surface, table);
 }
 
 } // namespace
 
-void WriteCardStream(QByteArray &stream, const TVkVellumPanel &surface, const TCardDef &cardDef)
+void WriteCardStream(QByteArray &stream, const TVkVellumPanel &surface, const TCardDef &cardDef,
+                     PictureCache *pictures)
 {
     stream.resize(0); // keeps the buffer, so a snapshot slot is reused rather than reallocated
-    ComponentStreamWriter writer(stream);
+    ComponentStreamWriter writer(stream, pictures);
     writer.WriteBytes(QByteArrayView(reinterpret_cast<const char *>(&cardDef), sizeof(TCardDef)));
     writeEntry(writer, QByteArrayLiteral("CardBase"), kSurfaceClass, surface, SurfaceProperties());
     const auto &objectTable = DragLabelProperties();
@@ -128,11 +129,12 @@ bool WriteCardStream(QIODevice &device, const TVkVellumPanel &surface, const TCa
 }
 
 CardStreamReadResult ReadCardStream(QByteArrayView stream, TVkVellumPanel &surface,
-                                    const std::function<void(TVkDragLabel &)> &wireObject)
+                                    const std::function<void(TVkDragLabel &)> &wireObject,
+                                    PictureCache *pictures)
 {
     CardStreamReadResult result;
     ComponentStreamReader reader(stream);
-    if (!readSurface(stream, surface, result, reader))
+    if (!readSurface(stream, surface, result, reader, pictures))
         return result;
     result.ok = true;
     result.showGrid = surface.ShowGrid();
@@ -153,11 +155,12 @@ CardStreamReadResult ReadCardStream(QByteArrayView stream, TVkVellumPanel &surfa
 
 CardStreamReadResult CopySurface(const TVkVellumPanel &source, TVkVellumPanel &target,
                                  const TCardDef &cardDef,
-                                 const std::function<void(TVkDragLabel &)> &wireObject)
+                                 const std::function<void(TVkDragLabel &)> &wireObject,
+                                 PictureCache *pictures)
 {
     QByteArray stream;
-    WriteCardStream(stream, source, cardDef);
-    return ReadCardStream(stream, target, wireObject);
+    WriteCardStream(stream, source, cardDef, pictures);
+    return ReadCardStream(stream, target, wireObject, pictures);
 }
 
 QString NotCardFileMessage(const QString &absolutePath)

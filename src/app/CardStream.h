@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+class PictureCache;
 class QIODevice;
 class TVkDragLabel;
 class TVkVellumPanel;
@@ -24,7 +25,9 @@ struct CardStreamReadResult {
 };
 
 // Writes the card definition, the surface and its objects, replacing whatever stream held.
-void WriteCardStream(QByteArray &stream, const TVkVellumPanel &surface, const TCardDef &cardDef);
+// Pictures already encoded are taken from pictures when it is given.
+void WriteCardStream(QByteArray &stream, const TVkVellumPanel &surface, const TCardDef &cardDef,
+                     PictureCache *pictures = nullptr);
 // The same into a device, from its start, cut off at the end of what was written. False when the
 // device refused the bytes.
 bool WriteCardStream(QIODevice &device, const TVkVellumPanel &surface, const TCardDef &cardDef);
@@ -35,12 +38,14 @@ bool WriteCardStream(QIODevice &device, const TVkVellumPanel &surface, const TCa
 // the reading, keeping those before it. When no layout fits, ok is false and no object is read;
 // the caller names the file as not being a card document.
 CardStreamReadResult ReadCardStream(QByteArrayView stream, TVkVellumPanel &surface,
-                                    const std::function<void(TVkDragLabel &)> &wireObject = {});
+                                    const std::function<void(TVkDragLabel &)> &wireObject = {},
+                                    PictureCache *pictures = nullptr);
 
 // Copies source's stored properties and objects onto target through the document bytes.
 CardStreamReadResult CopySurface(const TVkVellumPanel &source, TVkVellumPanel &target,
                                  const TCardDef &cardDef,
-                                 const std::function<void(TVkDragLabel &)> &wireObject = {});
+                                 const std::function<void(TVkDragLabel &)> &wireObject = {},
+                                 PictureCache *pictures = nullptr);
 
 // The text shown when a file is not a card document in any layout.
 QString NotCardFileMessage(const QString &absolutePath);

@@ -27,10 +27,13 @@ constexpr std::uint8_t Nil = 0x0D;
 // Reads a component stream from bytes that may come from anywhere. Every read checks the bytes that
 // remain first; the first failure sticks, later reads return empty values, and the caller asks
 // Failed() at its own pace. Nothing is allocated beyond what the bytes hold.
+class PictureCache;
+
 class ComponentStreamReader {
   public:
-    explicit ComponentStreamReader(QByteArrayView data, qsizetype position = 0)
-        : data_(data), position_(position)
+    explicit ComponentStreamReader(QByteArrayView data, qsizetype position = 0,
+                                   PictureCache *pictures = nullptr)
+        : data_(data), position_(position), pictures_(pictures)
     {
         if (position_ < 0 || position_ > data_.size())
             Fail();
@@ -41,6 +44,8 @@ class ComponentStreamReader {
     qsizetype Position() const { return position_; }
     qsizetype Remaining() const { return failed_ ? 0 : data_.size() - position_; }
     QByteArrayView Data() const { return data_; }
+    // Where pictures already decoded are found; none decodes every picture.
+    PictureCache *Pictures() const { return pictures_; }
     // Goes to a position within the bytes; beyond them the stream fails.
     void Seek(qsizetype position)
     {
@@ -74,5 +79,6 @@ class ComponentStreamReader {
 
     QByteArrayView data_;
     qsizetype position_ = 0;
+    PictureCache *pictures_ = nullptr;
     bool failed_ = false;
 };

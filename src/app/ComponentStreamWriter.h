@@ -9,12 +9,19 @@
 
 // Appends the values of a component stream to a byte buffer: the one-byte tag, then the value,
 // little-endian, text in code page 932. Each value takes its shortest form.
+class PictureCache;
+
 class ComponentStreamWriter {
   public:
-    explicit ComponentStreamWriter(QByteArray &out) : out_(out) {}
+    explicit ComponentStreamWriter(QByteArray &out, PictureCache *pictures = nullptr)
+        : out_(out), pictures_(pictures)
+    {
+    }
 
     qsizetype Position() const { return out_.size(); }
     QByteArray &Buffer() { return out_; }
+    // Where pictures already encoded are found; none encodes every picture.
+    PictureCache *Pictures() const { return pictures_; }
 
     void WriteByte(std::uint8_t value) { out_.append(char(value)); }
     void WriteBytes(QByteArrayView bytes) { out_.append(bytes); }
@@ -37,4 +44,5 @@ class ComponentStreamWriter {
 
   private:
     QByteArray &out_;
+    PictureCache *pictures_;
 };

@@ -1,10 +1,13 @@
 #include "app/PropertyTable.h"
 
 #include "app/BmpCodec.h"
+#include "app/PictureCache.h"
 
 namespace {
 
 using CardStreamNames::NamedValue;
+
+constexpr std::int32_t kMaxLength = 32767;
 
 void writeNamedOrInteger(ComponentStreamWriter &writer, std::span<const NamedValue> names, std::int32_t value)
 {
@@ -36,7 +39,10 @@ void writeBitmap(ComponentStreamWriter &writer, const QImage &image)
     writer.WriteInt32(0);
     writer.WriteInt32(0);
     const qsizetype start = writer.Position();
-    BmpCodec::AppendBmp(writer.Buffer(), image);
+    if (PictureCache *pictures = writer.Pictures())
+        writer.WriteBytes(pictures->Encoded(image));
+    else
+        BmpCodec::AppendBmp(writer.Buffer(), image);
     const auto fileLength = std::int32_t(writer.Position() - start);
     writer.PatchInt32(binaryLength, fileLength + 4);
     writer.PatchInt32(binaryLength + 4, fileLength);
@@ -56,7 +62,7 @@ std::optional<QImage> readBitmap(ComponentStreamReader &reader)
     }
     if (file.isEmpty())
         return QImage();
-    QImage image = BmpCodec::DecodeBmp(file);
+    QImage image = reader.Pictures() ? reader.Pictures()->Decoded(file) : BmpCodec::DecodeBmp(file);
     if (image.isNull()) {
         reader.Fail();
         return std::nullopt;
@@ -70,7 +76,8 @@ void WritePropertyValue(ComponentStreamWriter &writer, PropertyKind kind,
                         CardStreamNames::MemberNames members, const PropertyValue &value)
 {
     switch (kind) {
-    case PropertyKind::Integer: writer.WriteInteger(std::get<std::int32_t>(value)); break;
+    case PropertyKind::Integer:
+    case PropertyKind::Length: writer.WriteInteger(std::get<std::int32_t>(value)); break;
     case PropertyKind::Text: writer.WriteText(std::get<QString>(value)); break;
     case PropertyKind::Boolean: writer.WriteBoolean(std::get<bool>(value)); break;
     case PropertyKind::Enumeration: {
@@ -100,6 +107,14 @@ std::optional<PropertyValue> ReadPropertyValue(ComponentStreamReader &reader, Pr
     std::optional<PropertyValue> value;
     switch (kind) {
     case PropertyKind::Integer: value = reader.ReadInteger(); break;
+    case PropertyKind::Length: {
+        // Refused rather than kept: sizes this far out would overflow the geometry that uses them.
+        const std::int32_t length = reader.ReadInteger();
+        if (length < -kMaxLength - 1 || length > kMaxLength)
+            reader.Fail();
+        value = length;
+        break;
+    }
     case PropertyKind::Text: value = reader.ReadText(); break;
     case PropertyKind::Boolean: value = reader.ReadBoolean(); break;
     case PropertyKind::Enumeration: {

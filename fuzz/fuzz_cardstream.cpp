@@ -1,0 +1,23 @@
+#include "app/CardStream.h"
+#include "app/UndoHistory.h"
+#include "card/TVkDragLabel.h"
+#include "card/TVkVellumPanel.h"
+#include "FuzzSupport.h"
+
+// Card documents arrive from anywhere: opened, dropped or named on the command line. Whatever is
+// read must also write back, and go through an undo step and back.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    TVkVellumPanel surface;
+    const CardStreamReadResult result =
+        ReadCardStream(QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)), surface,
+                       [](TVkDragLabel &object) { object.SetPopupMenu(QStringLiteral("frmMain.Popup1")); });
+    if (result.ok) {
+        UndoHistory history;
+        history.TakeUndoSnapshot(surface, result.cardDef);
+        surface.ClearObjects();
+        history.Undo(surface, result.cardDef, {});
+        history.Redo(surface, result.cardDef, {});
+    }
+    return 0;
+}
