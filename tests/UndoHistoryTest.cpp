@@ -149,3 +149,22 @@ TEST_F(UndoHistoryTest, UndoCountBoxClampsAndIgnoresLetters)
     EXPECT_EQ(UndoHistory::ParseUndoCount(QStringLiteral("abc")), std::nullopt);
     EXPECT_EQ(UndoHistory::ParseUndoCount(QString()), std::nullopt);
 }
+
+TEST_F(UndoHistoryTest, APictureChangedInPlaceIsStoredAnew)
+{
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    TVkDragLabel &object = surface.AddObject(std::make_unique<TVkDragLabel>());
+    object.LoadBitmap(picture);
+    history.TakeUndoSnapshot(surface, cardDef);
+    QImage edited = object.Bitmap();
+    edited.setPixel(1, 1, qRgb(0, 0, 255));
+    object.LoadBitmap(edited);
+    history.TakeUndoSnapshot(surface, cardDef);
+    object.SetLeft(50);
+
+    ASSERT_TRUE(undo());
+    EXPECT_EQ(surface.Object(0).Bitmap().pixel(1, 1), qRgb(0, 0, 255));
+    ASSERT_TRUE(undo());
+    EXPECT_EQ(surface.Object(0).Bitmap().pixel(1, 1), qRgb(255, 0, 0));
+}
