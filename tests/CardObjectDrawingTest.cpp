@@ -308,32 +308,37 @@ TEST(CardObjectDrawing, DrawScaledMultipliesSizesAndPen)
     EXPECT_FALSE(isBlack(canvas, 300, 270));
 }
 
-TEST(CardObjectDrawing, DrawScaledSpreadsTheWidestLineOverTheObjectWidth)
+TEST(CardObjectDrawing, DrawScaledSpreadsTheWidestLineOverTheObjectWidthAtAnyResolution)
 {
-    auto object = text({QStringLiteral("Short"), QStringLiteral("Much longer line")}, clBlack, -12);
-    object->SetAutoSize(true); // ignored when printing
-    object->SetAlphaChannel(40);
-    object->SetAntiAlias(true);
-    object->SetBounds(0, 0, 200, 40);
-    QImage canvas = whiteCanvas(1400, 300);
-    QPainter painter(&canvas);
-    TVkDragLabel::DrawScaled(*object, painter, 10, 10, 6.25);
-    EXPECT_EQ(painter.font().letterSpacing(), 0);
-    painter.end();
-    EXPECT_EQ(object->Width(), 200);
+    for (int dpi : {96, 300, 600}) {
+        SCOPED_TRACE(dpi);
+        auto object = text({QStringLiteral("Short"), QStringLiteral("Much longer line")}, clBlack, -12);
+        object->SetAutoSize(true); // ignored when printing
+        object->SetAlphaChannel(40);
+        object->SetAntiAlias(true);
+        object->SetBounds(0, 0, 200, 40);
+        QImage canvas = whiteCanvas(1400, 300);
+        canvas.setDotsPerMeterX(int(dpi / 0.0254 + 0.5));
+        canvas.setDotsPerMeterY(int(dpi / 0.0254 + 0.5));
+        QPainter painter(&canvas);
+        TVkDragLabel::DrawScaled(*object, painter, 10, 10, 6.25);
+        EXPECT_EQ(painter.font().letterSpacing(), 0);
+        painter.end();
+        EXPECT_EQ(object->Width(), 200);
 
-    int right = -1;
-    for (int y = 0; y < canvas.height(); ++y) {
-        for (int x = canvas.width() - 1; x > right; --x) {
-            if (canvas.pixel(x, y) != rgb(255, 255, 255))
-                right = x;
+        int right = -1;
+        for (int y = 0; y < canvas.height(); ++y) {
+            for (int x = canvas.width() - 1; x > right; --x) {
+                if (canvas.pixel(x, y) != rgb(255, 255, 255))
+                    right = x;
+            }
         }
+        // The line spans trunc(196 * 6.25 + 0.5) = 1225 pixels from x + 2, up to the rounding of the
+        // spacing and the side bearing of the last letter.
+        EXPECT_NEAR(right, 10 + 2 + 1225, 12);
+        // Opacity is not applied: the ink is the font colour.
+        EXPECT_EQ(colours(canvas, canvas.rect()).count(rgb(0, 0, 0)), 1u);
     }
-    // The line spans trunc(196 * 6.25 + 0.5) = 1225 pixels from x + 2, up to the rounding of the
-    // spacing and the side bearing of the last letter.
-    EXPECT_NEAR(right, 10 + 2 + 1225, 12);
-    // Opacity is not applied: the ink is the font colour.
-    EXPECT_EQ(colours(canvas, canvas.rect()).count(rgb(0, 0, 0)), 1u);
 }
 
 TEST(CardObjectDrawing, DrawScaledUsesNoSpacingForASingleCharacter)

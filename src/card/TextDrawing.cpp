@@ -27,6 +27,22 @@ void DrawTextLines(QPainter &canvas, const QStringList &lines, int x, int y)
     }
 }
 
+namespace {
+
+// Canvas pixels per unit of absolute letter spacing. Qt multiplies the spacing up on devices finer
+// than a screen by a factor of its own, so the factor is measured rather than assumed.
+double spacingUnit(QFont font, QPaintDevice *device)
+{
+    constexpr double probe = 1000;
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    const int plain = QFontMetrics(font, device).horizontalAdvance(QStringLiteral("x"));
+    font.setLetterSpacing(QFont::AbsoluteSpacing, probe);
+    const int spaced = QFontMetrics(font, device).horizontalAdvance(QStringLiteral("x"));
+    return spaced > plain ? (spaced - plain) / probe : 1.0;
+}
+
+} // namespace
+
 QString WidestLine(const QPainter &canvas, const QStringList &lines)
 {
     const QFontMetrics metrics = canvas.fontMetrics();
@@ -51,6 +67,6 @@ void FitCharacterSpacing(QPainter &canvas, const QString &line, int targetWidth)
     double spacing = 0;
     if (characters >= 2)
         spacing = std::trunc(double(targetWidth - width) / double(characters - 1) + 0.5);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, spacing / spacingUnit(font, canvas.device()));
     canvas.setFont(font);
 }
