@@ -91,6 +91,7 @@ TfrmDraw::TfrmDraw(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmDraw"));
     setWindowTitle(QStringLiteral("簡易描画"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(DialogFont());
 
     auto *grid = new QGridLayout;

@@ -32,11 +32,9 @@ const QString kDefaultFace = QStringLiteral("ＭＳ Ｐゴシック");
 const QString kNoPosition = QStringLiteral("<none>");
 constexpr int kDefaultFontSize = 12;
 
-// The installed families, plus the desktop face names that cards use and the program maps to an
-// installed look-alike, so that a card keeps its face names when the user picks one of them.
 QStringList installedFaces()
 {
-    QStringList faces = QFont::substitutions();
+    QStringList faces;
     for (const QString &family : QFontDatabase::families()) {
         if (!QFontDatabase::isPrivateFamily(family))
             faces << family;

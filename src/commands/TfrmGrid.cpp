@@ -43,6 +43,7 @@ TfrmGrid::TfrmGrid(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmGrid"));
     setWindowTitle(QStringLiteral("グリッドの設定"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(DialogFont());
 
     auto *layout = new QVBoxLayout(this);
