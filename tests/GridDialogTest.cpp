@@ -65,7 +65,7 @@ TEST(GridDialog, KeepsValuesInRange)
     EXPECT_EQ(dialog.GridSize(), 100);
     dialog.SetGridUnit(7);
     dialog.SetGridStyle(-3);
-    EXPECT_EQ(dialog.GridUnit(), 0);
+    EXPECT_EQ(dialog.GridUnit(), 1);
     EXPECT_EQ(dialog.GridStyle(), 1);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/MainActions.h"
 #include "app/MainMenus.h"
+#include "app/ObjectCommandWiring.h"
 #include "card/CardSurfaceView.h"
 #include "card/TVkVellumPanel.h"
 #include "platform/DialogFont.h"
@@ -49,6 +50,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent), zzCardBase_(std::make
     createSurface();
     createStatusBar();
     connectWindowCommands();
+    ConnectObjectCommands(*this);
     qApp->installEventFilter(this);
     SetHelpTopicViewer(
         [this](int topic, QWidget *asker) { HelpWindow::ShowTopic(topic, asker ? asker : this); });

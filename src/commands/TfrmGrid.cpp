@@ -116,10 +116,11 @@ int TfrmGrid::GridUnit() const
     return unitPixel_->isChecked() ? 1 : 0;
 }
 
-// A unit or style the dialog does not know shows as the default: millimetres, dots.
+// Any unit but millimetres counts as pixels, and any style but lines as dots, as the card surface
+// takes them.
 void TfrmGrid::SetGridUnit(int unit)
 {
-    (unit == 1 ? unitPixel_ : unitMm_)->setChecked(true);
+    (unit != 0 ? unitPixel_ : unitMm_)->setChecked(true);
 }
 
 int TfrmGrid::GridStyle() const
