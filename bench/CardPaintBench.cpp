@@ -4,6 +4,7 @@
 #include "card/TVkVellumPanel.h"
 
 #include <QImage>
+#include <QPainter>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -50,6 +51,42 @@ BENCHMARK(BM_BusyCardRepaintAfterMove)
     ->Arg(kBusyCardFirstPicture)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+namespace {
+
+// The busy card's background as every paint drew it before the stretched copy was kept, against
+// the kept copy: the ratio is what the cache saves on each repaint.
+void BM_BackgroundStretchEveryPaint(benchmark::State &state)
+{
+    auto card = MakeBusyCard();
+    QImage surface = surfaceOf(*card);
+    const QRect all(0, 0, card->Width(), card->Height());
+    for (auto _ : state) {
+        QPainter painter(&surface);
+        StretchDrawBitmap(painter, all, card->Bitmap());
+    }
+}
+BENCHMARK(BM_BackgroundStretchEveryPaint)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void BM_BackgroundStretchKept(benchmark::State &state)
+{
+    auto card = MakeBusyCard();
+    QImage surface = surfaceOf(*card);
+    const QRect all(0, 0, card->Width(), card->Height());
+    for (auto _ : state) {
+        QPainter painter(&surface);
+        card->PaintBackground(painter, all);
+    }
+}
+BENCHMARK(BM_BackgroundStretchKept)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 } // namespace
