@@ -110,40 +110,28 @@ class PictureLoader : public testing::Test {
 
 } // namespace
 
-TEST_F(PictureLoader, ColourJpegLoadsAs24BitWithItsColours)
+TEST_F(PictureLoader, JpegsLoadAs24BitColourOrIndexedGrey)
 {
     const QByteArray bytes = jpegBytes(quadrants(64, 48));
     for (const char *name : {"photo.jpg", "PHOTO.JPG", "photo.jpeg", "photo.Jpe"}) {
-        SCOPED_TRACE(name);
         const QImage image = LoadPictureFile(write(name, bytes));
-        ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(image.size(), QSize(64, 48));
+        EXPECT_EQ(image.size(), QSize(64, 48)) << name;
         EXPECT_EQ(image.depth(), 24);
-        EXPECT_TRUE(near(image.pixel(10, 10), QColor(220, 20, 20)));
-        EXPECT_TRUE(near(image.pixel(50, 10), QColor(20, 200, 30)));
-        EXPECT_TRUE(near(image.pixel(10, 40), QColor(30, 40, 210)));
-        EXPECT_TRUE(near(image.pixel(50, 40), Qt::white));
+        EXPECT_TRUE(near(image.pixel(10, 10), QColor(220, 20, 20)) && near(image.pixel(50, 40), Qt::white));
     }
     const QImage progressive =
         LoadPictureFile(write("progressive.jpg", jpegBytes(quadrants(301, 203), true)));
     ASSERT_EQ(progressive.size(), QSize(301, 203));
-    EXPECT_TRUE(near(progressive.pixel(280, 190), Qt::white));
-}
+    EXPECT_TRUE(near(progressive.pixel(140, 190), QColor(30, 40, 210)));
 
-TEST_F(PictureLoader, GreyJpegLoadsIndexedWithAtMost236Levels)
-{
     QImage ramp(256, 20, QImage::Format_Grayscale8);
     for (int y = 0; y < ramp.height(); ++y)
         for (int x = 0; x < ramp.width(); ++x)
             ramp.scanLine(y)[x] = uchar(x);
-    const QImage image = LoadPictureFile(write("grey.jpg", jpegBytes(ramp)));
-    ASSERT_EQ(image.format(), QImage::Format_Indexed8);
-    EXPECT_EQ(image.size(), QSize(256, 20));
-    EXPECT_GT(image.colorCount(), 100);
-    EXPECT_LE(image.colorCount(), 236);
-    EXPECT_TRUE(image.allGray());
-    EXPECT_LT(qGray(image.pixel(2, 10)), 16);
-    EXPECT_GT(qGray(image.pixel(252, 10)), 238);
+    const QImage grey = LoadPictureFile(write("grey.jpg", jpegBytes(ramp)));
+    ASSERT_EQ(grey.format(), QImage::Format_Indexed8);
+    EXPECT_TRUE(grey.colorCount() > 100 && grey.colorCount() <= 236 && grey.allGray());
+    EXPECT_TRUE(qGray(grey.pixel(2, 10)) < 16 && qGray(grey.pixel(252, 10)) > 238);
 }
 
 TEST_F(PictureLoader, CmykJpegBecomesRgb)
@@ -171,7 +159,7 @@ TEST_F(PictureLoader, BrokenJpegsFailQuietly)
     (void)LoadPictureFile(write("garbled.jpg", garbled));
 }
 
-TEST_F(PictureLoader, BitmapsKeepTheirPixelFormat)
+TEST_F(PictureLoader, BitmapsKeepTheirDepthAndBrokenOnesFail)
 {
     QImage indexed(33, 17, QImage::Format_Indexed8);
     indexed.setColorTable({qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 255)});
@@ -179,37 +167,27 @@ TEST_F(PictureLoader, BitmapsKeepTheirPixelFormat)
     indexed.setPixel(5, 5, 2);
     const QImage eight = LoadPictureFile(writeImage("eight.BMP", indexed));
     ASSERT_EQ(eight.format(), QImage::Format_Indexed8);
-    EXPECT_EQ(eight.size(), QSize(33, 17));
-    EXPECT_EQ(eight.pixel(5, 5), qRgb(0, 0, 255));
-    EXPECT_EQ(eight.pixel(6, 5), qRgb(255, 0, 0));
-
-    const QImage mono = LoadPictureFile(writeImage("mono.bmp", indexed.convertToFormat(QImage::Format_Mono)));
-    EXPECT_EQ(mono.depth(), 1);
-    const QImage colour = LoadPictureFile(writeImage("colour.bmp", quadrants(20, 10)));
+    EXPECT_TRUE(eight.pixel(5, 5) == qRgb(0, 0, 255) && eight.pixel(6, 5) == qRgb(255, 0, 0));
+    EXPECT_EQ(LoadPictureFile(writeImage("mono.bmp", indexed.convertToFormat(QImage::Format_Mono))).depth(),
+              1);
+    const QString bmp = writeImage("colour.bmp", quadrants(20, 10));
+    const QImage colour = LoadPictureFile(bmp);
     EXPECT_EQ(colour.format(), QImage::Format_RGB888);
-    EXPECT_EQ(colour.pixel(15, 8), qRgb(255, 255, 255));
     EXPECT_EQ(colour.pixel(2, 2), qRgb(220, 20, 20));
-}
 
-TEST_F(PictureLoader, BrokenBitmapsAndOtherExtensionsFail)
-{
-    const QString bmp = writeImage("ok.bmp", quadrants(20, 10));
     QFile file(bmp);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
+    QByteArray huge = bytes;
+    const qint32 side = 30000; // 30000 x 30000 is 3.6 GB at 32 bits a pixel
+    std::memcpy(huge.data() + 18, &side, 4);
+    std::memcpy(huge.data() + 22, &side, 4);
+    EXPECT_TRUE(LoadPictureFile(write("huge.bmp", huge)).isNull());
     EXPECT_TRUE(LoadPictureFile(write("empty.bmp", {})).isNull());
     EXPECT_TRUE(LoadPictureFile(write("cut.bmp", bytes.left(40))).isNull());
-    QByteArray wide = bytes;
-    const qint32 width = 30000, height = 30000; // 3.6 GB at 32 bits a pixel
-    std::memcpy(wide.data() + 18, &width, 4);
-    std::memcpy(wide.data() + 22, &height, 4);
-    EXPECT_TRUE(LoadPictureFile(write("huge.bmp", wide)).isNull());
-
-    EXPECT_TRUE(LoadPictureFile(write("picture.dib", bytes)).isNull());
-    EXPECT_TRUE(LoadPictureFile(write("picture.png", bytes)).isNull());
-    EXPECT_TRUE(LoadPictureFile(write("picture.ico", bytes)).isNull());
+    for (const char *name : {"picture.dib", "picture.png", "picture.ico"})
+        EXPECT_TRUE(LoadPictureFile(write(name, bytes)).isNull()) << name;
     EXPECT_TRUE(LoadPictureFile(write("jpeg-bytes.bmp", jpegBytes(quadrants(8, 8)))).isNull());
-    EXPECT_TRUE(LoadPictureFile(dir_.filePath("missing.bmp")).isNull());
     ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.jpg"));
     EXPECT_TRUE(LoadPictureFile(dir_.filePath("folder.jpg")).isNull());
 }

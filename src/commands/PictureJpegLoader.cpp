@@ -149,6 +149,9 @@ bool decode(JpegDecoding &d)
         return false;
     jpeg_create_decompress(&cinfo);
     d.created = true;
+    // Bounds libjpeg's own whole-picture buffers (progressive and multi-scan files keep every
+    // coefficient); beyond it libjpeg raises an error rather than allocating.
+    cinfo.mem->max_memory_to_use = 2 * kMaxPictureBytes;
     d.progress.progress_monitor = onProgress;
     cinfo.progress = &d.progress;
     jpeg_stdio_src(&cinfo, d.file);

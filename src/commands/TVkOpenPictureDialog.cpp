@@ -161,6 +161,7 @@ void TVkOpenPictureDialog::SetEnablePreview(bool enable)
 {
     enablePreview_ = enable;
     previewCheckBox_->setChecked(enable);
+    paintBox_->update();
 }
 
 void TVkOpenPictureDialog::SetPreviewBaseColor(TColor color)
