@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTest>
@@ -355,6 +356,28 @@ TEST(MainWindow, TabCyclesThroughTheObjectsInStackingOrder)
     form.SelectNextObject();
     form.SelectNextObject();
     EXPECT_TRUE(only.Selected());
+}
+
+TEST(MainWindow, TheWindowSeesKeysBeforeTheFocusedControl)
+{
+    TfrmMain form;
+    form.resize(200, 200); // the card does not fit, so the scroll box would scroll on arrow keys
+    form.SetCardDef(cardOfSize(910, 550));
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.LayoutCardSurface();
+    form.ScrollBox().setFocus();
+    QList<int> seen;
+    form.OnKeyDown = [&seen](QKeyEvent &key) {
+        seen << key.key();
+        return key.key() == Qt::Key_Right;
+    };
+    QTest::keyClick(&form.ScrollBox(), Qt::Key_Right);
+    EXPECT_EQ(form.ScrollBox().horizontalScrollBar()->value(), 0);
+    QTest::keyClick(&form.ScrollBox(), Qt::Key_Down);
+    EXPECT_EQ(seen, (QList<int>{Qt::Key_Right, Qt::Key_Down}));
+    EXPECT_GT(form.ScrollBox().verticalScrollBar()->value(), 0);
 }
 
 TEST(MainWindow, HintPanelShowsTheLongHint)

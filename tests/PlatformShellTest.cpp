@@ -1,6 +1,7 @@
 #include "app/MainActions.h"
 #include "platform/FontSubstitutions.h"
 #include "platform/ProgramResources.h"
+#include "platform/QtTranslations.h"
 #include "platform/TVkShellEx.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <QIcon>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 TEST(TVkShellEx, OpensTheAddressAndRestoresTheCursor)
 {
@@ -75,4 +77,13 @@ TEST(MainActions, EveryIconIsBundled)
     }
     EXPECT_EQ(icons, 20);
     EXPECT_FALSE(QIcon(":/icons/vellumia.svg").pixmap(48, 48).isNull());
+}
+
+TEST(QtTranslations, StandardButtonsSpeakJapanese)
+{
+    QTranslator *translator = InstallQtTranslations(*QCoreApplication::instance());
+    ASSERT_TRUE(translator) << "qt6-translations-l10n is not installed";
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "キャンセル");
+    QCoreApplication::removeTranslator(translator);
+    delete translator; // other tests see Qt's own texts
 }

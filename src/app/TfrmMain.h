@@ -10,6 +10,7 @@
 
 class CardSurfaceView;
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QMenuBar;
@@ -71,6 +72,9 @@ class TfrmMain : public QMainWindow {
     void SetObjectActionsEnabled(bool enabled);
     // The Tab key: selects the card object after the selected one, wrapping to the bottom one.
     void SelectNextObject();
+    // Sees every key pressed in the window before the control that has the keyboard; returns true
+    // when it used the key, which then goes no further.
+    std::function<bool(QKeyEvent &)> OnKeyDown;
 
     // --- Caption, settings and the card surface.
     void UpdateCaption();

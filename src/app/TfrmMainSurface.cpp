@@ -6,6 +6,7 @@
 #include "card/SurfaceScale.h"
 #include "card/TVkDragLabel.h"
 #include "card/TVkVellumPanel.h"
+#include "commands/ArrangeCommands.h"
 #include "platform/MessageBox.h"
 
 #include <algorithm>
@@ -53,19 +54,8 @@ void TfrmMain::ApplyGridSettings()
 
 void TfrmMain::KeepObjectsOnCard()
 {
-    const int clientWidth = zzCardBase_->ClientWidth();
-    const int clientHeight = zzCardBase_->ClientHeight();
-    for (int i = 0; i < zzCardBase_->ObjectCount(); ++i) {
-        TVkDragLabel &object = zzCardBase_->Object(i);
-        if (object.Left() + object.Width() < 0)
-            object.SetLeft(0);
-        else if (object.Left() > clientWidth)
-            object.SetLeft(clientWidth - object.Width());
-        if (object.Top() + object.Height() < 0)
-            object.SetTop(0);
-        else if (object.Top() > clientHeight)
-            object.SetTop(clientHeight - object.Height());
-    }
+    for (int i = 0; i < zzCardBase_->ObjectCount(); ++i)
+        PullOntoCard(zzCardBase_->Object(i), zzCardBase_->ClientWidth(), zzCardBase_->ClientHeight());
 }
 
 void TfrmMain::WireCardObject(TVkDragLabel &object)
@@ -144,15 +134,22 @@ bool TfrmMain::handleKeyPreview(QEvent *event)
 {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return false;
-    auto *key = static_cast<QKeyEvent *>(event);
-    if (key->key() != Qt::Key_Tab || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-        return false;
     auto *target = qobject_cast<QWidget *>(QApplication::focusObject());
     if (!isActiveWindow() || (target && target->window() != this) || QApplication::activePopupWidget())
         return false;
-    // Tab moves through the card's objects, not through the window's controls.
-    if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat())
-        RunGuarded([this] { SelectNextObject(); }, this);
-    key->accept();
-    return true;
+    auto *key = static_cast<QKeyEvent *>(event);
+    bool used = false;
+    const bool tab =
+        key->key() == Qt::Key_Tab && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (tab) {
+        // Tab moves through the card's objects, not through the window's controls.
+        if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat())
+            RunGuarded([this] { SelectNextObject(); }, this);
+        used = true;
+    } else if (event->type() == QEvent::KeyPress && OnKeyDown) {
+        RunGuarded([this, key, &used] { used = OnKeyDown(*key); }, this);
+    }
+    if (used)
+        key->accept();
+    return used;
 }

@@ -6,12 +6,13 @@
 #include <QLocale>
 #include <QTranslator>
 
-void InstallQtTranslations(QCoreApplication &application)
+QTranslator *InstallQtTranslations(QCoreApplication &application)
 {
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
                           QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return;
+        return nullptr;
     QCoreApplication::installTranslator(translator.get());
-    translator.release()->setParent(&application);
+    translator->setParent(&application);
+    return translator.release();
 }
