@@ -192,6 +192,7 @@ TEST(MainWindow, SettingsSurviveARestartMaximised)
     EXPECT_TRUE(again.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(again.normalGeometry(), QRect(40, 50, 500, 420));
     EXPECT_FALSE(again.Action("acShowGrid")->isChecked());
+    EXPECT_FALSE(again.Action("acFixedGrid")->isEnabled());
     EXPECT_FALSE(again.Panel().ShowGrid());
     EXPECT_TRUE(again.ToolBar1()->isHidden());
     EXPECT_FALSE(again.Action("mnuShowToolBar")->isChecked());
@@ -345,6 +346,8 @@ TEST(MainWindow, TabCyclesThroughTheObjectsInStackingOrder)
         selected = selectedIndex(form);
     }
     EXPECT_EQ(std::vector<int>(sequence, sequence + 5), (std::vector<int>{0, 1, 2, 0, 1}));
+    QTest::keyClick(&form, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(selectedIndex(form), 2);
     EXPECT_TRUE(form.Action("acDelete")->isEnabled());
     EXPECT_EQ(form.LastSelectedObject(), last);
 

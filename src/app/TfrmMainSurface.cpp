@@ -139,8 +139,9 @@ bool TfrmMain::handleKeyPreview(QEvent *event)
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
     bool used = false;
-    const bool tab =
-        key->key() == Qt::Key_Tab && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    // Shift+Tab arrives as a key of its own; it moves the selection forward all the same.
+    const bool tab = (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+                     !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     if (tab) {
         // Tab moves through the card's objects, not through the window's controls.
         if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat())
