@@ -82,7 +82,6 @@ void TfrmMain::LoadSettings()
         setWindowState(Qt::WindowMaximized);
     Action("acShowGrid")->setChecked(settings_.ShowGrid);
     Action("acFixedGrid")->setChecked(settings_.FixedGrid);
-    Action("acFixedGrid")->setEnabled(settings_.ShowGrid); // snapping is offered only with the grid
     Action("mnuShowToolBar")->setChecked(settings_.ShowToolBar);
     Action("mnuShowStatusBar")->setChecked(settings_.ShowStatusBar);
     ToolBar1()->setVisible(settings_.ShowToolBar);
