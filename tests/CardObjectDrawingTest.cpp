@@ -473,3 +473,32 @@ TEST(CardSurfacePicture, CachedStretchIsPixelIdenticalAndFollowsPictureAndSize)
     const QImage full = StretchNearest(small, QSize(300, 11), QRect(0, 0, 300, 11));
     EXPECT_EQ(StretchNearest(small, QSize(300, 11), QRect(17, 3, 90, 5)), full.copy(17, 3, 90, 5));
 }
+
+TEST(CardObjectDrawing, AbsurdSizesFromADocumentDrawWithoutHangingOrHugeImages)
+{
+    TVkVellumPanel panel;
+    panel.SetBounds(0, 0, 455, 275);
+    auto huge = text({QStringLiteral("Big"), QString(), QStringLiteral("text")}, clRed, -1000000);
+    huge->SetAlphaChannel(300);
+    huge->SetAntiAlias(true);
+    huge->SetBounds(-1000000, -1000000, 2000000000, 2000000000);
+    panel.AddObject(std::move(huge));
+    auto shapeObject = shape(dmRoundRect, 100, 100, 0);
+    shapeObject->LoadCaption({});
+    shapeObject->SetPenWidth(1 << 30);
+    shapeObject->SetTag(-7);
+    shapeObject->SetBounds(10, 10, 1 << 30, 1 << 30);
+    panel.AddObject(std::move(shapeObject));
+    auto picture = std::make_unique<TVkDragLabel>();
+    picture->SetBitmap(QImage(3, 2, QImage::Format_Indexed8));
+    picture->SetBounds(-5, -5, 1 << 30, 3);
+    panel.AddObject(std::move(picture));
+
+    QImage surface(455, 275, QImage::Format_RGB32);
+    panel.Paint(surface, QRect(0, 0, 455, 275));
+    QImage page = whiteCanvas(800, 600);
+    QPainter painter(&page);
+    for (int i = 0; i < panel.ObjectCount(); ++i)
+        TVkDragLabel::DrawScaled(panel.Object(i), painter, 0, 0, 6.25);
+    SUCCEED();
+}

@@ -2,13 +2,15 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 namespace {
 
-// A pen of width 0 or 1 is a one-pixel line. Wider pens have round ends and joins.
-int strokeWidth(int penWidth)
+// A pen of width 0 or 1 is a one-pixel line. Wider pens have round ends and joins; a pen wider
+// than twice the box covers it whole, so wider ones draw nothing more.
+int strokeWidth(int penWidth, const QRect &box)
 {
-    return std::max(penWidth, 1);
+    return std::clamp(penWidth, 1, 2 * std::max({box.width(), box.height(), 1}) + 2);
 }
 
 // The path the pen follows: its stroke covers exactly `p` whole pixels inward from the box's
@@ -71,7 +73,7 @@ void DrawShape(QPainter &canvas, const QRect &box, const ShapeStyle &style)
 {
     if (style.mode == dmNone)
         return;
-    const int p = strokeWidth(style.penWidth);
+    const int p = strokeWidth(style.penWidth, box);
     canvas.save();
     canvas.setRenderHint(QPainter::Antialiasing, false);
     canvas.setPen(QPen(style.penColor, p, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

@@ -3,6 +3,7 @@
 #include "card/TextDrawing.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -12,9 +13,15 @@ const QColor kMarkBlack(0, 0, 0);
 constexpr int kInset = 2;  // text and pictures keep this far from the object's edges
 constexpr int kHandle = 5; // selection handles are this many pixels square
 
+// Lengths stay far inside the range of int, whatever a document holds.
+int clampedInt(double value)
+{
+    return int(std::clamp(value, -1e9, 1e9));
+}
+
 int scaled(int length, double scale)
 {
-    return int(std::trunc(length * scale + 0.5));
+    return clampedInt(std::trunc(length * scale + 0.5));
 }
 
 // A red one-pixel border round a black centre.
@@ -154,9 +161,12 @@ void TVkDragLabel::DrawScaled(const TVkDragLabel &object, QPainter &canvas, int 
     if (object.IsShape()) {
         const QSize corner = object.tag_ == 0 ? RoundRectCorner(0, box.size())
                                               : RoundRectCorner(scaled(object.tag_, scale), box.size());
-        const ShapeStyle style{
-            object.drawMode_, int(std::trunc(object.penWidth_ * scale)), ColorToQColor(object.Color()),
-            object.fillDraw_, ColorToQColor(object.brushColor_),         corner};
+        const ShapeStyle style{object.drawMode_,
+                               clampedInt(std::trunc(object.penWidth_ * scale)),
+                               ColorToQColor(object.Color()),
+                               object.fillDraw_,
+                               ColorToQColor(object.brushColor_),
+                               corner};
         DrawShape(canvas, box, style);
         return;
     }
