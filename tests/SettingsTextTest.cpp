@@ -54,6 +54,8 @@ TEST(LineListText, ReadsHandWrittenAndBrokenValues)
     EXPECT_EQ(TextToLineList("\"a\"b,c"), QStringList({"a", "b", "c"}));
     EXPECT_TRUE(TextToLineList("").isEmpty());
     EXPECT_TRUE(TextToLineList("   ").isEmpty());
+    EXPECT_TRUE(TextToLineList(" , ").isEmpty());
+    EXPECT_EQ(TextToLineList(",,"), QStringList({"", ""}));
 }
 
 TEST(FolderPart, RootAndBareNames)

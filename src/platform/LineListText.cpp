@@ -46,6 +46,9 @@ QStringList TextToLineList(const QString &text)
             ++i;
     };
     skipBlanks();
+    // A lone comma is the empty list: the comma that ends every value adds no line.
+    if (QStringView(text).mid(i).trimmed() == u",")
+        return lines;
     while (i < end) {
         QString item;
         if (text[i] == u'"') {
