@@ -502,3 +502,36 @@ TEST(CardObjectDrawing, AbsurdSizesFromADocumentDrawWithoutHangingOrHugeImages)
         TVkDragLabel::DrawScaled(panel.Object(i), painter, 0, 0, 6.25);
     SUCCEED();
 }
+
+TEST(CardSurfacePainting, RepaintingTheDirtyAreaAfterAMoveEqualsAFullRepaint)
+{
+    TVkVellumPanel panel;
+    panel.SetBounds(0, 0, 300, 200);
+    panel.SetBitmap(patternPicture(64, 48));
+    panel.SetShowGrid(true);
+    auto addText = [&](QRect bounds, int alpha, bool smooth) -> TVkDragLabel & {
+        auto object = text({QStringLiteral("AVW"), QStringLiteral("xyz")}, RGBToColor(0, 0, 255), -30);
+        object->SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
+        object->SetAlphaChannel(alpha);
+        object->SetAntiAlias(smooth);
+        return panel.AddObject(std::move(object));
+    };
+    addText(QRect(10, 10, 150, 80), 100, true);
+    auto picture = std::make_unique<TVkDragLabel>();
+    picture->SetBitmap(patternPicture(30, 30));
+    picture->SetBounds(100, 40, 90, 90);
+    TVkDragLabel &moved = panel.AddObject(std::move(picture));
+    addText(QRect(60, 50, 150, 80), 50, true);
+    addText(QRect(120, 100, 150, 80), 30, false);
+
+    QImage incremental(300, 200, QImage::Format_RGB32);
+    panel.Paint(incremental, incremental.rect());
+    for (QPoint step : {QPoint(1, 0), QPoint(0, 1), QPoint(-7, 3), QPoint(40, -20)}) {
+        const QRect before = moved.BoundsRect();
+        moved.SetBounds(moved.Left() + step.x(), moved.Top() + step.y(), moved.Width(), moved.Height());
+        panel.Paint(incremental, before | moved.BoundsRect());
+        QImage full(300, 200, QImage::Format_RGB32);
+        panel.Paint(full, full.rect());
+        EXPECT_EQ(incremental, full) << step.x() << "," << step.y();
+    }
+}

@@ -59,9 +59,13 @@ void CardSurfaceView::paintEvent(QPaintEvent *event)
     const QSize size(panel_.Width(), panel_.Height());
     if (size.isEmpty())
         return;
-    if (buffer_.size() != size)
+    if (buffer_.size() != size) {
+        // A new buffer is painted whole: the text effects read the pixels round the dirty area.
         buffer_ = QImage(size, QImage::Format_RGB32);
-    panel_.Paint(buffer_, event->rect());
+        panel_.Paint(buffer_, buffer_.rect());
+    } else {
+        panel_.Paint(buffer_, event->rect());
+    }
     QPainter painter(this);
     painter.drawImage(event->rect(), buffer_, event->rect());
 }

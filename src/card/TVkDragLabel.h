@@ -208,7 +208,7 @@ private:
     bool keepAspect_ = false;
     long double aspectRatio_ = 1.0L;
 
-    // Work images of the text effects (composite, mask, smoothed); emptied after smoothing.
+    // Work images of the text effects (composite, mask, smoothed); emptied after each drawing.
     QImage compositeImage_, maskImage_, smoothImage_;
     // The picture stretched to its place, reused while neither changes.
     mutable StretchCache pictureCache_;
