@@ -1,5 +1,6 @@
 #include "app/CardStream.h"
 #include "app/UndoHistory.h"
+#include "BusyCard.h"
 #include "card/TVkDragLabel.h"
 #include "card/TVkVellumPanel.h"
 
@@ -12,54 +13,16 @@
 
 namespace {
 
-QImage photo(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            row[x] = qRgb(x * 5 % 256, y * 3 % 256, (x ^ y) % 256);
-    }
-    return image;
-}
-
-// A full card: background picture, text blocks, shapes and pictures of several depths.
+// The busy card with the card definition it is printed with.
 struct BusyCardFixture {
-    TVkVellumPanel surface;
+    std::unique_ptr<TVkVellumPanel> card = MakeBusyCard();
+    TVkVellumPanel &surface = *card;
     TCardDef cardDef{};
 
     BusyCardFixture()
     {
         cardDef.CardSizeX = 910;
         cardDef.CardSizeY = 550;
-        surface.SetBounds(0, 0, 455, 275);
-        surface.SetPopupMenu(QStringLiteral("frmMain.Popup2"));
-        surface.SetBitmap(photo(1365, 825));
-        for (int i = 0; i < 20; ++i) {
-            TVkDragLabel &text = add();
-            CardFont font;
-            font.SetSizeInPoints(8 + i % 10);
-            text.SetFont(font);
-            text.SetCaption({QStringLiteral("株式会社 見本 %1").arg(i), QStringLiteral("Tel 03-1234-5678")});
-            text.SetBounds(10 + i * 3, 10 + i * 12, 200, 30);
-        }
-        for (int i = 0; i < 10; ++i) {
-            TVkDragLabel &shape = add();
-            shape.SetDrawMode(TDrawMode(1 + i % 7));
-            shape.SetPenWidth(2);
-            shape.SetBounds(300, 10 + i * 20, 120, 18);
-        }
-        for (const QImage &picture : {photo(800, 600), photo(640, 480), photo(320, 240)})
-            add().LoadBitmap(picture);
-        QImage logo = photo(256, 256).convertToFormat(QImage::Format_Indexed8);
-        add().LoadBitmap(logo);
-    }
-
-    TVkDragLabel &add()
-    {
-        TVkDragLabel &object = surface.AddObject(std::make_unique<TVkDragLabel>());
-        object.SetPopupMenu(QStringLiteral("frmMain.Popup1"));
-        return object;
     }
 };
 
@@ -81,7 +44,9 @@ void BM_TakeUndoSnapshotVsMemcpy(benchmark::State &state)
         history.TakeUndoSnapshot(card.surface, card.cardDef);
     const qsizetype bytes = history.Slot(history.UndoPosition()).size();
     const QByteArray from(bytes, 'a');
-    std::vector<QByteArray> to(UndoHistory::kSlotCount, QByteArray(bytes, 'b'));
+    std::vector<QByteArray> to;
+    for (int i = 0; i < UndoHistory::kSlotCount; ++i)
+        to.emplace_back(bytes, char('b' + i)); // each its own memory, already touched
     Clock::duration snapshotTime{}, copyTime{};
     std::size_t next = 0;
     for (auto _ : state) {
