@@ -91,8 +91,10 @@ TEST(MainWindow, FirstStartWithoutSettings)
     for (const char *name :
          {"acDelete", "acEditObject", "acCopy", "acTopMost", "acNoTopMost", "acEditLastSelObject"})
         EXPECT_FALSE(form.Action(name)->isEnabled()) << name;
-    for (const char *name : {"acNew", "acAddText", "acUndo", "acPrint", "acShowGrid"})
+    for (const char *name : {"acNew", "acAddText", "acPrint", "acShowGrid"})
         EXPECT_TRUE(form.Action(name)->isEnabled()) << name;
+    EXPECT_FALSE(form.Action("acUndo")->isEnabled());
+    EXPECT_FALSE(form.Action("acRedo")->isEnabled());
     // The first shipped sheet is a 91 x 55 mm card.
     EXPECT_EQ(form.SizePanel().text(), "91.0 x 55.0 mm");
     EXPECT_EQ(form.Panel().Width(), 455);

@@ -1,5 +1,6 @@
 #include "app/TfrmMain.h"
 
+#include "app/DocumentCommands.h"
 #include "app/MainActions.h"
 #include "app/MainMenus.h"
 #include "app/ObjectCommandWiring.h"
@@ -50,6 +51,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent), zzCardBase_(std::make
     createSurface();
     createStatusBar();
     connectWindowCommands();
+    documents_ = std::make_unique<DocumentCommands>(*this);
     ConnectObjectCommands(*this);
     qApp->installEventFilter(this);
     SetHelpTopicViewer(

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 class CardSurfaceView;
+class DocumentCommands;
 class QAction;
 class QKeyEvent;
 class QLabel;
@@ -93,6 +94,11 @@ class TfrmMain : public QMainWindow {
     bool ConfirmDiscard();
     void CreateUndoBuffers();
     void FreeUndoBuffers();
+    // Records the card before a change and marks it modified; see DocumentCommands.
+    void TakeUndoSnapshot();
+    bool NudgeFlag() const;
+    void SetNudgeFlag(bool nudged);
+    DocumentCommands &Documents() const { return *documents_; }
 
   protected:
     bool event(QEvent *event) override;
@@ -129,4 +135,5 @@ class TfrmMain : public QMainWindow {
     TVkDragLabel *lastSelectedObject_ = nullptr;
     TVkDragLabel *actionObject_ = nullptr;
     bool layingOut_ = false;
+    std::unique_ptr<DocumentCommands> documents_;
 };

@@ -1,24 +1,51 @@
 // Document commands of the main window: the start-up card, opening a card, the question before a
-// modified card is discarded, and the undo history.
+// modified card is discarded, and the undo history. The commands themselves live in
+// DocumentCommands.
+#include "app/DocumentCommands.h"
 #include "app/TfrmMain.h"
+#include "platform/MessageBox.h"
 
-void TfrmMain::LoadStartupCard(const QString &)
+void TfrmMain::LoadStartupCard(const QString &fileName)
 {
+    RunGuarded(
+        [this, &fileName] {
+            documents_->LoadCardFile(fileName);
+            documents_->ResetTextEffects();
+        },
+        this);
 }
 
-void TfrmMain::OpenCardFile(const QString &)
+void TfrmMain::OpenCardFile(const QString &fileName)
 {
+    RunGuarded([this, &fileName] { documents_->OpenCardFile(fileName); }, this);
 }
 
 bool TfrmMain::ConfirmDiscard()
 {
-    return true;
+    return documents_->ConfirmDiscard();
 }
 
 void TfrmMain::CreateUndoBuffers()
 {
+    documents_->CreateUndoBuffers();
 }
 
 void TfrmMain::FreeUndoBuffers()
 {
+    documents_->FreeUndoBuffers();
+}
+
+void TfrmMain::TakeUndoSnapshot()
+{
+    documents_->TakeUndoSnapshot();
+}
+
+bool TfrmMain::NudgeFlag() const
+{
+    return documents_->NudgeFlag();
+}
+
+void TfrmMain::SetNudgeFlag(bool nudged)
+{
+    documents_->SetNudgeFlag(nudged);
 }

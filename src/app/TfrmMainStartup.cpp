@@ -59,14 +59,14 @@ bool TfrmMain::Startup(const QStringList &arguments)
     if (!SelectCardDef(settings_.CardIndex))
         return false;
     CreateUndoBuffers();
+    // Laid out first, so that a command-line card that cannot be opened leaves an empty card.
+    ApplyGridSettings();
+    LayoutCardSurface();
+    SetModified(false);
     if (!arguments.isEmpty()) {
         // A file that is not there keeps the name it was given, so the error can say which file.
         const QString longName = longPathName(arguments.first());
         OpenCardFile(longName.isEmpty() ? QDir::current().absoluteFilePath(arguments.first()) : longName);
-    } else {
-        ApplyGridSettings();
-        LayoutCardSurface();
-        SetModified(false);
     }
     return true;
 }

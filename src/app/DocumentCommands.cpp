@@ -1,0 +1,338 @@
+#include "app/DocumentCommands.h"
+
+#include "app/TfrmMain.h"
+#include "card/TVkDragLabel.h"
+#include "card/TVkVellumPanel.h"
+#include "platform/FolderPart.h"
+#include "platform/MessageBox.h"
+#include "platform/TFileDrop.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QSaveFile>
+
+namespace {
+
+const QString kCardFilter = QStringLiteral("カードファイル(*.vkc);;すべてのファイル(*.*)");
+const QString kModifiedQuestion = QStringLiteral("カードは変更されています。保存しますか？");
+
+QFileDialog *makeFileDialog(QWidget *parent, const char *name)
+{
+    auto *dialog = new QFileDialog(parent);
+    dialog->setObjectName(QString::fromLatin1(name));
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setDefaultSuffix(QStringLiteral("vkc"));
+    dialog->setNameFilter(kCardFilter);
+    return dialog;
+}
+
+// The path chosen in a file dialog, or an empty text when it was cancelled.
+QString runFileDialog(QFileDialog &dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+// A file name with the blanks and control characters at either end removed.
+QString trimmedFileName(const QString &name)
+{
+    qsizetype first = 0, last = name.size();
+    while (first < last && name[first].unicode() <= 0x20)
+        ++first;
+    while (last > first && name[last - 1].unicode() <= 0x20)
+        --last;
+    return name.mid(first, last - first);
+}
+
+// The bytes of a card file. A regular file is mapped, so that even a huge one costs no memory
+// until read; a file that reports no size (empty, or not a regular file) gives no bytes.
+QByteArrayView cardFileBytes(QFile &file)
+{
+    const qint64 size = file.size();
+    if (size <= 0)
+        return {};
+    if (const uchar *mapped = file.map(0, size))
+        return QByteArrayView(reinterpret_cast<const char *>(mapped), size);
+    return {};
+}
+
+} // namespace
+
+DocumentCommands::DocumentCommands(TfrmMain &window) : window_(window)
+{
+    open1_ = makeFileDialog(&window, "Open1");
+    open1_->setWindowTitle(QStringLiteral("カードを開く"));
+    open1_->setFileMode(QFileDialog::ExistingFile);
+    open1_->setAcceptMode(QFileDialog::AcceptOpen);
+    save1_ = makeFileDialog(&window, "Save1");
+    save1_->setAcceptMode(QFileDialog::AcceptSave);
+    save1_->setFileMode(QFileDialog::AnyFile);
+    save1_->setSizeGripEnabled(true);
+
+    fileDrop1_ = new TFileDrop(window);
+    fileDrop1_->setObjectName(QStringLiteral("FileDrop1"));
+    fileDrop1_->OnFileDrop = [this](int, QPoint, const QStringList &fileNames) {
+        OpenCardFile(fileNames.first());
+    };
+    connectActions();
+}
+
+DocumentCommands::~DocumentCommands() = default;
+
+void DocumentCommands::connectActions()
+{
+    const std::pair<const char *, void (DocumentCommands::*)()> commands[] = {
+        {"acNew", &DocumentCommands::New},
+        {"acOpen", &DocumentCommands::Open},
+        {"acSaveUpdate", &DocumentCommands::SaveUpdate},
+        {"acSaveAs", &DocumentCommands::SaveAs},
+        {"acAllClear", &DocumentCommands::AllClear},
+        {"acUndo", &DocumentCommands::Undo},
+        {"acRedo", &DocumentCommands::Redo},
+        {"acUndoCount", &DocumentCommands::AskUndoCount},
+    };
+    for (const auto &[name, command] : commands)
+        window_.OnExecute(window_.Action(name), [this, command] { (this->*command)(); });
+    // The start of every drag that moves or resizes an object.
+    window_.OnExecute(window_.Action("acDragLabelMoving"), [this] {
+        nudgeFlag_ = false;
+        TakeUndoSnapshot();
+    });
+}
+
+// --- Undo.
+
+void DocumentCommands::updateUndoActions()
+{
+    window_.Action("acUndo")->setEnabled(history_.CanUndo());
+    window_.Action("acRedo")->setEnabled(history_.CanRedo());
+}
+
+void DocumentCommands::TakeUndoSnapshot()
+{
+    history_.SetUndoCount(window_.Settings().UndoCount);
+    history_.TakeUndoSnapshot(window_.Panel(), window_.CardDef());
+    updateUndoActions();
+    window_.SetModified(true);
+}
+
+void DocumentCommands::CreateUndoBuffers()
+{
+    history_.Clear();
+    updateUndoActions();
+}
+
+void DocumentCommands::FreeUndoBuffers()
+{
+    window_.SaveSettings();
+    history_.Clear();
+}
+
+void DocumentCommands::Undo()
+{
+    const UndoHistory::RestoreHooks hooks{[this] { ClearCardObjects(); },
+                                          [this](TVkDragLabel &object) { window_.WireCardObject(object); }};
+    if (const auto restored = history_.Undo(window_.Panel(), window_.CardDef(), hooks))
+        afterRestore(*restored);
+}
+
+void DocumentCommands::Redo()
+{
+    const UndoHistory::RestoreHooks hooks{[this] { ClearCardObjects(); },
+                                          [this](TVkDragLabel &object) { window_.WireCardObject(object); }};
+    if (const auto restored = history_.Redo(window_.Panel(), window_.CardDef(), hooks))
+        afterRestore(*restored);
+}
+
+void DocumentCommands::afterRestore(const CardStreamReadResult &restored)
+{
+    window_.Action("acShowGrid")->setChecked(restored.showGrid);
+    window_.Action("acFixedGrid")->setEnabled(restored.showGrid);
+    updateUndoActions();
+    window_.DeselectAllObjects();
+    nudgeFlag_ = false;
+    window_.LayoutCardSurface();
+}
+
+void DocumentCommands::AskUndoCount()
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(
+        &window_, QStringLiteral("元に戻す動作の回数"), QStringLiteral("回数を入力してください(0～16)"),
+        QLineEdit::Normal, QString::number(window_.Settings().UndoCount), &ok);
+    if (!ok)
+        return;
+    if (const std::optional<int> count = UndoHistory::ParseUndoCount(text))
+        window_.Settings().UndoCount = *count;
+}
+
+// --- Documents.
+
+bool DocumentCommands::ConfirmDiscard()
+{
+    if (!window_.Modified())
+        return true;
+    switch (VkMessageBox(kModifiedQuestion, MB_YESNOCANCEL | MB_ICONQUESTION, &window_)) {
+    case IDYES: RunGuarded([this] { SaveUpdate(); }, &window_); return !window_.Modified();
+    case IDNO: return true;
+    default: return false;
+    }
+}
+
+void DocumentCommands::New()
+{
+    if (!ConfirmDiscard())
+        return;
+    FreeUndoBuffers();
+    CreateUndoBuffers();
+    ClearCardObjects();
+    window_.Panel().SetBitmap(QImage());
+    window_.Panel().SetColor(clWhite);
+    window_.SetModified(false);
+    nudgeFlag_ = false;
+    window_.SetCurrentFileName(QString());
+}
+
+void DocumentCommands::Open()
+{
+    open1_->selectFile(QString());
+    open1_->setDirectory(window_.Settings().OpenDirectory);
+    const QString path = runFileDialog(*open1_);
+    if (path.isEmpty())
+        return;
+    openDialogFileName_ = path;
+    OpenCardFile(path);
+}
+
+void DocumentCommands::OpenCardFile(const QString &path)
+{
+    if (window_.Modified()) {
+        const int answer = VkMessageBox(kModifiedQuestion, MB_YESNOCANCEL | MB_ICONQUESTION, &window_);
+        if (answer == IDCANCEL)
+            return;
+        // Changes the user wanted kept are not thrown away when they could not be saved.
+        if (answer == IDYES) {
+            RunGuarded([this] { SaveUpdate(); }, &window_);
+            if (window_.Modified())
+                return;
+        }
+    }
+    window_.Settings().OpenDirectory = FolderPart(openDialogFileName_);
+
+    // A file that cannot be read is found out before the card is cleared, so the card on screen
+    // still belongs to the file name in the caption.
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        throw VkError(QStringLiteral("ファイル %1 は開けません").arg(path));
+    ClearCardObjects();
+    window_.Panel().SetBitmap(QImage());
+    loadOpenedCardFile(file);
+    ResetTextEffects();
+}
+
+void DocumentCommands::LoadCardFile(const QString &path)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        throw VkError(QStringLiteral("ファイル %1 は開けません").arg(path));
+    loadOpenedCardFile(file);
+}
+
+void DocumentCommands::loadOpenedCardFile(QFile &file)
+{
+    window_.DeselectAllObjects();
+    window_.SetCurrentFileName(file.fileName());
+    const CardStreamReadResult result =
+        ReadCardStream(cardFileBytes(file), window_.Panel(),
+                       [this](TVkDragLabel &object) { window_.WireCardObject(object); });
+    if (result.ok) {
+        if (result.headerRead)
+            window_.SetCardDef(result.cardDef);
+        window_.Action("acShowGrid")->setChecked(result.showGrid);
+        window_.Action("acFixedGrid")->setEnabled(result.showGrid);
+    } else {
+        window_.raise();
+        window_.activateWindow();
+        VkMessageBox(NotCardFileMessage(QFileInfo(file.fileName()).absoluteFilePath()), MB_OK | MB_ICONSTOP,
+                     &window_);
+        window_.SetCurrentFileName(QString());
+    }
+    nudgeFlag_ = false;
+    window_.UpdateCaption();
+    window_.SetModified(false);
+    history_.Forget();
+    updateUndoActions();
+    window_.Panel().SetGridStyle(window_.Settings().GridStyle == 0 ? gsLine : gsDot);
+    window_.ApplyGridSettings();
+    window_.LayoutCardSurface();
+    window_.raise();
+    window_.activateWindow();
+}
+
+void DocumentCommands::ResetTextEffects()
+{
+    for (const char *name : {"acDelete", "acEditObject", "acCopy"})
+        window_.Action(name)->setEnabled(false);
+    TVkVellumPanel &surface = window_.Panel();
+    for (int i = surface.ObjectCount() - 1; i >= 0; --i) {
+        TVkDragLabel &object = surface.Object(i);
+        if (object.IsText()) {
+            object.SetAlphaChannel(100);
+            object.SetAntiAlias(false);
+        }
+    }
+}
+
+void DocumentCommands::SaveUpdate()
+{
+    if (!trimmedFileName(window_.CurrentFileName()).isEmpty())
+        SaveCardFile(window_.CurrentFileName());
+    else
+        SaveAs();
+}
+
+void DocumentCommands::SaveAs()
+{
+    save1_->setDirectory(window_.Settings().SaveDirectory);
+    save1_->selectFile(QString());
+    save1_->setWindowTitle(QStringLiteral("カードを保存"));
+    save1_->setNameFilter(kCardFilter);
+    const QString path = runFileDialog(*save1_);
+    if (!path.isEmpty())
+        SaveCardFile(path);
+}
+
+void DocumentCommands::SaveCardFile(const QString &path)
+{
+    // Written beside the old file and renamed over it, so a failed save leaves the old one whole.
+    QSaveFile file(path);
+    QByteArray bytes;
+    WriteCardStream(bytes, window_.Panel(), window_.CardDef());
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw VkError(QStringLiteral("ファイル %1 を作成できません").arg(path));
+    window_.SetCurrentFileName(path);
+    window_.SetModified(false);
+    window_.Settings().SaveDirectory = FolderPart(path);
+    window_.UpdateCaption();
+}
+
+void DocumentCommands::AllClear()
+{
+    nudgeFlag_ = false;
+    TakeUndoSnapshot();
+    ClearCardObjects();
+    window_.Panel().SetBitmap(QImage());
+    window_.Panel().Invalidate();
+}
+
+void DocumentCommands::ClearCardObjects()
+{
+    for (const char *name : {"acDelete", "acEditObject", "acCopy"})
+        window_.Action(name)->setEnabled(false);
+    window_.SetLastSelectedObject(nullptr);
+    window_.Panel().ClearObjects();
+}

@@ -1,0 +1,348 @@
+#include "app/DocumentCommands.h"
+#include "app/CardStream.h"
+#include "app/TfrmMain.h"
+#include "card/TVkDragLabel.h"
+#include "card/TVkVellumPanel.h"
+#include "platform/MessageBox.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+
+struct ProgramFolderWithSheets : ScopedProgramFolder {
+    ProgramFolderWithSheets()
+    {
+        QFile::copy(QStringLiteral(VELLUMIA_SOURCE_DIR "/data/CardDef.Def"), filePath("CardDef.Def"));
+    }
+};
+
+// Answers the next message box with a button, keeping its text.
+void answerNextBox(QMessageBox::StandardButton button, QString *text = nullptr,
+                   std::function<void()> before = {})
+{
+    OnNextModal([=](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        ASSERT_TRUE(box);
+        if (text)
+            *text = box->text();
+        if (before)
+            before();
+        box->button(button)->click();
+    });
+}
+
+void cancelNextFileDialog()
+{
+    OnNextModal([](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        ASSERT_TRUE(dialog);
+        dialog->reject();
+    });
+}
+
+TVkDragLabel &addText(TfrmMain &form, const QString &text)
+{
+    TVkDragLabel &object = form.Panel().AddObject(std::make_unique<TVkDragLabel>());
+    form.WireCardObject(object);
+    object.SetCaption({text});
+    return object;
+}
+
+QStringList captions(const TfrmMain &form)
+{
+    QStringList texts;
+    for (int i = 0; i < form.Panel().ObjectCount(); ++i)
+        texts << form.Panel().Object(i).Caption().join(u'|');
+    return texts;
+}
+
+class DocumentCommandsTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(form.Startup({})); }
+
+    QString path(const QString &name) const { return folder.filePath(name); }
+
+    // A document on disk with the given texts, written by the program itself.
+    QString writeDocument(const QString &name, const QStringList &texts)
+    {
+        TVkVellumPanel surface;
+        for (const QString &text : texts)
+            surface.AddObject(std::make_unique<TVkDragLabel>()).SetCaption({text});
+        TCardDef card = form.CardDef();
+        card.CardSizeX = 860;
+        QByteArray bytes;
+        WriteCardStream(bytes, surface, card);
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    ProgramFolderWithSheets folder;
+    TfrmMain form;
+};
+
+} // namespace
+
+TEST_F(DocumentCommandsTest, SavedCardOpensAgainWithItsTextsReset)
+{
+    TVkDragLabel &text = addText(form, QStringLiteral("山田"));
+    text.SetAntiAlias(true);
+    text.SetAlphaChannel(50);
+    form.Panel().SetColor(0x00336699);
+    form.SetModified(true);
+    const QString file = path(QStringLiteral("card.vkc"));
+    form.Documents().SaveCardFile(file);
+    EXPECT_EQ(form.windowTitle(), "card.vkc - VELLUMIA");
+    EXPECT_FALSE(form.Modified());
+    EXPECT_EQ(form.Settings().SaveDirectory, folder.path());
+
+    form.Action("acNew")->trigger();
+    EXPECT_EQ(form.Panel().ObjectCount(), 0);
+    EXPECT_EQ(form.Panel().Color(), clWhite);
+    EXPECT_EQ(form.windowTitle(), "無題 - VELLUMIA");
+    EXPECT_TRUE(QFile::exists(folder.filePath("VELLUMAX.INI")));
+
+    form.OpenCardFile(file);
+    ASSERT_EQ(captions(form), QStringList{QStringLiteral("山田")});
+    const TVkDragLabel &opened = form.Panel().Object(0);
+    EXPECT_FALSE(opened.AntiAlias());
+    EXPECT_EQ(opened.AlphaChannel(), 100);
+    EXPECT_EQ(form.Panel().Color(), 0x00336699u);
+    EXPECT_EQ(form.windowTitle(), "card.vkc - VELLUMIA");
+    EXPECT_FALSE(form.Modified());
+    EXPECT_FALSE(form.Action("acUndo")->isEnabled());
+}
+
+TEST_F(DocumentCommandsTest, DocumentCardDefinitionAndGridTickAreTaken)
+{
+    const QString file = writeDocument(QStringLiteral("wide.vkc"), {QStringLiteral("a")});
+    form.OpenCardFile(file);
+    EXPECT_EQ(form.CardDef().CardSizeX, 860);
+    EXPECT_EQ(form.Panel().Width(), 430);
+    EXPECT_FALSE(form.Action("acShowGrid")->isChecked()); // stored with the grid hidden
+    EXPECT_FALSE(form.Action("acFixedGrid")->isEnabled());
+    EXPECT_FALSE(form.Panel().ShowGrid());
+    EXPECT_EQ(form.Panel().GridSize(), 10) << "the spacing comes from the settings";
+}
+
+TEST_F(DocumentCommandsTest, UnreadableFileLeavesTheCardAsItWas)
+{
+    const QString file = writeDocument(QStringLiteral("mine.vkc"), {QStringLiteral("kept")});
+    form.OpenCardFile(file);
+    form.SetModified(true);
+    QString message;
+    answerNextBox(QMessageBox::No, nullptr, [&message] { answerNextBox(QMessageBox::Ok, &message); });
+    form.OpenCardFile(path(QStringLiteral("missing.vkc")));
+    EXPECT_EQ(message, QStringLiteral("ファイル %1 は開けません.").arg(path(QStringLiteral("missing.vkc"))));
+    EXPECT_EQ(captions(form), QStringList{QStringLiteral("kept")});
+    EXPECT_EQ(form.windowTitle(), "mine.vkc - VELLUMIA");
+    EXPECT_TRUE(form.Modified());
+
+    answerNextBox(QMessageBox::No, nullptr, [&message] { answerNextBox(QMessageBox::Ok, &message); });
+    form.OpenCardFile(folder.path());
+    EXPECT_EQ(message, QStringLiteral("ファイル %1 は開けません.").arg(folder.path()));
+    EXPECT_EQ(captions(form), QStringList{QStringLiteral("kept")});
+}
+
+TEST_F(DocumentCommandsTest, FileOfAnotherKindLeavesAnUntitledEmptyCard)
+{
+    addText(form, QStringLiteral("gone"));
+    QFile text(path(QStringLiteral("notes.txt")));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("just some notes\n");
+    text.close();
+    QString message;
+    answerNextBox(QMessageBox::Ok, &message);
+    form.OpenCardFile(text.fileName());
+    EXPECT_EQ(message, text.fileName() + QStringLiteral(" は、カードファイルではありません。"));
+    EXPECT_EQ(form.Panel().ObjectCount(), 0);
+    EXPECT_EQ(form.windowTitle(), "無題 - VELLUMIA");
+    EXPECT_FALSE(form.Modified());
+}
+
+TEST_F(DocumentCommandsTest, UnsavedChangesAreNotLostByOpening)
+{
+    const QString other = writeDocument(QStringLiteral("other.vkc"), {QStringLiteral("other")});
+    addText(form, QStringLiteral("mine"));
+    form.SetModified(true);
+
+    // Yes, then the save dialog is cancelled: the open stops and the changes stay.
+    answerNextBox(QMessageBox::Yes, nullptr, [] { cancelNextFileDialog(); });
+    form.OpenCardFile(other);
+    EXPECT_EQ(captions(form), QStringList{QStringLiteral("mine")});
+    EXPECT_TRUE(form.Modified());
+
+    answerNextBox(QMessageBox::Cancel);
+    form.OpenCardFile(other);
+    EXPECT_EQ(captions(form), QStringList{QStringLiteral("mine")});
+
+    answerNextBox(QMessageBox::No);
+    form.OpenCardFile(other);
+    EXPECT_EQ(captions(form), QStringList{QStringLiteral("other")});
+}
+
+TEST_F(DocumentCommandsTest, NewCardAsksBeforeDiscarding)
+{
+    addText(form, QStringLiteral("mine"));
+    form.SetModified(true);
+    answerNextBox(QMessageBox::Cancel);
+    form.Action("acNew")->trigger();
+    EXPECT_EQ(form.Panel().ObjectCount(), 1);
+    answerNextBox(QMessageBox::Yes, nullptr, [] { cancelNextFileDialog(); });
+    form.Action("acNew")->trigger();
+    EXPECT_EQ(form.Panel().ObjectCount(), 1);
+    EXPECT_TRUE(form.Modified());
+}
+
+TEST_F(DocumentCommandsTest, FailedSaveKeepsTheDocumentState)
+{
+    const QString saved = path(QStringLiteral("card.vkc"));
+    form.Documents().SaveCardFile(saved);
+    const QByteArray before = [&] {
+        QFile file(saved);
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }();
+    addText(form, QStringLiteral("new"));
+    form.SetModified(true);
+    const QString impossible = path(QStringLiteral("no-such-folder/card.vkc"));
+    QString message;
+    answerNextBox(QMessageBox::Ok, &message);
+    RunGuarded([&] { form.Documents().SaveCardFile(impossible); });
+    EXPECT_EQ(message, QStringLiteral("ファイル %1 を作成できません.").arg(impossible));
+    EXPECT_TRUE(form.Modified());
+    EXPECT_EQ(form.CurrentFileName(), saved);
+    QFile file(saved);
+    file.open(QIODevice::ReadOnly);
+    EXPECT_EQ(file.readAll(), before);
+}
+
+TEST_F(DocumentCommandsTest, SaveWithoutANameAsksForOne)
+{
+    form.SetCurrentFileName(QStringLiteral("  \t"));
+    bool asked = false;
+    OnNextModal([&asked](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        ASSERT_TRUE(dialog);
+        asked = true;
+        EXPECT_EQ(dialog->windowTitle(), "カードを保存");
+        EXPECT_EQ(dialog->nameFilters(), (QStringList{"カードファイル(*.vkc)", "すべてのファイル(*.*)"}));
+        dialog->reject();
+    });
+    form.Action("acSaveUpdate")->trigger();
+    EXPECT_TRUE(asked);
+}
+
+TEST_F(DocumentCommandsTest, ClearThenUndoBringsEverythingBack)
+{
+    addText(form, QStringLiteral("one"));
+    addText(form, QStringLiteral("two"));
+    form.Panel().SetBitmap(QImage(20, 10, QImage::Format_RGB32));
+    const TCardDef card = form.CardDef();
+
+    form.Action("acAllClear")->trigger();
+    EXPECT_EQ(form.Panel().ObjectCount(), 0);
+    EXPECT_TRUE(form.Panel().Bitmap().isNull());
+    EXPECT_TRUE(form.Modified());
+    ASSERT_TRUE(form.Action("acUndo")->isEnabled());
+
+    TCardDef wider = card;
+    wider.CardSizeX = 1000; // the paper setup changes the card between clear and undo
+    form.SetCardDef(wider);
+    form.Action("acUndo")->trigger();
+    EXPECT_EQ(captions(form), (QStringList{"one", "two"}));
+    EXPECT_FALSE(form.Panel().Bitmap().isNull());
+    EXPECT_EQ(form.CardDef().CardSizeX, 1000);
+    EXPECT_FALSE(form.Action("acUndo")->isEnabled());
+    ASSERT_TRUE(form.Action("acRedo")->isEnabled());
+
+    form.Action("acRedo")->trigger();
+    EXPECT_EQ(form.Panel().ObjectCount(), 0);
+    EXPECT_FALSE(form.Action("acRedo")->isEnabled());
+}
+
+TEST_F(DocumentCommandsTest, UndoCountBox)
+{
+    const auto typeCount = [this](const QString &typed) {
+        OnNextModal([typed](QWidget *modal) {
+            auto *dialog = qobject_cast<QInputDialog *>(modal);
+            ASSERT_TRUE(dialog);
+            EXPECT_EQ(dialog->windowTitle(), "元に戻す動作の回数");
+            EXPECT_EQ(dialog->labelText(), "回数を入力してください(0～16)");
+            dialog->setTextValue(typed);
+            dialog->accept();
+        });
+        form.Action("acUndoCount")->trigger();
+        return form.Settings().UndoCount;
+    };
+    EXPECT_EQ(typeCount("20"), 16);
+    EXPECT_EQ(typeCount("-3"), 0);
+    EXPECT_EQ(typeCount("abc"), 0);
+    EXPECT_EQ(typeCount("5"), 5);
+}
+
+TEST_F(DocumentCommandsTest, DroppedFilesOpenTheFirstOnly)
+{
+    const QString first = writeDocument(QStringLiteral("first.vkc"), {QStringLiteral("first")});
+    const QString second = writeDocument(QStringLiteral("second.vkc"), {QStringLiteral("second")});
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(second), QUrl::fromLocalFile(second)});
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&form, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&form, &drop);
+    EXPECT_EQ(captions(form), QStringList{QStringLiteral("first")});
+    EXPECT_EQ(form.windowTitle(), "first.vkc - VELLUMIA");
+    EXPECT_EQ(form.Settings().OpenDirectory, QString()) << "the open dialog was never used";
+}
+
+TEST(DocumentStartup, CommandLineCardAndStartupCard)
+{
+    ProgramFolderWithSheets folder;
+    {
+        TVkVellumPanel surface;
+        surface.AddObject(std::make_unique<TVkDragLabel>()).SetCaption({QStringLiteral("start")});
+        TCardDef small{};
+        small.CardSizeX = 500;
+        small.CardSizeY = 300;
+        QByteArray bytes;
+        WriteCardStream(bytes, surface, small);
+        QFile file(folder.filePath("CRDIMAGE.DEF"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    {
+        TfrmMain form;
+        ASSERT_TRUE(form.Startup({}));
+        EXPECT_EQ(form.windowTitle(), "CRDIMAGE.DEF - VELLUMIA");
+        EXPECT_EQ(form.Panel().ObjectCount(), 1);
+        EXPECT_EQ(form.Panel().Width(), 455) << "the card sheet of the settings wins";
+    }
+    QFile::remove(folder.filePath("CRDIMAGE.DEF"));
+
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    TfrmMain form;
+    QString message;
+    answerNextBox(QMessageBox::Ok, &message);
+    ASSERT_TRUE(form.Startup({QStringLiteral("missing.vkc")}));
+    QDir::setCurrent(previous);
+    EXPECT_EQ(message, QStringLiteral("ファイル %1 は開けません.").arg(folder.filePath("missing.vkc")));
+    EXPECT_EQ(form.Panel().Width(), 455);
+    EXPECT_TRUE(form.Panel().ShowGrid());
+}
