@@ -8,6 +8,7 @@
 #include "platform/TFileDrop.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -27,6 +28,12 @@ QFileDialog *makeFileDialog(QWidget *parent, const char *name)
     dialog->setDefaultSuffix(QStringLiteral("vkc"));
     dialog->setNameFilter(kCardFilter);
     return dialog;
+}
+
+// A remembered folder that is still empty starts the dialog where the program was started.
+void startIn(QFileDialog &dialog, const QString &folder)
+{
+    dialog.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
 }
 
 // The path chosen in a file dialog, or an empty text when it was cancelled.
@@ -200,7 +207,7 @@ void DocumentCommands::New()
 void DocumentCommands::Open()
 {
     open1_->selectFile(QString());
-    open1_->setDirectory(window_.Settings().OpenDirectory);
+    startIn(*open1_, window_.Settings().OpenDirectory);
     const QString path = runFileDialog(*open1_);
     if (path.isEmpty())
         return;
@@ -297,7 +304,7 @@ void DocumentCommands::SaveUpdate()
 
 void DocumentCommands::SaveAs()
 {
-    save1_->setDirectory(window_.Settings().SaveDirectory);
+    startIn(*save1_, window_.Settings().SaveDirectory);
     save1_->selectFile(QString());
     save1_->setWindowTitle(QStringLiteral("カードを保存"));
     save1_->setNameFilter(kCardFilter);
