@@ -52,24 +52,25 @@ void drawImageAt(QImage &canvas, const QImage &image, const QPoint &at, const QR
 
 void TVkDragLabel::drawText(QImage &canvas, const QRect &box, const QRect &clip)
 {
-    QRect visible = box & canvas.rect();
-    if (clip.isValid())
-        visible &= clip;
-    if (visible.isEmpty())
-        return;
     const QColor ink = ColorToQColor(font_.Color);
     const QFont font = font_.ToQFont();
     // While the button is held the text follows the mouse, so it is drawn plainly.
     const bool opacity = alphaChannel_ < 100 && !buttonHeld_;
     const bool smoothing = antiAlias_ && !buttonHeld_;
     if (!opacity) {
+        // Drawn onto another image, plain text may run past the object's rectangle as it does in
+        // print; on the surface, the clip of Paint keeps it inside.
         QPainter painter(&canvas);
-        painter.setClipRect(visible);
+        if (clip.isValid())
+            painter.setClipRect(clip);
         painter.setFont(font);
         painter.setPen(ink);
         DrawTextLines(painter, caption_, box.left(), box.top());
     }
-    if (!opacity && !smoothing)
+    QRect visible = box & canvas.rect();
+    if (clip.isValid())
+        visible &= clip;
+    if ((!opacity && !smoothing) || visible.isEmpty())
         return;
 
     // The effects work on the visible part of the object and the one-pixel ring round it that
