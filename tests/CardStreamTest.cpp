@@ -41,7 +41,6 @@ TCardDef cardDef(int widthTenthMm = 910, int heightTenthMm = 550)
 // The surface as the main window sets it up.
 void setUpSurface(TVkVellumPanel &surface)
 {
-    surface.SetName(QStringLiteral("zzCardBase"));
     surface.SetPopupMenu(QStringLiteral("frmMain.Popup2"));
     surface.SetBounds(10, 20, 455, 275);
 }

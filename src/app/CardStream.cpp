@@ -20,11 +20,13 @@ constexpr qsizetype kMinimumEntryRest = 8; // fewer bytes than this after an ent
 constexpr QByteArrayView kSignature = "TPF0";
 constexpr const char *kSurfaceClass = "TVkVellumPanel";
 constexpr const char *kObjectClass = "TVkDragLabel";
+// The surface is always stored under the main window's name for it; card objects have no name.
+constexpr const char *kSurfaceName = "zzCardBase";
 
 // A resource entry whose size is filled in once the component stream behind it is written.
 template <class Component>
 void writeEntry(ComponentStreamWriter &writer, const QByteArray &resourceName, const char *className,
-                const Component &component, const PropertyTable<Component> &table)
+                const char *componentName, const Component &component, const PropertyTable<Component> &table)
 {
     writer.WriteByte(kResourceStart);
     writer.WriteInt16(kResourceType);
@@ -37,7 +39,7 @@ void writeEntry(ComponentStreamWriter &writer, const QByteArray &resourceName, c
 
     writer.WriteBytes(kSignature);
     writer.WriteShortString(className);
-    writer.WriteShortString(component.Name().toLatin1());
+    writer.WriteShortString(componentName);
     WriteProperties(writer, table, component);
     writer.WriteEndOfList(); // no stored children
 
@@ -109,10 +111,11 @@ void WriteCardStream(QByteArray &stream, const TVkVellumPanel &surface, const TC
     stream.resize(0); // keeps the buffer, so a snapshot slot is reused rather than reallocated
     ComponentStreamWriter writer(stream, pictures);
     writer.WriteBytes(QByteArrayView(reinterpret_cast<const char *>(&cardDef), sizeof(TCardDef)));
-    writeEntry(writer, QByteArrayLiteral("CardBase"), kSurfaceClass, surface, SurfaceProperties());
+    writeEntry(writer, QByteArrayLiteral("CardBase"), kSurfaceClass, kSurfaceName, surface,
+               SurfaceProperties());
     const auto &objectTable = DragLabelProperties();
     for (int i = 0; i < surface.ObjectCount(); ++i)
-        writeEntry(writer, QByteArray::number(i), kObjectClass, surface.Object(i), objectTable);
+        writeEntry(writer, QByteArray::number(i), kObjectClass, "", surface.Object(i), objectTable);
 }
 
 bool WriteCardStream(QIODevice &device, const TVkVellumPanel &surface, const TCardDef &cardDef)

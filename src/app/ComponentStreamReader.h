@@ -43,7 +43,6 @@ class ComponentStreamReader {
     void Fail() { failed_ = true; }
     qsizetype Position() const { return position_; }
     qsizetype Remaining() const { return failed_ ? 0 : data_.size() - position_; }
-    QByteArrayView Data() const { return data_; }
     // Where pictures already decoded are found; none decodes every picture.
     PictureCache *Pictures() const { return pictures_; }
     // Goes to a position within the bytes; beyond them the stream fails.

@@ -27,7 +27,6 @@ class DocumentCommands {
     void TakeUndoSnapshot();
     bool NudgeFlag() const { return nudgeFlag_; }
     void SetNudgeFlag(bool nudged) { nudgeFlag_ = nudged; }
-    const UndoHistory &History() const { return history_; }
     void CreateUndoBuffers();
     void FreeUndoBuffers();
     void Undo();
@@ -47,8 +46,7 @@ class DocumentCommands {
     void SaveCardFile(const QString &path);
     void ClearCardObjects();
 
-    // The open dialog Open1 and the save dialog Save1, which the export command shares.
-    QFileDialog &OpenDialog() const { return *open1_; }
+    // The save dialog Save1, which the export command shares.
     QFileDialog &SaveDialog() const { return *save1_; }
 
   private:
