@@ -66,12 +66,13 @@ QByteArray cmykJpegBytes(int width, int height, const unsigned char inverted[4])
     return bytes;
 }
 
-// Puts a new width and height into the first start-of-frame marker of a JPEG.
-QByteArray withDeclaredSize(QByteArray jpeg, int width, int height)
+// Puts a new sample precision, width and height into the first start-of-frame marker of a JPEG.
+QByteArray withFrame(QByteArray jpeg, int width, int height, int precision = 8)
 {
     for (qsizetype i = 2; i + 9 < jpeg.size(); ++i) {
         const uchar marker = uchar(jpeg[i + 1]);
         if (uchar(jpeg[i]) == 0xFF && (marker == 0xC0 || marker == 0xC2)) {
+            jpeg[i + 4] = char(precision);
             jpeg[i + 5] = char(height >> 8);
             jpeg[i + 6] = char(height);
             jpeg[i + 7] = char(width >> 8);
@@ -150,9 +151,10 @@ TEST_F(PictureLoader, BrokenJpegsFailQuietly)
     EXPECT_TRUE(LoadPictureFile(write("half.jpg", good.left(good.size() / 2))).isNull());
     EXPECT_TRUE(LoadPictureFile(write("header.jpg", good.left(300))).isNull());
     EXPECT_FALSE(LoadPictureFile(write("noend.jpg", good.chopped(2))).isNull());
-    EXPECT_TRUE(LoadPictureFile(write("wide.jpg", withDeclaredSize(good, 40000, 10))).isNull());
+    EXPECT_TRUE(LoadPictureFile(write("wide.jpg", withFrame(good, 40000, 10))).isNull());
     // 30000 x 30000 at 3 bytes a pixel is 2.7 GB: refused although each side is allowed.
-    EXPECT_TRUE(LoadPictureFile(write("huge.jpg", withDeclaredSize(good, 30000, 30000))).isNull());
+    EXPECT_TRUE(LoadPictureFile(write("huge.jpg", withFrame(good, 30000, 30000))).isNull());
+    EXPECT_TRUE(LoadPictureFile(write("twelve.jpg", withFrame(good, 200, 150, 12))).isNull());
     QByteArray garbled = good;
     for (qsizetype i = garbled.size() / 3; i < garbled.size() - 2; i += 7)
         garbled[i] = char(i * 31);
