@@ -1,12 +1,12 @@
 #include "commands/PictureLoader.h"
 
-#include <benchmark/benchmark.h>
-#include <chrono>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <chrono>
 
 namespace {
 

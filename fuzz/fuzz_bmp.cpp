@@ -1,5 +1,5 @@
-#include "commands/PictureLoader.h"
 #include "FuzzSupport.h"
+#include "commands/PictureLoader.h"
 
 #include <cstdlib>
 

@@ -1,11 +1,11 @@
 #include "print/CardDefinitions.h"
+#include "TestSupport.h"
 #include "platform/Cp932.h"
 #include "platform/MessageBox.h"
-#include "TestSupport.h"
 
-#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,14 +1,14 @@
 #include "commands/PictureLoader.h"
 
-#include <cstdio>
-#include <gtest/gtest.h>
-#include <jpeglib.h>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <jpeglib.h>
 
 namespace {
 
@@ -91,7 +91,7 @@ bool near(QRgb actual, QColor expected)
 }
 
 class PictureLoader : public testing::Test {
-  protected:
+protected:
     QString write(const QString &name, const QByteArray &bytes)
     {
         const QString path = dir_.filePath(name);

@@ -1,7 +1,6 @@
 #include "commands/TVkOpenPictureDialog.h"
 #include "TestSupport.h"
 
-#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -12,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -45,11 +45,11 @@ void clickInList(QFileDialog &dialog, const QString &path)
 }
 
 class ScopedLocale {
-  public:
+public:
     explicit ScopedLocale(const QLocale &locale) { QLocale::setDefault(locale); }
     ~ScopedLocale() { QLocale::setDefault(previous_); }
 
-  private:
+private:
     QLocale previous_;
 };
 

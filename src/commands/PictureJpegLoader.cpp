@@ -1,8 +1,8 @@
 #include "commands/PictureLoader.h"
 
+#include <QFile>
 #include <csetjmp>
 #include <cstdio>
-#include <QFile>
 #include <vector>
 
 // jpeglib.h needs FILE and size_t declared first.

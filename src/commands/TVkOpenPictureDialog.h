@@ -13,7 +13,7 @@ class QLabel;
 // the selected picture on a cross-hatch, its pixel size and bit depth, the file's size and date.
 // A folder being selected, or a name typed that does not exist yet, leaves the preview as it was.
 class TVkOpenPictureDialog : public QFileDialog {
-  public:
+public:
     explicit TVkOpenPictureDialog(QWidget *owner = nullptr);
 
     // Runs the dialog; true when the user confirmed a file, which FileName() then names.
@@ -44,12 +44,12 @@ class TVkOpenPictureDialog : public QFileDialog {
     // time is exactly midnight.
     static QString FileDateText(const QDateTime &lastWrite);
 
-  protected:
+protected:
     void showEvent(QShowEvent *event) override;
     void done(int result) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-  private:
+private:
     void buildPreviewArea();
     void selectionChanged(const QString &path);
     void showPreviewOf(const QString &path);

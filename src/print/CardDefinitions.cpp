@@ -4,13 +4,13 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
 
-#include <algorithm>
-#include <cstring>
-#include <limits>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
+#include <cstring>
+#include <limits>
 
 namespace {
 

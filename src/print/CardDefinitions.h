@@ -2,9 +2,9 @@
 
 #include "print/TCardDef.h"
 
-#include <memory>
 #include <QByteArray>
 #include <QString>
+#include <memory>
 #include <vector>
 
 // The card sheet files: CardDef.Def, shipped with the program, and CardDef.lst, the user's working
