@@ -22,6 +22,7 @@ void UndoHistory::Clear()
     for (QByteArray &slot : slots_)
         slot = QByteArray();
     pictures_ = PictureCache();
+    copyStream_ = QByteArray();
 }
 
 void UndoHistory::SetUndoCount(int count)
@@ -47,10 +48,22 @@ void UndoHistory::TakeUndoSnapshot(const TVkVellumPanel &surface, const TCardDef
             undoPosition_ = undoCount_ - 1;
         }
         ++undoPosition_;
-        WriteCardStream(slots_[std::size_t(undoPosition_ - 1)], surface, cardDef, &pictures_);
+        writeSlot(undoPosition_, surface, cardDef);
         pictures_.Sweep();
     }
     redoCount_ = 0;
+}
+
+void UndoHistory::writeSlot(int slotNumber, const TVkVellumPanel &surface, const TCardDef &cardDef)
+{
+    // Sized for the card as it last was, so that a growing buffer neither copies itself over and
+    // over nor keeps much more memory than the snapshot needs.
+    QByteArray &slot = slots_[std::size_t(slotNumber - 1)];
+    slot.resize(0);
+    if (slot.capacity() < lastSnapshotSize_)
+        slot.reserve(lastSnapshotSize_ + lastSnapshotSize_ / 32);
+    WriteCardStream(slot, surface, cardDef, &pictures_);
+    lastSnapshotSize_ = slot.size();
 }
 
 std::optional<CardStreamReadResult> UndoHistory::Undo(TVkVellumPanel &surface, const TCardDef &cardDef,
@@ -59,8 +72,7 @@ std::optional<CardStreamReadResult> UndoHistory::Undo(TVkVellumPanel &surface, c
     if (undoPosition_ < 1)
         return std::nullopt;
     if (redoCount_ == 0)
-        WriteCardStream(slots_[std::size_t(undoPosition_)], surface, cardDef,
-                        &pictures_); // where redo comes back to
+        writeSlot(undoPosition_ + 1, surface, cardDef); // where redo comes back to
     const CardStreamReadResult result = restore(undoPosition_, surface, cardDef, hooks);
     --undoPosition_;
     ++redoCount_;
@@ -93,7 +105,10 @@ CardStreamReadResult UndoHistory::restore(int slotNumber, TVkVellumPanel &surfac
     CopySurface(surface, scratch, cardDef);
     ReadCardStream(Slot(slotNumber), scratch, {}, &pictures_);
     scratch.SetBounds(surface.Left(), surface.Top(), surface.Width(), surface.Height());
-    const CardStreamReadResult result = CopySurface(scratch, surface, cardDef, hooks.WireObject, &pictures_);
+    // CopySurface through a stream kept between restores, so a large card does not fault in
+    // fresh memory on every step.
+    WriteCardStream(copyStream_, scratch, cardDef, &pictures_);
+    const CardStreamReadResult result = ReadCardStream(copyStream_, surface, hooks.WireObject, &pictures_);
     pictures_.Sweep();
     return result;
 }
@@ -103,5 +118,5 @@ qsizetype UndoHistory::MemoryBytes() const
     qsizetype bytes = 0;
     for (const QByteArray &slot : slots_)
         bytes += slot.capacity();
-    return bytes + pictures_.MemoryBytes();
+    return bytes + copyStream_.capacity() + pictures_.MemoryBytes();
 }

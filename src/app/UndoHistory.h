@@ -59,10 +59,11 @@ class UndoHistory {
 
     // Slot 1 to 17, as the history numbers them.
     const QByteArray &Slot(int number) const { return slots_[std::size_t(number - 1)]; }
-    // The memory the slot buffers and the remembered picture files hold.
+    // The memory the slot buffers, the restore stream and the remembered picture files hold.
     qsizetype MemoryBytes() const;
 
   private:
+    void writeSlot(int slotNumber, const TVkVellumPanel &surface, const TCardDef &cardDef);
     CardStreamReadResult restore(int slotNumber, TVkVellumPanel &surface, const TCardDef &cardDef,
                                  const RestoreHooks &hooks);
 
@@ -70,7 +71,9 @@ class UndoHistory {
     std::array<QByteArray, kSlotCount> slots_;
     // Each snapshot writes every picture of the card; their files are encoded once.
     PictureCache pictures_;
+    QByteArray copyStream_;
     int undoPosition_ = 0;
     int redoCount_ = 0;
     int undoCount_ = kMaxUndoCount;
+    qsizetype lastSnapshotSize_ = 0;
 };
