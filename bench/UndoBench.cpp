@@ -1,15 +1,15 @@
+#include "BusyCard.h"
 #include "app/CardStream.h"
 #include "app/UndoHistory.h"
-#include "BusyCard.h"
 #include "card/TVkDragLabel.h"
 #include "card/TVkVellumPanel.h"
 
-#include <benchmark/benchmark.h>
-#include <chrono>
-#include <cstring>
 #include <QFile>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstring>
 
 namespace {
 

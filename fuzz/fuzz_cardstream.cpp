@@ -1,8 +1,8 @@
+#include "FuzzSupport.h"
 #include "app/CardStream.h"
 #include "app/UndoHistory.h"
 #include "card/TVkDragLabel.h"
 #include "card/TVkVellumPanel.h"
-#include "FuzzSupport.h"
 
 // Card documents arrive from anywhere: opened, dropped or named on the command line. Whatever is
 // read must also write back, and go through an undo step and back.

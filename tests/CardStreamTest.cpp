@@ -4,13 +4,13 @@
 #include "card/TVkDragLabel.h"
 #include "card/TVkVellumPanel.h"
 
-#include <cstring>
-#include <gtest/gtest.h>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <cstring>
+#include <gtest/gtest.h>
 
 namespace {
 

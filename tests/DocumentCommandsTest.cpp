@@ -1,12 +1,11 @@
 #include "app/DocumentCommands.h"
+#include "TestSupport.h"
 #include "app/CardStream.h"
 #include "app/TfrmMain.h"
 #include "card/TVkDragLabel.h"
 #include "card/TVkVellumPanel.h"
 #include "platform/MessageBox.h"
-#include "TestSupport.h"
 
-#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -19,6 +18,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QUrl>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -70,7 +70,7 @@ QStringList captions(const TfrmMain &form)
 }
 
 class DocumentCommandsTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { ASSERT_TRUE(form.Startup({})); }
 
     QString path(const QString &name) const { return folder.filePath(name); }

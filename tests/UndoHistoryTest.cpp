@@ -7,7 +7,7 @@
 namespace {
 
 class UndoHistoryTest : public ::testing::Test {
-  protected:
+protected:
     UndoHistoryTest()
     {
         surface.SetBounds(12, 34, 455, 275);

@@ -4,10 +4,10 @@
 #include "card/TVkDragLabel.h"
 #include "card/TVkVellumPanel.h"
 
-#include <cstring>
 #include <QBuffer>
 #include <QFileDevice>
 #include <QIODevice>
+#include <cstring>
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "print/TCardDef.h"
 
-#include <functional>
 #include <QByteArray>
 #include <QByteArrayView>
+#include <functional>
 
 class PictureCache;
 class QIODevice;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <cstdint>
 #include <optional>
-#include <QByteArrayView>
 #include <span>
 
 // The names that card documents use for enumeration members, set members, colours, cursors and

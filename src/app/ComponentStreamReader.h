@@ -1,10 +1,10 @@
 #pragma once
 
-#include <cstdint>
-#include <optional>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <optional>
 #include <span>
 
 // The value tags of a component stream.
@@ -30,7 +30,7 @@ constexpr std::uint8_t Nil = 0x0D;
 class PictureCache;
 
 class ComponentStreamReader {
-  public:
+public:
     explicit ComponentStreamReader(QByteArrayView data, qsizetype position = 0,
                                    PictureCache *pictures = nullptr)
         : data_(data), position_(position), pictures_(pictures)
@@ -73,7 +73,7 @@ class ComponentStreamReader {
     // The tag of the next value, without consuming it.
     std::uint8_t PeekTag() { return PeekByte(); }
 
-  private:
+private:
     QString readTextAfter(std::uint8_t tag);
 
     QByteArrayView data_;

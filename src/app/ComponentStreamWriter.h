@@ -1,10 +1,10 @@
 #pragma once
 
-#include <cstdint>
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <span>
 
 // Appends the values of a component stream to a byte buffer: the one-byte tag, then the value,
@@ -12,7 +12,7 @@
 class PictureCache;
 
 class ComponentStreamWriter {
-  public:
+public:
     explicit ComponentStreamWriter(QByteArray &out, PictureCache *pictures = nullptr)
         : out_(out), pictures_(pictures)
     {
@@ -42,7 +42,7 @@ class ComponentStreamWriter {
     void WriteSet(std::uint32_t bits, std::span<const char *const> memberNames);
     void WriteEndOfList() { WriteByte(0x00); }
 
-  private:
+private:
     QByteArray &out_;
     PictureCache *pictures_;
 };

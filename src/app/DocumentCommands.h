@@ -2,8 +2,8 @@
 
 #include "app/UndoHistory.h"
 
-#include <memory>
 #include <QString>
+#include <memory>
 
 class QFile;
 class QFileDialog;
@@ -15,7 +15,7 @@ class TfrmMain;
 // state itself (file name, modified flag, card definition, remembered folders) stays with the
 // main window; this class works on it through the window's own operations.
 class DocumentCommands {
-  public:
+public:
     explicit DocumentCommands(TfrmMain &window);
     ~DocumentCommands();
     DocumentCommands(const DocumentCommands &) = delete;
@@ -49,7 +49,7 @@ class DocumentCommands {
     // The save dialog Save1, which the export command shares.
     QFileDialog &SaveDialog() const { return *save1_; }
 
-  private:
+private:
     void connectActions();
     void loadOpenedCardFile(QFile &file);
     void afterRestore(const CardStreamReadResult &restored);

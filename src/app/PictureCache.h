@@ -10,7 +10,7 @@
 // those bytes back (every undo and redo) gives the same picture without decoding. A picture is
 // known by its cache key, which changes whenever its pixels do.
 class PictureCache {
-  public:
+public:
     // The BMP file of image, encoded on first use.
     QByteArrayView Encoded(const QImage &image);
     // The picture of a BMP file, decoded on first use; null when the bytes are not a picture.
@@ -20,7 +20,7 @@ class PictureCache {
 
     qsizetype MemoryBytes() const;
 
-  private:
+private:
     struct Entry {
         QImage image;
         QByteArray bmp;

@@ -4,11 +4,11 @@
 #include "app/ComponentStreamReader.h"
 #include "app/ComponentStreamWriter.h"
 
-#include <cstdint>
-#include <functional>
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <functional>
 #include <variant>
 #include <vector>
 

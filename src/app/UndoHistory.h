@@ -3,11 +3,11 @@
 #include "app/CardStream.h"
 #include "app/PictureCache.h"
 
+#include <QByteArray>
+#include <QString>
 #include <array>
 #include <functional>
 #include <optional>
-#include <QByteArray>
-#include <QString>
 
 class TVkDragLabel;
 class TVkVellumPanel;
@@ -18,7 +18,7 @@ class TVkVellumPanel;
 // returns to. The card definition is not part of the history: restoring keeps the one in force.
 // The history has no window; the main window enables its commands from CanUndo and CanRedo.
 class UndoHistory {
-  public:
+public:
     static constexpr int kSlotCount = 17;
     static constexpr int kMaxUndoCount = 16;
 
@@ -62,7 +62,7 @@ class UndoHistory {
     // The memory the slot buffers, the restore stream and the remembered picture files hold.
     qsizetype MemoryBytes() const;
 
-  private:
+private:
     void writeSlot(int slotNumber, const TVkVellumPanel &surface, const TCardDef &cardDef);
     CardStreamReadResult restore(int slotNumber, TVkVellumPanel &surface, const TCardDef &cardDef,
                                  const RestoreHooks &hooks);
