@@ -208,6 +208,18 @@ TEST_F(DocumentCommandsTest, NewCardAsksBeforeDiscarding)
     EXPECT_TRUE(form.Modified());
 }
 
+TEST_F(DocumentCommandsTest, ClosingAsksAboutUnsavedChanges)
+{
+    form.show();
+    form.SetModified(true);
+    answerNextBox(QMessageBox::Cancel);
+    EXPECT_FALSE(form.close());
+    answerNextBox(QMessageBox::Yes, nullptr, [] { cancelNextFileDialog(); });
+    EXPECT_FALSE(form.close());
+    answerNextBox(QMessageBox::No);
+    EXPECT_TRUE(form.close());
+}
+
 TEST_F(DocumentCommandsTest, FailedSaveKeepsTheDocumentState)
 {
     const QString saved = path(QStringLiteral("card.vkc"));
