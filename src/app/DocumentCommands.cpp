@@ -55,16 +55,21 @@ QString trimmedFileName(const QString &name)
     return name.mid(first, last - first);
 }
 
+// A card file that cannot be mapped is read into memory only up to this size.
+constexpr qint64 kMaxReadCardFileBytes = 512LL * 1024 * 1024;
+
 // The bytes of a card file. A regular file is mapped, so that even a huge one costs no memory
 // until read; a file that reports no size (empty, or not a regular file) gives no bytes.
-QByteArrayView cardFileBytes(QFile &file)
+QByteArrayView cardFileBytes(QFile &file, QByteArray &storage)
 {
     const qint64 size = file.size();
     if (size <= 0)
         return {};
     if (const uchar *mapped = file.map(0, size))
         return QByteArrayView(reinterpret_cast<const char *>(mapped), size);
-    return {};
+    if (size <= kMaxReadCardFileBytes)
+        storage = file.read(size);
+    return storage;
 }
 
 } // namespace
@@ -253,8 +258,9 @@ void DocumentCommands::loadOpenedCardFile(QFile &file)
 {
     window_.DeselectAllObjects();
     window_.SetCurrentFileName(file.fileName());
+    QByteArray storage;
     const CardStreamReadResult result =
-        ReadCardStream(cardFileBytes(file), window_.Panel(),
+        ReadCardStream(cardFileBytes(file, storage), window_.Panel(),
                        [this](TVkDragLabel &object) { window_.WireCardObject(object); });
     if (result.ok) {
         if (result.headerRead)
