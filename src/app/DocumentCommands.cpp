@@ -107,8 +107,10 @@ void DocumentCommands::connectActions()
         {"acRedo", &DocumentCommands::Redo},
         {"acUndoCount", &DocumentCommands::AskUndoCount},
     };
-    for (const auto &[name, command] : commands)
-        window_.OnExecute(window_.Action(name), [this, command] { (this->*command)(); });
+    for (const auto &entry : commands) {
+        const auto command = entry.second;
+        window_.OnExecute(window_.Action(entry.first), [this, command] { (this->*command)(); });
+    }
     // The start of every drag that moves or resizes an object.
     window_.OnExecute(window_.Action("acDragLabelMoving"), [this] {
         nudgeFlag_ = false;
