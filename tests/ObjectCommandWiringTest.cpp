@@ -1,13 +1,18 @@
+#include "app/MainPictureDialog.h"
 #include "app/TfrmMain.h"
+#include "card/TVkDragLabel.h"
 #include "card/TVkVellumPanel.h"
+#include "commands/TVkOpenPictureDialog.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QToolButton>
 
 namespace {
 
@@ -59,4 +64,63 @@ TEST(ObjectCommandWiring, GridCommandsFollowTheShowGridTick)
     form.Action("acGridSetup")->trigger();
     EXPECT_EQ(form.Settings().GridUnit, 0);
     EXPECT_EQ(form.Panel().GridSize(), 15);
+}
+
+TEST(ObjectCommandWiring, AddedAndEditedObjectsTakeOneUndoStepEach)
+{
+    ProgramFolderWithSheets folder("");
+    TfrmMain form;
+    ASSERT_TRUE(form.Startup({}));
+
+    OnNextModal([](QWidget *dialog) {
+        dialog->findChild<QPlainTextEdit *>("Memo1")->setPlainText("Vellumia");
+        dialog->findChild<QPushButton *>("btnOK")->click();
+    });
+    form.Action("acAddText")->trigger();
+    ASSERT_EQ(form.Panel().ObjectCount(), 1);
+    TVkDragLabel &text = form.Panel().Object(0);
+    EXPECT_TRUE(text.Selected());
+    EXPECT_TRUE(form.Modified());
+    EXPECT_TRUE(form.Action("acEditLastSelObject")->isEnabled());
+    EXPECT_EQ(form.LastSelectedObject(), nullptr); // until the user presses it
+
+    OnNextModal([](QWidget *dialog) {
+        dialog->findChild<QToolButton *>("btnRectangle")->click();
+        dialog->findChild<QPushButton *>("Button1")->click();
+    });
+    form.Action("acDraw")->trigger();
+    ASSERT_EQ(form.Panel().ObjectCount(), 2);
+    TVkDragLabel &shape = form.Panel().Object(1);
+    EXPECT_EQ(shape.DrawMode(), dmRectangle);
+    EXPECT_TRUE(shape.Selected());
+    EXPECT_FALSE(text.Selected());
+
+    // A double click edits the object it lands on.
+    OnNextModal([](QWidget *dialog) {
+        dialog->findChild<QPlainTextEdit *>("Memo1")->setPlainText("Vellumia Inc.");
+        dialog->findChild<QPushButton *>("btnOK")->click();
+    });
+    text.DblClick();
+    EXPECT_EQ(text.Caption(), QStringList({"Vellumia Inc."}));
+
+    form.Action("acUndo")->trigger();
+    ASSERT_EQ(form.Panel().ObjectCount(), 2);
+    EXPECT_EQ(form.Panel().Object(0).Caption(), QStringList({"Vellumia"}));
+    form.Action("acUndo")->trigger();
+    EXPECT_EQ(form.Panel().ObjectCount(), 1);
+    form.Action("acUndo")->trigger();
+    EXPECT_EQ(form.Panel().ObjectCount(), 0);
+}
+
+TEST(ObjectCommandWiring, OnePictureDialogServesTheWindow)
+{
+    ProgramFolderWithSheets folder("");
+    TfrmMain form;
+    TVkOpenPictureDialog &dialog = MainPictureDialog(form);
+    EXPECT_EQ(&MainPictureDialog(form), &dialog);
+    EXPECT_EQ(dialog.windowTitle(), "画像ファイルの選択");
+    EXPECT_EQ(dialog.PreviewBaseColor(), TColor(0x808000));
+
+    OnNextModal([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+    EXPECT_TRUE(ChooseMainPictureFile(form, folder.path()).isEmpty());
 }

@@ -1,9 +1,15 @@
 #include "app/ObjectCommandWiring.h"
 
+#include "app/MainPictureDialog.h"
 #include "app/TfrmMain.h"
+#include "commands/CardEditContext.h"
+#include "commands/EditObjectCommand.h"
 #include "commands/GridCommands.h"
+#include "commands/ShapeCommands.h"
+#include "commands/TextCommands.h"
 
 #include <QAction>
+#include <QGuiApplication>
 
 namespace {
 
@@ -18,6 +24,32 @@ GridCommandContext gridContext(TfrmMain &frmMain)
             .GridStyle = settings.GridStyle,
             .ApplyGridSettings = [&frmMain] { frmMain.ApplyGridSettings(); },
             .DialogParent = &frmMain};
+}
+
+CardEditContext editContext(TfrmMain &frmMain)
+{
+    return {.Surface = frmMain.Panel(),
+            .DialogParent = &frmMain,
+            .TakeUndoSnapshot =
+                [&frmMain] {
+                    frmMain.SetNudgeFlag(false);
+                    frmMain.TakeUndoSnapshot();
+                },
+            .DeselectAllObjects = [&frmMain] { frmMain.DeselectAllObjects(); },
+            .WireCardObject = [&frmMain](TVkDragLabel &object) { frmMain.WireCardObject(object); },
+            .ChoosePictureFile =
+                [&frmMain](const QString &folder) { return ChooseMainPictureFile(frmMain, folder); },
+            .ImageDirectory = &frmMain.Settings().ImageDirectory};
+}
+
+void connectObjectEditing(TfrmMain &frmMain)
+{
+    frmMain.OnExecute(frmMain.Action("acAddText"), [&frmMain] { AddText(editContext(frmMain)); });
+    frmMain.OnExecute(frmMain.Action("acDraw"), [&frmMain] { AddShape(editContext(frmMain)); });
+    frmMain.OnExecute(frmMain.Action("acEditObject"), [&frmMain] {
+        if (TVkDragLabel *object = frmMain.ActionObject())
+            EditObject(editContext(frmMain), *object, QGuiApplication::queryKeyboardModifiers());
+    });
 }
 
 void connectGridCommands(TfrmMain &frmMain)
@@ -35,5 +67,6 @@ void connectGridCommands(TfrmMain &frmMain)
 
 void ConnectObjectCommands(TfrmMain &frmMain)
 {
+    connectObjectEditing(frmMain);
     connectGridCommands(frmMain);
 }
