@@ -3,6 +3,7 @@
 #include "app/DocumentCommands.h"
 #include "app/MainActions.h"
 #include "app/MainMenus.h"
+#include "app/ArrangeCommandWiring.h"
 #include "app/ObjectCommandWiring.h"
 #include "card/CardSurfaceView.h"
 #include "card/TVkVellumPanel.h"
@@ -53,6 +54,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent), zzCardBase_(std::make
     connectWindowCommands();
     documents_ = std::make_unique<DocumentCommands>(*this);
     ConnectObjectCommands(*this);
+    ConnectArrangeCommands(*this);
     qApp->installEventFilter(this);
     SetHelpTopicViewer(
         [this](int topic, QWidget *asker) { HelpWindow::ShowTopic(topic, asker ? asker : this); });
