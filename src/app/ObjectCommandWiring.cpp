@@ -2,9 +2,11 @@
 
 #include "app/MainPictureDialog.h"
 #include "app/TfrmMain.h"
+#include "commands/BackgroundCommands.h"
 #include "commands/CardEditContext.h"
 #include "commands/EditObjectCommand.h"
 #include "commands/GridCommands.h"
+#include "commands/PictureCommands.h"
 #include "commands/ShapeCommands.h"
 #include "commands/TextCommands.h"
 
@@ -52,6 +54,16 @@ void connectObjectEditing(TfrmMain &frmMain)
     });
 }
 
+void connectPictureCommands(TfrmMain &frmMain)
+{
+    frmMain.OnExecute(frmMain.Action("acAddImage"), [&frmMain] { AddImage(editContext(frmMain)); });
+    frmMain.OnExecute(frmMain.Action("acBackground"), [&frmMain] { ChooseBackground(editContext(frmMain)); });
+    frmMain.OnExecute(frmMain.Action("acClearBackground"),
+                      [&frmMain] { ClearBackground(editContext(frmMain)); });
+    frmMain.OnExecute(frmMain.Action("acBackgroundColor"),
+                      [&frmMain] { ChooseBackgroundColor(editContext(frmMain)); });
+}
+
 void connectGridCommands(TfrmMain &frmMain)
 {
     QAction *showGrid = frmMain.Action("acShowGrid");
@@ -68,5 +80,6 @@ void connectGridCommands(TfrmMain &frmMain)
 void ConnectObjectCommands(TfrmMain &frmMain)
 {
     connectObjectEditing(frmMain);
+    connectPictureCommands(frmMain);
     connectGridCommands(frmMain);
 }
