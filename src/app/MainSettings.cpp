@@ -1,6 +1,7 @@
 #include "app/MainSettings.h"
 
 #include "platform/IniFile.h"
+#include "platform/LineListText.h"
 
 #include <algorithm>
 #include <QStringList>
@@ -11,60 +12,12 @@ const QString kPlacement = QStringLiteral("Placement");
 const QString kSettings = QStringLiteral("Settings");
 const QRect kFallbackPosition(0, 0, 600, 400);
 
-bool isSeparatorBlank(QChar c)
-{
-    return c.unicode() >= 1 && c.unicode() <= 32;
-}
-
-// Splits a list the way the placement key has always been read: blanks and commas separate
-// items, a double-quoted item may hold either, a doubled quote inside quotes stands for one.
-QStringList splitItems(const QString &text)
-{
-    QStringList items;
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    auto skipBlanks = [&] {
-        while (i < n && isSeparatorBlank(text[i]))
-            ++i;
-    };
-    skipBlanks();
-    while (i < n) {
-        QString item;
-        if (text[i] == u'"') {
-            ++i;
-            while (i < n) {
-                if (text[i] == u'"') {
-                    if (i + 1 < n && text[i + 1] == u'"') {
-                        item += u'"';
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                item += text[i++];
-            }
-        } else {
-            while (i < n && text[i] != u',' && !isSeparatorBlank(text[i]))
-                item += text[i++];
-        }
-        items << item;
-        skipBlanks();
-        if (i < n && text[i] == u',') {
-            ++i;
-            skipBlanks();
-            if (i >= n)
-                break;
-        }
-    }
-    return items;
-}
-
 } // namespace
 
 std::optional<QRect> ParsePositionText(const QString &text)
 {
-    const QStringList items = splitItems(text);
+    // Blanks and commas separate the items; a double-quoted item may hold either.
+    const QStringList items = TextToLineList(text);
     if (items.size() != 4)
         return std::nullopt;
     int values[4];
