@@ -1,11 +1,10 @@
+#include "TestSupport.h"
 #include "card/ColorSwatch.h"
-#include "card/TfrmDraw.h"
 #include "card/TVkDragLabel.h"
+#include "card/TfrmDraw.h"
 #include "platform/HelpTopic.h"
 #include "platform/IniFile.h"
-#include "TestSupport.h"
 
-#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QDoubleSpinBox>
@@ -15,6 +14,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
+#include <gtest/gtest.h>
 
 namespace {
 

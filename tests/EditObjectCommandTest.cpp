@@ -1,15 +1,15 @@
 #include "commands/EditObjectCommand.h"
+#include "TestSupport.h"
 #include "card/TVkDragLabel.h"
 #include "card/TVkVellumPanel.h"
 #include "commands/CardEditContext.h"
-#include "TestSupport.h"
 
-#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <gtest/gtest.h>
 
 namespace {
 

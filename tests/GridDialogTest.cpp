@@ -1,12 +1,12 @@
 #include "commands/TfrmGrid.h"
 #include "platform/HelpTopic.h"
 
-#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,11 +1,10 @@
+#include "TestSupport.h"
 #include "app/MainPictureDialog.h"
 #include "app/TfrmMain.h"
 #include "card/TVkDragLabel.h"
 #include "card/TVkVellumPanel.h"
 #include "commands/TVkOpenPictureDialog.h"
-#include "TestSupport.h"
 
-#include <gtest/gtest.h>
 #include <QAction>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -13,6 +12,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QToolButton>
+#include <gtest/gtest.h>
 
 namespace {
 

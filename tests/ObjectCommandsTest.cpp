@@ -1,12 +1,11 @@
+#include "TestSupport.h"
 #include "card/TVkDragLabel.h"
 #include "card/TVkVellumPanel.h"
 #include "commands/CardEditContext.h"
 #include "commands/GridCommands.h"
 #include "commands/ShapeCommands.h"
 #include "commands/TextCommands.h"
-#include "TestSupport.h"
 
-#include <gtest/gtest.h>
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
@@ -17,6 +16,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
+#include <gtest/gtest.h>
 
 namespace {
 

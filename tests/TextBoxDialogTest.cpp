@@ -1,8 +1,7 @@
+#include "TestSupport.h"
 #include "card/TfrmTextBox.h"
 #include "platform/IniFile.h"
-#include "TestSupport.h"
 
-#include <gtest/gtest.h>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFile>
@@ -12,6 +11,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -146,6 +146,8 @@ TEST(TextBoxDialog, EditingTakesTheObjectFontExactly)
     font.Name = "Not Installed Anywhere";
     dialog.SetMemoFont(font);
     EXPECT_EQ(child<QComboBox>(dialog, "cmbFontName")->currentIndex(), -1);
+    EXPECT_EQ(child<QComboBox>(dialog, "cmbFontName")->currentText(), "");
+    EXPECT_EQ(child<QComboBox>(dialog, "cmbFontName")->placeholderText(), "Not Installed Anywhere");
     EXPECT_EQ(dialog.MemoFont().Name, "Not Installed Anywhere");
 }
 

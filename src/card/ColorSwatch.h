@@ -2,13 +2,13 @@
 
 #include "platform/TColor.h"
 
-#include <functional>
 #include <QFrame>
+#include <functional>
 
 // A sunken panel filled with one colour that the user clicks (or presses Space on) to choose
 // another: the pen and fill colours of the drawing dialog.
 class ColorSwatch : public QFrame {
-  public:
+public:
     explicit ColorSwatch(QWidget *parent = nullptr);
 
     TColor Color() const { return color_; }
@@ -16,13 +16,13 @@ class ColorSwatch : public QFrame {
 
     std::function<void()> OnClick;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     QSize sizeHint() const override { return {57, 21}; }
 
-  private:
+private:
     void click();
 
     TColor color_ = clBlack;

@@ -9,7 +9,6 @@
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
 
-#include <cmath>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
@@ -22,6 +21,7 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace {
 

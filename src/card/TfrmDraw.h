@@ -3,8 +3,8 @@
 #include "card/CardTypes.h"
 #include "platform/TColor.h"
 
-#include <array>
 #include <QDialog>
+#include <array>
 
 class ColorSwatch;
 class QAbstractButton;
@@ -21,7 +21,7 @@ class TVkDragLabel;
 // rectangle, the corner radius. It opens with the values last confirmed (kept in the settings file,
 // written on OK only); editing a shape then loads that shape's values.
 class TfrmDraw : public QDialog {
-  public:
+public:
     explicit TfrmDraw(QWidget *parent = nullptr);
 
     // Loads a shape's kind, corner, pen and fill before the dialog edits it.
@@ -43,7 +43,7 @@ class TfrmDraw : public QDialog {
     int PenWidth() const;
     void SetPenWidth(int width);
 
-  private:
+private:
     void buildShapeButtons(QHBoxLayout *row);
     void readSettings();
     void writeSettings() const;

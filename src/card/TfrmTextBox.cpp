@@ -9,8 +9,6 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
 
-#include <algorithm>
-#include <optional>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -22,6 +20,8 @@
 #include <QTextBlock>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -352,6 +352,9 @@ void TfrmTextBox::showMemoFont()
     QPalette memoPalette = Memo1_->palette();
     memoPalette.setColor(QPalette::Text, ColorToQColor(memoFont_.Color));
     Memo1_->setPalette(memoPalette);
+    // A face that is not installed selects nothing; its name still shows, greyed, so that the empty
+    // list does not look like a fault (a card's faces often come from another desktop).
+    cmbFontName_->setPlaceholderText(memoFont_.Name);
     updateColourIcon();
 }
 

@@ -18,7 +18,7 @@ class QToolButton;
 // place, its font and its text in the settings file whenever it is released, after OK and cancel
 // alike, so that it reopens as the user left it.
 class TfrmTextBox : public QDialog {
-  public:
+public:
     // cardColor is the card surface's background colour, shown behind the text.
     explicit TfrmTextBox(TColor cardColor, QWidget *parent = nullptr);
     ~TfrmTextBox() override;
@@ -32,7 +32,7 @@ class TfrmTextBox : public QDialog {
     QStringList Lines() const;
     void SetLines(const QStringList &lines);
 
-  private:
+private:
     void buildToolBar(QHBoxLayout *bar);
     QToolButton *addStyleButton(QHBoxLayout *bar, const char *name, const QString &letter,
                                 const QString &hint, void (*style)(QFont &));

@@ -1,8 +1,8 @@
 #include "commands/ShapeCommands.h"
 
-#include "card/TfrmDraw.h"
 #include "card/TVkDragLabel.h"
 #include "card/TVkVellumPanel.h"
+#include "card/TfrmDraw.h"
 #include "commands/ArrangeCommands.h"
 #include "commands/CardEditContext.h"
 

@@ -1,8 +1,8 @@
 #include "commands/TextCommands.h"
 
-#include "card/TfrmTextBox.h"
 #include "card/TVkDragLabel.h"
 #include "card/TVkVellumPanel.h"
+#include "card/TfrmTextBox.h"
 #include "commands/ArrangeCommands.h"
 #include "commands/CardEditContext.h"
 

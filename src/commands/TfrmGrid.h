@@ -9,7 +9,7 @@ class QSpinBox;
 // The grid dialog: spacing and its unit, line or dot style, and the ticks of showing the grid and
 // snapping to it. It edits the values it is given; the main window applies them after OK.
 class TfrmGrid : public QDialog {
-  public:
+public:
     explicit TfrmGrid(QWidget *parent = nullptr);
 
     int GridSize() const; // 1 to 100, in the unit below
@@ -23,7 +23,7 @@ class TfrmGrid : public QDialog {
     bool FixedGrid() const;
     void SetFixedGrid(bool fixed);
 
-  private:
+private:
     void showEvent(QShowEvent *event) override;
 
     QRadioButton *unitMm_ = nullptr;

@@ -2,8 +2,8 @@
 
 #include "platform/TColor.h"
 
-#include <optional>
 #include <QString>
+#include <optional>
 #include <span>
 
 // A colour written as text, the way the settings file and card documents name colours: "clBlack" for

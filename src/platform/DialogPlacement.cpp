@@ -1,9 +1,9 @@
 #include "platform/DialogPlacement.h"
 
-#include <algorithm>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
