@@ -1,5 +1,7 @@
 #include "commands/PictureLoader.h"
 
+#include "dib/TQdDIB.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -50,11 +52,20 @@ QImage LoadBmpPicture(const QString &path)
     return image;
 }
 
-QImage LoadDibPicture(const QString &)
+QImage LoadDibPicture(const QString &path)
 {
-    // Device-independent bitmap files have a reader of their own, which the program does not have
-    // yet; until then they read as unreadable pictures.
-    return QImage();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QImage();
+    try {
+        TQdDIB picture;
+        picture.LoadFromStream(file);
+        QImage image;
+        picture.AssignTo(image);
+        return image;
+    } catch (const std::exception &) {
+        return QImage();
+    }
 }
 
 QImage LoadPictureFile(const QString &path)

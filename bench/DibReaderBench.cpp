@@ -1,0 +1,157 @@
+#include "dib/TQdDIB.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QRandomGenerator>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+
+namespace {
+
+void put16(QByteArray &bytes, quint16 value)
+{
+    bytes.append(char(value & 0xFF)).append(char(value >> 8));
+}
+
+void put32(QByteArray &bytes, quint32 value)
+{
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes.append(char((value >> shift) & 0xFF));
+}
+
+QByteArray bitmapFile(int width, int height, int bitCount, quint32 compression, int colours,
+                      const QByteArray &pixels)
+{
+    const quint32 offBits = 14 + 40 + 4 * quint32(colours);
+    QByteArray bytes("BM");
+    put32(bytes, offBits + quint32(pixels.size()));
+    put32(bytes, 0);
+    put32(bytes, offBits);
+    put32(bytes, 40);
+    put32(bytes, quint32(width));
+    put32(bytes, quint32(height));
+    put16(bytes, 1);
+    put16(bytes, quint16(bitCount));
+    put32(bytes, compression);
+    put32(bytes, quint32(pixels.size()));
+    put32(bytes, 2835);
+    put32(bytes, 2835);
+    put32(bytes, quint32(colours));
+    put32(bytes, 0);
+    for (int i = 0; i < colours; ++i)
+        put32(bytes, quint32(i * 0x010101));
+    return bytes + pixels;
+}
+
+// A 12-megapixel 24-bit picture with gradients and grain.
+const QByteArray &largeTwentyFourBit()
+{
+    static const QByteArray bytes = [] {
+        const int width = 4000;
+        const int height = 3000;
+        const int line = (width * 3 + 3) / 4 * 4;
+        QByteArray pixels(qsizetype(line) * height, '\0');
+        QRandomGenerator random(24);
+        for (int y = 0; y < height; ++y) {
+            auto *row = reinterpret_cast<uchar *>(pixels.data()) + qsizetype(y) * line;
+            for (int x = 0; x < width; ++x) {
+                const int grain = int(random.bounded(16));
+                row[3 * x] = uchar(x / 16 + grain);
+                row[3 * x + 1] = uchar(y / 12 + grain);
+                row[3 * x + 2] = uchar((x + y) / 28 + grain);
+            }
+        }
+        return bitmapFile(width, height, 24, 0, 0, pixels);
+    }();
+    return bytes;
+}
+
+// A 12-megapixel 8-bit run-length picture of flat bands broken by short stretches of detail, as
+// scanned logos and diagrams compress.
+const QByteArray &largeRunLength()
+{
+    static const QByteArray bytes = [] {
+        const int width = 4000;
+        const int height = 3000;
+        QByteArray data;
+        QRandomGenerator random(8);
+        for (int y = 0; y < height; ++y) {
+            int x = 0;
+            while (x < width) {
+                const int count = std::min(width - x, 1 + int(random.bounded(255)));
+                if (random.bounded(4) == 0 && count >= 3) {
+                    data.append('\0').append(char(count));
+                    for (int i = 0; i < count; ++i)
+                        data.append(char(random.bounded(256)));
+                    if (count & 1)
+                        data.append('\0');
+                } else {
+                    data.append(char(count)).append(char(y / 12 + x / 16));
+                }
+                x += count;
+            }
+            data.append('\0').append('\0');
+        }
+        data.append('\0').append('\1');
+        return bitmapFile(width, height, 8, 1, 256, data);
+    }();
+    return bytes;
+}
+
+QImage readWithDib(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    TQdDIB picture;
+    picture.LoadFromStream(buffer);
+    QImage image;
+    picture.AssignTo(image);
+    return image;
+}
+
+QImage readWithQt(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
+    reader.setAllocationLimit(256);
+    return reader.read();
+}
+
+// Both readers in turns on the same bytes, so the ratio sees the same machine load and caches.
+void compareWithQt(benchmark::State &state, const QByteArray &bytes)
+{
+    using Clock = std::chrono::steady_clock;
+    Clock::duration ours{};
+    Clock::duration qt{};
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        benchmark::DoNotOptimize(readWithDib(bytes));
+        const auto middle = Clock::now();
+        benchmark::DoNotOptimize(readWithQt(bytes));
+        ours += middle - start;
+        qt += Clock::now() - middle;
+    }
+    state.counters["dib_ms"] =
+        std::chrono::duration<double, std::milli>(ours).count() / double(state.iterations());
+    state.counters["qt_ms"] =
+        std::chrono::duration<double, std::milli>(qt).count() / double(state.iterations());
+    state.counters["ratio"] = double(ours.count()) / double(qt.count());
+}
+
+void BM_DibToQtRatio24Bit12MP(benchmark::State &state)
+{
+    compareWithQt(state, largeTwentyFourBit());
+}
+BENCHMARK(BM_DibToQtRatio24Bit12MP)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void BM_DibToQtRatioRle8Bit12MP(benchmark::State &state)
+{
+    compareWithQt(state, largeRunLength());
+}
+BENCHMARK(BM_DibToQtRatioRle8Bit12MP)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+} // namespace

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QtGlobal>
+#include <memory>
+
+// Zero-filled memory for a picture's pixels, from the heap or from an anonymous shared mapping,
+// as the picture asks.
+class DibPixelMemory {
+public:
+    DibPixelMemory() = default;
+    // Throws EQdDIBOutOfResources when the memory cannot be had.
+    DibPixelMemory(qint64 size, bool useFileMapping);
+
+    uchar *data() { return block_.get(); }
+    const uchar *data() const { return block_.get(); }
+    qint64 size() const { return size_; }
+    bool isMapped() const { return mapped_; }
+
+private:
+    struct Release {
+        qint64 size;
+        bool mapped;
+        void operator()(uchar *block) const;
+    };
+
+    std::unique_ptr<uchar, Release> block_;
+    qint64 size_ = 0;
+    bool mapped_ = false;
+};

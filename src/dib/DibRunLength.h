@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QtGlobal>
+
+// Expands 8- and 4-bit run-length data into one byte per pixel. Pixels the data skips (by a line
+// end, a delta or an early end of bitmap) keep their index 0.
+namespace DibRunLength {
+
+struct Target {
+    uchar *pixels = nullptr;
+    qsizetype bytesPerLine = 0;
+    int width = 0;
+    int height = 0;
+    bool bottomUp = true;
+};
+
+// False when a run or a delta would leave the picture, or the data ends inside an escape; the
+// data may end without an end-of-bitmap mark.
+bool decode(QByteArrayView data, int bitCount, const Target &target);
+
+} // namespace DibRunLength
