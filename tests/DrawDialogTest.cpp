@@ -54,19 +54,6 @@ Shown shown(TfrmDraw &dialog)
 
 } // namespace
 
-TEST(DrawDialog, FirstUseDefaults)
-{
-    ScopedProgramFolder folder;
-    TfrmDraw dialog;
-    EXPECT_TRUE(child<QToolButton>(dialog, "btnLineHorz")->isChecked());
-    EXPECT_EQ(dialog.Kind(), dmLineHorz);
-    EXPECT_EQ(dialog.PenWidth(), 1);
-    EXPECT_EQ(dialog.PenColor(), clBlack);
-    EXPECT_DOUBLE_EQ(dialog.CornerRadiusMm(), 1.0);
-    EXPECT_EQ(dialog.CornerTenthMm(), 0);
-    EXPECT_EQ(shown(dialog), (Shown{false, false, false}));
-}
-
 TEST(DrawDialog, ShapeButtonsAndFillBoxDecideWhatIsShown)
 {
     ScopedProgramFolder folder;

@@ -2,12 +2,9 @@
 #include "card/TVkDragLabel.h"
 #include "card/TVkVellumPanel.h"
 #include "commands/CardEditContext.h"
-#include "commands/GridCommands.h"
 #include "commands/ShapeCommands.h"
 #include "commands/TextCommands.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QDialog>
 #include <QDoubleSpinBox>
 #include <QFile>
@@ -211,51 +208,4 @@ TEST(ShapeCommands, EditingChangesKindResizesAndSelectsOnlyTheShape)
     });
     EXPECT_FALSE(EditShape(card.context, shape));
     EXPECT_EQ(card.snapshots, 2);
-}
-
-TEST(GridCommands, SetupAppliesOnOkOnlyAndSnappingFollowsTheGrid)
-{
-    TVkVellumPanel surface;
-    QAction showGrid, fixedGrid;
-    showGrid.setCheckable(true);
-    fixedGrid.setCheckable(true);
-    showGrid.setChecked(true);
-    fixedGrid.setChecked(true);
-    int size = 2, unit = 0, style = 1, applied = 0;
-    GridCommandContext context{.Surface = surface,
-                               .ShowGrid = showGrid,
-                               .FixedGrid = fixedGrid,
-                               .GridSize = size,
-                               .GridUnit = unit,
-                               .GridStyle = style,
-                               .ApplyGridSettings = [&applied] { ++applied; }};
-
-    OnNextModal([](QWidget *dialog) {
-        dialog->findChild<QSpinBox *>("edtGridSize")->setValue(7);
-        dialog->findChild<QPushButton *>("btnCancel")->click();
-    });
-    EXPECT_FALSE(GridSetup(context));
-    EXPECT_EQ(size, 2);
-    EXPECT_EQ(applied, 0);
-
-    OnNextModal([](QWidget *dialog) {
-        dialog->findChild<QSpinBox *>("edtGridSize")->setValue(7);
-        dialog->findChild<QCheckBox *>("chkShowGrid")->setChecked(false);
-        dialog->findChild<QPushButton *>("btnOK")->click();
-    });
-    EXPECT_TRUE(GridSetup(context));
-    EXPECT_EQ(size, 7);
-    EXPECT_EQ(unit, 0);
-    EXPECT_EQ(style, 1);
-    EXPECT_EQ(applied, 1);
-    EXPECT_FALSE(showGrid.isChecked());
-    EXPECT_FALSE(surface.ShowGrid());
-    EXPECT_FALSE(fixedGrid.isEnabled());
-    EXPECT_TRUE(fixedGrid.isChecked());
-
-    showGrid.setChecked(true);
-    ShowGridToggled(context);
-    EXPECT_TRUE(fixedGrid.isEnabled());
-    EXPECT_TRUE(fixedGrid.isChecked());
-    EXPECT_TRUE(surface.ShowGrid());
 }
