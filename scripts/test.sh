@@ -4,6 +4,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 VELLUMIA_TEST_PACKAGES=1 scripts/install-deps.sh
 scripts/build.sh
+# CI prints through a real CUPS queue; elsewhere the CUPS tests skip unless the printer is set up.
+if [ "${CI:-}" = true ] || [ "${VELLUMIA_SETUP_PRINTER:-0}" = 1 ]; then
+  scripts/setup-printer.sh
+fi
 export QT_QPA_PLATFORM=offscreen
 (cd build && ctest --output-on-failure -j"$(nproc)")
 scripts/fuzz.sh

@@ -5,6 +5,7 @@
 #include "app/MainMenus.h"
 #include "app/ArrangeCommandWiring.h"
 #include "app/ObjectCommandWiring.h"
+#include "app/PrintCommandWiring.h"
 #include "card/CardSurfaceView.h"
 #include "card/TVkVellumPanel.h"
 #include "platform/DialogFont.h"
@@ -14,6 +15,7 @@
 #include "platform/ProgramResources.h"
 #include "platform/TColor.h"
 #include "platform/TVkShellEx.h"
+#include "print/TQdPrinter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,7 +34,15 @@ const QString kHomePageAddress = QStringLiteral("https://vellumia.example/");
 
 } // namespace
 
-TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent), zzCardBase_(std::make_unique<TVkVellumPanel>())
+TfrmMain::TfrmMain(QWidget *parent) : TfrmMain(std::make_unique<TQdPrinter>(), parent) {}
+
+TfrmMain::TfrmMain(std::unique_ptr<TQdPrinter> ownPrinter, QWidget *parent) : TfrmMain(*ownPrinter, parent)
+{
+    ownPrinter_ = std::move(ownPrinter);
+}
+
+TfrmMain::TfrmMain(TQdPrinter &printer, QWidget *parent)
+    : QMainWindow(parent), printer_(&printer), zzCardBase_(std::make_unique<TVkVellumPanel>())
 {
     LoadProgramResources();
     setObjectName(QStringLiteral("frmMain"));
@@ -55,6 +65,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent), zzCardBase_(std::make
     documents_ = std::make_unique<DocumentCommands>(*this);
     ConnectObjectCommands(*this);
     ConnectArrangeCommands(*this);
+    ConnectPrintCommands(*this);
     qApp->installEventFilter(this);
     SetHelpTopicViewer(
         [this](int topic, QWidget *asker) { HelpWindow::ShowTopic(topic, asker ? asker : this); });

@@ -18,6 +18,7 @@ class QMenuBar;
 class QScrollArea;
 class QToolBar;
 class TVkDragLabel;
+class TQdPrinter;
 class TVkVellumPanel;
 
 // The main window: it owns the card surface and its objects, the document state, the settings and
@@ -26,6 +27,9 @@ class TVkVellumPanel;
 class TfrmMain : public QMainWindow {
     Q_OBJECT
   public:
+    // The window prints through the program's one printer object, made before it.
+    explicit TfrmMain(TQdPrinter &printer, QWidget *parent = nullptr);
+    // A window with a printer object of its own, for uses without the program around it.
     explicit TfrmMain(QWidget *parent = nullptr);
     ~TfrmMain() override;
 
@@ -49,6 +53,7 @@ class TfrmMain : public QMainWindow {
     CardSurfaceView &SurfaceView() const { return *surfaceView_; }
     const TCardDef &CardDef() const { return cardDef_; }
     void SetCardDef(const TCardDef &cardDef) { cardDef_ = cardDef; }
+    TQdPrinter &Printer() const { return *printer_; }
     MainSettings &Settings() { return settings_; }
     const MainSettings &Settings() const { return settings_; }
 
@@ -107,6 +112,7 @@ class TfrmMain : public QMainWindow {
     QMenu *createPopupMenu() override { return nullptr; }
 
   private:
+    TfrmMain(std::unique_ptr<TQdPrinter> ownPrinter, QWidget *parent);
     void createActions();
     void createSurface();
     void createStatusBar();
@@ -115,6 +121,8 @@ class TfrmMain : public QMainWindow {
     bool isLive(const TVkDragLabel *object) const;
     bool handleKeyPreview(QEvent *event);
 
+    std::unique_ptr<TQdPrinter> ownPrinter_;
+    TQdPrinter *printer_;
     QHash<QString, QAction *> actions_;
     QMenuBar *mainMenu1_ = nullptr;
     QToolBar *toolBar1_ = nullptr;

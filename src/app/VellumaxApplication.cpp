@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgramResources.h"
 #include "platform/QtTranslations.h"
+#include "print/TQdPrinter.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -18,7 +19,8 @@ int RunVellumax(int argc, char *argv[])
     InstallFontSubstitutions();
     InstallQtTranslations(application);
 
-    TfrmMain frmMain;
+    TQdPrinter printer;
+    TfrmMain frmMain(printer);
     if (!frmMain.Startup(application.arguments().mid(1)))
         return 1;
     frmMain.show();

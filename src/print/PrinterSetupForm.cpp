@@ -1,0 +1,168 @@
+#include "print/PrinterSetupForm.h"
+
+#include "platform/DialogFont.h"
+#include "platform/DialogPlacement.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel *addRow(QGridLayout *grid, int row, const QString &caption, QWidget *field)
+{
+    auto *label = new QLabel(caption, field->parentWidget());
+    label->setBuddy(field);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(field, row, 1);
+    return label;
+}
+
+} // namespace
+
+PrinterSetupForm::PrinterSetupForm(const std::vector<InstalledPrinter> &printers, const QPrinter &current,
+                                   QWidget *parent)
+    : QDialog(parent), printers_(printers)
+{
+    setObjectName(QStringLiteral("PrinterSetupForm"));
+    setWindowTitle(QStringLiteral("プリンタの設定"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFont(DialogFont());
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(8);
+
+    auto *printerGroup = new QGroupBox(QStringLiteral("プリンタ"), this);
+    auto *printerGrid = new QGridLayout(printerGroup);
+    cmbPrinter_ = new QComboBox(printerGroup);
+    cmbPrinter_->setObjectName(QStringLiteral("cmbPrinter"));
+    cmbPrinter_->setMinimumWidth(260);
+    for (const InstalledPrinter &printer : printers_)
+        cmbPrinter_->addItem(printer.Name);
+    addRow(printerGrid, 0, QStringLiteral("プリンタ名(&N)："), cmbPrinter_);
+    lblModel_ = new QLabel(printerGroup);
+    lblModel_->setObjectName(QStringLiteral("lblModel"));
+    addRow(printerGrid, 1, QStringLiteral("種類："), lblModel_);
+    lblLocation_ = new QLabel(printerGroup);
+    lblLocation_->setObjectName(QStringLiteral("lblLocation"));
+    addRow(printerGrid, 2, QStringLiteral("場所："), lblLocation_);
+    layout->addWidget(printerGroup);
+
+    auto *pageRow = new QHBoxLayout;
+    auto *paperGroup = new QGroupBox(QStringLiteral("用紙"), this);
+    auto *paperGrid = new QGridLayout(paperGroup);
+    cmbPaper_ = new QComboBox(paperGroup);
+    cmbPaper_->setObjectName(QStringLiteral("cmbPaper"));
+    cmbPaper_->setMinimumWidth(160);
+    addRow(paperGrid, 0, QStringLiteral("サイズ(&Z)："), cmbPaper_);
+    pageRow->addWidget(paperGroup, 1);
+
+    auto *orientationGroup = new QGroupBox(QStringLiteral("印刷の向き"), this);
+    auto *orientationBox = new QVBoxLayout(orientationGroup);
+    rbPortrait_ = new QRadioButton(QStringLiteral("縦(&O)"), orientationGroup);
+    rbPortrait_->setObjectName(QStringLiteral("rbPortrait"));
+    rbLandscape_ = new QRadioButton(QStringLiteral("横(&A)"), orientationGroup);
+    rbLandscape_->setObjectName(QStringLiteral("rbLandscape"));
+    auto *orientations = new QButtonGroup(orientationGroup);
+    orientations->addButton(rbPortrait_);
+    orientations->addButton(rbLandscape_);
+    orientationBox->addWidget(rbPortrait_);
+    orientationBox->addWidget(rbLandscape_);
+    pageRow->addWidget(orientationGroup);
+    layout->addLayout(pageRow);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("btnOK"));
+    auto *cancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    cancel->setObjectName(QStringLiteral("btnCancel"));
+    for (QPushButton *button : {ok, cancel}) {
+        button->setAutoDefault(false);
+        button->setMinimumSize(75, 25);
+        buttons->addWidget(button);
+    }
+    ok->setDefault(true);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    const QPageLayout page = current.pageLayout();
+    (page.orientation() == QPageLayout::Landscape ? rbLandscape_ : rbPortrait_)->setChecked(true);
+    int index = 0;
+    for (std::size_t i = 0; i < printers_.size(); ++i) {
+        if (printers_[i].Name == current.printerName())
+            index = int(i);
+    }
+    cmbPrinter_->setCurrentIndex(index);
+    showPrinter(index, page.pageSize());
+    connect(cmbPrinter_, &QComboBox::currentIndexChanged, this, [this](int chosen) {
+        // Another printer starts from its own default paper.
+        showPrinter(chosen, QPageSize());
+    });
+}
+
+void PrinterSetupForm::showPrinter(int index, const QPageSize &wanted)
+{
+    cmbPaper_->clear();
+    pageSizes_.clear();
+    if (index < 0 || std::size_t(index) >= printers_.size())
+        return;
+    const InstalledPrinter &printer = printers_[std::size_t(index)];
+    lblModel_->setText(printer.MakeAndModel);
+    lblLocation_->setText(printer.Location);
+    const QPrinterInfo info = QPrinterInfo::printerInfo(printer.Name);
+    pageSizes_ = info.supportedPageSizes();
+    const QPageSize selected = wanted.isValid() ? wanted : info.defaultPageSize();
+    int selectedIndex = 0;
+    for (qsizetype i = 0; i < pageSizes_.size(); ++i) {
+        cmbPaper_->addItem(pageSizes_[i].name());
+        if (pageSizes_[i].isEquivalentTo(selected))
+            selectedIndex = int(i);
+    }
+    cmbPaper_->setCurrentIndex(pageSizes_.isEmpty() ? -1 : selectedIndex);
+}
+
+QString PrinterSetupForm::PrinterName() const
+{
+    return cmbPrinter_->currentText();
+}
+
+QPageSize PrinterSetupForm::PageSize() const
+{
+    const int index = cmbPaper_->currentIndex();
+    return index >= 0 && index < pageSizes_.size() ? pageSizes_[index] : QPageSize();
+}
+
+QPageLayout::Orientation PrinterSetupForm::Orientation() const
+{
+    return rbLandscape_->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+void PrinterSetupForm::ApplyTo(QPrinter &printer) const
+{
+    if (!PrinterName().isEmpty() && printer.printerName() != PrinterName())
+        printer.setPrinterName(PrinterName());
+    if (PageSize().isValid())
+        printer.setPageSize(PageSize());
+    printer.setPageOrientation(Orientation());
+}
+
+void PrinterSetupForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!centred_) {
+        centred_ = true;
+        CenterOnScreen(this);
+    }
+}

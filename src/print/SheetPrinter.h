@@ -1,0 +1,39 @@
+#pragma once
+
+#include "print/PrinterPage.h"
+#include "print/TCardDef.h"
+
+#include <QRect>
+#include <QString>
+#include <cstdint>
+
+class QPainter;
+class TQdPrinter;
+class TVkVellumPanel;
+
+// Crop marks around every printed card, as the settings key GuessMark holds them.
+enum CropMarkStyle : int {
+    cmNone = 0,
+    cmDottedFrame = 1,   // a dotted frame just outside the card's right and bottom edge
+    cmCornerCrosses = 2, // a cross 4 mm wide and high centred on each corner
+};
+
+// A length in tenths of a millimetre as printer pixels at dpi: (tenthMm × dpi) div 254, cut toward
+// zero. Computed in 64 bits and held to the int range, so absurd sheets cannot overflow.
+int TenthMmToPixels(std::int64_t tenthMm, int dpi);
+
+// The cell of a card on the page, in device pixels relative to the printable area: each position is
+// converted from its own tenths of a millimetre, so rounding never adds up from cell to cell.
+QRect CardCellRect(const TCardDef &cardDef, const PrinterPage &page, std::int64_t column, std::int64_t row);
+
+// Draws the sheet onto a page that is already started: the card in every cell of cardDef, row by
+// row and left to right, each cut at its cell's edge, then the cell's crop marks. Cells that
+// cannot reach the sheet are skipped, so that a sheet of millions of cells costs no more than the
+// ones that show.
+void DrawCardSheet(QPainter &canvas, const PrinterPage &page, const TVkVellumPanel &card,
+                   const TCardDef &cardDef, int guessMark);
+
+// Prints one sheet on the current printer as a job named title. The job is ended whatever happens;
+// errors of the printer reach the caller.
+void PrintCardSheet(TQdPrinter &printer, const QString &title, const TVkVellumPanel &card,
+                    const TCardDef &cardDef, int guessMark);

@@ -1,0 +1,22 @@
+#include "print/TQdPrinterSetupDialog.h"
+
+#include "print/PrinterSetupForm.h"
+#include "print/TQdPrinter.h"
+
+TQdPrinterSetupDialog::TQdPrinterSetupDialog(TQdPrinter &printer, QObject *parent)
+    : QObject(parent), printer_(printer)
+{
+    setObjectName(QStringLiteral("PrinterSetupDialog1"));
+}
+
+bool TQdPrinterSetupDialog::Execute(QWidget *parent)
+{
+    printer_.CheckPrinterChanges();
+    printer_.CheckNoPrinter();
+    PrinterSetupForm form(printer_.Printers(), printer_.Printer(), parent);
+    if (form.exec() != QDialog::Accepted)
+        return false;
+    form.ApplyTo(printer_.Printer());
+    printer_.Refresh();
+    return true;
+}
