@@ -31,7 +31,8 @@ public:
     void AssignTo(QImage &bitmap) const;
     void AssignTo(TQdDIB &picture) const;
 
-    // Stretched into rect with rows and columns dropped or repeated, in the painter's own mode.
+    // Stretched into rect with rows and columns dropped or repeated, in the painter's own mode;
+    // throws like AssignTo.
     void Draw(QPainter &canvas, const QRect &rect) const;
 
     int Width() const;
