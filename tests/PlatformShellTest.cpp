@@ -67,13 +67,13 @@ TEST(MainActions, EveryIconIsBundled)
 {
     LoadProgramResources();
     int icons = 0;
-    for (const MainActionSpec &spec : MainActionTable()) {
-        if (!spec.icon)
+    for (const MainActionEntry &entry : MainActionTable()) {
+        if (!entry.icon)
             continue;
         ++icons;
-        const QString file = QStringLiteral(":/icons/%1.svg").arg(QLatin1String(spec.icon));
-        EXPECT_TRUE(QFile::exists(file)) << spec.name;
-        EXPECT_FALSE(QIcon(file).pixmap(16, 16).isNull()) << spec.name;
+        const QString file = QStringLiteral(":/icons/%1.svg").arg(QLatin1String(entry.icon));
+        EXPECT_TRUE(QFile::exists(file)) << entry.name;
+        EXPECT_FALSE(QIcon(file).pixmap(16, 16).isNull()) << entry.name;
     }
     EXPECT_EQ(icons, 20);
     EXPECT_FALSE(QIcon(":/icons/vellumia.svg").pixmap(48, 48).isNull());

@@ -12,11 +12,11 @@ QKeySequence keys(QKeyCombination combination)
 
 } // namespace
 
-const std::vector<MainActionSpec> &MainActionTable()
+const std::vector<MainActionEntry> &MainActionTable()
 {
     using Qt::ALT;
     using Qt::CTRL;
-    static const std::vector<MainActionSpec> table = {
+    static const std::vector<MainActionEntry> table = {
         {"acDelete", "削除(&D)", "削除|選択されたオブジェクトを削除します。", keys(Qt::Key_Delete), "delete"},
         {"acAddText", "テキストを追加(&T)...", "テキストを追加|カードにテキストを書き込みます。",
          keys(CTRL | Qt::Key_T), "add-text"},
@@ -74,9 +74,9 @@ const std::vector<MainActionSpec> &MainActionTable()
     return table;
 }
 
-const std::vector<MainActionSpec> &MainMenuItemTable()
+const std::vector<MainActionEntry> &MainMenuItemTable()
 {
-    static const std::vector<MainActionSpec> table = {
+    static const std::vector<MainActionEntry> table = {
         {"mnuPrinterSetup", "プリンタの設定(&Q)...", "プリンタの設定|プリンタの設定を行います。",
          keys(Qt::CTRL | Qt::Key_Q), nullptr},
         {"mnuShowToolBar", "ツールバー(&T)", "ツールバーの表示／非表示を切り替えます。", QKeySequence(),
@@ -122,15 +122,15 @@ void ApplyHint(QAction &action, const QString &hint)
     action.setStatusTip(hint.mid(bar + 1));
 }
 
-QAction *CreateMainAction(const MainActionSpec &spec, QObject *parent)
+QAction *CreateMainAction(const MainActionEntry &entry, QObject *parent)
 {
-    auto *action = new QAction(spec.caption, parent);
-    action->setObjectName(QString::fromLatin1(spec.name));
-    action->setCheckable(spec.checkable);
-    if (!spec.shortcut.isEmpty())
-        action->setShortcut(spec.shortcut);
-    if (spec.icon)
-        action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(spec.icon))));
-    ApplyHint(*action, spec.hint);
+    auto *action = new QAction(entry.caption, parent);
+    action->setObjectName(QString::fromLatin1(entry.name));
+    action->setCheckable(entry.checkable);
+    if (!entry.shortcut.isEmpty())
+        action->setShortcut(entry.shortcut);
+    if (entry.icon)
+        action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(entry.icon))));
+    ApplyHint(*action, entry.hint);
     return action;
 }

@@ -10,7 +10,7 @@ class QObject;
 
 // One command of the main window as the menus, the tool bar and the shortcuts show it. The hint is
 // "short|long": the tool tip shows the short part, the status bar the long part.
-struct MainActionSpec {
+struct MainActionEntry {
     const char *name;
     QString caption;
     QString hint;
@@ -20,17 +20,17 @@ struct MainActionSpec {
 };
 
 // The actions of the main window in the order of its action list.
-const std::vector<MainActionSpec> &MainActionTable();
+const std::vector<MainActionEntry> &MainActionTable();
 // Menu entries that act on the window itself rather than on the card.
-const std::vector<MainActionSpec> &MainMenuItemTable();
+const std::vector<MainActionEntry> &MainMenuItemTable();
 // Shortcuts given during start-up rather than with the action list; they take Alt+T and Alt+B,
 // which the stored layout left to nothing.
 const std::vector<std::pair<const char *, QList<QKeySequence>>> &StartupShortcuts();
 // The actions that need a selected object.
 const std::vector<const char *> &ObjectActionNames();
 
-// A QAction named after spec.name, with caption, hint, shortcut and icon.
-QAction *CreateMainAction(const MainActionSpec &spec, QObject *parent);
+// A QAction named after entry.name, with caption, hint, shortcut and icon.
+QAction *CreateMainAction(const MainActionEntry &entry, QObject *parent);
 // Splits a "short|long" hint into the action's tool tip and status tip; without a bar the whole
 // text is both.
 void ApplyHint(QAction &action, const QString &hint);

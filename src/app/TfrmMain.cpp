@@ -87,8 +87,8 @@ TfrmMain::~TfrmMain()
 void TfrmMain::createActions()
 {
     for (const auto *table : {&MainActionTable(), &MainMenuItemTable()}) {
-        for (const MainActionSpec &spec : *table) {
-            QAction *action = CreateMainAction(spec, this);
+        for (const MainActionEntry &entry : *table) {
+            QAction *action = CreateMainAction(entry, this);
             actions_.insert(action->objectName(), action);
             addAction(action); // shortcuts work wherever the keyboard is in the window
         }
