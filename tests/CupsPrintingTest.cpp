@@ -7,6 +7,7 @@
 #include "print/TQdPrinter.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
@@ -14,6 +15,8 @@
 #include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QThread>
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -167,7 +170,8 @@ TEST(CupsPrinting, PrintCommandSendsTheSheetThroughTheQueue)
             const QRect cell = CardCellRect(cardDef, sheet, column, row).translated(sheet.PhysicalOffset);
             EXPECT_TRUE(IsNear(at(cell.center() + QPoint(cell.width() / 4, 0)), qRgb(0, 0, 255)))
                 << row << "," << column;
-            EXPECT_TRUE(IsNear(at(cell.topLeft() + QPoint(cell.width() / 10, cell.height() / 10)), qRgb(0, 0, 0)));
+            EXPECT_TRUE(
+                IsNear(at(cell.topLeft() + QPoint(cell.width() / 10, cell.height() / 10)), qRgb(0, 0, 0)));
         }
     }
     // A corner cross sticks out of the first card into the paper's white margin.
@@ -179,4 +183,41 @@ TEST(CupsPrinting, PrintCommandSendsTheSheetThroughTheQueue)
         dark += IsNear(page.pixel(armMiddle * lookDpi / dpi.width() + QPoint(0, dy)), qRgb(0, 0, 0), 100);
     EXPECT_GE(dark, 1);
     EXPECT_TRUE(IsNear(at(armMiddle - QPoint(0, arm)), qRgb(255, 255, 255)));
+}
+
+TEST(CupsPrinting, PrinterSetupChangesPaperAndOrientationOnlyOnOk)
+{
+    if (!hasTestQueue())
+        GTEST_SKIP() << "no CUPS printer named " << kQueue.toStdString()
+                     << " (scripts/setup-printer.sh adds one)";
+    ProgramFolderWithSheets folder;
+    TQdPrinter printer;
+    TfrmMain form(printer);
+    ASSERT_TRUE(form.Startup({}));
+    printer.Printer().setPrinterName(kQueue);
+    printer.Printer().setPageSize(QPageSize(QPageSize::A4));
+    printer.Printer().setPageOrientation(QPageLayout::Portrait);
+    const auto setUp = [&form](const char *button) {
+        OnNextModal([button](QWidget *dialog) {
+            EXPECT_EQ(dialog->findChild<QComboBox *>("cmbPrinter")->currentText(), kQueue);
+            auto *paper = dialog->findChild<QComboBox *>("cmbPaper");
+            EXPECT_EQ(paper->currentText(), "A4");
+            const int a5 = paper->findText("A5");
+            if (a5 >= 0)
+                paper->setCurrentIndex(a5);
+            dialog->findChild<QRadioButton *>("rbLandscape")->setChecked(true);
+            dialog->findChild<QPushButton *>(button)->click();
+        });
+        form.Action("mnuPrinterSetup")->trigger();
+    };
+    setUp("btnCancel");
+    EXPECT_EQ(printer.Printer().pageLayout().orientation(), QPageLayout::Portrait);
+    setUp("btnOK");
+    EXPECT_EQ(printer.Printer().pageLayout().orientation(), QPageLayout::Landscape);
+    const QSize sheet = printer.GetPhysicalSize();
+    EXPECT_GT(sheet.width(), sheet.height());
+    if (printer.GetPaperSizeNames().contains("A5")) {
+        EXPECT_NEAR(printer.GetPhysicalPaperSize().width(), 2100, 3); // A5 across is A4 down
+    }
+    EXPECT_FALSE(form.Modified());
 }

@@ -137,7 +137,7 @@ TEST(PaperSetup, ChoosingAnotherSheetResizesTheCardAndCancelChangesNothing)
 
     OnPaperSetup([](TfrmPaperSetup &dialog) {
         auto *list = dialog.findChild<QListWidget *>("ListBox1");
-        EXPECT_EQ(list->currentRow(), 1); // the later of the two 91 x 55 mm A4 sheets
+        EXPECT_EQ(list->currentRow(), 0); // the card's own sheet
         list->setCurrentRow(4);
         EXPECT_EQ(dialog.WorkingCopy().CardSizeX, 850);
         click(dialog, "Button3");
@@ -147,6 +147,26 @@ TEST(PaperSetup, ChoosingAnotherSheetResizesTheCardAndCancelChangesNothing)
     EXPECT_EQ(form.Settings().CardIndex, 4);
     EXPECT_EQ(form.Panel().Width(), 425);
     EXPECT_EQ(form.SizePanel().text(), "85.0 x 55.0 mm");
+}
+
+TEST(PaperSetup, TheCardsOwnSheetIsSelectedBeforeTheLastWithTheSameNumbers)
+{
+    ProgramFolderWithSheets folder;
+    TCardDef tenUp = userSheet("from elsewhere", 910, 550);
+    tenUp.Columns = 2;
+    tenUp.Lines = 5;
+    tenUp.LeftMargin = 140;
+    tenUp.TopMargin = 110;
+    {
+        PaperSetupFixture setup(tenUp);
+        ASSERT_TRUE(SameCardLayout(setup.dialog->Definitions()[0], setup.dialog->Definitions()[1]));
+        EXPECT_EQ(setup.list().currentRow(), 1);
+        EXPECT_EQ(CardDefName(setup.dialog->WorkingCopy()), "from elsewhere");
+    }
+    PaperSetupFixture first(tenUp);
+    tenUp = first.dialog->Definitions()[0];
+    PaperSetupFixture setup(tenUp);
+    EXPECT_EQ(setup.list().currentRow(), 0);
 }
 
 TEST(PaperSetup, DeletingAsksForOwnSheetsAndRefusesShippedAndLastOnes)

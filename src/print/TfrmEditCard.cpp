@@ -42,14 +42,15 @@ QSpinBox *countField(const char *name, QWidget *parent)
     return field;
 }
 
-// A row of a group: caption, field, the text after it.
-void addFieldRow(QGridLayout *grid, int row, const QString &before, QWidget *field, const QString &after)
+// A caption, a field and the text after it, at column `column` of a grid row.
+void addField(QGridLayout *grid, int row, int column, const QString &before, QWidget *field,
+              const QString &after)
 {
     auto *label = new QLabel(before, field->parentWidget());
     label->setBuddy(field);
-    grid->addWidget(label, row, 0);
-    grid->addWidget(field, row, 1);
-    grid->addWidget(new QLabel(after, field->parentWidget()), row, 2);
+    grid->addWidget(label, row, column);
+    grid->addWidget(field, row, column + 1);
+    grid->addWidget(new QLabel(after, field->parentWidget()), row, column + 2);
 }
 
 // Tenths of a millimetre in a field of one decimal. The field holds its value rounded to that
@@ -125,11 +126,11 @@ TfrmEditCard::TfrmEditCard(QWidget *parent) : QDialog(parent)
     edtTopMargin_ = millimetreField("edtTopMargin", spaceGroup);
     edtColumnSpace_ = millimetreField("edtColumnSpace", spaceGroup);
     edtLineSpace_ = millimetreField("edtLineSpace", spaceGroup);
-    addFieldRow(spaceGrid, 0, QStringLiteral("左の余白"), edtLeftMargin_, QStringLiteral("mm"));
-    addFieldRow(spaceGrid, 1, QStringLiteral("上の余白"), edtTopMargin_, QStringLiteral("mm"));
-    addFieldRow(spaceGrid, 2, QStringLiteral("列の間隔"), edtColumnSpace_, QStringLiteral("mm"));
-    addFieldRow(spaceGrid, 3, QStringLiteral("段の間隔"), edtLineSpace_, QStringLiteral("mm"));
-    spaceGrid->setColumnStretch(3, 1);
+    addField(spaceGrid, 0, 0, QStringLiteral("左の余白"), edtLeftMargin_, QStringLiteral("mm"));
+    addField(spaceGrid, 0, 3, QStringLiteral("上の余白"), edtTopMargin_, QStringLiteral("mm"));
+    addField(spaceGrid, 1, 0, QStringLiteral("列の間隔"), edtColumnSpace_, QStringLiteral("mm"));
+    addField(spaceGrid, 1, 3, QStringLiteral("段の間隔"), edtLineSpace_, QStringLiteral("mm"));
+    spaceGrid->setColumnMinimumWidth(3, 76);
     layout->addWidget(spaceGroup);
     layout->addStretch(1);
 

@@ -158,13 +158,22 @@ void TfrmPaperSetup::createControls()
     connect(help, &QPushButton::clicked, this, [this] { ShowHelpTopic(HelpPaperSetupDialog, this); });
 }
 
+// The entry that is the current sheet itself, name included, is preferred over others with the same
+// numbers: edit and delete act on the working copy, the current sheet, and write it into the
+// selected entry, which must then not be another sheet that merely has the same numbers.
 void TfrmPaperSetup::SelectCurrentDefinition(const TCardDef &current)
 {
-    int found = -1;
+    int sameLayout = -1;
+    int sameSheet = -1;
     for (std::size_t i = 0; i < definitions_->size(); ++i) {
-        if (SameCardLayout((*definitions_)[i], current))
-            found = int(i);
+        const TCardDef &entry = (*definitions_)[i];
+        if (!SameCardLayout(entry, current))
+            continue;
+        sameLayout = int(i);
+        if (CardDefNameBytes(entry) == CardDefNameBytes(current) && entry.System == current.System)
+            sameSheet = int(i);
     }
+    int found = sameSheet >= 0 ? sameSheet : sameLayout;
     if (found < 0) {
         TCardDef copy = current;
         copy.System = 0;
