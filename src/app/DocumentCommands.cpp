@@ -310,12 +310,17 @@ void DocumentCommands::SaveUpdate()
         SaveAs();
 }
 
-void DocumentCommands::SaveAs()
+void DocumentCommands::PrepareSaveDialog(const QString &title, const QString &filter)
 {
     startIn(*save1_, window_.Settings().SaveDirectory);
     save1_->selectFile(QString());
-    save1_->setWindowTitle(QStringLiteral("カードを保存"));
-    save1_->setNameFilter(kCardFilter);
+    save1_->setWindowTitle(title);
+    save1_->setNameFilter(filter);
+}
+
+void DocumentCommands::SaveAs()
+{
+    PrepareSaveDialog(QStringLiteral("カードを保存"), kCardFilter);
     const QString path = runFileDialog(*save1_);
     if (!path.isEmpty())
         SaveCardFile(path);

@@ -48,6 +48,8 @@ public:
 
     // The save dialog Save1, which the export command shares.
     QFileDialog &SaveDialog() const { return *save1_; }
+    // Readies Save1 for a use: the remembered save folder, no file name, the title and file types.
+    void PrepareSaveDialog(const QString &title, const QString &filter);
 
 private:
     void connectActions();

@@ -11,6 +11,7 @@
 #include "platform/DialogFont.h"
 #include "platform/HelpTopic.h"
 #include "platform/HelpWindow.h"
+#include "platform/HomePage.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramResources.h"
 #include "platform/TColor.h"
@@ -27,12 +28,6 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
-
-namespace {
-
-const QString kHomePageAddress = QStringLiteral("https://vellumia.example/");
-
-} // namespace
 
 TfrmMain::TfrmMain(QWidget *parent) : TfrmMain(std::make_unique<TQdPrinter>(), parent) {}
 
@@ -66,6 +61,7 @@ TfrmMain::TfrmMain(TQdPrinter &printer, QWidget *parent)
     ConnectObjectCommands(*this);
     ConnectArrangeCommands(*this);
     ConnectPrintCommands(*this);
+    connectExportCommands();
     qApp->installEventFilter(this);
     SetHelpTopicViewer(
         [this](int topic, QWidget *asker) { HelpWindow::ShowTopic(topic, asker ? asker : this); });

@@ -11,6 +11,7 @@
 class CardSurfaceView;
 class DocumentCommands;
 class QAction;
+class QImage;
 class QKeyEvent;
 class QLabel;
 class QMenu;
@@ -89,6 +90,9 @@ class TfrmMain : public QMainWindow {
     void LayoutCardSurface();
     void ApplyGridSettings();
     void KeepObjectsOnCard();
+    // The card drawn into a new 24-bit bitmap, scaled to width when width is above 0; see
+    // print/CardRenderer.h.
+    void RenderCardToBitmap(QImage &bitmap, int width, int height) const;
     // Makes the card sheet at index the current one; false (after telling the user) when there are
     // no card sheets at all.
     bool SelectCardDef(int index);
@@ -117,6 +121,7 @@ class TfrmMain : public QMainWindow {
     void createSurface();
     void createStatusBar();
     void connectWindowCommands();
+    void connectExportCommands();
     void runOnObject(TVkDragLabel &object, const char *actionName);
     bool isLive(const TVkDragLabel *object) const;
     bool handleKeyPreview(QEvent *event);

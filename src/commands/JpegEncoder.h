@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+
+// A picture as a baseline colour JPEG file: libjpeg's default settings, then the quality given
+// (1 to 100, with baseline quantisation tables). Throws VkError, with libjpeg's own message, when
+// the library fails; the library never ends the program.
+QByteArray EncodeJpeg(const QImage &picture, int quality);

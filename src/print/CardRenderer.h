@@ -1,0 +1,26 @@
+#pragma once
+
+#include <memory>
+
+class QImage;
+class TVkVellumPanel;
+struct TCardDef;
+
+// Draws the card as the user designed it into bitmap, replacing whatever it held, as a 24-bit
+// picture (QImage::Format_RGB888): the background colour or stretched background picture, then
+// every visible card object back to front; no frame, grid or selection marks. With a width above
+// 0 the card is scaled so that it becomes width pixels wide and the picture is width x height;
+// otherwise the picture has the surface's own size. Everything is drawn from a copy of the card
+// made through the document bytes, so the card itself is never touched. Throws VkError when no
+// picture can be made (a card or size without area, a picture too large for memory); bitmap is
+// then left as it was.
+void RenderCardToBitmap(const TVkVellumPanel &surface, const TCardDef &cardDef, QImage &bitmap, int width,
+                        int height);
+
+// The copy that RenderCardToBitmap draws: surface read back from its document bytes, and, with a
+// width above 0, scaled to width. Positions, the sizes and pens of pictures and shapes and the point
+// size of text fonts are multiplied by width / the surface's width and cut toward zero; a
+// horizontal line keeps its height and a vertical one its width. Throws VkError when the surface
+// has no width to scale from.
+std::unique_ptr<TVkVellumPanel> ScaledCardCopy(const TVkVellumPanel &surface, const TCardDef &cardDef,
+                                               int width, int height);
