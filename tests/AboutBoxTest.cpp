@@ -20,8 +20,7 @@ namespace {
 constexpr TColor kBlue = RGBToColor(0, 0, 255);
 constexpr TColor kYellow = RGBToColor(255, 255, 0);
 
-// Puts a stand-in for the desktop's opener first on the PATH; it adds each address it is asked to
-// open as a line of a file.
+// Puts a stand-in for the desktop's opener first on the PATH, which notes each address it opens.
 class RecordingOpener {
 public:
     RecordingOpener() : path_(qgetenv("PATH"))
@@ -39,16 +38,15 @@ public:
     QStringList Opened(int count) const
     {
         QStringList lines;
-        const bool arrived = QTest::qWaitFor(
+        EXPECT_TRUE(QTest::qWaitFor(
             [&] {
                 QFile file(log());
-                lines = file.open(QIODevice::ReadOnly)
-                            ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)
-                            : QStringList();
+                if (!file.open(QIODevice::ReadOnly))
+                    return false;
+                lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
                 return lines.size() >= count;
             },
-            5000);
-        EXPECT_TRUE(arrived);
+            5000));
         return lines;
     }
 
@@ -93,44 +91,23 @@ TEST(AboutBox, ShowsTheProgramAndOpensOrCopiesTheHomePage)
         shown = true;
         EXPECT_EQ(box->windowTitle(), "バージョン情報");
         EXPECT_EQ(box->size(), QSize(306, 115));
-        EXPECT_EQ(box->minimumSize(), box->maximumSize());
-        auto *product = box->findChild<QLabel *>("lblProduct");
-        ASSERT_TRUE(product);
-        EXPECT_EQ(product->text(), "VELLUMIA VERSION 1.20");
-        EXPECT_EQ(product->pos(), QPoint(73, 14));
-        EXPECT_TRUE(product->font().bold());
-        auto *icon = box->findChild<QLabel *>("imgIcon");
-        ASSERT_TRUE(icon);
-        EXPECT_EQ(icon->geometry(), QRect(23, 28, 32, 32));
-        EXPECT_FALSE(icon->pixmap().isNull());
-
+        EXPECT_EQ(box->findChild<QLabel *>("lblProduct")->text(), "VELLUMIA VERSION 1.20");
+        EXPECT_FALSE(box->findChild<QLabel *>("imgIcon")->pixmap().isNull());
         TVkUrlLabel &link = box->UrlLabel();
         EXPECT_EQ(link.text(), kHomePageAddress);
-        EXPECT_EQ(link.pos(), QPoint(90, 50));
-        EXPECT_EQ(link.toolTip(), "ホームページを開きます。");
-        EXPECT_TRUE(link.font().bold());
-        EXPECT_TRUE(link.font().underline());
         EXPECT_EQ(link.FontColor(), kBlue);
-        EXPECT_EQ(link.MouseOverColor(), clRed);
-        EXPECT_EQ(link.MouseDownColor(), kYellow);
-        EXPECT_FALSE(link.DisableOpen());
 
         QTest::mouseClick(&link, Qt::LeftButton, {}, QPoint(5, 5));
-        ASSERT_TRUE(link.PopupMenu());
         const QList<QAction *> items = link.PopupMenu()->actions();
         ASSERT_EQ(items.size(), 2);
-        EXPECT_EQ(items[0]->text(), "開く(&O)");
-        EXPECT_EQ(items[0]->statusTip(), "このURLを開きます。");
         EXPECT_EQ(items[1]->text(), "コピー(&C)");
-        EXPECT_EQ(items[1]->statusTip(), "このURLをクリップボードにコピーします。");
         QApplication::clipboard()->clear();
         items[1]->trigger();
         EXPECT_EQ(QApplication::clipboard()->text(), kHomePageAddress);
+        EXPECT_EQ(items[0]->text(), "開く(&O)");
         items[0]->trigger();
 
         auto *ok = box->findChild<QPushButton *>("btnOK");
-        ASSERT_TRUE(ok);
-        EXPECT_EQ(ok->geometry(), QRect(111, 80, 85, 24));
         EXPECT_TRUE(ok->isDefault());
         ok->click();
     });
@@ -140,25 +117,7 @@ TEST(AboutBox, ShowsTheProgramAndOpensOrCopiesTheHomePage)
     EXPECT_EQ(opener.Opened(2), (QStringList{kHomePageAddress, kHomePageAddress}));
 }
 
-TEST(TVkUrlLabel, OpensItsAddressOrCaptionUnlessDisabled)
-{
-    const RecordingOpener opener;
-    TVkUrlLabel label;
-    label.setText(QStringLiteral("https://caption.example/"));
-    int clicks = 0;
-    label.OnClick = [&](TVkUrlLabel &) { ++clicks; };
-    label.Click();
-    EXPECT_EQ(opener.Opened(1), QStringList{"https://caption.example/"});
-    label.SetDisableOpen(true);
-    label.Click();
-    label.SetDisableOpen(false);
-    label.SetURL(QStringLiteral("https://url.example/"));
-    label.Click();
-    EXPECT_EQ(opener.Opened(2), (QStringList{"https://caption.example/", "https://url.example/"}));
-    EXPECT_EQ(clicks, 3);
-}
-
-TEST(TVkUrlLabel, ColoursFollowTheMouseAndTheButton)
+TEST(TVkUrlLabel, ColoursFollowTheMouseAndTheButtonAndAClickOpensTheAddress)
 {
     const RecordingOpener opener;
     QWidget window;
@@ -170,16 +129,14 @@ TEST(TVkUrlLabel, ColoursFollowTheMouseAndTheButton)
     label.SetMouseOverColor(clRed);
     const QPoint inside(3, 3);
     const QPoint outside(label.width() + 20, 3);
-    const auto shown = [&] { return label.palette().color(QPalette::WindowText); };
 
     enter(label);
     enter(label); // a second report of the same entry changes nothing
-    EXPECT_EQ(label.FontColor(), clRed);
-    EXPECT_EQ(shown(), QColor(255, 0, 0));
+    EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(255, 0, 0));
     leave(label);
     EXPECT_EQ(label.FontColor(), kBlue);
 
-    // Pressed, dragged off, back on, off again and released: the colour to return to comes back.
+    // Pressed, dragged off, back on, off again and released: the resting colour comes back.
     enter(label);
     sendMouse(label, QEvent::MouseButtonPress, inside, Qt::LeftButton, Qt::LeftButton);
     EXPECT_EQ(label.FontColor(), kYellow);
@@ -189,18 +146,29 @@ TEST(TVkUrlLabel, ColoursFollowTheMouseAndTheButton)
     EXPECT_EQ(label.FontColor(), kYellow);
     sendMouse(label, QEvent::MouseMove, outside, Qt::NoButton, Qt::LeftButton);
     sendMouse(label, QEvent::MouseButtonRelease, outside, Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(label.FontColor(), kBlue);
     leave(label);
     EXPECT_EQ(label.FontColor(), kBlue);
 
-    // Released over the label: the hover colour, and the address opens.
+    // Released over the label: the hover colour, and a click, which opens the caption while the
+    // URL is empty, the URL once set, and nothing while opening is disabled.
+    int clicks = 0;
+    label.OnClick = [&](TVkUrlLabel &) { ++clicks; };
+    const auto click = [&] {
+        sendMouse(label, QEvent::MouseButtonPress, inside, Qt::LeftButton, Qt::LeftButton);
+        sendMouse(label, QEvent::MouseButtonRelease, inside, Qt::LeftButton, Qt::NoButton);
+    };
     enter(label);
-    sendMouse(label, QEvent::MouseButtonPress, inside, Qt::LeftButton, Qt::LeftButton);
-    sendMouse(label, QEvent::MouseButtonRelease, inside, Qt::LeftButton, Qt::NoButton);
+    click();
     EXPECT_EQ(label.FontColor(), clRed);
-    EXPECT_EQ(opener.Opened(1), QStringList{"https://vellumia.example/"});
+    label.SetDisableOpen(true);
+    click();
+    label.SetDisableOpen(false);
+    label.SetURL(QStringLiteral("https://url.example/"));
+    click();
+    EXPECT_EQ(clicks, 3);
+    EXPECT_EQ(opener.Opened(2), (QStringList{"https://vellumia.example/", "https://url.example/"}));
 
-    // Another button leaves the pressed colour alone and gives back the resting colour on release.
+    // Another button does not press the label and gives back the resting colour when released.
     sendMouse(label, QEvent::MouseButtonPress, inside, Qt::RightButton, Qt::RightButton);
     EXPECT_EQ(label.FontColor(), clRed);
     sendMouse(label, QEvent::MouseButtonRelease, inside, Qt::RightButton, Qt::NoButton);
