@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <climits>
 #include <gtest/gtest.h>
 
 namespace {
@@ -337,6 +338,17 @@ TEST(PaperSetup, PreviewDrawsTheSheetCentredWithShadowAndCells)
     // The first cell: 140 and 110 tenths at 308 / 2970 pixels per tenth: 15 and 11 from the corner.
     EXPECT_EQ(image.pixel(27, 11), black);
     EXPECT_EQ(image.pixel(26, 20), qRgb(255, 255, 255));
+
+    // Two thousand million cells each way, most of them on top of each other: only those in view are drawn.
+    TCardDef many = tenUp;
+    many.Columns = INT_MAX;
+    many.Lines = INT_MAX;
+    many.ColumnSpace = -900;
+    {
+        QPainter painter(&image);
+        PaintPaperPreview(painter, image.size(), a4, many);
+    }
+    EXPECT_EQ(image.pixel(27, 11), black);
 
     // Landscape: the sheet is W - 5 wide and centred down.
     const PaperPreviewSheet landscape{QSize(3508, 2480), QSize(2970, 2100), QPoint(), QSize(3508, 2480)};

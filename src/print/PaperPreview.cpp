@@ -1,10 +1,12 @@
 #include "print/PaperPreview.h"
 
 #include "platform/TColor.h"
+#include "print/IndexSearch.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -26,11 +28,43 @@ void drawRectangle(QPainter &painter, int left, int top, int right, int bottom)
     painter.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
 }
 
-// Whether the cells after this one, `pitch` further on each, can no longer show in a view of size
-// pixels; cells on one spot all look like the first.
-bool pastView(int start, int end, std::int64_t pitch, int size)
+// The cells along one side of the preview: count of them, each size long, space apart, the first
+// margin from the sheet's edge (tenths of a millimetre), m preview pixels per millimetre.
+struct PreviewAxis {
+    std::int64_t count;
+    std::int32_t size;
+    std::int32_t space;
+    std::int32_t margin;
+    double m;
+    int origin;
+
+    int start(std::int64_t i) const
+    {
+        return nearest((i * (double(size) + space) + margin) * m / 10) + origin;
+    }
+    int end(std::int64_t i) const { return nearest(size * m / 10) + start(i); }
+};
+
+// The indices [first, last) of the cells that reach a view extent pixels long. Cell positions only
+// ever grow or only ever shrink with the index, so the range is found by halving; cells on one spot
+// all look like the last of them.
+std::pair<std::int64_t, std::int64_t> visibleCells(const PreviewAxis &axis, int extent)
 {
-    return pitch == 0 || (pitch > 0 && start > size) || (pitch < 0 && end < 0);
+    if (axis.count <= 0)
+        return {0, 0};
+    const auto before = [&axis](std::int64_t i) { return std::max(axis.start(i), axis.end(i)) < -2; };
+    const auto after = [&axis, extent](std::int64_t i) {
+        return std::min(axis.start(i), axis.end(i)) > extent + 2;
+    };
+    const double step = (double(axis.size) + axis.space) * axis.m;
+    if (step == 0)
+        return before(0) || after(0) ? std::pair<std::int64_t, std::int64_t>{0, 0}
+                                     : std::pair<std::int64_t, std::int64_t>{axis.count - 1, axis.count};
+    const auto reached = [&](std::int64_t i) { return step > 0 ? !before(i) : !after(i); };
+    const auto beyond = [&](std::int64_t i) { return step > 0 ? after(i) : before(i); };
+    const std::int64_t first = FirstIndexWhere(0, axis.count, reached);
+    const std::int64_t last = FirstIndexWhere(first, axis.count, beyond);
+    return {first, last};
 }
 
 void fillRectangle(QPainter &painter, int left, int top, int right, int bottom, const QColor &color)
@@ -84,23 +118,19 @@ void PaintPaperPreview(QPainter &painter, QSize box, const PaperPreviewSheet &sh
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(QBrush(shadow, Qt::BDiagPattern));
         painter.setBackgroundMode(Qt::TransparentMode);
-        for (std::int64_t r = 0; r < cardDef.Lines; ++r) {
-            const int cy =
-                nearest((r * (double(cardDef.CardSizeY) + cardDef.LineSpace) + cardDef.TopMargin) * m / 10) +
-                top;
-            const int cb = nearest(cardDef.CardSizeY * m / 10) + cy;
-            for (std::int64_t c = 0; c < cardDef.Columns; ++c) {
-                const int cx =
-                    nearest((c * (double(cardDef.CardSizeX) + cardDef.ColumnSpace) + cardDef.LeftMargin) * m /
-                            10) +
-                    left;
-                const int cr = nearest(cardDef.CardSizeX * m / 10) + cx;
-                drawRectangle(painter, cx, cy, cr, cb);
-                if (pastView(cx, cr, std::int64_t(cardDef.CardSizeX) + cardDef.ColumnSpace, box.width()))
-                    break;
-            }
-            if (pastView(cy, cb, std::int64_t(cardDef.CardSizeY) + cardDef.LineSpace, box.height()))
-                break;
+        const PreviewAxis across{
+            cardDef.Columns, cardDef.CardSizeX, cardDef.ColumnSpace, cardDef.LeftMargin, m, left};
+        const PreviewAxis down{
+            cardDef.Lines, cardDef.CardSizeY, cardDef.LineSpace, cardDef.TopMargin, m, top};
+        const auto [firstRow, endRow] = visibleCells(down, box.height());
+        const auto [firstColumn, endColumn] = visibleCells(across, box.width());
+        // Edges beyond the view are drawn just outside it, where they look the same.
+        const auto inViewX = [&box](int x) { return std::clamp(x, -2, box.width() + 2); };
+        const auto inViewY = [&box](int y) { return std::clamp(y, -2, box.height() + 2); };
+        for (std::int64_t r = firstRow; r < endRow; ++r) {
+            for (std::int64_t c = firstColumn; c < endColumn; ++c)
+                drawRectangle(painter, inViewX(across.start(c)), inViewY(down.start(r)),
+                              inViewX(across.end(c)), inViewY(down.end(r)));
         }
     }
     painter.restore();

@@ -3,6 +3,7 @@
 #include "card/TVkDragLabel.h"
 #include "card/TVkVellumPanel.h"
 #include "platform/MessageBox.h"
+#include "print/IndexSearch.h"
 #include "print/TQdPrinter.h"
 
 #include <QPainter>
@@ -49,18 +50,6 @@ int cellStart(const SheetAxis &axis, std::int64_t index)
         axis.offset);
 }
 
-std::int64_t firstWhere(std::int64_t low, std::int64_t high, const auto &predicate)
-{
-    while (low < high) {
-        const std::int64_t middle = low + (high - low) / 2;
-        if (predicate(middle))
-            high = middle;
-        else
-            low = middle + 1;
-    }
-    return low;
-}
-
 // The indices [first, last) of the cells that may put a pixel on the sheet, marks included. Cell
 // starts only ever grow (or only shrink) with the index, so the range is found by halving. Cells on
 // the same spot all draw the same pixels, so only the last of them is drawn.
@@ -81,11 +70,12 @@ std::pair<std::int64_t, std::int64_t> reachingCells(const SheetAxis &axis, int r
         return {axis.count - 1, axis.count};
     }
     if (axis.pitch > 0) {
-        const std::int64_t first = firstWhere(0, axis.count, [&](std::int64_t i) { return !beforeSheet(i); });
-        return {first, firstWhere(first, axis.count, afterSheet)};
+        const std::int64_t first =
+            FirstIndexWhere(0, axis.count, [&](std::int64_t i) { return !beforeSheet(i); });
+        return {first, FirstIndexWhere(first, axis.count, afterSheet)};
     }
-    const std::int64_t first = firstWhere(0, axis.count, [&](std::int64_t i) { return !afterSheet(i); });
-    return {first, firstWhere(first, axis.count, beforeSheet)};
+    const std::int64_t first = FirstIndexWhere(0, axis.count, [&](std::int64_t i) { return !afterSheet(i); });
+    return {first, FirstIndexWhere(first, axis.count, beforeSheet)};
 }
 
 void drawCropMarks(QPainter &canvas, const QRect &cell, int guessMark, const PrinterPage &page)

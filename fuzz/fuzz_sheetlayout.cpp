@@ -1,0 +1,52 @@
+#include "FuzzSupport.h"
+#include "card/SurfaceScale.h"
+#include "card/TVkDragLabel.h"
+#include "card/TVkVellumPanel.h"
+#include "print/PaperPreview.h"
+#include "print/SheetPrinter.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPicture>
+#include <algorithm>
+#include <cstring>
+
+// A card sheet arrives with every card document, so its numbers are outside bytes: whatever they
+// say, printing the sheet and previewing it must end soon, without overflow, and touch only the page.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    TCardDef cardDef{};
+    std::memcpy(&cardDef, data, std::min(size, sizeof cardDef));
+    const std::uint8_t *extra = data + std::min(size, sizeof cardDef);
+    const std::size_t extraSize = size - std::min(size, sizeof cardDef);
+    const auto byte = [&](std::size_t i) { return i < extraSize ? int(extra[i]) : 0; };
+    const int dpi = std::max(1, byte(0) * 8 + byte(1));
+    const QPoint offset(byte(2) - 128, byte(3) - 128);
+    const int guessMark = byte(4) % 4 - 1;
+
+    TVkVellumPanel card;
+    card.SetBounds(0, 0, std::clamp(TenthMmToPixels(double(cardDef.CardSizeX)), 0, 4000),
+                   std::clamp(TenthMmToPixels(double(cardDef.CardSizeY)), 0, 4000));
+    auto object = std::make_unique<TVkDragLabel>();
+    object->SetDrawMode(dmRectangle);
+    object->SetBounds(byte(5) - 128, byte(6) - 128, byte(7), byte(8));
+    object->SetFillDraw(true);
+    card.AddObject(std::move(object));
+
+    QImage page(160, 220, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        const PrinterPage sheet{QSize(dpi, dpi), page.size(), page.size() - QSize(offset.x(), offset.y()),
+                                offset};
+        DrawCardSheet(painter, sheet, card, cardDef, guessMark);
+    }
+    // Recorded rather than rasterised: Qt's cache of hatch pattern images does not outlive the
+    // fuzzer's application object at exit.
+    QPicture preview;
+    QPainter recorder(&preview);
+    PaintPaperPreview(recorder, QSize(80, 100),
+                      {QSize(2480, 3508), QSize(byte(9) * 16, byte(10) * 16), offset, QSize(2300, 3300)},
+                      cardDef);
+    return 0;
+}
