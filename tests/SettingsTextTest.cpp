@@ -41,7 +41,7 @@ TEST(LineListText, ReadsBackWhatItWrites)
 {
     const QList<QStringList> lists = {{"a,b", "cd"},   {"a b"},        {""},
                                       {"say \"hi\""},  {"x", "", "y"}, {"  lead", "trail  "},
-                                      {"\"", ",", " "}};
+                                      {"\"", ",", " "}, {QString::fromUtf8("　")}};
     for (const QStringList &lines : lists)
         EXPECT_EQ(TextToLineList(LineListToText(lines)), lines) << LineListToText(lines).toStdString();
 }

@@ -7,6 +7,14 @@ bool isBlankOrControl(QChar c)
     return c.unicode() <= u' ';
 }
 
+// Only the blanks the reader skips count here: a full-width space is text like any other.
+bool isLoneComma(QStringView rest)
+{
+    while (!rest.isEmpty() && isBlankOrControl(rest.back()))
+        rest.chop(1);
+    return rest == u",";
+}
+
 bool needsQuotes(const QString &line)
 {
     for (const QChar c : line) {
@@ -47,7 +55,7 @@ QStringList TextToLineList(const QString &text)
     };
     skipBlanks();
     // A lone comma is the empty list: the comma that ends every value adds no line.
-    if (QStringView(text).mid(i).trimmed() == u",")
+    if (isLoneComma(QStringView(text).mid(i)))
         return lines;
     while (i < end) {
         QString item;
