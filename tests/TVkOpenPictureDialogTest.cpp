@@ -6,11 +6,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListView>
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 namespace {
@@ -89,6 +91,29 @@ TEST(TVkOpenPictureDialog, DefaultAndMainWindowFilters)
     dialog.SetFilter("画像ファイル(*.bmp;*.jpg)|*.bmp;*.jpg|ビットマップ (*.bmp;*.dib)|*.bmp;*.dib");
     EXPECT_EQ(dialog.nameFilters(), QStringList({"画像ファイル(*.bmp;*.jpg) (*.bmp *.jpg)",
                                                  "ビットマップ (*.bmp;*.dib) (*.bmp *.dib)"}));
+}
+
+TEST(TVkOpenPictureDialog, OpensRoomyAtTheCurrentFolderWhenNoneIsRemembered)
+{
+    TVkOpenPictureDialog dialog;
+    dialog.SetInitialDir(QString());
+    dialog.show();
+    QCoreApplication::processEvents();
+    auto *list = dialog.findChild<QListView *>("listView");
+    ASSERT_TRUE(list);
+    auto *files = qobject_cast<QFileSystemModel *>(list->model());
+    ASSERT_TRUE(files);
+    EXPECT_EQ(files->filePath(list->rootIndex()), QDir::currentPath());
+
+    auto *sidebar = dialog.findChild<QWidget *>("sidebar");
+    auto *details = dialog.findChild<QTreeView *>("treeView");
+    ASSERT_TRUE(sidebar && details);
+    EXPECT_GE(list->height(), 12 * list->fontMetrics().height());
+    EXPECT_GE(sidebar->width(), sidebar->fontMetrics().horizontalAdvance("コンピュータ") + 32);
+    const QString date =
+        QLocale::system().toString(QDateTime(QDate(2000, 12, 28), QTime(23, 59, 59)), QLocale::ShortFormat);
+    EXPECT_GT(details->header()->sectionSize(3), details->header()->fontMetrics().horizontalAdvance(date));
+    dialog.hide();
 }
 
 TEST(TVkOpenPictureDialog, PreviewFollowsTheSelectedFile)

@@ -5,15 +5,19 @@
 
 #include <QCheckBox>
 #include <QDateTime>
+#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
+#include <QSplitter>
 #include <QToolTip>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace {
@@ -79,6 +83,7 @@ TVkOpenPictureDialog::TVkOpenPictureDialog(QWidget *owner) : QFileDialog(owner),
     setAcceptMode(QFileDialog::AcceptOpen);
     SetFilter(kAllPicturesFilter);
     buildPreviewArea();
+    sizeForReading();
     connect(this, &QFileDialog::currentChanged, this, &TVkOpenPictureDialog::selectionChanged);
 }
 
@@ -127,6 +132,25 @@ void TVkOpenPictureDialog::buildPreviewArea()
         grid->addWidget(picturePanel_, grid->rowCount(), 0, 1, grid->columnCount());
 }
 
+// The file dialog's own size hint leaves a handful of rows for the files once the preview sits below
+// them, and its narrow side bar and columns cut Japanese place names and dates short.
+void TVkOpenPictureDialog::sizeForReading()
+{
+    const QFontMetrics metrics = fontMetrics();
+    const int line = metrics.height();
+    resize(sizeHint().expandedTo(QSize(line * 52, line * 42)));
+    if (auto *splitter = findChild<QSplitter *>(QStringLiteral("splitter")))
+        splitter->setSizes({metrics.horizontalAdvance(QStringLiteral("コンピュータ")) + 4 * line, width()});
+    if (auto *details = findChild<QTreeView *>(QStringLiteral("treeView"))) {
+        const QDateTime widest(QDate(2000, 12, 28), QTime(23, 59, 59));
+        const QString date = QLocale::system().toString(widest, QLocale::ShortFormat);
+        QHeaderView *header = details->header();
+        header->resizeSection(0, line * 16);
+        header->resizeSection(2, line * 9);
+        header->resizeSection(3, header->fontMetrics().horizontalAdvance(date) + 2 * line);
+    }
+}
+
 bool TVkOpenPictureDialog::Execute()
 {
     return exec() == QDialog::Accepted;
@@ -144,7 +168,9 @@ void TVkOpenPictureDialog::SetFileName(const QString &fileName)
 
 void TVkOpenPictureDialog::SetInitialDir(const QString &folder)
 {
-    setDirectory(folder);
+    // No folder remembered yet starts where the program was started, as the other file dialogs do,
+    // not at the list of drives.
+    setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
 }
 
 void TVkOpenPictureDialog::SetFilter(const QString &filter)

@@ -51,6 +51,7 @@ protected:
 
 private:
     void buildPreviewArea();
+    void sizeForReading();
     void selectionChanged(const QString &path);
     void showPreviewOf(const QString &path);
     void clearPreview();
