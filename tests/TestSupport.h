@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -27,18 +29,35 @@ private:
 };
 
 // Runs handler on the next modal widget that opens (a dialog or message box started by the code
-// under test), polling from the event loop that the modal widget runs.
+// under test), polling from the event loop that the modal widget runs. On a loaded machine the
+// poll can find a dialog that is shown but not yet running its own loop, where closing it is lost;
+// so a modal widget still open a while after the handler gets the handler again.
 inline void OnNextModal(std::function<void(QWidget *)> handler, int timeoutMs = 5000)
 {
+    struct State {
+        QElapsedTimer sinceStart;
+        QElapsedTimer sinceHandled;
+        QPointer<QWidget> handled;
+        int attempts = 0;
+    };
     auto *timer = new QTimer;
-    auto elapsed = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, handler, elapsed, timeoutMs] {
-        *elapsed += 10;
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
+    auto state = std::make_shared<State>();
+    state->sinceStart.start();
+    QObject::connect(timer, &QTimer::timeout, [timer, handler, state, timeoutMs] {
+        QWidget *modal = QApplication::activeModalWidget();
+        const bool waiting = state->attempts == 0;
+        const bool stillOpen = !waiting && modal && modal == state->handled;
+        if (waiting && modal) {
+            state->handled = modal;
+            state->attempts = 1;
+            state->sinceHandled.start();
             handler(modal);
-        } else if (*elapsed > timeoutMs) {
+        } else if (stillOpen && state->sinceHandled.elapsed() > 1000 && state->attempts < 3) {
+            ++state->attempts;
+            state->sinceHandled.start();
+            handler(modal);
+        } else if ((waiting && state->sinceStart.elapsed() > timeoutMs) || (!waiting && !stillOpen)
+                   || state->attempts >= 3) {
             timer->stop();
             timer->deleteLater();
         }
