@@ -1,4 +1,8 @@
+#include "app/UndoHistory.h"
+#include "card/TVkDragLabel.h"
+#include "card/TVkVellumPanel.h"
 #include "commands/PictureLoader.h"
+#include "print/TCardDef.h"
 
 #include <QImageReader>
 #include <QImageWriter>
@@ -81,5 +85,27 @@ void BM_JpegLoaderToQtRatio(benchmark::State &state)
     state.counters["ratio"] = double(ours.count()) / double(qt.count());
 }
 BENCHMARK(BM_JpegLoaderToQtRatio)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// What the user waits for when adding that picture to an empty card: loading it, the undo
+// snapshot taken before the change, and the first paint of the card with the picture on it.
+void BM_AddTwelveMegapixelPicture(benchmark::State &state)
+{
+    const QString &path = twelveMegapixelJpeg();
+    const TCardDef cardDef{};
+    QImage screen(455, 275, QImage::Format_RGB32);
+    for (auto _ : state) {
+        TVkVellumPanel surface;
+        surface.SetBounds(0, 0, 455, 275);
+        UndoHistory history;
+        const QImage picture = LoadPictureFile(path);
+        history.TakeUndoSnapshot(surface, cardDef);
+        TVkDragLabel &object = surface.AddObject(std::make_unique<TVkDragLabel>());
+        object.SetAutoSize(true);
+        object.SetBitmap(picture);
+        surface.Paint(screen, QRect(0, 0, 455, 275));
+        benchmark::DoNotOptimize(screen.constBits());
+    }
+}
+BENCHMARK(BM_AddTwelveMegapixelPicture)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 } // namespace
