@@ -2,6 +2,7 @@
 #include "card/TfrmTextBox.h"
 #include "platform/IniFile.h"
 
+#include <QAbstractItemView>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFile>
@@ -49,6 +50,28 @@ TEST(TextBoxDialog, FirstUseShowsDefaultsOnTheCardColour)
     EXPECT_EQ(memo->palette().color(QPalette::Base), QColor(0xFF, 0xFF, 0xE0));
     EXPECT_EQ(memo->font().pixelSize(), 16);
     EXPECT_FALSE(child<QToolButton>(dialog, "btnBold")->isChecked());
+}
+
+TEST(TextBoxDialog, FontListNamesEachFaceOnceAndOpensSixteenRowsHigh)
+{
+    ScopedProgramFolder folder;
+    TfrmTextBox dialog(clWhite);
+    auto *faces = child<QComboBox>(dialog, "cmbFontName");
+    QStringList names;
+    for (int i = 0; i < faces->count(); ++i)
+        names << faces->itemText(i);
+    for (const QString &name : names)
+        EXPECT_FALSE(name.endsWith(u']')) << qPrintable(name);
+    EXPECT_EQ(names.removeDuplicates(), 0);
+    ASSERT_GT(faces->count(), 16);
+
+    dialog.show();
+    faces->showPopup();
+    QAbstractItemView *list = faces->view();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list->isVisible(); }));
+    EXPECT_LE(list->viewport()->height(), 16 * list->sizeHintForRow(0));
+    EXPECT_GE(list->viewport()->width(), list->sizeHintForColumn(0));
+    faces->hidePopup();
 }
 
 TEST(TextBoxDialog, ReleaseWritesSettingsThatTheNextDialogReads)

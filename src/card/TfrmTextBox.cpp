@@ -9,6 +9,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
 
+#include <QAbstractItemView>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -17,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTextBlock>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -32,12 +34,20 @@ const QString kDefaultFace = QStringLiteral("ＭＳ Ｐゴシック");
 const QString kNoPosition = QStringLiteral("<none>");
 constexpr int kDefaultFontSize = 12;
 
+// A family that more than one foundry supplies is listed as "Name [Foundry]"; the card stores and
+// draws a face by its name alone, so the list names it once.
+QString withoutFoundry(const QString &family)
+{
+    const qsizetype bracket = family.lastIndexOf(QStringLiteral(" ["));
+    return bracket > 0 && family.endsWith(u']') ? family.left(bracket) : family;
+}
+
 QStringList installedFaces()
 {
     QStringList faces;
     for (const QString &family : QFontDatabase::families()) {
         if (!QFontDatabase::isPrivateFamily(family))
-            faces << family;
+            faces << withoutFoundry(family);
     }
     std::sort(faces.begin(), faces.end(),
               [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
@@ -158,9 +168,18 @@ void TfrmTextBox::buildToolBar(QHBoxLayout *bar)
     cmbFontName_->setObjectName(QStringLiteral("cmbFontName"));
     cmbFontName_->setToolTip(QStringLiteral("フォントを指定します。"));
     cmbFontName_->setMaxVisibleItems(16);
+    // The desktop style would otherwise open the list as a menu as tall as the screen.
+    cmbFontName_->setStyleSheet(QStringLiteral("combobox-popup: 0;"));
     cmbFontName_->setMinimumWidth(152);
     cmbFontName_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbFontName_->addItems(installedFaces());
+    // The open list is as wide as its longest name, not cut to the width of the closed box.
+    int widestFace = 0;
+    for (int i = 0; i < cmbFontName_->count(); ++i)
+        widestFace =
+            std::max(widestFace, cmbFontName_->fontMetrics().horizontalAdvance(cmbFontName_->itemText(i)));
+    cmbFontName_->view()->setMinimumWidth(widestFace + 2 * cmbFontName_->fontMetrics().height() +
+                                          style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     cmbFontName_->setCurrentIndex(-1);
     bar->addWidget(cmbFontName_);
 
