@@ -295,6 +295,7 @@ TEST_F(DocumentCommandsTest, UndoCountBox)
             ASSERT_TRUE(dialog);
             EXPECT_EQ(dialog->windowTitle(), "元に戻す動作の回数");
             EXPECT_EQ(dialog->labelText(), "回数を入力してください(0～16)");
+            EXPECT_GE(dialog->width(), 2 * dialog->fontMetrics().horizontalAdvance(dialog->windowTitle()));
             dialog->setTextValue(typed);
             dialog->accept();
         });

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace {
 
@@ -174,13 +175,17 @@ void DocumentCommands::afterRestore(const CardStreamReadResult &restored)
 
 void DocumentCommands::AskUndoCount()
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(
-        &window_, QStringLiteral("元に戻す動作の回数"), QStringLiteral("回数を入力してください(0～16)"),
-        QLineEdit::Normal, QString::number(window_.Settings().UndoCount), &ok);
-    if (!ok)
+    QInputDialog box(&window_);
+    box.setWindowTitle(QStringLiteral("元に戻す動作の回数"));
+    box.setLabelText(QStringLiteral("回数を入力してください(0～16)"));
+    box.setTextValue(QString::number(window_.Settings().UndoCount));
+    // Left to itself the box is as narrow as its prompt, and the title bar cuts the caption short.
+    const QSize fitted = box.sizeHint();
+    box.resize(std::max(fitted.width(), box.fontMetrics().horizontalAdvance(box.windowTitle()) * 2 + 120),
+               fitted.height());
+    if (box.exec() != QDialog::Accepted)
         return;
-    if (const std::optional<int> count = UndoHistory::ParseUndoCount(text))
+    if (const std::optional<int> count = UndoHistory::ParseUndoCount(box.textValue()))
         window_.Settings().UndoCount = *count;
 }
 
