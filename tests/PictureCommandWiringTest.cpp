@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,7 +17,11 @@ void choosePicture(const QString &path)
     OnNextModal([path](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         ASSERT_NE(dialog, nullptr);
-        dialog->selectFile(path);
+        // Typed into the name box as a user does: selectFile leaves the box alone once it has the
+        // keyboard focus, which depends on how soon the dialog's window becomes active.
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(path);
         QMetaObject::invokeMethod(dialog, "accept");
     });
 }
