@@ -3,7 +3,7 @@
 #include "card/ColorSwatch.h"
 #include "card/TVkDragLabel.h"
 #include "platform/ColorText.h"
-#include "platform/DialogFont.h"
+#include "platform/ProgramDialog.h"
 #include "platform/DialogPlacement.h"
 #include "platform/HelpTopic.h"
 #include "platform/IniFile.h"
@@ -89,10 +89,7 @@ void keepPlaceWhenHidden(QWidget *widget)
 
 TfrmDraw::TfrmDraw(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmDraw"));
-    setWindowTitle(QStringLiteral("簡易描画"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFont(DialogFont());
+    SetUpProgramDialog(*this, QStringLiteral("frmDraw"), QStringLiteral("簡易描画"));
 
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(8);

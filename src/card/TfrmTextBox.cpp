@@ -2,7 +2,7 @@
 
 #include "platform/ColorText.h"
 #include "platform/Cp932.h"
-#include "platform/DialogFont.h"
+#include "platform/ProgramDialog.h"
 #include "platform/DialogPlacement.h"
 #include "platform/IniFile.h"
 #include "platform/LineListText.h"
@@ -99,10 +99,7 @@ QString describeCharacters(const QString &characters)
 
 TfrmTextBox::TfrmTextBox(TColor cardColor, QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmTextBox"));
-    setWindowTitle(QStringLiteral("テキスト入力"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFont(DialogFont());
+    SetUpProgramDialog(*this, QStringLiteral("frmTextBox"), QStringLiteral("テキスト入力"));
     setSizeGripEnabled(true);
 
     auto *layout = new QVBoxLayout(this);

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QWidget;
 class TVkDragLabel;
@@ -23,3 +24,8 @@ struct CardEditContext {
     // The remembered picture folder, updated when a picture file is chosen.
     QString *ImageDirectory = nullptr;
 };
+
+// Puts a newly made object on the card as every adding command does: one undo step, the other
+// objects deselected, the object on top with the main window's handlers, selected, at the card's
+// top-left corner.
+TVkDragLabel &PlaceNewObject(const CardEditContext &context, std::unique_ptr<TVkDragLabel> created);

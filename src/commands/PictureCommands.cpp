@@ -17,14 +17,9 @@ TVkDragLabel *AddImage(const CardEditContext &context)
     const QImage picture = LoadPictureFile(fileName);
     if (picture.isNull())
         return nullptr;
-    context.TakeUndoSnapshot();
-    context.DeselectAllObjects();
-    TVkDragLabel &object = context.Surface.AddObject(std::make_unique<TVkDragLabel>());
-    context.WireCardObject(object);
-    object.SetAutoSize(true);
-    object.SetSelected(true);
-    object.SetLeft(0);
-    object.SetTop(0);
+    auto created = std::make_unique<TVkDragLabel>();
+    created->SetAutoSize(true);
+    TVkDragLabel &object = PlaceNewObject(context, std::move(created));
     object.SetBitmap(picture);
     return &object;
 }

@@ -25,16 +25,9 @@ TVkDragLabel *AddShape(const CardEditContext &context)
     TfrmDraw dialog(context.DialogParent);
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
-    context.TakeUndoSnapshot();
-    context.DeselectAllObjects();
     auto created = std::make_unique<TVkDragLabel>();
-    created->SetBounds(0, 0, 100, 100);
     takeKindAndFill(dialog, *created);
-    TVkDragLabel &object = context.Surface.AddObject(std::move(created));
-    context.WireCardObject(object);
-    object.SetSelected(true);
-    object.SetLeft(0);
-    object.SetTop(0);
+    TVkDragLabel &object = PlaceNewObject(context, std::move(created));
     object.SetColor(dialog.PenColor());
     object.SetPenWidth(dialog.PenWidth());
     return &object;

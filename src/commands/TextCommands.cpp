@@ -13,14 +13,9 @@ TVkDragLabel *AddText(const CardEditContext &context)
     TfrmTextBox dialog(context.Surface.Color(), context.DialogParent);
     if (dialog.exec() != QDialog::Accepted || dialog.Lines().isEmpty())
         return nullptr;
-    context.TakeUndoSnapshot();
-    context.DeselectAllObjects();
-    TVkDragLabel &object = context.Surface.AddObject(std::make_unique<TVkDragLabel>());
-    context.WireCardObject(object);
-    object.SetAutoSize(true);
-    object.SetSelected(true);
-    object.SetLeft(0);
-    object.SetTop(0);
+    auto created = std::make_unique<TVkDragLabel>();
+    created->SetAutoSize(true);
+    TVkDragLabel &object = PlaceNewObject(context, std::move(created));
     object.SetCaption(dialog.Lines());
     object.SetFont(dialog.MemoFont());
     return &object;

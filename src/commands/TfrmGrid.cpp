@@ -1,6 +1,6 @@
 #include "commands/TfrmGrid.h"
 
-#include "platform/DialogFont.h"
+#include "platform/ProgramDialog.h"
 #include "platform/DialogPlacement.h"
 #include "platform/HelpTopic.h"
 
@@ -41,10 +41,7 @@ std::pair<QRadioButton *, QRadioButton *> addChoiceGroup(QVBoxLayout *layout, co
 
 TfrmGrid::TfrmGrid(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmGrid"));
-    setWindowTitle(QStringLiteral("グリッドの設定"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFont(DialogFont());
+    SetUpProgramDialog(*this, QStringLiteral("frmGrid"), QStringLiteral("グリッドの設定"));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);

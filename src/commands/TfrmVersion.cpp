@@ -1,7 +1,7 @@
 #include "commands/TfrmVersion.h"
 
 #include "commands/TVkUrlLabel.h"
-#include "platform/DialogFont.h"
+#include "platform/ProgramDialog.h"
 #include "platform/DialogPlacement.h"
 #include "platform/HomePage.h"
 
@@ -38,10 +38,7 @@ QAction *addMenuItem(QMenu *menu, const char *name, const QString &caption, cons
 
 TfrmVersion::TfrmVersion(QWidget *owner) : QDialog(owner)
 {
-    setObjectName(QStringLiteral("frmVersion"));
-    setWindowTitle(QStringLiteral("バージョン情報"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFont(DialogFont());
+    SetUpProgramDialog(*this, QStringLiteral("frmVersion"), QStringLiteral("バージョン情報"));
     setFixedSize(306, 115);
 
     QLabel *icon = addLabel(this, "imgIcon", QString(), QPoint(23, 28));

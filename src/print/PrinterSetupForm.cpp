@@ -1,6 +1,6 @@
 #include "print/PrinterSetupForm.h"
 
-#include "platform/DialogFont.h"
+#include "platform/ProgramDialog.h"
 #include "platform/DialogPlacement.h"
 
 #include <QButtonGroup>
@@ -32,10 +32,7 @@ PrinterSetupForm::PrinterSetupForm(const std::vector<InstalledPrinter> &printers
                                    QWidget *parent)
     : QDialog(parent), printers_(printers)
 {
-    setObjectName(QStringLiteral("PrinterSetupForm"));
-    setWindowTitle(QStringLiteral("プリンタの設定"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFont(DialogFont());
+    SetUpProgramDialog(*this, QStringLiteral("PrinterSetupForm"), QStringLiteral("プリンタの設定"));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);

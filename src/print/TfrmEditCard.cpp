@@ -1,7 +1,7 @@
 #include "print/TfrmEditCard.h"
 
 #include "platform/Cp932.h"
-#include "platform/DialogFont.h"
+#include "platform/ProgramDialog.h"
 #include "platform/DialogPlacement.h"
 #include "platform/HelpTopic.h"
 #include "platform/MessageBox.h"
@@ -76,10 +76,7 @@ QByteArray CardDefNameFor(const QString &name)
 
 TfrmEditCard::TfrmEditCard(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmEditCard"));
-    setWindowTitle(QStringLiteral("カード情報の編集"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFont(DialogFont());
+    SetUpProgramDialog(*this, QStringLiteral("frmEditCard"), QStringLiteral("カード情報の編集"));
     setFixedSize(369, 342);
 
     auto *layout = new QVBoxLayout(this);

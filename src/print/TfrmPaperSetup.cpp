@@ -1,6 +1,6 @@
 #include "print/TfrmPaperSetup.h"
 
-#include "platform/DialogFont.h"
+#include "platform/ProgramDialog.h"
 #include "platform/DialogPlacement.h"
 #include "platform/HelpTopic.h"
 #include "platform/MessageBox.h"
@@ -48,10 +48,7 @@ TfrmPaperSetup::TfrmPaperSetup(TQdPrinter &printer, TQdPrinterSetupDialog &print
     : QDialog(parent), printer_(printer), printerSetupDialog_(printerSetupDialog),
       definitions_(std::make_unique<TCardDefList>())
 {
-    setObjectName(QStringLiteral("frmPaperSetup"));
-    setWindowTitle(QStringLiteral("用紙の設定"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFont(DialogFont());
+    SetUpProgramDialog(*this, QStringLiteral("frmPaperSetup"), QStringLiteral("用紙の設定"));
     setFixedSize(468, 411);
     createControls();
 
