@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <limits>
 #include <memory>
 #include <set>
 
@@ -486,6 +487,7 @@ TEST(CardObjectDrawing, AbsurdSizesFromADocumentDrawWithoutHangingOrHugeImages)
     auto shapeObject = shape(dmRoundRect, 100, 100, 0);
     shapeObject->LoadCaption({});
     shapeObject->SetPenWidth(1 << 30);
+    EXPECT_EQ(shapeObject->Width(), std::numeric_limits<int>::max()); // twice the pen, as far as it goes
     shapeObject->SetTag(-7);
     shapeObject->SetBounds(10, 10, 1 << 30, 1 << 30);
     panel.AddObject(std::move(shapeObject));

@@ -10,7 +10,8 @@ namespace {
 // than twice the box covers it whole, so wider ones draw nothing more.
 int strokeWidth(int penWidth, const QRect &box)
 {
-    return std::clamp(penWidth, 1, 2 * std::max({box.width(), box.height(), 1}) + 2);
+    const qint64 widest = 2 * qint64(std::max({box.width(), box.height(), 1})) + 2;
+    return int(std::clamp<qint64>(penWidth, 1, widest));
 }
 
 // The path the pen follows: its stroke covers exactly `p` whole pixels inward from the box's

@@ -3,6 +3,7 @@
 #include "card/TVkVellumPanel.h"
 
 #include <algorithm>
+#include <limits>
 
 TVkDragLabel::TVkDragLabel() = default;
 TVkDragLabel::~TVkDragLabel() = default;
@@ -197,16 +198,15 @@ void TVkDragLabel::SetPenWidth(int width)
     penWidth_ = width;
     // A stroke must fit: lines are at least as thick as their pen, other shapes twice the pen.
     switch (drawMode_) {
-    case dmLineHorz:
-        SetHeight(std::max(penWidth_, 10));
+    case dmLineHorz: SetHeight(std::max(penWidth_, 10)); break;
+    case dmLineVert: SetWidth(std::max(penWidth_, 10)); break;
+    default: {
+        // A document may hold any pen width; twice a huge one stops at the largest size.
+        const int twicePen = int(std::min<qint64>(2 * qint64(penWidth_), std::numeric_limits<int>::max()));
+        SetWidth(std::max(twicePen, Width()));
+        SetHeight(std::max(twicePen, Height()));
         break;
-    case dmLineVert:
-        SetWidth(std::max(penWidth_, 10));
-        break;
-    default:
-        SetWidth(std::max(2 * penWidth_, Width()));
-        SetHeight(std::max(2 * penWidth_, Height()));
-        break;
+    }
     }
     Invalidate();
 }
