@@ -52,6 +52,18 @@ TEST(TextBoxDialog, FirstUseShowsDefaultsOnTheCardColour)
     EXPECT_FALSE(child<QToolButton>(dialog, "btnBold")->isChecked());
 }
 
+TEST(TextBoxDialog, TheDefaultFaceIsRememberedThoughNotInstalled)
+{
+    ScopedProgramFolder folder;
+    {
+        TfrmTextBox dialog(clWhite);
+        ASSERT_EQ(child<QComboBox>(dialog, "cmbFontName")->currentIndex(), -1);
+    }
+    EXPECT_EQ(settings(folder).ReadString("Font", "FontName", ""), "ＭＳ Ｐゴシック");
+    TfrmTextBox again(clWhite);
+    EXPECT_EQ(again.MemoFont().Name, "ＭＳ Ｐゴシック");
+}
+
 TEST(TextBoxDialog, FontListNamesEachFaceOnceAndOpensSixteenRowsHigh)
 {
     ScopedProgramFolder folder;

@@ -255,7 +255,8 @@ void TfrmTextBox::writeSettings()
     IniFile ini(ProgramFile(QStringLiteral("VELLUMAX.INI")));
     const QRect restored = normalGeometry().isValid() ? normalGeometry() : geometry();
     ini.WriteString(kTextBoxSection, QStringLiteral("Position"), positionText(restored));
-    ini.WriteString(kFontSection, QStringLiteral("FontName"), cmbFontName_->currentText());
+    // The face of the text, also when it is not installed here and the list shows none.
+    ini.WriteString(kFontSection, QStringLiteral("FontName"), memoFont_.Name);
     ini.WriteInteger(kFontSection, QStringLiteral("FontSize"), edtFontSize_->value());
     ini.WriteString(kFontSection, QStringLiteral("FontColor"), ColorToText(memoFont_.Color));
     ini.WriteBool(kFontSection, QStringLiteral("Bold"), btnBold_->isChecked());
