@@ -1,17 +1,17 @@
 #include "app/TfrmMain.h"
 #include "card/CardSurfaceView.h"
 
-#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <benchmark/benchmark.h>
 
 namespace {
 
 // Counts paints of the card on screen.
 class PaintWatch : public QObject {
-  public:
+public:
     bool painted = false;
     bool eventFilter(QObject *, QEvent *event) override
     {

@@ -1,5 +1,5 @@
-#include "app/MainSettings.h"
 #include "FuzzSupport.h"
+#include "app/MainSettings.h"
 #include "platform/IniFile.h"
 
 #include <cstdlib>

@@ -1,9 +1,9 @@
 #include "app/MainSettings.h"
 #include "platform/IniFile.h"
 
-#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 namespace {
 

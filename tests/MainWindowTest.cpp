@@ -1,12 +1,11 @@
+#include "TestSupport.h"
 #include "app/TfrmMain.h"
 #include "card/TVkDragLabel.h"
 #include "card/TVkVellumPanel.h"
 #include "platform/HelpTopic.h"
 #include "platform/HelpWindow.h"
 #include "platform/IniFile.h"
-#include "TestSupport.h"
 
-#include <gtest/gtest.h>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -21,6 +20,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,13 +1,13 @@
 #include "commands/PictureCommands.h"
+#include "TestSupport.h"
 #include "card/TVkDragLabel.h"
 #include "card/TVkVellumPanel.h"
 #include "commands/BackgroundCommands.h"
 #include "commands/CardEditContext.h"
-#include "TestSupport.h"
 
-#include <gtest/gtest.h>
 #include <QColorDialog>
 #include <QImage>
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -4,7 +4,6 @@
 #include "platform/QtTranslations.h"
 #include "platform/TVkShellEx.h"
 
-#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFile>
 #include <QFontInfo>
@@ -12,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
+#include <gtest/gtest.h>
 
 TEST(TVkShellEx, OpensTheAddressAndRestoresTheCursor)
 {

@@ -39,9 +39,14 @@ TEST(LineListText, QuotingAndTrailingComma)
 
 TEST(LineListText, ReadsBackWhatItWrites)
 {
-    const QList<QStringList> lists = {{"a,b", "cd"},   {"a b"},        {""},
-                                      {"say \"hi\""},  {"x", "", "y"}, {"  lead", "trail  "},
-                                      {"\"", ",", " "}, {QString::fromUtf8("　")}};
+    const QList<QStringList> lists = {{"a,b", "cd"},
+                                      {"a b"},
+                                      {""},
+                                      {"say \"hi\""},
+                                      {"x", "", "y"},
+                                      {"  lead", "trail  "},
+                                      {"\"", ",", " "},
+                                      {QString::fromUtf8("　")}};
     for (const QStringList &lines : lists)
         EXPECT_EQ(TextToLineList(LineListToText(lines)), lines) << LineListToText(lines).toStdString();
 }

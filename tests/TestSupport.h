@@ -12,7 +12,10 @@
 // settings, card sheets and start-up cards are real files that no other test sees.
 class ScopedProgramFolder {
 public:
-    ScopedProgramFolder() : previous_(qgetenv("VELLUMAX_HOME")) { qputenv("VELLUMAX_HOME", dir_.path().toUtf8()); }
+    ScopedProgramFolder() : previous_(qgetenv("VELLUMAX_HOME"))
+    {
+        qputenv("VELLUMAX_HOME", dir_.path().toUtf8());
+    }
     ~ScopedProgramFolder()
     {
         if (previous_.isEmpty())
@@ -56,8 +59,8 @@ inline void OnNextModal(std::function<void(QWidget *)> handler, int timeoutMs = 
             ++state->attempts;
             state->sinceHandled.start();
             handler(modal);
-        } else if ((waiting && state->sinceStart.elapsed() > timeoutMs) || (!waiting && !stillOpen)
-                   || state->attempts >= 3) {
+        } else if ((waiting && state->sinceStart.elapsed() > timeoutMs) || (!waiting && !stillOpen) ||
+                   state->attempts >= 3) {
             timer->stop();
             timer->deleteLater();
         }

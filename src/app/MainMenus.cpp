@@ -2,12 +2,12 @@
 
 #include "app/MainActions.h"
 
-#include <initializer_list>
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <initializer_list>
 
 namespace {
 

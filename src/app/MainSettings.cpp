@@ -3,8 +3,8 @@
 #include "platform/IniFile.h"
 #include "platform/LineListText.h"
 
-#include <algorithm>
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <optional>
 #include <QRect>
 #include <QString>
+#include <optional>
 
 class IniFile;
 
@@ -10,7 +10,7 @@ class IniFile;
 // folders, grid, crop marks and the bars. Plain values, so that reading and writing the file work
 // without a window.
 class MainSettings {
-  public:
+public:
     // Show states as the placement key stores them.
     static constexpr int ShowNormal = 1;
     static constexpr int ShowMinimized = 2;

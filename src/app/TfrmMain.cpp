@@ -1,9 +1,9 @@
 #include "app/TfrmMain.h"
 
+#include "app/ArrangeCommandWiring.h"
 #include "app/DocumentCommands.h"
 #include "app/MainActions.h"
 #include "app/MainMenus.h"
-#include "app/ArrangeCommandWiring.h"
 #include "app/ObjectCommandWiring.h"
 #include "app/PrintCommandWiring.h"
 #include "card/CardSurfaceView.h"
@@ -29,7 +29,9 @@
 #include <QStatusTipEvent>
 #include <QToolBar>
 
-TfrmMain::TfrmMain(QWidget *parent) : TfrmMain(std::make_unique<TQdPrinter>(), parent) {}
+TfrmMain::TfrmMain(QWidget *parent) : TfrmMain(std::make_unique<TQdPrinter>(), parent)
+{
+}
 
 TfrmMain::TfrmMain(std::unique_ptr<TQdPrinter> ownPrinter, QWidget *parent) : TfrmMain(*ownPrinter, parent)
 {

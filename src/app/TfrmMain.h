@@ -3,10 +3,10 @@
 #include "app/MainSettings.h"
 #include "print/TCardDef.h"
 
-#include <functional>
-#include <memory>
 #include <QHash>
 #include <QMainWindow>
+#include <functional>
+#include <memory>
 
 class CardSurfaceView;
 class DocumentCommands;
@@ -27,7 +27,7 @@ class TVkVellumPanel;
 // them under the default error box.
 class TfrmMain : public QMainWindow {
     Q_OBJECT
-  public:
+public:
     // The window prints through the program's one printer object, made before it.
     explicit TfrmMain(TQdPrinter &printer, QWidget *parent = nullptr);
     // A window with a printer object of its own, for uses without the program around it.
@@ -109,13 +109,13 @@ class TfrmMain : public QMainWindow {
     void SetNudgeFlag(bool nudged);
     DocumentCommands &Documents() const { return *documents_; }
 
-  protected:
+protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     QMenu *createPopupMenu() override { return nullptr; }
 
-  private:
+private:
     TfrmMain(std::unique_ptr<TQdPrinter> ownPrinter, QWidget *parent);
     void createActions();
     void createSurface();

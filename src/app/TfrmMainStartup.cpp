@@ -6,7 +6,6 @@
 #include "platform/ProgramFolder.h"
 #include "print/CardDefinitions.h"
 
-#include <cstdio>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -14,6 +13,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <cstdio>
 
 namespace {
 

@@ -9,13 +9,13 @@
 #include "commands/ArrangeCommands.h"
 #include "platform/MessageBox.h"
 
-#include <algorithm>
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace {
 

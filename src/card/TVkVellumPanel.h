@@ -70,7 +70,7 @@ public:
     // --- Card objects, bottom of the stack first. The surface owns them.
     int ObjectCount() const { return int(objects_.size()); }
     TVkDragLabel &Object(int index) const { return *objects_[std::size_t(index)]; }
-    int IndexOf(const TVkDragLabel *object) const; // -1 when not on this surface
+    int IndexOf(const TVkDragLabel *object) const;                 // -1 when not on this surface
     TVkDragLabel &AddObject(std::unique_ptr<TVkDragLabel> object); // on top
     std::unique_ptr<TVkDragLabel> TakeObject(TVkDragLabel *object);
     void MoveObject(int from, int to); // changes the stacking order

@@ -3,10 +3,10 @@
 #include "card/ColorSwatch.h"
 #include "card/TVkDragLabel.h"
 #include "platform/ColorText.h"
-#include "platform/ProgramDialog.h"
 #include "platform/DialogPlacement.h"
 #include "platform/HelpTopic.h"
 #include "platform/IniFile.h"
+#include "platform/ProgramDialog.h"
 #include "platform/ProgramFolder.h"
 
 #include <QButtonGroup>

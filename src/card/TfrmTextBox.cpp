@@ -2,11 +2,11 @@
 
 #include "platform/ColorText.h"
 #include "platform/Cp932.h"
-#include "platform/ProgramDialog.h"
 #include "platform/DialogPlacement.h"
 #include "platform/IniFile.h"
 #include "platform/LineListText.h"
 #include "platform/MessageBox.h"
+#include "platform/ProgramDialog.h"
 #include "platform/ProgramFolder.h"
 
 #include <QAbstractItemView>

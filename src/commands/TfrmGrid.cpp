@@ -1,8 +1,8 @@
 #include "commands/TfrmGrid.h"
 
-#include "platform/ProgramDialog.h"
 #include "platform/DialogPlacement.h"
 #include "platform/HelpTopic.h"
+#include "platform/ProgramDialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

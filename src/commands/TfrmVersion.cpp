@@ -1,9 +1,9 @@
 #include "commands/TfrmVersion.h"
 
 #include "commands/TVkUrlLabel.h"
-#include "platform/ProgramDialog.h"
 #include "platform/DialogPlacement.h"
 #include "platform/HomePage.h"
+#include "platform/ProgramDialog.h"
 
 #include <QAction>
 #include <QApplication>

@@ -10,7 +10,7 @@ class QTextBrowser;
 // anchors. One help window per owner window; asking again brings it to the front.
 class HelpWindow : public QWidget {
     Q_OBJECT
-  public:
+public:
     // Topic 0 is the contents page; an unknown topic also shows the contents.
     static HelpWindow *ShowTopic(int topic, QWidget *owner);
     static HelpWindow *ShowContents(QWidget *owner) { return ShowTopic(0, owner); }
@@ -18,7 +18,7 @@ class HelpWindow : public QWidget {
 
     QTextBrowser &Browser() const { return *browser_; }
 
-  private:
+private:
     explicit HelpWindow(QWidget *owner);
 
     QTextBrowser *browser_ = nullptr;

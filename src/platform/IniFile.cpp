@@ -32,8 +32,8 @@ bool splitKeyLine(const QString &line, QString *key, QString *value)
 
 QString unquote(const QString &value)
 {
-    if (value.size() >= 2 && ((value.startsWith(u'"') && value.endsWith(u'"'))
-                              || (value.startsWith(u'\'') && value.endsWith(u'\''))))
+    if (value.size() >= 2 && ((value.startsWith(u'"') && value.endsWith(u'"')) ||
+                              (value.startsWith(u'\'') && value.endsWith(u'\''))))
         return value.mid(1, value.size() - 2);
     return value;
 }

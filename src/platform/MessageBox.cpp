@@ -47,8 +47,7 @@ int VkMessageBox(const QString &text, unsigned flags, QWidget *parent)
     return answerOf(box.exec());
 }
 
-VkError::VkError(const QString &message)
-    : std::runtime_error(message.toStdString()), message_(message)
+VkError::VkError(const QString &message) : std::runtime_error(message.toStdString()), message_(message)
 {
 }
 

@@ -1,10 +1,10 @@
 #include "platform/QtTranslations.h"
 
-#include <memory>
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <memory>
 
 QTranslator *InstallQtTranslations(QCoreApplication &application)
 {

@@ -1,7 +1,7 @@
 #include "print/PrinterSetupForm.h"
 
-#include "platform/ProgramDialog.h"
 #include "platform/DialogPlacement.h"
+#include "platform/ProgramDialog.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

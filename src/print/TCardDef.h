@@ -15,9 +15,8 @@ struct TCardDef {
     std::int32_t TopMargin;  // paper's top edge to the first row
     std::int32_t ColumnSpace;
     std::int32_t LineSpace;
-    std::uint8_t System;     // 1: shipped with the program (cannot be deleted or renamed)
+    std::uint8_t System; // 1: shipped with the program (cannot be deleted or renamed)
 };
 #pragma pack(pop)
 
 static_assert(sizeof(TCardDef) == 289, "TCardDef is the 289-byte header of every card document");
-

@@ -1,10 +1,10 @@
 #include "print/TfrmEditCard.h"
 
 #include "platform/Cp932.h"
-#include "platform/ProgramDialog.h"
 #include "platform/DialogPlacement.h"
 #include "platform/HelpTopic.h"
 #include "platform/MessageBox.h"
+#include "platform/ProgramDialog.h"
 #include "print/CardDefinitions.h"
 
 #include <QDoubleSpinBox>

@@ -1,9 +1,9 @@
 #include "print/TfrmPaperSetup.h"
 
-#include "platform/ProgramDialog.h"
 #include "platform/DialogPlacement.h"
 #include "platform/HelpTopic.h"
 #include "platform/MessageBox.h"
+#include "platform/ProgramDialog.h"
 #include "print/TQdPrinter.h"
 #include "print/TQdPrinterSetupDialog.h"
 #include "print/TfrmEditCard.h"
