@@ -1,5 +1,6 @@
 #include "platform/HelpWindow.h"
 
+#include "platform/DialogPlacement.h"
 #include "platform/ProgramResources.h"
 
 #include <QHBoxLayout>
@@ -33,8 +34,11 @@ HelpWindow *HelpWindow::ShowTopic(int topic, QWidget *owner)
     QWidget *window = owner ? owner->window() : nullptr;
     HelpWindow *help =
         window ? window->findChild<HelpWindow *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-    if (!help)
+    if (!help) {
         help = new HelpWindow(window);
+        // Left to the window manager it may open partly below the screen's edge.
+        CenterOnScreen(help);
+    }
     help->browser_->setSource(TopicUrl(topic));
     help->show();
     help->raise();
