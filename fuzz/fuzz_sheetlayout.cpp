@@ -2,6 +2,7 @@
 #include "card/SurfaceScale.h"
 #include "card/TVkDragLabel.h"
 #include "card/TVkVellumPanel.h"
+#include "platform/MessageBox.h"
 #include "print/PaperPreview.h"
 #include "print/SheetPrinter.h"
 
@@ -12,7 +13,8 @@
 #include <cstring>
 
 // A card sheet arrives with every card document, so its numbers are outside bytes: whatever they
-// say, printing the sheet and previewing it must end soon, without overflow, and touch only the page.
+// say, printing the sheet and previewing it must end soon, or refuse,, without overflow, and touch only the
+// page.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     TCardDef cardDef{};
@@ -39,7 +41,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         QPainter painter(&page);
         const PrinterPage sheet{QSize(dpi, dpi), page.size(), page.size() - QSize(offset.x(), offset.y()),
                                 offset};
-        DrawCardSheet(painter, sheet, card, cardDef, guessMark);
+        try {
+            DrawCardSheet(painter, sheet, card, cardDef, guessMark);
+        } catch (const VkError &) {
+            // A sheet too crowded to draw is refused; that is an answer, not a fault.
+        }
     }
     // Recorded rather than rasterised: Qt's cache of hatch pattern images does not outlive the
     // fuzzer's application object at exit.

@@ -3,6 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-20}
+# A fixed seed makes a brief run repeat the same inputs, so a build passes or fails for its code
+# alone; a longer local run with FUZZ_SEED=0 (a fresh seed each time) explores further.
+seed=${FUZZ_SEED:-1}
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 export CCACHE_BASEDIR="$PWD"
@@ -16,6 +19,14 @@ for target in build-fuzz/fuzz/fuzz_*; do
   corpus=$(mktemp -d)
   [ -d "fuzz/corpus/${name#fuzz_}" ] && cp -r "fuzz/corpus/${name#fuzz_}/." "$corpus/"
   echo "== $name for ${seconds}s"
-  "$target" -max_total_time="$seconds" -rss_limit_mb=4096 -timeout=10 "$corpus" 2>&1 | tail -n 3
+  log="$corpus.log"
+  if ! "$target" -max_total_time="$seconds" -rss_limit_mb=4096 -timeout=10 -seed="$seed" -artifact_prefix="$PWD/build-fuzz/" \
+      "$corpus" >"$log" 2>&1; then
+    # The stack of the fault and the name of the input that found it.
+    grep -v '^#[0-9]' "$log" | tail -n 60
+    exit 1
+  fi
+  tail -n 1 "$log"
+  rm -f "$log"
   rm -rf "$corpus"
 done

@@ -2,6 +2,7 @@
 #include "PrintTestSupport.h"
 #include "card/TVkDragLabel.h"
 #include "card/TVkVellumPanel.h"
+#include "platform/MessageBox.h"
 #include "print/PrinterPage.h"
 
 #include <QPainter>
@@ -193,6 +194,30 @@ TEST(SheetPrinter, EmptyAbsurdAndZeroWidthSheetsDrawWhatShowsAndReturn)
     flat.AddObject(filledRectangle(0, 0, 5, 5));
     const QImage zeroWide = printed(flat, sheet(0, 100, 2, 1, 50, 60, 10, 0), cmDottedFrame, page);
     EXPECT_EQ(zeroWide.pixel(100, 100), qRgb(255, 255, 255));
+}
+
+TEST(SheetPrinter, SheetsPilingCellsTooDeepAreRefusedWhileTheEditorsLargestIsDrawn)
+{
+    TVkVellumPanel card;
+    card.SetBounds(0, 0, 100, 50);
+    card.SetColor(kYellow);
+    const PrinterPage page = page254(300, 300);
+    QImage image(page.PhysicalSize, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    // Cells a pixel apart, each the whole sheet wide: hundreds of layers on every pixel.
+    EXPECT_THROW(
+        DrawCardSheet(painter, page, card, sheet(300, 300, INT_MAX, INT_MAX, 0, 0, -299, -299), cmNone),
+        VkError);
+    // Cells a pixel apart and a pixel wide: no pile, but over 100,000 of them reach the sheet.
+    EXPECT_THROW(DrawCardSheet(painter, page, card, sheet(1, 1, INT_MAX, INT_MAX, 0, 0, 0, 0), cmNone),
+                 VkError);
+    EXPECT_EQ(image.pixel(150, 150), qRgb(255, 255, 255));
+
+    // 99 × 99 three-pixel cards side by side, as large as the card sheet editor makes them.
+    const QImage editorsLargest = printed(card, sheet(3, 3, 99, 99, 0, 0, 0, 0), cmNone, page);
+    EXPECT_EQ(editorsLargest.pixel(296, 296), qRgb(255, 255, 0));
+    EXPECT_EQ(editorsLargest.pixel(298, 298), qRgb(255, 255, 255));
 }
 
 TEST(SheetPrinter, PdfSheetAtSixHundredDpiShowsEveryCellWhereThePaperHasIt)

@@ -1,6 +1,7 @@
 #include "print/PaperPreview.h"
 
 #include "platform/TColor.h"
+#include "print/CellBudget.h"
 #include "print/IndexSearch.h"
 
 #include <QPainter>
@@ -72,6 +73,31 @@ void fillRectangle(QPainter &painter, int left, int top, int right, int bottom, 
     painter.fillRect(QRect(left, top, right - left, bottom - top), color);
 }
 
+// The cells of cardDef hatched on a sheet whose corner is at origin, m preview pixels per millimetre.
+void drawCells(QPainter &painter, QSize box, const TCardDef &cardDef, double m, QPoint origin)
+{
+    const PreviewAxis across{cardDef.Columns, cardDef.CardSizeX, cardDef.ColumnSpace, cardDef.LeftMargin, m,
+                             origin.x()};
+    const PreviewAxis down{cardDef.Lines, cardDef.CardSizeY, cardDef.LineSpace, cardDef.TopMargin, m,
+                           origin.y()};
+    const auto [firstRow, endRow] = visibleCells(down, box.height());
+    const auto [firstColumn, endColumn] = visibleCells(across, box.width());
+    const QSize cellSize(across.end(0) - across.start(0), down.end(0) - down.start(0));
+    if (!CellsFitBudget((endRow - firstRow) * (endColumn - firstColumn), cellSize, box))
+        return;
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(QBrush(ColorToQColor(clBtnShadow), Qt::BDiagPattern));
+    painter.setBackgroundMode(Qt::TransparentMode);
+    // Edges beyond the view are drawn just outside it, where they look the same.
+    const auto inViewX = [&box](int x) { return std::clamp(x, -2, box.width() + 2); };
+    const auto inViewY = [&box](int y) { return std::clamp(y, -2, box.height() + 2); };
+    for (std::int64_t r = firstRow; r < endRow; ++r) {
+        for (std::int64_t c = firstColumn; c < endColumn; ++c)
+            drawRectangle(painter, inViewX(across.start(c)), inViewY(down.start(r)), inViewX(across.end(c)),
+                          inViewY(down.end(r)));
+    }
+}
+
 } // namespace
 
 void PaintPaperPreview(QPainter &painter, QSize box, const PaperPreviewSheet &sheet, const TCardDef &cardDef)
@@ -114,24 +140,7 @@ void PaintPaperPreview(QPainter &painter, QSize box, const PaperPreviewSheet &sh
     fillRectangle(painter, right, top + 4, right + 4, bottom, shadow);
     fillRectangle(painter, left + 4, bottom, right + 4, bottom + 4, shadow);
 
-    if (std::isfinite(m)) {
-        painter.setPen(QPen(Qt::black, 1));
-        painter.setBrush(QBrush(shadow, Qt::BDiagPattern));
-        painter.setBackgroundMode(Qt::TransparentMode);
-        const PreviewAxis across{
-            cardDef.Columns, cardDef.CardSizeX, cardDef.ColumnSpace, cardDef.LeftMargin, m, left};
-        const PreviewAxis down{
-            cardDef.Lines, cardDef.CardSizeY, cardDef.LineSpace, cardDef.TopMargin, m, top};
-        const auto [firstRow, endRow] = visibleCells(down, box.height());
-        const auto [firstColumn, endColumn] = visibleCells(across, box.width());
-        // Edges beyond the view are drawn just outside it, where they look the same.
-        const auto inViewX = [&box](int x) { return std::clamp(x, -2, box.width() + 2); };
-        const auto inViewY = [&box](int y) { return std::clamp(y, -2, box.height() + 2); };
-        for (std::int64_t r = firstRow; r < endRow; ++r) {
-            for (std::int64_t c = firstColumn; c < endColumn; ++c)
-                drawRectangle(painter, inViewX(across.start(c)), inViewY(down.start(r)),
-                              inViewX(across.end(c)), inViewY(down.end(r)));
-        }
-    }
+    if (std::isfinite(m))
+        drawCells(painter, box, cardDef, m, QPoint(left, top));
     painter.restore();
 }

@@ -3,6 +3,7 @@
 #include "card/TVkDragLabel.h"
 #include "card/TVkVellumPanel.h"
 #include "platform/MessageBox.h"
+#include "print/CellBudget.h"
 #include "print/IndexSearch.h"
 #include "print/TQdPrinter.h"
 
@@ -17,6 +18,8 @@ namespace {
 constexpr std::int64_t kFarTenthMm = std::int64_t(1) << 40;
 constexpr std::int64_t kFarPixels = 1 << 28;
 constexpr int kMarkArmTenthMm = 20;
+const QString kTooManyCells =
+    QStringLiteral("用紙のカードが多すぎるか、重なりすぎているため、印刷できません。");
 
 int clampPixels(std::int64_t pixels)
 {
@@ -76,6 +79,39 @@ std::pair<std::int64_t, std::int64_t> reachingCells(const SheetAxis &axis, int r
     }
     const std::int64_t first = FirstIndexWhere(0, axis.count, [&](std::int64_t i) { return !afterSheet(i); });
     return {first, FirstIndexWhere(first, axis.count, beforeSheet)};
+}
+
+// The cells of a sheet that may put a pixel on the page: rows [firstRow, endRow), columns
+// [firstColumn, endColumn); and whether drawing them all stays within the budget.
+struct SheetCells {
+    std::int64_t firstRow, endRow, firstColumn, endColumn;
+    bool fitBudget;
+};
+
+SheetCells cellsReachingPage(const PrinterPage &page, const TCardDef &cardDef)
+{
+    const int reach = std::max(TenthMmToPixels(kMarkArmTenthMm, page.Resolution.width()),
+                               TenthMmToPixels(kMarkArmTenthMm, page.Resolution.height())) +
+                      2;
+    const SheetAxis across{cardDef.Columns,
+                           cardDef.CardSizeX,
+                           std::int64_t(cardDef.CardSizeX) + cardDef.ColumnSpace,
+                           cardDef.LeftMargin,
+                           page.Resolution.width(),
+                           page.PhysicalOffset.x(),
+                           page.PhysicalSize.width()};
+    const SheetAxis down{cardDef.Lines,
+                         cardDef.CardSizeY,
+                         std::int64_t(cardDef.CardSizeY) + cardDef.LineSpace,
+                         cardDef.TopMargin,
+                         page.Resolution.height(),
+                         page.PhysicalOffset.y(),
+                         page.PhysicalSize.height()};
+    const auto [firstColumn, endColumn] = reachingCells(across, reach);
+    const auto [firstRow, endRow] = reachingCells(down, reach);
+    const QSize cellSize = CardCellRect(cardDef, page, 0, 0).size();
+    return {firstRow, endRow, firstColumn, endColumn,
+            CellsFitBudget((endRow - firstRow) * (endColumn - firstColumn), cellSize, page.PhysicalSize)};
 }
 
 void drawCropMarks(QPainter &canvas, const QRect &cell, int guessMark, const PrinterPage &page)
@@ -151,32 +187,15 @@ QRect CardCellRect(const TCardDef &cardDef, const PrinterPage &page, std::int64_
 void DrawCardSheet(QPainter &canvas, const PrinterPage &page, const TVkVellumPanel &card,
                    const TCardDef &cardDef, int guessMark)
 {
+    const SheetCells cells = cellsReachingPage(page, cardDef);
+    if (!cells.fitBudget)
+        throw VkError(kTooManyCells);
     const QRect wholePage(QPoint(0, 0), page.PhysicalSize);
-    const int reach = std::max(TenthMmToPixels(kMarkArmTenthMm, page.Resolution.width()),
-                               TenthMmToPixels(kMarkArmTenthMm, page.Resolution.height())) +
-                      2;
-    const SheetAxis across{cardDef.Columns,
-                           cardDef.CardSizeX,
-                           std::int64_t(cardDef.CardSizeX) + cardDef.ColumnSpace,
-                           cardDef.LeftMargin,
-                           page.Resolution.width(),
-                           page.PhysicalOffset.x(),
-                           page.PhysicalSize.width()};
-    const SheetAxis down{cardDef.Lines,
-                         cardDef.CardSizeY,
-                         std::int64_t(cardDef.CardSizeY) + cardDef.LineSpace,
-                         cardDef.TopMargin,
-                         page.Resolution.height(),
-                         page.PhysicalOffset.y(),
-                         page.PhysicalSize.height()};
-    const auto [firstColumn, endColumn] = reachingCells(across, reach);
-    const auto [firstRow, endRow] = reachingCells(down, reach);
-
     canvas.save();
     canvas.setRenderHint(QPainter::Antialiasing, false);
     canvas.setClipRect(wholePage);
-    for (std::int64_t row = firstRow; row < endRow; ++row) {
-        for (std::int64_t column = firstColumn; column < endColumn; ++column) {
+    for (std::int64_t row = cells.firstRow; row < cells.endRow; ++row) {
+        for (std::int64_t column = cells.firstColumn; column < cells.endColumn; ++column) {
             const QRect cell = CardCellRect(cardDef, page, column, row);
             canvas.setClipRect(cell, Qt::IntersectClip);
             drawCard(canvas, cell, card);
@@ -191,13 +210,15 @@ void DrawCardSheet(QPainter &canvas, const PrinterPage &page, const TVkVellumPan
 void PrintCardSheet(TQdPrinter &printer, const QString &title, const TVkVellumPanel &card,
                     const TCardDef &cardDef, int guessMark)
 {
-    const QSize physicalSize = printer.GetPhysicalSize();
+    const PrinterPage page{.Resolution = printer.GetResolution(),
+                           .PhysicalSize = printer.GetPhysicalSize(),
+                           .PrintableSize = printer.GetPrintableSize(),
+                           .PhysicalOffset = printer.GetPhysicalOffset()};
+    // Refused before the job starts, so that no blank sheet comes out of the printer.
+    if (!cellsReachingPage(page, cardDef).fitBudget)
+        throw VkError(kTooManyCells);
     printer.BeginDoc(title);
     try {
-        const PrinterPage page{.Resolution = printer.GetResolution(),
-                               .PhysicalSize = physicalSize,
-                               .PrintableSize = printer.GetPrintableSize(),
-                               .PhysicalOffset = printer.GetPhysicalOffset()};
         DrawCardSheet(printer.GetCanvas(), page, card, cardDef, guessMark);
     } catch (...) {
         try {

@@ -29,11 +29,12 @@ QRect CardCellRect(const TCardDef &cardDef, const PrinterPage &page, std::int64_
 // Draws the sheet onto a page that is already started: the card in every cell of cardDef, row by
 // row and left to right, each cut at its cell's edge, then the cell's crop marks. Cells that
 // cannot reach the sheet are skipped, so that a sheet of millions of cells costs no more than the
-// ones that show.
+// ones that show; a sheet whose cells that show are too many, or pile up too deep, is refused with
+// VkError before anything is drawn.
 void DrawCardSheet(QPainter &canvas, const PrinterPage &page, const TVkVellumPanel &card,
                    const TCardDef &cardDef, int guessMark);
 
 // Prints one sheet on the current printer as a job named title. The job is ended whatever happens;
-// errors of the printer reach the caller.
+// errors of the printer reach the caller. A sheet DrawCardSheet refuses starts no job.
 void PrintCardSheet(TQdPrinter &printer, const QString &title, const TVkVellumPanel &card,
                     const TCardDef &cardDef, int guessMark);
