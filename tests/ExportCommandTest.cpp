@@ -91,6 +91,7 @@ protected:
             EXPECT_EQ(dialog->windowTitle(), "画像ファイルとして保存");
             EXPECT_EQ(dialog->nameFilters(), (QStringList{kBitmapType, kJpegType}));
             offeredType = dialog->selectedNameFilter();
+            offeredName = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
             if (name.isEmpty())
                 return dialog->reject();
             fillIn(*dialog, type, name);
@@ -115,6 +116,7 @@ protected:
     ScopedProgramFolder folder;
     TfrmMain form;
     QString offeredType;
+    QString offeredName;
     QString errorText;
 };
 
@@ -154,6 +156,23 @@ TEST_F(ExportCommandTest, CancellingEitherQuestionWritesNothing)
     exportCard(kJpegType, path("cancelled"), std::nullopt);
     EXPECT_TRUE(QDir(folder.filePath("pictures")).isEmpty());
     EXPECT_EQ(form.Settings().SaveDirectory, folder.path());
+}
+
+TEST_F(ExportCommandTest, SaveDialogNeverOffersTheNameFromItsLastUse)
+{
+    OnNextModal([this](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        ASSERT_TRUE(dialog);
+        fillIn(*dialog, QStringLiteral("カードファイル(*.vkc)"), folder.filePath("mine.vkc"));
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    form.Action("acSaveAs")->trigger();
+    ASSERT_TRUE(QFile::exists(folder.filePath("mine.vkc")));
+    exportCard(kBitmapType, QString());
+    EXPECT_EQ(offeredName, "");
+    exportCard(kBitmapType, path("card"));
+    exportCard(kBitmapType, QString());
+    EXPECT_EQ(offeredName, "");
 }
 
 TEST_F(ExportCommandTest, FailureShowsTheErrorAndKeepsTheSaveFolder)

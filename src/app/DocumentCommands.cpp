@@ -13,6 +13,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QSaveFile>
 #include <algorithm>
 
@@ -29,6 +30,14 @@ QFileDialog *makeFileDialog(QWidget *parent, const char *name)
     dialog->setDefaultSuffix(QStringLiteral("vkc"));
     dialog->setNameFilter(kCardFilter);
     return dialog;
+}
+
+// QFileDialog::selectFile ignores an empty name, so the name from the dialog's last use is cleared
+// here; otherwise the export would offer the card's own file to be overwritten with a picture.
+void clearFileName(QFileDialog &dialog)
+{
+    if (auto *name = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        name->clear();
 }
 
 // A remembered folder that is still empty starts the dialog where the program was started.
@@ -218,7 +227,7 @@ void DocumentCommands::New()
 
 void DocumentCommands::Open()
 {
-    open1_->selectFile(QString());
+    clearFileName(*open1_);
     startIn(*open1_, window_.Settings().OpenDirectory);
     const QString path = runFileDialog(*open1_);
     if (path.isEmpty())
@@ -318,7 +327,7 @@ void DocumentCommands::SaveUpdate()
 void DocumentCommands::PrepareSaveDialog(const QString &title, const QString &filter)
 {
     startIn(*save1_, window_.Settings().SaveDirectory);
-    save1_->selectFile(QString());
+    clearFileName(*save1_);
     save1_->setWindowTitle(title);
     save1_->setNameFilter(filter);
 }
