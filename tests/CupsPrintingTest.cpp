@@ -103,6 +103,8 @@ TEST(CupsPrinting, PrinterAnswersForTheTestQueue)
     EXPECT_NEAR(paper.height(), 2970, 3);
     EXPECT_NEAR(printer.GetPhysicalSize().width(), 210.0 / 25.4 * dpi.width(), dpi.width() / 50);
     EXPECT_EQ(printer.GetScale(), 100);
+    // The PDF queue prints to the paper's edge, so nothing of the sheet counts as unprintable.
+    EXPECT_EQ(printer.GetPhysicalOffset(), QPoint());
     const QPoint offset = printer.GetPhysicalOffset();
     const QSize printable = printer.GetPrintableSize();
     EXPECT_LE(offset.x() + printable.width(), printer.GetPhysicalSize().width());

@@ -263,3 +263,23 @@ TEST(SheetPrinter, PdfSheetAtSixHundredDpiShowsEveryCellWhereThePaperHasIt)
     EXPECT_TRUE(IsNear(image.pixel(first.left() - 3, first.center().y()), qRgb(255, 255, 255)));
     EXPECT_TRUE(IsNear(image.pixel(first.left() + 3, first.center().y()), qRgb(0, 0, 255)));
 }
+
+TEST(SheetPrinter, CardsReachIntoTheUnprintableBorderUpToTheSheetsEdge)
+{
+    TVkVellumPanel card;
+    card.SetBounds(0, 0, 100, 50);
+    card.SetColor(kYellow);
+    // The device's origin lies 30 and 20 pixels into the sheet; the whole sheet is drawn on.
+    const PrinterPage page = page254(300, 200, QPoint(30, 20));
+    QImage sheetImage(page.PhysicalSize, QImage::Format_RGB32);
+    sheetImage.fill(Qt::white);
+    QPainter painter(&sheetImage);
+    painter.translate(page.PhysicalOffset);
+    // Two cards from the paper's corner, the second running past its right edge.
+    DrawCardSheet(painter, page, card, sheet(200, 100, 2, 1, 0, 0, 0, 0), cmNone);
+    painter.end();
+    EXPECT_EQ(sheetImage.pixel(0, 0), qRgb(255, 255, 0));
+    EXPECT_EQ(sheetImage.pixel(29, 19), qRgb(255, 255, 0));
+    EXPECT_EQ(sheetImage.pixel(299, 99), qRgb(255, 255, 0));
+    EXPECT_EQ(sheetImage.pixel(0, 100), qRgb(255, 255, 255));
+}

@@ -190,7 +190,8 @@ void DrawCardSheet(QPainter &canvas, const PrinterPage &page, const TVkVellumPan
     const SheetCells cells = cellsReachingPage(page, cardDef);
     if (!cells.fitBudget)
         throw VkError(kTooManyCells);
-    const QRect wholePage(QPoint(0, 0), page.PhysicalSize);
+    // The whole sheet, its unprintable border included: what the device cannot print, it cuts off.
+    const QRect wholePage(-page.PhysicalOffset, page.PhysicalSize);
     canvas.save();
     canvas.setRenderHint(QPainter::Antialiasing, false);
     canvas.setClipRect(wholePage);

@@ -4,6 +4,7 @@
 #include "print/PrinterPage.h"
 
 #include <QGuiApplication>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
@@ -36,6 +37,14 @@ int pixelsToScaledTenthMm(int pixels, int dpi, int scale)
     const std::int64_t tenthMm = std::int64_t(pixels) * 254 * scale / dpi / 100;
     return int(
         std::clamp<std::int64_t>(tenthMm, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+// Qt gives a new printer margins of its own; the printable area is the one the device has, so that
+// the unprintable border is the device's and nothing the device could print is cut off.
+void useDeviceMargins(QPrinter &printer)
+{
+    const QPageLayout layout = printer.pageLayout();
+    printer.setPageMargins(layout.minimumMargins(), layout.units());
 }
 
 } // namespace
@@ -75,6 +84,7 @@ QPrinter &TQdPrinter::Printer()
         // With printers but no default one, the first printer is the current one.
         if (printer_->printerName().isEmpty() && !printers_.empty())
             printer_->setPrinterName(printers_.front().Name);
+        useDeviceMargins(*printer_);
     }
     return *printer_;
 }
@@ -220,6 +230,9 @@ void TQdPrinter::forgetCaches()
 void TQdPrinter::Refresh()
 {
     forgetCaches();
+    // Another printer or paper has borders of its own.
+    if (printer_ && !canvas_)
+        useDeviceMargins(*printer_);
     if (!printers_.empty())
         loadPaperLists();
 }

@@ -56,7 +56,8 @@ public:
     int GetScale();
     QSize GetPhysicalPaperSize(); // tenths of a millimetre, at the driver's scale
 
-    // Forgets the cached paper lists and printer position after the user chose in a printer dialog.
+    // Forgets the cached paper lists and printer position after the user chose in a printer dialog,
+    // and takes the unprintable border of the printer and paper chosen.
     void Refresh();
     // Reads the installed printers again. When they changed, takes the new list, forgets every
     // cached value and drops the printer object, so that the next access starts from the default
