@@ -3,6 +3,7 @@
 #include "app/TfrmMain.h"
 #include "card/TVkDragLabel.h"
 #include "card/TVkVellumPanel.h"
+#include "print/PrinterSetupForm.h"
 #include "print/SheetPrinter.h"
 #include "print/TQdPrinter.h"
 
@@ -222,4 +223,29 @@ TEST(CupsPrinting, PrinterSetupChangesPaperAndOrientationOnlyOnOk)
         EXPECT_NEAR(printer.GetPhysicalPaperSize().width(), 2100, 3); // A5 across is A4 down
     }
     EXPECT_FALSE(form.Modified());
+}
+
+TEST(CupsPrinting, PapersSharingAClassicCodeKeepTheirOwnNames)
+{
+    if (!hasTestQueue())
+        GTEST_SKIP() << "no CUPS printer named " << kQueue.toStdString()
+                     << " (scripts/setup-printer.sh adds one)";
+    TQdPrinter printer;
+    printer.Printer().setPrinterName(kQueue);
+    printer.Refresh();
+    int tried = 0;
+    // A tabloid is an 11x17 sheet under the same code; SRA3 shares the code of every size of the
+    // queue's own.
+    for (const QPageSize &size : QPrinterInfo::printerInfo(kQueue).supportedPageSizes()) {
+        if (size.key() != QStringLiteral("Tabloid") && size.key() != QStringLiteral("SRA3"))
+            continue;
+        ++tried;
+        printer.Printer().setPageSize(size);
+        printer.Refresh();
+        EXPECT_EQ(printer.GetPaperSizeNames().at(printer.GetPaperSizeIndex()), size.name());
+        const PrinterSetupForm form(printer.Printers(), printer.Printer());
+        EXPECT_EQ(form.findChild<QComboBox *>("cmbPaper")->currentText(), size.name());
+    }
+    if (tried == 0)
+        GTEST_SKIP() << "the queue lists neither tabloid nor SRA3 paper";
 }

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -120,14 +121,22 @@ void PrinterSetupForm::showPrinter(int index, const QPageSize &wanted)
     lblLocation_->setText(printer.Location);
     const QPrinterInfo info = QPrinterInfo::printerInfo(printer.Name);
     pageSizes_ = info.supportedPageSizes();
-    const QPageSize selected = wanted.isValid() ? wanted : info.defaultPageSize();
-    int selectedIndex = 0;
-    for (qsizetype i = 0; i < pageSizes_.size(); ++i) {
-        cmbPaper_->addItem(pageSizes_[i].name());
-        if (pageSizes_[i].isEquivalentTo(selected))
-            selectedIndex = int(i);
-    }
-    cmbPaper_->setCurrentIndex(pageSizes_.isEmpty() ? -1 : selectedIndex);
+    for (const QPageSize &size : pageSizes_)
+        cmbPaper_->addItem(size.name());
+    if (pageSizes_.isEmpty())
+        return;
+    // Papers of one size under other names (a tabloid is an 11x17) are told apart by key; a paper
+    // the printer does not list shows as its default one.
+    const auto position = [this](const auto &matches) {
+        return std::find_if(pageSizes_.cbegin(), pageSizes_.cend(), matches) - pageSizes_.cbegin();
+    };
+    const QPageSize fallback = info.defaultPageSize();
+    qsizetype selected = position([&wanted](const QPageSize &size) { return size.key() == wanted.key(); });
+    if (selected == pageSizes_.size())
+        selected = position([&wanted](const QPageSize &size) { return size.isEquivalentTo(wanted); });
+    if (selected == pageSizes_.size())
+        selected = position([&fallback](const QPageSize &size) { return size.key() == fallback.key(); });
+    cmbPaper_->setCurrentIndex(selected == pageSizes_.size() ? 0 : int(selected));
 }
 
 QString PrinterSetupForm::PrinterName() const

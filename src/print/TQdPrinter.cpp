@@ -145,9 +145,11 @@ void TQdPrinter::loadPaperLists()
     cachedIndex_ = index;
     paperCodes_.clear();
     paperNames_.clear();
+    paperKeys_.clear();
     for (const QPageSize &size : QPrinterInfo::printerInfo(Printer().printerName()).supportedPageSizes()) {
         paperCodes_.append(size.windowsId());
         paperNames_.append(size.name());
+        paperKeys_.append(size.key());
     }
 }
 
@@ -174,7 +176,11 @@ int TQdPrinter::GetPaperSizeIndex()
     loadPaperLists();
     if (paperCodes_.isEmpty())
         raise("GetPaperSizeIndex", "No Papersize Info Available");
-    const qsizetype index = paperCodes_.indexOf(code);
+    // A queue's papers often share a classic code (every size of the queue's own shares one), so
+    // the paper itself is looked for before the first paper with its code.
+    qsizetype index = paperKeys_.indexOf(Printer().pageLayout().pageSize().key());
+    if (index < 0)
+        index = paperCodes_.indexOf(code);
     if (index < 0)
         raise("GetPaperSizeIndex", "Cannot Get Paper Index");
     return int(index);
@@ -225,6 +231,7 @@ void TQdPrinter::forgetCaches()
     cachedIndex_ = -1;
     paperCodes_.clear();
     paperNames_.clear();
+    paperKeys_.clear();
 }
 
 void TQdPrinter::Refresh()

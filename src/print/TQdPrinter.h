@@ -74,6 +74,7 @@ private:
     int cachedIndex_ = -1;
     QList<int> paperCodes_;
     QStringList paperNames_;
+    QStringList paperKeys_;
 };
 
 // The installed printers as the platform lists them now.
