@@ -147,12 +147,17 @@ TEST(CupsPrinting, PrintCommandSendsTheSheetThroughTheQueue)
     form.SetModified(false);
 
     bool dialogShown = false;
-    OnNextModal([&dialogShown](QWidget *dialog) {
+    bool pagesOffered = true;
+    OnNextModal([&dialogShown, &pagesOffered](QWidget *dialog) {
         dialogShown = dialog->objectName() == QStringLiteral("PrintDialog");
+        // A range of pages, or even pages only, could leave the one page out.
+        const auto *pages = dialog->findChild<QWidget *>(QStringLiteral("gbPrintRange"));
+        pagesOffered = !pages || !pages->isHidden();
         static_cast<QDialog *>(dialog)->accept();
     });
     form.Action("acPrint")->trigger();
     EXPECT_TRUE(dialogShown);
+    EXPECT_FALSE(pagesOffered);
     EXPECT_FALSE(form.Modified());
 
     const QString pdf = waitForJob(token);
