@@ -61,11 +61,12 @@ std::vector<InstalledPrinter> ReadInstalledPrinters()
 TQdPrinter::TQdPrinter(QObject *parent) : QObject(parent), printers_(ReadInstalledPrinters())
 {
     // Printers come and go while the program runs; coming back to it is when the user may have
-    // changed them.
+    // changed them. Not while a dialog is open: the print dialog works on the printer object
+    // itself, and every printer command looks again before it opens its dialog.
     if (auto *application = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
         connect(application, &QGuiApplication::applicationStateChanged, this,
                 [this](Qt::ApplicationState state) {
-                    if (state == Qt::ApplicationActive && !canvas_)
+                    if (state == Qt::ApplicationActive && !canvas_ && !QGuiApplication::modalWindow())
                         CheckPrinterChanges();
                 });
     }
