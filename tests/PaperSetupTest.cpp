@@ -296,6 +296,28 @@ TEST(PaperSetup, AddAndEditGoThroughTheCardDialog)
     EXPECT_EQ(topic, 66);
 }
 
+TEST(PaperSetup, CardDialogFieldsLeftEmptyOrTooSmallTakeTheirLowestValue)
+{
+    TCardDef sheet = userSheet("mine", 910, 550);
+    sheet.Columns = 2;
+    for (const auto &[name, typed] : {std::pair{"edtCardSizeX", ""}, std::pair{"edtColumns", "0"}}) {
+        TfrmEditCard dialog;
+        dialog.LoadCardDef(sheet, true);
+        OnNextModal([name, typed](QWidget *modal) {
+            auto *field = modal->findChild<QAbstractSpinBox *>(name);
+            field->selectAll();
+            QTest::keyClick(field, Qt::Key_Backspace);
+            QTest::keyClicks(field, typed);
+            QTest::keyClick(field, Qt::Key_Return); // goes on to the OK button
+        });
+        ASSERT_EQ(dialog.exec(), QDialog::Accepted);
+        TCardDef stored = sheet;
+        dialog.StoreCardDef(stored);
+        EXPECT_EQ(stored.CardSizeX, name == std::string("edtCardSizeX") ? 0 : 910);
+        EXPECT_EQ(stored.Columns, name == std::string("edtColumns") ? 1 : 2);
+    }
+}
+
 TEST(PaperSetup, CardSheetNamesAreCutBetweenCharacters)
 {
     const QString name = QString(200, QChar(0x3042)); // 400 bytes in CP932

@@ -20,9 +20,12 @@
 
 namespace {
 
+// A field left empty or holding a number out of range takes the nearest value it can hold when it
+// loses the focus or Enter is pressed, so an empty field is the lowest value, not the one before.
 QDoubleSpinBox *millimetreField(const char *name, QWidget *parent)
 {
     auto *field = new QDoubleSpinBox(parent);
+    field->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     field->setObjectName(QLatin1String(name));
     field->setDecimals(1);
     field->setRange(0.0, 999.9);
@@ -35,6 +38,7 @@ QDoubleSpinBox *millimetreField(const char *name, QWidget *parent)
 QSpinBox *countField(const char *name, QWidget *parent)
 {
     auto *field = new QSpinBox(parent);
+    field->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     field->setObjectName(QLatin1String(name));
     field->setRange(1, 99);
     field->setAlignment(Qt::AlignRight);
