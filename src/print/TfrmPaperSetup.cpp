@@ -141,7 +141,8 @@ void TfrmPaperSetup::createControls()
         if (!selecting_)
             selectionChanged();
     });
-    connect(listBox1_, &QListWidget::itemDoubleClicked, this, [this] { editDefinition(); });
+    connect(listBox1_, &QListWidget::itemDoubleClicked, this,
+            [this] { RunGuarded([this] { editDefinition(); }, this); });
     connect(add, &QPushButton::clicked, this, [this] { RunGuarded([this] { addDefinition(); }, this); });
     connect(edit, &QPushButton::clicked, this, [this] { RunGuarded([this] { editDefinition(); }, this); });
     connect(remove, &QPushButton::clicked, this,
