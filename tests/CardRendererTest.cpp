@@ -147,3 +147,23 @@ TEST(CardRenderer, RenderingTwiceGivesTheSamePictureAndLeavesTheCardAlone)
     EXPECT_FALSE(form.Modified());
     EXPECT_FALSE(form.Action("acUndo")->isEnabled());
 }
+
+TEST(CardRenderer, BackgroundPictureIsStretchedOverTheWholeBitmap)
+{
+    TVkVellumPanel surface;
+    surface.SetBounds(0, 0, 455, 275);
+    surface.SetColor(kPaper);
+    QImage halves(20, 4, QImage::Format_RGB32); // another shape than the card's
+    halves.fill(Qt::red);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 10; x < 20; ++x)
+            halves.setPixel(x, y, qRgb(0, 0, 255));
+    surface.SetBitmap(halves);
+    QImage bitmap;
+    RenderCardToBitmap(surface, TCardDef{}, bitmap, 455, 275);
+    EXPECT_EQ(bitmap.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(bitmap.pixel(0, 274), qRgb(255, 0, 0));
+    EXPECT_EQ(bitmap.pixel(226, 137), qRgb(255, 0, 0));
+    EXPECT_EQ(bitmap.pixel(229, 137), qRgb(0, 0, 255));
+    EXPECT_EQ(bitmap.pixel(454, 274), qRgb(0, 0, 255));
+}

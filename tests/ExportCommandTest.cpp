@@ -128,7 +128,12 @@ TEST_F(ExportCommandTest, FilesHoldTheCardInTheChosenFormatWhateverTheExtension)
     QImage expected;
     form.RenderCardToBitmap(expected, form.Panel().Width(), form.Panel().Height());
     expected.convertTo(QImage::Format_RGB32);
-    EXPECT_TRUE(readAll(path("card.bmp")).startsWith("BM"));
+    const QByteArray bmp = readAll(path("card.bmp"));
+    ASSERT_GT(bmp.size(), 54);
+    EXPECT_TRUE(bmp.startsWith("BM"));
+    EXPECT_EQ(bmp[14], 40); // the plain information header, 24 bits per pixel, no compression
+    EXPECT_EQ(bmp[28], 24);
+    EXPECT_EQ(bmp[30], 0);
     EXPECT_EQ(QImage(path("card.bmp"), "BMP").convertToFormat(QImage::Format_RGB32), expected);
     EXPECT_EQ(form.Settings().SaveDirectory, folder.filePath("pictures"));
 
