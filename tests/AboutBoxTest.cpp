@@ -176,3 +176,28 @@ TEST(TVkUrlLabel, ColoursFollowTheMouseAndTheButtonAndAClickOpensTheAddress)
     sendMouse(label, QEvent::MouseButtonRelease, inside, Qt::RightButton, Qt::NoButton);
     EXPECT_EQ(label.FontColor(), kBlue);
 }
+
+TEST(TVkUrlLabel, ADoubleClickClicksOnce)
+{
+    QWidget window;
+    TVkUrlLabel label(&window);
+    label.setText(QStringLiteral("https://vellumia.example/"));
+    label.adjustSize();
+    label.SetDisableOpen(true);
+    int clicks = 0;
+    label.OnClick = [&](TVkUrlLabel &) { ++clicks; };
+    const QPoint inside(3, 3);
+    // The order in which the window system reports a double click.
+    sendMouse(label, QEvent::MouseButtonPress, inside, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(label, QEvent::MouseButtonRelease, inside, Qt::LeftButton, Qt::NoButton);
+    sendMouse(label, QEvent::MouseButtonDblClick, inside, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(label.FontColor(), label.MouseDownColor());
+    sendMouse(label, QEvent::MouseButtonRelease, inside, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(label.FontColor(), label.MouseOverColor());
+
+    // The next press after it is a click of its own again.
+    sendMouse(label, QEvent::MouseButtonPress, inside, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(label, QEvent::MouseButtonRelease, inside, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(clicks, 2);
+}

@@ -80,11 +80,20 @@ void TVkUrlLabel::leaveEvent(QEvent *event)
 
 void TVkUrlLabel::mousePressEvent(QMouseEvent *event)
 {
+    secondPress_ = false;
     if (event->button() == Qt::LeftButton) {
         pressed_ = true;
         showColor(mouseDownColor_);
     }
     QLabel::mousePressEvent(event);
+}
+
+// The first click of a double click has opened the address already; the second press only
+// colours the label, so a double click opens one page, not two.
+void TVkUrlLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QLabel::mouseDoubleClickEvent(event);
+    secondPress_ = event->button() == Qt::LeftButton;
 }
 
 // While the button is held the label keeps the mouse and hears of no crossing of its edge, so the
@@ -103,8 +112,9 @@ void TVkUrlLabel::mouseMoveEvent(QMouseEvent *event)
 void TVkUrlLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     QLabel::mouseReleaseEvent(event);
-    const bool clicked = pressed_;
+    const bool clicked = pressed_ && !secondPress_;
     pressed_ = false;
+    secondPress_ = false;
     const bool inside = rect().contains(event->position().toPoint());
     if (event->button() == Qt::LeftButton) {
         hovered_ = inside;

@@ -38,6 +38,7 @@ protected:
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -55,5 +56,6 @@ private:
     TColor rememberedColor_ = clWindowText; // the colour to return to when the mouse leaves
     bool pressed_ = false;                  // the left button went down on the label and is held
     bool hovered_ = false;                  // the pointer is over the label
+    bool secondPress_ = false;              // the held press ends a double click
     QMenu *popupMenu_ = nullptr;
 };
