@@ -150,6 +150,18 @@ void expectSameAsQt(const QImage &ours, const QByteArray &bytes)
             EXPECT_EQ(ours.pixel(x, y), qt.pixel(x, y)) << x << "," << y;
 }
 
+// Qt leaves the pixels that run-length data skips undefined, so only the painted ones compare.
+void expectSameAsQtWherePainted(const QImage &ours, const QByteArray &bytes)
+{
+    const QImage qt = QImage::fromData(bytes, "bmp");
+    ASSERT_EQ(ours.size(), qt.size());
+    for (int y = 0; y < ours.height(); ++y)
+        for (int x = 0; x < ours.width(); ++x)
+            if (ours.pixelIndex(x, y) != 0) {
+                EXPECT_EQ(ours.pixel(x, y), qt.pixel(x, y)) << x << "," << y;
+            }
+}
+
 const QRgb kRed = qRgb(200, 0, 0);
 const QRgb kBlue = qRgb(0, 0, 200);
 const QRgb kC0 = qRgb(10, 20, 30);
@@ -320,6 +332,11 @@ TEST(DibReaderTest, SixteenAndThirtyTwoBitPixelsBecomeTwentyFourBits)
     const auto wide = loadInternal(thirtyTwo);
     EXPECT_EQ(wide->BitsSize(), 12);
     expectPixels(wide->ToImage(), {{qRgb(0x11, 0x22, 0x33), kBlack, qRgb(255, 255, 255)}});
+    // Eight-bit masks in another order scale nothing, so Qt reads the same colours.
+    const QByteArray reordered =
+        InfoDib{2, 1, 32, 3, {}, 0, {0x0000FF00, 0xFF000000, 0x000000FF}, hex("11223344aabbccdd")}.bytes();
+    expectPixels(decode(reordered), {{qRgb(0x22, 0x44, 0x11), qRgb(0xbb, 0xdd, 0xaa)}});
+    expectSameAsQt(decode(reordered), reordered);
 
     EXPECT_EQ(failure(InfoDib{1, 1, 16, 3, {}, 0, {0xF800, 0, 0x1F}, hex("00000000")}.bytes()),
               "TQdInternalDIB.LoadFromStream: Invalid Masks");
@@ -361,10 +378,12 @@ TEST(DibReaderTest, RunLengthDataStaysCompressedAndExpandsOnCopy)
     EXPECT_EQ(dib->BitsSize(), hex(kRle8Data).size());
     expectIndices(dib->ToImage(),
                   {{3, 3, 0, 0, 0, 0}, {0, 0, 9, 9, 9, 9}, {0, 0, 0, 0, 0, 0}, {5, 5, 5, 1, 2, 7}});
+    expectSameAsQtWherePainted(dib->ToImage(), eight);
 
     const QByteArray four = sample("rle4", rle4(hex(kRle4Data)));
     EXPECT_EQ(loadInternal(four)->PixelFormat(), DibPixelFormat::Bits4Rle);
     expectIndices(decode(four), {{0, 0, 0, 14, 15}, {3, 4, 5, 6, 7}, {1, 2, 1, 0, 0}});
+    expectSameAsQtWherePainted(decode(four), four);
 
     // Data may stop without the end mark; a file size of 0 leaves the rest of the file to the data.
     QByteArray unmarked = rle8(hex("0207"), 3, 1);
