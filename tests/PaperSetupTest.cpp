@@ -296,6 +296,26 @@ TEST(PaperSetup, AddAndEditGoThroughTheCardDialog)
     EXPECT_EQ(topic, 66);
 }
 
+TEST(PaperSetup, F1OpensEachDialogsOwnHelpTopic)
+{
+    ProgramFolderWithSheets folder;
+    PaperSetupFixture setup(userSheet("", 910, 550));
+    std::vector<int> topics;
+    SetHelpTopicViewer([&topics](int asked, QWidget *) { topics.push_back(asked); });
+    OnNextModal([](QWidget *paperSetup) {
+        QTest::keyClick(paperSetup->findChild<QListWidget *>("ListBox1"), Qt::Key_F1);
+        OnNextModal([](QWidget *editCard) {
+            QTest::keyClick(editCard->findChild<QWidget *>("edtCardSizeX"), Qt::Key_F1);
+            editCard->close();
+        });
+        click(*paperSetup, "Button6");
+        paperSetup->close();
+    });
+    setup.dialog->exec();
+    SetHelpTopicViewer(nullptr);
+    EXPECT_EQ(topics, (std::vector<int>{66, 67}));
+}
+
 TEST(PaperSetup, CardDialogFieldsLeftEmptyOrTooSmallTakeTheirLowestValue)
 {
     TCardDef sheet = userSheet("mine", 910, 550);

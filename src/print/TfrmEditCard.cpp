@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <cmath>
@@ -154,6 +155,8 @@ TfrmEditCard::TfrmEditCard(QWidget *parent) : QDialog(parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [this] { ShowHelpTopic(HelpCardDefinitionDialog, this); });
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, help,
+            &QPushButton::click);
 }
 
 void TfrmEditCard::LoadCardDef(const TCardDef &cardDef, bool nameEditable)

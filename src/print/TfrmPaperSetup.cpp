@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 namespace {
 
@@ -154,6 +155,9 @@ void TfrmPaperSetup::createControls()
     connect(ok, &QPushButton::clicked, this, &TfrmPaperSetup::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [this] { ShowHelpTopic(HelpPaperSetupDialog, this); });
+    // F1 anywhere in the dialog opens its own help topic, as the help button does.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, help,
+            &QPushButton::click);
 }
 
 // The entry that is the current sheet itself, name included, is preferred over others with the same
