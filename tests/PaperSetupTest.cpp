@@ -262,7 +262,7 @@ TEST(PaperSetup, AddAndEditGoThroughTheCardDialog)
     EXPECT_EQ(setup.dialog->Definitions()[0].System, 1);
 
     OnNextModal([](QWidget *modal) {
-        EXPECT_EQ(modal->findChild<QLineEdit *>("edtName")->text(), "名称未設定");
+        EXPECT_EQ(modal->findChild<QLineEdit *>("edtName")->selectedText(), "名称未設定");
         EXPECT_TRUE(modal->findChild<QLineEdit *>("edtName")->isEnabled());
         modal->findChild<QLineEdit *>("edtName")->setText("自作 😀 カード");
         modal->findChild<QDoubleSpinBox *>("edtCardSizeX")->setValue(55.15);

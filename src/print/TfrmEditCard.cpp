@@ -161,7 +161,7 @@ TfrmEditCard::TfrmEditCard(QWidget *parent) : QDialog(parent)
 
 void TfrmEditCard::LoadCardDef(const TCardDef &cardDef, bool nameEditable)
 {
-    edtName_->setText(CardDefName(cardDef));
+    SetName(CardDefName(cardDef));
     edtName_->setEnabled(nameEditable);
     edtCardSizeX_->setValue(cardDef.CardSizeX / 10.0);
     edtCardSizeY_->setValue(cardDef.CardSizeY / 10.0);
@@ -176,6 +176,8 @@ void TfrmEditCard::LoadCardDef(const TCardDef &cardDef, bool nameEditable)
 void TfrmEditCard::SetName(const QString &name)
 {
     edtName_->setText(name);
+    // Selected, so that the name typed replaces it rather than following it.
+    edtName_->selectAll();
 }
 
 void TfrmEditCard::StoreCardDef(TCardDef &cardDef) const
