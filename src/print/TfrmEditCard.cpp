@@ -11,10 +11,10 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <cmath>
@@ -155,8 +155,6 @@ TfrmEditCard::TfrmEditCard(QWidget *parent) : QDialog(parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [this] { ShowHelpTopic(HelpCardDefinitionDialog, this); });
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, help,
-            &QPushButton::click);
 }
 
 void TfrmEditCard::LoadCardDef(const TCardDef &cardDef, bool nameEditable)
@@ -205,6 +203,16 @@ void TfrmEditCard::accept()
         return;
     }
     QDialog::accept();
+}
+
+// F1 that no control takes opens the dialog's own help topic, as the help button does.
+void TfrmEditCard::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        ShowHelpTopic(HelpCardDefinitionDialog, this);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TfrmEditCard::showEvent(QShowEvent *event)

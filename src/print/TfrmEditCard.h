@@ -26,6 +26,7 @@ public:
     void accept() override;
 
 private:
+    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
     QLineEdit *edtName_ = nullptr;

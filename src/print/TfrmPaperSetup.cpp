@@ -19,7 +19,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 
 namespace {
 
@@ -155,9 +154,6 @@ void TfrmPaperSetup::createControls()
     connect(ok, &QPushButton::clicked, this, &TfrmPaperSetup::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [this] { ShowHelpTopic(HelpPaperSetupDialog, this); });
-    // F1 anywhere in the dialog opens its own help topic, as the help button does.
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, help,
-            &QPushButton::click);
 }
 
 // The entry that is the current sheet itself, name included, is preferred over others with the same
@@ -364,6 +360,16 @@ bool TfrmPaperSetup::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+// F1 that no control takes opens the dialog's own help topic, as the help button does.
+void TfrmPaperSetup::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        ShowHelpTopic(HelpPaperSetupDialog, this);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TfrmPaperSetup::showEvent(QShowEvent *event)

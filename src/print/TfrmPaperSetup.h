@@ -49,6 +49,7 @@ private:
     void moveSelected(int step);
     void runPrinterSetup();
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
     TQdPrinter &printer_;
