@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -411,5 +412,10 @@ TEST(MainWindow, HelpOpensContentsAndDialogTopics)
         ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << url.toString().toStdString();
         EXPECT_TRUE(page.readAll().contains(QString("name=\"topic%1\"").arg(topic).toUtf8()));
     }
-    help->close();
+    const QPointer<HelpWindow> helpLeft(help);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    QTest::keyClick(&help->Browser(), Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(helpLeft.isNull());
 }

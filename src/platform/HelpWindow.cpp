@@ -5,6 +5,7 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -79,4 +80,8 @@ HelpWindow::HelpWindow(QWidget *owner) : QWidget(owner, Qt::Window)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(browser_);
+
+    // Read and put away like a dialog, though it is a window of its own.
+    for (const QKeySequence &keys : {QKeySequence(QKeySequence::Cancel), QKeySequence(QKeySequence::Close)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 }
