@@ -287,6 +287,23 @@ TEST_F(DocumentCommandsTest, ClearThenUndoBringsEverythingBack)
     EXPECT_FALSE(form.Action("acRedo")->isEnabled());
 }
 
+TEST_F(DocumentCommandsTest, UndoAfterSavingAsksBeforeTheCardIsClosed)
+{
+    form.TakeUndoSnapshot();
+    addText(form, QStringLiteral("saved"));
+    form.Documents().SaveCardFile(path(QStringLiteral("card.vkc")));
+    form.Action("acUndo")->trigger();
+    EXPECT_TRUE(form.Modified()) << "the card on screen is no longer the one in the file";
+    form.Documents().SaveCardFile(path(QStringLiteral("card.vkc")));
+    form.Action("acRedo")->trigger();
+    EXPECT_TRUE(form.Modified());
+
+    form.show();
+    answerNextBox(QMessageBox::Cancel);
+    EXPECT_FALSE(form.close());
+    EXPECT_EQ(captions(form), QStringList{QStringLiteral("saved")});
+}
+
 TEST_F(DocumentCommandsTest, UndoCountBox)
 {
     const auto typeCount = [this](const QString &typed) {

@@ -172,8 +172,11 @@ void DocumentCommands::Redo()
         afterRestore(*restored);
 }
 
+// The card on screen no longer matches its file after a step back or forward, even right after a
+// save, so closing or opening another card asks first.
 void DocumentCommands::afterRestore(const CardStreamReadResult &restored)
 {
+    window_.SetModified(true);
     window_.Action("acShowGrid")->setChecked(restored.showGrid);
     window_.Action("acFixedGrid")->setEnabled(restored.showGrid);
     updateUndoActions();
