@@ -334,8 +334,17 @@ TEST_F(DocumentCommandsTest, DroppedFilesOpenTheFirstOnly)
     QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&form, &enter);
     EXPECT_TRUE(enter.isAccepted());
+    addText(form, QStringLiteral("mine"));
+    form.SetModified(true);
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&form, &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_EQ(captions(form), QStringList{QStringLiteral("mine")}) << "the drop is over before the question";
+
+    bool asked = false;
+    answerNextBox(QMessageBox::No, nullptr, [&asked] { asked = true; });
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(asked);
     EXPECT_EQ(captions(form), QStringList{QStringLiteral("first")});
     EXPECT_EQ(form.windowTitle(), "first.vkc - VELLUMIA");
     EXPECT_EQ(form.Settings().OpenDirectory, QString()) << "the open dialog was never used";

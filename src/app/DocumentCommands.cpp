@@ -15,6 +15,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QSaveFile>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -97,8 +98,12 @@ DocumentCommands::DocumentCommands(TfrmMain &window) : window_(window)
 
     fileDrop1_ = new TFileDrop(window);
     fileDrop1_->setObjectName(QStringLiteral("FileDrop1"));
+    // The card is opened once the drop is over: its questions and messages would otherwise hold the
+    // program the files came from in the middle of its drag until they are answered.
     fileDrop1_->OnFileDrop = [this](int, QPoint, const QStringList &fileNames) {
-        OpenCardFile(fileNames.first());
+        if (fileNames.isEmpty())
+            return;
+        QTimer::singleShot(0, &window_, [this, first = fileNames.first()] { window_.OpenCardFile(first); });
     };
     connectActions();
 }
