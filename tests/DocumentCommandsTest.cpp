@@ -252,7 +252,7 @@ TEST_F(DocumentCommandsTest, SaveWithoutANameAsksForOne)
         ASSERT_TRUE(dialog);
         asked = true;
         EXPECT_EQ(dialog->windowTitle(), "カードを保存");
-        EXPECT_EQ(dialog->nameFilters(), (QStringList{"カードファイル(*.vkc)", "すべてのファイル(*.*)"}));
+        EXPECT_EQ(dialog->nameFilters(), (QStringList{"カードファイル(*.vkc)", "すべてのファイル(*)"}));
         dialog->reject();
     });
     form.Action("acSaveUpdate")->trigger();

@@ -20,7 +20,8 @@
 
 namespace {
 
-const QString kCardFilter = QStringLiteral("カードファイル(*.vkc);;すべてのファイル(*.*)");
+// "*.*" would hide every file whose name has no dot; "*" is every file here.
+const QString kCardFilter = QStringLiteral("カードファイル(*.vkc);;すべてのファイル(*)");
 const QString kModifiedQuestion = QStringLiteral("カードは変更されています。保存しますか？");
 
 QFileDialog *makeFileDialog(QWidget *parent, const char *name)
