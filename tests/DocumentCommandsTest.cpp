@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QUrl>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -155,6 +156,14 @@ TEST_F(DocumentCommandsTest, UnreadableFileLeavesTheCardAsItWas)
     answerNextBox(QMessageBox::No, nullptr, [&message] { answerNextBox(QMessageBox::Ok, &message); });
     form.OpenCardFile(folder.path());
     EXPECT_EQ(message, QStringLiteral("ファイル %1 は開けません.").arg(folder.path()));
+    EXPECT_EQ(captions(form), QStringList{QStringLiteral("kept")});
+
+    // Opening a named pipe would wait for a writer that never comes.
+    const QString pipe = path(QStringLiteral("pipe.vkc"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    answerNextBox(QMessageBox::No, nullptr, [&message] { answerNextBox(QMessageBox::Ok, &message); });
+    form.OpenCardFile(pipe);
+    EXPECT_EQ(message, QStringLiteral("ファイル %1 は開けません.").arg(pipe));
     EXPECT_EQ(captions(form), QStringList{QStringLiteral("kept")});
 }
 

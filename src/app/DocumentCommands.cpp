@@ -84,6 +84,14 @@ QByteArrayView cardFileBytes(QFile &file, QByteArray &storage)
     return storage;
 }
 
+// Only a plain file can hold a card: a folder cannot be read as one, and opening a named pipe or
+// a device would wait for a writer that may never come.
+void openForReading(QFile &file)
+{
+    if (!QFileInfo(file.fileName()).isFile() || !file.open(QIODevice::ReadOnly))
+        throw VkError(QStringLiteral("ファイル %1 は開けません").arg(file.fileName()));
+}
+
 } // namespace
 
 DocumentCommands::DocumentCommands(TfrmMain &window) : window_(window)
@@ -263,8 +271,7 @@ void DocumentCommands::OpenCardFile(const QString &path)
     // A file that cannot be read is found out before the card is cleared, so the card on screen
     // still belongs to the file name in the caption.
     QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        throw VkError(QStringLiteral("ファイル %1 は開けません").arg(path));
+    openForReading(file);
     ClearCardObjects();
     window_.Panel().SetBitmap(QImage());
     loadOpenedCardFile(file);
@@ -274,8 +281,7 @@ void DocumentCommands::OpenCardFile(const QString &path)
 void DocumentCommands::LoadCardFile(const QString &path)
 {
     QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        throw VkError(QStringLiteral("ファイル %1 は開けません").arg(path));
+    openForReading(file);
     loadOpenedCardFile(file);
 }
 
