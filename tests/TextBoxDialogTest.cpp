@@ -201,6 +201,30 @@ TEST(TextBoxDialog, OkWithEmptyTextIsCancel)
     EXPECT_EQ(dialog.Lines(), QStringList({"Vellum"}));
 }
 
+TEST(TextBoxDialog, TypingEndsLinesAndTabsOutLikeAnEditorInADialog)
+{
+    ScopedProgramFolder folder;
+    TfrmTextBox dialog(clWhite);
+    dialog.show();
+    auto *memo = child<QPlainTextEdit>(dialog, "Memo1");
+    QTest::keyClicks(memo, "Vellum");
+    QTest::keyClick(memo, Qt::Key_Return);
+    EXPECT_EQ(dialog.Lines(), QStringList({"Vellum"}));
+    QTest::keyClick(memo, Qt::Key_Return);
+    EXPECT_EQ(dialog.Lines(), QStringList({"Vellum", ""}));
+    QTest::keyClick(memo, Qt::Key_Tab);
+    EXPECT_FALSE(memo->toPlainText().contains(u'\t'));
+
+    memo->setPlainText("\n");
+    EXPECT_EQ(dialog.Lines(), QStringList({""}));
+
+    // The two buttons stand apart, not glued into one bar.
+    const QRect ok = child<QPushButton>(dialog, "btnOK")->geometry();
+    const QRect cancel = child<QPushButton>(dialog, "btnCancel")->geometry();
+    EXPECT_GE(cancel.left() - ok.right(), 8);
+    EXPECT_GE(ok.width(), 85);
+}
+
 TEST(TextBoxDialog, TextTheCardCannotStoreIsRefusedAndTheDialogStaysOpen)
 {
     ScopedProgramFolder folder;

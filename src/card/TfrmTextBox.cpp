@@ -118,13 +118,18 @@ TfrmTextBox::TfrmTextBox(TColor cardColor, QWidget *parent) : QDialog(parent)
     Memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab moves on to the next control, as in any dialog, instead of typing a character that a
+    // card's text has no use for.
+    Memo1_->setTabChangesFocus(true);
     QPalette memoPalette = Memo1_->palette();
     memoPalette.setColor(QPalette::Base, ColorToQColor(cardColor));
     Memo1_->setPalette(memoPalette);
     layout->addWidget(Memo1_, 1);
 
     auto *buttonBar = new QHBoxLayout;
-    buttonBar->setContentsMargins(8, 8, 8, 8);
+    buttonBar->setContentsMargins(8, 8, 10, 8);
+    // Set here: a nested layout would otherwise take the outer layout's spacing of 0.
+    buttonBar->setSpacing(11);
     buttonBar->addStretch(1);
     btnOK_ = new QPushButton(QStringLiteral("OK"), this);
     btnOK_->setObjectName(QStringLiteral("btnOK"));
@@ -284,8 +289,12 @@ void TfrmTextBox::SetMemoFont(const CardFont &font)
 
 QStringList TfrmTextBox::Lines() const
 {
-    const QString text = Memo1_->toPlainText();
-    return text.isEmpty() ? QStringList() : text.split(u'\n');
+    // A line break after the last line ends that line; it does not start an empty one that would
+    // make the text object a line taller.
+    QStringList lines = Memo1_->toPlainText().split(u'\n');
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
 }
 
 void TfrmTextBox::SetLines(const QStringList &lines)
