@@ -399,6 +399,25 @@ TEST(CardStreamTest, FilesOfOtherKindsAreNotCardDocuments)
               QStringLiteral("/home/a/b.txt は、カードファイルではありません。"));
 }
 
+TEST(CardStreamTest, ARefusedDocumentLeavesTheSurfaceAsItWas)
+{
+    TVkVellumPanel written;
+    setUpSurface(written);
+    written.SetColor(0x123456);
+    written.SetBitmap(gradient(40, 30));
+    QByteArray document;
+    WriteCardStream(document, written, cardDef());
+    document.truncate(document.indexOf("Bitmap.Data") + 100); // cut short inside the picture
+
+    TVkVellumPanel surface;
+    surface.SetColor(0x010203);
+    surface.SetBounds(1, 2, 3, 4);
+    EXPECT_FALSE(ReadCardStream(document, surface).ok);
+    EXPECT_EQ(surface.Color(), 0x010203u);
+    EXPECT_EQ(surface.BoundsRect(), QRect(1, 2, 3, 4));
+    EXPECT_TRUE(surface.Bitmap().isNull());
+}
+
 namespace {
 
 QByteArray bmpFile(const QByteArray &info, const QByteArray &palette, const QByteArray &pixels)

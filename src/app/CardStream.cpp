@@ -8,6 +8,7 @@
 #include <QFileDevice>
 #include <QIODevice>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -84,11 +85,36 @@ bool readHeader(ComponentStreamReader &reader, TCardDef &cardDef)
     return true;
 }
 
+// The surface's stored properties as they were before reading. A layout that does not fit may
+// have set some of them before it failed; they are put back, so that a damaged document neither
+// colours the card it was refused on nor leaks into the next layout tried.
+class SurfaceBeforeReading {
+public:
+    explicit SurfaceBeforeReading(const TVkVellumPanel &surface) : name_(surface.Name())
+    {
+        for (const PropertyRow<TVkVellumPanel> &row : SurfaceProperties())
+            values_.push_back(row.get(surface));
+    }
+
+    void PutBack(TVkVellumPanel &surface) const
+    {
+        surface.SetName(name_);
+        const auto &table = SurfaceProperties();
+        for (std::size_t i = 0; i < table.size(); ++i)
+            table[i].set(surface, values_[i]);
+    }
+
+private:
+    QString name_;
+    std::vector<PropertyValue> values_;
+};
+
 // The three layouts in the order they are tried; the reader is left after the surface entry.
 bool readSurface(QByteArrayView stream, TVkVellumPanel &surface, CardStreamReadResult &result,
                  ComponentStreamReader &reader, PictureCache *pictures)
 {
     const auto &table = SurfaceProperties();
+    const SurfaceBeforeReading before(surface);
     TCardDef cardDef{};
     reader = ComponentStreamReader(stream, 0, pictures);
     if (readHeader(reader, cardDef) && readEntry(reader, surface, table)) {
@@ -96,11 +122,16 @@ bool readSurface(QByteArrayView stream, TVkVellumPanel &surface, CardStreamReadR
         result.cardDef = cardDef;
         return true;
     }
+    before.PutBack(surface);
     reader = ComponentStreamReader(stream, 0, pictures);
     if (readEntry(reader, surface, table))
         return true;
+    before.PutBack(surface);
     reader = ComponentStreamReader(stream, std::min(kOldLayoutPrefix, stream.size()), pictures);
-    return stream.size() >= kOldLayoutPrefix && readEntry(reader, surface, table);
+    if (stream.size() >= kOldLayoutPrefix && readEntry(reader, surface, table))
+        return true;
+    before.PutBack(surface);
+    return false;
 }
 
 } // namespace
