@@ -9,9 +9,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     TVkVellumPanel surface;
-    const CardStreamReadResult result =
-        ReadCardStream(QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)), surface,
-                       [](TVkDragLabel &object) { object.SetPopupMenu(QStringLiteral("frmMain.Popup1")); });
+    const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const CardStreamReadResult result = ReadCardStream(
+        bytes, surface, [](TVkDragLabel &object) { object.SetPopupMenu(QStringLiteral("frmMain.Popup1")); });
+    // A document that reads must never be turned down by the quick look taken before opening it.
+    if (result.ok && !HasCardDocumentLayout(bytes.first(std::min(bytes.size(), kCardDocumentLayoutBytes))))
+        __builtin_trap();
     if (result.ok) {
         UndoHistory history;
         history.TakeUndoSnapshot(surface, result.cardDef);

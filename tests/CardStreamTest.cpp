@@ -270,7 +270,9 @@ TEST(CardStreamTest, OlderLayoutsAreRead)
     const QByteArray withPrefix = QByteArray(8, '\x01') + withoutHeader;
     keepForCorpus(QStringLiteral("no-header.vkc"), withoutHeader);
     keepForCorpus(QStringLiteral("prefix.vkc"), withPrefix);
+    EXPECT_TRUE(HasCardDocumentLayout(document.first(320)));
     for (const QByteArray &older : {withoutHeader, withPrefix}) {
+        EXPECT_TRUE(HasCardDocumentLayout(older.first(40)));
         TVkVellumPanel copy;
         const CardStreamReadResult result = ReadCardStream(older, copy);
         EXPECT_TRUE(result.ok);
@@ -391,6 +393,7 @@ TEST(CardStreamTest, FilesOfOtherKindsAreNotCardDocuments)
     for (const QByteArray &bytes : others) {
         TVkVellumPanel surface;
         surface.SetColor(0x010203);
+        EXPECT_FALSE(HasCardDocumentLayout(bytes));
         const CardStreamReadResult result = ReadCardStream(bytes, surface);
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(surface.ObjectCount(), 0);

@@ -146,14 +146,14 @@ TEST_F(DocumentCommandsTest, UnreadableFileLeavesTheCardAsItWas)
     form.OpenCardFile(file);
     form.SetModified(true);
     QString message;
-    answerNextBox(QMessageBox::No, nullptr, [&message] { answerNextBox(QMessageBox::Ok, &message); });
+    answerNextBox(QMessageBox::Ok, &message); // no question first: nothing would be opened
     form.OpenCardFile(path(QStringLiteral("missing.vkc")));
     EXPECT_EQ(message, QStringLiteral("ファイル %1 は開けません.").arg(path(QStringLiteral("missing.vkc"))));
     EXPECT_EQ(captions(form), QStringList{QStringLiteral("kept")});
     EXPECT_EQ(form.windowTitle(), "mine.vkc - VELLUMIA");
     EXPECT_TRUE(form.Modified());
 
-    answerNextBox(QMessageBox::No, nullptr, [&message] { answerNextBox(QMessageBox::Ok, &message); });
+    answerNextBox(QMessageBox::Ok, &message);
     form.OpenCardFile(folder.path());
     EXPECT_EQ(message, QStringLiteral("ファイル %1 は開けません.").arg(folder.path()));
     EXPECT_EQ(captions(form), QStringList{QStringLiteral("kept")});
@@ -161,25 +161,54 @@ TEST_F(DocumentCommandsTest, UnreadableFileLeavesTheCardAsItWas)
     // Opening a named pipe would wait for a writer that never comes.
     const QString pipe = path(QStringLiteral("pipe.vkc"));
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    answerNextBox(QMessageBox::No, nullptr, [&message] { answerNextBox(QMessageBox::Ok, &message); });
+    answerNextBox(QMessageBox::Ok, &message);
     form.OpenCardFile(pipe);
     EXPECT_EQ(message, QStringLiteral("ファイル %1 は開けません.").arg(pipe));
     EXPECT_EQ(captions(form), QStringList{QStringLiteral("kept")});
 }
 
-TEST_F(DocumentCommandsTest, FileOfAnotherKindLeavesAnUntitledEmptyCard)
+TEST_F(DocumentCommandsTest, FileOfAnotherKindLeavesTheCardAlone)
 {
-    addText(form, QStringLiteral("gone"));
+    const QString mine = writeDocument(QStringLiteral("mine.vkc"), {QStringLiteral("kept")});
+    form.OpenCardFile(mine);
+    form.SetModified(true);
     QFile text(path(QStringLiteral("notes.txt")));
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("just some notes\n");
     text.close();
     QString message;
-    answerNextBox(QMessageBox::Ok, &message);
+    answerNextBox(QMessageBox::Ok, &message); // no question about saving first
     form.OpenCardFile(text.fileName());
     EXPECT_EQ(message, text.fileName() + QStringLiteral(" は、カードファイルではありません。"));
+    EXPECT_EQ(captions(form), QStringList{QStringLiteral("kept")});
+    EXPECT_EQ(form.windowTitle(), "mine.vkc - VELLUMIA");
+    EXPECT_TRUE(form.Modified());
+
+    // A card document too damaged to read is found out only while it is read: the card is then
+    // empty and untitled.
+    QFile damaged(path(QStringLiteral("damaged.vkc")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    QFile whole(mine);
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    damaged.write(whole.read(289 + 30));
+    damaged.close();
+    answerNextBox(QMessageBox::No, nullptr, [&message] { answerNextBox(QMessageBox::Ok, &message); });
+    form.OpenCardFile(damaged.fileName());
+    EXPECT_EQ(message, damaged.fileName() + QStringLiteral(" は、カードファイルではありません。"));
     EXPECT_EQ(form.Panel().ObjectCount(), 0);
     EXPECT_EQ(form.windowTitle(), "無題 - VELLUMIA");
+    EXPECT_FALSE(form.Modified());
+}
+
+TEST_F(DocumentCommandsTest, ReopeningTheCardAfterSavingItShowsWhatWasSaved)
+{
+    const QString mine = writeDocument(QStringLiteral("mine.vkc"), {QStringLiteral("old")});
+    form.OpenCardFile(mine);
+    addText(form, QStringLiteral("new"));
+    form.SetModified(true);
+    answerNextBox(QMessageBox::Yes);
+    form.OpenCardFile(mine);
+    EXPECT_EQ(captions(form), (QStringList{"old", "new"}));
     EXPECT_FALSE(form.Modified());
 }
 

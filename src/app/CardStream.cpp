@@ -47,10 +47,8 @@ void writeEntry(ComponentStreamWriter &writer, const QByteArray &resourceName, c
     writer.PatchInt32(sizeField, std::int32_t(writer.Position() - start));
 }
 
-// Reads the entry at the reader's position into component. The size field is not trusted: the
-// component stream is read by its own grammar, and the reader ends right after it.
-template <class Component>
-bool readEntry(ComponentStreamReader &reader, Component &component, const PropertyTable<Component> &table)
+// Reads a resource entry's header and the signature of the component stream behind it.
+bool readEntryStart(ComponentStreamReader &reader)
 {
     const qsizetype entryStart = reader.Position();
     const QByteArrayView header = reader.ReadBytes(std::min(reader.Remaining(), kEntryHeaderLimit));
@@ -60,8 +58,15 @@ bool readEntry(ComponentStreamReader &reader, Component &component, const Proper
     if (nameEnd < 0)
         return false;
     reader.Seek(entryStart + nameEnd + 7);
+    return reader.ReadBytes(4) == kSignature;
+}
 
-    if (reader.ReadBytes(4) != kSignature)
+// Reads the entry at the reader's position into component. The size field is not trusted: the
+// component stream is read by its own grammar, and the reader ends right after it.
+template <class Component>
+bool readEntry(ComponentStreamReader &reader, Component &component, const PropertyTable<Component> &table)
+{
+    if (!readEntryStart(reader))
         return false;
     if (reader.PeekByte() >= 0xF0)
         reader.ReadByte(); // filer flags, which this program never writes
@@ -195,6 +200,16 @@ CardStreamReadResult CopySurface(const TVkVellumPanel &source, TVkVellumPanel &t
     QByteArray stream;
     WriteCardStream(stream, source, cardDef, pictures);
     return ReadCardStream(stream, target, wireObject, pictures);
+}
+
+bool HasCardDocumentLayout(QByteArrayView stream)
+{
+    for (const qsizetype surfaceEntry : {qsizetype(sizeof(TCardDef)), qsizetype(0), kOldLayoutPrefix}) {
+        ComponentStreamReader reader(stream, std::min(surfaceEntry, stream.size()));
+        if (surfaceEntry <= stream.size() && readEntryStart(reader))
+            return true;
+    }
+    return false;
 }
 
 QString NotCardFileMessage(const QString &absolutePath)

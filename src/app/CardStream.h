@@ -47,5 +47,12 @@ CardStreamReadResult CopySurface(const TVkVellumPanel &source, TVkVellumPanel &t
                                  const std::function<void(TVkDragLabel &)> &wireObject = {},
                                  PictureCache *pictures = nullptr);
 
+// Whether the bytes begin like a card document in one of the three layouts: a card surface's entry
+// where one of them puts it. Only the entry's header is looked at, so a file of another kind is
+// told apart without reading the card; a damaged document may still fail to read.
+bool HasCardDocumentLayout(QByteArrayView stream);
+// How much of a file's start that look needs.
+constexpr qsizetype kCardDocumentLayoutBytes = 512;
+
 // The text shown when a file is not a card document in any layout.
 QString NotCardFileMessage(const QString &absolutePath);

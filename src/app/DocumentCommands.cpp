@@ -255,6 +255,16 @@ void DocumentCommands::Open()
 
 void DocumentCommands::OpenCardFile(const QString &path)
 {
+    // A file that cannot be read, or that is not a card at all (a picture dropped on the window by
+    // mistake), is turned down before the question, and the card on screen stays as it is.
+    {
+        QFile probe(path);
+        openForReading(probe);
+        if (!HasCardDocumentLayout(probe.read(kCardDocumentLayoutBytes))) {
+            showNotCardFile(path);
+            return;
+        }
+    }
     if (window_.Modified()) {
         const int answer = VkMessageBox(kModifiedQuestion, MB_YESNOCANCEL | MB_ICONQUESTION, &window_);
         if (answer == IDCANCEL)
@@ -268,8 +278,7 @@ void DocumentCommands::OpenCardFile(const QString &path)
     }
     window_.Settings().OpenDirectory = FolderPart(openDialogFileName_);
 
-    // A file that cannot be read is found out before the card is cleared, so the card on screen
-    // still belongs to the file name in the caption.
+    // Opened again after the question: saving may just have replaced this very file.
     QFile file(path);
     openForReading(file);
     ClearCardObjects();
@@ -299,10 +308,7 @@ void DocumentCommands::loadOpenedCardFile(QFile &file)
         window_.Action("acShowGrid")->setChecked(result.showGrid);
         window_.Action("acFixedGrid")->setEnabled(result.showGrid);
     } else {
-        window_.raise();
-        window_.activateWindow();
-        VkMessageBox(NotCardFileMessage(QFileInfo(file.fileName()).absoluteFilePath()), MB_OK | MB_ICONSTOP,
-                     &window_);
+        showNotCardFile(file.fileName());
         window_.SetCurrentFileName(QString());
     }
     nudgeFlag_ = false;
@@ -315,6 +321,13 @@ void DocumentCommands::loadOpenedCardFile(QFile &file)
     window_.LayoutCardSurface();
     window_.raise();
     window_.activateWindow();
+}
+
+void DocumentCommands::showNotCardFile(const QString &path)
+{
+    window_.raise();
+    window_.activateWindow();
+    VkMessageBox(NotCardFileMessage(QFileInfo(path).absoluteFilePath()), MB_OK | MB_ICONSTOP, &window_);
 }
 
 void DocumentCommands::ResetTextEffects()

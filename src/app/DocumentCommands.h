@@ -54,6 +54,7 @@ public:
 private:
     void connectActions();
     void loadOpenedCardFile(QFile &file);
+    void showNotCardFile(const QString &path);
     void afterRestore(const CardStreamReadResult &restored);
     void updateUndoActions();
 
