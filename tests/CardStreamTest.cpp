@@ -303,6 +303,15 @@ TEST(CardStreamTest, ObjectsAreReadUpToTheFirstBadOne)
         EXPECT_TRUE(result.ok);
         EXPECT_EQ(copy.ObjectCount(), objects);
     }
+
+    // Entries holding no property at all, more of them than any card has.
+    const QByteArray component = "TPF0" + shortString("TVkDragLabel") + QByteArray(3, '\0');
+    const QByteArray empty = QByteArray("\xFF\x0A\x00"
+                                        "7\x00\x30\x10",
+                                        7) +
+                             le32(std::uint32_t(component.size())) + component;
+    TVkVellumPanel copy;
+    EXPECT_EQ(ReadCardStream(document + empty.repeated(kMaxCardObjects), copy).objectsRead, kMaxCardObjects);
 }
 
 TEST(CardStreamTest, ButtonFaceColourIsNotStored)

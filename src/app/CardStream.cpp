@@ -179,7 +179,7 @@ CardStreamReadResult ReadCardStream(QByteArrayView stream, TVkVellumPanel &surfa
     result.showGrid = surface.ShowGrid();
 
     const auto &table = DragLabelProperties();
-    while (reader.Remaining() > kMinimumEntryRest) {
+    while (reader.Remaining() > kMinimumEntryRest && result.objectsRead < kMaxCardObjects) {
         auto object = std::make_unique<TVkDragLabel>();
         if (!readEntry(reader, *object, table))
             break;

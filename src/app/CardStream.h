@@ -32,11 +32,16 @@ void WriteCardStream(QByteArray &stream, const TVkVellumPanel &surface, const TC
 // device refused the bytes.
 bool WriteCardStream(QIODevice &device, const TVkVellumPanel &surface, const TCardDef &cardDef);
 
+// The most card objects read from one document. An object entry takes as few as 18 bytes but an
+// object far more memory, so a file of nothing but empty entries could otherwise ask for many
+// times its own size; no card made by hand comes near this.
+constexpr int kMaxCardObjects = 65536;
+
 // Reads a document into surface, adding its objects on top of those it has. Tries the current
 // layout, then one without a card definition, then one behind an 8-byte prefix. Each object read
-// is unselected, put on the surface and handed to wireObject; an object that cannot be read ends
-// the reading, keeping those before it. When no layout fits, ok is false and no object is read;
-// the caller names the file as not being a card document.
+// is unselected, put on the surface and handed to wireObject; an object that cannot be read, or
+// one beyond kMaxCardObjects, ends the reading, keeping those before it. When no layout fits, ok
+// is false and no object is read; the caller names the file as not being a card document.
 CardStreamReadResult ReadCardStream(QByteArrayView stream, TVkVellumPanel &surface,
                                     const std::function<void(TVkDragLabel &)> &wireObject = {},
                                     PictureCache *pictures = nullptr);
