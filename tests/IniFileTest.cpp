@@ -79,4 +79,11 @@ TEST(Cp932, RoundTripAndRefusedCharacters)
     EXPECT_EQ(Cp932::UnencodableCharacters(text), QString());
     EXPECT_EQ(Cp932::UnencodableCharacters(QString::fromUtf8("a😀b😀𠮷")), QString::fromUtf8("😀𠮷"));
     EXPECT_FALSE(Cp932::Decode(QByteArray("\x82\xa0\xff\x81", 4)).isEmpty());
+
+    // Marks as this system's input methods type them are stored as their code page forms.
+    const QString typed = QString::fromUtf8("9:00\u301C18:00 \u2212\u2016\u00A2\u00A3\u00AC\u00A6\u2014");
+    EXPECT_EQ(Cp932::UnencodableCharacters(typed), QString());
+    EXPECT_EQ(Cp932::Encode(typed), QByteArray("9:00\x81\x60"
+                                               "18:00 \x81\x7c\x81\x61\x81\x91\x81\x92\x81\xca"
+                                               "\xfa\x55\x81\x5c"));
 }

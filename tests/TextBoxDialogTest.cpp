@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "card/TfrmTextBox.h"
+#include "platform/Cp932.h"
 #include "platform/IniFile.h"
 
 #include <QAbstractItemView>
@@ -72,8 +73,10 @@ TEST(TextBoxDialog, FontListNamesEachFaceOnceAndOpensSixteenRowsHigh)
     QStringList names;
     for (int i = 0; i < faces->count(); ++i)
         names << faces->itemText(i);
-    for (const QString &name : names)
+    for (const QString &name : names) {
         EXPECT_FALSE(name.endsWith(u']')) << qPrintable(name);
+        EXPECT_EQ(Cp932::UnencodableCharacters(name), QString()); // a card document can store it
+    }
     EXPECT_EQ(names.removeDuplicates(), 0);
     ASSERT_GT(faces->count(), 16);
 

@@ -46,7 +46,8 @@ QStringList installedFaces()
 {
     QStringList faces;
     for (const QString &family : QFontDatabase::families()) {
-        if (!QFontDatabase::isPrivateFamily(family))
+        // A face whose name the card document cannot store would come back as another face.
+        if (!QFontDatabase::isPrivateFamily(family) && Cp932::UnencodableCharacters(family).isEmpty())
             faces << withoutFoundry(family);
     }
     std::sort(faces.begin(), faces.end(),
