@@ -67,21 +67,17 @@ QString trimmedFileName(const QString &name)
     return name.mid(first, last - first);
 }
 
-// A card file that cannot be mapped is read into memory only up to this size.
-constexpr qint64 kMaxReadCardFileBytes = 512LL * 1024 * 1024;
+// No card comes near this size; a larger file is not read at all, rather than taking the memory.
+constexpr qint64 kMaxCardFileBytes = 512LL * 1024 * 1024;
 
-// The bytes of a card file. A regular file is mapped, so that even a huge one costs no memory
-// until read; a file that reports no size (empty, or not a regular file) gives no bytes.
-QByteArrayView cardFileBytes(QFile &file, QByteArray &storage)
+// The bytes of a card file, read whole. The file is not mapped: another program cutting it short
+// while it is read would take the mapped pages away and end the program.
+QByteArray cardFileBytes(QFile &file)
 {
     const qint64 size = file.size();
-    if (size <= 0)
+    if (size <= 0 || size > kMaxCardFileBytes)
         return {};
-    if (const uchar *mapped = file.map(0, size))
-        return QByteArrayView(reinterpret_cast<const char *>(mapped), size);
-    if (size <= kMaxReadCardFileBytes)
-        storage = file.read(size);
-    return storage;
+    return file.read(size);
 }
 
 // Only a plain file can hold a card: a folder cannot be read as one, and opening a named pipe or
@@ -298,9 +294,8 @@ void DocumentCommands::loadOpenedCardFile(QFile &file)
 {
     window_.DeselectAllObjects();
     window_.SetCurrentFileName(file.fileName());
-    QByteArray storage;
     const CardStreamReadResult result =
-        ReadCardStream(cardFileBytes(file, storage), window_.Panel(),
+        ReadCardStream(cardFileBytes(file), window_.Panel(),
                        [this](TVkDragLabel &object) { window_.WireCardObject(object); });
     if (result.ok) {
         if (result.headerRead)
