@@ -4,6 +4,7 @@
 #include "app/TfrmMain.h"
 #include "card/TVkDragLabel.h"
 #include "card/TVkVellumPanel.h"
+#include "platform/FileDialogSize.h"
 #include "platform/MessageBox.h"
 
 #include <QAction>
@@ -12,11 +13,14 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSplitter>
+#include <QTreeView>
 #include <QUrl>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -295,6 +299,38 @@ TEST_F(DocumentCommandsTest, SaveWithoutANameAsksForOne)
     });
     form.Action("acSaveUpdate")->trigger();
     EXPECT_TRUE(asked);
+}
+
+TEST_F(DocumentCommandsTest, OpenDialogShowsTheSideBarAndEveryColumnInFull)
+{
+    bool checked = false;
+    OnNextModal([&checked](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        ASSERT_TRUE(dialog);
+        auto *details = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
+        auto *splitter = dialog->findChild<QSplitter *>(QStringLiteral("splitter"));
+        ASSERT_TRUE(details && splitter);
+        checked = true;
+        EXPECT_GE(dialog->width(), readableFileDialogSize(*dialog).width());
+        EXPECT_GE(dialog->height(), readableFileDialogSize(*dialog).height());
+        const QFontMetrics metrics = dialog->fontMetrics();
+        EXPECT_GT(splitter->sizes().value(0), metrics.horizontalAdvance(QStringLiteral("コンピュータ")));
+        const QHeaderView *header = details->header();
+        const QString samples[] = {
+            QStringLiteral("カード.vkc"), QStringLiteral("367.19 KiB"), QStringLiteral("Windows BMP image"),
+            QLocale::system().toString(QDateTime(QDate(2026, 12, 28), QTime(23, 59, 59)),
+                                       QLocale::ShortFormat)};
+        for (int section = 0; section < 4; ++section) {
+            EXPECT_GE(header->sectionSize(section), header->sectionSizeHint(section)) << section;
+            EXPECT_GT(header->sectionSize(section), header->fontMetrics().horizontalAdvance(samples[section]))
+                << section;
+        }
+        // The list shows all four columns side by side without scrolling.
+        EXPECT_LE(header->length(), details->viewport()->width());
+        dialog->reject();
+    });
+    form.Action("acOpen")->trigger();
+    EXPECT_TRUE(checked);
 }
 
 TEST_F(DocumentCommandsTest, ClearThenUndoBringsEverythingBack)

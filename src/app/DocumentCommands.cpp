@@ -3,6 +3,7 @@
 #include "app/TfrmMain.h"
 #include "card/TVkDragLabel.h"
 #include "card/TVkVellumPanel.h"
+#include "platform/FileDialogSize.h"
 #include "platform/FolderPart.h"
 #include "platform/MessageBox.h"
 #include "platform/TFileDrop.h"
@@ -100,6 +101,8 @@ DocumentCommands::DocumentCommands(TfrmMain &window) : window_(window)
     save1_->setAcceptMode(QFileDialog::AcceptSave);
     save1_->setFileMode(QFileDialog::AnyFile);
     save1_->setSizeGripEnabled(true);
+    sizeFileDialogForReading(*open1_);
+    sizeFileDialogForReading(*save1_);
 
     fileDrop1_ = new TFileDrop(window);
     fileDrop1_->setObjectName(QStringLiteral("FileDrop1"));

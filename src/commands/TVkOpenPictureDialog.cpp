@@ -2,6 +2,7 @@
 
 #include "commands/PictureLoader.h"
 #include "platform/DialogFont.h"
+#include "platform/FileDialogSize.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -11,13 +12,10 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
-#include <QSplitter>
 #include <QToolTip>
-#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace {
@@ -83,7 +81,9 @@ TVkOpenPictureDialog::TVkOpenPictureDialog(QWidget *owner) : QFileDialog(owner),
     setAcceptMode(QFileDialog::AcceptOpen);
     SetFilter(kAllPicturesFilter);
     buildPreviewArea();
-    sizeForReading();
+    // The file dialog's own size hint leaves a handful of rows for the files once the preview sits
+    // below them.
+    sizeFileDialogForReading(*this, picturePanel_->sizeHint().height());
     connect(this, &QFileDialog::currentChanged, this, &TVkOpenPictureDialog::selectionChanged);
 }
 
@@ -130,25 +130,6 @@ void TVkOpenPictureDialog::buildPreviewArea()
     // The widget-based file dialog lays its controls out in a grid; the preview takes a new row below.
     if (auto *grid = qobject_cast<QGridLayout *>(layout()))
         grid->addWidget(picturePanel_, grid->rowCount(), 0, 1, grid->columnCount());
-}
-
-// The file dialog's own size hint leaves a handful of rows for the files once the preview sits below
-// them, and its narrow side bar and columns cut Japanese place names and dates short.
-void TVkOpenPictureDialog::sizeForReading()
-{
-    const QFontMetrics metrics = fontMetrics();
-    const int line = metrics.height();
-    resize(sizeHint().expandedTo(QSize(line * 52, line * 42)));
-    if (auto *splitter = findChild<QSplitter *>(QStringLiteral("splitter")))
-        splitter->setSizes({metrics.horizontalAdvance(QStringLiteral("コンピュータ")) + 4 * line, width()});
-    if (auto *details = findChild<QTreeView *>(QStringLiteral("treeView"))) {
-        const QDateTime widest(QDate(2000, 12, 28), QTime(23, 59, 59));
-        const QString date = QLocale::system().toString(widest, QLocale::ShortFormat);
-        QHeaderView *header = details->header();
-        header->resizeSection(0, line * 16);
-        header->resizeSection(2, line * 9);
-        header->resizeSection(3, header->fontMetrics().horizontalAdvance(date) + 2 * line);
-    }
 }
 
 bool TVkOpenPictureDialog::Execute()

@@ -51,7 +51,6 @@ protected:
 
 private:
     void buildPreviewArea();
-    void sizeForReading();
     void selectionChanged(const QString &path);
     void showPreviewOf(const QString &path);
     void clearPreview();
