@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -204,4 +205,21 @@ TEST_F(MouseCard, HoverOverASelectedPictureShowsTheEdgeItWouldGrab)
         QTest::mouseMove(view.get(), c.at);
         EXPECT_EQ(view->cursor().shape(), c.shape) << c.at.x() << "," << c.at.y();
     }
+}
+
+TEST_F(MouseCard, ADragWhoseReleaseWentElsewhereEndsAtTheNextMove)
+{
+    TVkDragLabel &picture = addPicture(QRect(50, 50, 80, 60));
+    QTest::mousePress(view.get(), Qt::LeftButton, {}, QPoint(60, 60));
+    QTest::mouseMove(view.get(), QPoint(70, 65));
+    ASSERT_TRUE(picture.DragStarted());
+    // The button came up over a pop-up menu: the card sees only a move with no button held.
+    QMouseEvent move(QEvent::MouseMove, QPointF(200, 150), QPointF(view->mapToGlobal(QPoint(200, 150))),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view.get(), &move);
+    EXPECT_FALSE(picture.ButtonHeld());
+    EXPECT_FALSE(picture.DragStarted());
+    EXPECT_EQ(rect(picture), QRect(60, 55, 80, 60));
+    QTest::mouseRelease(view.get(), Qt::LeftButton, {}, QPoint(200, 150));
+    EXPECT_EQ(rect(picture), QRect(60, 55, 80, 60));
 }

@@ -82,8 +82,20 @@ void CardSurfaceView::showCursorOf(const TVkDragLabel *object)
     setCursor(cursorShape(shows ? object->HoverCursor() : crDefault));
 }
 
+void CardSurfaceView::endLostDrag(const QMouseEvent *event)
+{
+    TVkDragLabel *object = capturedObject();
+    captured_ = nullptr;
+    if (object && object->ButtonHeld()) {
+        const QPoint at = objectPoint(*object, event);
+        object->MouseUp(Qt::LeftButton, event->modifiers(), at.x(), at.y());
+    }
+}
+
 void CardSurfaceView::press(QMouseEvent *event, bool doubleClick)
 {
+    if (event->buttons() == event->button())
+        endLostDrag(event);
     TVkDragLabel *object = panel_.ObjectAt(surfacePoint(event));
     if (!object) {
         captured_ = nullptr;
@@ -121,6 +133,8 @@ void CardSurfaceView::mouseMoveEvent(QMouseEvent *event)
         object->MouseMove(event->modifiers(), at.x(), at.y());
         return;
     }
+    if (event->buttons() == Qt::NoButton)
+        endLostDrag(event);
     TVkDragLabel *hovered = panel_.ObjectAt(surfacePoint(event));
     if (hovered) {
         const QPoint at = objectPoint(*hovered, event);

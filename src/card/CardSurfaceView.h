@@ -37,6 +37,9 @@ private:
     // The pressed object while it is still on the surface, or null.
     TVkDragLabel *capturedObject() const;
     void showCursorOf(const TVkDragLabel *object);
+    // Ends a drag whose button came up while a pop-up menu or another window had the mouse, so
+    // that the object does not follow the pointer with no button held.
+    void endLostDrag(const QMouseEvent *event);
 
     TVkVellumPanel &panel_;
     QImage buffer_;
