@@ -6,6 +6,7 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <jpeglib.h>
@@ -82,6 +83,36 @@ QByteArray withFrame(QByteArray jpeg, int width, int height, int precision = 8)
     }
     ADD_FAILURE() << "no frame header";
     return jpeg;
+}
+
+// A bitmap file of 2 x 2 pixels with the given depth; 16-bit ones with bit fields get the masks.
+QByteArray bitmapBytes(quint16 bitCount, quint32 compression = 0, quint32 greenMask = 0)
+{
+    const int colours = bitCount <= 8 ? 1 << bitCount : 0;
+    const int masks = compression == 3 ? 12 : 0;
+    const int rowBytes = (2 * bitCount + 31) / 32 * 4;
+    const quint32 offBits = 54 + masks + 4 * colours;
+    QByteArray bytes(qsizetype(offBits) + 2 * rowBytes, '\0');
+    char *b = bytes.data();
+    auto put32 = [&](int at, quint32 v) { qToLittleEndian(v, b + at); };
+    b[0] = 'B';
+    b[1] = 'M';
+    put32(2, quint32(bytes.size()));
+    put32(10, offBits);
+    put32(14, 40);
+    put32(18, 2);
+    put32(22, 2);
+    qToLittleEndian<quint16>(1, b + 26);
+    qToLittleEndian<quint16>(bitCount, b + 28);
+    put32(30, compression);
+    if (masks) {
+        put32(54, greenMask == 0x7E0 ? 0xF800 : 0x7C00);
+        put32(58, greenMask);
+        put32(62, 0x1F);
+    }
+    for (int i = 0; i < colours; ++i)
+        put32(54 + 4 * i, i == 1 ? 0xFF0000 : 0);
+    return bytes;
 }
 
 bool near(QRgb actual, QColor expected)
@@ -192,4 +223,18 @@ TEST_F(PictureLoader, BitmapsKeepTheirDepthAndBrokenOnesFail)
     EXPECT_TRUE(LoadPictureFile(write("jpeg-bytes.bmp", jpegBytes(quadrants(8, 8)))).isNull());
     ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.jpg"));
     EXPECT_TRUE(LoadPictureFile(dir_.filePath("folder.jpg")).isNull());
+}
+
+TEST_F(PictureLoader, BitmapFileDepthIsTheStoredOne)
+{
+    EXPECT_EQ(BitmapFileDepth(write("four.bmp", bitmapBytes(4))), 4);
+    EXPECT_FALSE(LoadPictureFile(dir_.filePath("four.bmp")).isNull());
+    EXPECT_EQ(BitmapFileDepth(write("five.bmp", bitmapBytes(16))), 15);
+    EXPECT_EQ(BitmapFileDepth(write("five-fields.bmp", bitmapBytes(16, 3, 0x3E0))), 15);
+    const QString sixteen = write("six-fields.bmp", bitmapBytes(16, 3, 0x7E0));
+    EXPECT_EQ(BitmapFileDepth(sixteen), 16);
+    EXPECT_FALSE(LoadPictureFile(sixteen).isNull());
+    EXPECT_EQ(BitmapFileDepth(writeImage("mono.bmp", QImage(3, 3, QImage::Format_Mono))), 1);
+    EXPECT_EQ(BitmapFileDepth(write("photo.jpg", jpegBytes(quadrants(8, 8)))), 0);
+    EXPECT_EQ(BitmapFileDepth(write("short.bmp", bitmapBytes(4).left(20))), 0);
 }

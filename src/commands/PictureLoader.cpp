@@ -7,24 +7,30 @@
 #include <QImageReader>
 #include <QtEndian>
 
-namespace {
-
-// Bits per pixel from the bitmap's header: after the 14-byte file header, the info header gives
-// it at offset 14 (new headers) or 10 (the old 12-byte core header). 0 when unknown.
-int bmpBitCount(const QString &path)
+int BitmapFileDepth(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return 0;
-    const QByteArray header = file.read(30);
-    if (header.size() < 26)
+    const QByteArray header = file.read(62);
+    if (header.size() < 26 || !header.startsWith("BM"))
         return 0;
+    // After the 14-byte file header: the old 12-byte core header gives the bit count at 24, the
+    // newer ones at 28, followed by the compression and, for bit fields, the red and green masks.
     const quint32 infoSize = qFromLittleEndian<quint32>(header.constData() + 14);
-    const qsizetype offset = infoSize == 12 ? 24 : 28;
-    return header.size() >= offset + 2 ? qFromLittleEndian<quint16>(header.constData() + offset) : 0;
+    if (infoSize == 12)
+        return qFromLittleEndian<quint16>(header.constData() + 24);
+    if (header.size() < 34)
+        return 0;
+    const int bitCount = qFromLittleEndian<quint16>(header.constData() + 28);
+    if (bitCount != 16)
+        return bitCount;
+    constexpr quint32 kBitFields = 3;
+    if (qFromLittleEndian<quint32>(header.constData() + 30) != kBitFields)
+        return 15;
+    // Six bits of green make 16-bit pixels; five, as plain 16-bit bitmaps have, make 15-bit ones.
+    return header.size() >= 62 && qFromLittleEndian<quint32>(header.constData() + 58) == 0x7E0 ? 16 : 15;
 }
-
-} // namespace
 
 bool PictureSizeAllowed(qint64 width, qint64 height, int bitsPerPixel)
 {
@@ -47,7 +53,7 @@ QImage LoadBmpPicture(const QString &path)
     if (!reader.read(&image))
         return QImage();
     // Qt widens 24-bit bitmaps to 32 bits; the picture keeps the file's depth, as JPEGs do.
-    if (image.format() == QImage::Format_RGB32 && bmpBitCount(path) == 24)
+    if (image.format() == QImage::Format_RGB32 && BitmapFileDepth(path) == 24)
         image.convertTo(QImage::Format_RGB888);
     return image;
 }

@@ -20,5 +20,10 @@ QImage LoadJpegPicture(const QString &path);
 QImage LoadBmpPicture(const QString &path);
 QImage LoadDibPicture(const QString &path);
 
+// The bits per pixel a bitmap file (.bmp or .dib, with its file header) stores its picture in,
+// which the loaded image may have widened: 1, 4, 8, 15 (five bits a colour), 16, 24 or 32.
+// 0 for a file that is not a bitmap.
+int BitmapFileDepth(const QString &path);
+
 // True when a picture of this size and depth stays within the limits above.
 bool PictureSizeAllowed(qint64 width, qint64 height, int bitsPerPixel);
