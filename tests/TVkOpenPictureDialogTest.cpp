@@ -76,7 +76,12 @@ TEST(TVkOpenPictureDialog, DepthAndDateTexts)
 {
     EXPECT_EQ(TVkOpenPictureDialog::BitDepthText(QImage(2, 2, QImage::Format_Mono)), "1 bpp");
     EXPECT_EQ(TVkOpenPictureDialog::BitDepthText(QImage(2, 2, QImage::Format_RGBA64)), "");
+    {
+        ScopedLocale plain(QLocale::c());
+        EXPECT_EQ(TVkOpenPictureDialog::FileSizeText(1234567), "1,234,567 bytes");
+    }
     ScopedLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(TVkOpenPictureDialog::FileSizeText(12345), "12,345 bytes");
     EXPECT_EQ(TVkOpenPictureDialog::FileDateText(QDateTime(QDate(2024, 3, 5), QTime(13, 4, 9, 700))),
               "3/5/24 1:04:09 PM");
     EXPECT_EQ(TVkOpenPictureDialog::FileDateText(QDateTime(QDate(2024, 3, 5), QTime(0, 0, 0, 400))),
@@ -128,6 +133,13 @@ TEST(TVkOpenPictureDialog, PreviewFollowsTheSelectedFile)
     brokenFile.write("not a picture");
     brokenFile.close();
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
+    // Few colours are written as a 4-bit bitmap, which is read into an 8-bit image; the file's own
+    // depth is the one shown.
+    const QString fourBit = dir.filePath("four.bmp");
+    QImage palette(3, 2, QImage::Format_Indexed8);
+    palette.setColorTable({qRgb(0, 0, 0), qRgb(255, 0, 0)});
+    palette.fill(1);
+    ASSERT_TRUE(palette.save(fourBit, "BMP"));
 
     TVkOpenPictureDialog dialog;
     dialog.SetInitialDir(dir.path());
@@ -148,7 +160,8 @@ TEST(TVkOpenPictureDialog, PreviewFollowsTheSelectedFile)
         clickInList(dialog, photo);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !size->text().isEmpty(); }));
         EXPECT_EQ(size->text(), "画像ｻｲｽﾞ：\t640 x 480 pixels 24 bpp");
-        EXPECT_EQ(bytes->text(), "ﾌｧｲﾙｻｲｽﾞ：\t" + QLocale().toString(QFileInfo(photo).size()) + " bytes");
+        EXPECT_EQ(bytes->text(),
+                  "ﾌｧｲﾙｻｲｽﾞ：\t" + TVkOpenPictureDialog::FileSizeText(QFileInfo(photo).size()));
         EXPECT_EQ(date->text(),
                   "最終更新：\t" + TVkOpenPictureDialog::FileDateText(QFileInfo(photo).lastModified()));
         const QImage shown = box->grab().toImage();
@@ -161,6 +174,10 @@ TEST(TVkOpenPictureDialog, PreviewFollowsTheSelectedFile)
         QTest::qWait(50);
         EXPECT_EQ(size->text(), "画像ｻｲｽﾞ：\t640 x 480 pixels 24 bpp");
         EXPECT_FALSE(dialog.PreviewPicture().isNull());
+
+        clickInList(dialog, fourBit);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return size->text() == "画像ｻｲｽﾞ：\t3 x 2 pixels 4 bpp"; }))
+            << size->text().toStdString();
 
         clickInList(dialog, broken);
         EXPECT_TRUE(QTest::qWaitFor([&] { return size->text().isEmpty(); }));

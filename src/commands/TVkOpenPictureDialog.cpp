@@ -205,17 +205,21 @@ void TVkOpenPictureDialog::showPreviewOf(const QString &path)
     const QFileInfo info(path);
     if (!enablePreview_ || !info.isFile())
         return;
-    const QString sizeText = QLocale().toString(info.size()) + QStringLiteral(" bytes");
+    const QString sizeText = FileSizeText(info.size());
     const QString dateText = FileDateText(info.lastModified());
     preview_ = LoadPictureFile(path);
     if (preview_.isNull()) {
         clearPreview();
         return;
     }
+    // A bitmap's depth is the file's own: its 4-bit and 16-bit pictures are read into wider images.
+    const int fileDepth = BitmapFileDepth(path);
+    const QString depthText =
+        fileDepth > 0 ? QStringLiteral("%1 bpp").arg(fileDepth) : BitDepthText(preview_);
     labels_[0]->setText(QStringLiteral("画像ｻｲｽﾞ：\t%1 x %2 pixels %3")
                             .arg(preview_.width())
                             .arg(preview_.height())
-                            .arg(BitDepthText(preview_)));
+                            .arg(depthText));
     labels_[1]->setText(QStringLiteral("ﾌｧｲﾙｻｲｽﾞ：\t") + sizeText);
     labels_[2]->setText(QStringLiteral("最終更新：\t") + dateText);
     paintBox_->update();
@@ -291,6 +295,14 @@ QString TVkOpenPictureDialog::BitDepthText(const QImage &picture)
     case QImage::Format_ARGB32_Premultiplied: return QStringLiteral("32 bpp");
     default: return QString();
     }
+}
+
+QString TVkOpenPictureDialog::FileSizeText(qint64 bytes)
+{
+    // The C locale leaves thousands ungrouped unless asked; the size is always grouped.
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return locale.toString(bytes) + QStringLiteral(" bytes");
 }
 
 QString TVkOpenPictureDialog::FileDateText(const QDateTime &lastWrite)

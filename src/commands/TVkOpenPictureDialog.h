@@ -40,6 +40,8 @@ public:
     static QRect PreviewRect(QSize picture, QSize box);
     // "1 bpp" ... "32 bpp" for the picture's pixel format, empty for formats without a plain depth.
     static QString BitDepthText(const QImage &picture);
+    // "12,345 bytes": the file size with its thousands grouped as the locale groups them.
+    static QString FileSizeText(qint64 bytes);
     // The file's last-write time as the preview shows it: short date, then long time unless the
     // time is exactly midnight.
     static QString FileDateText(const QDateTime &lastWrite);
