@@ -115,6 +115,25 @@ QByteArray bitmapBytes(quint16 bitCount, quint32 compression = 0, quint32 greenM
     return bytes;
 }
 
+// A 2 x 1 bitmap with a version 5 header whose alpha mask is set and whose alpha bytes are zero,
+// as several drawing programs write 32-bit pictures: a red pixel and a blue one.
+QByteArray zeroAlphaBitmapBytes()
+{
+    QByteArray bytes(14 + 124 + 8, '\0');
+    char *b = bytes.data();
+    b[0] = 'B';
+    b[1] = 'M';
+    qToLittleEndian<quint32>(quint32(bytes.size()), b + 2);
+    qToLittleEndian<quint32>(14 + 124, b + 10);
+    const quint32 header[] = {124, 2, 1,          1 | 32 << 16, 3,          8,          2835,      2835,
+                              0,   0, 0x00FF0000, 0x0000FF00,   0x000000FF, 0xFF000000, 0x73524742};
+    for (std::size_t i = 0; i < std::size(header); ++i)
+        qToLittleEndian<quint32>(header[i], b + 14 + 4 * i);
+    qToLittleEndian<quint32>(0x00FF0000, b + 138);
+    qToLittleEndian<quint32>(0x000000FF, b + 142);
+    return bytes;
+}
+
 bool near(QRgb actual, QColor expected)
 {
     return std::abs(qRed(actual) - expected.red()) < 12 && std::abs(qGreen(actual) - expected.green()) < 12 &&
@@ -237,4 +256,14 @@ TEST_F(PictureLoader, BitmapFileDepthIsTheStoredOne)
     EXPECT_EQ(BitmapFileDepth(writeImage("mono.bmp", QImage(3, 3, QImage::Format_Mono))), 1);
     EXPECT_EQ(BitmapFileDepth(write("photo.jpg", jpegBytes(quadrants(8, 8)))), 0);
     EXPECT_EQ(BitmapFileDepth(write("short.bmp", bitmapBytes(4).left(20))), 0);
+}
+
+TEST_F(PictureLoader, BitmapsWithAnAlphaMaskLoadOpaque)
+{
+    const QImage picture = LoadPictureFile(write("alpha.bmp", zeroAlphaBitmapBytes()));
+    ASSERT_EQ(picture.size(), QSize(2, 1));
+    EXPECT_FALSE(picture.hasAlphaChannel());
+    EXPECT_EQ(picture.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(picture.pixel(1, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(BitmapFileDepth(dir_.filePath("alpha.bmp")), 32);
 }

@@ -52,6 +52,10 @@ QImage LoadBmpPicture(const QString &path)
     QImage image;
     if (!reader.read(&image))
         return QImage();
+    // A picture on the card is opaque, as a saved card keeps it: the alpha bytes of a 32-bit
+    // bitmap are often all zero, which would leave the picture invisible until saved and reopened.
+    if (image.hasAlphaChannel())
+        image.convertTo(QImage::Format_RGB32);
     // Qt widens 24-bit bitmaps to 32 bits; the picture keeps the file's depth, as JPEGs do.
     if (image.format() == QImage::Format_RGB32 && BitmapFileDepth(path) == 24)
         image.convertTo(QImage::Format_RGB888);
