@@ -223,3 +223,17 @@ TEST_F(MouseCard, ADragWhoseReleaseWentElsewhereEndsAtTheNextMove)
     QTest::mouseRelease(view.get(), Qt::LeftButton, {}, QPoint(200, 150));
     EXPECT_EQ(rect(picture), QRect(60, 55, 80, 60));
 }
+
+TEST_F(MouseCard, APressOfAnotherButtonDuringADragGoesToTheDraggedObject)
+{
+    TVkDragLabel &picture = addPicture(QRect(50, 50, 80, 60));
+    QTest::mousePress(view.get(), Qt::LeftButton, {}, QPoint(60, 60));
+    QTest::mouseMove(view.get(), QPoint(70, 65));
+    QTest::mousePress(view.get(), Qt::RightButton, {}, QPoint(300, 200));
+    EXPECT_EQ(surfacePresses, 0);
+    QTest::mouseRelease(view.get(), Qt::RightButton, {}, QPoint(300, 200));
+    QTest::mouseRelease(view.get(), Qt::LeftButton, {}, QPoint(70, 65));
+    EXPECT_FALSE(picture.ButtonHeld());
+    QTest::mouseMove(view.get(), QPoint(100, 100));
+    EXPECT_EQ(rect(picture), QRect(60, 55, 80, 60));
+}

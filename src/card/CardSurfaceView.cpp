@@ -94,9 +94,11 @@ void CardSurfaceView::endLostDrag(const QMouseEvent *event)
 
 void CardSurfaceView::press(QMouseEvent *event, bool doubleClick)
 {
-    if (event->buttons() == event->button())
+    // While another button is held, the object it went down on keeps the mouse for this press too.
+    TVkDragLabel *held = event->buttons() != event->button() ? capturedObject() : nullptr;
+    if (!held)
         endLostDrag(event);
-    TVkDragLabel *object = panel_.ObjectAt(surfacePoint(event));
+    TVkDragLabel *object = held ? held : panel_.ObjectAt(surfacePoint(event));
     if (!object) {
         captured_ = nullptr;
         if (OnSurfaceMouseDown)
