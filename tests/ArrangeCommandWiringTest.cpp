@@ -66,6 +66,17 @@ TEST(ArrangeCommandWiring, TenArrowPressesAreOneUndoStep)
     EXPECT_FALSE(window.form->Action("acUndo")->isEnabled());
 }
 
+TEST(ArrangeCommandWiring, AGridSpacingBelowOnePixelNudgesByOnePixel)
+{
+    ArrangeWindow window;
+    TVkDragLabel &a = window.add({100, 50, 40, 30}, true);
+    for (int spacing : {0, -5}) {
+        window.form->Panel().SetGridSize(spacing);
+        window.key(Qt::Key_Right, Qt::ShiftModifier);
+    }
+    EXPECT_EQ(a.Left(), 102);
+}
+
 TEST(ArrangeCommandWiring, CommandsBetweenNudgesAreStepsOfTheirOwn)
 {
     ArrangeWindow window;

@@ -47,7 +47,10 @@ bool nudge(TfrmMain &frmMain, const QKeyEvent &key)
     TVkVellumPanel &surface = frmMain.Panel();
     if (!anySelected(surface))
         return false;
-    const int step = snappingOn(frmMain) || (key.modifiers() & Qt::ShiftModifier) ? surface.GridSize() : 1;
+    // A spacing below one pixel (from a hand-edited settings file) is no grid: it would stall the
+    // objects or send them the wrong way.
+    const bool byGrid = snappingOn(frmMain) || (key.modifiers() & Qt::ShiftModifier);
+    const int step = byGrid && surface.GridSize() > 0 ? surface.GridSize() : 1;
     if (!frmMain.NudgeFlag()) {
         frmMain.TakeUndoSnapshot();
         frmMain.SetNudgeFlag(true);
