@@ -79,3 +79,20 @@ TEST(CardSurface, PictureIsStretchedUnderFrameAndGrid)
     panel.SetColor(0x00FF00);
     EXPECT_EQ(painted(panel).pixel(20, 40), qRgb(0, 255, 0));
 }
+
+TEST(CardSurface, RepaintingPartOfTheGridMatchesAWholePaint)
+{
+    TVkVellumPanel panel;
+    panel.SetBounds(0, 0, 455, 275);
+    panel.SetShowGrid(true);
+    for (TGridStyle style : {gsLine, gsDot}) {
+        panel.SetGridStyle(style);
+        const QImage whole = painted(panel);
+        QImage pieces(455, 275, QImage::Format_RGB32);
+        pieces.fill(Qt::magenta);
+        for (QRect area : {QRect(0, 0, 13, 275), QRect(13, 0, 200, 9), QRect(13, 9, 200, 266),
+                           QRect(213, 0, 242, 140), QRect(213, 140, 242, 135)})
+            panel.Paint(pieces, area);
+        EXPECT_EQ(pieces, whole) << int(style);
+    }
+}

@@ -2,6 +2,7 @@
 #include "card/TVkVellumPanel.h"
 
 #include <QPainter>
+#include <algorithm>
 
 void TVkVellumPanel::PaintBackground(QPainter &canvas, const QRect &rect) const
 {
@@ -24,15 +25,24 @@ void TVkVellumPanel::paintFrameAndGrid(QPainter &painter) const
         return;
     const QColor grey(0xA0, 0xA0, 0xA0);
     painter.setPen(QPen(grey, 1));
+    // Only the grid inside the area being painted is visited: a fine grid on a large card has
+    // millions of points, and a drag repaints a small area many times a second.
+    const QRect area =
+        painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : QRect(0, 0, width, height);
+    const auto first = [spacing](int from) {
+        return int(std::max(1LL, (from + spacing - 1LL) / spacing) * spacing);
+    };
+    const int lastX = std::min(width - 2, area.right());
+    const int lastY = std::min(height - 2, area.bottom());
     if (gridStyle_ == gsLine) {
         // End points are not drawn, so the lines stop one pixel inside the frame.
-        for (int x = spacing; x < width - 1; x += spacing)
+        for (int x = first(area.left()); x <= lastX; x += spacing)
             painter.drawLine(x, 1, x, height - 2);
-        for (int y = spacing; y < height - 1; y += spacing)
+        for (int y = first(area.top()); y <= lastY; y += spacing)
             painter.drawLine(1, y, width - 2, y);
     } else {
-        for (int x = spacing; x < width - 1; x += spacing) {
-            for (int y = spacing; y < height - 1; y += spacing)
+        for (int x = first(area.left()); x <= lastX; x += spacing) {
+            for (int y = first(area.top()); y <= lastY; y += spacing)
                 painter.drawPoint(x, y);
         }
     }
