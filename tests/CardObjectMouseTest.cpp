@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -236,4 +237,12 @@ TEST_F(MouseCard, APressOfAnotherButtonDuringADragGoesToTheDraggedObject)
     EXPECT_FALSE(picture.ButtonHeld());
     QTest::mouseMove(view.get(), QPoint(100, 100));
     EXPECT_EQ(rect(picture), QRect(60, 55, 80, 60));
+}
+
+TEST_F(MouseCard, AnObjectAsWideAsADocumentAllowsMovesLikeAnyOther)
+{
+    constexpr int width = std::numeric_limits<int>::max() - 200;
+    TVkDragLabel &wide = addShape(dmRectangle, QRect(100, 50, width, 40));
+    drag(wide, QPoint(20, 10), {QPoint(270, 60)});
+    EXPECT_EQ(rect(wide), QRect(250, 50, width, 40));
 }

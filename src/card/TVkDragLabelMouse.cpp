@@ -12,9 +12,18 @@ constexpr int kFarEdge = 5;     // X > W - 5 grabs the right edge, Y > H - 5 the
 constexpr int kSmallest = 10;   // resizing never makes a side shorter
 constexpr int kKeepOnCard = 10; // this much of an object stays over the card
 
-int rounded(long double value)
+// Positions and sizes read from a document can be anywhere in the int range, so their sums are
+// worked out wider and brought back into range at the end.
+using Span = long long;
+
+Span rounded(long double value)
 {
-    return int(std::trunc(value + 0.5L));
+    return Span(std::clamp(std::trunc(value + 0.5L), -1e18L, 1e18L));
+}
+
+int toInt(Span value)
+{
+    return int(std::clamp<Span>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 } // namespace
@@ -98,49 +107,49 @@ QSize TVkDragLabel::parentClientSize() const
 void TVkDragLabel::moveTo(int x, int y)
 {
     const QSize client = parentClientSize();
-    int l = Left() + x - grabPoint_.x();
+    Span l = Span(Left()) + x - grabPoint_.x();
     if (l > client.width() - kKeepOnCard)
         l = client.width() - kKeepOnCard;
     else if (l + Width() < kKeepOnCard)
-        l = kKeepOnCard - Width();
-    int t = Top() + y - grabPoint_.y();
+        l = kKeepOnCard - Span(Width());
+    Span t = Span(Top()) + y - grabPoint_.y();
     if (t > client.height() - kKeepOnCard)
         t = client.height() - kKeepOnCard;
     else if (t + Height() < kKeepOnCard)
-        t = kKeepOnCard - Height();
-    SetTop(t);
-    SetLeft(l);
+        t = kKeepOnCard - Span(Height());
+    SetTop(toInt(t));
+    SetLeft(toInt(l));
     // The handler may snap the object; the next report is relative to wherever it then is.
     NotifyMoved();
 }
 
 void TVkDragLabel::resizeTo(int x, int y)
 {
-    const int oldW = Width();
-    const int oldH = Height();
-    int l = Left();
-    int t = Top();
-    int w = oldW;
-    int h = oldH;
+    const Span oldW = Width();
+    const Span oldH = Height();
+    Span l = Left();
+    Span t = Top();
+    Span w = oldW;
+    Span h = oldH;
     if (resizeLeft_) {
-        l = Left() + x;
+        l += x;
         w = oldW - x;
     }
     if (resizeTop_) {
-        t = Top() + y;
+        t += y;
         h = oldH - y;
     }
     if (resizeRight_)
         w = x;
     if (resizeBottom_)
         h = y;
-    w = std::max(w, kSmallest);
-    h = std::max(h, kSmallest);
+    w = std::max(w, Span(kSmallest));
+    h = std::max(h, Span(kSmallest));
     if (keepAspect_) {
         // The largest box of the proportions taken at the press that fits into the dragged one.
         const long double r = aspectRatio_;
         if (r >= (long double)w / (long double)h) {
-            int h2 = rounded(w / r);
+            Span h2 = rounded(w / r);
             if (h2 < kSmallest) {
                 h2 = kSmallest;
                 w = rounded(kSmallest * r);
@@ -149,7 +158,7 @@ void TVkDragLabel::resizeTo(int x, int y)
                 t += h - h2;
             h = h2;
         } else {
-            int w2 = rounded(h * r);
+            Span w2 = rounded(h * r);
             if (w2 < kSmallest) {
                 w2 = kSmallest;
                 h = rounded(kSmallest / r);
@@ -182,7 +191,7 @@ void TVkDragLabel::resizeTo(int x, int y)
         if (keepAspect_)
             w = oldW;
     }
-    SetBounds(l, t, w, h);
+    SetBounds(toInt(l), toInt(t), toInt(w), toInt(h));
 }
 
 void TVkDragLabel::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y)
