@@ -4,6 +4,7 @@
 #include "commands/SnapToGrid.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -116,6 +117,10 @@ TEST(ArrangeCommands, NudgeKeepsTenPixelsOnTheCardAndReportsMoves)
     EXPECT_EQ(a.Left(), 445);
     EXPECT_EQ(moves, 101);
     EXPECT_EQ(card.named('B').Left(), 20); // unselected objects stay
+    NudgeSelectedObjects(card.surface, 0, std::numeric_limits<int>::max());
+    EXPECT_EQ(a.Top(), 265);
+    NudgeSelectedObjects(card.surface, 0, std::numeric_limits<int>::min());
+    EXPECT_EQ(a.Top(), -20);
 
     a.SetSelected(false);
     EXPECT_FALSE(NudgeSelectedObjects(card.surface, 1, 0));

@@ -4,16 +4,18 @@
 #include "card/TVkVellumPanel.h"
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 
 namespace {
 
-// Keeps at least 10 pixels of an object of the given extent on a card of the given extent.
-int clampKeepingTenPixels(int position, int extent, int clientExtent)
+// Keeps at least 10 pixels of an object of the given extent on a card of the given extent. The
+// position may lie beyond the int range: a grid step from the settings file can be that large.
+int clampKeepingTenPixels(long long position, int extent, int clientExtent)
 {
     if (position + extent < 10)
-        return 10 - extent;
-    return std::min(position, clientExtent - 10);
+        return int(std::max<long long>(10LL - extent, std::numeric_limits<int>::min()));
+    return int(std::min<long long>(position, clientExtent - 10));
 }
 
 void copyContent(const TVkDragLabel &source, TVkDragLabel &copy)
@@ -110,9 +112,11 @@ bool NudgeSelectedObjects(TVkVellumPanel &surface, int dx, int dy)
             continue;
         any = true;
         if (dx != 0)
-            object.SetLeft(clampKeepingTenPixels(object.Left() + dx, object.Width(), surface.ClientWidth()));
+            object.SetLeft(
+                clampKeepingTenPixels(object.Left() + (long long)dx, object.Width(), surface.ClientWidth()));
         if (dy != 0)
-            object.SetTop(clampKeepingTenPixels(object.Top() + dy, object.Height(), surface.ClientHeight()));
+            object.SetTop(
+                clampKeepingTenPixels(object.Top() + (long long)dy, object.Height(), surface.ClientHeight()));
         object.NotifyMoved();
     }
     return any;
