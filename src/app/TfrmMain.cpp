@@ -140,6 +140,8 @@ void TfrmMain::createStatusBar()
     hintPanel_ = new QLabel(bar);
     hintPanel_->setObjectName(QStringLiteral("Bar1Panel0"));
     hintPanel_->setFrameShape(QFrame::NoFrame);
+    // A long hint is cut at the panel's edge; it never widens the window.
+    hintPanel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     sizePanel_ = new QLabel(bar);
     sizePanel_->setObjectName(QStringLiteral("Bar1Panel1"));
     sizePanel_->setFrameShape(QFrame::Panel);
