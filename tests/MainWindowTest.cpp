@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -15,6 +16,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -211,6 +213,25 @@ TEST(MainWindow, OutOfRangeCardIndexTakesTheFirstSheet)
     EXPECT_EQ(form.CardDef().CardSizeX, 910);
 }
 
+TEST(MainWindow, AWindowStoredOffTheScreensComesBackIntoSight)
+{
+    ProgramFolderWithSheets folder;
+    IniFile(folder.filePath("VELLUMAX.INI")).WriteString("Placement", "Position", "5000,4000,5430,4500");
+    TfrmMain form;
+    ASSERT_TRUE(form.Startup({}));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(form.geometry())) << form.geometry().x() << "," << form.geometry().y();
+    EXPECT_EQ(form.geometry().size(), QSize(430, 500));
+
+    // Partly off the right edge, with the title still within reach: left where it was put.
+    IniFile(folder.filePath("VELLUMAX.INI"))
+        .WriteString("Placement", "Position",
+                     FormatPositionText(QRect(screen.right() - 200, 30, 430, 500)));
+    TfrmMain partly;
+    ASSERT_TRUE(partly.Startup({}));
+    EXPECT_EQ(partly.geometry(), QRect(screen.right() - 200, 30, 430, 500));
+}
+
 TEST(MainWindow, MissingCardSheetsEndStartUpWithTheMessage)
 {
     ScopedProgramFolder emptyFolder;
@@ -392,6 +413,12 @@ TEST(MainWindow, HintPanelShowsTheLongHint)
     QStatusTipEvent tip(form.Action("acPrint")->statusTip());
     QCoreApplication::sendEvent(&form, &tip);
     EXPECT_EQ(form.HintPanel().text(), "カードを印刷します。");
+
+    // A hint longer than the panel does not make the window wider.
+    const int narrowest = form.minimumSizeHint().width();
+    QStatusTipEvent longTip(QString(200, QChar(u'字')));
+    QCoreApplication::sendEvent(&form, &longTip);
+    EXPECT_EQ(form.minimumSizeHint().width(), narrowest);
 }
 
 TEST(MainWindow, HelpOpensContentsAndDialogTopics)

@@ -4,6 +4,7 @@
 #include "platform/IniFile.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
+#include "platform/WindowOnScreen.h"
 #include "print/CardDefinitions.h"
 
 #include <QAction>
@@ -75,7 +76,7 @@ void TfrmMain::LoadSettings()
 {
     const IniFile ini(ProgramFile(kSettingsFileName));
     settings_.Load(ini, geometry());
-    setGeometry(settings_.Position);
+    setGeometry(KeepOnScreens(settings_.Position, this));
     if (settings_.ShowCmd == MainSettings::ShowMinimized)
         setWindowState(Qt::WindowMinimized);
     else if (settings_.ShowCmd == MainSettings::ShowMaximized)
