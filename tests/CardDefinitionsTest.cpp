@@ -116,6 +116,8 @@ TEST(CardDefinitions, FirstLoadCopiesTheShippedFileThenUsesTheCopy)
     const QByteArray shipped =
         "first,1,2,3,4,5,6,7,8,1\r\n\r\nlf,9,9,9,9,9,9,9,9,0\ncr,8,8,8,8,8,8,8,8,1\rlast\r\n";
     writeAll(folder.filePath("CardDef.Def"), shipped);
+    // Installed read-only, as a packaged program's files are.
+    QFile::setPermissions(folder.filePath("CardDef.Def"), QFileDevice::ReadOwner | QFileDevice::ReadOther);
     auto list = std::make_unique<TCardDefList>(3);
     LoadCardDefs(list);
     QStringList names;
@@ -123,6 +125,7 @@ TEST(CardDefinitions, FirstLoadCopiesTheShippedFileThenUsesTheCopy)
         names << CardDefName(cardDef);
     EXPECT_EQ(names, QStringList({"first", "", "lf", "cr", "last"}));
     EXPECT_EQ(readAll(folder.filePath("CardDef.lst")), shipped);
+    EXPECT_TRUE(QFile::permissions(folder.filePath("CardDef.lst")) & QFileDevice::WriteOwner);
 
     (*list)[0].CardSizeX = 555;
     SaveCardDefs(*list);

@@ -179,8 +179,11 @@ void copyShippedToList(const QString &path)
     const QFileInfo info(path);
     if (info.suffix().toUpper() != QStringLiteral("DEF"))
         return;
-    // QFile::copy refuses to replace an existing file; a failed copy is not an error here.
-    QFile::copy(path, info.dir().filePath(info.completeBaseName() + QStringLiteral(".lst")));
+    // QFile::copy refuses to replace an existing file; a failed copy is not an error here. The copy
+    // is the user's to edit, also when the shipped file was installed read-only.
+    const QString listPath = info.dir().filePath(info.completeBaseName() + QStringLiteral(".lst"));
+    if (QFile::copy(path, listPath))
+        QFile::setPermissions(listPath, QFile::permissions(listPath) | QFileDevice::WriteOwner);
 }
 
 } // namespace
