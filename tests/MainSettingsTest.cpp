@@ -100,6 +100,24 @@ TEST(MainSettings, WritesEveryKeyInOrderAndReadsItBack)
     EXPECT_FALSE(read.ShowStatusBar);
 }
 
+TEST(MainSettings, FoldersTheFileCannotHoldAreRememberedAsTheNearestThatItCan)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("VELLUMAX.INI");
+    MainSettings written;
+    written.OpenDirectory = "/home/user/Café/cartes";
+    written.SaveDirectory = "/home/名刺/😀";
+    written.ImageDirectory = "/Ärger";
+    IniFile ini(path);
+    ASSERT_TRUE(written.Save(ini));
+    MainSettings read;
+    read.Load(IniFile(path), kCurrentBounds);
+    EXPECT_EQ(read.OpenDirectory, "/home/user");
+    EXPECT_EQ(read.SaveDirectory, "/home/名刺");
+    EXPECT_EQ(read.ImageDirectory, "/");
+    EXPECT_EQ(written.OpenDirectory, "/home/user/Café/cartes");
+}
+
 TEST(MainSettings, BrokenValuesFallBack)
 {
     QTemporaryDir dir;

@@ -1,5 +1,7 @@
 #include "app/MainSettings.h"
 
+#include "platform/Cp932.h"
+#include "platform/FolderPart.h"
 #include "platform/IniFile.h"
 #include "platform/LineListText.h"
 
@@ -11,6 +13,16 @@ namespace {
 const QString kPlacement = QStringLiteral("Placement");
 const QString kSettings = QStringLiteral("Settings");
 const QRect kFallbackPosition(0, 0, 600, 400);
+
+// The settings file holds code page 932 text, which many folder names cannot be written in: such a
+// folder is remembered as its nearest enclosing folder that can, rather than as a name with
+// substitutes that leads nowhere.
+QString storableFolder(QString folder)
+{
+    while (!Cp932::UnencodableCharacters(folder).isEmpty())
+        folder = FolderPart(folder);
+    return folder;
+}
 
 } // namespace
 
@@ -73,9 +85,9 @@ bool MainSettings::Save(IniFile &ini) const
     ok &= ini.WriteInteger(kPlacement, QStringLiteral("ShowCmd"), ShowCmd);
     ok &= ini.WriteInteger(kSettings, QStringLiteral("UndoCount"), UndoCount);
     ok &= ini.WriteInteger(kSettings, QStringLiteral("CardIndex"), CardIndex);
-    ok &= ini.WriteString(kSettings, QStringLiteral("OpenDirectory"), OpenDirectory);
-    ok &= ini.WriteString(kSettings, QStringLiteral("SaveDirectory"), SaveDirectory);
-    ok &= ini.WriteString(kSettings, QStringLiteral("ImageDirectory"), ImageDirectory);
+    ok &= ini.WriteString(kSettings, QStringLiteral("OpenDirectory"), storableFolder(OpenDirectory));
+    ok &= ini.WriteString(kSettings, QStringLiteral("SaveDirectory"), storableFolder(SaveDirectory));
+    ok &= ini.WriteString(kSettings, QStringLiteral("ImageDirectory"), storableFolder(ImageDirectory));
     ok &= ini.WriteBool(kSettings, QStringLiteral("ShowGrid"), ShowGrid);
     ok &= ini.WriteInteger(kSettings, QStringLiteral("GridSize"), GridSize);
     ok &= ini.WriteInteger(kSettings, QStringLiteral("GridUnit"), GridUnit);
