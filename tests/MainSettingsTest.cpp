@@ -116,6 +116,13 @@ TEST(MainSettings, FoldersTheFileCannotHoldAreRememberedAsTheNearestThatItCan)
     EXPECT_EQ(read.SaveDirectory, "/home/名刺");
     EXPECT_EQ(read.ImageDirectory, "/");
     EXPECT_EQ(written.OpenDirectory, "/home/user/Café/cartes");
+
+    written.OpenDirectory = "/tmp/two\nlines/cards";
+    written.SaveDirectory = "/tmp/return\r";
+    ASSERT_TRUE(written.Save(ini));
+    read.Load(IniFile(path), kCurrentBounds);
+    EXPECT_EQ(read.OpenDirectory, "/tmp");
+    EXPECT_EQ(read.SaveDirectory, "/tmp");
 }
 
 TEST(MainSettings, BrokenValuesFallBack)

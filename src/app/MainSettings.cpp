@@ -14,12 +14,13 @@ const QString kPlacement = QStringLiteral("Placement");
 const QString kSettings = QStringLiteral("Settings");
 const QRect kFallbackPosition(0, 0, 600, 400);
 
-// The settings file holds code page 932 text, which many folder names cannot be written in: such a
-// folder is remembered as its nearest enclosing folder that can, rather than as a name with
-// substitutes that leads nowhere.
+// The settings file holds one line of code page 932 text per key, which many folder names cannot
+// be written in: such a folder is remembered as its nearest enclosing folder that can, rather than
+// as a name with substitutes that leads nowhere or a line break that splits the file's line.
 QString storableFolder(QString folder)
 {
-    while (!Cp932::UnencodableCharacters(folder).isEmpty())
+    while (!Cp932::UnencodableCharacters(folder).isEmpty() || folder.contains(u'\n') ||
+           folder.contains(u'\r'))
         folder = FolderPart(folder);
     return folder;
 }
