@@ -15,8 +15,8 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
-#include <QScrollArea>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -225,8 +225,7 @@ TEST(MainWindow, AWindowStoredOffTheScreensComesBackIntoSight)
 
     // Partly off the right edge, with the title still within reach: left where it was put.
     IniFile(folder.filePath("VELLUMAX.INI"))
-        .WriteString("Placement", "Position",
-                     FormatPositionText(QRect(screen.right() - 200, 30, 430, 500)));
+        .WriteString("Placement", "Position", FormatPositionText(QRect(screen.right() - 200, 30, 430, 500)));
     TfrmMain partly;
     ASSERT_TRUE(partly.Startup({}));
     EXPECT_EQ(partly.geometry(), QRect(screen.right() - 200, 30, 430, 500));
