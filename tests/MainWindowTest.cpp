@@ -414,9 +414,12 @@ TEST(MainWindow, HintPanelShowsTheLongHint)
     EXPECT_EQ(form.HintPanel().text(), "カードを印刷します。");
 
     // A hint longer than the panel does not make the window wider.
+    form.show();
+    QCoreApplication::processEvents();
     const int narrowest = form.minimumSizeHint().width();
     QStatusTipEvent longTip(QString(200, QChar(u'字')));
     QCoreApplication::sendEvent(&form, &longTip);
+    QCoreApplication::processEvents();
     EXPECT_EQ(form.minimumSizeHint().width(), narrowest);
 }
 
