@@ -74,18 +74,21 @@ struct ProgramFolderWithSheets : ScopedProgramFolder {
     }
 };
 
-bool hasTestQueue()
-{
-    return !QPrinterInfo::printerInfo(kQueue).isNull();
-}
-
 } // namespace
 
-TEST(CupsPrinting, PrinterAnswersForTheTestQueue)
+// Every test here prints on the test queue, and only there.
+class CupsPrinting : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (QPrinterInfo::printerInfo(kQueue).isNull())
+            GTEST_SKIP() << "no CUPS printer named " << kQueue.toStdString()
+                         << " (scripts/setup-printer.sh adds one)";
+    }
+};
+
+TEST_F(CupsPrinting, PrinterAnswersForTheTestQueue)
 {
-    if (!hasTestQueue())
-        GTEST_SKIP() << "no CUPS printer named " << kQueue.toStdString()
-                     << " (scripts/setup-printer.sh adds one)";
     TQdPrinter printer;
     printer.Printer().setPrinterName(kQueue);
     printer.Refresh();
@@ -117,11 +120,8 @@ TEST(CupsPrinting, PrinterAnswersForTheTestQueue)
     EXPECT_EQ(printer.Printer().printerName(), kQueue);
 }
 
-TEST(CupsPrinting, PrintCommandSendsTheSheetThroughTheQueue)
+TEST_F(CupsPrinting, PrintCommandSendsTheSheetThroughTheQueue)
 {
-    if (!hasTestQueue())
-        GTEST_SKIP() << "no CUPS printer named " << kQueue.toStdString()
-                     << " (scripts/setup-printer.sh adds one)";
     if (PdfToImageTool().isEmpty())
         GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
     ProgramFolderWithSheets folder;
@@ -193,11 +193,8 @@ TEST(CupsPrinting, PrintCommandSendsTheSheetThroughTheQueue)
     EXPECT_TRUE(IsNear(at(armMiddle - QPoint(0, arm)), qRgb(255, 255, 255)));
 }
 
-TEST(CupsPrinting, PrinterSetupChangesPaperAndOrientationOnlyOnOk)
+TEST_F(CupsPrinting, PrinterSetupChangesPaperAndOrientationOnlyOnOk)
 {
-    if (!hasTestQueue())
-        GTEST_SKIP() << "no CUPS printer named " << kQueue.toStdString()
-                     << " (scripts/setup-printer.sh adds one)";
     ProgramFolderWithSheets folder;
     TQdPrinter printer;
     TfrmMain form(printer);
@@ -230,11 +227,8 @@ TEST(CupsPrinting, PrinterSetupChangesPaperAndOrientationOnlyOnOk)
     EXPECT_FALSE(form.Modified());
 }
 
-TEST(CupsPrinting, PapersSharingAClassicCodeKeepTheirOwnNames)
+TEST_F(CupsPrinting, PapersSharingAClassicCodeKeepTheirOwnNames)
 {
-    if (!hasTestQueue())
-        GTEST_SKIP() << "no CUPS printer named " << kQueue.toStdString()
-                     << " (scripts/setup-printer.sh adds one)";
     TQdPrinter printer;
     printer.Printer().setPrinterName(kQueue);
     printer.Refresh();
