@@ -138,21 +138,12 @@ TfrmDraw::TfrmDraw(QWidget *parent) : QDialog(parent)
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    const std::array<std::pair<const char *, QString>, 3> captions = {{
-        {"Button1", QStringLiteral("OK")},
-        {"Button2", QStringLiteral("キャンセル")},
-        {"Button3", QStringLiteral("ヘルプ")},
-    }};
-    std::array<QPushButton *, 3> pushButtons{};
-    for (std::size_t i = 0; i < captions.size(); ++i) {
-        pushButtons[i] = new QPushButton(captions[i].second, this);
-        pushButtons[i]->setObjectName(QLatin1String(captions[i].first));
-        pushButtons[i]->setAutoDefault(false);
-        pushButtons[i]->setMinimumSize(75, 25);
-        buttons->addWidget(pushButtons[i]);
-    }
+    const std::array<QPushButton *, 3> pushButtons =
+        AddProgramDialogButtons(*this, *buttons,
+                                {{"Button1", QStringLiteral("OK")},
+                                 {"Button2", QStringLiteral("キャンセル")},
+                                 {"Button3", QStringLiteral("ヘルプ")}});
     buttons->addStretch(1);
-    pushButtons[0]->setDefault(true);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);

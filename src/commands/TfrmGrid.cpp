@@ -76,18 +76,10 @@ TfrmGrid::TfrmGrid(QWidget *parent) : QDialog(parent)
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("btnOK"));
-    auto *cancel = new QPushButton(QStringLiteral("キャンセル"), this);
-    cancel->setObjectName(QStringLiteral("btnCancel"));
-    auto *help = new QPushButton(QStringLiteral("ヘルプ"), this);
-    help->setObjectName(QStringLiteral("btnHelp"));
-    for (QPushButton *button : {ok, cancel, help}) {
-        button->setAutoDefault(false);
-        button->setMinimumSize(75, 25);
-        buttons->addWidget(button);
-    }
-    ok->setDefault(true);
+    const auto [ok, cancel, help] = AddProgramDialogButtons(*this, *buttons,
+                                                            {{"btnOK", QStringLiteral("OK")},
+                                                             {"btnCancel", QStringLiteral("キャンセル")},
+                                                             {"btnHelp", QStringLiteral("ヘルプ")}});
     layout->addSpacing(6);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -2,6 +2,7 @@
 
 #include "platform/DialogFont.h"
 
+#include <QBoxLayout>
 #include <QDialog>
 
 void SetUpProgramDialog(QDialog &dialog, const QString &objectName, const QString &caption)
@@ -11,4 +12,14 @@ void SetUpProgramDialog(QDialog &dialog, const QString &objectName, const QStrin
     dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint);
     dialog.setFont(DialogFont());
+}
+
+QPushButton *AddProgramDialogButton(QDialog &dialog, QBoxLayout &row, const ProgramDialogButton &button)
+{
+    auto *pushButton = new QPushButton(button.text, &dialog);
+    pushButton->setObjectName(QLatin1String(button.objectName));
+    pushButton->setAutoDefault(false);
+    pushButton->setMinimumSize(75, 25);
+    row.addWidget(pushButton);
+    return pushButton;
 }

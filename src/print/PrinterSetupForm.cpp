@@ -80,16 +80,8 @@ PrinterSetupForm::PrinterSetupForm(const std::vector<InstalledPrinter> &printers
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("btnOK"));
-    auto *cancel = new QPushButton(QStringLiteral("キャンセル"), this);
-    cancel->setObjectName(QStringLiteral("btnCancel"));
-    for (QPushButton *button : {ok, cancel}) {
-        button->setAutoDefault(false);
-        button->setMinimumSize(75, 25);
-        buttons->addWidget(button);
-    }
-    ok->setDefault(true);
+    const auto [ok, cancel] = AddProgramDialogButtons(
+        *this, *buttons, {{"btnOK", QStringLiteral("OK")}, {"btnCancel", QStringLiteral("キャンセル")}});
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

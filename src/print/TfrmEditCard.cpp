@@ -138,18 +138,10 @@ TfrmEditCard::TfrmEditCard(QWidget *parent) : QDialog(parent)
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("Button1"));
-    auto *cancel = new QPushButton(QStringLiteral("キャンセル"), this);
-    cancel->setObjectName(QStringLiteral("Button2"));
-    auto *help = new QPushButton(QStringLiteral("ヘルプ"), this);
-    help->setObjectName(QStringLiteral("Button3"));
-    for (QPushButton *button : {ok, cancel, help}) {
-        button->setAutoDefault(false);
-        button->setMinimumSize(75, 25);
-        buttons->addWidget(button);
-    }
-    ok->setDefault(true);
+    const auto [ok, cancel, help] = AddProgramDialogButtons(*this, *buttons,
+                                                            {{"Button1", QStringLiteral("OK")},
+                                                             {"Button2", QStringLiteral("キャンセル")},
+                                                             {"Button3", QStringLiteral("ヘルプ")}});
     layout->addLayout(buttons);
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
