@@ -9,19 +9,6 @@
 
 namespace {
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 TCardDef sheet(const QByteArray &name, std::uint8_t system = 0)
 {
     TCardDef cardDef{{}, 910, 550, 2, 5, 140, -110, 0, 3, system};
@@ -115,7 +102,7 @@ TEST(CardDefinitions, FirstLoadCopiesTheShippedFileThenUsesTheCopy)
     ScopedProgramFolder folder;
     const QByteArray shipped =
         "first,1,2,3,4,5,6,7,8,1\r\n\r\nlf,9,9,9,9,9,9,9,9,0\ncr,8,8,8,8,8,8,8,8,1\rlast\r\n";
-    writeAll(folder.filePath("CardDef.Def"), shipped);
+    WriteFileBytes(folder.filePath("CardDef.Def"), shipped);
     // Installed read-only, as a packaged program's files are.
     QFile::setPermissions(folder.filePath("CardDef.Def"), QFileDevice::ReadOwner | QFileDevice::ReadOther);
     auto list = std::make_unique<TCardDefList>(3);
@@ -124,13 +111,14 @@ TEST(CardDefinitions, FirstLoadCopiesTheShippedFileThenUsesTheCopy)
     for (const TCardDef &cardDef : *list)
         names << CardDefName(cardDef);
     EXPECT_EQ(names, QStringList({"first", "", "lf", "cr", "last"}));
-    EXPECT_EQ(readAll(folder.filePath("CardDef.lst")), shipped);
+    EXPECT_EQ(ReadFileBytes(folder.filePath("CardDef.lst")), shipped);
     EXPECT_TRUE(QFile::permissions(folder.filePath("CardDef.lst")) & QFileDevice::WriteOwner);
 
     (*list)[0].CardSizeX = 555;
     SaveCardDefs(*list);
-    EXPECT_EQ(readAll(folder.filePath("CardDef.Def")), shipped);
-    EXPECT_TRUE(readAll(folder.filePath("CardDef.lst")).startsWith("first,555,2,3,4,5,6,7,8,1\r\n,860,605,"));
+    EXPECT_EQ(ReadFileBytes(folder.filePath("CardDef.Def")), shipped);
+    EXPECT_TRUE(
+        ReadFileBytes(folder.filePath("CardDef.lst")).startsWith("first,555,2,3,4,5,6,7,8,1\r\n,860,605,"));
     LoadCardDefs(list);
     EXPECT_EQ(list->size(), 5u);
     EXPECT_EQ((*list)[0].CardSizeX, 555);
@@ -147,12 +135,12 @@ TEST(CardDefinitions, FailedCopyAndMissingFiles)
     EXPECT_TRUE(list->empty());
 
     // A folder in the copy's place makes the copy fail, even for a user allowed to write anywhere.
-    writeAll(folder.filePath("CardDef.Def"), "only,1,2,3,4,5,6,7,8,1");
+    WriteFileBytes(folder.filePath("CardDef.Def"), "only,1,2,3,4,5,6,7,8,1");
     ASSERT_TRUE(QDir(folder.path()).mkdir("CardDef.lst"));
     LoadCardDefs(list);
     ASSERT_EQ(list->size(), 1u);
     SaveCardDefs(*list);
-    EXPECT_EQ(readAll(folder.filePath("CardDef.Def")), "only,1,2,3,4,5,6,7,8,1\r\n");
+    EXPECT_EQ(ReadFileBytes(folder.filePath("CardDef.Def")), "only,1,2,3,4,5,6,7,8,1\r\n");
 
     QFile::remove(folder.filePath("CardDef.Def"));
     ASSERT_TRUE(QDir(folder.path()).mkdir("CardDef.Def"));
@@ -163,10 +151,10 @@ TEST(CardDefinitions, ShippedSheetsFitTheirPaper)
 {
     const std::map<QString, QSize> papers = {
         {"A4", {2100, 2970}}, {"B5", {1820, 2570}}, {"レター", {2159, 2794}}, {"B4横", {3640, 2570}}};
-    const QByteArray bytes = readAll(VELLUMIA_SOURCE_DIR "/data/CardDef.Def");
+    const QByteArray bytes = ReadFileBytes(VELLUMIA_SOURCE_DIR "/data/CardDef.Def");
     EXPECT_FALSE(Cp932::Decode(bytes).contains(QChar::ReplacementCharacter));
     ScopedProgramFolder folder;
-    writeAll(folder.filePath("CardDef.Def"), bytes);
+    WriteFileBytes(folder.filePath("CardDef.Def"), bytes);
     std::unique_ptr<TCardDefList> list;
     LoadCardDefs(list);
     ASSERT_GE(list->size(), 10u);

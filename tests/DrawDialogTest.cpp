@@ -18,13 +18,6 @@
 
 namespace {
 
-template <typename T> T *child(QWidget &dialog, const char *name)
-{
-    T *widget = dialog.findChild<T *>(QLatin1String(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
 QByteArray settingsText(const ScopedProgramFolder &folder)
 {
     QFile file(folder.filePath("VELLUMAX.INI"));
@@ -46,10 +39,10 @@ struct Shown {
 
 Shown shown(TfrmDraw &dialog)
 {
-    return {child<QCheckBox>(dialog, "CheckBox1")->isVisibleTo(&dialog),
-            child<QDoubleSpinBox>(dialog, "edtRoundRect")->isVisibleTo(&dialog) &&
-                child<QLabel>(dialog, "lblRoundRect")->isVisibleTo(&dialog),
-            child<ColorSwatch>(dialog, "Panel2")->isVisibleTo(&dialog)};
+    return {FindChild<QCheckBox>(dialog, "CheckBox1")->isVisibleTo(&dialog),
+            FindChild<QDoubleSpinBox>(dialog, "edtRoundRect")->isVisibleTo(&dialog) &&
+                FindChild<QLabel>(dialog, "lblRoundRect")->isVisibleTo(&dialog),
+            FindChild<ColorSwatch>(dialog, "Panel2")->isVisibleTo(&dialog)};
 }
 
 } // namespace
@@ -59,14 +52,14 @@ TEST(DrawDialog, ShapeButtonsAndFillBoxDecideWhatIsShown)
     ScopedProgramFolder folder;
     TfrmDraw dialog;
     dialog.show();
-    auto *fill = child<QCheckBox>(dialog, "CheckBox1");
+    auto *fill = FindChild<QCheckBox>(dialog, "CheckBox1");
     const std::pair<const char *, TDrawMode> buttons[] = {
         {"btnLineHorz", dmLineHorz}, {"btnLineVert", dmLineVert},   {"btnLineLR", dmLineLR},
         {"btnLineRL", dmLineRL},     {"btnRectangle", dmRectangle}, {"btnRoundRect", dmRoundRect},
         {"btnCircle", dmCircle},
     };
     for (const auto &[name, mode] : buttons) {
-        QTest::mouseClick(child<QToolButton>(dialog, name), Qt::LeftButton);
+        QTest::mouseClick(FindChild<QToolButton>(dialog, name), Qt::LeftButton);
         EXPECT_EQ(dialog.Kind(), mode) << name;
         const bool closed = mode == dmRectangle || mode == dmRoundRect || mode == dmCircle;
         EXPECT_EQ(shown(dialog), (Shown{closed, mode == dmRoundRect, false})) << name;
@@ -81,7 +74,7 @@ TEST(DrawDialog, ShapeButtonsAndFillBoxDecideWhatIsShown)
     // A ticked box belongs to the closed shapes only: a line never fills.
     QTest::mouseClick(fill, Qt::LeftButton);
     EXPECT_TRUE(dialog.Fill());
-    QTest::mouseClick(child<QToolButton>(dialog, "btnLineLR"), Qt::LeftButton);
+    QTest::mouseClick(FindChild<QToolButton>(dialog, "btnLineLR"), Qt::LeftButton);
     EXPECT_FALSE(dialog.Fill());
     EXPECT_TRUE(dialog.FillChecked());
     EXPECT_EQ(shown(dialog), (Shown{false, false, false}));
@@ -95,7 +88,7 @@ TEST(DrawDialog, OkWritesTheSettingsInOrderAndCancelWritesNothing)
         dialog.SetKind(dmRectangle);
         dialog.SetPenWidth(7);
         dialog.show();
-        QTest::mouseClick(child<QPushButton>(dialog, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "Button2"), Qt::LeftButton);
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
     EXPECT_FALSE(QFile::exists(folder.filePath("VELLUMAX.INI")));
@@ -109,7 +102,7 @@ TEST(DrawDialog, OkWritesTheSettingsInOrderAndCancelWritesNothing)
         dialog.SetFillColor(0x00123456);
         dialog.SetCornerRadiusMm(2.5);
         dialog.show();
-        QTest::mouseClick(child<QPushButton>(dialog, "Button1"), Qt::LeftButton);
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "Button1"), Qt::LeftButton);
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
         EXPECT_FALSE(dialog.Fill());
         EXPECT_EQ(dialog.CornerTenthMm(), 0);
@@ -187,17 +180,17 @@ TEST(DrawDialog, SwatchOpensTheColourChooserAndHelpKeepsTheDialogOpen)
         chooser->setCurrentColor(QColor(0, 0, 255));
         chooser->accept();
     });
-    QTest::mouseClick(child<ColorSwatch>(dialog, "Panel2"), Qt::LeftButton);
+    QTest::mouseClick(FindChild<ColorSwatch>(dialog, "Panel2"), Qt::LeftButton);
     EXPECT_EQ(dialog.FillColor(), TColor(0xFF0000));
     EXPECT_EQ(dialog.PenColor(), clBlack);
 
     OnNextModal([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
-    QTest::mouseClick(child<ColorSwatch>(dialog, "Panel1"), Qt::LeftButton);
+    QTest::mouseClick(FindChild<ColorSwatch>(dialog, "Panel1"), Qt::LeftButton);
     EXPECT_EQ(dialog.PenColor(), clBlack);
 
     int topic = 0;
     SetHelpTopicViewer([&topic](int asked, QWidget *) { topic = asked; });
-    QTest::mouseClick(child<QPushButton>(dialog, "Button3"), Qt::LeftButton);
+    QTest::mouseClick(FindChild<QPushButton>(dialog, "Button3"), Qt::LeftButton);
     SetHelpTopicViewer(nullptr);
     EXPECT_EQ(topic, 63);
     EXPECT_TRUE(dialog.isVisible());

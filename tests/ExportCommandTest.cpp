@@ -23,12 +23,6 @@ namespace {
 const QString kBitmapType = QStringLiteral("ビットマップイメージ(*.bmp *.dib)");
 const QString kJpegType = QStringLiteral("JPEGイメージ(*.jpg)");
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The largest difference of one colour channel, averaged over the pixels.
 double meanDifference(const QImage &a, const QImage &b)
 {
@@ -128,7 +122,7 @@ TEST_F(ExportCommandTest, FilesHoldTheCardInTheChosenFormatWhateverTheExtension)
     QImage expected;
     form.RenderCardToBitmap(expected, form.Panel().Width(), form.Panel().Height());
     expected.convertTo(QImage::Format_RGB32);
-    const QByteArray bmp = readAll(path("card.bmp"));
+    const QByteArray bmp = ReadFileBytes(path("card.bmp"));
     ASSERT_GT(bmp.size(), 54);
     EXPECT_TRUE(bmp.startsWith("BM"));
     EXPECT_EQ(bmp[14], 40); // the plain information header, 24 bits per pixel, no compression
@@ -144,10 +138,10 @@ TEST_F(ExportCommandTest, FilesHoldTheCardInTheChosenFormatWhateverTheExtension)
     EXPECT_LT(meanDifference(best, expected), 2.0);
     exportCard(kJpegType, path("worst.bmp"), QStringLiteral("0"));
     EXPECT_EQ(offeredType, kJpegType); // the type chosen the time before
-    EXPECT_TRUE(readAll(path("worst.bmp")).startsWith("\xFF\xD8\xFF"));
+    EXPECT_TRUE(ReadFileBytes(path("worst.bmp")).startsWith("\xFF\xD8\xFF"));
     EXPECT_LT(QFileInfo(path("worst.bmp")).size(), QFileInfo(path("best.jpg")).size() / 4);
     exportCard(kBitmapType, path("looks-like.jpg"));
-    EXPECT_TRUE(readAll(path("looks-like.jpg")).startsWith("BM"));
+    EXPECT_TRUE(ReadFileBytes(path("looks-like.jpg")).startsWith("BM"));
 
     // The card and its history are untouched; save-as still adds the card's own extension.
     EXPECT_FALSE(form.Modified());

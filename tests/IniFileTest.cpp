@@ -1,27 +1,10 @@
 #include "platform/IniFile.h"
+#include "TestSupport.h"
 #include "platform/Cp932.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-}
-
-} // namespace
 
 TEST(IniFile, MissingFileAndBadValuesReadAsDefaults)
 {
@@ -31,7 +14,7 @@ TEST(IniFile, MissingFileAndBadValuesReadAsDefaults)
     EXPECT_EQ(missing.ReadInteger("Settings", "UndoCount", 16), 16);
     EXPECT_EQ(missing.ReadString("Placement", "Position", "20,20,450,520"), "20,20,450,520");
 
-    writeAll(path, "[settings]\r\nundocount=abc\r\nGridSize = 7 \r\nShowGrid=0\r\n\x01\x02garbage\r\n");
+    WriteFileBytes(path, "[settings]\r\nundocount=abc\r\nGridSize = 7 \r\nShowGrid=0\r\n\x01\x02garbage\r\n");
     IniFile ini(path);
     EXPECT_EQ(ini.ReadInteger("Settings", "UndoCount", 16), 16);
     EXPECT_EQ(ini.ReadInteger("SETTINGS", "GRIDSIZE", 2), 7);
@@ -43,15 +26,15 @@ TEST(IniFile, WritesKeepOtherContentAndOrder)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("VELLUMAX.INI");
-    writeAll(path, "; kept comment\r\n[TextBox]\r\nColor=clRed\r\n\r\n[Settings]\r\nGridSize=3\r\n");
+    WriteFileBytes(path, "; kept comment\r\n[TextBox]\r\nColor=clRed\r\n\r\n[Settings]\r\nGridSize=3\r\n");
     IniFile ini(path);
     ASSERT_TRUE(ini.WriteInteger("Settings", "GridSize", 5));
     ASSERT_TRUE(ini.WriteInteger("settings", "UndoCount", 9));
     ASSERT_TRUE(ini.WriteString("Placement", "Position", "1,2,3,4"));
     ASSERT_TRUE(ini.WriteBool("TextBox", "Bold", true));
-    EXPECT_EQ(readAll(path), QByteArray("; kept comment\r\n[TextBox]\r\nColor=clRed\r\nBold=1\r\n\r\n"
-                                        "[Settings]\r\nGridSize=5\r\nUndoCount=9\r\n\r\n"
-                                        "[Placement]\r\nPosition=1,2,3,4\r\n"));
+    EXPECT_EQ(ReadFileBytes(path), QByteArray("; kept comment\r\n[TextBox]\r\nColor=clRed\r\nBold=1\r\n\r\n"
+                                              "[Settings]\r\nGridSize=5\r\nUndoCount=9\r\n\r\n"
+                                              "[Placement]\r\nPosition=1,2,3,4\r\n"));
     EXPECT_EQ(IniFile(path).ReadString("Placement", "Position", ""), "1,2,3,4");
 }
 
@@ -61,7 +44,7 @@ TEST(IniFile, StoresTextAsCp932)
     const QString path = dir.filePath("VELLUMAX.INI");
     IniFile ini(path);
     ASSERT_TRUE(ini.WriteString("Settings", "OpenDirectory", QString::fromUtf8("/home/名刺")));
-    EXPECT_TRUE(readAll(path).contains(Cp932::Encode(QString::fromUtf8("名刺"))));
+    EXPECT_TRUE(ReadFileBytes(path).contains(Cp932::Encode(QString::fromUtf8("名刺"))));
     EXPECT_EQ(IniFile(path).ReadString("Settings", "OpenDirectory", ""), QString::fromUtf8("/home/名刺"));
 }
 

@@ -1,4 +1,5 @@
 #include "app/MainSettings.h"
+#include "TestSupport.h"
 #include "platform/IniFile.h"
 
 #include <QFile>
@@ -8,13 +9,6 @@
 namespace {
 
 const QRect kCurrentBounds(20, 20, 430, 500);
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
 
 MainSettings loadFrom(const QString &path, const QByteArray &content)
 {
@@ -73,7 +67,7 @@ TEST(MainSettings, WritesEveryKeyInOrderAndReadsItBack)
     IniFile ini(path);
     ASSERT_TRUE(written.Save(ini));
 
-    EXPECT_EQ(readAll(path).toStdString(),
+    EXPECT_EQ(ReadFileBytes(path).toStdString(),
               std::string("[Placement]\r\nPosition=-8,30,632,510\r\nShowCmd=3\r\n\r\n"
                           "[Settings]\r\nUndoCount=3\r\nCardIndex=4\r\n"
                           "OpenDirectory=/home/\x96\xbc\x8e\x68/\x8a\x4a\x82\xad\r\n"

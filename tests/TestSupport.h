@@ -2,11 +2,36 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <gtest/gtest.h>
+
+// The whole content of a file; empty when it cannot be read.
+inline QByteArray ReadFileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Makes a file hold exactly bytes.
+inline void WriteFileBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << qPrintable(path);
+    file.write(bytes);
+}
+
+// The child control named name, reported as a failure when the dialog lacks it.
+template <typename T> T *FindChild(QWidget &dialog, const char *name)
+{
+    T *widget = dialog.findChild<T *>(QLatin1String(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
 
 // Points the program's folder (VELLUMAX_HOME) at a fresh temporary folder for one test, so that
 // settings, card sheets and start-up cards are real files that no other test sees.

@@ -17,13 +17,6 @@
 
 namespace {
 
-template <typename T> T *child(QWidget &dialog, const char *name)
-{
-    T *widget = dialog.findChild<T *>(QLatin1String(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
 IniFile settings(const ScopedProgramFolder &folder)
 {
     return IniFile(folder.filePath("VELLUMAX.INI"));
@@ -42,15 +35,15 @@ TEST(TextBoxDialog, FirstUseShowsDefaultsOnTheCardColour)
 {
     ScopedProgramFolder folder;
     TfrmTextBox dialog(0x00E0FFFF);
-    EXPECT_EQ(child<QSpinBox>(dialog, "edtFontSize")->value(), 12);
+    EXPECT_EQ(FindChild<QSpinBox>(dialog, "edtFontSize")->value(), 12);
     EXPECT_EQ(dialog.MemoFont().Height, -16);
     EXPECT_EQ(dialog.MemoFont().Color, clBlack);
     EXPECT_EQ(dialog.MemoFont().Style, 0);
     EXPECT_TRUE(dialog.Lines().isEmpty());
-    auto *memo = child<QPlainTextEdit>(dialog, "Memo1");
+    auto *memo = FindChild<QPlainTextEdit>(dialog, "Memo1");
     EXPECT_EQ(memo->palette().color(QPalette::Base), QColor(0xFF, 0xFF, 0xE0));
     EXPECT_EQ(memo->font().pixelSize(), 16);
-    EXPECT_FALSE(child<QToolButton>(dialog, "btnBold")->isChecked());
+    EXPECT_FALSE(FindChild<QToolButton>(dialog, "btnBold")->isChecked());
 }
 
 TEST(TextBoxDialog, TheDefaultFaceIsRememberedThoughNotInstalled)
@@ -58,7 +51,7 @@ TEST(TextBoxDialog, TheDefaultFaceIsRememberedThoughNotInstalled)
     ScopedProgramFolder folder;
     {
         TfrmTextBox dialog(clWhite);
-        ASSERT_EQ(child<QComboBox>(dialog, "cmbFontName")->currentIndex(), -1);
+        ASSERT_EQ(FindChild<QComboBox>(dialog, "cmbFontName")->currentIndex(), -1);
     }
     EXPECT_EQ(settings(folder).ReadString("Font", "FontName", ""), "ＭＳ Ｐゴシック");
     TfrmTextBox again(clWhite);
@@ -69,7 +62,7 @@ TEST(TextBoxDialog, FontListNamesEachFaceOnceAndOpensSixteenRowsHigh)
 {
     ScopedProgramFolder folder;
     TfrmTextBox dialog(clWhite);
-    auto *faces = child<QComboBox>(dialog, "cmbFontName");
+    auto *faces = FindChild<QComboBox>(dialog, "cmbFontName");
     QStringList names;
     for (int i = 0; i < faces->count(); ++i)
         names << faces->itemText(i);
@@ -94,19 +87,19 @@ TEST(TextBoxDialog, ReleaseWritesSettingsThatTheNextDialogReads)
     ScopedProgramFolder folder;
     {
         TfrmTextBox dialog(clWhite);
-        auto *faces = child<QComboBox>(dialog, "cmbFontName");
+        auto *faces = FindChild<QComboBox>(dialog, "cmbFontName");
         const int face = faces->findText("DejaVu Sans");
         ASSERT_GE(face, 0);
         faces->setCurrentIndex(face);
-        child<QSpinBox>(dialog, "edtFontSize")->setValue(20);
-        QTest::mouseClick(child<QToolButton>(dialog, "btnBold"), Qt::LeftButton);
-        QTest::mouseClick(child<QToolButton>(dialog, "btnStrikeOut"), Qt::LeftButton);
+        FindChild<QSpinBox>(dialog, "edtFontSize")->setValue(20);
+        QTest::mouseClick(FindChild<QToolButton>(dialog, "btnBold"), Qt::LeftButton);
+        QTest::mouseClick(FindChild<QToolButton>(dialog, "btnStrikeOut"), Qt::LeftButton);
         dialog.SetLines({"Tokyo, Japan", "名刺"});
         EXPECT_EQ(dialog.MemoFont().Name, "DejaVu Sans");
         EXPECT_EQ(dialog.MemoFont().Height, -27);
         EXPECT_EQ(dialog.MemoFont().Style, fsBold | fsStrikeOut);
         dialog.show();
-        QTest::mouseClick(child<QPushButton>(dialog, "btnCancel"), Qt::LeftButton);
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "btnCancel"), Qt::LeftButton);
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
     const IniFile ini = settings(folder);
@@ -152,14 +145,14 @@ TEST(TextBoxDialog, BadFontSettingsFallBack)
     writeSettings(folder, "[Font]\r\nFontName=No Such Face\r\nFontSize=999\r\nFontColor=bluish\r\n"
                           "Bold=yes\r\nText=\"unterminated\r\n");
     TfrmTextBox dialog(clWhite);
-    EXPECT_EQ(child<QComboBox>(dialog, "cmbFontName")->currentIndex(), -1);
+    EXPECT_EQ(FindChild<QComboBox>(dialog, "cmbFontName")->currentIndex(), -1);
     EXPECT_EQ(dialog.MemoFont().Name, "ＭＳ Ｐゴシック"); // the dialog's own face stays
-    EXPECT_EQ(child<QSpinBox>(dialog, "edtFontSize")->value(), 200);
+    EXPECT_EQ(FindChild<QSpinBox>(dialog, "edtFontSize")->value(), 200);
     EXPECT_EQ(dialog.MemoFont().Color, clBlack);
-    EXPECT_FALSE(child<QToolButton>(dialog, "btnBold")->isChecked());
+    EXPECT_FALSE(FindChild<QToolButton>(dialog, "btnBold")->isChecked());
     EXPECT_EQ(dialog.Lines(), QStringList({"unterminated"}));
 
-    auto *size = child<QSpinBox>(dialog, "edtFontSize");
+    auto *size = FindChild<QSpinBox>(dialog, "edtFontSize");
     size->setValue(1);
     EXPECT_EQ(size->value(), 4);
 }
@@ -175,17 +168,17 @@ TEST(TextBoxDialog, EditingTakesTheObjectFontExactly)
     font.Color = clRed;
     dialog.SetMemoFont(font);
     EXPECT_EQ(dialog.MemoFont(), font);
-    EXPECT_EQ(child<QComboBox>(dialog, "cmbFontName")->currentText(), "Liberation Serif");
-    EXPECT_EQ(child<QSpinBox>(dialog, "edtFontSize")->value(), 11);
-    EXPECT_TRUE(child<QToolButton>(dialog, "btnItalic")->isChecked());
-    EXPECT_TRUE(child<QToolButton>(dialog, "btnUnderline")->isChecked());
-    EXPECT_FALSE(child<QToolButton>(dialog, "btnBold")->isChecked());
+    EXPECT_EQ(FindChild<QComboBox>(dialog, "cmbFontName")->currentText(), "Liberation Serif");
+    EXPECT_EQ(FindChild<QSpinBox>(dialog, "edtFontSize")->value(), 11);
+    EXPECT_TRUE(FindChild<QToolButton>(dialog, "btnItalic")->isChecked());
+    EXPECT_TRUE(FindChild<QToolButton>(dialog, "btnUnderline")->isChecked());
+    EXPECT_FALSE(FindChild<QToolButton>(dialog, "btnBold")->isChecked());
 
     font.Name = "Not Installed Anywhere";
     dialog.SetMemoFont(font);
-    EXPECT_EQ(child<QComboBox>(dialog, "cmbFontName")->currentIndex(), -1);
-    EXPECT_EQ(child<QComboBox>(dialog, "cmbFontName")->currentText(), "");
-    EXPECT_EQ(child<QComboBox>(dialog, "cmbFontName")->placeholderText(), "Not Installed Anywhere");
+    EXPECT_EQ(FindChild<QComboBox>(dialog, "cmbFontName")->currentIndex(), -1);
+    EXPECT_EQ(FindChild<QComboBox>(dialog, "cmbFontName")->currentText(), "");
+    EXPECT_EQ(FindChild<QComboBox>(dialog, "cmbFontName")->placeholderText(), "Not Installed Anywhere");
     EXPECT_EQ(dialog.MemoFont().Name, "Not Installed Anywhere");
 }
 
@@ -194,12 +187,12 @@ TEST(TextBoxDialog, OkWithEmptyTextIsCancel)
     ScopedProgramFolder folder;
     TfrmTextBox dialog(clWhite);
     dialog.show();
-    QTest::mouseClick(child<QPushButton>(dialog, "btnOK"), Qt::LeftButton);
+    QTest::mouseClick(FindChild<QPushButton>(dialog, "btnOK"), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
 
     dialog.show();
-    QTest::keyClicks(child<QPlainTextEdit>(dialog, "Memo1"), "Vellum");
-    QTest::mouseClick(child<QPushButton>(dialog, "btnOK"), Qt::LeftButton);
+    QTest::keyClicks(FindChild<QPlainTextEdit>(dialog, "Memo1"), "Vellum");
+    QTest::mouseClick(FindChild<QPushButton>(dialog, "btnOK"), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.Lines(), QStringList({"Vellum"}));
 }
@@ -209,7 +202,7 @@ TEST(TextBoxDialog, TypingEndsLinesAndTabsOutLikeAnEditorInADialog)
     ScopedProgramFolder folder;
     TfrmTextBox dialog(clWhite);
     dialog.show();
-    auto *memo = child<QPlainTextEdit>(dialog, "Memo1");
+    auto *memo = FindChild<QPlainTextEdit>(dialog, "Memo1");
     QTest::keyClicks(memo, "Vellum");
     QTest::keyClick(memo, Qt::Key_Return);
     EXPECT_EQ(dialog.Lines(), QStringList({"Vellum"}));
@@ -222,8 +215,8 @@ TEST(TextBoxDialog, TypingEndsLinesAndTabsOutLikeAnEditorInADialog)
     EXPECT_EQ(dialog.Lines(), QStringList({""}));
 
     // The two buttons stand apart, not glued into one bar.
-    const QRect ok = child<QPushButton>(dialog, "btnOK")->geometry();
-    const QRect cancel = child<QPushButton>(dialog, "btnCancel")->geometry();
+    const QRect ok = FindChild<QPushButton>(dialog, "btnOK")->geometry();
+    const QRect cancel = FindChild<QPushButton>(dialog, "btnCancel")->geometry();
     EXPECT_GE(cancel.left() - ok.right(), 8);
     EXPECT_GE(ok.width(), 85);
 }
@@ -241,16 +234,16 @@ TEST(TextBoxDialog, TextTheCardCannotStoreIsRefusedAndTheDialogStaysOpen)
         message = box->text();
         box->accept();
     });
-    QTest::mouseClick(child<QPushButton>(dialog, "btnOK"), Qt::LeftButton);
+    QTest::mouseClick(FindChild<QPushButton>(dialog, "btnOK"), Qt::LeftButton);
     EXPECT_TRUE(message.contains(QString::fromUtf8("\xF0\x9F\x98\x80")));
     EXPECT_TRUE(message.contains("U+1F600"));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_NE(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(child<QPlainTextEdit>(dialog, "Memo1")->textCursor().selectedText(),
+    EXPECT_EQ(FindChild<QPlainTextEdit>(dialog, "Memo1")->textCursor().selectedText(),
               QString::fromUtf8("\xF0\x9F\x98\x80"));
 
     dialog.SetLines({"名刺"});
-    QTest::mouseClick(child<QPushButton>(dialog, "btnOK"), Qt::LeftButton);
+    QTest::mouseClick(FindChild<QPushButton>(dialog, "btnOK"), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
@@ -267,9 +260,9 @@ TEST(TextBoxDialog, ColourButtonSetsTheTextColour)
             chooser->setCurrentColor(QColor(0x12, 0x34, 0x56));
             chooser->accept();
         });
-        QTest::mouseClick(child<QToolButton>(dialog, "SpeedButton1"), Qt::LeftButton);
+        QTest::mouseClick(FindChild<QToolButton>(dialog, "SpeedButton1"), Qt::LeftButton);
         EXPECT_EQ(dialog.MemoFont().Color, TColor(0x563412));
-        EXPECT_EQ(child<QPlainTextEdit>(dialog, "Memo1")->palette().color(QPalette::Text),
+        EXPECT_EQ(FindChild<QPlainTextEdit>(dialog, "Memo1")->palette().color(QPalette::Text),
                   QColor(0x12, 0x34, 0x56));
     }
     EXPECT_EQ(settings(folder).ReadString("Font", "FontColor", ""), "$00563412");
