@@ -1,3 +1,5 @@
+#include "model/platform/FontSubstitutions.h"
+
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
@@ -7,6 +9,7 @@ int main(int argc, char **argv)
     if (qgetenv("QT_QPA_PLATFORM").isEmpty())
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    InstallFontSubstitutions();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -1,8 +1,8 @@
 #include "BusyCard.h"
 
-#include "card/CardSurfaceView.h"
-#include "card/TVkDragLabel.h"
-#include "card/TVkVellumPanel.h"
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+#include "ui/card/CardSurfaceView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

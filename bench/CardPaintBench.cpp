@@ -1,7 +1,7 @@
 #include "BusyCard.h"
 
-#include "card/TVkDragLabel.h"
-#include "card/TVkVellumPanel.h"
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "dib/TQdDIB.h"
+#include "model/dib/TQdDIB.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -1,8 +1,8 @@
 #include "BusyCard.h"
-#include "card/TVkVellumPanel.h"
-#include "commands/JpegEncoder.h"
-#include "print/CardRenderer.h"
-#include "print/TCardDef.h"
+#include "model/card/TVkVellumPanel.h"
+#include "model/picture/JpegEncoder.h"
+#include "model/sheet/CardRenderer.h"
+#include "model/sheet/TCardDef.h"
 
 #include <QBuffer>
 #include <QImageWriter>

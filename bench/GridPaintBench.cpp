@@ -1,4 +1,4 @@
-#include "card/TVkVellumPanel.h"
+#include "model/card/TVkVellumPanel.h"
 
 #include <QImage>
 #include <benchmark/benchmark.h>

@@ -1,5 +1,5 @@
-#include "app/TfrmMain.h"
-#include "card/CardSurfaceView.h"
+#include "ui/app/TfrmMain.h"
+#include "ui/card/CardSurfaceView.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "app/UndoHistory.h"
-#include "card/TVkDragLabel.h"
-#include "card/TVkVellumPanel.h"
-#include "commands/PictureLoader.h"
-#include "print/TCardDef.h"
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+#include "model/document/UndoHistory.h"
+#include "model/picture/PictureLoader.h"
+#include "model/sheet/TCardDef.h"
 
 #include <QImageReader>
 #include <QImageWriter>

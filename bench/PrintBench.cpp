@@ -1,8 +1,8 @@
 #include "BusyCard.h"
 
-#include "card/TVkVellumPanel.h"
-#include "print/PrinterPage.h"
-#include "print/SheetPrinter.h"
+#include "model/card/TVkVellumPanel.h"
+#include "printer/PrinterPageOf.h"
+#include "printer/SheetPrinter.h"
 
 #include <QPainter>
 #include <QPrinter>

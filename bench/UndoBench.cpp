@@ -1,8 +1,8 @@
 #include "BusyCard.h"
-#include "app/CardStream.h"
-#include "app/UndoHistory.h"
-#include "card/TVkDragLabel.h"
-#include "card/TVkVellumPanel.h"
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+#include "model/document/CardStream.h"
+#include "model/document/UndoHistory.h"
 
 #include <QFile>
 #include <QSaveFile>

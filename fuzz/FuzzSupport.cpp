@@ -1,14 +1,17 @@
 #include "FuzzSupport.h"
 
-#include <QApplication>
+#include "model/platform/FontSubstitutions.h"
+
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 // Every target gets one application object, so fonts and images behave as in the program.
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(*argc, *argv);
+    static QGuiApplication application(*argc, *argv);
+    InstallFontSubstitutions();
     return 0;
 }
 

@@ -1,5 +1,5 @@
 #include "FuzzSupport.h"
-#include "print/CardDefinitions.h"
+#include "model/sheet/CardDefinitions.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,8 +1,8 @@
 #include "FuzzSupport.h"
-#include "app/CardStream.h"
-#include "app/UndoHistory.h"
-#include "card/TVkDragLabel.h"
-#include "card/TVkVellumPanel.h"
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+#include "model/document/CardStream.h"
+#include "model/document/UndoHistory.h"
 
 // Card documents arrive from anywhere: opened, dropped or named on the command line. Whatever is
 // read must also write back, and go through an undo step and back.

@@ -1,6 +1,6 @@
 #include "FuzzSupport.h"
-#include "dib/EQdDIBError.h"
-#include "dib/TQdDIB.h"
+#include "model/dib/EQdDIBError.h"
+#include "model/dib/TQdDIB.h"
 
 #include <QBuffer>
 #include <QPainter>

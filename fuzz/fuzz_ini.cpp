@@ -1,5 +1,5 @@
 #include "FuzzSupport.h"
-#include "platform/IniFile.h"
+#include "model/platform/IniFile.h"
 
 // The settings file is read at every start and may hold anything a user or another tool wrote.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)

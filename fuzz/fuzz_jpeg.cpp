@@ -1,5 +1,5 @@
 #include "FuzzSupport.h"
-#include "commands/PictureLoader.h"
+#include "model/picture/PictureLoader.h"
 
 #include <cstdlib>
 

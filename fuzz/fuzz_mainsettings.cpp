@@ -1,6 +1,6 @@
 #include "FuzzSupport.h"
-#include "app/MainSettings.h"
-#include "platform/IniFile.h"
+#include "model/platform/IniFile.h"
+#include "model/platform/MainSettings.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 #include "FuzzSupport.h"
-#include "platform/ColorText.h"
-#include "platform/Cp932.h"
-#include "platform/LineListText.h"
+#include "model/platform/ColorText.h"
+#include "model/platform/Cp932.h"
+#include "model/platform/LineListText.h"
 
 #include <cstdlib>
 

@@ -1,10 +1,10 @@
 #include "FuzzSupport.h"
-#include "card/SurfaceScale.h"
-#include "card/TVkDragLabel.h"
-#include "card/TVkVellumPanel.h"
-#include "platform/MessageBox.h"
-#include "print/PaperPreview.h"
-#include "print/SheetPrinter.h"
+#include "model/card/SurfaceScale.h"
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+#include "model/platform/VkError.h"
+#include "model/sheet/CardSheetDrawing.h"
+#include "model/sheet/PaperPreview.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "app/VellumaxApplication.h"
+#include "ui/app/VellumaxApplication.h"
 
 int main(int argc, char *argv[])
 {

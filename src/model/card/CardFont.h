@@ -1,0 +1,29 @@
+#pragma once
+
+#include "model/card/CardTypes.h"
+#include "model/platform/TColor.h"
+
+#include <QFont>
+#include <QString>
+
+// The font of a text object as documents store it. Height is in pixels at 96 dpi: negative for the
+// character height (the usual case), positive for the cell height. The face name is kept exactly
+// as stored; drawing maps it to an installed look-alike.
+struct CardFont {
+    int Charset = SHIFTJIS_CHARSET;
+    TColor Color = clWindowText;
+    int Height = -12;
+    QString Name = QStringLiteral("ＭＳ Ｐゴシック");
+    TFontPitch Pitch = fpDefault;
+    std::uint8_t Style = 0; // TFontStyle bits
+
+    // Points at 96 dpi, as the text dialog shows them; and the height for a size in points.
+    int SizeInPoints() const;
+    void SetSizeInPoints(int points);
+
+    // The font to draw with, sized in pixels so that the card looks the same at any screen setting.
+    QFont ToQFont() const;
+    QFont ToQFont(double scale) const;
+
+    bool operator==(const CardFont &) const = default;
+};

@@ -1,0 +1,218 @@
+#include "model/card/TVkDragLabel.h"
+
+#include "model/card/TVkVellumPanel.h"
+
+#include <algorithm>
+#include <limits>
+
+TVkDragLabel::TVkDragLabel() = default;
+TVkDragLabel::~TVkDragLabel() = default;
+
+void TVkDragLabel::Invalidate()
+{
+    if (parent_)
+        parent_->Invalidate(bounds_);
+}
+
+void TVkDragLabel::SetBounds(int left, int top, int width, int height)
+{
+    const QRect bounds(left, top, width, height);
+    if (bounds == bounds_)
+        return;
+    Invalidate();
+    bounds_ = bounds;
+    Invalidate();
+}
+
+void TVkDragLabel::SetLeft(int left)
+{
+    SetBounds(left, Top(), Width(), Height());
+}
+
+void TVkDragLabel::SetTop(int top)
+{
+    SetBounds(Left(), top, Width(), Height());
+}
+
+void TVkDragLabel::SetWidth(int width)
+{
+    SetBounds(Left(), Top(), width, Height());
+}
+
+void TVkDragLabel::SetHeight(int height)
+{
+    SetBounds(Left(), Top(), Width(), height);
+}
+
+void TVkDragLabel::SetTag(int tag)
+{
+    if (tag == tag_)
+        return;
+    tag_ = tag;
+    Invalidate();
+}
+
+void TVkDragLabel::SetVisible(bool visible)
+{
+    if (visible == visible_)
+        return;
+    visible_ = visible;
+    if (parent_)
+        parent_->Invalidate(bounds_);
+}
+
+TColor TVkDragLabel::Color() const
+{
+    if (parentColor_ && parent_)
+        return parent_->Color();
+    return color_;
+}
+
+void TVkDragLabel::SetColor(TColor color)
+{
+    parentColor_ = false;
+    if (color == color_)
+        return;
+    color_ = color;
+    Invalidate();
+}
+
+void TVkDragLabel::SetFont(const CardFont &font)
+{
+    parentFont_ = false;
+    font_ = font;
+    Invalidate();
+}
+
+namespace {
+
+// The common rule of most own properties: an unchanged value does nothing, a new one repaints.
+template <typename T> bool assign(T &field, const T &value)
+{
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+
+} // namespace
+
+void TVkDragLabel::SetFrameColor(TColor color)
+{
+    if (assign(frameColor_, color))
+        Invalidate();
+}
+
+void TVkDragLabel::SetFrameWidth(int width)
+{
+    if (assign(frameWidth_, width))
+        Invalidate();
+}
+
+void TVkDragLabel::SetFrameStyle(TPenStyle style)
+{
+    if (assign(frameStyle_, style))
+        Invalidate();
+}
+
+void TVkDragLabel::SetAutoSize(bool autoSize)
+{
+    if (assign(autoSize_, autoSize))
+        Invalidate();
+}
+
+void TVkDragLabel::SetAntiAlias(bool antiAlias)
+{
+    if (assign(antiAlias_, antiAlias))
+        Invalidate();
+}
+
+void TVkDragLabel::SetAlphaChannel(int alpha)
+{
+    if (assign(alphaChannel_, alpha))
+        Invalidate();
+}
+
+void TVkDragLabel::SetDrawMode(TDrawMode mode)
+{
+    if (assign(drawMode_, mode))
+        Invalidate();
+}
+
+void TVkDragLabel::SetFillDraw(bool fill)
+{
+    if (assign(fillDraw_, fill))
+        Invalidate();
+}
+
+void TVkDragLabel::SetBrushColor(TColor color)
+{
+    if (assign(brushColor_, color))
+        Invalidate();
+}
+
+void TVkDragLabel::SetCaption(const QStringList &lines)
+{
+    if (&lines == &caption_)
+        return;
+    // Text given to a picture turns it back into a text object.
+    if (BitmapMode())
+        SetBitmap(QImage());
+    caption_ = lines;
+    Invalidate();
+}
+
+void TVkDragLabel::SetBitmap(const QImage &bitmap)
+{
+    bitmap_ = bitmap;
+    Invalidate();
+    SetSelected(true);
+}
+
+void TVkDragLabel::LoadCaption(const QStringList &lines)
+{
+    caption_ = lines;
+    Invalidate();
+}
+
+void TVkDragLabel::LoadBitmap(const QImage &bitmap)
+{
+    bitmap_ = bitmap;
+    Invalidate();
+}
+
+void TVkDragLabel::SetSelected(bool selected)
+{
+    if (selected == selected_)
+        return;
+    if (selected && OnSelected)
+        OnSelected(*this);
+    selected_ = selected;
+    Invalidate();
+}
+
+void TVkDragLabel::SetPenWidth(int width)
+{
+    if (width == penWidth_)
+        return;
+    penWidth_ = width;
+    // A stroke must fit: lines are at least as thick as their pen, other shapes twice the pen.
+    switch (drawMode_) {
+    case dmLineHorz: SetHeight(std::max(penWidth_, 10)); break;
+    case dmLineVert: SetWidth(std::max(penWidth_, 10)); break;
+    default: {
+        // A document may hold any pen width; twice a huge one stops at the largest size.
+        const int twicePen = int(std::min<qint64>(2 * qint64(penWidth_), std::numeric_limits<int>::max()));
+        SetWidth(std::max(twicePen, Width()));
+        SetHeight(std::max(twicePen, Height()));
+        break;
+    }
+    }
+    Invalidate();
+}
+
+void TVkDragLabel::NotifyMoved()
+{
+    if (OnMove)
+        OnMove(*this);
+}

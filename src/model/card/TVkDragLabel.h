@@ -1,0 +1,215 @@
+#pragma once
+
+#include "model/card/CardFont.h"
+#include "model/card/CardTypes.h"
+#include "model/card/StretchCache.h"
+#include "model/platform/TColor.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QPainter;
+class TVkVellumPanel;
+
+// Everything placed on a card: a picture when its bitmap holds an image, otherwise a shape when its
+// DrawMode is not dmNone, otherwise a block of text. The object has no window of its own: the card
+// surface owns it, paints it and hands it the mouse. Positions and sizes are card-surface pixels
+// (5 per millimetre). Every property a document stores is reachable here, so the document stream,
+// undo and duplication copy an object through its properties alone.
+class TVkDragLabel {
+public:
+    using Event = std::function<void(TVkDragLabel &)>;
+
+    TVkDragLabel();
+    ~TVkDragLabel();
+    TVkDragLabel(const TVkDragLabel &) = delete;
+    TVkDragLabel &operator=(const TVkDragLabel &) = delete;
+
+    // --- Where it sits. The surface sets the parent when it takes the object.
+    TVkVellumPanel *Parent() const { return parent_; }
+    int Left() const { return bounds_.left(); }
+    int Top() const { return bounds_.top(); }
+    int Width() const { return bounds_.width(); }
+    int Height() const { return bounds_.height(); }
+    QRect BoundsRect() const { return bounds_; }
+    void SetLeft(int left);
+    void SetTop(int top);
+    void SetWidth(int width);
+    void SetHeight(int height);
+    void SetBounds(int left, int top, int width, int height);
+
+    // --- Inherited control properties that documents store.
+    const QString &Name() const { return name_; }
+    void SetName(const QString &name) { name_ = name; }
+    int Tag() const { return tag_; } // corner radius of a rounded rectangle, 0.1 mm
+    void SetTag(int tag);
+    int Cursor() const { return cursor_; }
+    void SetCursor(int cursor) { cursor_ = cursor; }
+    const QString &Hint() const { return hint_; }
+    void SetHint(const QString &hint) { hint_ = hint; }
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign align) { align_ = align; }
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+    // The pen colour of a shape. Until set, the object follows its parent's colour.
+    TColor Color() const;
+    void SetColor(TColor color);
+    bool ParentColor() const { return parentColor_; }
+    int DragCursor() const { return dragCursor_; }
+    void SetDragCursor(int cursor) { dragCursor_ = cursor; }
+    TDragMode DragMode() const { return dragMode_; }
+    void SetDragMode(TDragMode mode) { dragMode_ = mode; }
+    // Until set, the object draws in the main window's font and documents store no font.
+    const CardFont &Font() const { return font_; }
+    void SetFont(const CardFont &font);
+    bool ParentFont() const { return parentFont_; }
+    bool MouseCapture() const { return mouseCapture_; }
+    void SetMouseCapture(bool capture) { mouseCapture_ = capture; }
+    const QString &PopupMenu() const { return popupMenu_; } // "frmMain.Popup1" once wired
+    void SetPopupMenu(const QString &menu) { popupMenu_ = menu; }
+    bool ParentShowHint() const { return parentShowHint_; }
+    void SetParentShowHint(bool value) { parentShowHint_ = value; }
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool value) { showHint_ = value; }
+
+    // --- Own published properties; each setter follows the object's assignment rules.
+    TColor FrameColor() const { return frameColor_; }
+    void SetFrameColor(TColor color);
+    int FrameWidth() const { return frameWidth_; }
+    void SetFrameWidth(int width);
+    TPenStyle FrameStyle() const { return frameStyle_; }
+    void SetFrameStyle(TPenStyle style);
+    const QStringList &Caption() const { return caption_; }
+    void SetCaption(const QStringList &lines);
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool autoSize);
+    bool Selected() const { return selected_; }
+    void SetSelected(bool selected);
+    const QImage &Bitmap() const { return bitmap_; }
+    void SetBitmap(const QImage &bitmap);
+    bool BitmapMode() const { return !bitmap_.isNull(); }
+    bool AntiAlias() const { return antiAlias_; }
+    void SetAntiAlias(bool antiAlias);
+    int AlphaChannel() const { return alphaChannel_; }
+    void SetAlphaChannel(int alpha);
+    TDrawMode DrawMode() const { return drawMode_; }
+    void SetDrawMode(TDrawMode mode);
+    int PenWidth() const { return penWidth_; }
+    void SetPenWidth(int width);
+    bool FillDraw() const { return fillDraw_; }
+    void SetFillDraw(bool fill);
+    TColor BrushColor() const { return brushColor_; }
+    void SetBrushColor(TColor color);
+
+    // Reading a document fills the caption and the picture directly, without the selection and
+    // kind changes that the setters make.
+    void LoadCaption(const QStringList &lines);
+    void LoadBitmap(const QImage &bitmap);
+
+    // --- Kinds, in the order the drawing tests them.
+    bool IsPicture() const { return BitmapMode(); }
+    bool IsShape() const { return !BitmapMode() && drawMode_ != dmNone; }
+    bool IsText() const { return !BitmapMode() && drawMode_ == dmNone; }
+
+    // Natural size: the picture's size, or the extent of the caption in the font; shapes have none.
+    QSize MeasureContent() const;
+
+    // Raises OnMove, so that a keyboard move gets the same handling as a mouse move.
+    void NotifyMoved();
+
+    // --- Drawing. DrawTo draws the content alone at the object's own size onto any image, with the
+    // object's top-left corner at (x, y); Paint draws it onto the surface's image at its place, with
+    // the selection marks, clipped to its rectangle and to the surface's dirty area when one is
+    // given. DrawScaled draws onto a printer page at a scale, without effects or marks.
+    void DrawTo(QImage &canvas, int x, int y);
+    void Paint(QImage &surfaceImage, const QRect &dirty = QRect());
+    static void DrawScaled(const TVkDragLabel &object, QPainter &canvas, int x, int y, double scale);
+
+    // --- Mouse, relative to the object's top-left corner, in surface pixels.
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void MouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void DblClick();
+    int HoverCursor() const { return hoverCursor_; }
+    bool ButtonHeld() const { return buttonHeld_; }
+    bool DragStarted() const { return dragStarted_; }
+
+    // --- Events; each carries the object.
+    Event OnSelected;  // Selected becomes true; raised before the value is stored
+    Event OnMoving;    // once per drag, at its first mouse move
+    Event OnMove;      // after each move step of a drag, and from NotifyMoved
+    Event OnPaint;     // at the end of every Paint
+    Event OnMouseDown; // after the object's own button-down handling
+    Event OnDblClick;
+    std::function<void(TVkDragLabel &, Qt::MouseButton, QPoint)> OnMouseUp;
+
+    // Asks the surface to repaint the object's rectangle.
+    void Invalidate();
+
+private:
+    friend class TVkVellumPanel;
+    void setParent(TVkVellumPanel *parent) { parent_ = parent; }
+    void applyAutoSize();
+    void drawContent(QImage &canvas, int x, int y, const QRect &clip);
+    void drawText(QImage &canvas, const QRect &box, const QRect &clip);
+    void drawDragOutline(QImage &surfaceImage, const QRect &clip) const;
+    void drawSelectionMarks(QImage &surfaceImage, const QRect &clip) const;
+    int cursorAt(int x, int y) const;
+    QSize parentClientSize() const;
+    void moveTo(int x, int y);
+    void resizeTo(int x, int y);
+
+    TVkVellumPanel *parent_ = nullptr;
+    QRect bounds_{0, 0, 100, 100};
+
+    QString name_;
+    int tag_ = 0;
+    int cursor_ = crDefault;
+    QString hint_;
+    TAlign align_ = alNone;
+    bool visible_ = true;
+    TColor color_ = clWhite;
+    bool parentColor_ = true;
+    int dragCursor_ = crDrag;
+    TDragMode dragMode_ = dmManual;
+    CardFont font_;
+    bool parentFont_ = true;
+    bool mouseCapture_ = false;
+    QString popupMenu_;
+    bool parentShowHint_ = true;
+    bool showHint_ = false;
+
+    TColor frameColor_ = clBlack;
+    int frameWidth_ = 0;
+    TPenStyle frameStyle_ = psSolid;
+    QStringList caption_;
+    bool autoSize_ = false;
+    bool selected_ = false;
+    QImage bitmap_;
+    bool antiAlias_ = false;
+    int alphaChannel_ = 100;
+    TDrawMode drawMode_ = dmNone;
+    int penWidth_ = 0;
+    bool fillDraw_ = false;
+    TColor brushColor_ = clBlack;
+
+    // Mouse state of the current or last drag.
+    bool buttonHeld_ = false;
+    bool dragStarted_ = false;
+    bool doubleClickPending_ = false;
+    QPoint grabPoint_;
+    int hoverCursor_ = crDefault;
+    bool resizeLeft_ = false, resizeTop_ = false, resizeRight_ = false, resizeBottom_ = false;
+    bool resizing_ = false;
+    bool keepAspect_ = false;
+    long double aspectRatio_ = 1.0L;
+
+    // Work images of the text effects (composite, mask, smoothed); emptied after each drawing.
+    QImage compositeImage_, maskImage_, smoothImage_;
+    // The picture stretched to its place, reused while neither changes.
+    mutable StretchCache pictureCache_;
+};

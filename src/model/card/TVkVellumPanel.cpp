@@ -1,0 +1,121 @@
+#include "model/card/TVkVellumPanel.h"
+
+#include "model/card/TVkDragLabel.h"
+
+#include <algorithm>
+
+TVkVellumPanel::TVkVellumPanel() = default;
+
+TVkVellumPanel::~TVkVellumPanel() = default;
+
+void TVkVellumPanel::SetBounds(int left, int top, int width, int height)
+{
+    const QRect bounds(left, top, width, height);
+    if (bounds == bounds_)
+        return;
+    const bool resized = bounds.size() != bounds_.size();
+    bounds_ = bounds;
+    if (OnBoundsChanged)
+        OnBoundsChanged();
+    if (resized)
+        Invalidate();
+}
+
+void TVkVellumPanel::Invalidate(const QRect &rect)
+{
+    if (OnRepaintRequested)
+        OnRepaintRequested(rect);
+}
+
+void TVkVellumPanel::SetColor(TColor color)
+{
+    color_ = color;
+    Invalidate();
+}
+
+void TVkVellumPanel::SetBitmap(const QImage &bitmap)
+{
+    bitmap_ = bitmap.height() > 0 ? bitmap : QImage();
+    backgroundCache_.Clear();
+    Invalidate();
+}
+
+void TVkVellumPanel::SetShowGrid(bool show)
+{
+    if (show == showGrid_)
+        return;
+    showGrid_ = show;
+    Invalidate();
+}
+
+void TVkVellumPanel::SetGridSize(int size)
+{
+    if (size == gridSize_)
+        return;
+    gridSize_ = size;
+    Invalidate();
+}
+
+void TVkVellumPanel::SetGridStyle(TGridStyle style)
+{
+    if (style == gridStyle_)
+        return;
+    gridStyle_ = style;
+    Invalidate();
+}
+
+int TVkVellumPanel::IndexOf(const TVkDragLabel *object) const
+{
+    for (std::size_t i = 0; i < objects_.size(); ++i) {
+        if (objects_[i].get() == object)
+            return int(i);
+    }
+    return -1;
+}
+
+TVkDragLabel &TVkVellumPanel::AddObject(std::unique_ptr<TVkDragLabel> object)
+{
+    TVkDragLabel &added = *object;
+    added.setParent(this);
+    objects_.push_back(std::move(object));
+    added.Invalidate();
+    return added;
+}
+
+std::unique_ptr<TVkDragLabel> TVkVellumPanel::TakeObject(TVkDragLabel *object)
+{
+    const int index = IndexOf(object);
+    if (index < 0)
+        return nullptr;
+    std::unique_ptr<TVkDragLabel> taken = std::move(objects_[std::size_t(index)]);
+    objects_.erase(objects_.begin() + index);
+    Invalidate(taken->BoundsRect());
+    taken->setParent(nullptr);
+    return taken;
+}
+
+void TVkVellumPanel::MoveObject(int from, int to)
+{
+    if (from == to || from < 0 || to < 0 || from >= ObjectCount() || to >= ObjectCount())
+        return;
+    std::unique_ptr<TVkDragLabel> moved = std::move(objects_[std::size_t(from)]);
+    objects_.erase(objects_.begin() + from);
+    objects_.insert(objects_.begin() + to, std::move(moved));
+    Invalidate(objects_[std::size_t(to)]->BoundsRect());
+}
+
+void TVkVellumPanel::ClearObjects()
+{
+    // Last child first, as the card has always been cleared.
+    while (!objects_.empty())
+        TakeObject(objects_.back().get());
+}
+
+TVkDragLabel *TVkVellumPanel::ObjectAt(QPoint surfacePoint) const
+{
+    for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) {
+        if ((*it)->Visible() && (*it)->BoundsRect().contains(surfacePoint))
+            return it->get();
+    }
+    return nullptr;
+}

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "model/card/CardTypes.h"
+#include "model/card/StretchCache.h"
+#include "model/platform/TColor.h"
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QPainter;
+class TVkDragLabel;
+
+// The card: background colour or stretched background picture, a black frame, an optional grid,
+// and the card objects in stacking order (first at the back). It is a model with no window; the
+// main window shows it through a CardSurfaceView, and rendering and printing paint it anywhere.
+// Its bounds are its place in the scroll box and its size in surface pixels (5 per millimetre).
+class TVkVellumPanel {
+public:
+    TVkVellumPanel();
+    ~TVkVellumPanel();
+    TVkVellumPanel(const TVkVellumPanel &) = delete;
+    TVkVellumPanel &operator=(const TVkVellumPanel &) = delete;
+
+    // --- Bounds in the scroll box.
+    int Left() const { return bounds_.left(); }
+    int Top() const { return bounds_.top(); }
+    int Width() const { return bounds_.width(); }
+    int Height() const { return bounds_.height(); }
+    int ClientWidth() const { return bounds_.width(); }
+    int ClientHeight() const { return bounds_.height(); }
+    QRect BoundsRect() const { return bounds_; }
+    void SetBounds(int left, int top, int width, int height);
+    void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
+    void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
+    void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
+    void SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
+
+    // --- Stored properties.
+    const QString &Name() const { return name_; }
+    void SetName(const QString &name) { name_ = name; }
+    int Tag() const { return tag_; }
+    void SetTag(int tag) { tag_ = tag; }
+    int Cursor() const { return cursor_; }
+    void SetCursor(int cursor) { cursor_ = cursor; }
+    const QString &Hint() const { return hint_; }
+    void SetHint(const QString &hint) { hint_ = hint; }
+    int HelpContext() const { return helpContext_; }
+    void SetHelpContext(int context) { helpContext_ = context; }
+    bool MouseCapture() const { return mouseCapture_; }
+    void SetMouseCapture(bool capture) { mouseCapture_ = capture; }
+    const QString &PopupMenu() const { return popupMenu_; } // "frmMain.Popup2" once wired
+    void SetPopupMenu(const QString &menu) { popupMenu_ = menu; }
+    TColor Color() const { return color_; }
+    void SetColor(TColor color);
+    const QImage &Bitmap() const { return bitmap_; }
+    void SetBitmap(const QImage &bitmap); // a picture with no height empties the background
+    bool ShowGrid() const { return showGrid_; }
+    void SetShowGrid(bool show);
+    int GridSize() const { return gridSize_; } // surface pixels
+    void SetGridSize(int size);
+    bool FixedGrid() const { return fixedGrid_; }
+    void SetFixedGrid(bool fixed) { fixedGrid_ = fixed; }
+    TGridStyle GridStyle() const { return gridStyle_; }
+    void SetGridStyle(TGridStyle style);
+
+    // --- Card objects, bottom of the stack first. The surface owns them.
+    int ObjectCount() const { return int(objects_.size()); }
+    TVkDragLabel &Object(int index) const { return *objects_[std::size_t(index)]; }
+    int IndexOf(const TVkDragLabel *object) const;                 // -1 when not on this surface
+    TVkDragLabel &AddObject(std::unique_ptr<TVkDragLabel> object); // on top
+    std::unique_ptr<TVkDragLabel> TakeObject(TVkDragLabel *object);
+    void MoveObject(int from, int to); // changes the stacking order
+    void ClearObjects();
+    // The topmost visible object whose rectangle holds the point, or none.
+    TVkDragLabel *ObjectAt(QPoint surfacePoint) const;
+
+    // --- Drawing.
+    // Fills any rectangle of any painter with the background: the picture stretched over it, or
+    // the colour. No frame, no grid.
+    void PaintBackground(QPainter &canvas, const QRect &rect) const;
+    // Paints the card as the screen shows it (background, frame, grid, then the objects with
+    // their selection marks) into an image of the surface's size, limited to the dirty rectangle.
+    void Paint(QImage &image, const QRect &dirty);
+
+    // --- Notifications to whoever shows the surface.
+    std::function<void(const QRect &)> OnRepaintRequested; // surface coordinates
+    std::function<void()> OnBoundsChanged;
+    void Invalidate(const QRect &rect);
+    void Invalidate() { Invalidate(QRect(0, 0, Width(), Height())); }
+
+private:
+    void paintFrameAndGrid(QPainter &painter) const;
+    QRect withWholeSmoothedObjects(QRect area) const;
+
+    QRect bounds_;
+    QString name_;
+    int tag_ = 0;
+    int cursor_ = crDefault;
+    QString hint_;
+    int helpContext_ = 0;
+    bool mouseCapture_ = false;
+    QString popupMenu_;
+    TColor color_ = clWhite;
+    QImage bitmap_;
+    bool showGrid_ = false;
+    int gridSize_ = 10;
+    bool fixedGrid_ = false;
+    TGridStyle gridStyle_ = gsLine;
+    std::vector<std::unique_ptr<TVkDragLabel>> objects_;
+    // The background picture stretched to the last size it was painted at.
+    mutable StretchCache backgroundCache_;
+};
+
+// Draws a whole picture stretched onto a rectangle by repeating or dropping rows and columns,
+// never blending, as the card has always shown pictures.
+void StretchDrawBitmap(QPainter &canvas, const QRect &destination, const QImage &bitmap);

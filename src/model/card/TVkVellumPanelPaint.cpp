@@ -1,0 +1,85 @@
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+
+#include <QPainter>
+#include <algorithm>
+
+void TVkVellumPanel::PaintBackground(QPainter &canvas, const QRect &rect) const
+{
+    if (!bitmap_.isNull())
+        backgroundCache_.Draw(canvas, rect, bitmap_);
+    else
+        canvas.fillRect(rect, ColorToQColor(color_));
+}
+
+void TVkVellumPanel::paintFrameAndGrid(QPainter &painter) const
+{
+    const int width = Width();
+    const int height = Height();
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(0, 0, width - 1, height - 1);
+
+    const int spacing = gridSize_;
+    if (!showGrid_ || spacing <= 0) // a spacing below one pixel cannot be drawn
+        return;
+    const QColor grey(0xA0, 0xA0, 0xA0);
+    painter.setPen(QPen(grey, 1));
+    // Only the grid inside the area being painted is visited: a fine grid on a large card has
+    // millions of points, and a drag repaints a small area many times a second.
+    const QRect area =
+        painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : QRect(0, 0, width, height);
+    const auto first = [spacing](int from) {
+        return int(std::max(1LL, (from + spacing - 1LL) / spacing) * spacing);
+    };
+    const int lastX = std::min(width - 2, area.right());
+    const int lastY = std::min(height - 2, area.bottom());
+    if (gridStyle_ == gsLine) {
+        // End points are not drawn, so the lines stop one pixel inside the frame.
+        for (int x = first(area.left()); x <= lastX; x += spacing)
+            painter.drawLine(x, 1, x, height - 2);
+        for (int y = first(area.top()); y <= lastY; y += spacing)
+            painter.drawLine(1, y, width - 2, y);
+    } else {
+        for (int x = first(area.left()); x <= lastX; x += spacing) {
+            for (int y = first(area.top()); y <= lastY; y += spacing)
+                painter.drawPoint(x, y);
+        }
+    }
+}
+
+// Edge smoothing of a text object reads the pixels round each one it changes, so an object with
+// smoothing is repainted whole, or its pixels at the edge of the dirty area would be smoothed
+// against what was there before.
+QRect TVkVellumPanel::withWholeSmoothedObjects(QRect area) const
+{
+    for (bool grown = true; grown;) {
+        grown = false;
+        for (const auto &object : objects_) {
+            const QRect bounds = object->BoundsRect();
+            if (object->Visible() && object->AntiAlias() && object->IsText() && bounds.intersects(area) &&
+                !area.contains(bounds)) {
+                area |= bounds;
+                grown = true;
+            }
+        }
+    }
+    return area;
+}
+
+void TVkVellumPanel::Paint(QImage &image, const QRect &dirty)
+{
+    const QRect area = withWholeSmoothedObjects(dirty).intersected(QRect(0, 0, Width(), Height()));
+    if (area.isEmpty())
+        return;
+    {
+        QPainter painter(&image);
+        painter.setClipRect(area);
+        PaintBackground(painter, QRect(0, 0, Width(), Height()));
+        paintFrameAndGrid(painter);
+    }
+    for (const auto &object : objects_) {
+        if (object->Visible() && object->BoundsRect().intersects(area))
+            object->Paint(image, area);
+    }
+}

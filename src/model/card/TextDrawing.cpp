@@ -1,0 +1,72 @@
+#include "model/card/TextDrawing.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <cmath>
+
+// Every line is one font cell high. An empty line between others stands for a space, which is one
+// cell high as well, and draws nothing; so only the widths of non-empty lines count.
+
+QSize MeasureTextLines(const QStringList &lines, const QFont &font)
+{
+    const QFontMetrics metrics(font);
+    int width = 0;
+    for (const QString &line : lines)
+        width = std::max(width, metrics.horizontalAdvance(line));
+    return QSize(width, int(lines.size()) * metrics.height());
+}
+
+void DrawTextLines(QPainter &canvas, const QStringList &lines, int x, int y)
+{
+    const QFontMetrics metrics = canvas.fontMetrics();
+    int top = y + 2;
+    for (const QString &line : lines) {
+        if (!line.isEmpty())
+            canvas.drawText(QPoint(x + 2, top + metrics.ascent()), line);
+        top += metrics.height();
+    }
+}
+
+namespace {
+
+// Canvas pixels per unit of absolute letter spacing. Qt multiplies the spacing up on devices finer
+// than a screen by a factor of its own, so the factor is measured rather than assumed.
+double spacingUnit(QFont font, QPaintDevice *device)
+{
+    constexpr double probe = 1000;
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    const int plain = QFontMetrics(font, device).horizontalAdvance(QStringLiteral("x"));
+    font.setLetterSpacing(QFont::AbsoluteSpacing, probe);
+    const int spaced = QFontMetrics(font, device).horizontalAdvance(QStringLiteral("x"));
+    return spaced > plain ? (spaced - plain) / probe : 1.0;
+}
+
+} // namespace
+
+QString WidestLine(const QPainter &canvas, const QStringList &lines)
+{
+    const QFontMetrics metrics = canvas.fontMetrics();
+    QString widest;
+    int widestWidth = -1;
+    for (const QString &line : lines) {
+        const int width = metrics.horizontalAdvance(line);
+        if (width > widestWidth) {
+            widest = line;
+            widestWidth = width;
+        }
+    }
+    return widest;
+}
+
+void FitCharacterSpacing(QPainter &canvas, const QString &line, int targetWidth)
+{
+    QFont font = canvas.font();
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    const int width = QFontMetrics(font, canvas.device()).horizontalAdvance(line);
+    const qsizetype characters = line.toUcs4().size();
+    double spacing = 0;
+    if (characters >= 2)
+        spacing = std::trunc(double(targetWidth - width) / double(characters - 1) + 0.5);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, spacing / spacingUnit(font, canvas.device()));
+    canvas.setFont(font);
+}

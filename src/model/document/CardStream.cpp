@@ -1,0 +1,218 @@
+#include "model/document/CardStream.h"
+
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+#include "model/document/CardStreamProperties.h"
+
+#include <QBuffer>
+#include <QFileDevice>
+#include <QIODevice>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr std::uint8_t kResourceStart = 0xFF;
+constexpr std::uint16_t kResourceType = 0x000A;
+constexpr std::uint16_t kResourceFlags = 0x1030;
+constexpr qsizetype kEntryHeaderLimit = 79;
+constexpr qsizetype kOldLayoutPrefix = 8;
+constexpr qsizetype kMinimumEntryRest = 8; // eight bytes or fewer after the last entry are ignored
+constexpr QByteArrayView kSignature = "TPF0";
+constexpr const char *kSurfaceClass = "TVkVellumPanel";
+constexpr const char *kObjectClass = "TVkDragLabel";
+// The surface is always stored under the main window's name for it; card objects have no name.
+constexpr const char *kSurfaceName = "zzCardBase";
+
+// A resource entry whose size is filled in once the component stream behind it is written.
+template <class Component>
+void writeEntry(ComponentStreamWriter &writer, const QByteArray &resourceName, const char *className,
+                const char *componentName, const Component &component, const PropertyTable<Component> &table)
+{
+    writer.WriteByte(kResourceStart);
+    writer.WriteInt16(kResourceType);
+    writer.WriteBytes(resourceName.toUpper());
+    writer.WriteByte(0);
+    writer.WriteInt16(std::int16_t(kResourceFlags));
+    const qsizetype sizeField = writer.Position();
+    writer.WriteInt32(0);
+    const qsizetype start = writer.Position();
+
+    writer.WriteBytes(kSignature);
+    writer.WriteShortString(className);
+    writer.WriteShortString(componentName);
+    WriteProperties(writer, table, component);
+    writer.WriteEndOfList(); // no stored children
+
+    writer.PatchInt32(sizeField, std::int32_t(writer.Position() - start));
+}
+
+// Reads a resource entry's header and the signature of the component stream behind it.
+bool readEntryStart(ComponentStreamReader &reader)
+{
+    const qsizetype entryStart = reader.Position();
+    const QByteArrayView header = reader.ReadBytes(std::min(reader.Remaining(), kEntryHeaderLimit));
+    if (header.size() < 3 || std::uint8_t(header[0]) != kResourceStart || header[1] != 0x0A || header[2] != 0)
+        return false;
+    const qsizetype nameEnd = header.indexOf('\0', 3);
+    if (nameEnd < 0)
+        return false;
+    reader.Seek(entryStart + nameEnd + 7);
+    return reader.ReadBytes(4) == kSignature;
+}
+
+// Reads the entry at the reader's position into component. The size field is not trusted: the
+// component stream is read by its own grammar, and the reader ends right after it.
+template <class Component>
+bool readEntry(ComponentStreamReader &reader, Component &component, const PropertyTable<Component> &table)
+{
+    if (!readEntryStart(reader))
+        return false;
+    if (reader.PeekByte() >= 0xF0)
+        reader.ReadByte(); // filer flags, which this program never writes
+    reader.ReadShortString();
+    const QByteArrayView componentName = reader.ReadShortString();
+    if (reader.Failed())
+        return false;
+    component.SetName(QString::fromLatin1(componentName));
+    if (!ReadProperties(reader, table, component))
+        return false;
+    return reader.ReadByte() == 0 && !reader.Failed(); // the empty child list
+}
+
+// The current layout puts the card definition in front of the surface.
+bool readHeader(ComponentStreamReader &reader, TCardDef &cardDef)
+{
+    const QByteArrayView bytes = reader.ReadBytes(sizeof(TCardDef));
+    if (reader.Failed())
+        return false;
+    std::memcpy(&cardDef, bytes.data(), sizeof(TCardDef));
+    return true;
+}
+
+// The surface's stored properties as they were before reading. A layout that does not fit may
+// have set some of them before it failed; they are put back, so that a damaged document neither
+// colours the card it was refused on nor leaks into the next layout tried.
+class SurfaceBeforeReading {
+public:
+    explicit SurfaceBeforeReading(const TVkVellumPanel &surface) : name_(surface.Name())
+    {
+        for (const PropertyRow<TVkVellumPanel> &row : SurfaceProperties())
+            values_.push_back(row.get(surface));
+    }
+
+    void PutBack(TVkVellumPanel &surface) const
+    {
+        surface.SetName(name_);
+        const auto &table = SurfaceProperties();
+        for (std::size_t i = 0; i < table.size(); ++i)
+            table[i].set(surface, values_[i]);
+    }
+
+private:
+    QString name_;
+    std::vector<PropertyValue> values_;
+};
+
+// The three layouts in the order they are tried; the reader is left after the surface entry.
+bool readSurface(QByteArrayView stream, TVkVellumPanel &surface, CardStreamReadResult &result,
+                 ComponentStreamReader &reader, PictureCache *pictures)
+{
+    const auto &table = SurfaceProperties();
+    const SurfaceBeforeReading before(surface);
+    TCardDef cardDef{};
+    reader = ComponentStreamReader(stream, 0, pictures);
+    if (readHeader(reader, cardDef) && readEntry(reader, surface, table)) {
+        result.headerRead = true;
+        result.cardDef = cardDef;
+        return true;
+    }
+    before.PutBack(surface);
+    reader = ComponentStreamReader(stream, 0, pictures);
+    if (readEntry(reader, surface, table))
+        return true;
+    before.PutBack(surface);
+    reader = ComponentStreamReader(stream, std::min(kOldLayoutPrefix, stream.size()), pictures);
+    if (stream.size() >= kOldLayoutPrefix && readEntry(reader, surface, table))
+        return true;
+    before.PutBack(surface);
+    return false;
+}
+
+} // namespace
+
+void WriteCardStream(QByteArray &stream, const TVkVellumPanel &surface, const TCardDef &cardDef,
+                     PictureCache *pictures)
+{
+    stream.resize(0); // keeps the buffer, so a snapshot slot is reused rather than reallocated
+    ComponentStreamWriter writer(stream, pictures);
+    writer.WriteBytes(QByteArrayView(reinterpret_cast<const char *>(&cardDef), sizeof(TCardDef)));
+    writeEntry(writer, QByteArrayLiteral("CardBase"), kSurfaceClass, kSurfaceName, surface,
+               SurfaceProperties());
+    const auto &objectTable = DragLabelProperties();
+    for (int i = 0; i < surface.ObjectCount(); ++i)
+        writeEntry(writer, QByteArray::number(i), kObjectClass, "", surface.Object(i), objectTable);
+}
+
+bool WriteCardStream(QIODevice &device, const TVkVellumPanel &surface, const TCardDef &cardDef)
+{
+    QByteArray bytes;
+    WriteCardStream(bytes, surface, cardDef);
+    if (!device.seek(0) || device.write(bytes) != bytes.size())
+        return false;
+    if (auto *file = qobject_cast<QFileDevice *>(&device))
+        return file->resize(bytes.size());
+    if (auto *buffer = qobject_cast<QBuffer *>(&device))
+        buffer->buffer().resize(bytes.size());
+    return true;
+}
+
+CardStreamReadResult ReadCardStream(QByteArrayView stream, TVkVellumPanel &surface,
+                                    const std::function<void(TVkDragLabel &)> &wireObject,
+                                    PictureCache *pictures)
+{
+    CardStreamReadResult result;
+    ComponentStreamReader reader(stream);
+    if (!readSurface(stream, surface, result, reader, pictures))
+        return result;
+    result.ok = true;
+    result.showGrid = surface.ShowGrid();
+
+    const auto &table = DragLabelProperties();
+    while (reader.Remaining() > kMinimumEntryRest && result.objectsRead < kMaxCardObjects) {
+        auto object = std::make_unique<TVkDragLabel>();
+        if (!readEntry(reader, *object, table))
+            break;
+        object->SetSelected(false);
+        TVkDragLabel &added = surface.AddObject(std::move(object));
+        ++result.objectsRead;
+        if (wireObject)
+            wireObject(added);
+    }
+    return result;
+}
+
+CardStreamReadResult CopySurface(const TVkVellumPanel &source, TVkVellumPanel &target,
+                                 const TCardDef &cardDef,
+                                 const std::function<void(TVkDragLabel &)> &wireObject,
+                                 PictureCache *pictures)
+{
+    QByteArray stream;
+    WriteCardStream(stream, source, cardDef, pictures);
+    return ReadCardStream(stream, target, wireObject, pictures);
+}
+
+bool HasCardDocumentLayout(QByteArrayView stream)
+{
+    for (const qsizetype surfaceEntry : {qsizetype(sizeof(TCardDef)), qsizetype(0), kOldLayoutPrefix}) {
+        ComponentStreamReader reader(stream, std::min(surfaceEntry, stream.size()));
+        if (surfaceEntry <= stream.size() && readEntryStart(reader))
+            return true;
+    }
+    return false;
+}
+
+QString NotCardFileMessage(const QString &absolutePath)
+{
+    return absolutePath + QStringLiteral(" は、カードファイルではありません。");
+}

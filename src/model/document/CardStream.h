@@ -1,0 +1,63 @@
+#pragma once
+
+#include "model/sheet/TCardDef.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <functional>
+
+class PictureCache;
+class QIODevice;
+class TVkDragLabel;
+class TVkVellumPanel;
+
+// A card document: the 289-byte card definition, the card surface's entry, then one entry per card
+// object from the bottom of the stack up. Documents, undo snapshots and the copy that export draws
+// all use these bytes.
+
+// What reading a document gives the main window to apply.
+struct CardStreamReadResult {
+    bool ok = false;         // the surface was read in one of the three layouts
+    bool headerRead = false; // the document has a card definition, and it is cardDef
+    TCardDef cardDef{};
+    bool showGrid = false; // the grid tick the card carries
+    int objectsRead = 0;
+};
+
+// Writes the card definition, the surface and its objects, replacing whatever stream held.
+// Pictures already encoded are taken from pictures when it is given.
+void WriteCardStream(QByteArray &stream, const TVkVellumPanel &surface, const TCardDef &cardDef,
+                     PictureCache *pictures = nullptr);
+// The same into a device, from its start, cut off at the end of what was written. False when the
+// device refused the bytes.
+bool WriteCardStream(QIODevice &device, const TVkVellumPanel &surface, const TCardDef &cardDef);
+
+// The most card objects read from one document. An object entry takes as few as 18 bytes but an
+// object far more memory, so a file of nothing but empty entries could otherwise ask for many
+// times its own size; no card made by hand comes near this.
+constexpr int kMaxCardObjects = 65536;
+
+// Reads a document into surface, adding its objects on top of those it has. Tries the current
+// layout, then one without a card definition, then one behind an 8-byte prefix. Each object read
+// is unselected, put on the surface and handed to wireObject; an object that cannot be read, or
+// one beyond kMaxCardObjects, ends the reading, keeping those before it. When no layout fits, ok
+// is false and no object is read; the caller names the file as not being a card document.
+CardStreamReadResult ReadCardStream(QByteArrayView stream, TVkVellumPanel &surface,
+                                    const std::function<void(TVkDragLabel &)> &wireObject = {},
+                                    PictureCache *pictures = nullptr);
+
+// Copies source's stored properties and objects onto target through the document bytes.
+CardStreamReadResult CopySurface(const TVkVellumPanel &source, TVkVellumPanel &target,
+                                 const TCardDef &cardDef,
+                                 const std::function<void(TVkDragLabel &)> &wireObject = {},
+                                 PictureCache *pictures = nullptr);
+
+// Whether the bytes begin like a card document in one of the three layouts: a card surface's entry
+// where one of them puts it. Only the entry's header is looked at, so a file of another kind is
+// told apart without reading the card; a damaged document may still fail to read.
+bool HasCardDocumentLayout(QByteArrayView stream);
+// How much of a file's start that look needs.
+constexpr qsizetype kCardDocumentLayoutBytes = 512;
+
+// The text shown when a file is not a card document in any layout.
+QString NotCardFileMessage(const QString &absolutePath);

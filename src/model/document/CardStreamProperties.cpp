@@ -1,0 +1,222 @@
+#include "model/document/CardStreamProperties.h"
+
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+
+namespace {
+
+namespace names = CardStreamNames;
+
+template <class C> using Stored = std::function<bool(const C &)>;
+
+// Rows for a getter and setter pair; the value travels as the kind's variant member.
+template <class C, class Value, class Get, class Set>
+PropertyRow<C> row(const char *name, PropertyKind kind, Get get, Set set, Stored<C> stored = {},
+                   names::MemberNames members = {})
+{
+    return {name,
+            kind,
+            members,
+            [get](const C &c) { return PropertyValue(Value((c.*get)())); },
+            [set](C &c, const PropertyValue &v) { (c.*set)(std::get<Value>(v)); },
+            std::move(stored)};
+}
+
+template <class C>
+PropertyRow<C> integer(const char *name, int (C::*get)() const, void (C::*set)(int), Stored<C> stored = {})
+{
+    return row<C, std::int32_t>(name, PropertyKind::Integer, get, set, std::move(stored));
+}
+
+template <class C>
+PropertyRow<C> length(const char *name, int (C::*get)() const, void (C::*set)(int), Stored<C> stored = {})
+{
+    return row<C, std::int32_t>(name, PropertyKind::Length, get, set, std::move(stored));
+}
+
+template <class C>
+PropertyRow<C> boolean(const char *name, bool (C::*get)() const, void (C::*set)(bool), Stored<C> stored = {})
+{
+    return row<C, bool>(name, PropertyKind::Boolean, get, set, std::move(stored));
+}
+
+template <class C>
+PropertyRow<C> text(const char *name, const QString &(C::*get)() const, void (C::*set)(const QString &),
+                    Stored<C> stored = {})
+{
+    return {name,
+            PropertyKind::Text,
+            {},
+            [get](const C &c) { return PropertyValue((c.*get)()); },
+            [set](C &c, const PropertyValue &v) { (c.*set)(std::get<QString>(v)); },
+            std::move(stored)};
+}
+
+template <class C>
+PropertyRow<C> color(const char *name, TColor (C::*get)() const, void (C::*set)(TColor),
+                     Stored<C> stored = {})
+{
+    return {name,
+            PropertyKind::Color,
+            {},
+            [get](const C &c) { return PropertyValue(std::int32_t((c.*get)())); },
+            [set](C &c, const PropertyValue &v) { (c.*set)(TColor(std::get<std::int32_t>(v))); },
+            std::move(stored)};
+}
+
+template <class C>
+PropertyRow<C> cursor(const char *name, int (C::*get)() const, void (C::*set)(int), Stored<C> stored)
+{
+    return row<C, std::int32_t>(name, PropertyKind::Cursor, get, set, std::move(stored));
+}
+
+template <class C, class E>
+PropertyRow<C> enumeration(const char *name, E (C::*get)() const, void (C::*set)(E),
+                           names::MemberNames members, Stored<C> stored = {})
+{
+    return {name,
+            PropertyKind::Enumeration,
+            members,
+            [get](const C &c) { return PropertyValue(std::int32_t((c.*get)())); },
+            [set](C &c, const PropertyValue &v) { (c.*set)(E(std::get<std::int32_t>(v))); },
+            std::move(stored)};
+}
+
+// The pop-up menu is wired by the program itself after reading, so the stored name is not applied.
+template <class C> PropertyRow<C> popupMenu()
+{
+    return {"PopupMenu",
+            PropertyKind::MenuReference,
+            {},
+            [](const C &c) { return PropertyValue(c.PopupMenu()); },
+            [](C &, const PropertyValue &) {},
+            [](const C &c) { return !c.PopupMenu().isEmpty(); }};
+}
+
+template <class C> PropertyRow<C> bitmapData(void (C::*load)(const QImage &))
+{
+    return {"Bitmap.Data",
+            PropertyKind::Bitmap,
+            {},
+            [](const C &c) { return PropertyValue(c.Bitmap()); },
+            [load](C &c, const PropertyValue &v) { (c.*load)(std::get<QImage>(v)); },
+            [](const C &c) { return !c.Bitmap().isNull(); }};
+}
+
+template <class C, class T> Stored<C> unless(T (C::*get)() const, T value)
+{
+    return [get, value](const C &c) { return (c.*get)() != value; };
+}
+
+// A font field: written only when the object has a font of its own; reading one gives it one.
+template <class Field>
+PropertyRow<TVkDragLabel> fontField(const char *name, PropertyKind kind, Field CardFont::*field,
+                                    Stored<TVkDragLabel> stored = {}, names::MemberNames members = {})
+{
+    auto ownFont = [stored](const TVkDragLabel &o) { return !o.ParentFont() && (!stored || stored(o)); };
+    return {name,
+            kind,
+            members,
+            [field](const TVkDragLabel &o) {
+                if constexpr (std::is_same_v<Field, QString>)
+                    return PropertyValue(o.Font().*field);
+                else
+                    return PropertyValue(std::int32_t(o.Font().*field));
+            },
+            [field](TVkDragLabel &o, const PropertyValue &v) {
+                CardFont font = o.Font();
+                if constexpr (std::is_same_v<Field, QString>)
+                    font.*field = std::get<QString>(v);
+                else
+                    font.*field = Field(std::get<std::int32_t>(v));
+                o.SetFont(font);
+            },
+            ownFont};
+}
+
+using Panel = TVkVellumPanel;
+using Label = TVkDragLabel;
+
+} // namespace
+
+const PropertyTable<TVkVellumPanel> &SurfaceProperties()
+{
+    static const PropertyTable<Panel> table = {
+        integer<Panel>("Tag", &Panel::Tag, &Panel::SetTag, unless(&Panel::Tag, 0)),
+        length<Panel>("Left", &Panel::Left, &Panel::SetLeft),
+        length<Panel>("Top", &Panel::Top, &Panel::SetTop),
+        length<Panel>("Width", &Panel::Width, &Panel::SetWidth),
+        length<Panel>("Height", &Panel::Height, &Panel::SetHeight),
+        cursor<Panel>("Cursor", &Panel::Cursor, &Panel::SetCursor, unless(&Panel::Cursor, int(crDefault))),
+        text<Panel>("Hint", &Panel::Hint, &Panel::SetHint,
+                    [](const Panel &p) { return !p.Hint().isEmpty(); }),
+        integer<Panel>("HelpContext", &Panel::HelpContext, &Panel::SetHelpContext,
+                       unless(&Panel::HelpContext, 0)),
+        boolean<Panel>("MouseCapture", &Panel::MouseCapture, &Panel::SetMouseCapture),
+        popupMenu<Panel>(),
+        color<Panel>("Color", &Panel::Color, &Panel::SetColor, unless(&Panel::Color, clBtnFace)),
+        bitmapData<Panel>(&Panel::SetBitmap),
+        boolean<Panel>("ShowGrid", &Panel::ShowGrid, &Panel::SetShowGrid),
+        length<Panel>("GridSize", &Panel::GridSize, &Panel::SetGridSize),
+        boolean<Panel>("FixedGrid", &Panel::FixedGrid, &Panel::SetFixedGrid),
+        enumeration<Panel>("GridStyle", &Panel::GridStyle, &Panel::SetGridStyle, names::kGridStyles),
+    };
+    return table;
+}
+
+const PropertyTable<TVkDragLabel> &DragLabelProperties()
+{
+    static const PropertyTable<Label> table = {
+        length<Label>("Tag", &Label::Tag, &Label::SetTag, unless(&Label::Tag, 0)),
+        length<Label>("Left", &Label::Left, &Label::SetLeft),
+        length<Label>("Top", &Label::Top, &Label::SetTop),
+        length<Label>("Width", &Label::Width, &Label::SetWidth),
+        length<Label>("Height", &Label::Height, &Label::SetHeight),
+        cursor<Label>("Cursor", &Label::Cursor, &Label::SetCursor, unless(&Label::Cursor, int(crDefault))),
+        text<Label>("Hint", &Label::Hint, &Label::SetHint,
+                    [](const Label &o) { return !o.Hint().isEmpty(); }),
+        enumeration<Label>("Align", &Label::Align, &Label::SetAlign, names::kAligns,
+                           unless(&Label::Align, alNone)),
+        boolean<Label>("Visible", &Label::Visible, &Label::SetVisible, unless(&Label::Visible, true)),
+        color<Label>("Color", &Label::Color, &Label::SetColor,
+                     [](const Label &o) { return !o.ParentColor() && o.Color() != clWindow; }),
+        cursor<Label>("DragCursor", &Label::DragCursor, &Label::SetDragCursor,
+                      unless(&Label::DragCursor, int(crDrag))),
+        enumeration<Label>("DragMode", &Label::DragMode, &Label::SetDragMode, names::kDragModes,
+                           unless(&Label::DragMode, dmManual)),
+        fontField("Font.Charset", PropertyKind::Charset, &CardFont::Charset),
+        fontField("Font.Color", PropertyKind::Color, &CardFont::Color),
+        fontField("Font.Height", PropertyKind::Length, &CardFont::Height),
+        fontField("Font.Name", PropertyKind::Text, &CardFont::Name,
+                  [](const Label &o) { return !o.Font().Name.isEmpty(); }),
+        fontField(
+            "Font.Pitch", PropertyKind::Enumeration, &CardFont::Pitch,
+            [](const Label &o) { return o.Font().Pitch != fpDefault; }, names::kFontPitches),
+        fontField("Font.Style", PropertyKind::Set, &CardFont::Style, {}, names::kFontStyles),
+        boolean<Label>("MouseCapture", &Label::MouseCapture, &Label::SetMouseCapture),
+        popupMenu<Label>(),
+        boolean<Label>("ParentShowHint", &Label::ParentShowHint, &Label::SetParentShowHint,
+                       unless(&Label::ParentShowHint, true)),
+        boolean<Label>("ShowHint", &Label::ShowHint, &Label::SetShowHint,
+                       [](const Label &o) { return !o.ParentShowHint(); }),
+        color<Label>("FrameColor", &Label::FrameColor, &Label::SetFrameColor),
+        length<Label>("FrameWidth", &Label::FrameWidth, &Label::SetFrameWidth),
+        enumeration<Label>("FrameStyle", &Label::FrameStyle, &Label::SetFrameStyle, names::kPenStyles),
+        {"Caption.Strings",
+         PropertyKind::Lines,
+         {},
+         [](const Label &o) { return PropertyValue(o.Caption()); },
+         [](Label &o, const PropertyValue &v) { o.LoadCaption(std::get<QStringList>(v)); },
+         [](const Label &o) { return !o.Caption().isEmpty(); }},
+        boolean<Label>("AutoSize", &Label::AutoSize, &Label::SetAutoSize),
+        boolean<Label>("Selected", &Label::Selected, &Label::SetSelected),
+        bitmapData<Label>(&Label::LoadBitmap),
+        boolean<Label>("AntiAlias", &Label::AntiAlias, &Label::SetAntiAlias),
+        length<Label>("AlphaChannel", &Label::AlphaChannel, &Label::SetAlphaChannel),
+        enumeration<Label>("DrawMode", &Label::DrawMode, &Label::SetDrawMode, names::kDrawModes),
+        length<Label>("PenWidth", &Label::PenWidth, &Label::SetPenWidth),
+        boolean<Label>("FillDraw", &Label::FillDraw, &Label::SetFillDraw),
+        color<Label>("BrushColor", &Label::BrushColor, &Label::SetBrushColor),
+    };
+    return table;
+}

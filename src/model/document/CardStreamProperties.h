@@ -1,0 +1,11 @@
+#pragma once
+
+#include "model/document/PropertyTable.h"
+
+class TVkVellumPanel;
+class TVkDragLabel;
+
+// The stored properties of the card surface and of a card object, in the order documents hold
+// them, each with the condition under which it is written.
+const PropertyTable<TVkVellumPanel> &SurfaceProperties();
+const PropertyTable<TVkDragLabel> &DragLabelProperties();

@@ -1,0 +1,157 @@
+#include "model/document/ComponentStreamReader.h"
+
+#include "model/document/CardStreamNames.h"
+#include "model/platform/Cp932.h"
+
+#include <algorithm>
+
+namespace {
+
+QString decodeText(QByteArrayView bytes)
+{
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+    return ascii ? QString::fromLatin1(bytes) : Cp932::Decode(bytes);
+}
+
+} // namespace
+
+std::uint8_t ComponentStreamReader::ReadByte()
+{
+    if (Remaining() < 1) {
+        Fail();
+        return 0;
+    }
+    return std::uint8_t(data_[position_++]);
+}
+
+std::uint8_t ComponentStreamReader::PeekByte()
+{
+    if (Remaining() < 1) {
+        Fail();
+        return 0;
+    }
+    return std::uint8_t(data_[position_]);
+}
+
+QByteArrayView ComponentStreamReader::ReadBytes(qsizetype count)
+{
+    if (count < 0 || Remaining() < count) {
+        Fail();
+        return {};
+    }
+    const QByteArrayView bytes = data_.sliced(position_, count);
+    position_ += count;
+    return bytes;
+}
+
+std::int16_t ComponentStreamReader::ReadInt16()
+{
+    const QByteArrayView b = ReadBytes(2);
+    if (b.isEmpty())
+        return 0;
+    return std::int16_t(std::uint16_t(std::uint8_t(b[0]) | std::uint8_t(b[1]) << 8));
+}
+
+std::int32_t ComponentStreamReader::ReadInt32()
+{
+    const QByteArrayView b = ReadBytes(4);
+    if (b.isEmpty())
+        return 0;
+    return std::int32_t(std::uint32_t(std::uint8_t(b[0])) | std::uint32_t(std::uint8_t(b[1])) << 8 |
+                        std::uint32_t(std::uint8_t(b[2])) << 16 | std::uint32_t(std::uint8_t(b[3])) << 24);
+}
+
+QByteArrayView ComponentStreamReader::ReadShortString()
+{
+    return ReadBytes(ReadByte());
+}
+
+std::int32_t ComponentStreamReader::ReadInteger()
+{
+    switch (ReadByte()) {
+    case StreamTag::Int8: return std::int8_t(ReadByte());
+    case StreamTag::Int16: return ReadInt16();
+    case StreamTag::Int32: return ReadInt32();
+    default: Fail(); return 0;
+    }
+}
+
+QString ComponentStreamReader::readTextAfter(std::uint8_t tag)
+{
+    switch (tag) {
+    case StreamTag::String: return decodeText(ReadShortString());
+    case StreamTag::LongString: return decodeText(ReadBytes(ReadInt32()));
+    default: Fail(); return {};
+    }
+}
+
+QString ComponentStreamReader::ReadText()
+{
+    return readTextAfter(ReadByte());
+}
+
+QByteArrayView ComponentStreamReader::ReadIdent()
+{
+    if (ReadByte() != StreamTag::Ident) {
+        Fail();
+        return {};
+    }
+    return ReadShortString();
+}
+
+bool ComponentStreamReader::ReadBoolean()
+{
+    switch (ReadByte()) {
+    case StreamTag::False: return false;
+    case StreamTag::True: return true;
+    default: Fail(); return false;
+    }
+}
+
+QByteArrayView ComponentStreamReader::ReadBinary()
+{
+    if (ReadByte() != StreamTag::Binary) {
+        Fail();
+        return {};
+    }
+    return ReadBytes(ReadInt32());
+}
+
+QStringList ComponentStreamReader::ReadLines()
+{
+    QStringList lines;
+    if (ReadByte() != StreamTag::List) {
+        Fail();
+        return lines;
+    }
+    while (!Failed()) {
+        const std::uint8_t tag = ReadByte();
+        if (tag == StreamTag::Null)
+            break;
+        QString line = readTextAfter(tag);
+        if (!Failed())
+            lines.append(std::move(line));
+    }
+    return lines;
+}
+
+std::uint32_t ComponentStreamReader::ReadSet(std::span<const char *const> memberNames)
+{
+    if (ReadByte() != StreamTag::Set) {
+        Fail();
+        return 0;
+    }
+    std::uint32_t bits = 0;
+    while (!Failed()) {
+        const QByteArrayView name = ReadShortString();
+        if (Failed() || name.isEmpty())
+            break;
+        const std::optional<int> ordinal = CardStreamNames::OrdinalOf(memberNames, name);
+        if (!ordinal || *ordinal >= 32) {
+            Fail();
+            break;
+        }
+        bits |= 1u << *ordinal;
+    }
+    return bits;
+}

@@ -1,0 +1,151 @@
+#include "model/document/PropertyTable.h"
+
+#include "model/document/BmpCodec.h"
+#include "model/document/PictureCache.h"
+
+namespace {
+
+using CardStreamNames::NamedValue;
+
+constexpr std::int32_t kMaxLength = 32767;
+
+void writeNamedOrInteger(ComponentStreamWriter &writer, std::span<const NamedValue> names, std::int32_t value)
+{
+    if (const char *name = CardStreamNames::NameOf(names, value))
+        writer.WriteIdent(name);
+    else
+        writer.WriteInteger(value);
+}
+
+std::optional<std::int32_t> readNamedOrInteger(ComponentStreamReader &reader,
+                                               std::span<const NamedValue> names)
+{
+    if (reader.PeekTag() == StreamTag::Ident) {
+        const std::optional<std::int32_t> value = CardStreamNames::ValueOf(names, reader.ReadIdent());
+        if (!value)
+            reader.Fail();
+        return value;
+    }
+    const std::int32_t value = reader.ReadInteger();
+    return reader.Failed() ? std::nullopt : std::optional<std::int32_t>(value);
+}
+
+// The binary of a picture is a four-byte length and the BMP file; it is built in place, so a large
+// picture is copied once.
+void writeBitmap(ComponentStreamWriter &writer, const QImage &image)
+{
+    writer.WriteByte(StreamTag::Binary);
+    const qsizetype binaryLength = writer.Position();
+    writer.WriteInt32(0);
+    writer.WriteInt32(0);
+    const qsizetype start = writer.Position();
+    if (PictureCache *pictures = writer.Pictures())
+        writer.WriteBytes(pictures->Encoded(image));
+    else
+        BmpCodec::AppendBmp(writer.Buffer(), image);
+    const auto fileLength = std::int32_t(writer.Position() - start);
+    writer.PatchInt32(binaryLength, fileLength + 4);
+    writer.PatchInt32(binaryLength + 4, fileLength);
+}
+
+std::optional<QImage> readBitmap(ComponentStreamReader &reader)
+{
+    const QByteArrayView binary = reader.ReadBinary();
+    if (reader.Failed())
+        return std::nullopt;
+    ComponentStreamReader inner(binary);
+    const std::int32_t fileLength = inner.ReadInt32();
+    const QByteArrayView file = inner.ReadBytes(fileLength);
+    if (inner.Failed()) {
+        reader.Fail();
+        return std::nullopt;
+    }
+    if (file.isEmpty())
+        return QImage();
+    QImage image = reader.Pictures() ? reader.Pictures()->Decoded(file) : BmpCodec::DecodeBmp(file);
+    if (image.isNull()) {
+        reader.Fail();
+        return std::nullopt;
+    }
+    return image;
+}
+
+} // namespace
+
+void WritePropertyValue(ComponentStreamWriter &writer, PropertyKind kind,
+                        CardStreamNames::MemberNames members, const PropertyValue &value)
+{
+    switch (kind) {
+    case PropertyKind::Integer:
+    case PropertyKind::Length: writer.WriteInteger(std::get<std::int32_t>(value)); break;
+    case PropertyKind::Text: writer.WriteText(std::get<QString>(value)); break;
+    case PropertyKind::Boolean: writer.WriteBoolean(std::get<bool>(value)); break;
+    case PropertyKind::Enumeration: {
+        const auto ordinal = std::size_t(std::get<std::int32_t>(value));
+        writer.WriteIdent(ordinal < members.size() ? members[ordinal] : members[0]);
+        break;
+    }
+    case PropertyKind::Set: writer.WriteSet(std::uint32_t(std::get<std::int32_t>(value)), members); break;
+    case PropertyKind::Color:
+        writeNamedOrInteger(writer, CardStreamNames::kColors, std::get<std::int32_t>(value));
+        break;
+    case PropertyKind::Cursor:
+        writeNamedOrInteger(writer, CardStreamNames::kCursors, std::get<std::int32_t>(value));
+        break;
+    case PropertyKind::Charset:
+        writeNamedOrInteger(writer, CardStreamNames::kCharsets, std::get<std::int32_t>(value));
+        break;
+    case PropertyKind::MenuReference: writer.WriteIdent(std::get<QString>(value).toLatin1()); break;
+    case PropertyKind::Lines: writer.WriteLines(std::get<QStringList>(value)); break;
+    case PropertyKind::Bitmap: writeBitmap(writer, std::get<QImage>(value)); break;
+    }
+}
+
+std::optional<PropertyValue> ReadPropertyValue(ComponentStreamReader &reader, PropertyKind kind,
+                                               CardStreamNames::MemberNames members)
+{
+    std::optional<PropertyValue> value;
+    switch (kind) {
+    case PropertyKind::Integer: value = reader.ReadInteger(); break;
+    case PropertyKind::Length: {
+        // Refused rather than kept: sizes this far out would overflow the geometry that uses them.
+        const std::int32_t length = reader.ReadInteger();
+        if (length < -kMaxLength - 1 || length > kMaxLength)
+            reader.Fail();
+        value = length;
+        break;
+    }
+    case PropertyKind::Text: value = reader.ReadText(); break;
+    case PropertyKind::Boolean: value = reader.ReadBoolean(); break;
+    case PropertyKind::Enumeration: {
+        const std::optional<int> ordinal = CardStreamNames::OrdinalOf(members, reader.ReadIdent());
+        if (!ordinal)
+            reader.Fail();
+        else
+            value = std::int32_t(*ordinal);
+        break;
+    }
+    case PropertyKind::Set: value = std::int32_t(reader.ReadSet(members)); break;
+    case PropertyKind::Color:
+        if (auto color = readNamedOrInteger(reader, CardStreamNames::kColors))
+            value = *color;
+        break;
+    case PropertyKind::Cursor:
+        if (auto cursor = readNamedOrInteger(reader, CardStreamNames::kCursors))
+            value = *cursor;
+        break;
+    case PropertyKind::Charset:
+        if (auto charset = readNamedOrInteger(reader, CardStreamNames::kCharsets))
+            value = *charset;
+        break;
+    case PropertyKind::MenuReference: value = QString::fromLatin1(reader.ReadIdent()); break;
+    case PropertyKind::Lines: value = reader.ReadLines(); break;
+    case PropertyKind::Bitmap:
+        if (auto image = readBitmap(reader))
+            value = std::move(*image);
+        break;
+    }
+    if (reader.Failed())
+        return std::nullopt;
+    return value;
+}

@@ -1,0 +1,122 @@
+#include "model/document/UndoHistory.h"
+
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+
+#include <algorithm>
+
+UndoHistory::UndoHistory(int undoCount)
+{
+    SetUndoCount(undoCount);
+}
+
+void UndoHistory::Forget()
+{
+    undoPosition_ = 0;
+    redoCount_ = 0;
+}
+
+void UndoHistory::Clear()
+{
+    Forget();
+    for (QByteArray &slot : slots_)
+        slot = QByteArray();
+    pictures_ = PictureCache();
+    copyStream_ = QByteArray();
+}
+
+void UndoHistory::SetUndoCount(int count)
+{
+    undoCount_ = std::clamp(count, 0, kMaxUndoCount);
+}
+
+std::optional<int> UndoHistory::ParseUndoCount(const QString &text)
+{
+    bool ok = false;
+    const qlonglong value = text.trimmed().toLongLong(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return int(std::clamp<qlonglong>(value, 0, kMaxUndoCount));
+}
+
+void UndoHistory::TakeUndoSnapshot(const TVkVellumPanel &surface, const TCardDef &cardDef)
+{
+    if (undoCount_ > 0) {
+        if (undoPosition_ >= undoCount_) {
+            // Full: the oldest snapshot's buffer becomes the newest slot; slots above N stay put.
+            std::rotate(slots_.begin(), slots_.begin() + 1, slots_.begin() + undoCount_);
+            undoPosition_ = undoCount_ - 1;
+        }
+        ++undoPosition_;
+        writeSlot(undoPosition_, surface, cardDef);
+        pictures_.Sweep();
+    }
+    redoCount_ = 0;
+}
+
+void UndoHistory::writeSlot(int slotNumber, const TVkVellumPanel &surface, const TCardDef &cardDef)
+{
+    // Sized for the card as it last was, so that a growing buffer neither copies itself over and
+    // over nor keeps much more memory than the snapshot needs.
+    QByteArray &slot = slots_[std::size_t(slotNumber - 1)];
+    slot.resize(0);
+    if (slot.capacity() < lastSnapshotSize_)
+        slot.reserve(lastSnapshotSize_ + lastSnapshotSize_ / 32);
+    WriteCardStream(slot, surface, cardDef, &pictures_);
+    lastSnapshotSize_ = slot.size();
+}
+
+std::optional<CardStreamReadResult> UndoHistory::Undo(TVkVellumPanel &surface, const TCardDef &cardDef,
+                                                      const RestoreHooks &hooks)
+{
+    if (undoPosition_ < 1)
+        return std::nullopt;
+    if (redoCount_ == 0)
+        writeSlot(undoPosition_ + 1, surface, cardDef); // where redo comes back to
+    const CardStreamReadResult result = restore(undoPosition_, surface, cardDef, hooks);
+    --undoPosition_;
+    ++redoCount_;
+    return result;
+}
+
+std::optional<CardStreamReadResult> UndoHistory::Redo(TVkVellumPanel &surface, const TCardDef &cardDef,
+                                                      const RestoreHooks &hooks)
+{
+    if (redoCount_ < 1)
+        return std::nullopt;
+    const CardStreamReadResult result = restore(undoPosition_ + 2, surface, cardDef, hooks);
+    ++undoPosition_;
+    --redoCount_;
+    return result;
+}
+
+CardStreamReadResult UndoHistory::restore(int slotNumber, TVkVellumPanel &surface, const TCardDef &cardDef,
+                                          const RestoreHooks &hooks)
+{
+    if (hooks.ClearCardObjects)
+        hooks.ClearCardObjects();
+    else
+        surface.ClearObjects();
+    surface.SetBitmap(QImage());
+
+    // A scratch surface starts as the live one, so that what a snapshot does not store keeps the
+    // live value; it then takes the snapshot and hands everything back.
+    TVkVellumPanel scratch;
+    CopySurface(surface, scratch, cardDef);
+    ReadCardStream(Slot(slotNumber), scratch, {}, &pictures_);
+    scratch.SetBounds(surface.Left(), surface.Top(), surface.Width(), surface.Height());
+    // CopySurface through a stream kept between restores, so a large card does not fault in
+    // fresh memory on every step.
+    WriteCardStream(copyStream_, scratch, cardDef, &pictures_);
+    const CardStreamReadResult result = ReadCardStream(copyStream_, surface, hooks.WireObject, &pictures_);
+    pictures_.Sweep();
+    return result;
+}
+
+qsizetype UndoHistory::MemoryBytes() const
+{
+    qsizetype bytes = 0;
+    for (const QByteArray &slot : slots_)
+        bytes += slot.capacity();
+    return bytes + copyStream_.capacity() + pictures_.MemoryBytes();
+}

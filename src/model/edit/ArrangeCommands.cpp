@@ -1,0 +1,123 @@
+#include "model/edit/ArrangeCommands.h"
+
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+
+#include <algorithm>
+#include <limits>
+#include <memory>
+
+namespace {
+
+// Keeps at least 10 pixels of an object of the given extent on a card of the given extent. The
+// position may lie beyond the int range: a grid step from the settings file can be that large.
+int clampKeepingTenPixels(long long position, int extent, int clientExtent)
+{
+    if (position + extent < 10)
+        return int(std::max<long long>(10LL - extent, std::numeric_limits<int>::min()));
+    return int(std::min<long long>(position, clientExtent - 10));
+}
+
+void copyContent(const TVkDragLabel &source, TVkDragLabel &copy)
+{
+    copy.SetHeight(source.Height());
+    copy.SetWidth(source.Width());
+    copy.SetAutoSize(source.AutoSize());
+    copy.SetFont(source.Font());
+    copy.LoadCaption(source.Caption());
+    copy.SetLeft(source.Left() + 10);
+    copy.SetTop(source.Top() + 10);
+    copy.LoadBitmap(source.Bitmap());
+    copy.SetColor(source.Color());
+    copy.SetFillDraw(source.FillDraw());
+    copy.SetBrushColor(source.BrushColor());
+    copy.SetDrawMode(source.DrawMode());
+    copy.SetPenWidth(source.PenWidth());
+    copy.SetTag(source.Tag());
+}
+
+} // namespace
+
+void PullOntoCard(TVkDragLabel &object, int clientWidth, int clientHeight)
+{
+    if (object.Left() + object.Width() < 0)
+        object.SetLeft(0);
+    else if (object.Left() > clientWidth)
+        object.SetLeft(clientWidth - object.Width());
+    if (object.Top() + object.Height() < 0)
+        object.SetTop(0);
+    else if (object.Top() > clientHeight)
+        object.SetTop(clientHeight - object.Height());
+}
+
+void DeleteSelectedObjects(TVkVellumPanel &surface, TVkDragLabel *&lastSelected)
+{
+    for (int i = surface.ObjectCount() - 1; i >= 0; --i) {
+        TVkDragLabel &object = surface.Object(i);
+        if (!object.Selected())
+            continue;
+        if (&object == lastSelected)
+            lastSelected = nullptr;
+        surface.TakeObject(&object);
+    }
+}
+
+TVkDragLabel *DuplicateSelectedObjects(TVkVellumPanel &surface,
+                                       const std::function<void(TVkDragLabel &)> &wire)
+{
+    TVkDragLabel *lastCopy = nullptr;
+    // Copies go on top, after the range being visited, so they are never copied again.
+    for (int i = surface.ObjectCount() - 1; i >= 0; --i) {
+        TVkDragLabel &source = surface.Object(i);
+        if (!source.Selected())
+            continue;
+        source.SetSelected(false);
+        TVkDragLabel &copy = surface.AddObject(std::make_unique<TVkDragLabel>());
+        // Selected before any handler is attached, so no other object's selection changes.
+        copy.SetSelected(true);
+        copy.SetPopupMenu(source.PopupMenu());
+        copyContent(source, copy);
+        if (wire)
+            wire(copy);
+        lastCopy = &copy;
+        PullOntoCard(copy, surface.ClientWidth(), surface.ClientHeight());
+    }
+    return lastCopy;
+}
+
+void BringSelectedToFront(TVkVellumPanel &surface)
+{
+    const int count = surface.ObjectCount();
+    for (int i = count - 1; i >= 0; --i) {
+        if (surface.Object(i).Selected())
+            surface.MoveObject(i, surface.ObjectCount() - 1);
+    }
+}
+
+void SendSelectedToBack(TVkVellumPanel &surface)
+{
+    const int count = surface.ObjectCount();
+    for (int i = 0; i < count; ++i) {
+        if (surface.Object(i).Selected())
+            surface.MoveObject(i, 0);
+    }
+}
+
+bool NudgeSelectedObjects(TVkVellumPanel &surface, int dx, int dy)
+{
+    bool any = false;
+    for (int i = 0; i < surface.ObjectCount(); ++i) {
+        TVkDragLabel &object = surface.Object(i);
+        if (!object.Selected())
+            continue;
+        any = true;
+        if (dx != 0)
+            object.SetLeft(
+                clampKeepingTenPixels(object.Left() + (long long)dx, object.Width(), surface.ClientWidth()));
+        if (dy != 0)
+            object.SetTop(
+                clampKeepingTenPixels(object.Top() + (long long)dy, object.Height(), surface.ClientHeight()));
+        object.NotifyMoved();
+    }
+    return any;
+}

@@ -1,0 +1,95 @@
+#include "model/picture/PictureLoader.h"
+
+#include "model/dib/TQdDIB.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QtEndian>
+
+int BitmapFileDepth(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray header = file.read(62);
+    if (header.size() < 26 || !header.startsWith("BM"))
+        return 0;
+    // After the 14-byte file header: the old 12-byte core header gives the bit count at 24, the
+    // newer ones at 28, followed by the compression and, for bit fields, the red and green masks.
+    const quint32 infoSize = qFromLittleEndian<quint32>(header.constData() + 14);
+    if (infoSize == 12)
+        return qFromLittleEndian<quint16>(header.constData() + 24);
+    if (header.size() < 34)
+        return 0;
+    const int bitCount = qFromLittleEndian<quint16>(header.constData() + 28);
+    if (bitCount != 16)
+        return bitCount;
+    constexpr quint32 kBitFields = 3;
+    if (qFromLittleEndian<quint32>(header.constData() + 30) != kBitFields)
+        return 15;
+    // Six bits of green make 16-bit pixels; five, as plain 16-bit bitmaps have, make 15-bit ones.
+    return header.size() >= 62 && qFromLittleEndian<quint32>(header.constData() + 58) == 0x7E0 ? 16 : 15;
+}
+
+bool PictureSizeAllowed(qint64 width, qint64 height, int bitsPerPixel)
+{
+    if (width <= 0 || height <= 0 || width > kMaxPictureSide || height > kMaxPictureSide)
+        return false;
+    const qint64 bytesPerLine = (width * bitsPerPixel + 31) / 32 * 4;
+    return bytesPerLine * height <= kMaxPictureBytes;
+}
+
+QImage LoadBmpPicture(const QString &path)
+{
+    QImageReader reader(path, "bmp");
+    reader.setAllocationLimit(int(kMaxPictureBytes / (1024 * 1024)));
+    reader.setAutoTransform(false);
+    const QSize size = reader.size();
+    // Qt may widen a picture to 32 bits a pixel, so the bound assumes the widest result.
+    if (!size.isValid() || !PictureSizeAllowed(size.width(), size.height(), 32))
+        return QImage();
+    QImage image;
+    if (!reader.read(&image))
+        return QImage();
+    // A picture on the card is opaque, as a saved card keeps it: the alpha bytes of a 32-bit
+    // bitmap are often all zero, which would leave the picture invisible until saved and reopened.
+    if (image.hasAlphaChannel())
+        image.convertTo(QImage::Format_RGB32);
+    // Qt widens 24-bit bitmaps to 32 bits; the picture keeps the file's depth, as JPEGs do.
+    if (image.format() == QImage::Format_RGB32 && BitmapFileDepth(path) == 24)
+        image.convertTo(QImage::Format_RGB888);
+    return image;
+}
+
+QImage LoadDibPicture(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QImage();
+    try {
+        TQdDIB picture;
+        picture.LoadFromStream(file);
+        QImage image;
+        picture.AssignTo(image);
+        return image;
+    } catch (const std::exception &) {
+        return QImage();
+    }
+}
+
+QImage LoadPictureFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return QImage();
+    const QString extension = info.suffix().toLower();
+    if (extension == QLatin1String("bmp"))
+        return LoadBmpPicture(path);
+    if (extension == QLatin1String("dib"))
+        return LoadDibPicture(path);
+    if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg") ||
+        extension == QLatin1String("jpe"))
+        return LoadJpegPicture(path);
+    return QImage();
+}

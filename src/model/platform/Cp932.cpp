@@ -1,0 +1,68 @@
+#include "model/platform/Cp932.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <utility>
+
+namespace {
+
+constexpr const char *kCodecName = "windows-31j";
+
+// Input methods and files on this system write some Japanese marks by their JIS code points, where
+// code page 932 has the fullwidth forms of the same marks: 〜 typed in "9:00〜18:00" is one of them.
+// Taking the fullwidth form keeps the mark instead of refusing it.
+QString withCodePageForms(QString text)
+{
+    static constexpr std::pair<char16_t, char16_t> kForms[] = {
+        {u'\u301C', u'\uFF5E'}, // wave dash
+        {u'\u2016', u'\u2225'}, // double vertical line
+        {u'\u2212', u'\uFF0D'}, // minus sign
+        {u'\u00A2', u'\uFFE0'}, // cent sign
+        {u'\u00A3', u'\uFFE1'}, // pound sign
+        {u'\u00AC', u'\uFFE2'}, // not sign
+        {u'\u00A6', u'\uFFE4'}, // broken bar
+        {u'\u2014', u'\u2015'}, // em dash
+    };
+    for (QChar &c : text) {
+        for (const auto &[jis, fullwidth] : kForms) {
+            if (c == QChar(jis))
+                c = QChar(fullwidth);
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+namespace Cp932 {
+
+QByteArray Encode(const QString &text)
+{
+    QStringEncoder encoder(kCodecName, QStringConverter::Flag::Stateless);
+    return encoder.encode(withCodePageForms(text));
+}
+
+QString Decode(QByteArrayView bytes)
+{
+    QStringDecoder decoder(kCodecName, QStringConverter::Flag::Stateless);
+    return decoder.decode(bytes);
+}
+
+QString UnencodableCharacters(const QString &text)
+{
+    QString refused;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        i += length;
+        if (refused.contains(character))
+            continue;
+        QStringEncoder encoder(kCodecName);
+        const QByteArray converted = encoder.encode(withCodePageForms(character)); // works only when read
+        if (encoder.hasError())
+            refused += character;
+    }
+    return refused;
+}
+
+} // namespace Cp932

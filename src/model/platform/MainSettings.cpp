@@ -1,0 +1,101 @@
+#include "model/platform/MainSettings.h"
+
+#include "model/platform/Cp932.h"
+#include "model/platform/FolderPart.h"
+#include "model/platform/IniFile.h"
+#include "model/platform/LineListText.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace {
+
+const QString kPlacement = QStringLiteral("Placement");
+const QString kSettings = QStringLiteral("Settings");
+const QRect kFallbackPosition(0, 0, 600, 400);
+
+// The settings file holds one line of code page 932 text per key, which many folder names cannot
+// be written in: such a folder is remembered as its nearest enclosing folder that can, rather than
+// as a name with substitutes that leads nowhere or a line break that splits the file's line.
+QString storableFolder(QString folder)
+{
+    while (!Cp932::UnencodableCharacters(folder).isEmpty() || folder.contains(u'\n') ||
+           folder.contains(u'\r'))
+        folder = FolderPart(folder);
+    return folder;
+}
+
+} // namespace
+
+std::optional<QRect> ParsePositionText(const QString &text)
+{
+    // Blanks and commas separate the items; a double-quoted item may hold either.
+    const QStringList items = TextToLineList(text);
+    if (items.size() != 4)
+        return std::nullopt;
+    int values[4];
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        values[i] = items[i].trimmed().toInt(&ok);
+        if (!ok)
+            return std::nullopt;
+    }
+    const qint64 width = qint64(values[2]) - values[0];
+    const qint64 height = qint64(values[3]) - values[1];
+    if (width <= 0 || height <= 0 || width > 1000000 || height > 1000000)
+        return std::nullopt;
+    return QRect(values[0], values[1], int(width), int(height));
+}
+
+QString FormatPositionText(const QRect &rect)
+{
+    return QStringLiteral("%1,%2,%3,%4")
+        .arg(rect.left())
+        .arg(rect.top())
+        .arg(rect.left() + rect.width())
+        .arg(rect.top() + rect.height());
+}
+
+void MainSettings::Load(const IniFile &ini, const QRect &currentBounds)
+{
+    const QString position =
+        ini.ReadString(kPlacement, QStringLiteral("Position"), FormatPositionText(currentBounds));
+    Position = ParsePositionText(position).value_or(kFallbackPosition);
+    ShowCmd = ini.ReadInteger(kPlacement, QStringLiteral("ShowCmd"), 5);
+    UndoCount =
+        std::clamp(ini.ReadInteger(kSettings, QStringLiteral("UndoCount"), MaxUndoCount), 0, MaxUndoCount);
+    CardIndex = ini.ReadInteger(kSettings, QStringLiteral("CardIndex"), 0);
+    OpenDirectory = ini.ReadString(kSettings, QStringLiteral("OpenDirectory"), QString());
+    SaveDirectory = ini.ReadString(kSettings, QStringLiteral("SaveDirectory"), QString());
+    ImageDirectory = ini.ReadString(kSettings, QStringLiteral("ImageDirectory"), QString());
+    ShowGrid = ini.ReadBool(kSettings, QStringLiteral("ShowGrid"), true);
+    GridSize = ini.ReadInteger(kSettings, QStringLiteral("GridSize"), 2);
+    GridUnit = ini.ReadInteger(kSettings, QStringLiteral("GridUnit"), 0);
+    // One byte on disk: only the two styles that exist are taken, anything else is the default.
+    const int style = ini.ReadInteger(kSettings, QStringLiteral("GridStyle"), 1);
+    GridStyle = style == 0 || style == 1 ? style : 1;
+    FixedGrid = ini.ReadBool(kSettings, QStringLiteral("FixedGrid"), true);
+    GuessMark = ini.ReadInteger(kSettings, QStringLiteral("GuessMark"), 0);
+    ShowToolBar = ini.ReadBool(kSettings, QStringLiteral("ShowToolBar"), true);
+    ShowStatusBar = ini.ReadBool(kSettings, QStringLiteral("ShowStatusBar"), true);
+}
+
+bool MainSettings::Save(IniFile &ini) const
+{
+    bool ok = ini.WriteString(kPlacement, QStringLiteral("Position"), FormatPositionText(Position));
+    ok &= ini.WriteInteger(kPlacement, QStringLiteral("ShowCmd"), ShowCmd);
+    ok &= ini.WriteInteger(kSettings, QStringLiteral("UndoCount"), UndoCount);
+    ok &= ini.WriteInteger(kSettings, QStringLiteral("CardIndex"), CardIndex);
+    ok &= ini.WriteString(kSettings, QStringLiteral("OpenDirectory"), storableFolder(OpenDirectory));
+    ok &= ini.WriteString(kSettings, QStringLiteral("SaveDirectory"), storableFolder(SaveDirectory));
+    ok &= ini.WriteString(kSettings, QStringLiteral("ImageDirectory"), storableFolder(ImageDirectory));
+    ok &= ini.WriteBool(kSettings, QStringLiteral("ShowGrid"), ShowGrid);
+    ok &= ini.WriteInteger(kSettings, QStringLiteral("GridSize"), GridSize);
+    ok &= ini.WriteInteger(kSettings, QStringLiteral("GridUnit"), GridUnit);
+    ok &= ini.WriteInteger(kSettings, QStringLiteral("GridStyle"), GridStyle);
+    ok &= ini.WriteBool(kSettings, QStringLiteral("FixedGrid"), FixedGrid);
+    ok &= ini.WriteInteger(kSettings, QStringLiteral("GuessMark"), GuessMark);
+    ok &= ini.WriteBool(kSettings, QStringLiteral("ShowToolBar"), ShowToolBar);
+    ok &= ini.WriteBool(kSettings, QStringLiteral("ShowStatusBar"), ShowStatusBar);
+    return ok;
+}

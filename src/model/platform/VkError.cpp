@@ -1,0 +1,5 @@
+#include "model/platform/VkError.h"
+
+VkError::VkError(const QString &message) : std::runtime_error(message.toStdString()), message_(message)
+{
+}

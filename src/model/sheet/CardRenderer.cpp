@@ -1,0 +1,107 @@
+#include "model/sheet/CardRenderer.h"
+
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+#include "model/document/BmpCodec.h"
+#include "model/document/CardStream.h"
+#include "model/document/PictureCache.h"
+#include "model/platform/VkError.h"
+
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Scaled lengths stay far inside the range of int, whatever a document holds.
+int truncScaled(int length, long double scale)
+{
+    return int(std::clamp<long double>(std::trunc(length * scale), -1e9L, 1e9L));
+}
+
+// The point size is scaled, as the text dialog shows it; a font stored by its cell height (a
+// positive height) keeps being stored that way.
+void scaleFontSize(TVkDragLabel &object, long double scale)
+{
+    CardFont font = object.Font();
+    const bool cellHeight = font.Height > 0;
+    font.SetSizeInPoints(truncScaled(font.SizeInPoints(), scale));
+    if (cellHeight)
+        font.Height = -font.Height;
+    object.SetFont(font);
+}
+
+void scaleObject(TVkDragLabel &object, long double scale)
+{
+    object.SetLeft(truncScaled(object.Left(), scale));
+    object.SetTop(truncScaled(object.Top(), scale));
+    if (object.IsText()) {
+        // A text object with AutoSize fits itself to its scaled text when it is drawn.
+        scaleFontSize(object, scale);
+        return;
+    }
+    object.SetAutoSize(false);
+    if (object.DrawMode() != dmLineVert)
+        object.SetWidth(truncScaled(object.Width(), scale));
+    if (object.DrawMode() != dmLineHorz)
+        object.SetHeight(truncScaled(object.Height(), scale));
+    object.SetPenWidth(truncScaled(object.PenWidth(), scale));
+}
+
+// The working picture in the format the card's drawing is made for; checked before anything is
+// allocated, so that an absurd size is an error rather than an exhausted memory.
+QImage newCanvas(int width, int height)
+{
+    if (width <= 0 || height <= 0)
+        throw VkError(QStringLiteral("幅または高さが 0 のカードは画像にできません"));
+    if (width > BmpCodec::kMaxSide || height > BmpCodec::kMaxSide ||
+        qint64(width) * height * 4 > BmpCodec::kMaxPixelBytes)
+        throw VkError(
+            QStringLiteral("%1 × %2 ピクセルの画像は大きすぎて作成できません").arg(width).arg(height));
+    QImage canvas(width, height, QImage::Format_RGB32);
+    if (canvas.isNull())
+        throw VkError(QStringLiteral("画像を作成するためのメモリが足りません"));
+    return canvas;
+}
+
+} // namespace
+
+std::unique_ptr<TVkVellumPanel> ScaledCardCopy(const TVkVellumPanel &surface, const TCardDef &cardDef,
+                                               int width, int height)
+{
+    if (width > 0 && surface.Width() <= 0)
+        throw VkError(QStringLiteral("幅または高さが 0 のカードは画像にできません"));
+    auto copy = std::make_unique<TVkVellumPanel>();
+    // Pictures written for the copy are read back as the same images, without decoding them again.
+    PictureCache pictures;
+    CopySurface(surface, *copy, cardDef, {}, &pictures);
+    if (width <= 0)
+        return copy;
+
+    const long double scale = static_cast<long double>(width) / copy->Width();
+    copy->SetBounds(copy->Left(), copy->Top(), width, height);
+    for (int i = 0; i < copy->ObjectCount(); ++i)
+        scaleObject(copy->Object(i), scale);
+    return copy;
+}
+
+void RenderCardToBitmap(const TVkVellumPanel &surface, const TCardDef &cardDef, QImage &bitmap, int width,
+                        int height)
+{
+    const std::unique_ptr<TVkVellumPanel> copy = ScaledCardCopy(surface, cardDef, width, height);
+    QImage canvas = newCanvas(copy->Width(), copy->Height());
+    {
+        QPainter painter(&canvas);
+        copy->PaintBackground(painter, canvas.rect());
+    }
+    for (int i = 0; i < copy->ObjectCount(); ++i) {
+        TVkDragLabel &object = copy->Object(i);
+        if (object.Visible())
+            object.DrawTo(canvas, object.Left(), object.Top());
+    }
+    QImage picture = canvas.convertToFormat(QImage::Format_RGB888);
+    if (picture.isNull())
+        throw VkError(QStringLiteral("画像を作成するためのメモリが足りません"));
+    bitmap = std::move(picture);
+}

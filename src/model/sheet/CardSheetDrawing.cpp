@@ -1,0 +1,214 @@
+#include "model/sheet/CardSheetDrawing.h"
+
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+#include "model/platform/VkError.h"
+#include "model/sheet/CellBudget.h"
+#include "model/sheet/IndexSearch.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Nothing this far from the sheet can reach it: positions beyond are held here, not overflowed.
+constexpr std::int64_t kFarTenthMm = std::int64_t(1) << 40;
+constexpr std::int64_t kFarPixels = 1 << 28;
+constexpr int kMarkArmTenthMm = 20;
+const QString kTooManyCells =
+    QStringLiteral("用紙のカードが多すぎるか、重なりすぎているため、印刷できません。");
+
+int clampPixels(std::int64_t pixels)
+{
+    return int(std::clamp(pixels, -kFarPixels, kFarPixels));
+}
+
+// Where cell `index` of one axis starts, in tenths of a millimetre from the paper's edge.
+std::int64_t cellStartTenthMm(std::int64_t index, std::int64_t pitch, std::int64_t margin)
+{
+    if (pitch != 0 && index > kFarTenthMm / std::abs(pitch))
+        return pitch > 0 ? kFarTenthMm : -kFarTenthMm;
+    return index * pitch + margin;
+}
+
+// The cells along one axis of the sheet: count of them, each `size` long, `pitch` apart, the
+// first `margin` from the paper's edge; all in tenths of a millimetre.
+struct SheetAxis {
+    std::int64_t count;
+    std::int64_t size;
+    std::int64_t pitch;
+    std::int64_t margin;
+    int dpi;
+    int offset; // unprintable border before the printable area
+    int extent; // the sheet's whole length in device pixels
+};
+
+int cellStart(const SheetAxis &axis, std::int64_t index)
+{
+    return clampPixels(
+        std::int64_t(TenthMmToPixels(cellStartTenthMm(index, axis.pitch, axis.margin), axis.dpi)) -
+        axis.offset);
+}
+
+// The indices [first, last) of the cells that may put a pixel on the sheet, marks included. Cell
+// starts only ever grow (or only shrink) with the index, so the range is found by halving. Cells on
+// the same spot all draw the same pixels, so only the last of them is drawn.
+std::pair<std::int64_t, std::int64_t> reachingCells(const SheetAxis &axis, int reach)
+{
+    const std::int64_t size = std::max<std::int64_t>(TenthMmToPixels(axis.size, axis.dpi), 0);
+    const auto beforeSheet = [&](std::int64_t i) {
+        return std::int64_t(cellStart(axis, i)) + size + reach < -std::int64_t(axis.offset);
+    };
+    const auto afterSheet = [&](std::int64_t i) {
+        return std::int64_t(cellStart(axis, i)) - reach > axis.extent;
+    };
+    if (axis.count <= 0)
+        return {0, 0};
+    if (axis.pitch == 0) {
+        if (beforeSheet(0) || afterSheet(0))
+            return {0, 0};
+        return {axis.count - 1, axis.count};
+    }
+    if (axis.pitch > 0) {
+        const std::int64_t first =
+            FirstIndexWhere(0, axis.count, [&](std::int64_t i) { return !beforeSheet(i); });
+        return {first, FirstIndexWhere(first, axis.count, afterSheet)};
+    }
+    const std::int64_t first = FirstIndexWhere(0, axis.count, [&](std::int64_t i) { return !afterSheet(i); });
+    return {first, FirstIndexWhere(first, axis.count, beforeSheet)};
+}
+
+// The cells of a sheet that may put a pixel on the page: rows [firstRow, endRow), columns
+// [firstColumn, endColumn); and whether drawing them all stays within the budget.
+struct SheetCells {
+    std::int64_t firstRow, endRow, firstColumn, endColumn;
+    bool fitBudget;
+};
+
+SheetCells cellsReachingPage(const PrinterPage &page, const TCardDef &cardDef)
+{
+    const int reach = std::max(TenthMmToPixels(kMarkArmTenthMm, page.Resolution.width()),
+                               TenthMmToPixels(kMarkArmTenthMm, page.Resolution.height())) +
+                      2;
+    const SheetAxis across{cardDef.Columns,
+                           cardDef.CardSizeX,
+                           std::int64_t(cardDef.CardSizeX) + cardDef.ColumnSpace,
+                           cardDef.LeftMargin,
+                           page.Resolution.width(),
+                           page.PhysicalOffset.x(),
+                           page.PhysicalSize.width()};
+    const SheetAxis down{cardDef.Lines,
+                         cardDef.CardSizeY,
+                         std::int64_t(cardDef.CardSizeY) + cardDef.LineSpace,
+                         cardDef.TopMargin,
+                         page.Resolution.height(),
+                         page.PhysicalOffset.y(),
+                         page.PhysicalSize.height()};
+    const auto [firstColumn, endColumn] = reachingCells(across, reach);
+    const auto [firstRow, endRow] = reachingCells(down, reach);
+    const QSize cellSize = CardCellRect(cardDef, page, 0, 0).size();
+    return {firstRow, endRow, firstColumn, endColumn,
+            CellsFitBudget((endRow - firstRow) * (endColumn - firstColumn), cellSize, page.PhysicalSize)};
+}
+
+void drawCropMarks(QPainter &canvas, const QRect &cell, int guessMark, const PrinterPage &page)
+{
+    const int x = cell.left();
+    const int y = cell.top();
+    const int right = x + cell.width() + 1;
+    const int bottom = y + cell.height() + 1;
+    if (guessMark == cmDottedFrame) {
+        canvas.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        canvas.setBrush(Qt::NoBrush);
+        // The outline of (x, y) - (right, bottom) with right and bottom left out.
+        canvas.drawRect(QRect(QPoint(x, y), QPoint(right - 2, bottom - 2)));
+    } else if (guessMark == cmCornerCrosses) {
+        const int a = TenthMmToPixels(kMarkArmTenthMm, page.Resolution.width());
+        const int b = TenthMmToPixels(kMarkArmTenthMm, page.Resolution.height());
+        canvas.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+        for (const QPoint corner :
+             {QPoint(x, y), QPoint(right, y), QPoint(x, bottom), QPoint(right, bottom)}) {
+            // Each line leaves out its end point.
+            canvas.drawLine(corner.x() - a, corner.y(), corner.x() + a - 1, corner.y());
+            canvas.drawLine(corner.x(), corner.y() - b, corner.x(), corner.y() + b - 1);
+        }
+    }
+}
+
+void drawCard(QPainter &canvas, const QRect &cell, const TVkVellumPanel &card)
+{
+    card.PaintBackground(canvas, cell);
+    // A card 0 pixels wide has no scale to draw its objects at.
+    if (card.Width() <= 0)
+        return;
+    const long double scale = static_cast<long double>(cell.width()) / card.Width();
+    for (int i = 0; i < card.ObjectCount(); ++i) {
+        const TVkDragLabel &object = card.Object(i);
+        const auto at = [scale](int position, int origin) {
+            return clampPixels(std::int64_t(std::trunc(scale * position + origin)));
+        };
+        TVkDragLabel::DrawScaled(object, canvas, at(object.Left(), cell.left()), at(object.Top(), cell.top()),
+                                 double(scale));
+    }
+}
+
+} // namespace
+
+int TenthMmToPixels(std::int64_t tenthMm, int dpi)
+{
+    const std::int64_t clampedDpi = std::clamp(dpi, 0, 1 << 20);
+    const std::int64_t length = std::clamp(tenthMm, -kFarTenthMm, kFarTenthMm);
+    return int(std::clamp<std::int64_t>(length * clampedDpi / 254, std::numeric_limits<int>::min(),
+                                        std::numeric_limits<int>::max()));
+}
+
+QRect CardCellRect(const TCardDef &cardDef, const PrinterPage &page, std::int64_t column, std::int64_t row)
+{
+    const int dpiX = page.Resolution.width();
+    const int dpiY = page.Resolution.height();
+    const int x =
+        clampPixels(std::int64_t(TenthMmToPixels(
+                        cellStartTenthMm(column, std::int64_t(cardDef.CardSizeX) + cardDef.ColumnSpace,
+                                         cardDef.LeftMargin),
+                        dpiX)) -
+                    page.PhysicalOffset.x());
+    const int y = clampPixels(
+        std::int64_t(TenthMmToPixels(
+            cellStartTenthMm(row, std::int64_t(cardDef.CardSizeY) + cardDef.LineSpace, cardDef.TopMargin),
+            dpiY)) -
+        page.PhysicalOffset.y());
+    return QRect(x, y, clampPixels(TenthMmToPixels(cardDef.CardSizeX, dpiX)),
+                 clampPixels(TenthMmToPixels(cardDef.CardSizeY, dpiY)));
+}
+
+void CheckCardSheetDrawable(const PrinterPage &page, const TCardDef &cardDef)
+{
+    if (!cellsReachingPage(page, cardDef).fitBudget)
+        throw VkError(kTooManyCells);
+}
+
+void DrawCardSheet(QPainter &canvas, const PrinterPage &page, const TVkVellumPanel &card,
+                   const TCardDef &cardDef, int guessMark)
+{
+    const SheetCells cells = cellsReachingPage(page, cardDef);
+    if (!cells.fitBudget)
+        throw VkError(kTooManyCells);
+    // The whole sheet, its unprintable border included: what the device cannot print, it cuts off.
+    const QRect wholePage(-page.PhysicalOffset, page.PhysicalSize);
+    canvas.save();
+    canvas.setRenderHint(QPainter::Antialiasing, false);
+    canvas.setClipRect(wholePage);
+    for (std::int64_t row = cells.firstRow; row < cells.endRow; ++row) {
+        for (std::int64_t column = cells.firstColumn; column < cells.endColumn; ++column) {
+            const QRect cell = CardCellRect(cardDef, page, column, row);
+            canvas.setClipRect(cell, Qt::IntersectClip);
+            drawCard(canvas, cell, card);
+            // The marks may run outside the cell.
+            canvas.setClipRect(wholePage);
+            drawCropMarks(canvas, cell, guessMark, page);
+        }
+    }
+    canvas.restore();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "model/sheet/PrinterPage.h"
+#include "model/sheet/TCardDef.h"
+
+#include <QRect>
+#include <QString>
+#include <cstdint>
+
+class QPainter;
+class TVkVellumPanel;
+
+// Crop marks around every printed card, as the settings key GuessMark holds them.
+enum CropMarkStyle : int {
+    cmNone = 0,
+    cmDottedFrame = 1,   // a dotted frame just outside the card's right and bottom edge
+    cmCornerCrosses = 2, // a cross 4 mm wide and high centred on each corner
+};
+
+// A length in tenths of a millimetre as printer pixels at dpi: (tenthMm × dpi) div 254, cut toward
+// zero. Computed in 64 bits and held to the int range, so absurd sheets cannot overflow.
+int TenthMmToPixels(std::int64_t tenthMm, int dpi);
+
+// The cell of a card on the page, in device pixels relative to the printable area: each position is
+// converted from its own tenths of a millimetre, so rounding never adds up from cell to cell.
+QRect CardCellRect(const TCardDef &cardDef, const PrinterPage &page, std::int64_t column, std::int64_t row);
+
+// Throws VkError when DrawCardSheet would refuse the sheet, so a printer can say so before a job starts.
+void CheckCardSheetDrawable(const PrinterPage &page, const TCardDef &cardDef);
+
+// Draws the sheet onto a page that is already started: the card in every cell of cardDef, row by
+// row and left to right, each cut at its cell's edge, then the cell's crop marks. Cells that
+// cannot reach the sheet are skipped, so that a sheet of millions of cells costs no more than the
+// ones that show; a sheet whose cells that show are too many, or pile up too deep, is refused with
+// VkError before anything is drawn.
+void DrawCardSheet(QPainter &canvas, const PrinterPage &page, const TVkVellumPanel &card,
+                   const TCardDef &cardDef, int guessMark);

@@ -1,0 +1,136 @@
+#include "ui/app/MainActions.h"
+
+#include <QAction>
+#include <QIcon>
+
+namespace {
+
+QKeySequence keys(QKeyCombination combination)
+{
+    return QKeySequence(combination);
+}
+
+} // namespace
+
+const std::vector<MainActionEntry> &MainActionTable()
+{
+    using Qt::ALT;
+    using Qt::CTRL;
+    static const std::vector<MainActionEntry> table = {
+        {"acDelete", "削除(&D)", "削除|選択されたオブジェクトを削除します。", keys(Qt::Key_Delete), "delete"},
+        {"acAddText", "テキストを追加(&T)...", "テキストを追加|カードにテキストを書き込みます。",
+         keys(CTRL | Qt::Key_T), "add-text"},
+        {"acAddImage", "イメージを追加(&I)...", "イメージを追加|カードにビットマップイメージを追加します。",
+         keys(CTRL | Qt::Key_I), "add-image"},
+        {"acPrintSetup", "用紙の設定(&U)...", "用紙の設定|カードサイズや段組の設定を行います。",
+         keys(CTRL | ALT | Qt::Key_P), "paper-setup"},
+        {"acBackground", "背景画像の選択(&B)...", "背景画像の選択|背景のビットマップを指定します。",
+         keys(CTRL | Qt::Key_B), "background"},
+        {"acShowGrid", "グリッド(&G)", "グリッド|グリッドの表示/非表示を切り替えます。",
+         keys(CTRL | Qt::Key_G), "grid", true},
+        {"acClearBackground", "背景画像のクリア(&E)", "背景画像のクリア|背景のビットマップをクリアします。",
+         keys(CTRL | Qt::Key_L), "clear-background"},
+        {"WindowClose1", "閉じる(&X)", "閉じる|アプリケーションを終了します。", QKeySequence(), "close"},
+        {"acPrint", "印刷(&P)...", "印刷|カードを印刷します。", keys(CTRL | Qt::Key_P), "print"},
+        {"acBackgroundColor", "背景色設定(&K)...", "背景色設定|カードの背景色を設定します。", QKeySequence(),
+         "background-color"},
+        {"acOpen", "カードを開く(&O)...", "カードを開く|保存されているカードを読み込みます。",
+         keys(CTRL | Qt::Key_O), "open"},
+        {"acSaveAs", "名前を付けて保存(&A)...", "名前を付けて保存|名前を指定してファイルに保存します。",
+         keys(CTRL | Qt::Key_A), nullptr},
+        {"acEditObject", "修正・変更(&M)...", "修正・変更|選択されたオブジェクトを修正・変更します。",
+         QKeySequence(), nullptr},
+        {"acTopMost", "最前面に移動(&F)", "最前面に移動|選択されたオブジェクトを前に移動します。",
+         QKeySequence(), "bring-to-front"},
+        {"acNoTopMost", "再後面に移動(&N)", "再後面に移動|選択されたオブジェクトを後ろに移動します。",
+         QKeySequence(), "send-to-back"},
+        {"acVersion", "バージョン情報(&V)...", "バージョン情報|プログラムのバージョン情報を表示します。",
+         QKeySequence(), "about"},
+        {"acDragLabelMove", QString(), QString(), QKeySequence(), nullptr},
+        {"acCopy", "コピー(&C)", "コピー|選択されたオブジェクトを複製します。", keys(CTRL | Qt::Key_C),
+         "copy"},
+        {"acSaveAsBitmap", "画像ファイルとして保存(&H)...",
+         "画像ファイルとして保存|カードを画像ファイルとして保存します。", keys(CTRL | ALT | Qt::Key_B),
+         nullptr},
+        {"acAllClear", "クリア(&F)", "クリア|カードイメージをクリアします。", keys(CTRL | Qt::Key_Delete),
+         nullptr},
+        {"acFixedGrid", "オブジェクトの移動をグリッド位置に制限(&R)", QString(), QKeySequence(), nullptr,
+         true},
+        {"acGridSetup", "グリッドの設定(&S)...", "グリッドの設定|グリッドの間隔等を設定します。",
+         keys(CTRL | ALT | Qt::Key_G), nullptr},
+        {"acUndo", "元に戻す(&Z)", "元に戻す|カードを一つ前の状態に戻します。", keys(CTRL | Qt::Key_Z),
+         "undo"},
+        {"acRedo", "やり直し(&Y)", "やり直し|元に戻す動作を取り消します。", keys(CTRL | Qt::Key_Y), "redo"},
+        {"acDragLabelMoving", QString(), QString(), QKeySequence(), nullptr},
+        {"acSaveUpdate", "上書き保存(&S)", "上書き保存|現在の状態を保存します。", keys(CTRL | Qt::Key_S),
+         "save"},
+        {"acEditLastSelObject", "オブジェクトの修正(&X)...",
+         "オブジェクトの修正|テキストラベルや画像の変更を行います。", QKeySequence(), nullptr},
+        {"acDraw", "簡易描画(&D)...", "簡易描画|簡単な図形を描画します。", keys(CTRL | Qt::Key_D), "draw"},
+        {"acNew", "新規作成(&N)...", "新規作成|新しいカードを編集します。", keys(CTRL | Qt::Key_N), "new"},
+        {"acUndoCount", "元に戻す動作の回数(&U)", "元に戻す動作の回数|元に戻す動作の回数を設定します。",
+         QKeySequence(), nullptr},
+    };
+    return table;
+}
+
+const std::vector<MainActionEntry> &MainMenuItemTable()
+{
+    static const std::vector<MainActionEntry> table = {
+        {"mnuPrinterSetup", "プリンタの設定(&Q)...", "プリンタの設定|プリンタの設定を行います。",
+         keys(Qt::CTRL | Qt::Key_Q), nullptr},
+        {"mnuShowToolBar", "ツールバー(&T)", "ツールバーの表示／非表示を切り替えます。", QKeySequence(),
+         nullptr, true},
+        {"mnuShowStatusBar", "ステータスバー(&A)", "ステータスバーの表示／非表示を切り替えます。",
+         QKeySequence(), nullptr, true},
+        {"mnuHelpTopics", "トピックの検索(&T)", "ヘルプファイルを開きます。", keys(Qt::Key_F1), nullptr},
+        {"mnuHomePage", "ホームページ(&W)", "ホームページを開きます。", QKeySequence(), nullptr},
+    };
+    return table;
+}
+
+const std::vector<std::pair<const char *, QList<QKeySequence>>> &StartupShortcuts()
+{
+    // Alt+Enter is the main Enter key and the one on the keypad alike.
+    static const std::vector<std::pair<const char *, QList<QKeySequence>>> shortcuts = {
+        {"acEditLastSelObject",
+         {keys(Qt::ALT | Qt::Key_Return),
+          keys(QKeyCombination(Qt::AltModifier | Qt::KeypadModifier, Qt::Key_Enter))}},
+        {"acTopMost", {keys(Qt::ALT | Qt::Key_T)}},
+        {"acNoTopMost", {keys(Qt::ALT | Qt::Key_B)}},
+        {"WindowClose1", {keys(Qt::ALT | Qt::Key_F4)}},
+    };
+    return shortcuts;
+}
+
+const std::vector<const char *> &ObjectActionNames()
+{
+    static const std::vector<const char *> names = {"acDelete",  "acEditObject", "acCopy",
+                                                    "acTopMost", "acNoTopMost",  "acEditLastSelObject"};
+    return names;
+}
+
+void ApplyHint(QAction &action, const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(u'|');
+    if (bar < 0) {
+        action.setToolTip(hint.isEmpty() ? QString(action.text()).remove(u'&') : hint);
+        action.setStatusTip(hint);
+        return;
+    }
+    action.setToolTip(hint.left(bar));
+    action.setStatusTip(hint.mid(bar + 1));
+}
+
+QAction *CreateMainAction(const MainActionEntry &entry, QObject *parent)
+{
+    auto *action = new QAction(entry.caption, parent);
+    action->setObjectName(QString::fromLatin1(entry.name));
+    action->setCheckable(entry.checkable);
+    if (!entry.shortcut.isEmpty())
+        action->setShortcut(entry.shortcut);
+    if (entry.icon)
+        action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(entry.icon))));
+    ApplyHint(*action, entry.hint);
+    return action;
+}

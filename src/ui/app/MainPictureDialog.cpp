@@ -1,0 +1,33 @@
+#include "ui/app/MainPictureDialog.h"
+
+#include "ui/commands/TVkOpenPictureDialog.h"
+
+namespace {
+
+const QString kDialogName = QStringLiteral("OpenPictureDialog1");
+
+} // namespace
+
+TVkOpenPictureDialog &MainPictureDialog(QWidget &frmMain)
+{
+    if (auto *existing = frmMain.findChild<TVkOpenPictureDialog *>(kDialogName, Qt::FindDirectChildrenOnly))
+        return *existing;
+    auto *dialog = new TVkOpenPictureDialog(&frmMain);
+    dialog->setObjectName(kDialogName);
+    dialog->SetTitle(QStringLiteral("画像ファイルの選択"));
+    dialog->SetFilter(
+        QStringLiteral("画像ファイル(*.bmp;*.dib;*.jpg;*.jpeg;*.jpe)|*.bmp;*.dib;*.jpg;*.jpeg;*.jpe|"
+                       "ビットマップ (*.bmp;*.dib)|*.bmp;*.dib|"
+                       "JPEGファイル(*.jpg;*.jpeg;*.jpe)|*.jpg;*.jpeg;*.jpe"));
+    dialog->SetEnablePreview(true);
+    dialog->SetPreviewBaseColor(RGBToColor(0, 128, 128));
+    return *dialog;
+}
+
+QString ChooseMainPictureFile(QWidget &frmMain, const QString &folder)
+{
+    TVkOpenPictureDialog &dialog = MainPictureDialog(frmMain);
+    dialog.SetInitialDir(folder);
+    dialog.SetFileName(QString());
+    return dialog.Execute() ? dialog.FileName() : QString();
+}

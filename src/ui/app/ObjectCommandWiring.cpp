@@ -1,0 +1,85 @@
+#include "ui/app/ObjectCommandWiring.h"
+
+#include "ui/app/MainPictureDialog.h"
+#include "ui/app/TfrmMain.h"
+#include "ui/commands/BackgroundCommands.h"
+#include "ui/commands/CardEditContext.h"
+#include "ui/commands/EditObjectCommand.h"
+#include "ui/commands/GridCommands.h"
+#include "ui/commands/PictureCommands.h"
+#include "ui/commands/ShapeCommands.h"
+#include "ui/commands/TextCommands.h"
+
+#include <QAction>
+#include <QGuiApplication>
+
+namespace {
+
+GridCommandContext gridContext(TfrmMain &frmMain)
+{
+    MainSettings &settings = frmMain.Settings();
+    return {.Surface = frmMain.Panel(),
+            .ShowGrid = *frmMain.Action("acShowGrid"),
+            .FixedGrid = *frmMain.Action("acFixedGrid"),
+            .GridSize = settings.GridSize,
+            .GridUnit = settings.GridUnit,
+            .GridStyle = settings.GridStyle,
+            .ApplyGridSettings = [&frmMain] { frmMain.ApplyGridSettings(); },
+            .DialogParent = &frmMain};
+}
+
+CardEditContext editContext(TfrmMain &frmMain)
+{
+    return {.Surface = frmMain.Panel(),
+            .DialogParent = &frmMain,
+            .TakeUndoSnapshot =
+                [&frmMain] {
+                    frmMain.SetNudgeFlag(false);
+                    frmMain.TakeUndoSnapshot();
+                },
+            .DeselectAllObjects = [&frmMain] { frmMain.DeselectAllObjects(); },
+            .WireCardObject = [&frmMain](TVkDragLabel &object) { frmMain.WireCardObject(object); },
+            .ChoosePictureFile =
+                [&frmMain](const QString &folder) { return ChooseMainPictureFile(frmMain, folder); },
+            .ImageDirectory = &frmMain.Settings().ImageDirectory};
+}
+
+void connectObjectEditing(TfrmMain &frmMain)
+{
+    frmMain.OnExecute(frmMain.Action("acAddText"), [&frmMain] { AddText(editContext(frmMain)); });
+    frmMain.OnExecute(frmMain.Action("acDraw"), [&frmMain] { AddShape(editContext(frmMain)); });
+    frmMain.OnExecute(frmMain.Action("acEditObject"), [&frmMain] {
+        if (TVkDragLabel *object = frmMain.ActionObject())
+            EditObject(editContext(frmMain), *object, QGuiApplication::queryKeyboardModifiers());
+    });
+}
+
+void connectPictureCommands(TfrmMain &frmMain)
+{
+    frmMain.OnExecute(frmMain.Action("acAddImage"), [&frmMain] { AddImage(editContext(frmMain)); });
+    frmMain.OnExecute(frmMain.Action("acBackground"), [&frmMain] { ChooseBackground(editContext(frmMain)); });
+    frmMain.OnExecute(frmMain.Action("acClearBackground"),
+                      [&frmMain] { ClearBackground(editContext(frmMain)); });
+    frmMain.OnExecute(frmMain.Action("acBackgroundColor"),
+                      [&frmMain] { ChooseBackgroundColor(editContext(frmMain)); });
+}
+
+void connectGridCommands(TfrmMain &frmMain)
+{
+    QAction *showGrid = frmMain.Action("acShowGrid");
+    QAction *fixedGrid = frmMain.Action("acFixedGrid");
+    // However the tick changes (settings, a card read, undo), snapping is offered only with the grid.
+    QObject::connect(showGrid, &QAction::toggled, fixedGrid, &QAction::setEnabled);
+    fixedGrid->setEnabled(showGrid->isChecked());
+    frmMain.OnExecute(showGrid, [&frmMain] { ShowGridToggled(gridContext(frmMain)); });
+    frmMain.OnExecute(frmMain.Action("acGridSetup"), [&frmMain] { GridSetup(gridContext(frmMain)); });
+}
+
+} // namespace
+
+void ConnectObjectCommands(TfrmMain &frmMain)
+{
+    connectObjectEditing(frmMain);
+    connectPictureCommands(frmMain);
+    connectGridCommands(frmMain);
+}

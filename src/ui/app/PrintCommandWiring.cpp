@@ -1,0 +1,43 @@
+#include "ui/app/PrintCommandWiring.h"
+
+#include "ui/app/TfrmMain.h"
+#include "ui/print/PrintCommands.h"
+#include "ui/print/TQdPrintDialog.h"
+#include "ui/print/TQdPrinterSetupDialog.h"
+
+#include <QAction>
+
+namespace {
+
+PrintCommandContext printContext(TfrmMain &frmMain, TQdPrintDialog &printDialog,
+                                 TQdPrinterSetupDialog &printerSetupDialog)
+{
+    MainSettings &settings = frmMain.Settings();
+    return {.Printer = frmMain.Printer(),
+            .PrintDialog = printDialog,
+            .PrinterSetupDialog = printerSetupDialog,
+            .Surface = frmMain.Panel(),
+            .CardDef = frmMain.CardDef(),
+            .SetCardDef = [&frmMain](const TCardDef &cardDef) { frmMain.SetCardDef(cardDef); },
+            .CardIndex = settings.CardIndex,
+            .GuessMark = settings.GuessMark,
+            .Caption = frmMain.windowTitle(),
+            .SetModified = [&frmMain] { frmMain.SetModified(true); },
+            .KeepObjectsOnCard = [&frmMain] { frmMain.KeepObjectsOnCard(); },
+            .LayoutCardSurface = [&frmMain] { frmMain.LayoutCardSurface(); },
+            .DialogParent = &frmMain};
+}
+
+} // namespace
+
+void ConnectPrintCommands(TfrmMain &frmMain)
+{
+    auto *printDialog = new TQdPrintDialog(frmMain.Printer(), &frmMain);
+    auto *printerSetupDialog = new TQdPrinterSetupDialog(frmMain.Printer(), &frmMain);
+    const auto context = [&frmMain, printDialog, printerSetupDialog] {
+        return printContext(frmMain, *printDialog, *printerSetupDialog);
+    };
+    frmMain.OnExecute(frmMain.Action("acPrint"), [context] { PrintCard(context()); });
+    frmMain.OnExecute(frmMain.Action("acPrintSetup"), [context] { PaperSetup(context()); });
+    frmMain.OnExecute(frmMain.Action("mnuPrinterSetup"), [context] { PrinterSetup(context()); });
+}

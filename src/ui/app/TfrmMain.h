@@ -1,0 +1,152 @@
+#pragma once
+
+#include "model/platform/MainSettings.h"
+#include "model/sheet/TCardDef.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class CardSurfaceView;
+class DocumentCommands;
+class QAction;
+class QImage;
+class QKeyEvent;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QScrollArea;
+class QToolBar;
+class TVkDragLabel;
+class TQdPrinter;
+class TVkVellumPanel;
+
+// The main window: it owns the card surface and its objects, the document state, the settings and
+// every command of the program as a named action. Commands are connected with OnExecute, which runs
+// them under the default error box.
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // The window prints through the program's one printer object, made before it.
+    explicit TfrmMain(TQdPrinter &printer, QWidget *parent = nullptr);
+    // A window with a printer object of its own, for uses without the program around it.
+    explicit TfrmMain(QWidget *parent = nullptr);
+    ~TfrmMain() override;
+
+    // The rest of start-up: settings, the start-up card, the card sheet, the undo history, then the
+    // command-line card or an empty card. False when the program cannot run and must end.
+    bool Startup(const QStringList &arguments);
+
+    // --- Actions, menus and bars.
+    QAction *Action(const char *name) const; // actions and menu items by object name
+    void OnExecute(QAction *action, std::function<void()> command);
+    QMenuBar *MainMenu1() const { return mainMenu1_; }
+    QToolBar *ToolBar1() const { return toolBar1_; }
+    QMenu *Popup1() const { return popup1_; }
+    QMenu *Popup2() const { return popup2_; }
+    QScrollArea &ScrollBox() const { return *zzBase_; }
+    QLabel &HintPanel() const { return *hintPanel_; }
+    QLabel &SizePanel() const { return *sizePanel_; }
+
+    // --- The card.
+    TVkVellumPanel &Panel() const { return *zzCardBase_; }
+    CardSurfaceView &SurfaceView() const { return *surfaceView_; }
+    const TCardDef &CardDef() const { return cardDef_; }
+    void SetCardDef(const TCardDef &cardDef) { cardDef_ = cardDef; }
+    TQdPrinter &Printer() const { return *printer_; }
+    MainSettings &Settings() { return settings_; }
+    const MainSettings &Settings() const { return settings_; }
+
+    // --- Document state.
+    const QString &CurrentFileName() const { return currentFileName_; }
+    void SetCurrentFileName(const QString &fileName); // updates the caption
+    bool Modified() const { return modified_; }
+    void SetModified(bool modified) { modified_ = modified; }
+
+    // --- Card objects and the selection.
+    // Gives a card object the handlers every object of the main window has.
+    void WireCardObject(TVkDragLabel &object);
+    // The object last pressed with the mouse or made by the copy command, while it is still on
+    // the card.
+    TVkDragLabel *LastSelectedObject() const;
+    void SetLastSelectedObject(TVkDragLabel *object) { lastSelectedObject_ = object; }
+    // The object whose double click, move or move start is running acEditObject, acDragLabelMove
+    // or acDragLabelMoving, while it is still on the card.
+    TVkDragLabel *ActionObject() const;
+    void DeselectAllObjects();
+    void ObjectSelected(TVkDragLabel &object);
+    void SetObjectActionsEnabled(bool enabled);
+    // The Tab key: selects the card object after the selected one, wrapping to the bottom one.
+    void SelectNextObject();
+    // Sees every key pressed in the window before the control that has the keyboard; returns true
+    // when it used the key, which then goes no further.
+    std::function<bool(QKeyEvent &)> OnKeyDown;
+
+    // --- Caption, settings and the card surface.
+    void UpdateCaption();
+    void LoadSettings();
+    void SaveSettings();
+    void LayoutCardSurface();
+    void ApplyGridSettings();
+    void KeepObjectsOnCard();
+    // The card drawn into a new 24-bit bitmap, scaled to width when width is above 0; see
+    // print/CardRenderer.h.
+    void RenderCardToBitmap(QImage &bitmap, int width, int height) const;
+    // Makes the card sheet at index the current one; false (after telling the user) when there are
+    // no card sheets at all.
+    bool SelectCardDef(int index);
+
+    // --- Document commands.
+    void LoadStartupCard(const QString &fileName);
+    void OpenCardFile(const QString &fileName);
+    bool ConfirmDiscard();
+    void CreateUndoBuffers();
+    void FreeUndoBuffers();
+    // Records the card before a change and marks it modified; see DocumentCommands.
+    void TakeUndoSnapshot();
+    bool NudgeFlag() const;
+    void SetNudgeFlag(bool nudged);
+    DocumentCommands &Documents() const { return *documents_; }
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    QMenu *createPopupMenu() override { return nullptr; }
+
+private:
+    TfrmMain(std::unique_ptr<TQdPrinter> ownPrinter, QWidget *parent);
+    void createActions();
+    void createSurface();
+    void createStatusBar();
+    void connectWindowCommands();
+    void connectExportCommands();
+    void runOnObject(TVkDragLabel &object, const char *actionName);
+    bool isLive(const TVkDragLabel *object) const;
+    bool handleKeyPreview(QEvent *event);
+
+    std::unique_ptr<TQdPrinter> ownPrinter_;
+    TQdPrinter *printer_;
+    QHash<QString, QAction *> actions_;
+    QMenuBar *mainMenu1_ = nullptr;
+    QToolBar *toolBar1_ = nullptr;
+    QMenu *popup1_ = nullptr;
+    QMenu *popup2_ = nullptr;
+    // The scroll box goes before the surface it shows: its view refers to the surface to the end.
+    std::unique_ptr<TVkVellumPanel> zzCardBase_;
+    std::unique_ptr<QScrollArea> zzBase_;
+    QWidget *surfaceHolder_ = nullptr;
+    CardSurfaceView *surfaceView_ = nullptr;
+    QLabel *hintPanel_ = nullptr;
+    QLabel *sizePanel_ = nullptr;
+
+    MainSettings settings_;
+    TCardDef cardDef_{};
+    QString currentFileName_;
+    bool modified_ = false;
+    TVkDragLabel *lastSelectedObject_ = nullptr;
+    TVkDragLabel *actionObject_ = nullptr;
+    bool layingOut_ = false;
+    std::unique_ptr<DocumentCommands> documents_;
+};

@@ -1,0 +1,125 @@
+// Start-up of the main window after it is built: settings, start-up card, card sheet, undo history
+// and the card to show first; and the settings written back at the end.
+#include "model/platform/IniFile.h"
+#include "model/platform/ProgramFolder.h"
+#include "model/sheet/CardDefinitions.h"
+#include "ui/app/TfrmMain.h"
+#include "ui/platform/MessageBox.h"
+#include "ui/platform/WindowOnScreen.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <cstdio>
+
+namespace {
+
+const QString kSettingsFileName = QStringLiteral("VELLUMAX.INI");
+const QString kStartupCardFileName = QStringLiteral("CRDIMAGE.DEF");
+
+// The full path under which the file system lists a command-line file; empty when it does not exist.
+QString longPathName(const QString &path)
+{
+    const QFileInfo info(QDir::current(), path);
+    return info.exists() ? QDir::cleanPath(info.absoluteFilePath()) : QString();
+}
+
+// The program cannot run without card sheets. The message also goes to the terminal, and
+// VELLUMAX_MESSAGE_TIMEOUT_MS lets an unattended run (a test, a script) see the program end.
+void showMissingCardDefsMessage()
+{
+    const QString message =
+        QStringLiteral("必要なファイル『CARDDEF.DEF』が存在しないか、または壊れています。\n"
+                       "アプリケーションを再インストールしてください。");
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    bool timeoutOk = false;
+    const int timeoutMs = qEnvironmentVariableIntValue("VELLUMAX_MESSAGE_TIMEOUT_MS", &timeoutOk);
+    QTimer closer;
+    if (timeoutOk && timeoutMs > 0) {
+        QObject::connect(&closer, &QTimer::timeout, [] {
+            if (QWidget *box = QApplication::activeModalWidget())
+                box->close();
+        });
+        closer.start(timeoutMs);
+    }
+    VkMessageBox(message, MB_OK | MB_ICONSTOP);
+}
+
+} // namespace
+
+bool TfrmMain::Startup(const QStringList &arguments)
+{
+    LoadSettings();
+    const QString startupCard = ProgramFile(kStartupCardFileName);
+    if (QFileInfo::exists(startupCard))
+        LoadStartupCard(startupCard);
+    if (!SelectCardDef(settings_.CardIndex))
+        return false;
+    CreateUndoBuffers();
+    // Laid out first, so that a command-line card that cannot be opened leaves an empty card.
+    ApplyGridSettings();
+    LayoutCardSurface();
+    SetModified(false);
+    if (!arguments.isEmpty()) {
+        // A file that is not there keeps the name it was given, so the error can say which file.
+        const QString longName = longPathName(arguments.first());
+        OpenCardFile(longName.isEmpty() ? QDir::current().absoluteFilePath(arguments.first()) : longName);
+    }
+    return true;
+}
+
+void TfrmMain::LoadSettings()
+{
+    const IniFile ini(ProgramFile(kSettingsFileName));
+    settings_.Load(ini, geometry());
+    setGeometry(KeepOnScreens(settings_.Position, this));
+    if (settings_.ShowCmd == MainSettings::ShowMinimized)
+        setWindowState(Qt::WindowMinimized);
+    else if (settings_.ShowCmd == MainSettings::ShowMaximized)
+        setWindowState(Qt::WindowMaximized);
+    Action("acShowGrid")->setChecked(settings_.ShowGrid);
+    Action("acFixedGrid")->setChecked(settings_.FixedGrid);
+    Action("mnuShowToolBar")->setChecked(settings_.ShowToolBar);
+    Action("mnuShowStatusBar")->setChecked(settings_.ShowStatusBar);
+    ToolBar1()->setVisible(settings_.ShowToolBar);
+    statusBar()->setVisible(settings_.ShowStatusBar);
+}
+
+void TfrmMain::SaveSettings()
+{
+    settings_.Position = normalGeometry();
+    settings_.ShowCmd = isMinimized()   ? MainSettings::ShowMinimized
+                        : isMaximized() ? MainSettings::ShowMaximized
+                                        : MainSettings::ShowNormal;
+    settings_.ShowGrid = Action("acShowGrid")->isChecked();
+    settings_.FixedGrid = Action("acFixedGrid")->isChecked();
+    settings_.ShowToolBar = Action("mnuShowToolBar")->isChecked();
+    settings_.ShowStatusBar = Action("mnuShowStatusBar")->isChecked();
+    IniFile ini(ProgramFile(kSettingsFileName));
+    settings_.Save(ini);
+}
+
+bool TfrmMain::SelectCardDef(int index)
+{
+    std::unique_ptr<TCardDefList> list;
+    try {
+        LoadCardDefs(list);
+    } catch (const std::exception &) {
+        // An unreadable file is judged by what could be read: nothing.
+    }
+    if (!list || list->empty()) {
+        showMissingCardDefsMessage();
+        return false;
+    }
+    if (index < 0 || std::size_t(index) >= list->size()) {
+        index = 0;
+        settings_.CardIndex = 0;
+    }
+    cardDef_ = (*list)[std::size_t(index)];
+    FreeCardDefs(list);
+    return true;
+}

@@ -1,0 +1,156 @@
+// The main window's side of the card surface: its size and place in the scroll box, the grid, the
+// wiring of card objects and the selection.
+#include "model/card/SurfaceScale.h"
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+#include "model/edit/ArrangeCommands.h"
+#include "ui/app/MainActions.h"
+#include "ui/app/TfrmMain.h"
+#include "ui/card/CardSurfaceView.h"
+#include "ui/platform/MessageBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <algorithm>
+
+namespace {
+
+// Card sheets and documents are outside data: a card larger than this would only make the screen
+// image allocate without bound.
+constexpr int kMaxSurfacePixels = 4000;
+
+} // namespace
+
+void TfrmMain::LayoutCardSurface()
+{
+    layingOut_ = true;
+    SizePanel().setText(
+        QString::asprintf("%3.1f x %3.1f mm", cardDef_.CardSizeX / 10.0, cardDef_.CardSizeY / 10.0));
+    const int width = std::clamp(TenthMmToPixels(cardDef_.CardSizeX), 0, kMaxSurfacePixels);
+    const int height = std::clamp(TenthMmToPixels(cardDef_.CardSizeY), 0, kMaxSurfacePixels);
+    zzBase_->horizontalScrollBar()->setValue(0);
+    zzBase_->verticalScrollBar()->setValue(0);
+    const QSize client = zzBase_->viewport()->size();
+    const int top = client.height() < height ? 0 : (client.height() - height) / 2;
+    const int left = client.width() < width ? 0 : (client.width() - width) / 2;
+    surfaceHolder_->resize(left + width, top + height);
+    zzCardBase_->SetBounds(left, top, width, height);
+    zzCardBase_->Invalidate();
+    layingOut_ = false;
+}
+
+void TfrmMain::ApplyGridSettings()
+{
+    const int spacing =
+        settings_.GridUnit != 0 ? settings_.GridSize : TenthMmToPixels(settings_.GridSize * 10.0);
+    zzCardBase_->SetGridSize(spacing);
+    zzCardBase_->SetGridStyle(settings_.GridStyle == 0 ? gsLine : gsDot);
+    zzCardBase_->SetShowGrid(Action("acShowGrid")->isChecked());
+}
+
+void TfrmMain::KeepObjectsOnCard()
+{
+    for (int i = 0; i < zzCardBase_->ObjectCount(); ++i)
+        PullOntoCard(zzCardBase_->Object(i), zzCardBase_->ClientWidth(), zzCardBase_->ClientHeight());
+}
+
+void TfrmMain::WireCardObject(TVkDragLabel &object)
+{
+    object.SetPopupMenu(QStringLiteral("frmMain.Popup1"));
+    object.OnSelected = [this](TVkDragLabel &selected) { ObjectSelected(selected); };
+    object.OnDblClick = [this](TVkDragLabel &clicked) { runOnObject(clicked, "acEditObject"); };
+    object.OnMove = [this](TVkDragLabel &moved) { runOnObject(moved, "acDragLabelMove"); };
+    object.OnMoving = [this](TVkDragLabel &moving) { runOnObject(moving, "acDragLabelMoving"); };
+    object.OnMouseDown = [this](TVkDragLabel &pressed) {
+        lastSelectedObject_ = &pressed;
+        pressed.SetSelected(true);
+    };
+}
+
+void TfrmMain::runOnObject(TVkDragLabel &object, const char *actionName)
+{
+    actionObject_ = &object;
+    Action(actionName)->trigger();
+}
+
+bool TfrmMain::isLive(const TVkDragLabel *object) const
+{
+    return object && zzCardBase_->IndexOf(object) >= 0;
+}
+
+TVkDragLabel *TfrmMain::LastSelectedObject() const
+{
+    return isLive(lastSelectedObject_) ? lastSelectedObject_ : nullptr;
+}
+
+TVkDragLabel *TfrmMain::ActionObject() const
+{
+    return isLive(actionObject_) ? actionObject_ : nullptr;
+}
+
+void TfrmMain::SetObjectActionsEnabled(bool enabled)
+{
+    for (const char *name : ObjectActionNames())
+        Action(name)->setEnabled(enabled);
+}
+
+void TfrmMain::DeselectAllObjects()
+{
+    SetObjectActionsEnabled(false);
+    for (int i = 0; i < zzCardBase_->ObjectCount(); ++i)
+        zzCardBase_->Object(i).SetSelected(false);
+}
+
+void TfrmMain::ObjectSelected(TVkDragLabel &)
+{
+    if (!(QApplication::keyboardModifiers() & Qt::ShiftModifier))
+        DeselectAllObjects();
+    SetObjectActionsEnabled(true);
+}
+
+void TfrmMain::SelectNextObject()
+{
+    const int count = zzCardBase_->ObjectCount();
+    int last = -1;
+    for (int i = 0; i < count; ++i) {
+        TVkDragLabel &object = zzCardBase_->Object(i);
+        if (object.Selected()) {
+            object.SetSelected(false);
+            last = i;
+        }
+    }
+    // After the last selected one, or from the bottom again; with one object that one.
+    const bool found = count > 0;
+    if (found)
+        zzCardBase_->Object((last + 1) % count).SetSelected(true);
+    SetObjectActionsEnabled(found);
+}
+
+bool TfrmMain::handleKeyPreview(QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
+    auto *target = qobject_cast<QWidget *>(QApplication::focusObject());
+    if (!isActiveWindow() || (target && target->window() != this) || QApplication::activePopupWidget())
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    bool used = false;
+    // Shift+Tab arrives as a key of its own; it moves the selection forward all the same.
+    const bool tab = (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+                     !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (tab) {
+        // Tab moves through the card's objects, not through the window's controls.
+        if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat())
+            RunGuarded([this] { SelectNextObject(); }, this);
+        used = true;
+    } else if (event->type() == QEvent::KeyPress && OnKeyDown) {
+        RunGuarded([this, key, &used] { used = OnKeyDown(*key); }, this);
+    }
+    if (used)
+        key->accept();
+    return used;
+}

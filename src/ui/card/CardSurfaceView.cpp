@@ -1,0 +1,163 @@
+#include "ui/card/CardSurfaceView.h"
+
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace {
+
+Qt::CursorShape cursorShape(int cursor)
+{
+    switch (cursor) {
+    case crSizeWE: return Qt::SizeHorCursor;
+    case crSizeNS: return Qt::SizeVerCursor;
+    case crSizeNWSE: return Qt::SizeFDiagCursor;
+    case crSizeNESW: return Qt::SizeBDiagCursor;
+    default: return Qt::ArrowCursor;
+    }
+}
+
+QPoint surfacePoint(const QMouseEvent *event)
+{
+    return event->position().toPoint();
+}
+
+QPoint objectPoint(const TVkDragLabel &object, const QMouseEvent *event)
+{
+    return surfacePoint(event) - object.BoundsRect().topLeft();
+}
+
+} // namespace
+
+CardSurfaceView::CardSurfaceView(TVkVellumPanel &panel, QWidget *parent) : QWidget(parent), panel_(panel)
+{
+    setObjectName(QStringLiteral("zzCardBase"));
+    setAttribute(Qt::WA_OpaquePaintEvent); // the paint covers every pixel
+    setMouseTracking(true);                // hovering over a selected object shows its resize cursor
+    panel_.OnRepaintRequested = [this](const QRect &rect) { update(rect); };
+    panel_.OnBoundsChanged = [this] { followBounds(); };
+    followBounds();
+}
+
+CardSurfaceView::~CardSurfaceView()
+{
+    panel_.OnRepaintRequested = nullptr;
+    panel_.OnBoundsChanged = nullptr;
+}
+
+void CardSurfaceView::followBounds()
+{
+    setGeometry(panel_.BoundsRect());
+}
+
+void CardSurfaceView::paintEvent(QPaintEvent *event)
+{
+    const QSize size(panel_.Width(), panel_.Height());
+    if (size.isEmpty())
+        return;
+    if (buffer_.size() != size) {
+        // A new buffer is painted whole: the text effects read the pixels round the dirty area.
+        buffer_ = QImage(size, QImage::Format_RGB32);
+        panel_.Paint(buffer_, buffer_.rect());
+    } else {
+        panel_.Paint(buffer_, event->rect());
+    }
+    QPainter painter(this);
+    painter.drawImage(event->rect(), buffer_, event->rect());
+}
+
+TVkDragLabel *CardSurfaceView::capturedObject() const
+{
+    // A handler may have deleted the object (a command run from its events).
+    return captured_ && panel_.IndexOf(captured_) >= 0 ? captured_ : nullptr;
+}
+
+void CardSurfaceView::showCursorOf(const TVkDragLabel *object)
+{
+    const bool shows = object && (object->Selected() || object->ButtonHeld());
+    setCursor(cursorShape(shows ? object->HoverCursor() : crDefault));
+}
+
+void CardSurfaceView::endLostDrag(const QMouseEvent *event)
+{
+    TVkDragLabel *object = capturedObject();
+    captured_ = nullptr;
+    if (object && object->ButtonHeld()) {
+        const QPoint at = objectPoint(*object, event);
+        object->MouseUp(Qt::LeftButton, event->modifiers(), at.x(), at.y());
+    }
+}
+
+void CardSurfaceView::press(QMouseEvent *event, bool doubleClick)
+{
+    // While another button is held, the object it went down on keeps the mouse for this press too.
+    TVkDragLabel *held = event->buttons() != event->button() ? capturedObject() : nullptr;
+    if (!held)
+        endLostDrag(event);
+    TVkDragLabel *object = held ? held : panel_.ObjectAt(surfacePoint(event));
+    if (!object) {
+        captured_ = nullptr;
+        if (OnSurfaceMouseDown)
+            OnSurfaceMouseDown(event->button(), surfacePoint(event));
+        return;
+    }
+    captured_ = object;
+    if (doubleClick)
+        object->DblClick();
+    if (!capturedObject())
+        return;
+    const bool resizable = (object->IsPicture() || object->IsShape()) && object->Selected();
+    const QPoint at = objectPoint(*object, event);
+    object->MouseDown(event->button(), event->modifiers(), at.x(), at.y());
+    if (resizable && capturedObject())
+        showCursorOf(object);
+}
+
+void CardSurfaceView::mousePressEvent(QMouseEvent *event)
+{
+    press(event, false);
+}
+
+void CardSurfaceView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The platform reports a double click in place of the second press.
+    press(event, true);
+}
+
+void CardSurfaceView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (TVkDragLabel *object = capturedObject(); object && event->buttons() != Qt::NoButton) {
+        const QPoint at = objectPoint(*object, event);
+        object->MouseMove(event->modifiers(), at.x(), at.y());
+        return;
+    }
+    if (event->buttons() == Qt::NoButton)
+        endLostDrag(event);
+    TVkDragLabel *hovered = panel_.ObjectAt(surfacePoint(event));
+    if (hovered) {
+        const QPoint at = objectPoint(*hovered, event);
+        hovered->MouseMove(event->modifiers(), at.x(), at.y());
+    }
+    showCursorOf(hovered);
+}
+
+void CardSurfaceView::mouseReleaseEvent(QMouseEvent *event)
+{
+    TVkDragLabel *object = capturedObject();
+    if (event->buttons() == Qt::NoButton)
+        captured_ = nullptr;
+    if (!object)
+        return;
+    const QPoint at = objectPoint(*object, event);
+    object->MouseUp(event->button(), event->modifiers(), at.x(), at.y());
+}
+
+void CardSurfaceView::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (OnContextMenu)
+        OnContextMenu(panel_.ObjectAt(event->pos()), event->globalPos());
+}

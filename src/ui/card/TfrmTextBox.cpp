@@ -1,0 +1,404 @@
+#include "ui/card/TfrmTextBox.h"
+
+#include "model/platform/ColorText.h"
+#include "model/platform/Cp932.h"
+#include "model/platform/IniFile.h"
+#include "model/platform/LineListText.h"
+#include "model/platform/ProgramFolder.h"
+#include "ui/platform/DialogPlacement.h"
+#include "ui/platform/MessageBox.h"
+#include "ui/platform/ProgramDialog.h"
+
+#include <QAbstractItemView>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTextBlock>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+const QString kTextBoxSection = QStringLiteral("TextBox");
+const QString kFontSection = QStringLiteral("Font");
+const QString kDefaultFace = QStringLiteral("ＭＳ Ｐゴシック");
+// Stands for a missing "Position" key: the dialog then keeps the place the desktop gives it.
+const QString kNoPosition = QStringLiteral("<none>");
+constexpr int kDefaultFontSize = 12;
+
+// A family that more than one foundry supplies is listed as "Name [Foundry]"; the card stores and
+// draws a face by its name alone, so the list names it once.
+QString withoutFoundry(const QString &family)
+{
+    const qsizetype bracket = family.lastIndexOf(QStringLiteral(" ["));
+    return bracket > 0 && family.endsWith(u']') ? family.left(bracket) : family;
+}
+
+QStringList installedFaces()
+{
+    QStringList faces;
+    for (const QString &family : QFontDatabase::families()) {
+        // A face whose name the card document cannot store would come back as another face.
+        if (!QFontDatabase::isPrivateFamily(family) && Cp932::UnencodableCharacters(family).isEmpty())
+            faces << withoutFoundry(family);
+    }
+    std::sort(faces.begin(), faces.end(),
+              [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    faces.removeDuplicates();
+    return faces;
+}
+
+// "left,top,right,bottom" as four whole numbers, or nothing.
+std::optional<QRect> parsePosition(const QString &text)
+{
+    const QStringList items = TextToLineList(text);
+    if (items.size() != 4)
+        return std::nullopt;
+    qint64 values[4];
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        values[i] = items[i].toInt(&ok);
+        if (!ok)
+            return std::nullopt;
+    }
+    constexpr qint64 kLargest = 100000;
+    const auto width = int(std::clamp<qint64>(values[2] - values[0], 0, kLargest));
+    const auto height = int(std::clamp<qint64>(values[3] - values[1], 0, kLargest));
+    return QRect(int(values[0]), int(values[1]), width, height);
+}
+
+QString positionText(const QRect &rect)
+{
+    return QStringLiteral("%1,%2,%3,%4")
+        .arg(rect.left())
+        .arg(rect.top())
+        .arg(rect.left() + rect.width())
+        .arg(rect.top() + rect.height());
+}
+
+// How a refused character is named: itself, and its code so that one the fonts cannot show is
+// still identifiable.
+QString describeCharacters(const QString &characters)
+{
+    QStringList names;
+    for (const uint code : characters.toUcs4())
+        names << QStringLiteral("「%1」(U+%2)")
+                     .arg(QString::fromUcs4(reinterpret_cast<const char32_t *>(&code), 1),
+                          QString::number(code, 16).toUpper().rightJustified(4, u'0'));
+    return names.join(QStringLiteral("、"));
+}
+
+} // namespace
+
+TfrmTextBox::TfrmTextBox(TColor cardColor, QWidget *parent) : QDialog(parent)
+{
+    SetUpProgramDialog(*this, QStringLiteral("frmTextBox"), QStringLiteral("テキスト入力"));
+    setSizeGripEnabled(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    auto *toolBar = new QWidget(this);
+    auto *toolBarLayout = new QHBoxLayout(toolBar);
+    toolBarLayout->setContentsMargins(3, 3, 3, 3);
+    toolBarLayout->setSpacing(3);
+    buildToolBar(toolBarLayout);
+    layout->addWidget(toolBar);
+
+    Memo1_ = new QPlainTextEdit(this);
+    Memo1_->setObjectName(QStringLiteral("Memo1"));
+    Memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab moves on to the next control, as in any dialog, instead of typing a character that a
+    // card's text has no use for.
+    Memo1_->setTabChangesFocus(true);
+    QPalette memoPalette = Memo1_->palette();
+    memoPalette.setColor(QPalette::Base, ColorToQColor(cardColor));
+    Memo1_->setPalette(memoPalette);
+    layout->addWidget(Memo1_, 1);
+
+    auto *buttonBar = new QHBoxLayout;
+    buttonBar->setContentsMargins(8, 8, 10, 8);
+    // Set here: a nested layout would otherwise take the outer layout's spacing of 0.
+    buttonBar->setSpacing(11);
+    buttonBar->addStretch(1);
+    btnOK_ = new QPushButton(QStringLiteral("OK"), this);
+    btnOK_->setObjectName(QStringLiteral("btnOK"));
+    btnOK_->setDefault(true);
+    btnOK_->setAutoDefault(false);
+    btnCancel_ = new QPushButton(QStringLiteral("キャンセル"), this);
+    btnCancel_->setObjectName(QStringLiteral("btnCancel"));
+    btnCancel_->setAutoDefault(false);
+    for (QPushButton *button : {btnOK_, btnCancel_}) {
+        button->setMinimumWidth(85);
+        buttonBar->addWidget(button);
+    }
+    layout->addLayout(buttonBar);
+
+    connect(btnOK_, &QPushButton::clicked, this, &TfrmTextBox::btnOKClick);
+    connect(btnCancel_, &QPushButton::clicked, this, &QDialog::reject);
+
+    resize(429, 314);
+    readSettings();
+    Memo1_->setFocus();
+}
+
+TfrmTextBox::~TfrmTextBox()
+{
+    writeSettings();
+}
+
+void TfrmTextBox::buildToolBar(QHBoxLayout *bar)
+{
+    SpeedButton1_ = new QToolButton(this);
+    SpeedButton1_->setObjectName(QStringLiteral("SpeedButton1"));
+    SpeedButton1_->setToolTip(QStringLiteral("文字の色を設定します。"));
+    SpeedButton1_->setMinimumSize(23, 22);
+    bar->addWidget(SpeedButton1_);
+    connect(SpeedButton1_, &QToolButton::clicked, this, &TfrmTextBox::SpeedButton1Click);
+
+    cmbFontName_ = new QComboBox(this);
+    cmbFontName_->setObjectName(QStringLiteral("cmbFontName"));
+    cmbFontName_->setToolTip(QStringLiteral("フォントを指定します。"));
+    cmbFontName_->setMaxVisibleItems(16);
+    // The desktop style would otherwise open the list as a menu as tall as the screen.
+    cmbFontName_->setStyleSheet(QStringLiteral("combobox-popup: 0;"));
+    cmbFontName_->setMinimumWidth(152);
+    cmbFontName_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbFontName_->addItems(installedFaces());
+    // The open list is as wide as its longest name, not cut to the width of the closed box.
+    int widestFace = 0;
+    for (int i = 0; i < cmbFontName_->count(); ++i)
+        widestFace =
+            std::max(widestFace, cmbFontName_->fontMetrics().horizontalAdvance(cmbFontName_->itemText(i)));
+    cmbFontName_->view()->setMinimumWidth(widestFace + 2 * cmbFontName_->fontMetrics().height() +
+                                          style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    cmbFontName_->setCurrentIndex(-1);
+    bar->addWidget(cmbFontName_);
+
+    edtFontSize_ = new QSpinBox(this);
+    edtFontSize_->setObjectName(QStringLiteral("edtFontSize"));
+    edtFontSize_->setToolTip(QStringLiteral("フォントサイズを指定します。"));
+    edtFontSize_->setRange(4, 200);
+    edtFontSize_->setValue(kDefaultFontSize);
+    edtFontSize_->setMinimumWidth(55);
+    bar->addWidget(edtFontSize_);
+
+    btnBold_ = addStyleButton(bar, "btnBold", QStringLiteral("B"), QStringLiteral("太字"),
+                              [](QFont &font) { font.setBold(true); });
+    btnItalic_ = addStyleButton(bar, "btnItalic", QStringLiteral("I"), QStringLiteral("斜体"),
+                                [](QFont &font) { font.setItalic(true); });
+    btnUnderline_ = addStyleButton(bar, "btnUnderline", QStringLiteral("U"), QStringLiteral("アンダーライン"),
+                                   [](QFont &font) { font.setUnderline(true); });
+    btnStrikeOut_ = addStyleButton(bar, "btnStrikeOut", QStringLiteral("S"), QStringLiteral("取消線"),
+                                   [](QFont &font) { font.setStrikeOut(true); });
+    bar->addStretch(1);
+
+    connect(cmbFontName_, &QComboBox::currentIndexChanged, this, &TfrmTextBox::cmbFontNameChange);
+    connect(edtFontSize_, &QSpinBox::valueChanged, this, &TfrmTextBox::cmbFontNameChange);
+}
+
+QToolButton *TfrmTextBox::addStyleButton(QHBoxLayout *bar, const char *name, const QString &letter,
+                                         const QString &hint, void (*style)(QFont &))
+{
+    auto *button = new QToolButton(this);
+    button->setObjectName(QLatin1String(name));
+    button->setCheckable(true);
+    button->setToolTip(hint);
+    button->setText(letter);
+    QFont letterFont = QFont(QStringLiteral("Liberation Serif"));
+    letterFont.setPixelSize(15);
+    style(letterFont);
+    button->setFont(letterFont);
+    button->setMinimumSize(23, 22);
+    bar->addWidget(button);
+    connect(button, &QToolButton::clicked, this, &TfrmTextBox::SetFontStyle);
+    return button;
+}
+
+void TfrmTextBox::readSettings()
+{
+    const IniFile ini(ProgramFile(QStringLiteral("VELLUMAX.INI")));
+    placeFromSettings(ini.ReadString(kTextBoxSection, QStringLiteral("Position"), kNoPosition));
+
+    const QSignalBlocker blockFaces(cmbFontName_);
+    const QSignalBlocker blockSize(edtFontSize_);
+    selectFace(ini.ReadString(kFontSection, QStringLiteral("FontName"), kDefaultFace));
+    edtFontSize_->setValue(ini.ReadInteger(kFontSection, QStringLiteral("FontSize"), kDefaultFontSize));
+    memoFont_.Color =
+        TextToColor(ini.ReadString(kFontSection, QStringLiteral("FontColor"), QStringLiteral("clBlack")))
+            .value_or(clBlack);
+    btnBold_->setChecked(ini.ReadBool(kFontSection, QStringLiteral("Bold"), false));
+    btnItalic_->setChecked(ini.ReadBool(kFontSection, QStringLiteral("Italic"), false));
+    btnUnderline_->setChecked(ini.ReadBool(kFontSection, QStringLiteral("Underline"), false));
+    btnStrikeOut_->setChecked(ini.ReadBool(kFontSection, QStringLiteral("StrikeOut"), false));
+    SetLines(TextToLineList(ini.ReadString(kFontSection, QStringLiteral("Text"), QString())));
+
+    SetFontStyle();
+    cmbFontNameChange();
+}
+
+void TfrmTextBox::placeFromSettings(const QString &position)
+{
+    if (position == kNoPosition)
+        return;
+    const QRect rect = parsePosition(position).value_or(QRect(0, 0, 600, 400));
+    setGeometry(FitOnScreen(rect, this));
+}
+
+void TfrmTextBox::writeSettings()
+{
+    IniFile ini(ProgramFile(QStringLiteral("VELLUMAX.INI")));
+    const QRect restored = normalGeometry().isValid() ? normalGeometry() : geometry();
+    ini.WriteString(kTextBoxSection, QStringLiteral("Position"), positionText(restored));
+    // The face of the text, also when it is not installed here and the list shows none.
+    ini.WriteString(kFontSection, QStringLiteral("FontName"), memoFont_.Name);
+    ini.WriteInteger(kFontSection, QStringLiteral("FontSize"), edtFontSize_->value());
+    ini.WriteString(kFontSection, QStringLiteral("FontColor"), ColorToText(memoFont_.Color));
+    ini.WriteBool(kFontSection, QStringLiteral("Bold"), btnBold_->isChecked());
+    ini.WriteBool(kFontSection, QStringLiteral("Italic"), btnItalic_->isChecked());
+    ini.WriteBool(kFontSection, QStringLiteral("Underline"), btnUnderline_->isChecked());
+    ini.WriteBool(kFontSection, QStringLiteral("StrikeOut"), btnStrikeOut_->isChecked());
+    ini.WriteString(kFontSection, QStringLiteral("Text"), LineListToText(Lines()));
+}
+
+void TfrmTextBox::SetMemoFont(const CardFont &font)
+{
+    {
+        const QSignalBlocker blockFaces(cmbFontName_);
+        const QSignalBlocker blockSize(edtFontSize_);
+        selectFace(font.Name);
+        edtFontSize_->setValue(font.SizeInPoints());
+        btnBold_->setChecked(font.Style & fsBold);
+        btnItalic_->setChecked(font.Style & fsItalic);
+        btnUnderline_->setChecked(font.Style & fsUnderline);
+        btnStrikeOut_->setChecked(font.Style & fsStrikeOut);
+    }
+    memoFont_ = font;
+    showMemoFont();
+}
+
+QStringList TfrmTextBox::Lines() const
+{
+    // A line break after the last line ends that line; it does not start an empty one that would
+    // make the text object a line taller.
+    QStringList lines = Memo1_->toPlainText().split(u'\n');
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+void TfrmTextBox::SetLines(const QStringList &lines)
+{
+    Memo1_->setPlainText(lines.join(u'\n'));
+}
+
+void TfrmTextBox::selectFace(const QString &face)
+{
+    cmbFontName_->setCurrentIndex(face.isEmpty() ? -1 : cmbFontName_->findText(face, Qt::MatchFixedString));
+}
+
+void TfrmTextBox::cmbFontNameChange()
+{
+    if (cmbFontName_->currentIndex() >= 0)
+        memoFont_.Name = cmbFontName_->currentText();
+    memoFont_.SetSizeInPoints(edtFontSize_->value());
+    showMemoFont();
+}
+
+void TfrmTextBox::SetFontStyle()
+{
+    std::uint8_t style = 0;
+    if (btnBold_->isChecked())
+        style |= fsBold;
+    if (btnItalic_->isChecked())
+        style |= fsItalic;
+    if (btnUnderline_->isChecked())
+        style |= fsUnderline;
+    if (btnStrikeOut_->isChecked())
+        style |= fsStrikeOut;
+    memoFont_.Style = style;
+    showMemoFont();
+}
+
+void TfrmTextBox::SpeedButton1Click()
+{
+    const QColor chosen = QColorDialog::getColor(ColorToQColor(memoFont_.Color), this, QString(),
+                                                 QColorDialog::DontUseNativeDialog);
+    if (!chosen.isValid())
+        return;
+    memoFont_.Color = QColorToColor(chosen);
+    showMemoFont();
+}
+
+void TfrmTextBox::btnOKClick()
+{
+    if (Memo1_->toPlainText().isEmpty()) {
+        reject();
+        return;
+    }
+    if (refuseUnstorableText())
+        return;
+    accept();
+}
+
+// Card documents keep text in code page 932; a character it cannot hold would silently turn into
+// "?" on saving, so the dialog asks for another one instead of closing.
+bool TfrmTextBox::refuseUnstorableText()
+{
+    const QString text = Memo1_->toPlainText();
+    const QString refused = Cp932::UnencodableCharacters(text);
+    if (refused.isEmpty())
+        return false;
+    VkMessageBox(
+        QStringLiteral("次の文字はカードに保存できないため使えません。\n%1\n別の文字に置き換えてください。")
+            .arg(describeCharacters(refused)),
+        MB_OK | MB_ICONEXCLAMATION, this);
+    const qsizetype first = text.indexOf(refused.left(refused.at(0).isHighSurrogate() ? 2 : 1));
+    QTextCursor cursor = Memo1_->textCursor();
+    cursor.setPosition(int(first));
+    cursor.setPosition(int(first + (text.at(first).isHighSurrogate() ? 2 : 1)), QTextCursor::KeepAnchor);
+    Memo1_->setTextCursor(cursor);
+    Memo1_->setFocus();
+    return true;
+}
+
+void TfrmTextBox::showMemoFont()
+{
+    Memo1_->setFont(memoFont_.ToQFont());
+    QPalette memoPalette = Memo1_->palette();
+    memoPalette.setColor(QPalette::Text, ColorToQColor(memoFont_.Color));
+    Memo1_->setPalette(memoPalette);
+    // A face that is not installed selects nothing; its name still shows, greyed, so that the empty
+    // list does not look like a fault (a card's faces often come from another desktop).
+    cmbFontName_->setPlaceholderText(memoFont_.Name);
+    updateColourIcon();
+}
+
+void TfrmTextBox::updateColourIcon()
+{
+    QPixmap glyph(16, 16);
+    glyph.fill(Qt::transparent);
+    QPainter painter(&glyph);
+    QFont letter(QStringLiteral("Liberation Serif"));
+    letter.setPixelSize(13);
+    letter.setBold(true);
+    painter.setFont(letter);
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.drawText(QRect(0, -1, 16, 13), Qt::AlignCenter, QStringLiteral("A"));
+    painter.fillRect(QRect(1, 12, 14, 4), ColorToQColor(memoFont_.Color));
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(QRect(1, 12, 13, 3));
+    painter.end();
+    SpeedButton1_->setIcon(QIcon(glyph));
+}

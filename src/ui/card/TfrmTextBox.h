@@ -1,0 +1,62 @@
+#pragma once
+
+#include "model/card/CardFont.h"
+#include "model/platform/TColor.h"
+
+#include <QDialog>
+#include <QStringList>
+
+class QComboBox;
+class QHBoxLayout;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QToolButton;
+
+// The text dialog: writes and formats the text of a text object. The entry area shows the text in
+// the chosen face, size, style and colour on the card's background colour. The dialog remembers its
+// place, its font and its text in the settings file whenever it is released, after OK and cancel
+// alike, so that it reopens as the user left it.
+class TfrmTextBox : public QDialog {
+public:
+    // cardColor is the card surface's background colour, shown behind the text.
+    explicit TfrmTextBox(TColor cardColor, QWidget *parent = nullptr);
+    ~TfrmTextBox() override;
+
+    // The working font: the font list, the size field and the style buttons act on it, and the text
+    // object takes a copy of it.
+    const CardFont &MemoFont() const { return memoFont_; }
+    // Takes an object's font and sets the tool bar from it, before an existing text is edited.
+    void SetMemoFont(const CardFont &font);
+
+    QStringList Lines() const;
+    void SetLines(const QStringList &lines);
+
+private:
+    void buildToolBar(QHBoxLayout *bar);
+    QToolButton *addStyleButton(QHBoxLayout *bar, const char *name, const QString &letter,
+                                const QString &hint, void (*style)(QFont &));
+    void readSettings();
+    void writeSettings();
+    void placeFromSettings(const QString &position);
+    void cmbFontNameChange();
+    void SetFontStyle();
+    void SpeedButton1Click();
+    void btnOKClick();
+    bool refuseUnstorableText();
+    void selectFace(const QString &face);
+    void showMemoFont();
+    void updateColourIcon();
+
+    CardFont memoFont_;
+    QToolButton *SpeedButton1_ = nullptr;
+    QComboBox *cmbFontName_ = nullptr;
+    QSpinBox *edtFontSize_ = nullptr;
+    QToolButton *btnBold_ = nullptr;
+    QToolButton *btnItalic_ = nullptr;
+    QToolButton *btnUnderline_ = nullptr;
+    QToolButton *btnStrikeOut_ = nullptr;
+    QPlainTextEdit *Memo1_ = nullptr;
+    QPushButton *btnOK_ = nullptr;
+    QPushButton *btnCancel_ = nullptr;
+};

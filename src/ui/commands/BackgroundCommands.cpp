@@ -1,0 +1,41 @@
+#include "ui/commands/BackgroundCommands.h"
+
+#include "model/card/TVkVellumPanel.h"
+#include "model/picture/PictureLoader.h"
+#include "model/platform/FolderPart.h"
+#include "model/platform/TColor.h"
+#include "ui/commands/CardEditContext.h"
+
+#include <QColorDialog>
+
+bool ChooseBackground(const CardEditContext &context)
+{
+    const QString fileName = context.ChoosePictureFile(*context.ImageDirectory);
+    if (fileName.isEmpty())
+        return false;
+    *context.ImageDirectory = FolderPart(fileName);
+    const QImage picture = LoadPictureFile(fileName);
+    if (picture.isNull())
+        return false;
+    context.TakeUndoSnapshot();
+    context.Surface.SetBitmap(picture);
+    return true;
+}
+
+void ClearBackground(const CardEditContext &context)
+{
+    context.TakeUndoSnapshot();
+    context.Surface.SetBitmap(QImage());
+}
+
+bool ChooseBackgroundColor(const CardEditContext &context)
+{
+    QColorDialog dialog(ColorToQColor(context.Surface.Color()), context.DialogParent);
+    dialog.setObjectName(QStringLiteral("ColorDialog1"));
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    context.TakeUndoSnapshot();
+    context.Surface.SetColor(QColorToColor(dialog.selectedColor()));
+    return true;
+}

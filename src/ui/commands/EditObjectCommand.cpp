@@ -1,0 +1,43 @@
+#include "ui/commands/EditObjectCommand.h"
+
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+#include "model/picture/PictureLoader.h"
+#include "model/platform/FolderPart.h"
+#include "ui/commands/CardEditContext.h"
+#include "ui/commands/ShapeCommands.h"
+#include "ui/commands/TextCommands.h"
+
+bool EditObject(const CardEditContext &context, TVkDragLabel &object, Qt::KeyboardModifiers keys)
+{
+    if (object.DrawMode() != dmNone)
+        return EditShape(context, object);
+    if (!object.BitmapMode())
+        return EditText(context, object);
+    if (keys & Qt::ControlModifier) {
+        object.SetAutoSize(true);
+        return true;
+    }
+    return ReplacePicture(context, object);
+}
+
+bool ReplacePicture(const CardEditContext &context, TVkDragLabel &object)
+{
+    const QString fileName = context.ChoosePictureFile(*context.ImageDirectory);
+    if (fileName.isEmpty())
+        return false;
+    const QImage picture = LoadPictureFile(fileName);
+    bool replaced = false;
+    if (!picture.isNull()) {
+        context.TakeUndoSnapshot();
+        object.LoadBitmap(picture);
+        if (object.Left() < 0)
+            object.SetLeft(0);
+        if (object.Top() + object.Height() < 0)
+            object.SetTop(0);
+        replaced = true;
+    }
+    *context.ImageDirectory = FolderPart(fileName);
+    context.Surface.Invalidate();
+    return replaced;
+}

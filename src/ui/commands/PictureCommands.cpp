@@ -1,0 +1,25 @@
+#include "ui/commands/PictureCommands.h"
+
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+#include "model/picture/PictureLoader.h"
+#include "model/platform/FolderPart.h"
+#include "ui/commands/CardEditContext.h"
+
+#include <memory>
+
+TVkDragLabel *AddImage(const CardEditContext &context)
+{
+    const QString fileName = context.ChoosePictureFile(*context.ImageDirectory);
+    if (fileName.isEmpty())
+        return nullptr;
+    *context.ImageDirectory = FolderPart(fileName);
+    const QImage picture = LoadPictureFile(fileName);
+    if (picture.isNull())
+        return nullptr;
+    auto created = std::make_unique<TVkDragLabel>();
+    created->SetAutoSize(true);
+    TVkDragLabel &object = PlaceNewObject(context, std::move(created));
+    object.SetBitmap(picture);
+    return &object;
+}

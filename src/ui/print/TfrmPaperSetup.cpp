@@ -1,0 +1,382 @@
+#include "ui/print/TfrmPaperSetup.h"
+
+#include "printer/TQdPrinter.h"
+#include "ui/platform/DialogPlacement.h"
+#include "ui/platform/HelpTopic.h"
+#include "ui/platform/MessageBox.h"
+#include "ui/platform/ProgramDialog.h"
+#include "ui/print/TQdPrinterSetupDialog.h"
+#include "ui/print/TfrmEditCard.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+const QString kNewDefinitionName = QStringLiteral("名称未設定");
+
+// The hourglass for as long as the object lives.
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+QPushButton *button(const char *name, const QString &text, const QRect &geometry, QWidget *parent)
+{
+    auto *result = new QPushButton(text, parent);
+    result->setObjectName(QLatin1String(name));
+    result->setGeometry(geometry);
+    result->setAutoDefault(false);
+    return result;
+}
+
+} // namespace
+
+TfrmPaperSetup::TfrmPaperSetup(TQdPrinter &printer, TQdPrinterSetupDialog &printerSetupDialog,
+                               QWidget *parent)
+    : QDialog(parent), printer_(printer), printerSetupDialog_(printerSetupDialog),
+      definitions_(std::make_unique<TCardDefList>())
+{
+    SetUpProgramDialog(*this, QStringLiteral("frmPaperSetup"), QStringLiteral("用紙の設定"));
+    setFixedSize(468, 411);
+    createControls();
+
+    try {
+        printer_.GetIndex();
+        printerAvailable_ = true;
+    } catch (const std::exception &) {
+        VkMessageBox(QStringLiteral("プリンタがインストールされていません。"), MB_OK | MB_ICONSTOP, parent);
+        printerAvailable_ = false;
+    }
+    busy_ = false;
+    // A printer without paper information is told about, and the list is still offered.
+    RunGuarded([this] { readSheet(); }, parent);
+    RunGuarded([this] { updatePaperLabel(); }, parent);
+    LoadCardDefs(definitions_);
+    for (const TCardDef &cardDef : *definitions_)
+        listBox1_->addItem(CardDefName(cardDef));
+}
+
+TfrmPaperSetup::~TfrmPaperSetup() = default;
+
+void TfrmPaperSetup::createControls()
+{
+    auto *label14 = new QLabel(QStringLiteral("カードの種類："), this);
+    label14->setObjectName(QStringLiteral("Label14"));
+    label14->setGeometry(8, 8, 173, 16);
+    lblPaper_ = new QLabel(this);
+    lblPaper_->setObjectName(QStringLiteral("lblPaper"));
+    lblPaper_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblPaper_->setGeometry(196, 8, 263, 16);
+
+    listBox1_ = new QListWidget(this);
+    listBox1_->setObjectName(QStringLiteral("ListBox1"));
+    listBox1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    listBox1_->setGeometry(8, 26, 173, 177);
+    listBox1_->installEventFilter(this);
+
+    QPushButton *add = button("Button4", QStringLiteral("追加(&A)"), QRect(8, 210, 84, 25), this);
+    QPushButton *edit = button("Button6", QStringLiteral("編集(&E)"), QRect(97, 210, 84, 25), this);
+    QPushButton *remove = button("Button5", QStringLiteral("削除(&D)"), QRect(8, 240, 84, 25), this);
+    QPushButton *up = button("Button7", QStringLiteral("↑"), QRect(97, 240, 40, 25), this);
+    QPushButton *down = button("Button8", QStringLiteral("↓"), QRect(141, 240, 40, 25), this);
+
+    auto *group = new QGroupBox(QStringLiteral("トンボ印刷"), this);
+    group->setObjectName(QStringLiteral("grpGuessMark"));
+    group->setGeometry(8, 274, 173, 86);
+    auto *items = new QGridLayout(group);
+    guessMark_ = new QButtonGroup(group);
+    const QStringList texts = {QStringLiteral("しない"), QStringLiteral("点線枠"),
+                               QStringLiteral("四隅に十字")};
+    for (int i = 0; i < texts.size(); ++i) {
+        auto *item = new QRadioButton(texts[i], group);
+        guessMark_->addButton(item, i);
+        items->addWidget(item, i / 2, i % 2);
+    }
+
+    auto *previewBase = new QFrame(this);
+    previewBase->setObjectName(QStringLiteral("zzPreviewBase"));
+    previewBase->setFrameShape(QFrame::Box);
+    previewBase->setGeometry(196, 26, 263, 335);
+    pbPaper_ = new QWidget(previewBase);
+    pbPaper_->setObjectName(QStringLiteral("pbPaper"));
+    pbPaper_->setGeometry(11, 11, 241, 313);
+    pbPaper_->installEventFilter(this);
+
+    QPushButton *printerSetup =
+        button("Button1", QStringLiteral("プリンタ設定"), QRect(8, 376, 100, 25), this);
+    QPushButton *ok = button("Button3", QStringLiteral("OK"), QRect(208, 376, 80, 25), this);
+    QPushButton *cancel = button("Button2", QStringLiteral("キャンセル"), QRect(294, 376, 80, 25), this);
+    QPushButton *help = button("Button9", QStringLiteral("ヘルプ"), QRect(380, 376, 80, 25), this);
+    ok->setDefault(true);
+
+    QWidget *order[] = {listBox1_,
+                        add,
+                        edit,
+                        remove,
+                        up,
+                        down,
+                        guessMark_->button(0),
+                        guessMark_->button(1),
+                        guessMark_->button(2),
+                        ok,
+                        cancel,
+                        help,
+                        printerSetup};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    connect(listBox1_, &QListWidget::currentRowChanged, this, [this] {
+        if (!selecting_)
+            selectionChanged();
+    });
+    connect(listBox1_, &QListWidget::itemDoubleClicked, this,
+            [this] { RunGuarded([this] { editDefinition(); }, this); });
+    connect(add, &QPushButton::clicked, this, [this] { RunGuarded([this] { addDefinition(); }, this); });
+    connect(edit, &QPushButton::clicked, this, [this] { RunGuarded([this] { editDefinition(); }, this); });
+    connect(remove, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { deleteDefinition(); }, this); });
+    connect(up, &QPushButton::clicked, this, [this] { moveSelected(-1); });
+    connect(down, &QPushButton::clicked, this, [this] { moveSelected(1); });
+    connect(printerSetup, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { runPrinterSetup(); }, this); });
+    connect(ok, &QPushButton::clicked, this, &TfrmPaperSetup::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelpTopic(HelpPaperSetupDialog, this); });
+}
+
+// The entry that is the current sheet itself, name included, is preferred over others with the same
+// numbers: edit and delete act on the working copy, the current sheet, and write it into the
+// selected entry, which must then not be another sheet that merely has the same numbers.
+void TfrmPaperSetup::SelectCurrentDefinition(const TCardDef &current)
+{
+    int sameLayout = -1;
+    int sameSheet = -1;
+    for (std::size_t i = 0; i < definitions_->size(); ++i) {
+        const TCardDef &entry = (*definitions_)[i];
+        if (!SameCardLayout(entry, current))
+            continue;
+        sameLayout = int(i);
+        if (CardDefNameBytes(entry) == CardDefNameBytes(current) && entry.System == current.System)
+            sameSheet = int(i);
+    }
+    int found = sameSheet >= 0 ? sameSheet : sameLayout;
+    if (found < 0) {
+        TCardDef copy = current;
+        copy.System = 0;
+        definitions_->push_back(copy);
+        listBox1_->addItem(CardDefName(copy));
+        found = int(definitions_->size()) - 1;
+    }
+    selectRow(found);
+    workingCopy_ = current;
+    pbPaper_->update();
+}
+
+int TfrmPaperSetup::SelectedIndex() const
+{
+    return listBox1_->currentRow();
+}
+
+int TfrmPaperSetup::GuessMark() const
+{
+    return guessMark_->checkedId();
+}
+
+void TfrmPaperSetup::SetGuessMark(int guessMark)
+{
+    if (guessMark < 0) {
+        guessMark_->setExclusive(false);
+        for (QAbstractButton *item : guessMark_->buttons())
+            item->setChecked(false);
+        guessMark_->setExclusive(true);
+        return;
+    }
+    guessMark_->button(std::min(guessMark, 2))->setChecked(true);
+}
+
+void TfrmPaperSetup::accept()
+{
+    QDialog::accept();
+    RunGuarded([this] { SaveCardDefs(*definitions_); }, this);
+}
+
+void TfrmPaperSetup::readSheet()
+{
+    sheet_ = {};
+    if (!printerAvailable_)
+        return;
+    sheet_ = {.PhysicalSize = printer_.GetPhysicalSize(),
+              .PhysicalPaperSizeTenthMm = printer_.GetPhysicalPaperSize(),
+              .PhysicalOffset = printer_.GetPhysicalOffset(),
+              .PrintableSize = printer_.GetPrintableSize()};
+}
+
+void TfrmPaperSetup::updatePaperLabel()
+{
+    if (!printerAvailable_ || busy_)
+        return;
+    busy_ = true;
+    const WaitCursor waiting;
+    try {
+        const int index = printer_.GetPaperSizeIndex();
+        lblPaper_->setText(QStringLiteral("< %1 >").arg(printer_.GetPaperSizeNames().value(index)));
+    } catch (...) {
+        busy_ = false;
+        throw;
+    }
+    pbPaper_->update();
+    busy_ = false;
+}
+
+void TfrmPaperSetup::selectRow(int row)
+{
+    selecting_ = true;
+    listBox1_->setCurrentRow(row);
+    selecting_ = false;
+}
+
+void TfrmPaperSetup::selectionChanged()
+{
+    const int row = listBox1_->currentRow();
+    if (row >= 0 && std::size_t(row) < definitions_->size())
+        workingCopy_ = (*definitions_)[std::size_t(row)];
+    pbPaper_->update();
+}
+
+void TfrmPaperSetup::editDefinition()
+{
+    const int row = listBox1_->currentRow();
+    if (row < 0)
+        return;
+    TfrmEditCard dialog(this);
+    dialog.LoadCardDef(workingCopy_, workingCopy_.System == 0);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    dialog.StoreCardDef(workingCopy_);
+    listBox1_->item(row)->setText(CardDefName(workingCopy_));
+    (*definitions_)[std::size_t(row)] = workingCopy_;
+    pbPaper_->update();
+}
+
+void TfrmPaperSetup::addDefinition()
+{
+    TfrmEditCard dialog(this);
+    dialog.LoadCardDef(workingCopy_, true);
+    dialog.SetName(kNewDefinitionName);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    dialog.StoreCardDef(workingCopy_);
+    pbPaper_->update();
+    workingCopy_.System = 0;
+    definitions_->push_back(workingCopy_);
+    listBox1_->addItem(CardDefName(workingCopy_));
+    selectRow(listBox1_->count() - 1);
+}
+
+void TfrmPaperSetup::deleteDefinition()
+{
+    const int row = listBox1_->currentRow();
+    if (row < 0)
+        return;
+    if (listBox1_->count() == 1) {
+        VkMessageBox(QStringLiteral("全ての定義を削除することは出来ません。"), MB_OK | MB_ICONSTOP, this);
+        return;
+    }
+    const QString name = listBox1_->item(row)->text();
+    if (workingCopy_.System != 0) {
+        VkMessageBox(QStringLiteral("『%1』 は、システムで用意した定義です。\n"
+                                    "ユーザ自信で作成した定義以外は削除できません。")
+                         .arg(name),
+                     MB_OK | MB_ICONSTOP, this);
+        return;
+    }
+    if (VkMessageBox(QStringLiteral("『%1』 の定義を削除してもよろしいですか？").arg(name),
+                     MB_YESNO | MB_ICONQUESTION, this) != IDYES)
+        return;
+    delete listBox1_->takeItem(row);
+    definitions_->erase(definitions_->begin() + row);
+    selectRow(std::min(row, listBox1_->count() - 1));
+    selectionChanged();
+}
+
+void TfrmPaperSetup::moveSelected(int step)
+{
+    const int row = listBox1_->currentRow();
+    const int target = row + step;
+    if (row < 0 || target < 0 || target >= listBox1_->count())
+        return;
+    std::swap((*definitions_)[std::size_t(row)], (*definitions_)[std::size_t(target)]);
+    selecting_ = true;
+    listBox1_->insertItem(target, listBox1_->takeItem(row));
+    listBox1_->setCurrentRow(target);
+    selecting_ = false;
+}
+
+void TfrmPaperSetup::runPrinterSetup()
+{
+    if (!printerSetupDialog_.Execute(this))
+        return;
+    // The paper or the printer may have changed, so the sheet is read again as well.
+    const auto refresh = [this] {
+        readSheet();
+        updatePaperLabel();
+    };
+    try {
+        refresh();
+    } catch (...) {
+        pbPaper_->update();
+        throw;
+    }
+}
+
+bool TfrmPaperSetup::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == pbPaper_ && event->type() == QEvent::Paint) {
+        if (printerAvailable_) {
+            QPainter painter(pbPaper_);
+            PaintPaperPreview(painter, pbPaper_->size(), sheet_, workingCopy_);
+        }
+        return true;
+    }
+    if (watched == listBox1_ && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_PageUp: moveSelected(-1); return true;
+        case Qt::Key_PageDown: moveSelected(1); return true;
+        case Qt::Key_Insert: RunGuarded([this] { addDefinition(); }, this); break;
+        case Qt::Key_Delete: RunGuarded([this] { deleteDefinition(); }, this); break;
+        default: break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// F1 that no control takes opens the dialog's own help topic, as the help button does.
+void TfrmPaperSetup::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        ShowHelpTopic(HelpPaperSetupDialog, this);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TfrmPaperSetup::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!centred_) {
+        centred_ = true;
+        CenterOnScreen(this);
+    }
+}

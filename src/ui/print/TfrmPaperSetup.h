@@ -1,0 +1,68 @@
+#pragma once
+
+#include "model/sheet/CardDefinitions.h"
+#include "model/sheet/PaperPreview.h"
+
+#include <QDialog>
+#include <memory>
+
+class QButtonGroup;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class TQdPrinter;
+class TQdPrinterSetupDialog;
+
+// The paper setup: which card sheet the card follows, the list of card sheets (add, edit, delete,
+// reorder), the crop marks, and a preview of the printer's paper with the sheet's cells. The list
+// is read from the card sheet file when the dialog is made and written back by OK alone.
+class TfrmPaperSetup : public QDialog {
+    Q_OBJECT
+public:
+    TfrmPaperSetup(TQdPrinter &printer, TQdPrinterSetupDialog &printerSetupDialog, QWidget *parent = nullptr);
+    ~TfrmPaperSetup() override;
+
+    // Selects the last sheet with the layout of current, or appends a copy of current (not shipped
+    // with the program) when none has it; the working copy becomes current itself.
+    void SelectCurrentDefinition(const TCardDef &current);
+    // The sheet the preview shows and OK applies.
+    const TCardDef &WorkingCopy() const { return workingCopy_; }
+    const TCardDefList &Definitions() const { return *definitions_; }
+    int SelectedIndex() const;
+    // Crop marks 0, 1 or 2, or -1 when no choice is ticked; above 2 ticks the last, below -1 none.
+    int GuessMark() const;
+    void SetGuessMark(int guessMark);
+    bool PrinterAvailable() const { return printerAvailable_; }
+
+    // Closes as confirmed and writes the whole list to the card sheet file.
+    void accept() override;
+
+private:
+    void createControls();
+    void updatePaperLabel();
+    void readSheet();
+    void selectRow(int row);
+    void selectionChanged();
+    void editDefinition();
+    void addDefinition();
+    void deleteDefinition();
+    void moveSelected(int step);
+    void runPrinterSetup();
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+    TQdPrinter &printer_;
+    TQdPrinterSetupDialog &printerSetupDialog_;
+    std::unique_ptr<TCardDefList> definitions_;
+    TCardDef workingCopy_{};
+    bool printerAvailable_ = false;
+    bool busy_ = false;
+    bool selecting_ = false;
+    bool centred_ = false;
+    PaperPreviewSheet sheet_;
+    QLabel *lblPaper_ = nullptr;
+    QListWidget *listBox1_ = nullptr;
+    QButtonGroup *guessMark_ = nullptr;
+    QWidget *pbPaper_ = nullptr;
+};

@@ -1,0 +1,16 @@
+#include "model/platform/FontSubstitutions.h"
+
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+// The model's tests run on a plain GUI application: fonts and images are real, and no widget can be
+// made, so a model class that needed one would fail here.
+int main(int argc, char **argv)
+{
+    if (qgetenv("QT_QPA_PLATFORM").isEmpty())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    InstallFontSubstitutions();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

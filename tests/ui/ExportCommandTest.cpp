@@ -1,0 +1,200 @@
+#include "ui/commands/ExportCommand.h"
+#include "TestSupport.h"
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+#include "ui/app/DocumentCommands.h"
+#include "ui/app/TfrmMain.h"
+#include "ui/platform/MessageBox.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kBitmapType = QStringLiteral("ビットマップイメージ(*.bmp *.dib)");
+const QString kJpegType = QStringLiteral("JPEGイメージ(*.jpg)");
+
+// The largest difference of one colour channel, averaged over the pixels.
+double meanDifference(const QImage &a, const QImage &b)
+{
+    double total = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            total += std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                               std::abs(qBlue(p) - qBlue(q))});
+        }
+    }
+    return total / (double(a.width()) * a.height());
+}
+
+// Chooses a file type with the arrow keys and types a name, as the user does.
+void fillIn(QFileDialog &dialog, const QString &type, const QString &name)
+{
+    auto *types = dialog.findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+    auto *edit = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    ASSERT_TRUE(types && edit);
+    const int wanted = types->findText(type);
+    while (types->currentIndex() != wanted)
+        QTest::keyClick(types, types->currentIndex() < wanted ? Qt::Key_Down : Qt::Key_Up);
+    edit->setText(name);
+}
+
+class ExportCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QFile::copy(QStringLiteral(VELLUMIA_SOURCE_DIR "/data/CardDef.Def"), folder.filePath("CardDef.Def"));
+        ASSERT_TRUE(form.Startup({}));
+        QDir(folder.path()).mkdir(QStringLiteral("pictures"));
+        form.Settings().SaveDirectory = folder.path();
+        form.Panel().SetColor(RGBToColor(250, 240, 200));
+        TVkDragLabel &shape = form.Panel().AddObject(std::make_unique<TVkDragLabel>());
+        shape.SetDrawMode(dmCircle);
+        shape.SetBounds(30, 20, 200, 150);
+        shape.SetPenWidth(6);
+        shape.SetFillDraw(true);
+        shape.SetBrushColor(RGBToColor(40, 90, 200));
+        form.Panel()
+            .AddObject(std::make_unique<TVkDragLabel>())
+            .SetCaption({QStringLiteral("株式会社 ベラム")});
+        form.SetModified(false);
+    }
+
+    QString path(const QString &name) const { return folder.filePath(QStringLiteral("pictures/") + name); }
+
+    // Runs the export, answering the save dialog with a type and a name (none cancels it), for a
+    // JPEG the quality box with a text (none cancels it), and the error box when one is expected.
+    // Returns what the quality box showed.
+    QStringList exportCard(const QString &type, const QString &name,
+                           const std::optional<QString> &quality = {}, bool failing = false)
+    {
+        QStringList qualityBox;
+        OnNextModal([&](QWidget *modal) {
+            auto *dialog = qobject_cast<QFileDialog *>(modal);
+            ASSERT_TRUE(dialog);
+            EXPECT_EQ(dialog->windowTitle(), "画像ファイルとして保存");
+            EXPECT_EQ(dialog->nameFilters(), (QStringList{kBitmapType, kJpegType}));
+            offeredType = dialog->selectedNameFilter();
+            offeredName = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
+            if (name.isEmpty())
+                return dialog->reject();
+            fillIn(*dialog, type, name);
+            if (type == kJpegType || failing) {
+                OnNextModal([&](QWidget *box) {
+                    if (auto *input = qobject_cast<QInputDialog *>(box)) {
+                        qualityBox << input->windowTitle() << input->labelText() << input->textValue();
+                        input->setTextValue(quality.value_or(QString()));
+                        quality ? input->accept() : input->reject();
+                    } else if (auto *error = qobject_cast<QMessageBox *>(box)) {
+                        errorText = error->text();
+                        error->accept();
+                    }
+                });
+            }
+            static_cast<QDialog *>(dialog)->accept(); // QFileDialog's own accept is protected
+        });
+        form.Action("acSaveAsBitmap")->trigger();
+        return qualityBox;
+    }
+
+    ScopedProgramFolder folder;
+    TfrmMain form;
+    QString offeredType;
+    QString offeredName;
+    QString errorText;
+};
+
+} // namespace
+
+TEST_F(ExportCommandTest, FilesHoldTheCardInTheChosenFormatWhateverTheExtension)
+{
+    exportCard(kBitmapType, path("card"));
+    QImage expected;
+    form.RenderCardToBitmap(expected, form.Panel().Width(), form.Panel().Height());
+    expected.convertTo(QImage::Format_RGB32);
+    const QByteArray bmp = ReadFileBytes(path("card.bmp"));
+    ASSERT_GT(bmp.size(), 54);
+    EXPECT_TRUE(bmp.startsWith("BM"));
+    EXPECT_EQ(bmp[14], 40); // the plain information header, 24 bits per pixel, no compression
+    EXPECT_EQ(bmp[28], 24);
+    EXPECT_EQ(bmp[30], 0);
+    EXPECT_EQ(QImage(path("card.bmp"), "BMP").convertToFormat(QImage::Format_RGB32), expected);
+    EXPECT_EQ(form.Settings().SaveDirectory, folder.filePath("pictures"));
+
+    const QStringList box = exportCard(kJpegType, path("best"), QStringLiteral("100"));
+    EXPECT_EQ(box, (QStringList{"JPEG保存品質", "1 (低品質)～100 (高品質)", "80"}));
+    const QImage best(path("best.jpg"), "JPEG");
+    ASSERT_EQ(best.size(), expected.size());
+    EXPECT_LT(meanDifference(best, expected), 2.0);
+    exportCard(kJpegType, path("worst.bmp"), QStringLiteral("0"));
+    EXPECT_EQ(offeredType, kJpegType); // the type chosen the time before
+    EXPECT_TRUE(ReadFileBytes(path("worst.bmp")).startsWith("\xFF\xD8\xFF"));
+    EXPECT_LT(QFileInfo(path("worst.bmp")).size(), QFileInfo(path("best.jpg")).size() / 4);
+    exportCard(kBitmapType, path("looks-like.jpg"));
+    EXPECT_TRUE(ReadFileBytes(path("looks-like.jpg")).startsWith("BM"));
+
+    // The card and its history are untouched; save-as still adds the card's own extension.
+    EXPECT_FALSE(form.Modified());
+    EXPECT_FALSE(form.Action("acUndo")->isEnabled());
+    EXPECT_EQ(form.Documents().SaveDialog().defaultSuffix(), "vkc");
+}
+
+TEST_F(ExportCommandTest, CancellingEitherQuestionWritesNothing)
+{
+    exportCard(kBitmapType, QString());
+    exportCard(kJpegType, path("cancelled"), std::nullopt);
+    EXPECT_TRUE(QDir(folder.filePath("pictures")).isEmpty());
+    EXPECT_EQ(form.Settings().SaveDirectory, folder.path());
+}
+
+TEST_F(ExportCommandTest, SaveDialogNeverOffersTheNameFromItsLastUse)
+{
+    OnNextModal([this](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        ASSERT_TRUE(dialog);
+        fillIn(*dialog, QStringLiteral("カードファイル(*.vkc)"), folder.filePath("mine.vkc"));
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    form.Action("acSaveAs")->trigger();
+    ASSERT_TRUE(QFile::exists(folder.filePath("mine.vkc")));
+    exportCard(kBitmapType, QString());
+    EXPECT_EQ(offeredName, "");
+    exportCard(kBitmapType, path("card"));
+    exportCard(kBitmapType, QString());
+    EXPECT_EQ(offeredName, "");
+}
+
+TEST_F(ExportCommandTest, FailureShowsTheErrorAndKeepsTheSaveFolder)
+{
+    QFile blocker(path("not-a-folder"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    exportCard(kBitmapType, path("not-a-folder/card.bmp"), std::nullopt, true);
+    EXPECT_EQ(errorText, QStringLiteral("ファイル %1 を作成できません.").arg(path("not-a-folder/card.bmp")));
+    EXPECT_EQ(form.Settings().SaveDirectory, folder.path());
+
+    // A picture with nothing in it is an error, not an empty file.
+    EXPECT_THROW(WriteBmpFile(path("empty.bmp"), QImage()), VkError);
+    EXPECT_THROW(WriteJpegFile(path("empty.jpg"), QImage(), 80), VkError);
+    EXPECT_FALSE(QFile::exists(path("empty.bmp")) || QFile::exists(path("empty.jpg")));
+}
+
+TEST(ExportQuality, NotANumberIs80AndOthersAreBroughtInto1To100)
+{
+    EXPECT_EQ(ParseJpegQuality("abc"), 80);
+    EXPECT_EQ(ParseJpegQuality("12.5"), 80);
+    EXPECT_EQ(ParseJpegQuality("99999999999999999999"), 80);
+    EXPECT_EQ(ParseJpegQuality("0"), 1);
+    EXPECT_EQ(ParseJpegQuality("150"), 100);
+    EXPECT_EQ(ParseJpegQuality(" 55 "), 55);
+}

@@ -1,0 +1,115 @@
+#include "ui/commands/PictureCommands.h"
+#include "TestSupport.h"
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+#include "ui/commands/BackgroundCommands.h"
+#include "ui/commands/CardEditContext.h"
+
+#include <QColorDialog>
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A bare 455 x 275 card with the main window's part played by counters.
+struct PictureCard {
+    QTemporaryDir folder;
+    TVkVellumPanel surface;
+    QString chosenFile;
+    QString imageDirectory = QStringLiteral("/before");
+    int snapshots = 0;
+    int deselections = 0;
+    int wired = 0;
+    CardEditContext context{.Surface = surface,
+                            .TakeUndoSnapshot = [this] { ++snapshots; },
+                            .DeselectAllObjects = [this] { ++deselections; },
+                            .WireCardObject = [this](TVkDragLabel &) { ++wired; },
+                            .ChoosePictureFile = [this](const QString &) { return chosenFile; },
+                            .ImageDirectory = &imageDirectory};
+
+    PictureCard() { surface.SetBounds(0, 0, 455, 275); }
+
+    QString writePicture(const QString &name, QSize size)
+    {
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        const QString path = folder.filePath(name);
+        picture.save(path);
+        return path;
+    }
+    QString writeText(const QString &name)
+    {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write("not a picture at all");
+        return path;
+    }
+};
+
+} // namespace
+
+TEST(PictureCommands, AddImagePutsASelectedPictureAtTheCornerOnTop)
+{
+    PictureCard card;
+    card.surface.AddObject(std::make_unique<TVkDragLabel>());
+    card.chosenFile = card.writePicture("logo.bmp", QSize(120, 80));
+    TVkDragLabel *object = AddImage(card.context);
+    ASSERT_NE(object, nullptr);
+    EXPECT_EQ(&card.surface.Object(1), object);
+    EXPECT_EQ(object->BoundsRect().topLeft(), QPoint(0, 0));
+    EXPECT_TRUE(object->IsPicture() && object->Selected() && object->AutoSize());
+    EXPECT_EQ(object->Bitmap().size(), QSize(120, 80));
+    EXPECT_EQ(card.snapshots, 1);
+    EXPECT_EQ(card.deselections, 1);
+    EXPECT_EQ(card.wired, 1);
+    EXPECT_EQ(card.imageDirectory, card.folder.path());
+}
+
+TEST(PictureCommands, FailuresAreSilentButTheFolderFollowsTheChoice)
+{
+    PictureCard card;
+    EXPECT_EQ(AddImage(card.context), nullptr); // cancelled
+    EXPECT_EQ(card.imageDirectory, "/before");
+
+    card.chosenFile = card.writeText("letter.jpg");
+    EXPECT_EQ(AddImage(card.context), nullptr);
+    EXPECT_FALSE(ChooseBackground(card.context));
+    EXPECT_EQ(card.surface.ObjectCount(), 0);
+    EXPECT_TRUE(card.surface.Bitmap().isNull());
+    EXPECT_EQ(card.snapshots, 0);
+    EXPECT_EQ(card.imageDirectory, card.folder.path());
+}
+
+TEST(BackgroundCommands, PictureAndClearingEachTakeOneUndoStep)
+{
+    PictureCard card;
+    card.chosenFile = card.writePicture("paper.bmp", QSize(300, 300));
+    EXPECT_TRUE(ChooseBackground(card.context));
+    EXPECT_EQ(card.surface.Bitmap().size(), QSize(300, 300));
+    EXPECT_EQ(card.snapshots, 1);
+
+    ClearBackground(card.context);
+    ClearBackground(card.context); // no picture left: still a step of its own
+    EXPECT_TRUE(card.surface.Bitmap().isNull());
+    EXPECT_EQ(card.snapshots, 3);
+}
+
+TEST(BackgroundCommands, ColourDialogChangesTheCardOnlyOnOk)
+{
+    PictureCard card;
+    OnNextModal([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+    EXPECT_FALSE(ChooseBackgroundColor(card.context));
+    EXPECT_EQ(card.surface.Color(), clWhite);
+    EXPECT_EQ(card.snapshots, 0);
+
+    OnNextModal([](QWidget *modal) {
+        auto *dialog = qobject_cast<QColorDialog *>(modal);
+        EXPECT_EQ(dialog->currentColor(), QColor(Qt::white)); // preset to the card's colour
+        dialog->setCurrentColor(QColor(0x12, 0x34, 0x56));
+        dialog->accept();
+    });
+    EXPECT_TRUE(ChooseBackgroundColor(card.context));
+    EXPECT_EQ(card.surface.Color(), RGBToColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(card.snapshots, 1);
+}
