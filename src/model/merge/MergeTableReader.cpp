@@ -1,0 +1,144 @@
+#include "model/merge/MergeTableReader.h"
+
+#include "model/platform/VkError.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <csv.h>
+#include <memory>
+
+namespace {
+
+// Larger than any staff list; a bound so that a wrong file cannot take the memory.
+constexpr qint64 kMaxTableBytes = 64 * 1024 * 1024;
+
+// Gathers libcsv's fields into records and remembers on which line each record began.
+struct RecordCollector {
+    std::vector<QStringList> rows;
+    std::vector<int> rowLines;
+    QStringList fields;
+    int line = 0;
+    bool betweenRecords = true;
+    int recordLine = 0;
+
+    static void EndField(void *data, std::size_t length, void *self)
+    {
+        auto &collector = *static_cast<RecordCollector *>(self);
+        collector.fields.append(QString::fromUtf8(static_cast<const char *>(data), qsizetype(length)));
+    }
+    static void EndRecord(int, void *self)
+    {
+        auto &collector = *static_cast<RecordCollector *>(self);
+        collector.rows.push_back(std::move(collector.fields));
+        collector.rowLines.push_back(collector.recordLine);
+        collector.fields.clear();
+        collector.betweenRecords = true;
+    }
+};
+
+// Fields keep their spaces: only quotes delimit a value.
+int noSpace(unsigned char)
+{
+    return 0;
+}
+
+QString lineMessage(int line, const QString &problem)
+{
+    return QStringLiteral("差し込みデータの %1 行目: %2").arg(line).arg(problem);
+}
+
+void checkIsText(const QString &text)
+{
+    int line = 1;
+    for (const QChar character : text) {
+        if (character == u'\n')
+            ++line;
+        else if (character == QChar::ReplacementCharacter ||
+                 (character.unicode() < 0x20 && character != u'\t' && character != u'\r'))
+            throw VkError(lineMessage(line, QStringLiteral("文字として読めないバイトがあります")));
+    }
+}
+
+// Tab-separated when the header line holds more tabs than commas, as Excel's text export does.
+unsigned char delimiterOf(const QString &text)
+{
+    const QStringView header = QStringView(text).left(text.indexOf(u'\n'));
+    return header.count(u'\t') > header.count(u',') ? CSV_TAB : CSV_COMMA;
+}
+
+RecordCollector parseRecords(const QString &text)
+{
+    csv_parser parser;
+    if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0)
+        throw std::bad_alloc();
+    const std::unique_ptr<csv_parser, void (*)(csv_parser *)> guard(&parser, csv_free);
+    csv_set_delim(&parser, delimiterOf(text));
+    csv_set_space_func(&parser, noSpace);
+
+    RecordCollector collector;
+    const QByteArray bytes = text.toUtf8();
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        end = end < 0 ? bytes.size() : end + 1;
+        ++collector.line;
+        const QByteArrayView line(bytes.constData() + start, end - start);
+        if (collector.betweenRecords && !line.trimmed().isEmpty()) {
+            collector.betweenRecords = false;
+            collector.recordLine = collector.line;
+        }
+        if (csv_parse(&parser, line.data(), std::size_t(line.size()), RecordCollector::EndField,
+                      RecordCollector::EndRecord, &collector) != std::size_t(line.size()))
+            throw csv_error(&parser) == CSV_EPARSE
+                ? VkError(lineMessage(collector.line, QStringLiteral("引用符 \" の使い方が正しくありません")))
+                : VkError(QString::fromUtf8(csv_strerror(csv_error(&parser))));
+        start = end;
+    }
+    if (csv_fini(&parser, RecordCollector::EndField, RecordCollector::EndRecord, &collector) != 0)
+        throw VkError(lineMessage(collector.recordLine, QStringLiteral("引用符 \" が閉じていません")));
+    return collector;
+}
+
+} // namespace
+
+MergeTable MergeTableReader::Read(const QByteArray &bytes, std::optional<TableEncoding> encoding)
+{
+    const TableEncoding used = encoding.value_or(DetectTableEncoding(bytes));
+    const QString text = DecodeTableText(bytes, used);
+    checkIsText(text);
+    RecordCollector parsed = parseRecords(text);
+    if (parsed.rows.empty())
+        throw VkError(QStringLiteral("差し込みデータに見出しの行がありません"));
+
+    QStringList columns = std::move(parsed.rows.front());
+    std::vector<QStringList> records;
+    records.reserve(parsed.rows.size() - 1);
+    for (std::size_t row = 1; row < parsed.rows.size(); ++row) {
+        if (parsed.rows[row].size() != columns.size())
+            throw VkError(
+                lineMessage(parsed.rowLines[row], QStringLiteral("見出しは %1 列ですが、この行は %2 列です")
+                                                      .arg(columns.size())
+                                                      .arg(parsed.rows[row].size())));
+        records.push_back(std::move(parsed.rows[row]));
+    }
+    return MergeTable(std::move(columns), std::move(records), used);
+}
+
+MergeTable MergeTableReader::ReadFile(const QString &path, std::optional<TableEncoding> encoding)
+{
+    const QFileInfo info(path);
+    // A named pipe or a device would never end; only a regular file is a table.
+    if (!info.isFile())
+        throw VkError(QStringLiteral("ファイル %1 が見つかりません").arg(path));
+    if (info.size() > kMaxTableBytes)
+        throw VkError(QStringLiteral("ファイル %1 は差し込みデータとして大きすぎます").arg(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw VkError(QStringLiteral("ファイル %1 を開けません。%2").arg(path, file.errorString()));
+    const QByteArray bytes = file.read(kMaxTableBytes + 1);
+    try {
+        return Read(bytes, encoding);
+    } catch (const VkError &error) {
+        throw VkError(QStringLiteral("%1\n(%2)").arg(error.Message(), path));
+    }
+}
