@@ -190,7 +190,7 @@ void CheckCardSheetDrawable(const PrinterPage &page, const TCardDef &cardDef)
 }
 
 void DrawCardSheet(QPainter &canvas, const PrinterPage &page, const TVkVellumPanel &card,
-                   const TCardDef &cardDef, int guessMark)
+                   const TCardDef &cardDef, int guessMark, const SheetCellFilter &prepareCell)
 {
     const SheetCells cells = cellsReachingPage(page, cardDef);
     if (!cells.fitBudget)
@@ -202,6 +202,8 @@ void DrawCardSheet(QPainter &canvas, const PrinterPage &page, const TVkVellumPan
     canvas.setClipRect(wholePage);
     for (std::int64_t row = cells.firstRow; row < cells.endRow; ++row) {
         for (std::int64_t column = cells.firstColumn; column < cells.endColumn; ++column) {
+            if (prepareCell && !prepareCell(row * cardDef.Columns + column))
+                continue;
             const QRect cell = CardCellRect(cardDef, page, column, row);
             canvas.setClipRect(cell, Qt::IntersectClip);
             drawCard(canvas, cell, card);

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 class QPainter;
 class TVkVellumPanel;
@@ -28,10 +29,14 @@ QRect CardCellRect(const TCardDef &cardDef, const PrinterPage &page, std::int64_
 // Throws VkError when DrawCardSheet would refuse the sheet, so a printer can say so before a job starts.
 void CheckCardSheetDrawable(const PrinterPage &page, const TCardDef &cardDef);
 
+// Called before each cell is drawn with the cell's index on the sheet (row by row, left to right,
+// from 0); it may change what the card shows for that cell, or answer false to leave the cell empty.
+using SheetCellFilter = std::function<bool(std::int64_t cellIndex)>;
+
 // Draws the sheet onto a page that is already started: the card in every cell of cardDef, row by
 // row and left to right, each cut at its cell's edge, then the cell's crop marks. Cells that
 // cannot reach the sheet are skipped, so that a sheet of millions of cells costs no more than the
 // ones that show; a sheet whose cells that show are too many, or pile up too deep, is refused with
 // VkError before anything is drawn.
 void DrawCardSheet(QPainter &canvas, const PrinterPage &page, const TVkVellumPanel &card,
-                   const TCardDef &cardDef, int guessMark);
+                   const TCardDef &cardDef, int guessMark, const SheetCellFilter &prepareCell = {});
