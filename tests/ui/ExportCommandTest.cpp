@@ -22,6 +22,7 @@ namespace {
 
 const QString kBitmapType = QStringLiteral("ビットマップイメージ(*.bmp *.dib)");
 const QString kJpegType = QStringLiteral("JPEGイメージ(*.jpg)");
+const QString kPngType = QStringLiteral("PNGイメージ(*.png)");
 
 // The largest difference of one colour channel, averaged over the pixels.
 double meanDifference(const QImage &a, const QImage &b)
@@ -72,35 +73,48 @@ protected:
 
     QString path(const QString &name) const { return folder.filePath(QStringLiteral("pictures/") + name); }
 
-    // Runs the export, answering the save dialog with a type and a name (none cancels it), for a
-    // JPEG the quality box with a text (none cancels it), and the error box when one is expected.
-    // Returns what the quality box showed.
+    // Runs the export, answering the save dialog with a type and a name (none cancels it), the
+    // resolution box with one of its choices (none cancels it), for a JPEG the quality box with a
+    // text (none cancels it), and the error box when one is expected. Returns what the quality box
+    // showed.
     QStringList exportCard(const QString &type, const QString &name,
-                           const std::optional<QString> &quality = {}, bool failing = false)
+                           const std::optional<QString> &quality = {}, bool failing = false,
+                           const std::optional<QString> &resolution = QString())
     {
         QStringList qualityBox;
+        const auto answerLater = [&](QWidget *box) {
+            if (auto *input = qobject_cast<QInputDialog *>(box)) {
+                qualityBox << input->windowTitle() << input->labelText() << input->textValue();
+                input->setTextValue(quality.value_or(QString()));
+                quality ? input->accept() : input->reject();
+            } else if (auto *error = qobject_cast<QMessageBox *>(box)) {
+                errorText = error->text();
+                error->accept();
+            }
+        };
         OnNextModal([&](QWidget *modal) {
             auto *dialog = qobject_cast<QFileDialog *>(modal);
             ASSERT_TRUE(dialog);
             EXPECT_EQ(dialog->windowTitle(), "画像ファイルとして保存");
-            EXPECT_EQ(dialog->nameFilters(), (QStringList{kBitmapType, kJpegType}));
+            EXPECT_EQ(dialog->nameFilters(), (QStringList{kBitmapType, kJpegType, kPngType}));
             offeredType = dialog->selectedNameFilter();
             offeredName = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
             if (name.isEmpty())
                 return dialog->reject();
             fillIn(*dialog, type, name);
-            if (type == kJpegType || failing) {
-                OnNextModal([&](QWidget *box) {
-                    if (auto *input = qobject_cast<QInputDialog *>(box)) {
-                        qualityBox << input->windowTitle() << input->labelText() << input->textValue();
-                        input->setTextValue(quality.value_or(QString()));
-                        quality ? input->accept() : input->reject();
-                    } else if (auto *error = qobject_cast<QMessageBox *>(box)) {
-                        errorText = error->text();
-                        error->accept();
-                    }
-                });
-            }
+            OnNextModal([&](QWidget *box) {
+                auto *input = qobject_cast<QInputDialog *>(box);
+                ASSERT_TRUE(input && input->objectName() == "ExportResolution");
+                offeredResolutions = input->comboBoxItems();
+                offeredResolution = input->textValue();
+                if (!resolution)
+                    return input->reject();
+                if (!resolution->isEmpty())
+                    input->setTextValue(*resolution);
+                if (type == kJpegType || failing)
+                    OnNextModal(answerLater);
+                input->accept();
+            });
             static_cast<QDialog *>(dialog)->accept(); // QFileDialog's own accept is protected
         });
         form.Action("acSaveAsBitmap")->trigger();
@@ -111,6 +125,8 @@ protected:
     TfrmMain form;
     QString offeredType;
     QString offeredName;
+    QStringList offeredResolutions;
+    QString offeredResolution;
     QString errorText;
 };
 
@@ -149,10 +165,11 @@ TEST_F(ExportCommandTest, FilesHoldTheCardInTheChosenFormatWhateverTheExtension)
     EXPECT_EQ(form.Documents().SaveDialog().defaultSuffix(), "vkc");
 }
 
-TEST_F(ExportCommandTest, CancellingEitherQuestionWritesNothing)
+TEST_F(ExportCommandTest, CancellingAnyQuestionWritesNothing)
 {
     exportCard(kBitmapType, QString());
     exportCard(kJpegType, path("cancelled"), std::nullopt);
+    exportCard(kPngType, path("cancelled"), std::nullopt, false, std::nullopt);
     EXPECT_TRUE(QDir(folder.filePath("pictures")).isEmpty());
     EXPECT_EQ(form.Settings().SaveDirectory, folder.path());
 }
@@ -187,6 +204,26 @@ TEST_F(ExportCommandTest, FailureShowsTheErrorAndKeepsTheSaveFolder)
     EXPECT_THROW(WriteBmpFile(path("empty.bmp"), QImage()), VkError);
     EXPECT_THROW(WriteJpegFile(path("empty.jpg"), QImage(), 80), VkError);
     EXPECT_FALSE(QFile::exists(path("empty.bmp")) || QFile::exists(path("empty.jpg")));
+}
+
+TEST_F(ExportCommandTest, PngAndPrintResolutionsAreOffered)
+{
+    exportCard(kPngType, path("screen"));
+    EXPECT_EQ(offeredResolutions, (QStringList{"画面と同じ大きさ (5 ピクセル/mm)", "300 dpi", "600 dpi"}));
+    EXPECT_EQ(offeredResolution, offeredResolutions.first());
+    const QImage screen(path("screen.png"), "PNG");
+    EXPECT_EQ(screen.size(), QSize(form.Panel().Width(), form.Panel().Height()));
+    EXPECT_EQ(screen.dotsPerMeterX(), 5000); // 5 pixels per millimetre
+
+    // The shipped first sheet holds 91 x 55 mm cards: 1075 x 650 pixels at 300 dpi.
+    exportCard(kPngType, path("print"), {}, false, QStringLiteral("300 dpi"));
+    const QImage print(path("print.png"), "PNG");
+    EXPECT_EQ(print.size(), QSize(1075, 650));
+    EXPECT_EQ(print.dotsPerMeterX(), 11811);
+    exportCard(kJpegType, path("again"), QStringLiteral("80"));
+    EXPECT_EQ(offeredResolution, "300 dpi"); // the choice made the time before
+    EXPECT_EQ(QImage(path("again.jpg"), "JPEG").size(), QSize(1075, 650));
+    EXPECT_FALSE(form.Modified());
 }
 
 TEST(ExportQuality, NotANumberIs80AndOthersAreBroughtInto1To100)

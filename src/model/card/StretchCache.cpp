@@ -3,6 +3,7 @@
 #include "model/card/TVkVellumPanel.h"
 
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <vector>
 
@@ -32,6 +33,14 @@ QRect reachablePart(const QPainter &canvas, const QRect &destination, bool withi
     if (withinClip && canvas.hasClipping())
         reachable &= canvas.clipBoundingRect().toAlignedRect();
     return reachable.intersected(destination);
+}
+
+// A PDF or other vector device scales a picture itself; drawn as it is, the same picture in many
+// places is stored once, at its own resolution.
+bool drawsVectors(const QPainter &canvas)
+{
+    const QPaintEngine *engine = canvas.paintEngine();
+    return engine && engine->type() != QPaintEngine::Raster;
 }
 
 } // namespace
@@ -74,6 +83,10 @@ void StretchCache::Draw(QPainter &canvas, const QRect &destination, const QImage
 {
     if (picture.isNull() || destination.isEmpty())
         return;
+    if (drawsVectors(canvas)) {
+        canvas.drawImage(QRectF(destination), opaque(picture));
+        return;
+    }
     // The cached part ignores the clip, so that a repaint of a small dirty area reuses a copy made
     // for the whole device.
     const QRect visible = reachablePart(canvas, destination, false).translated(-destination.topLeft());
@@ -87,6 +100,18 @@ void StretchCache::Draw(QPainter &canvas, const QRect &destination, const QImage
     }
     canvas.drawImage(destination.topLeft() + visible.topLeft(), stretched_,
                      visible.translated(-visible_.topLeft()));
+}
+
+const QImage &StretchCache::opaque(const QImage &picture)
+{
+    if (!picture.hasAlphaChannel())
+        return picture;
+    // Kept, so that every drawing of the picture hands the device the same image.
+    if (picture.cacheKey() != opaqueKey_) {
+        opaque_ = picture.convertToFormat(QImage::Format_RGB32);
+        opaqueKey_ = picture.cacheKey();
+    }
+    return opaque_;
 }
 
 void StretchCache::Clear()

@@ -16,11 +16,16 @@ QImage StretchNearest(const QImage &picture, const QSize &size, const QRect &vis
 class StretchCache {
 public:
     // Draws the whole picture stretched onto the destination rectangle of the canvas, limited to the
-    // part that can reach the canvas's device.
+    // part that can reach the canvas's device. A vector device (a PDF, a printer) is handed the
+    // picture itself, opaque, to scale at its own resolution.
     void Draw(QPainter &canvas, const QRect &destination, const QImage &picture);
     void Clear();
 
 private:
+    const QImage &opaque(const QImage &picture);
+
+    qint64 opaqueKey_ = 0;
+    QImage opaque_;
     qint64 pictureKey_ = 0;
     QSize size_;
     QRect visible_;

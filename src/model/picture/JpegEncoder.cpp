@@ -48,7 +48,7 @@ struct JpegEncoding {
 };
 
 // False, with the library's message in encoding.errors, when libjpeg failed.
-bool encode(JpegEncoding &encoding, const QImage &rgb, int quality)
+bool encode(JpegEncoding &encoding, const QImage &rgb, int quality, int dpi)
 {
     jpeg_compress_struct &cinfo = encoding.cinfo;
     cinfo.err = jpeg_std_error(&encoding.errors.manager);
@@ -65,6 +65,11 @@ bool encode(JpegEncoding &encoding, const QImage &rgb, int quality)
     cinfo.in_color_space = JCS_RGB;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, quality, TRUE);
+    if (dpi > 0) {
+        cinfo.density_unit = 1; // dots per inch
+        cinfo.X_density = UINT16(std::min(dpi, 65535));
+        cinfo.Y_density = cinfo.X_density;
+    }
     jpeg_start_compress(&cinfo, TRUE);
     while (cinfo.next_scanline < cinfo.image_height) {
         JSAMPROW row = const_cast<JSAMPLE *>(rgb.constScanLine(int(cinfo.next_scanline)));
@@ -76,13 +81,13 @@ bool encode(JpegEncoding &encoding, const QImage &rgb, int quality)
 
 } // namespace
 
-QByteArray EncodeJpeg(const QImage &picture, int quality)
+QByteArray EncodeJpeg(const QImage &picture, int quality, int dpi)
 {
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
     if (!picture.isNull() && rgb.isNull())
         throw VkError(QStringLiteral("画像を作成するためのメモリが足りません"));
     JpegEncoding encoding;
-    if (!encode(encoding, rgb, std::clamp(quality, 1, 100)))
+    if (!encode(encoding, rgb, std::clamp(quality, 1, 100), dpi))
         throw VkError(QString::fromLocal8Bit(encoding.errors.message));
     return QByteArray(reinterpret_cast<const char *>(encoding.output), qsizetype(encoding.outputSize));
 }

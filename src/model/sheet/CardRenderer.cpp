@@ -6,6 +6,7 @@
 #include "model/document/CardStream.h"
 #include "model/document/PictureCache.h"
 #include "model/platform/VkError.h"
+#include "model/sheet/CardSheetDrawing.h"
 
 #include <QImage>
 #include <QPainter>
@@ -104,4 +105,27 @@ void RenderCardToBitmap(const TVkVellumPanel &surface, const TCardDef &cardDef, 
     if (picture.isNull())
         throw VkError(QStringLiteral("画像を作成するためのメモリが足りません"));
     bitmap = std::move(picture);
+}
+
+QSize CardSizeAtDpi(const TCardDef &cardDef, int dpi)
+{
+    const auto pixels = [dpi](std::int32_t tenthMm) {
+        return int(std::clamp<long double>(std::round(tenthMm * (long double)dpi / 254), 0, 1e9L));
+    };
+    return {pixels(cardDef.CardSizeX), pixels(cardDef.CardSizeY)};
+}
+
+QImage RenderCardAtDpi(const TVkVellumPanel &surface, const TCardDef &cardDef, int dpi)
+{
+    const QSize size = CardSizeAtDpi(cardDef, dpi);
+    QImage canvas = newCanvas(size.width(), size.height());
+    {
+        QPainter painter(&canvas);
+        painter.setClipRect(canvas.rect());
+        DrawCardInCell(painter, canvas.rect(), surface);
+    }
+    QImage picture = canvas.convertToFormat(QImage::Format_RGB888);
+    if (picture.isNull())
+        throw VkError(QStringLiteral("画像を作成するためのメモリが足りません"));
+    return picture;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QImage>
+#include <QSize>
 #include <memory>
 
-class QImage;
 class TVkVellumPanel;
 struct TCardDef;
 
@@ -24,3 +25,13 @@ void RenderCardToBitmap(const TVkVellumPanel &surface, const TCardDef &cardDef, 
 // has no width to scale from.
 std::unique_ptr<TVkVellumPanel> ScaledCardCopy(const TVkVellumPanel &surface, const TCardDef &cardDef,
                                                int width, int height);
+
+// The card's size in pixels at dpi: its width and height in tenths of a millimetre times dpi / 254,
+// rounded to the nearest pixel.
+QSize CardSizeAtDpi(const TCardDef &cardDef, int dpi);
+
+// The card as a 24-bit picture (QImage::Format_RGB888) of CardSizeAtDpi, drawn as a cell of a
+// printed sheet is: every object at that resolution, so text and lines are as sharp as the
+// resolution allows rather than an enlarged screen picture. The card is not changed. Throws
+// VkError when no picture of that size can be made.
+QImage RenderCardAtDpi(const TVkVellumPanel &surface, const TCardDef &cardDef, int dpi);

@@ -137,7 +137,17 @@ void drawCropMarks(QPainter &canvas, const QRect &cell, int guessMark, const Pri
     }
 }
 
-void drawCard(QPainter &canvas, const QRect &cell, const TVkVellumPanel &card)
+} // namespace
+
+int TenthMmToPixels(std::int64_t tenthMm, int dpi)
+{
+    const std::int64_t clampedDpi = std::clamp(dpi, 0, 1 << 20);
+    const std::int64_t length = std::clamp(tenthMm, -kFarTenthMm, kFarTenthMm);
+    return int(std::clamp<std::int64_t>(length * clampedDpi / 254, std::numeric_limits<int>::min(),
+                                        std::numeric_limits<int>::max()));
+}
+
+void DrawCardInCell(QPainter &canvas, const QRect &cell, const TVkVellumPanel &card)
 {
     card.PaintBackground(canvas, cell);
     // A card 0 pixels wide has no scale to draw its objects at.
@@ -152,16 +162,6 @@ void drawCard(QPainter &canvas, const QRect &cell, const TVkVellumPanel &card)
         TVkDragLabel::DrawScaled(object, canvas, at(object.Left(), cell.left()), at(object.Top(), cell.top()),
                                  double(scale));
     }
-}
-
-} // namespace
-
-int TenthMmToPixels(std::int64_t tenthMm, int dpi)
-{
-    const std::int64_t clampedDpi = std::clamp(dpi, 0, 1 << 20);
-    const std::int64_t length = std::clamp(tenthMm, -kFarTenthMm, kFarTenthMm);
-    return int(std::clamp<std::int64_t>(length * clampedDpi / 254, std::numeric_limits<int>::min(),
-                                        std::numeric_limits<int>::max()));
 }
 
 QRect CardCellRect(const TCardDef &cardDef, const PrinterPage &page, std::int64_t column, std::int64_t row)
@@ -206,7 +206,7 @@ void DrawCardSheet(QPainter &canvas, const PrinterPage &page, const TVkVellumPan
                 continue;
             const QRect cell = CardCellRect(cardDef, page, column, row);
             canvas.setClipRect(cell, Qt::IntersectClip);
-            drawCard(canvas, cell, card);
+            DrawCardInCell(canvas, cell, card);
             // The marks may run outside the cell.
             canvas.setClipRect(wholePage);
             drawCropMarks(canvas, cell, guessMark, page);

@@ -26,6 +26,10 @@ int TenthMmToPixels(std::int64_t tenthMm, int dpi);
 // converted from its own tenths of a millimetre, so rounding never adds up from cell to cell.
 QRect CardCellRect(const TCardDef &cardDef, const PrinterPage &page, std::int64_t column, std::int64_t row);
 
+// Draws the card scaled to fill the cell, as every cell of a sheet is drawn: the background, then
+// every card object at the cell's resolution, without the effects and marks of the screen.
+void DrawCardInCell(QPainter &canvas, const QRect &cell, const TVkVellumPanel &card);
+
 // Throws VkError when DrawCardSheet would refuse the sheet, so a printer can say so before a job starts.
 void CheckCardSheetDrawable(const PrinterPage &page, const TCardDef &cardDef);
 

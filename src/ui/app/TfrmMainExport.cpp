@@ -31,6 +31,7 @@ void TfrmMain::connectExportCommands()
         RenderCardToBitmap(bitmap, Panel().Width(), Panel().Height());
         return bitmap;
     };
+    context.RenderCardAtDpi = [this](int dpi) { return ::RenderCardAtDpi(Panel(), CardDef(), dpi); };
     auto exporter = std::make_shared<ExportCommand>(std::move(context));
     OnExecute(Action("acSaveAsBitmap"), [exporter] { exporter->SaveAsBitmap(); });
     OnExecute(Action("acVersion"), [this] {

@@ -1,32 +1,44 @@
 #include "ui/commands/ExportCommand.h"
 
-#include "model/document/BmpCodec.h"
-#include "model/picture/JpegEncoder.h"
 #include "model/platform/FolderPart.h"
 #include "ui/platform/MessageBox.h"
 
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace {
 
 const QString kBitmapType = QStringLiteral("ビットマップイメージ(*.bmp *.dib)");
 const QString kJpegType = QStringLiteral("JPEGイメージ(*.jpg)");
+const QString kPngType = QStringLiteral("PNGイメージ(*.png)");
 constexpr int kDefaultQuality = 80;
+
+// The resolutions offered, 0 standing for the card surface's own size.
+const QList<int> kResolutions{0, 300, 600};
+
+PictureFileType typeOf(const QString &fileType)
+{
+    if (fileType == kJpegType)
+        return PictureFileType::Jpeg;
+    if (fileType == kPngType)
+        return PictureFileType::Png;
+    return PictureFileType::Bmp;
+}
 
 QString suffixOf(const QString &fileType)
 {
-    return fileType == kJpegType ? QStringLiteral("jpg") : QStringLiteral("bmp");
+    switch (typeOf(fileType)) {
+    case PictureFileType::Jpeg: return QStringLiteral("jpg");
+    case PictureFileType::Png: return QStringLiteral("png");
+    case PictureFileType::Bmp: break;
+    }
+    return QStringLiteral("bmp");
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
+QString resolutionText(int dpi)
 {
-    QSaveFile file(path);
-    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-        !file.commit())
-        throw VkError(QStringLiteral("ファイル %1 を作成できません").arg(path));
+    return dpi == 0 ? QStringLiteral("画面と同じ大きさ (5 ピクセル/mm)") : QStringLiteral("%1 dpi").arg(dpi);
 }
 
 // The quality box; none when the user cancelled it.
@@ -51,23 +63,30 @@ int ParseJpegQuality(const QString &text)
     return ok ? int(std::clamp<qlonglong>(value, 1, 100)) : kDefaultQuality;
 }
 
-void WriteBmpFile(const QString &path, const QImage &picture)
+std::optional<int> ExportCommand::askResolution()
 {
-    QByteArray bytes;
-    BmpCodec::AppendBmp(bytes, picture);
-    writeFile(path, bytes);
-}
-
-void WriteJpegFile(const QString &path, const QImage &picture, int quality)
-{
-    writeFile(path, EncodeJpeg(picture, quality));
+    QInputDialog box(context_.DialogParent);
+    box.setObjectName(QStringLiteral("ExportResolution"));
+    box.setWindowTitle(QStringLiteral("画像の解像度"));
+    box.setLabelText(QStringLiteral("解像度"));
+    QStringList items;
+    for (const int dpi : kResolutions)
+        items << resolutionText(dpi);
+    box.setComboBoxItems(items);
+    box.setComboBoxEditable(false);
+    box.setTextValue(resolutionText(resolution_));
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    resolution_ = kResolutions.value(items.indexOf(box.textValue()), 0);
+    return resolution_;
 }
 
 QString ExportCommand::chooseFile()
 {
     QFileDialog &dialog = *context_.SaveDialog;
     const QString cardSuffix = dialog.defaultSuffix();
-    context_.PrepareSaveDialog(QStringLiteral("画像ファイルとして保存"), kBitmapType + ";;" + kJpegType);
+    context_.PrepareSaveDialog(QStringLiteral("画像ファイルとして保存"),
+                               kBitmapType + ";;" + kJpegType + ";;" + kPngType);
     if (!fileType_.isEmpty())
         dialog.selectNameFilter(fileType_);
     // The extension added to a bare name follows the file type while the dialog is open.
@@ -89,14 +108,19 @@ bool ExportCommand::SaveAsBitmap()
     const QString path = chooseFile();
     if (path.isEmpty())
         return false;
-    if (fileType_ == kJpegType) {
-        const std::optional<int> quality = askJpegQuality(context_.DialogParent);
-        if (!quality)
+    const std::optional<int> dpi = askResolution();
+    if (!dpi)
+        return false;
+    const PictureFileType type = typeOf(fileType_);
+    int quality = kDefaultQuality;
+    if (type == PictureFileType::Jpeg) {
+        const std::optional<int> chosen = askJpegQuality(context_.DialogParent);
+        if (!chosen)
             return false;
-        WriteJpegFile(path, context_.RenderCard(), *quality);
-    } else {
-        WriteBmpFile(path, context_.RenderCard());
+        quality = *chosen;
     }
+    const QImage picture = *dpi == 0 ? context_.RenderCard() : context_.RenderCardAtDpi(*dpi);
+    WritePictureFile(path, EncodePictureFile(picture, type, *dpi == 0 ? kCardSurfaceDpi : *dpi, quality));
     *context_.SaveDirectory = FolderPart(path);
     return true;
 }

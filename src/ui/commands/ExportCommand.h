@@ -1,15 +1,19 @@
 #pragma once
 
+#include "model/picture/PictureFile.h"
+
 #include <QImage>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QFileDialog;
 class QWidget;
 
-// Saves the card as a picture file, a 24-bit BMP or a baseline JPEG, at the size the card surface
-// shows it. The file type chosen in the save dialog decides the format, whatever extension the
-// name has; a name typed without an extension gets the chosen type's. The card is never changed.
+// Saves the card as a picture file, a 24-bit BMP, a baseline JPEG or a PNG, at the size the card
+// surface shows it or drawn at 300 or 600 dpi as printing draws it. The file type chosen in the
+// save dialog decides the format, whatever extension the name has; a name typed without an
+// extension gets the chosen type's. The card is never changed.
 class ExportCommand {
 public:
     // What the export needs from the main window.
@@ -21,29 +25,26 @@ public:
         // Starts the save dialog in the remembered save folder with no file name, the title and
         // the file types given.
         std::function<void(const QString &title, const QString &filter)> PrepareSaveDialog = {};
-        QString *SaveDirectory = nullptr; // follows the folder of each file written
-        std::function<QImage()> RenderCard = {};
+        QString *SaveDirectory = nullptr;                    // follows the folder of each file written
+        std::function<QImage()> RenderCard = {};             // at the surface's size
+        std::function<QImage(int dpi)> RenderCardAtDpi = {}; // as printing draws it
     };
 
     explicit ExportCommand(Context context) : context_(std::move(context)) {}
 
-    // acSaveAsBitmap: asks for the file, for a JPEG also the quality, then writes. Returns whether
-    // a file was written; false when the user cancelled. Throws VkError when writing fails, with
-    // any file of that name left as it was and the save folder unchanged.
+    // acSaveAsBitmap: asks for the file, the resolution, for a JPEG also the quality, then writes. Returns
+    // whether a file was written; false when the user cancelled. Throws VkError when writing fails, with any
+    // file of that name left as it was and the save folder unchanged.
     bool SaveAsBitmap();
 
 private:
     QString chooseFile();
+    std::optional<int> askResolution();
 
     Context context_;
-    QString fileType_; // the type chosen at the last export, offered again at the next
+    QString fileType_;   // the type chosen at the last export, offered again at the next
+    int resolution_ = 0; // likewise the resolution, 0 for the surface's size
 };
 
 // The JPEG quality typed into the quality box: 80 when it is not a whole number, and 1 to 100.
 int ParseJpegQuality(const QString &text);
-
-// The picture as a 24-bit uncompressed BMP file, or as a JPEG file at a quality of 1 to 100. The
-// file is written beside its old version and renamed over it, so a failed write keeps the old one.
-// Throws VkError naming the path when the file cannot be written.
-void WriteBmpFile(const QString &path, const QImage &picture);
-void WriteJpegFile(const QString &path, const QImage &picture, int quality);

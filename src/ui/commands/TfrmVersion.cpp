@@ -1,5 +1,6 @@
 #include "ui/commands/TfrmVersion.h"
 
+#include "model/platform/ProgramVersion.h"
 #include "ui/commands/TVkUrlLabel.h"
 #include "ui/platform/DialogPlacement.h"
 #include "ui/platform/HomePage.h"
@@ -46,7 +47,8 @@ TfrmVersion::TfrmVersion(QWidget *owner) : QDialog(owner)
     icon->setPixmap(windowIcon().pixmap(32, 32));
     icon->setScaledContents(true);
 
-    QLabel *product = addLabel(this, "lblProduct", QStringLiteral("VELLUMIA VERSION 1.20"), QPoint(73, 14));
+    QLabel *product =
+        addLabel(this, "lblProduct", QStringLiteral("VELLUMIA VERSION ") + kProgramVersion, QPoint(73, 14));
     QFont bold = product->font();
     bold.setBold(true);
     product->setFont(bold);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "model/card/TVkVellumPanel.h"
+#include "model/platform/MainSettings.h"
+#include "model/sheet/TCardDef.h"
+
+#include <QString>
+
+// The card of a batch run: a card document read into a surface laid out for its card definition as
+// the window lays it out (5 pixels per millimetre), with the settings the window left behind.
+class BatchCard {
+public:
+    // Reads the document at path. One without a card definition is laid out for the card sheet the
+    // window chose last. Throws VkError naming the file when it is missing, not a plain file,
+    // unreadable or not a card document.
+    explicit BatchCard(const QString &path);
+
+    const TVkVellumPanel &Surface() const { return surface_; }
+    const TCardDef &CardDef() const { return cardDef_; }
+    const MainSettings &Settings() const { return settings_; }
+    // The file's name without its folder, as a print job or PDF title.
+    QString Title() const;
+
+    // Lays the card out for the card sheet of that name in the card definitions file, as choosing
+    // it in the paper setup does; objects keep their places. Throws VkError naming the sheet when
+    // the file has none of that name.
+    void UseSheet(const QString &name);
+
+private:
+    void layOut();
+
+    QString path_;
+    MainSettings settings_;
+    TVkVellumPanel surface_;
+    TCardDef cardDef_{};
+};

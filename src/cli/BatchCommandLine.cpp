@@ -1,0 +1,72 @@
+#include "cli/BatchCommandLine.h"
+
+#include "cli/BatchCard.h"
+#include "cli/BatchExport.h"
+#include "cli/BatchOptions.h"
+#include "cli/BatchPdf.h"
+#include "cli/BatchPrint.h"
+#include "model/platform/FontSubstitutions.h"
+#include "model/platform/ProgramVersion.h"
+#include "model/platform/VkError.h"
+
+#include <QGuiApplication>
+#include <cstdio>
+
+namespace {
+
+void printError(const QString &message)
+{
+    std::fprintf(stderr, "vellumax: %s\n", qPrintable(message));
+}
+
+void runCommand(const BatchOptions &options)
+{
+    BatchCard card(options.CardFile);
+    switch (options.Command) {
+    case BatchCommand::Export: ExportBatchCard(card, options); break;
+    case BatchCommand::Pdf: WriteBatchPdf(card, options); break;
+    case BatchCommand::Print: PrintBatchCard(card, options); break;
+    case BatchCommand::Help:
+    case BatchCommand::Version: break;
+    }
+}
+
+} // namespace
+
+int RunBatch(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    BatchOptions options;
+    try {
+        options = BatchOptions::Parse(arguments);
+    } catch (const VkError &error) {
+        printError(error.Message());
+        std::fprintf(stderr, "%s\n", qPrintable(QStringLiteral("使い方は vellumax --help で表示されます")));
+        return 1;
+    }
+    if (options.Command == BatchCommand::Help) {
+        std::fputs(qPrintable(BatchOptions::HelpText()), stdout);
+        return 0;
+    }
+    if (options.Command == BatchCommand::Version) {
+        std::printf("vellumax %s\n", qPrintable(kProgramVersion));
+        return 0;
+    }
+    // No window is ever shown, so no display is needed, and none is waited for.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    InstallFontSubstitutions();
+    try {
+        runCommand(options);
+    } catch (const VkError &error) {
+        printError(error.Message());
+        return 1;
+    } catch (const std::exception &error) {
+        printError(QString::fromLocal8Bit(error.what()));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,23 @@
+#include "cli/BatchExport.h"
+
+#include "cli/BatchCard.h"
+#include "cli/BatchOptions.h"
+#include "model/picture/PictureFile.h"
+#include "model/platform/VkError.h"
+#include "model/sheet/CardRenderer.h"
+
+void ExportBatchCard(const BatchCard &card, const BatchOptions &options)
+{
+    const std::optional<PictureFileType> type = PictureFileTypeOfName(options.OutputFile);
+    if (!type)
+        throw VkError(
+            QStringLiteral("%1 は .png、.jpg、.bmp のどれかの名前にしてください").arg(options.OutputFile));
+    QImage picture;
+    if (options.Dpi)
+        picture = RenderCardAtDpi(card.Surface(), card.CardDef(), *options.Dpi);
+    else
+        RenderCardToBitmap(card.Surface(), card.CardDef(), picture, card.Surface().Width(),
+                           card.Surface().Height());
+    const int dpi = options.Dpi.value_or(kCardSurfaceDpi);
+    WritePictureFile(options.OutputFile, EncodePictureFile(picture, *type, dpi, options.Quality));
+}

@@ -1,0 +1,202 @@
+#include "cli/BatchOptions.h"
+
+#include "model/platform/VkError.h"
+#include "model/sheet/CardSheetDrawing.h"
+
+#include <QCommandLineParser>
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+namespace {
+
+using Commands = std::vector<BatchCommand>;
+
+// One option: its name, the name of its value (none for a switch), its line of the help text,
+// the commands it may be given with, and how its value is stored.
+struct OptionRow {
+    QString name;
+    QString valueName;
+    QString description;
+    Commands commands;
+    std::function<void(BatchOptions &, const QString &)> store;
+};
+
+const Commands kOutputs{BatchCommand::Export, BatchCommand::Pdf, BatchCommand::Print};
+const Commands kSheets{BatchCommand::Pdf, BatchCommand::Print};
+
+int wholeNumberIn(const QString &option, const QString &value, int low, int high)
+{
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    if (!ok || number < low || number > high)
+        throw VkError(QStringLiteral("--%1 の値 %2 は %3 から %4 までの整数にしてください")
+                          .arg(option, value)
+                          .arg(low)
+                          .arg(high));
+    return number;
+}
+
+int cropMarkStyle(const QString &value)
+{
+    if (value == u"none")
+        return cmNone;
+    if (value == u"frame")
+        return cmDottedFrame;
+    if (value == u"cross")
+        return cmCornerCrosses;
+    throw VkError(QStringLiteral("--marks の値 %1 は none、frame、cross のどれかにしてください").arg(value));
+}
+
+const std::vector<OptionRow> &optionTable()
+{
+    static const std::vector<OptionRow> table{
+        {QStringLiteral("export"),
+         QStringLiteral("OUT.png|OUT.jpg|OUT.bmp"),
+         QStringLiteral("カードを画像ファイルにします (形式は拡張子で決まります)"),
+         {BatchCommand::Export},
+         [](BatchOptions &o, const QString &v) { o.OutputFile = v; }},
+        {QStringLiteral("pdf"),
+         QStringLiteral("OUT.pdf"),
+         QStringLiteral("カードを並べた用紙を PDF ファイルにします"),
+         {BatchCommand::Pdf},
+         [](BatchOptions &o, const QString &v) { o.OutputFile = v; }},
+        {QStringLiteral("print"),
+         QString(),
+         QStringLiteral("カードを並べた用紙を印刷します"),
+         {BatchCommand::Print},
+         {}},
+        {QStringLiteral("dpi"),
+         QStringLiteral("N"),
+         QStringLiteral("画像の解像度 (72～1200 dpi)。省略すると画面と同じ大きさ (5 ピクセル/mm)"),
+         {BatchCommand::Export},
+         [](BatchOptions &o, const QString &v) {
+             o.Dpi = wholeNumberIn(QStringLiteral("dpi"), v, 72, 1200);
+         }},
+        {QStringLiteral("quality"),
+         QStringLiteral("Q"),
+         QStringLiteral("JPEG の保存品質 (1～100、既定 80)"),
+         {BatchCommand::Export},
+         [](BatchOptions &o, const QString &v) {
+             o.Quality = wholeNumberIn(QStringLiteral("quality"), v, 1, 100);
+         }},
+        {QStringLiteral("marks"), QStringLiteral("none|frame|cross"),
+         QStringLiteral("トンボ: なし、点線の枠、角の十字。省略すると用紙設定の選択"), kSheets,
+         [](BatchOptions &o, const QString &v) { o.Marks = cropMarkStyle(v); }},
+        {QStringLiteral("sheet"), QStringLiteral("NAME"),
+         QStringLiteral("カードのものではなく、この名前の用紙 (CardDef.lst) に並べます"), kSheets,
+         [](BatchOptions &o, const QString &v) { o.SheetName = v; }},
+        {QStringLiteral("printer"),
+         QStringLiteral("NAME"),
+         QStringLiteral("通常使うプリンタの代わりに使うプリンタ"),
+         {BatchCommand::Print},
+         [](BatchOptions &o, const QString &v) { o.PrinterName = v; }},
+        {QStringLiteral("copies"),
+         QStringLiteral("N"),
+         QStringLiteral("印刷する部数 (1～999)"),
+         {BatchCommand::Print},
+         [](BatchOptions &o, const QString &v) {
+             o.Copies = wholeNumberIn(QStringLiteral("copies"), v, 1, 999);
+         }},
+        {QStringLiteral("help"), QString(), QStringLiteral("この説明を表示します"), {}, {}},
+        {QStringLiteral("version"), QString(), QStringLiteral("バージョンを表示します"), {}, {}},
+    };
+    return table;
+}
+
+QString commandOption(BatchCommand command)
+{
+    switch (command) {
+    case BatchCommand::Export: return QStringLiteral("--export");
+    case BatchCommand::Pdf: return QStringLiteral("--pdf");
+    case BatchCommand::Print: return QStringLiteral("--print");
+    case BatchCommand::Help:
+    case BatchCommand::Version: break;
+    }
+    return {};
+}
+
+BatchCommand chosenCommand(const QCommandLineParser &parser)
+{
+    if (parser.isSet(QStringLiteral("help")))
+        return BatchCommand::Help;
+    if (parser.isSet(QStringLiteral("version")))
+        return BatchCommand::Version;
+    QStringList given;
+    BatchCommand command = BatchCommand::Help;
+    for (const BatchCommand each : kOutputs) {
+        if (parser.isSet(commandOption(each).mid(2))) {
+            given << commandOption(each);
+            command = each;
+        }
+    }
+    if (given.isEmpty())
+        throw VkError(QStringLiteral("--export、--pdf、--print のどれかを指定してください"));
+    if (given.size() > 1)
+        throw VkError(
+            QStringLiteral("%1 は一度に一つだけ指定してください").arg(given.join(QStringLiteral("、"))));
+    return command;
+}
+
+} // namespace
+
+BatchOptions BatchOptions::Parse(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    for (const OptionRow &row : optionTable())
+        parser.addOption(QCommandLineOption(row.name, row.description, row.valueName));
+    // The parser takes the program's name first.
+    if (!parser.parse(QStringList{QStringLiteral("vellumax")} + arguments)) {
+        if (!parser.unknownOptionNames().isEmpty()) {
+            const QString name = parser.unknownOptionNames().first();
+            throw VkError(QStringLiteral("不明なオプション %1%2").arg(name.size() == 1 ? "-" : "--", name));
+        }
+        throw VkError(parser.errorText());
+    }
+    BatchOptions options;
+    options.Command = chosenCommand(parser);
+    if (options.Command == BatchCommand::Help || options.Command == BatchCommand::Version)
+        return options;
+    for (const OptionRow &row : optionTable()) {
+        if (!parser.isSet(row.name))
+            continue;
+        if (std::find(row.commands.begin(), row.commands.end(), options.Command) == row.commands.end())
+            throw VkError(QStringLiteral("--%1 は %2 とともには使えません")
+                              .arg(row.name, commandOption(options.Command)));
+        if (parser.values(row.name).size() > 1)
+            throw VkError(QStringLiteral("--%1 は一度だけ指定してください").arg(row.name));
+        if (row.store)
+            row.store(options, parser.value(row.name));
+    }
+    const QStringList cards = parser.positionalArguments();
+    if (cards.isEmpty())
+        throw VkError(QStringLiteral("カードファイルを指定してください"));
+    if (cards.size() > 1)
+        throw VkError(QStringLiteral("カードファイルは一つだけ指定してください: %1").arg(cards.join(u' ')));
+    options.CardFile = cards.first();
+    return options;
+}
+
+QString BatchOptions::HelpText()
+{
+    QString text =
+        QStringLiteral("使い方:\n"
+                       "  vellumax [CARD.vkc]                     ウィンドウでカードを開きます\n"
+                       "  vellumax --export OUT.png [--dpi N] [--quality Q] CARD.vkc\n"
+                       "  vellumax --pdf OUT.pdf [--marks none|frame|cross] [--sheet NAME] CARD.vkc\n"
+                       "  vellumax --print [--printer NAME] [--copies N] [--marks ...] CARD.vkc\n"
+                       "\nオプション:\n");
+    for (const OptionRow &row : optionTable()) {
+        QString left = QStringLiteral("  --") + row.name;
+        if (!row.valueName.isEmpty())
+            left += u' ' + row.valueName;
+        text += left.leftJustified(32) + u' ' + row.description + u'\n';
+    }
+    return text;
+}
+
+bool IsBatchCommandLine(const QStringList &arguments)
+{
+    return std::any_of(arguments.begin(), arguments.end(),
+                       [](const QString &argument) { return argument.startsWith(QStringLiteral("--")); });
+}

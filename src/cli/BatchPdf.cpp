@@ -1,0 +1,13 @@
+#include "cli/BatchPdf.h"
+
+#include "cli/BatchCard.h"
+#include "cli/BatchOptions.h"
+#include "model/sheet/CardSheetPdf.h"
+
+void WriteBatchPdf(BatchCard &card, const BatchOptions &options)
+{
+    if (!options.SheetName.isEmpty())
+        card.UseSheet(options.SheetName);
+    WriteCardSheetPdf(options.OutputFile, card.Surface(), card.CardDef(),
+                      options.Marks.value_or(card.Settings().GuessMark), card.Title());
+}

@@ -1,0 +1,39 @@
+#include "cli/BatchPrint.h"
+
+#include "cli/BatchCard.h"
+#include "cli/BatchOptions.h"
+#include "model/platform/VkError.h"
+#include "printer/SheetPrinter.h"
+#include "printer/TQdPrinter.h"
+
+#include <QPrinter>
+#include <algorithm>
+
+namespace {
+
+void choosePrinter(TQdPrinter &printer, const QString &name)
+{
+    const std::vector<InstalledPrinter> &printers = printer.Printers();
+    const bool installed = std::any_of(printers.begin(), printers.end(),
+                                       [&name](const InstalledPrinter &each) { return each.Name == name; });
+    if (!installed)
+        throw VkError(QStringLiteral("プリンタ %1 はありません").arg(name));
+    printer.Printer().setPrinterName(name);
+    printer.Refresh();
+}
+
+} // namespace
+
+void PrintBatchCard(BatchCard &card, const BatchOptions &options)
+{
+    if (!options.SheetName.isEmpty())
+        card.UseSheet(options.SheetName);
+    TQdPrinter printer;
+    if (!options.PrinterName.isEmpty())
+        choosePrinter(printer, options.PrinterName);
+    else if (printer.Printers().empty())
+        throw VkError(QStringLiteral("プリンタがありません"));
+    printer.Printer().setCopyCount(options.Copies);
+    PrintCardSheet(printer, card.Title(), card.Surface(), card.CardDef(),
+                   options.Marks.value_or(card.Settings().GuessMark));
+}

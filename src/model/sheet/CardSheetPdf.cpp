@@ -1,0 +1,70 @@
+#include "model/sheet/CardSheetPdf.h"
+
+#include "model/platform/VkError.h"
+#include "model/sheet/CardSheetDrawing.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int kPdfDpi = 1200;
+
+// The extent of the sheet's cells along one axis with the margin before them repeated after them,
+// in tenths of a millimetre.
+qint64 sheetExtentTenthMm(std::int32_t count, std::int32_t size, std::int32_t space, std::int32_t margin)
+{
+    if (count <= 0)
+        return 0;
+    return 2 * qint64(margin) + qint64(count) * size + qint64(count - 1) * space;
+}
+
+bool holds(const QPageSize &paper, const TCardDef &cardDef)
+{
+    const QSizeF tenthMm = paper.size(QPageSize::Millimeter) * 10;
+    return sheetExtentTenthMm(cardDef.Columns, cardDef.CardSizeX, cardDef.ColumnSpace, cardDef.LeftMargin) <=
+               qint64(tenthMm.width() + 0.5) &&
+           sheetExtentTenthMm(cardDef.Lines, cardDef.CardSizeY, cardDef.LineSpace, cardDef.TopMargin) <=
+               qint64(tenthMm.height() + 0.5);
+}
+
+} // namespace
+
+QPageSize PdfPaperFor(const TCardDef &cardDef)
+{
+    for (const QPageSize::PageSizeId id : {QPageSize::A4, QPageSize::JisB4}) {
+        const QPageSize paper(id);
+        if (holds(paper, cardDef))
+            return paper;
+    }
+    return QPageSize(QPageSize::A3);
+}
+
+void WriteCardSheetPdf(const QString &path, const TVkVellumPanel &card, const TCardDef &cardDef,
+                       int guessMark, const QString &title)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw VkError(QStringLiteral("ファイル %1 を作成できません").arg(path));
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(kPdfDpi);
+        writer.setPageSize(PdfPaperFor(cardDef));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setTitle(title);
+        const QSize sheet(writer.width(), writer.height());
+        const PrinterPage page{.Resolution = QSize(kPdfDpi, kPdfDpi),
+                               .PhysicalSize = sheet,
+                               .PrintableSize = sheet,
+                               .PhysicalOffset = QPoint(0, 0)};
+        CheckCardSheetDrawable(page, cardDef);
+        QPainter painter;
+        if (!painter.begin(&writer))
+            throw VkError(QStringLiteral("ファイル %1 を作成できません").arg(path));
+        DrawCardSheet(painter, page, card, cardDef, guessMark);
+        painter.end();
+    }
+    if (!file.commit())
+        throw VkError(QStringLiteral("ファイル %1 を作成できません").arg(path));
+}

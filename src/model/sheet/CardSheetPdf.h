@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QPageSize>
+#include <QString>
+
+class TVkVellumPanel;
+struct TCardDef;
+
+// The paper a sheet is written on: A4, or the smallest of JIS B4 and A3 that holds every card of a
+// sheet too large for A4 with its left and top margins repeated on the right and at the bottom;
+// A3 when none does.
+QPageSize PdfPaperFor(const TCardDef &cardDef);
+
+// Writes the sheet of cardDef with the card in every cell and the crop marks (a CropMarkStyle) to a
+// one-page PDF file at path, by the sheet drawing that printing uses at 1200 dpi on paper without
+// unprintable borders: text stays text with its fonts embedded, and each picture is stored once,
+// at its own resolution, whatever the number of cells. The file is written beside the old one and
+// renamed over it. Throws VkError naming the path when it cannot be written, or when the sheet
+// cannot be drawn.
+void WriteCardSheetPdf(const QString &path, const TVkVellumPanel &card, const TCardDef &cardDef,
+                       int guessMark, const QString &title);

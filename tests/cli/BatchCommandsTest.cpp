@@ -1,0 +1,276 @@
+#include "FileBytes.h"
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+#include "model/document/CardStream.h"
+#include "model/sheet/CardDefinitions.h"
+
+#include <QFile>
+#include <QImage>
+#include <QMap>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kCardText = QStringLiteral("株式会社ベラム 山田太郎");
+
+struct Outcome {
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+// A tool of poppler-utils on the file; its standard output, or nothing when it is not installed.
+QString popplerOutput(const QString &tool, const QStringList &arguments)
+{
+    const QString program = QStandardPaths::findExecutable(tool);
+    if (program.isEmpty())
+        return {};
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Cards as people make them, saved as documents in a folder of their own that also serves as the
+// program's folder, with the shipped card sheets and no display to be had.
+class BatchCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(
+            QFile::copy(QStringLiteral(VELLUMIA_SOURCE_DIR "/data/CardDef.Def"), path("CardDef.Def")));
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        environment.insert(QStringLiteral("VELLUMAX_HOME"), folder.path());
+    }
+
+    QString path(const QString &name) const { return folder.filePath(name); }
+
+    Outcome vellumax(const QStringList &arguments) const
+    {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(folder.path());
+        process.start(QStringLiteral(VELLUMAX_BINARY), arguments);
+        EXPECT_TRUE(process.waitForFinished(120000)) << arguments.join(u' ').toStdString();
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                process.readAllStandardOutput(), QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+    // A 91 x 55 mm card for the ten-up A4 sheet: a pale background, a line of Japanese text, a
+    // picture and a framed rectangle.
+    QString saveBusinessCard(const QString &name) const
+    {
+        TVkVellumPanel card;
+        card.SetBounds(0, 0, 455, 275);
+        card.SetColor(RGBToColor(255, 255, 255));
+        auto text = std::make_unique<TVkDragLabel>();
+        CardFont font;
+        font.Height = -40;
+        font.Color = RGBToColor(0, 0, 0);
+        text->SetFont(font);
+        text->SetCaption({kCardText});
+        text->SetAutoSize(true);
+        text->SetBounds(20, 30, 400, 60);
+        card.AddObject(std::move(text));
+        QImage picture(64, 48, QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y, qRgb(x * 4, y * 5, 128));
+        auto photo = std::make_unique<TVkDragLabel>();
+        photo->SetBitmap(picture);
+        photo->SetBounds(300, 150, 130, 100);
+        card.AddObject(std::move(photo));
+        auto frame = std::make_unique<TVkDragLabel>();
+        frame->SetDrawMode(dmRectangle);
+        frame->SetPenWidth(3);
+        frame->SetColor(RGBToColor(0, 0, 160));
+        frame->SetBounds(20, 150, 200, 100);
+        card.AddObject(std::move(frame));
+        return save(card, ParseCardDef("\"Ten up\",910,550,2,5,140,110,0,0,0"), name);
+    }
+
+    QString save(const TVkVellumPanel &card, const TCardDef &cardDef, const QString &name) const
+    {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        EXPECT_TRUE(WriteCardStream(file, card, cardDef));
+        return file.fileName();
+    }
+
+    QTemporaryDir folder;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+};
+
+// The pictures a PDF file stores, as `pdfimages -list` names them, each once however often it is
+// drawn: "width x height" by object.
+QMap<QString, QString> storedImages(const QString &pdf)
+{
+    QMap<QString, QString> images;
+    const QStringList rows = popplerOutput(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf})
+                                 .split(u'\n', Qt::SkipEmptyParts)
+                                 .mid(2);
+    for (const QString &row : rows) {
+        const QStringList columns = row.split(u' ', Qt::SkipEmptyParts);
+        if (columns.size() > 11)
+            images.insert(columns[10] + u' ' + columns[11], columns[3] + QStringLiteral(" x ") + columns[4]);
+    }
+    return images;
+}
+
+// Lengths of the runs of grey pixels (neither near white nor near black) along the rows of the
+// area: where dark ink meets white, a sharp edge takes one pixel of grey, an enlarged one several.
+double shareOfWideGreyRuns(const QImage &picture, const QRect &area)
+{
+    int runs = 0, wide = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        int length = 0;
+        for (int x = area.left(); x <= area.right() + 1; ++x) {
+            const int grey = x <= area.right() ? qGray(picture.pixel(x, y)) : 255;
+            if (grey > 40 && grey < 215) {
+                ++length;
+            } else if (length > 0) {
+                ++runs;
+                wide += length > 2;
+                length = 0;
+            }
+        }
+    }
+    return runs ? double(wide) / runs : 1.0;
+}
+
+} // namespace
+
+TEST_F(BatchCommands, ExportWritesPicturesAtTheScreenSizeOrTheResolutionAsked)
+{
+    const QString card = saveBusinessCard(QStringLiteral("card.vkc"));
+    Outcome run = vellumax({QStringLiteral("--export"), path("screen.bmp"), card});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(QImage(path("screen.bmp")).size(), QSize(455, 275));
+
+    run = vellumax({QStringLiteral("--export"), path("sharp.png"), QStringLiteral("--dpi"),
+                    QStringLiteral("300"), card});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+    const QImage sharp(path("sharp.png"));
+    ASSERT_EQ(sharp.size(), QSize(1075, 650));
+    EXPECT_EQ(sharp.dotsPerMeterX(), 11811); // 300 dpi
+    // The text's band: ink drawn at 300 dpi, its edges one pixel of grey wide.
+    const QRect textBand(40, 70, 950, 100);
+    int ink = 0;
+    for (int y = textBand.top(); y <= textBand.bottom(); ++y)
+        for (int x = textBand.left(); x <= textBand.right(); ++x)
+            ink += qGray(sharp.pixel(x, y)) < 60;
+    EXPECT_GT(ink, 2000);
+    EXPECT_LT(shareOfWideGreyRuns(sharp, textBand), 0.2);
+    // The same card enlarged from its screen picture does not pass that test.
+    QImage screen(path("screen.bmp"));
+    const QImage enlarged = screen.scaled(sharp.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_GT(shareOfWideGreyRuns(enlarged, textBand), 0.4);
+
+    run = vellumax({QStringLiteral("--export"), path("photo.JPG"), QStringLiteral("--dpi"),
+                    QStringLiteral("600"), QStringLiteral("--quality"), QStringLiteral("90"), card});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QByteArray jpeg = ReadFileBytes(path("photo.JPG"));
+    ASSERT_GT(jpeg.size(), 18);
+    EXPECT_TRUE(jpeg.startsWith("\xFF\xD8\xFF\xE0"));
+    EXPECT_EQ(jpeg.mid(6, 5), QByteArray("JFIF\0", 5));
+    EXPECT_EQ(jpeg[13], 1); // dots per inch
+    EXPECT_EQ(jpeg.mid(14, 4), QByteArray("\x02\x58\x02\x58", 4));
+    EXPECT_EQ(QImage(path("photo.JPG")).size(), QSize(2150, 1299));
+}
+
+TEST_F(BatchCommands, PdfHoldsTheSheetWithTextFontsAndEachPictureOnce)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    const QString card = saveBusinessCard(QStringLiteral("card.vkc"));
+    const Outcome run = vellumax({QStringLiteral("--pdf"), path("sheet.pdf"), QStringLiteral("--marks"),
+                                  QStringLiteral("cross"), card});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+    const QString info = popplerOutput(QStringLiteral("pdfinfo"), {path("sheet.pdf")});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QStringLiteral("(A4)"))) << info.toStdString();
+
+    // Ten cards, one picture: stored once at its own 64 x 48 pixels.
+    const QMap<QString, QString> images = storedImages(path("sheet.pdf"));
+    ASSERT_EQ(images.size(), 1);
+    EXPECT_EQ(images.first(), "64 x 48");
+
+    const QStringList fonts = popplerOutput(QStringLiteral("pdffonts"), {path("sheet.pdf")})
+                                  .split(u'\n', Qt::SkipEmptyParts)
+                                  .mid(2);
+    ASSERT_FALSE(fonts.isEmpty());
+    for (const QString &font : fonts)
+        EXPECT_TRUE(font.contains(
+            QRegularExpression(QStringLiteral("\\syes\\s+(yes|no)\\s+(yes|no)\\s+\\d+\\s+\\d+$"))))
+            << "not embedded: " << font.toStdString();
+
+    const QString text = popplerOutput(QStringLiteral("pdftotext"), {path("sheet.pdf"), QStringLiteral("-")});
+    EXPECT_EQ(text.count(kCardText), 10) << text.toStdString();
+}
+
+TEST_F(BatchCommands, PdfOnANamedSheetFillsItsCells)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    const QString card = saveBusinessCard(QStringLiteral("card.vkc"));
+    Outcome run = vellumax({QStringLiteral("--pdf"), path("eight.pdf"), QStringLiteral("--sheet"),
+                            QStringLiteral("名刺 91×55mm B5 8面"), card});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString text = popplerOutput(QStringLiteral("pdftotext"), {path("eight.pdf"), QStringLiteral("-")});
+    EXPECT_EQ(text.count(kCardText), 8);
+
+    run = vellumax({QStringLiteral("--pdf"), path("none.pdf"), QStringLiteral("--sheet"),
+                    QStringLiteral("No such sheet"), card});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("No such sheet"))) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("none.pdf")));
+}
+
+TEST_F(BatchCommands, FailuresNameTheirCauseOnStandardErrorAndExitWithOne)
+{
+    const QString card = saveBusinessCard(QStringLiteral("card.vkc"));
+    const auto fails = [this](const QStringList &arguments, const QString &named) {
+        const Outcome run = vellumax(arguments);
+        EXPECT_EQ(run.exitCode, 1) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_TRUE(run.err.contains(named)) << run.err.toStdString();
+    };
+    fails({QStringLiteral("--export"), path("out.png"), path("missing.vkc")}, path("missing.vkc"));
+    fails({QStringLiteral("--export"), path("out.png"), folder.path()}, folder.path());
+    WriteFileBytes(path("notes.vkc"), QByteArray(600, 'x'));
+    fails({QStringLiteral("--pdf"), path("out.pdf"), path("notes.vkc")}, path("notes.vkc"));
+    fails({QStringLiteral("--export"), path("out.png"), QStringLiteral("--colour"), card},
+          QStringLiteral("--colour"));
+    fails({QStringLiteral("--export"), path("out.gif"), card}, path("out.gif"));
+    fails({QStringLiteral("--export"), path("no-folder/out.png"), card}, path("no-folder/out.png"));
+    fails({QStringLiteral("--pdf"), path("no-folder/out.pdf"), card}, path("no-folder/out.pdf"));
+    fails({QStringLiteral("--print"), QStringLiteral("--printer"), QStringLiteral("NoSuchPrinter"), card},
+          QStringLiteral("NoSuchPrinter"));
+    EXPECT_FALSE(QFile::exists(path("out.png")));
+    EXPECT_FALSE(QFile::exists(path("out.pdf")));
+
+    // A failed export leaves the file it would have replaced as it was.
+    WriteFileBytes(path("kept.png"), "old");
+    fails({QStringLiteral("--export"), path("kept.png"), path("missing.vkc")}, path("missing.vkc"));
+    EXPECT_EQ(ReadFileBytes(path("kept.png")), "old");
+}
+
+TEST_F(BatchCommands, HelpAndVersionAnswerOnStandardOutput)
+{
+    Outcome run = vellumax({QStringLiteral("--version")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "vellumax 1.20\n");
+    run = vellumax({QStringLiteral("--help")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(QString::fromUtf8(run.out).contains(QStringLiteral("--export")));
+    EXPECT_TRUE(run.err.isEmpty());
+}

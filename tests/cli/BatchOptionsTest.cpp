@@ -1,0 +1,95 @@
+#include "cli/BatchOptions.h"
+#include "model/platform/VkError.h"
+#include "model/sheet/CardSheetDrawing.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+BatchOptions parse(const QString &line)
+{
+    return BatchOptions::Parse(line.split(u' ', Qt::SkipEmptyParts));
+}
+
+// The message of the error the command line is refused with; empty when it is accepted.
+QString refusal(const QString &line)
+{
+    try {
+        parse(line);
+    } catch (const VkError &error) {
+        return error.Message();
+    }
+    return {};
+}
+
+} // namespace
+
+TEST(BatchOptions, EachCommandTakesItsOwnOptionsInAnyOrder)
+{
+    const BatchOptions picture = parse("card.vkc --quality 95 --export out.jpg --dpi 300");
+    EXPECT_EQ(picture.Command, BatchCommand::Export);
+    EXPECT_EQ(picture.OutputFile, "out.jpg");
+    EXPECT_EQ(picture.CardFile, "card.vkc");
+    EXPECT_EQ(picture.Dpi, 300);
+    EXPECT_EQ(picture.Quality, 95);
+
+    const BatchOptions screen = parse("--export=out.png card.vkc");
+    EXPECT_EQ(screen.OutputFile, "out.png");
+    EXPECT_FALSE(screen.Dpi);
+    EXPECT_EQ(screen.Quality, 80);
+
+    const BatchOptions pdf = parse("--pdf out.pdf --marks cross --sheet A-ONE card.vkc");
+    EXPECT_EQ(pdf.Command, BatchCommand::Pdf);
+    EXPECT_EQ(pdf.Marks, cmCornerCrosses);
+    EXPECT_EQ(pdf.SheetName, "A-ONE");
+    EXPECT_FALSE(parse("--pdf out.pdf card.vkc").Marks); // the settings decide
+
+    const BatchOptions print = parse("--print --printer Office --copies 3 --marks frame card.vkc");
+    EXPECT_EQ(print.Command, BatchCommand::Print);
+    EXPECT_EQ(print.PrinterName, "Office");
+    EXPECT_EQ(print.Copies, 3);
+    EXPECT_EQ(print.Marks, cmDottedFrame);
+    EXPECT_EQ(parse("--marks none --print card.vkc").Marks, cmNone);
+
+    EXPECT_EQ(parse("--help").Command, BatchCommand::Help);
+    EXPECT_EQ(parse("--version --export x.png").Command, BatchCommand::Version);
+}
+
+TEST(BatchOptions, RefusalsNameTheOptionAtFault)
+{
+    EXPECT_EQ(refusal("--export out.png --colour red card.vkc"), "不明なオプション --colour");
+    EXPECT_EQ(refusal("--export out.png -x card.vkc"), "不明なオプション -x");
+    EXPECT_TRUE(refusal("--export out.png --dpi").contains("dpi"));
+    EXPECT_TRUE(refusal("--export out.png --dpi 71 card.vkc").contains("--dpi の値 71"));
+    EXPECT_TRUE(refusal("--export out.png --dpi 1201 card.vkc").contains("--dpi の値 1201"));
+    EXPECT_TRUE(refusal("--export out.png --dpi 3e2 card.vkc").contains("--dpi の値 3e2"));
+    EXPECT_TRUE(refusal("--export out.jpg --quality 0 card.vkc").contains("--quality の値 0"));
+    EXPECT_TRUE(refusal("--print --copies 0 card.vkc").contains("--copies の値 0"));
+    EXPECT_TRUE(refusal("--pdf out.pdf --marks dots card.vkc").contains("--marks の値 dots"));
+    EXPECT_EQ(refusal("--pdf out.pdf --dpi 300 card.vkc"), "--dpi は --pdf とともには使えません");
+    EXPECT_EQ(refusal("--export out.png --printer Office card.vkc"),
+              "--printer は --export とともには使えません");
+    EXPECT_EQ(refusal("--export out.png --sheet A card.vkc"), "--sheet は --export とともには使えません");
+    EXPECT_TRUE(refusal("--export a.png --pdf b.pdf card.vkc").contains("--export、--pdf"));
+    EXPECT_TRUE(refusal("--dpi 300 card.vkc").contains("--export、--pdf、--print"));
+    EXPECT_TRUE(refusal("--export a.png --dpi 300 --dpi 600 card.vkc").contains("--dpi は一度だけ"));
+    EXPECT_EQ(refusal("--export out.png"), "カードファイルを指定してください");
+    EXPECT_TRUE(refusal("--export out.png a.vkc b.vkc").contains("a.vkc b.vkc"));
+}
+
+TEST(BatchOptions, OnlyLongOptionsAskForABatchRun)
+{
+    EXPECT_TRUE(IsBatchCommandLine({"card.vkc", "--pdf", "out.pdf"}));
+    EXPECT_TRUE(IsBatchCommandLine({"--version"}));
+    EXPECT_FALSE(IsBatchCommandLine({}));
+    EXPECT_FALSE(IsBatchCommandLine({"card.vkc"}));
+    EXPECT_FALSE(IsBatchCommandLine({"-card.vkc"}));
+}
+
+TEST(BatchOptions, HelpNamesEveryOption)
+{
+    const QString help = BatchOptions::HelpText();
+    for (const char *option : {"--export", "--pdf", "--print", "--dpi", "--quality", "--marks", "--sheet",
+                               "--printer", "--copies"})
+        EXPECT_TRUE(help.contains(QString::fromLatin1(option))) << option;
+}
