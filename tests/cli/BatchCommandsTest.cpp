@@ -1,12 +1,15 @@
 #include "FileBytes.h"
+#include "PrintTestSupport.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/CardStream.h"
 #include "model/sheet/CardDefinitions.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QMap>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -233,6 +236,25 @@ TEST_F(BatchCommands, PdfOnANamedSheetFillsItsCells)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("No such sheet"))) << run.err.toStdString();
     EXPECT_FALSE(QFile::exists(path("none.pdf")));
+}
+
+TEST_F(BatchCommands, PrintSendsTheSheetThroughTheQueue)
+{
+    if (QPrinterInfo::printerInfo(kQueue).isNull())
+        GTEST_SKIP() << "no CUPS printer named " << kQueue.toStdString()
+                     << " (scripts/setup-printer.sh adds one)";
+    // The job is named after the card's file, and cups-pdf names its file after the job.
+    const QString token = QStringLiteral("VellumiaBatch%1").arg(QCoreApplication::applicationPid());
+    const QString card = saveBusinessCard(token + QStringLiteral(".vkc"));
+    const Outcome run = vellumax({QStringLiteral("--print"), QStringLiteral("--printer"), kQueue,
+                                  QStringLiteral("--marks"), QStringLiteral("cross"), card});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+    const QString pdf = WaitForCupsPdfJob(token);
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF from the queue in " << CupsPdfFolders().join(' ').toStdString();
+    const QString text = popplerOutput(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QFile::remove(pdf);
+    EXPECT_EQ(text.count(kCardText), 10) << text.toStdString();
 }
 
 TEST_F(BatchCommands, FailuresNameTheirCauseOnStandardErrorAndExitWithOne)

@@ -1,12 +1,18 @@
 #pragma once
 
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 #include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
 
 // pdftoppm from poppler-utils, or empty when it is not installed.
 inline QString PdfToImageTool()
@@ -42,4 +48,46 @@ inline bool IsNear(QRgb actual, QRgb expected, int tolerance = 48)
     return std::abs(qRed(actual) - qRed(expected)) <= tolerance &&
            std::abs(qGreen(actual) - qGreen(expected)) <= tolerance &&
            std::abs(qBlue(actual) - qBlue(expected)) <= tolerance;
+}
+
+// The PDF printer that scripts/setup-printer.sh adds; the tests never print on any other printer.
+inline const QString kQueue = QStringLiteral("VellumiaPDF");
+
+// Where cups-pdf writes this user's jobs: its "Out" setting with ${HOME} and ${USER} filled in.
+inline QStringList CupsPdfFolders()
+{
+    QString out = QStringLiteral("/var/spool/cups-pdf/${USER}");
+    QFile config(QStringLiteral("/etc/cups/cups-pdf.conf"));
+    if (config.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : config.readAll().split('\n')) {
+            const QString setting = QString::fromUtf8(line).trimmed();
+            if (setting.startsWith(QStringLiteral("Out ")))
+                out = setting.mid(4).trimmed();
+        }
+    }
+    const passwd *user = getpwuid(getuid());
+    out.replace(QStringLiteral("${HOME}"), user ? QString::fromLocal8Bit(user->pw_dir) : QDir::homePath());
+    out.replace(QStringLiteral("${USER}"), user ? QString::fromLocal8Bit(user->pw_name) : QString());
+    return {out, QStringLiteral("/var/spool/cups-pdf/ANONYMOUS")};
+}
+
+// The finished PDF whose name holds token, waiting for the queue to write it.
+inline QString WaitForCupsPdfJob(const QString &token)
+{
+    const QDeadlineTimer deadline(90000);
+    while (!deadline.hasExpired()) {
+        for (const QString &folder : CupsPdfFolders()) {
+            const QDir dir(folder);
+            for (const QString &name : dir.entryList({QStringLiteral("*%1*.pdf").arg(token)}, QDir::Files)) {
+                const QString path = dir.filePath(name);
+                // cups-pdf writes the file in place; it is whole once it ends with the trailer.
+                QFile file(path);
+                if (file.open(QIODevice::ReadOnly) && file.size() > 6 &&
+                    (file.seek(file.size() - 8), file.readAll().contains("%%EOF")))
+                    return path;
+            }
+        }
+        QThread::msleep(200);
+    }
+    return QString();
 }

@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -18,54 +17,9 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QThread>
 #include <gtest/gtest.h>
-#include <pwd.h>
-#include <unistd.h>
 
 namespace {
-
-// The PDF printer that scripts/setup-printer.sh adds; the tests never print on any other printer.
-const QString kQueue = QStringLiteral("VellumiaPDF");
-
-// Where cups-pdf writes this user's jobs: its "Out" setting with ${HOME} and ${USER} filled in.
-QStringList cupsPdfFolders()
-{
-    QString out = QStringLiteral("/var/spool/cups-pdf/${USER}");
-    QFile config(QStringLiteral("/etc/cups/cups-pdf.conf"));
-    if (config.open(QIODevice::ReadOnly)) {
-        for (const QByteArray &line : config.readAll().split('\n')) {
-            const QString setting = QString::fromUtf8(line).trimmed();
-            if (setting.startsWith(QStringLiteral("Out ")))
-                out = setting.mid(4).trimmed();
-        }
-    }
-    const passwd *user = getpwuid(getuid());
-    out.replace(QStringLiteral("${HOME}"), user ? QString::fromLocal8Bit(user->pw_dir) : QDir::homePath());
-    out.replace(QStringLiteral("${USER}"), user ? QString::fromLocal8Bit(user->pw_name) : QString());
-    return {out, QStringLiteral("/var/spool/cups-pdf/ANONYMOUS")};
-}
-
-// The finished PDF whose name holds token, waiting for the queue to write it.
-QString waitForJob(const QString &token)
-{
-    const QDeadlineTimer deadline(90000);
-    while (!deadline.hasExpired()) {
-        for (const QString &folder : cupsPdfFolders()) {
-            const QDir dir(folder);
-            for (const QString &name : dir.entryList({QStringLiteral("*%1*.pdf").arg(token)}, QDir::Files)) {
-                const QString path = dir.filePath(name);
-                // cups-pdf writes the file in place; it is whole once it ends with the trailer.
-                QFile file(path);
-                if (file.open(QIODevice::ReadOnly) && file.size() > 6 &&
-                    (file.seek(file.size() - 8), file.readAll().contains("%%EOF")))
-                    return path;
-            }
-        }
-        QThread::msleep(200);
-    }
-    return QString();
-}
 
 struct ProgramFolderWithSheets : ScopedProgramFolder {
     ProgramFolderWithSheets()
@@ -160,8 +114,8 @@ TEST_F(CupsPrinting, PrintCommandSendsTheSheetThroughTheQueue)
     EXPECT_FALSE(pagesOffered);
     EXPECT_FALSE(form.Modified());
 
-    const QString pdf = waitForJob(token);
-    ASSERT_FALSE(pdf.isEmpty()) << "no PDF from the queue in " << cupsPdfFolders().join(' ').toStdString();
+    const QString pdf = WaitForCupsPdfJob(token);
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF from the queue in " << CupsPdfFolders().join(' ').toStdString();
     // Looked at in 150 dpi pixels, whatever the printer's resolution.
     const QSize dpi = printer.GetResolution();
     const int lookDpi = 150;
