@@ -179,18 +179,18 @@ BatchOptions BatchOptions::Parse(const QStringList &arguments)
 
 QString BatchOptions::HelpText()
 {
-    QString text =
-        QStringLiteral("使い方:\n"
-                       "  vellumax [CARD.vkc]                     ウィンドウでカードを開きます\n"
-                       "  vellumax --export OUT.png [--dpi N] [--quality Q] CARD.vkc\n"
-                       "  vellumax --pdf OUT.pdf [--marks none|frame|cross] [--sheet NAME] CARD.vkc\n"
-                       "  vellumax --print [--printer NAME] [--copies N] [--marks ...] CARD.vkc\n"
-                       "\nオプション:\n");
+    QString text = QStringLiteral(
+        "使い方:\n"
+        "  vellumax [CARD.vkc]                     ウィンドウでカードを開きます\n"
+        "  vellumax --export OUT.png [--dpi N] [--quality Q] CARD.vkc\n"
+        "  vellumax --pdf OUT.pdf [--marks none|frame|cross] [--sheet NAME] CARD.vkc\n"
+        "  vellumax --print [--printer NAME] [--copies N] [--marks ...] [--sheet NAME] CARD.vkc\n"
+        "\nオプション:\n");
     for (const OptionRow &row : optionTable()) {
         QString left = QStringLiteral("  --") + row.name;
         if (!row.valueName.isEmpty())
             left += u' ' + row.valueName;
-        text += left.leftJustified(32) + u' ' + row.description + u'\n';
+        text += left.leftJustified(35) + u' ' + row.description + u'\n';
     }
     return text;
 }
