@@ -1,5 +1,6 @@
 #include "BusyCard.h"
 
+#include "model/card/CardZoom.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 
@@ -88,5 +89,56 @@ BENCHMARK(BM_BackgroundStretchKept)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
+
+} // namespace
+
+namespace {
+
+// What the card view does for a repaint at a zoom: the dirty part alone, drawn at the zoom.
+void paintZoomedTile(TVkVellumPanel &card, const QRect &device, double scale)
+{
+    QImage tile(device.size(), QImage::Format_RGB32);
+    QPainter canvas(&tile);
+    canvas.translate(-device.topLeft());
+    card.PaintZoomed(canvas, device, scale, 1.0);
+    benchmark::DoNotOptimize(tile.constBits());
+}
+
+// One object nudged by a surface pixel at 400 %: the rectangles it left and entered, on screen.
+void BM_BusyCardRepaintAfterMoveAt400(benchmark::State &state)
+{
+    auto card = MakeBusyCard();
+    constexpr double scale = 4.0;
+    TVkDragLabel &moved = card->Object(state.range(0));
+    paintZoomedTile(*card, ZoomedRect(moved.BoundsRect(), scale), scale);
+    int step = 1;
+    for (auto _ : state) {
+        const QRect before = moved.BoundsRect();
+        moved.SetLeft(moved.Left() + step);
+        step = -step;
+        paintZoomedTile(*card, ZoomedRect(before | moved.BoundsRect(), scale).adjusted(-1, -1, 1, 1), scale);
+    }
+}
+BENCHMARK(BM_BusyCardRepaintAfterMoveAt400)
+    ->Arg(0)
+    ->Arg(15)
+    ->Arg(kBusyCardFirstPicture)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+
+// A change of zoom repaints a whole 1280 x 900 view of the card, with every stretched picture made
+// again at the new size.
+void BM_BusyCardZoomChange(benchmark::State &state)
+{
+    auto card = MakeBusyCard();
+    const QRect view(200, 100, 1280, 900);
+    bool larger = false;
+    for (auto _ : state) {
+        larger = !larger;
+        paintZoomedTile(*card, view, larger ? 4.0 : 3.0);
+    }
+}
+BENCHMARK(BM_BusyCardZoomChange)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly(true);
 
 } // namespace

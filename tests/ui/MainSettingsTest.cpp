@@ -42,6 +42,7 @@ TEST(MainSettings, MissingFileGivesDefaultsAndCurrentBounds)
     EXPECT_EQ(settings.GuessMark, 0);
     EXPECT_TRUE(settings.ShowToolBar);
     EXPECT_TRUE(settings.ShowStatusBar);
+    EXPECT_EQ(settings.Zoom, 100);
 }
 
 TEST(MainSettings, WritesEveryKeyInOrderAndReadsItBack)
@@ -64,6 +65,7 @@ TEST(MainSettings, WritesEveryKeyInOrderAndReadsItBack)
     written.GuessMark = 2;
     written.ShowToolBar = false;
     written.ShowStatusBar = false;
+    written.Zoom = 300;
     IniFile ini(path);
     ASSERT_TRUE(written.Save(ini));
 
@@ -73,7 +75,7 @@ TEST(MainSettings, WritesEveryKeyInOrderAndReadsItBack)
                           "OpenDirectory=/home/\x96\xbc\x8e\x68/\x8a\x4a\x82\xad\r\n"
                           "SaveDirectory=/tmp/save dir\r\nImageDirectory=/img\r\nShowGrid=0\r\n"
                           "GridSize=7\r\nGridUnit=1\r\nGridStyle=0\r\nFixedGrid=0\r\nGuessMark=2\r\n"
-                          "ShowToolBar=0\r\nShowStatusBar=0\r\n"));
+                          "ShowToolBar=0\r\nShowStatusBar=0\r\nZoom=300\r\n"));
 
     MainSettings read;
     read.Load(IniFile(path), kCurrentBounds);
@@ -92,6 +94,7 @@ TEST(MainSettings, WritesEveryKeyInOrderAndReadsItBack)
     EXPECT_EQ(read.GuessMark, 2);
     EXPECT_FALSE(read.ShowToolBar);
     EXPECT_FALSE(read.ShowStatusBar);
+    EXPECT_EQ(read.Zoom, 300);
 }
 
 TEST(MainSettings, FoldersTheFileCannotHoldAreRememberedAsTheNearestThatItCan)
@@ -141,6 +144,10 @@ TEST(MainSettings, BrokenValuesFallBack)
     EXPECT_EQ(loadFrom(path, "[Placement]\r\nPosition=\r\n").Position, fallback);
     // A rectangle with no area would leave a window nobody can find.
     EXPECT_EQ(loadFrom(path, "[Placement]\r\nPosition=500,500,100,100\r\n").Position, fallback);
+    // A zoom out of reach is the nearest one the view has.
+    EXPECT_EQ(loadFrom(path, "[Settings]\r\nZoom=5000\r\n").Zoom, 800);
+    EXPECT_EQ(loadFrom(path, "[Settings]\r\nZoom=0\r\n").Zoom, 25);
+    EXPECT_EQ(loadFrom(path, "[Settings]\r\nZoom=big\r\n").Zoom, 100);
 }
 
 TEST(MainSettings, PositionItemsSplitAtCommasAndBlanksAndMayBeQuoted)

@@ -98,3 +98,17 @@ void DrawShape(QPainter &canvas, const QRect &box, const ShapeStyle &style)
     }
     canvas.restore();
 }
+
+void FillBorder(QPainter &canvas, const QRect &rect, int thickness, const QColor &color)
+{
+    const int t = std::min({thickness, (rect.width() + 1) / 2, (rect.height() + 1) / 2});
+    if (t <= 0)
+        return;
+    canvas.fillRect(QRect(rect.left(), rect.top(), rect.width(), t), color);
+    canvas.fillRect(QRect(rect.left(), rect.bottom() - t + 1, rect.width(), t), color);
+    const int sideHeight = rect.height() - 2 * t;
+    if (sideHeight <= 0)
+        return;
+    canvas.fillRect(QRect(rect.left(), rect.top() + t, t, sideHeight), color);
+    canvas.fillRect(QRect(rect.right() - t + 1, rect.top() + t, t, sideHeight), color);
+}

@@ -25,3 +25,7 @@ void DrawShape(QPainter &canvas, const QRect &box, const ShapeStyle &style);
 // The corner ellipse of a rounded rectangle whose corner setting is `diameter` pixels; 0 means
 // half the width and half the height.
 QSize RoundRectCorner(int diameter, const QSize &box);
+
+// Fills a band of `thickness` pixels just inside the rectangle's edges, each pixel once, so that
+// the band can be drawn in an inverting mode.
+void FillBorder(QPainter &canvas, const QRect &rect, int thickness, const QColor &color);

@@ -128,8 +128,11 @@ public:
     void DrawTo(QImage &canvas, int x, int y);
     void Paint(QImage &surfaceImage, const QRect &dirty = QRect());
     static void DrawScaled(const TVkDragLabel &object, QPainter &canvas, int x, int y, double scale);
+    // Paint at a zoom: see TVkVellumPanel::PaintZoomed.
+    void PaintZoomed(QPainter &canvas, const QRect &area, double scale, double markScale);
 
-    // --- Mouse, relative to the object's top-left corner, in surface pixels.
+    // --- Mouse, relative to the object's top-left corner, in surface pixels. The edges that resize
+    // are as wide on screen at any zoom of the surface.
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void MouseMove(Qt::KeyboardModifiers shift, int x, int y);
     void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
@@ -156,8 +159,15 @@ private:
     void applyAutoSize();
     void drawContent(QImage &canvas, int x, int y, const QRect &clip);
     void drawText(QImage &canvas, const QRect &box, const QRect &clip);
-    void drawDragOutline(QImage &surfaceImage, const QRect &clip) const;
-    void drawSelectionMarks(QImage &surfaceImage, const QRect &clip) const;
+    void drawZoomedContent(QPainter &canvas, const QRect &box, double scale);
+    // The marks over the object's rectangle box on the canvas; mark is one screen pixel in canvas
+    // pixels, so that the marks keep their size on screen at any zoom.
+    void drawDragOutline(QPainter &canvas, const QRect &box, int mark) const;
+    void drawSelectionMarks(QPainter &canvas, const QRect &box, int mark) const;
+    struct Edges {
+        bool left, top, right, bottom;
+    };
+    Edges edgesAt(int x, int y) const; // the edges a press at this point of the object is near
     int cursorAt(int x, int y) const;
     QSize parentClientSize() const;
     void moveTo(int x, int y);

@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr int kNearEdge = 4;    // a press this close to the left or top edge grabs it
-constexpr int kFarEdge = 5;     // X > W - 5 grabs the right edge, Y > H - 5 the bottom
+constexpr int kNearEdge = 4;    // screen pixels: a press this close to the left or top edge grabs it
+constexpr int kFarEdge = 5;     // screen pixels: X > W - 5 grabs the right edge, Y > H - 5 the bottom
 constexpr int kSmallest = 10;   // resizing never makes a side shorter
 constexpr int kKeepOnCard = 10; // this much of an object stays over the card
 
@@ -40,14 +40,15 @@ void TVkDragLabel::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int 
         if ((IsPicture() || IsShape()) && selected_) {
             const int w = Width();
             const int h = Height();
-            resizeLeft_ = x < kNearEdge && drawMode_ != dmLineVert;
-            resizeTop_ = y < kNearEdge && drawMode_ != dmLineHorz;
-            resizeRight_ = !resizeLeft_ && x > w - kFarEdge && drawMode_ != dmLineVert;
-            resizeBottom_ = !resizeTop_ && y > h - kFarEdge && drawMode_ != dmLineHorz;
+            const Edges edges = edgesAt(x, y);
+            resizeLeft_ = edges.left && drawMode_ != dmLineVert;
+            resizeTop_ = edges.top && drawMode_ != dmLineHorz;
+            resizeRight_ = !resizeLeft_ && edges.right && drawMode_ != dmLineVert;
+            resizeBottom_ = !resizeTop_ && edges.bottom && drawMode_ != dmLineHorz;
             resizing_ = resizeLeft_ || resizeTop_ || resizeRight_ || resizeBottom_;
-            const int edges = int(resizeLeft_) + int(resizeTop_) + int(resizeRight_) + int(resizeBottom_);
+            const int grabbed = int(resizeLeft_) + int(resizeTop_) + int(resizeRight_) + int(resizeBottom_);
             // Lines across the box may change their slope, so only boxes keep their proportions.
-            keepAspect_ = edges >= 2 && drawMode_ != dmLineLR && drawMode_ != dmLineRL;
+            keepAspect_ = grabbed >= 2 && drawMode_ != dmLineLR && drawMode_ != dmLineRL;
             if (keepAspect_)
                 aspectRatio_ = h != 0 ? (long double)w / (long double)h : 1.0L;
             // A picture the user has touched keeps the size given to it.
@@ -75,16 +76,25 @@ void TVkDragLabel::MouseMove(Qt::KeyboardModifiers, int x, int y)
     }
 }
 
+TVkDragLabel::Edges TVkDragLabel::edgesAt(int x, int y) const
+{
+    // The surface's pixels are larger on screen when zoomed in, so fewer of them are near an edge.
+    const double perScreenPixel = parent_ ? 1.0 / parent_->ZoomScale() : 1.0;
+    const double nearEdge = kNearEdge * perScreenPixel;
+    const double farEdge = kFarEdge * perScreenPixel;
+    Edges edges{};
+    edges.left = x < nearEdge;
+    edges.top = y < nearEdge;
+    edges.right = x > Width() - farEdge;
+    edges.bottom = y > Height() - farEdge;
+    return edges;
+}
+
 int TVkDragLabel::cursorAt(int x, int y) const
 {
     if (!IsPicture() && !IsShape())
         return crDefault;
-    const int w = Width();
-    const int h = Height();
-    const bool left = x < kNearEdge;
-    const bool right = x > w - kFarEdge;
-    const bool top = y < kNearEdge;
-    const bool bottom = y > h - kFarEdge;
+    const auto [left, top, right, bottom] = edgesAt(x, y);
     switch (drawMode_) {
     case dmLineHorz: return left || right ? crSizeWE : crDefault;
     case dmLineVert: return top || bottom ? crSizeNS : crDefault;

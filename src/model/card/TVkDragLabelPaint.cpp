@@ -1,7 +1,9 @@
+#include "model/card/CardZoom.h"
 #include "model/card/ShapeDrawing.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TextDrawing.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -11,7 +13,8 @@ namespace {
 const QColor kMarkRed(255, 0, 0);
 const QColor kMarkBlack(0, 0, 0);
 constexpr int kInset = 2;  // text and pictures keep this far from the object's edges
-constexpr int kHandle = 5; // selection handles are this many pixels square
+constexpr int kHandle = 5; // selection handles are this many screen pixels square
+constexpr int kBand = 2;   // the selection band round a text is this many screen pixels wide
 
 // Lengths stay far inside the range of int, whatever a document holds.
 int clampedInt(double value)
@@ -19,31 +22,11 @@ int clampedInt(double value)
     return int(std::clamp(value, -1e9, 1e9));
 }
 
-int scaled(int length, double scale)
+// A red border round a black centre, `size` pixels square with a border of `border`.
+void drawHandle(QPainter &painter, int left, int top, int size, int border)
 {
-    return clampedInt(std::trunc(length * scale + 0.5));
-}
-
-// A red one-pixel border round a black centre.
-void drawHandle(QPainter &painter, int left, int top)
-{
-    painter.fillRect(QRect(left, top, kHandle, kHandle), kMarkRed);
-    painter.fillRect(QRect(left + 1, top + 1, kHandle - 2, kHandle - 2), kMarkBlack);
-}
-
-// A band of `thickness` pixels just inside the rectangle's edges, each pixel covered once.
-void fillBorder(QPainter &painter, const QRect &rect, int thickness, const QColor &color)
-{
-    const int t = std::min({thickness, (rect.width() + 1) / 2, (rect.height() + 1) / 2});
-    if (t <= 0)
-        return;
-    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), t), color);
-    painter.fillRect(QRect(rect.left(), rect.bottom() - t + 1, rect.width(), t), color);
-    const int sideHeight = rect.height() - 2 * t;
-    if (sideHeight <= 0)
-        return;
-    painter.fillRect(QRect(rect.left(), rect.top() + t, t, sideHeight), color);
-    painter.fillRect(QRect(rect.right() - t + 1, rect.top() + t, t, sideHeight), color);
+    painter.fillRect(QRect(left, top, size, size), kMarkRed);
+    painter.fillRect(QRect(left + border, top + border, size - 2 * border, size - 2 * border), kMarkBlack);
 }
 
 } // namespace
@@ -102,55 +85,113 @@ void TVkDragLabel::Paint(QImage &surfaceImage, const QRect &dirty)
         clip &= dirty;
     if (!clip.isEmpty()) {
         // A dragged picture follows the mouse as an outline, which is cheap and shows on any colour.
-        if (IsPicture() && dragStarted_)
-            drawDragOutline(surfaceImage, clip);
-        else
+        if (IsPicture() && dragStarted_) {
+            QPainter painter(&surfaceImage);
+            painter.setClipRect(clip);
+            drawDragOutline(painter, BoundsRect(), 1);
+        } else {
             drawContent(surfaceImage, Left(), Top(), clip);
-        if (selected_)
-            drawSelectionMarks(surfaceImage, clip);
+        }
+        if (selected_) {
+            QPainter painter(&surfaceImage);
+            painter.setClipRect(clip);
+            drawSelectionMarks(painter, BoundsRect(), 1);
+        }
     }
     if (OnPaint)
         OnPaint(*this);
 }
 
-void TVkDragLabel::drawDragOutline(QImage &surfaceImage, const QRect &clip) const
+void TVkDragLabel::PaintZoomed(QPainter &canvas, const QRect &area, double scale, double markScale)
 {
-    QPainter painter(&surfaceImage);
-    painter.setClipRect(clip);
-    painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-    fillBorder(painter, BoundsRect(), 1, kMarkRed);
+    applyAutoSize();
+    const QRect box = ZoomedRect(BoundsRect(), scale);
+    const QRect clip = box & area;
+    if (!clip.isEmpty()) {
+        const int mark = std::max(1, int(std::lround(markScale)));
+        canvas.save();
+        canvas.setClipRect(clip);
+        if (IsPicture() && dragStarted_)
+            drawDragOutline(canvas, box, mark);
+        else
+            drawZoomedContent(canvas, box, scale);
+        if (selected_)
+            drawSelectionMarks(canvas, box, mark);
+        canvas.restore();
+    }
+    if (OnPaint)
+        OnPaint(*this);
 }
 
-void TVkDragLabel::drawSelectionMarks(QImage &surfaceImage, const QRect &clip) const
+void TVkDragLabel::drawDragOutline(QPainter &canvas, const QRect &box, int mark) const
 {
-    QPainter painter(&surfaceImage);
-    painter.setClipRect(clip);
+    canvas.save();
+    canvas.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+    FillBorder(canvas, box, mark, kMarkRed);
+    canvas.restore();
+}
+
+void TVkDragLabel::drawSelectionMarks(QPainter &canvas, const QRect &box, int mark) const
+{
     if (IsText()) {
-        fillBorder(painter, BoundsRect(), 2, kMarkRed);
+        FillBorder(canvas, box, kBand * mark, kMarkRed);
         return;
     }
-    painter.translate(Left(), Top());
-    const int w = Width();
-    const int h = Height();
-    drawHandle(painter, 0, 0);
-    drawHandle(painter, w - kHandle, 0);
-    drawHandle(painter, 0, h - kHandle);
-    drawHandle(painter, w - kHandle, h - kHandle);
+    const int size = kHandle * mark;
+    const int left = box.left();
+    const int top = box.top();
+    const int right = box.left() + box.width() - size;
+    const int bottom = box.top() + box.height() - size;
+    drawHandle(canvas, left, top, size, mark);
+    drawHandle(canvas, right, top, size, mark);
+    drawHandle(canvas, left, bottom, size, mark);
+    drawHandle(canvas, right, bottom, size, mark);
     // A straight line can only get longer or shorter, so it has no handles across.
     if (drawMode_ == dmLineHorz || drawMode_ == dmLineVert)
         return;
-    const int mx = w / 2 - 2;
-    const int my = h / 2 - 2;
-    drawHandle(painter, mx, 0);
-    drawHandle(painter, mx, h - kHandle);
-    drawHandle(painter, 0, my);
-    drawHandle(painter, w - kHandle, my);
+    const int middleX = box.left() + box.width() / 2 - size / 2;
+    const int middleY = box.top() + box.height() / 2 - size / 2;
+    drawHandle(canvas, middleX, top, size, mark);
+    drawHandle(canvas, middleX, bottom, size, mark);
+    drawHandle(canvas, left, middleY, size, mark);
+    drawHandle(canvas, right, middleY, size, mark);
+}
+
+void TVkDragLabel::drawZoomedContent(QPainter &canvas, const QRect &box, double scale)
+{
+    const int inset = ZoomedLength(kInset, scale);
+    if (IsPicture()) {
+        pictureCache_.Draw(canvas, box.adjusted(inset, inset, -inset, -inset), bitmap_);
+        return;
+    }
+    if (IsShape()) {
+        // A pen of width 0 is one surface pixel wide, as the card shows it at 100 %.
+        const int pen = std::max(1, ZoomedLength(std::max(penWidth_, 1), scale));
+        const QSize corner = RoundRectCorner(tag_ == 0 ? 0 : ZoomedLength(tag_, scale), box.size());
+        DrawShape(canvas, box,
+                  ShapeStyle{drawMode_, pen, ColorToQColor(Color()), fillDraw_, ColorToQColor(brushColor_),
+                             corner});
+        return;
+    }
+    // The text keeps the line widths it has at 100 %, so that zooming never moves a character
+    // against the card. Glyphs at this size are smoothed by the font engine, which stands in for the
+    // edge smoothing of the 100 % view; opacity is the painter's, as the text is not a mask here.
+    canvas.save();
+    const QFont natural = font_.ToQFont();
+    canvas.setFont(font_.ToQFont(scale));
+    canvas.setPen(ColorToQColor(font_.Color));
+    if (alphaChannel_ < 100 && !buttonHeld_)
+        canvas.setOpacity(alphaChannel_ / 100.0);
+    const QString widest = WidestLine(canvas, caption_);
+    FitCharacterSpacing(canvas, widest, ZoomedLength(QFontMetrics(natural).horizontalAdvance(widest), scale));
+    DrawTextLines(canvas, caption_, box.left() + inset - kInset, box.top() + inset - kInset);
+    canvas.restore();
 }
 
 void TVkDragLabel::DrawScaled(const TVkDragLabel &object, QPainter &canvas, int x, int y, double scale)
 {
-    const int sw = scaled(object.Width(), scale);
-    const int sh = scaled(object.Height(), scale);
+    const int sw = ZoomedLength(object.Width(), scale);
+    const int sh = ZoomedLength(object.Height(), scale);
     canvas.setBrush(Qt::NoBrush);
     const QRect box(x, y, sw, sh);
     if (object.IsPicture()) {
@@ -160,7 +201,7 @@ void TVkDragLabel::DrawScaled(const TVkDragLabel &object, QPainter &canvas, int 
     }
     if (object.IsShape()) {
         const QSize corner = object.tag_ == 0 ? RoundRectCorner(0, box.size())
-                                              : RoundRectCorner(scaled(object.tag_, scale), box.size());
+                                              : RoundRectCorner(ZoomedLength(object.tag_, scale), box.size());
         const ShapeStyle style{object.drawMode_,
                                clampedInt(std::trunc(object.penWidth_ * scale)),
                                ColorToQColor(object.Color()),
@@ -171,10 +212,10 @@ void TVkDragLabel::DrawScaled(const TVkDragLabel &object, QPainter &canvas, int 
         return;
     }
     CardFont font = object.font_;
-    font.Height = scaled(font.Height, scale);
+    font.Height = ZoomedLength(font.Height, scale);
     canvas.setFont(font.ToQFont());
     canvas.setPen(ColorToQColor(font.Color));
-    FitCharacterSpacing(canvas, WidestLine(canvas, object.caption_), scaled(object.Width() - 4, scale));
+    FitCharacterSpacing(canvas, WidestLine(canvas, object.caption_), ZoomedLength(object.Width() - 4, scale));
     DrawTextLines(canvas, object.caption_, x, y);
     QFont unspaced = canvas.font();
     unspaced.setLetterSpacing(QFont::AbsoluteSpacing, 0);

@@ -1,5 +1,6 @@
 #include "model/card/TVkVellumPanel.h"
 
+#include "model/card/CardZoom.h"
 #include "model/card/TVkDragLabel.h"
 
 #include <algorithm>
@@ -25,6 +26,17 @@ void TVkVellumPanel::Invalidate(const QRect &rect)
 {
     if (OnRepaintRequested)
         OnRepaintRequested(rect);
+}
+
+void TVkVellumPanel::SetZoom(int percent)
+{
+    percent = ClampZoom(percent);
+    if (percent == zoom_)
+        return;
+    zoom_ = percent;
+    if (OnBoundsChanged)
+        OnBoundsChanged();
+    Invalidate();
 }
 
 void TVkVellumPanel::SetColor(TColor color)

@@ -67,6 +67,12 @@ public:
     TGridStyle GridStyle() const { return gridStyle_; }
     void SetGridStyle(TGridStyle style);
 
+    // --- The zoom the screen shows the card at, in percent. It belongs to the view, not to the card:
+    // no document or undo step records it.
+    int Zoom() const { return zoom_; }
+    void SetZoom(int percent); // kept within the zoom limits
+    double ZoomScale() const { return zoom_ / 100.0; }
+
     // --- Card objects, bottom of the stack first. The surface owns them.
     int ObjectCount() const { return int(objects_.size()); }
     TVkDragLabel &Object(int index) const { return *objects_[std::size_t(index)]; }
@@ -85,6 +91,12 @@ public:
     // Paints the card as the screen shows it (background, frame, grid, then the objects with
     // their selection marks) into an image of the surface's size, limited to the dirty rectangle.
     void Paint(QImage &image, const QRect &dirty);
+    // Paints the card as the screen shows it at a zoom onto a canvas in device pixels whose origin is
+    // the card's top-left corner, limited to area (device pixels). The card and its objects are
+    // drawn at scale device pixels per surface pixel, so text, lines and pictures stay sharp; the
+    // frame, the grid lines and the selection marks keep their size on screen, markScale device
+    // pixels per screen pixel.
+    void PaintZoomed(QPainter &canvas, const QRect &area, double scale, double markScale);
 
     // --- Notifications to whoever shows the surface.
     std::function<void(const QRect &)> OnRepaintRequested; // surface coordinates
@@ -94,6 +106,8 @@ public:
 
 private:
     void paintFrameAndGrid(QPainter &painter) const;
+    void paintZoomedFrameAndGrid(QPainter &canvas, const QRect &card, const QRect &area, double scale,
+                                 int mark) const;
     QRect withWholeSmoothedObjects(QRect area) const;
 
     QRect bounds_;
@@ -110,6 +124,7 @@ private:
     int gridSize_ = 10;
     bool fixedGrid_ = false;
     TGridStyle gridStyle_ = gsLine;
+    int zoom_ = 100;
     std::vector<std::unique_ptr<TVkDragLabel>> objects_;
     // The background picture stretched to the last size it was painted at.
     mutable StretchCache backgroundCache_;

@@ -1,8 +1,35 @@
+#include "model/card/CardZoom.h"
+#include "model/card/ShapeDrawing.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+const QColor kGridGrey(0xA0, 0xA0, 0xA0);
+
+// Where the grid lines at spacing surface pixels fall on a zoomed canvas within [from, to], each
+// canvas position once: a fine grid far zoomed out puts several lines on one pixel.
+std::vector<int> zoomedGridPositions(int spacing, double scale, int from, int to, int lastSurfacePx)
+{
+    std::vector<int> positions;
+    const double step = spacing * scale;
+    const long long firstIndex = std::max(1LL, (long long)std::floor(from / step));
+    for (long long k = firstIndex; k * spacing <= lastSurfacePx; ++k) {
+        const int at = ZoomedLength(int(k * spacing), scale);
+        if (at > to)
+            break;
+        if (at >= from && (positions.empty() || positions.back() != at))
+            positions.push_back(at);
+    }
+    return positions;
+}
+
+} // namespace
 
 void TVkVellumPanel::PaintBackground(QPainter &canvas, const QRect &rect) const
 {
@@ -23,8 +50,7 @@ void TVkVellumPanel::paintFrameAndGrid(QPainter &painter) const
     const int spacing = gridSize_;
     if (!showGrid_ || spacing <= 0) // a spacing below one pixel cannot be drawn
         return;
-    const QColor grey(0xA0, 0xA0, 0xA0);
-    painter.setPen(QPen(grey, 1));
+    painter.setPen(QPen(kGridGrey, 1));
     // Only the grid inside the area being painted is visited: a fine grid on a large card has
     // millions of points, and a drag repaints a small area many times a second.
     const QRect area =
@@ -81,5 +107,48 @@ void TVkVellumPanel::Paint(QImage &image, const QRect &dirty)
     for (const auto &object : objects_) {
         if (object->Visible() && object->BoundsRect().intersects(area))
             object->Paint(image, area);
+    }
+}
+
+void TVkVellumPanel::paintZoomedFrameAndGrid(QPainter &canvas, const QRect &card, const QRect &area,
+                                             double scale, int mark) const
+{
+    FillBorder(canvas, card, mark, Qt::black);
+    if (!showGrid_ || gridSize_ <= 0)
+        return;
+    // As at 100 %, the grid stays inside the frame: no point on its last surface pixel.
+    const QRect inside = card.adjusted(mark, mark, -mark, -mark) & area;
+    const std::vector<int> xs =
+        zoomedGridPositions(gridSize_, scale, inside.left(), inside.right(), Width() - 2);
+    const std::vector<int> ys =
+        zoomedGridPositions(gridSize_, scale, inside.top(), inside.bottom(), Height() - 2);
+    const QRect lines = card.adjusted(mark, mark, -mark, -mark);
+    if (gridStyle_ == gsLine) {
+        for (int x : xs)
+            canvas.fillRect(QRect(x, lines.top(), mark, lines.height()), kGridGrey);
+        for (int y : ys)
+            canvas.fillRect(QRect(lines.left(), y, lines.width(), mark), kGridGrey);
+        return;
+    }
+    for (int x : xs) {
+        for (int y : ys)
+            canvas.fillRect(QRect(x, y, mark, mark), kGridGrey);
+    }
+}
+
+void TVkVellumPanel::PaintZoomed(QPainter &canvas, const QRect &area, double scale, double markScale)
+{
+    const QRect card(0, 0, ZoomedLength(Width(), scale), ZoomedLength(Height(), scale));
+    const QRect painted = area & card;
+    if (painted.isEmpty())
+        return;
+    canvas.save();
+    canvas.setClipRect(painted);
+    PaintBackground(canvas, card);
+    paintZoomedFrameAndGrid(canvas, card, painted, scale, std::max(1, int(std::lround(markScale))));
+    canvas.restore();
+    for (const auto &object : objects_) {
+        if (object->Visible() && ZoomedRect(object->BoundsRect(), scale).intersects(painted))
+            object->PaintZoomed(canvas, painted, scale, markScale);
     }
 }

@@ -1,5 +1,6 @@
 #include "model/platform/MainSettings.h"
 
+#include "model/card/CardZoom.h"
 #include "model/platform/Cp932.h"
 #include "model/platform/FolderPart.h"
 #include "model/platform/IniFile.h"
@@ -61,6 +62,7 @@ void MainSettings::Load(const IniFile &ini, const QRect &currentBounds)
     const QString position =
         ini.ReadString(kPlacement, QStringLiteral("Position"), FormatPositionText(currentBounds));
     Position = ParsePositionText(position).value_or(kFallbackPosition);
+    PositionStored = !ini.ReadString(kPlacement, QStringLiteral("Position"), QString()).isEmpty();
     ShowCmd = ini.ReadInteger(kPlacement, QStringLiteral("ShowCmd"), 5);
     UndoCount =
         std::clamp(ini.ReadInteger(kSettings, QStringLiteral("UndoCount"), MaxUndoCount), 0, MaxUndoCount);
@@ -78,6 +80,7 @@ void MainSettings::Load(const IniFile &ini, const QRect &currentBounds)
     GuessMark = ini.ReadInteger(kSettings, QStringLiteral("GuessMark"), 0);
     ShowToolBar = ini.ReadBool(kSettings, QStringLiteral("ShowToolBar"), true);
     ShowStatusBar = ini.ReadBool(kSettings, QStringLiteral("ShowStatusBar"), true);
+    Zoom = ClampZoom(ini.ReadInteger(kSettings, QStringLiteral("Zoom"), kDefaultZoom));
 }
 
 bool MainSettings::Save(IniFile &ini) const
@@ -97,5 +100,6 @@ bool MainSettings::Save(IniFile &ini) const
     ok &= ini.WriteInteger(kSettings, QStringLiteral("GuessMark"), GuessMark);
     ok &= ini.WriteBool(kSettings, QStringLiteral("ShowToolBar"), ShowToolBar);
     ok &= ini.WriteBool(kSettings, QStringLiteral("ShowStatusBar"), ShowStatusBar);
+    ok &= ini.WriteInteger(kSettings, QStringLiteral("Zoom"), Zoom);
     return ok;
 }

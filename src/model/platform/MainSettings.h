@@ -7,7 +7,7 @@
 class IniFile;
 
 // The main window's part of VELLUMAX.INI: window placement, undo count, card sheet, remembered
-// folders, grid, crop marks and the bars. Plain values, so that reading and writing the file work
+// folders, grid, crop marks, the bars and the zoom. Plain values, so that reading and writing the file work
 // without a window.
 class MainSettings {
 public:
@@ -18,6 +18,7 @@ public:
     static constexpr int MaxUndoCount = 16;
 
     QRect Position{20, 20, 430, 500}; // the window's restored rectangle
+    bool PositionStored = false;      // whether the file gave one; the first window is sized to the card
     int ShowCmd = 5;
     int UndoCount = MaxUndoCount;
     int CardIndex = 0;
@@ -32,6 +33,7 @@ public:
     int GuessMark = 0;
     bool ShowToolBar = true;
     bool ShowStatusBar = true;
+    int Zoom = 100; // percent; read within the zoom limits
 
     // Reads every key; a missing or malformed value reads as its default. A "Position" that does
     // not give a rectangle puts the window at 0,0 with 600 x 400. currentBounds is the window's

@@ -85,6 +85,10 @@ const std::vector<MainActionEntry> &MainMenuItemTable()
          QKeySequence(), nullptr, true},
         {"mnuHelpTopics", "トピックの検索(&T)", "ヘルプファイルを開きます。", keys(Qt::Key_F1), nullptr},
         {"mnuHomePage", "ホームページ(&W)", "ホームページを開きます。", QKeySequence(), nullptr},
+        {"mnuZoomIn", "拡大(&I)", "カードを大きく表示します。", keys(Qt::CTRL | Qt::Key_Plus), nullptr},
+        {"mnuZoomOut", "縮小(&O)", "カードを小さく表示します。", keys(Qt::CTRL | Qt::Key_Minus), nullptr},
+        {"mnuZoomFit", "ウィンドウに合わせる(&W)", "カード全体がウィンドウに収まる倍率で表示します。",
+         keys(Qt::CTRL | Qt::Key_0), nullptr},
     };
     return table;
 }

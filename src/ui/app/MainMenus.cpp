@@ -104,6 +104,7 @@ MainMenus BuildMainMenus(QMainWindow &window, const std::function<QAction *(cons
     grid->addAction(
         menuEntry(fixedGrid, "mnuFixedGrid", fixedGrid->text(), "オブジェクトの移動をグリッド位置に制限"));
     addAll(grid, action, {separator, "acGridSetup"});
+    addAll(view, action, {separator, "mnuZoomIn", "mnuZoomOut", "mnuZoomFit"});
 
     QMenu *help = menus.MainMenu1->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("mnuHelp"));

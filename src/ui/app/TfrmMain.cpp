@@ -64,6 +64,7 @@ TfrmMain::TfrmMain(TQdPrinter &printer, QWidget *parent)
     ConnectArrangeCommands(*this);
     ConnectPrintCommands(*this);
     connectExportCommands();
+    connectZoomCommands();
     qApp->installEventFilter(this);
     SetHelpTopicViewer(
         [this](int topic, QWidget *asker) { HelpWindow::ShowTopic(topic, asker ? asker : this); });
@@ -72,6 +73,7 @@ TfrmMain::TfrmMain(TQdPrinter &printer, QWidget *parent)
     SetCurrentFileName(QString());
     setGeometry(20, 20, 430, 500);
     SetObjectActionsEnabled(false);
+    showZoom();
     for (const auto &[name, shortcuts] : StartupShortcuts())
         Action(name)->setShortcuts(shortcuts);
 }
@@ -149,6 +151,7 @@ void TfrmMain::createStatusBar()
     sizePanel_->setFixedWidth(100);
     bar->addWidget(hintPanel_, 1);
     bar->addPermanentWidget(sizePanel_);
+    createZoomBox(*bar);
     setStatusBar(bar);
 }
 
@@ -194,7 +197,7 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Resize && watched == zzBase_->viewport() && !layingOut_)
         RunGuarded([this] { LayoutCardSurface(); }, this);
-    else if (handleKeyPreview(event))
+    else if (handleKeyPreview(event) || zoomByWheel(watched, event))
         return true;
     return QMainWindow::eventFilter(watched, event);
 }

@@ -11,12 +11,14 @@
 class CardSurfaceView;
 class DocumentCommands;
 class QAction;
+class QComboBox;
 class QImage;
 class QKeyEvent;
 class QLabel;
 class QMenu;
 class QMenuBar;
 class QScrollArea;
+class QStatusBar;
 class QToolBar;
 class TVkDragLabel;
 class TQdPrinter;
@@ -48,6 +50,7 @@ public:
     QScrollArea &ScrollBox() const { return *zzBase_; }
     QLabel &HintPanel() const { return *hintPanel_; }
     QLabel &SizePanel() const { return *sizePanel_; }
+    QComboBox &ZoomBox() const { return *zoomBox_; }
 
     // --- The card.
     TVkVellumPanel &Panel() const { return *zzCardBase_; }
@@ -88,6 +91,12 @@ public:
     void LoadSettings();
     void SaveSettings();
     void LayoutCardSurface();
+    // The zoom of the card view in percent, kept within its limits; the card point at the centre of
+    // the scroll box, or at viewportPoint, stays where it is on screen.
+    void SetZoom(int percent);
+    void ZoomAt(int percent, QPoint viewportPoint);
+    // The largest zoom at which the whole card fits into the scroll box.
+    void ZoomToFit();
     void ApplyGridSettings();
     void KeepObjectsOnCard();
     // The card drawn into a new 24-bit bitmap, scaled to width when width is above 0; see
@@ -120,6 +129,12 @@ private:
     void createActions();
     void createSurface();
     void createStatusBar();
+    void createZoomBox(QStatusBar &bar);
+    void connectZoomCommands();
+    void placeCardSurface();
+    void showZoom();
+    bool zoomByWheel(QObject *watched, QEvent *event);
+    void fitWindowToCard();
     void connectWindowCommands();
     void connectExportCommands();
     void runOnObject(TVkDragLabel &object, const char *actionName);
@@ -140,6 +155,8 @@ private:
     CardSurfaceView *surfaceView_ = nullptr;
     QLabel *hintPanel_ = nullptr;
     QLabel *sizePanel_ = nullptr;
+    QComboBox *zoomBox_ = nullptr;
+    int wheelAngle_ = 0;
 
     MainSettings settings_;
     TCardDef cardDef_{};

@@ -1,5 +1,6 @@
 // Start-up of the main window after it is built: settings, start-up card, card sheet, undo history
 // and the card to show first; and the settings written back at the end.
+#include "model/card/TVkVellumPanel.h"
 #include "model/platform/IniFile.h"
 #include "model/platform/ProgramFolder.h"
 #include "model/sheet/CardDefinitions.h"
@@ -63,6 +64,8 @@ bool TfrmMain::Startup(const QStringList &arguments)
     // Laid out first, so that a command-line card that cannot be opened leaves an empty card.
     ApplyGridSettings();
     LayoutCardSurface();
+    if (!settings_.PositionStored)
+        fitWindowToCard();
     SetModified(false);
     if (!arguments.isEmpty()) {
         // A file that is not there keeps the name it was given, so the error can say which file.
@@ -87,6 +90,8 @@ void TfrmMain::LoadSettings()
     Action("mnuShowStatusBar")->setChecked(settings_.ShowStatusBar);
     ToolBar1()->setVisible(settings_.ShowToolBar);
     statusBar()->setVisible(settings_.ShowStatusBar);
+    zzCardBase_->SetZoom(settings_.Zoom);
+    showZoom();
 }
 
 void TfrmMain::SaveSettings()
@@ -99,6 +104,7 @@ void TfrmMain::SaveSettings()
     settings_.FixedGrid = Action("acFixedGrid")->isChecked();
     settings_.ShowToolBar = Action("mnuShowToolBar")->isChecked();
     settings_.ShowStatusBar = Action("mnuShowStatusBar")->isChecked();
+    settings_.Zoom = zzCardBase_->Zoom();
     IniFile ini(ProgramFile(kSettingsFileName));
     settings_.Save(ini);
 }

@@ -27,17 +27,24 @@ constexpr int kMaxSurfacePixels = 4000;
 
 void TfrmMain::LayoutCardSurface()
 {
+    zzBase_->horizontalScrollBar()->setValue(0);
+    zzBase_->verticalScrollBar()->setValue(0);
+    placeCardSurface();
+}
+
+void TfrmMain::placeCardSurface()
+{
     layingOut_ = true;
     SizePanel().setText(
         QString::asprintf("%3.1f x %3.1f mm", cardDef_.CardSizeX / 10.0, cardDef_.CardSizeY / 10.0));
     const int width = std::clamp(TenthMmToPixels(cardDef_.CardSizeX), 0, kMaxSurfacePixels);
     const int height = std::clamp(TenthMmToPixels(cardDef_.CardSizeY), 0, kMaxSurfacePixels);
-    zzBase_->horizontalScrollBar()->setValue(0);
-    zzBase_->verticalScrollBar()->setValue(0);
+    // The card is centred by its size on screen; its bounds stay in surface pixels.
+    const QSize shown = surfaceView_->ScreenRect(QRect(0, 0, width, height)).size();
     const QSize client = zzBase_->viewport()->size();
-    const int top = client.height() < height ? 0 : (client.height() - height) / 2;
-    const int left = client.width() < width ? 0 : (client.width() - width) / 2;
-    surfaceHolder_->resize(left + width, top + height);
+    const int top = client.height() < shown.height() ? 0 : (client.height() - shown.height()) / 2;
+    const int left = client.width() < shown.width() ? 0 : (client.width() - shown.width()) / 2;
+    surfaceHolder_->resize(left + shown.width(), top + shown.height());
     zzCardBase_->SetBounds(left, top, width, height);
     zzCardBase_->Invalidate();
     layingOut_ = false;

@@ -1,5 +1,6 @@
 #include "ui/card/CardSurfaceView.h"
 
+#include "model/card/CardZoom.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 
@@ -7,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace {
 
@@ -21,24 +23,38 @@ Qt::CursorShape cursorShape(int cursor)
     }
 }
 
-QPoint surfacePoint(const QMouseEvent *event)
+} // namespace
+
+QPoint CardSurfaceView::SurfacePoint(const QPointF &screenPoint) const
 {
-    return event->position().toPoint();
+    const double scale = panel_.ZoomScale();
+    return QPoint(int(std::floor(screenPoint.x() / scale)), int(std::floor(screenPoint.y() / scale)));
 }
 
-QPoint objectPoint(const TVkDragLabel &object, const QMouseEvent *event)
+QRect CardSurfaceView::ScreenRect(const QRect &surfaceRect) const
+{
+    return ZoomedRect(surfaceRect, panel_.ZoomScale());
+}
+
+QPoint CardSurfaceView::surfacePoint(const QMouseEvent *event) const
+{
+    return SurfacePoint(event->position());
+}
+
+QPoint CardSurfaceView::objectPoint(const TVkDragLabel &object, const QMouseEvent *event) const
 {
     return surfacePoint(event) - object.BoundsRect().topLeft();
 }
-
-} // namespace
 
 CardSurfaceView::CardSurfaceView(TVkVellumPanel &panel, QWidget *parent) : QWidget(parent), panel_(panel)
 {
     setObjectName(QStringLiteral("zzCardBase"));
     setAttribute(Qt::WA_OpaquePaintEvent); // the paint covers every pixel
     setMouseTracking(true);                // hovering over a selected object shows its resize cursor
-    panel_.OnRepaintRequested = [this](const QRect &rect) { update(rect); };
+    // Rounding at a zoom or on a high-resolution screen may reach one screen pixel further.
+    panel_.OnRepaintRequested = [this](const QRect &rect) {
+        update(ScreenRect(rect).adjusted(-1, -1, 1, 1));
+    };
     panel_.OnBoundsChanged = [this] { followBounds(); };
     followBounds();
 }
@@ -51,7 +67,8 @@ CardSurfaceView::~CardSurfaceView()
 
 void CardSurfaceView::followBounds()
 {
-    setGeometry(panel_.BoundsRect());
+    const QRect bounds = panel_.BoundsRect();
+    setGeometry(QRect(bounds.topLeft(), ScreenRect(QRect(QPoint(0, 0), bounds.size())).size()));
 }
 
 void CardSurfaceView::paintEvent(QPaintEvent *event)
@@ -59,6 +76,12 @@ void CardSurfaceView::paintEvent(QPaintEvent *event)
     const QSize size(panel_.Width(), panel_.Height());
     if (size.isEmpty())
         return;
+    if (panel_.Zoom() != 100 || devicePixelRatioF() != 1.0) {
+        // The screen image of 100 % would be stale when the view comes back to it.
+        buffer_ = QImage();
+        paintZoomed(event->rect());
+        return;
+    }
     if (buffer_.size() != size) {
         // A new buffer is painted whole: the text effects read the pixels round the dirty area.
         buffer_ = QImage(size, QImage::Format_RGB32);
@@ -68,6 +91,26 @@ void CardSurfaceView::paintEvent(QPaintEvent *event)
     }
     QPainter painter(this);
     painter.drawImage(event->rect(), buffer_, event->rect());
+}
+
+void CardSurfaceView::paintZoomed(const QRect &dirty)
+{
+    // Drawn in device pixels, so that text, lines and pictures are as sharp as the screen allows;
+    // only the dirty part is drawn, so that a card at 800 % never needs an image of its whole size.
+    const qreal ratio = devicePixelRatioF();
+    const QRect device =
+        QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio).toAlignedRect();
+    QImage tile(device.size(), QImage::Format_RGB32);
+    if (tile.isNull())
+        return;
+    {
+        QPainter canvas(&tile);
+        canvas.translate(-device.topLeft());
+        panel_.PaintZoomed(canvas, device, panel_.ZoomScale() * ratio, ratio);
+    }
+    tile.setDevicePixelRatio(ratio);
+    QPainter painter(this);
+    painter.drawImage(QPointF(device.topLeft()) / ratio, tile);
 }
 
 TVkDragLabel *CardSurfaceView::capturedObject() const
@@ -159,5 +202,5 @@ void CardSurfaceView::mouseReleaseEvent(QMouseEvent *event)
 void CardSurfaceView::contextMenuEvent(QContextMenuEvent *event)
 {
     if (OnContextMenu)
-        OnContextMenu(panel_.ObjectAt(event->pos()), event->globalPos());
+        OnContextMenu(panel_.ObjectAt(SurfacePoint(event->pos())), event->globalPos());
 }

@@ -7,9 +7,10 @@
 class TVkVellumPanel;
 class TVkDragLabel;
 
-// Shows the card surface on screen: follows its bounds, paints it through an off-screen image so
-// that moving objects never flicker, and hands the mouse to the object under the pointer. The
-// object a button went down on keeps the mouse until the button comes up, wherever it moves.
+// Shows the card surface on screen at the surface's zoom: follows its bounds, paints it through an
+// off-screen image so that moving objects never flicker, and hands the mouse to the object under
+// the pointer in surface pixels. The object a button went down on keeps the mouse until the button
+// comes up, wherever it moves.
 class CardSurfaceView : public QWidget {
     Q_OBJECT
 public:
@@ -17,6 +18,9 @@ public:
     ~CardSurfaceView() override;
 
     TVkVellumPanel &Panel() const { return panel_; }
+    // The surface pixel under a point of the view, and the view's rectangle of a surface rectangle.
+    QPoint SurfacePoint(const QPointF &screenPoint) const;
+    QRect ScreenRect(const QRect &surfaceRect) const;
 
     // A press on the empty card (the surface's own button-down event).
     std::function<void(Qt::MouseButton, QPoint)> OnSurfaceMouseDown;
@@ -33,6 +37,9 @@ protected:
 
 private:
     void followBounds();
+    void paintZoomed(const QRect &dirty);
+    QPoint surfacePoint(const QMouseEvent *event) const;
+    QPoint objectPoint(const TVkDragLabel &object, const QMouseEvent *event) const;
     void press(QMouseEvent *event, bool doubleClick);
     // The pressed object while it is still on the surface, or null.
     TVkDragLabel *capturedObject() const;
