@@ -2,9 +2,17 @@
 
 #include <QString>
 
-// The program's folder: where the settings, the card sheet files and the start-up card live. It is
-// the executable's folder unless the environment variable VELLUMAX_HOME names another one.
+// The program's folder: where the settings, the user's card sheet list and the start-up card live.
+// It is the folder VELLUMAX_HOME names when that is set; otherwise the executable's folder, as long
+// as the program may write there and is not an installed one; otherwise, for an installed program,
+// $XDG_CONFIG_HOME/vellumax (~/.config/vellumax by default), made when first asked for.
 QString ProgramFolder();
 
 // Path of a file in the program's folder.
 QString ProgramFile(const QString &fileName);
+
+// A file shipped with the program (the card sheets, the start-up card): the one in the program's
+// folder when there is one, otherwise the installed one in the data folder next to the
+// executable's (<prefix>/share/vellumax for <prefix>/bin). When neither exists, the path in the
+// program's folder, so that a message names where the file was looked for.
+QString ShippedFile(const QString &fileName);

@@ -181,7 +181,7 @@ void copyShippedToList(const QString &path)
         return;
     // QFile::copy refuses to replace an existing file; a failed copy is not an error here. The copy
     // is the user's to edit, also when the shipped file was installed read-only.
-    const QString listPath = info.dir().filePath(info.completeBaseName() + QStringLiteral(".lst"));
+    const QString listPath = ProgramFile(kListFileName);
     if (QFile::copy(path, listPath))
         QFile::setPermissions(listPath, QFile::permissions(listPath) | QFileDevice::WriteOwner);
 }
@@ -191,7 +191,7 @@ void copyShippedToList(const QString &path)
 QString CardDefFileName()
 {
     const QString list = ProgramFile(kListFileName);
-    return QFileInfo(list).isFile() ? list : ProgramFile(kShippedFileName);
+    return QFileInfo(list).isFile() ? list : ShippedFile(kShippedFileName);
 }
 
 TCardDef ParseCardDef(QByteArrayView line)

@@ -1,6 +1,7 @@
 #include "ui/app/MainActions.h"
 
 #include <QAction>
+#include <QHash>
 #include <QIcon>
 
 namespace {
@@ -8,6 +9,26 @@ namespace {
 QKeySequence keys(QKeyCombination combination)
 {
     return QKeySequence(combination);
+}
+
+// The desktop's icon theme names of the bundled icons that have one; the theme's icon is shown
+// where the desktop has it, so that the program looks like its neighbours.
+QString themeIconName(const char *bundled)
+{
+    static const QHash<QString, QString> names = {
+        {"new", "document-new"},
+        {"open", "document-open"},
+        {"save", "document-save"},
+        {"print", "document-print"},
+        {"undo", "edit-undo"},
+        {"redo", "edit-redo"},
+        {"delete", "edit-delete"},
+        {"copy", "edit-copy"},
+        {"close", "application-exit"},
+        {"about", "help-about"},
+        {"paper-setup", "document-page-setup"},
+    };
+    return names.value(QString::fromLatin1(bundled));
 }
 
 } // namespace
@@ -133,8 +154,11 @@ QAction *CreateMainAction(const MainActionEntry &entry, QObject *parent)
     action->setCheckable(entry.checkable);
     if (!entry.shortcut.isEmpty())
         action->setShortcut(entry.shortcut);
-    if (entry.icon)
-        action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(entry.icon))));
+    if (entry.icon) {
+        const QIcon bundled(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(entry.icon)));
+        const QString themed = themeIconName(entry.icon);
+        action->setIcon(themed.isEmpty() ? bundled : QIcon::fromTheme(themed, bundled));
+    }
     ApplyHint(*action, entry.hint);
     return action;
 }

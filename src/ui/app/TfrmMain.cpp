@@ -43,7 +43,8 @@ TfrmMain::TfrmMain(TQdPrinter &printer, QWidget *parent)
 {
     LoadProgramResources();
     setObjectName(QStringLiteral("frmMain"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/vellumia.svg")));
+    setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("vellumax"), QIcon(QStringLiteral(":/icons/vellumia.svg"))));
     const QFont windowFont = DialogFont();
     setFont(windowFont);
     setAttribute(Qt::WA_AlwaysShowToolTips);

@@ -55,7 +55,7 @@ void showMissingCardDefsMessage()
 bool TfrmMain::Startup(const QStringList &arguments)
 {
     LoadSettings();
-    const QString startupCard = ProgramFile(kStartupCardFileName);
+    const QString startupCard = ShippedFile(kStartupCardFileName);
     if (QFileInfo::exists(startupCard))
         LoadStartupCard(startupCard);
     if (!SelectCardDef(settings_.CardIndex))
