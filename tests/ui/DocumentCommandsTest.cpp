@@ -111,14 +111,14 @@ TEST_F(DocumentCommandsTest, SavedCardOpensAgainWithItsTextsReset)
     form.SetModified(true);
     const QString file = path(QStringLiteral("card.vkc"));
     form.Documents().SaveCardFile(file);
-    EXPECT_EQ(form.windowTitle(), "card.vkc - VELLUMIA");
+    EXPECT_EQ(form.windowTitle(), "card.vkc[*] - VELLUMIA");
     EXPECT_FALSE(form.Modified());
     EXPECT_EQ(form.Settings().SaveDirectory, folder.path());
 
     form.Action("acNew")->trigger();
     EXPECT_EQ(form.Panel().ObjectCount(), 0);
     EXPECT_EQ(form.Panel().Color(), clWhite);
-    EXPECT_EQ(form.windowTitle(), "無題 - VELLUMIA");
+    EXPECT_EQ(form.windowTitle(), "無題[*] - VELLUMIA");
     EXPECT_TRUE(QFile::exists(folder.filePath("VELLUMAX.INI")));
 
     form.OpenCardFile(file);
@@ -127,7 +127,7 @@ TEST_F(DocumentCommandsTest, SavedCardOpensAgainWithItsTextsReset)
     EXPECT_FALSE(opened.AntiAlias());
     EXPECT_EQ(opened.AlphaChannel(), 100);
     EXPECT_EQ(form.Panel().Color(), 0x00336699u);
-    EXPECT_EQ(form.windowTitle(), "card.vkc - VELLUMIA");
+    EXPECT_EQ(form.windowTitle(), "card.vkc[*] - VELLUMIA");
     EXPECT_FALSE(form.Modified());
     EXPECT_FALSE(form.Action("acUndo")->isEnabled());
 }
@@ -154,7 +154,7 @@ TEST_F(DocumentCommandsTest, UnreadableFileLeavesTheCardAsItWas)
     form.OpenCardFile(path(QStringLiteral("missing.vkc")));
     EXPECT_EQ(message, QStringLiteral("ファイル %1 は開けません.").arg(path(QStringLiteral("missing.vkc"))));
     EXPECT_EQ(captions(form), QStringList{QStringLiteral("kept")});
-    EXPECT_EQ(form.windowTitle(), "mine.vkc - VELLUMIA");
+    EXPECT_EQ(form.windowTitle(), "mine.vkc[*] - VELLUMIA");
     EXPECT_TRUE(form.Modified());
 
     answerNextBox(QMessageBox::Ok, &message);
@@ -185,7 +185,7 @@ TEST_F(DocumentCommandsTest, FileOfAnotherKindLeavesTheCardAlone)
     form.OpenCardFile(text.fileName());
     EXPECT_EQ(message, text.fileName() + QStringLiteral(" は、カードファイルではありません。"));
     EXPECT_EQ(captions(form), QStringList{QStringLiteral("kept")});
-    EXPECT_EQ(form.windowTitle(), "mine.vkc - VELLUMIA");
+    EXPECT_EQ(form.windowTitle(), "mine.vkc[*] - VELLUMIA");
     EXPECT_TRUE(form.Modified());
 
     // A card document too damaged to read is found out only while it is read: the card is then
@@ -200,7 +200,7 @@ TEST_F(DocumentCommandsTest, FileOfAnotherKindLeavesTheCardAlone)
     form.OpenCardFile(damaged.fileName());
     EXPECT_EQ(message, damaged.fileName() + QStringLiteral(" は、カードファイルではありません。"));
     EXPECT_EQ(form.Panel().ObjectCount(), 0);
-    EXPECT_EQ(form.windowTitle(), "無題 - VELLUMIA");
+    EXPECT_EQ(form.windowTitle(), "無題[*] - VELLUMIA");
     EXPECT_FALSE(form.Modified());
 }
 
@@ -420,7 +420,7 @@ TEST_F(DocumentCommandsTest, DroppedFilesOpenTheFirstOnly)
     QCoreApplication::processEvents();
     EXPECT_TRUE(asked);
     EXPECT_EQ(captions(form), QStringList{QStringLiteral("first")});
-    EXPECT_EQ(form.windowTitle(), "first.vkc - VELLUMIA");
+    EXPECT_EQ(form.windowTitle(), "first.vkc[*] - VELLUMIA");
     EXPECT_EQ(form.Settings().OpenDirectory, QString()) << "the open dialog was never used";
 }
 
@@ -442,7 +442,7 @@ TEST(DocumentStartup, CommandLineCardAndStartupCard)
     {
         TfrmMain form;
         ASSERT_TRUE(form.Startup({}));
-        EXPECT_EQ(form.windowTitle(), "CRDIMAGE.DEF - VELLUMIA");
+        EXPECT_EQ(form.windowTitle(), "CRDIMAGE.DEF[*] - VELLUMIA");
         EXPECT_EQ(form.Panel().ObjectCount(), 1);
         EXPECT_EQ(form.Panel().Width(), 455) << "the card sheet of the settings wins";
     }

@@ -23,6 +23,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -84,7 +85,7 @@ TEST(MainWindow, FirstStartWithoutSettings)
     EXPECT_EQ(form.geometry().topLeft(), QPoint(20, 20));
     EXPECT_GE(form.width(), 430);
     EXPECT_EQ(form.height(), 500);
-    EXPECT_EQ(form.windowTitle(), "無題 - VELLUMIA");
+    EXPECT_EQ(form.windowTitle(), "無題[*] - VELLUMIA");
     EXPECT_TRUE(form.Action("acShowGrid")->isChecked());
     EXPECT_TRUE(form.Action("acFixedGrid")->isChecked());
     EXPECT_FALSE(form.ToolBar1()->isHidden());
@@ -139,7 +140,7 @@ TEST(MainWindow, ActionsCarryTheirTextsHintsAndShortcuts)
     EXPECT_EQ(menus[0]->text(), "ファイル(&F)");
     EXPECT_EQ(namesOf(menus[0]->menu()->actions()).join(' '),
               "acNew acOpen acSaveUpdate acSaveAs | acPrintSetup acPrint mnuPrinterSetup | acSaveAsBitmap | "
-              "WindowClose1");
+              "mnuRecentFiles | WindowClose1");
     EXPECT_EQ(
         namesOf(menus[1]->menu()->actions()).join(' '),
         "acUndo acRedo | acAddText mnuAddImage acDraw | acEditLastSelObject | acCopy acDelete | acAllClear | "
@@ -170,9 +171,15 @@ TEST(MainWindow, CaptionNamesTheFileWithoutItsFolder)
 {
     TfrmMain form;
     form.SetCurrentFileName("/home/user/カード/card1.vkc");
-    EXPECT_EQ(form.windowTitle(), "card1.vkc - VELLUMIA");
+    EXPECT_EQ(form.windowTitle(), "card1.vkc[*] - VELLUMIA");
+    // Unsaved changes are marked where the desktop shows the title.
+    form.show();
+    form.SetModified(true);
+    EXPECT_EQ(form.windowHandle()->title(), "card1.vkc* - VELLUMIA");
+    form.SetModified(false);
+    EXPECT_EQ(form.windowHandle()->title(), "card1.vkc - VELLUMIA");
     form.SetCurrentFileName(QString());
-    EXPECT_EQ(form.windowTitle(), "無題 - VELLUMIA");
+    EXPECT_EQ(form.windowTitle(), "無題[*] - VELLUMIA");
 }
 
 TEST(MainWindow, SettingsSurviveARestartMaximised)

@@ -13,6 +13,7 @@ namespace {
 
 const QString kPlacement = QStringLiteral("Placement");
 const QString kSettings = QStringLiteral("Settings");
+const QString kRecentFiles = QStringLiteral("RecentFiles");
 const QRect kFallbackPosition(0, 0, 600, 400);
 
 // The settings file holds one line of code page 932 text per key, which many folder names cannot
@@ -24,6 +25,18 @@ QString storableFolder(QString folder)
            folder.contains(u'\r'))
         folder = FolderPart(folder);
     return folder;
+}
+
+QString recentFileKey(int index)
+{
+    return QStringLiteral("File%1").arg(index + 1);
+}
+
+// A file name the settings file can hold as one line of code page 932 text.
+bool storableFileName(const QString &fileName)
+{
+    return Cp932::UnencodableCharacters(fileName).isEmpty() && !fileName.contains(u'\n') &&
+           !fileName.contains(u'\r');
 }
 
 } // namespace
@@ -81,6 +94,12 @@ void MainSettings::Load(const IniFile &ini, const QRect &currentBounds)
     ShowToolBar = ini.ReadBool(kSettings, QStringLiteral("ShowToolBar"), true);
     ShowStatusBar = ini.ReadBool(kSettings, QStringLiteral("ShowStatusBar"), true);
     Zoom = ClampZoom(ini.ReadInteger(kSettings, QStringLiteral("Zoom"), kDefaultZoom));
+    RecentFiles.clear();
+    for (int i = 0; i < MaxRecentFiles; ++i) {
+        const QString fileName = ini.ReadString(kRecentFiles, recentFileKey(i), QString());
+        if (!fileName.isEmpty() && !RecentFiles.contains(fileName))
+            RecentFiles << fileName;
+    }
 }
 
 bool MainSettings::Save(IniFile &ini) const
@@ -101,5 +120,18 @@ bool MainSettings::Save(IniFile &ini) const
     ok &= ini.WriteBool(kSettings, QStringLiteral("ShowToolBar"), ShowToolBar);
     ok &= ini.WriteBool(kSettings, QStringLiteral("ShowStatusBar"), ShowStatusBar);
     ok &= ini.WriteInteger(kSettings, QStringLiteral("Zoom"), Zoom);
+    QStringList recent;
+    for (const QString &fileName : RecentFiles) {
+        if (storableFileName(fileName) && recent.size() < MaxRecentFiles)
+            recent << fileName;
+    }
+    // A settings file that never had a recent file stays without the section; one that had more
+    // than now has the rest emptied.
+    for (int i = 0; i < MaxRecentFiles; ++i) {
+        const QString key = recentFileKey(i);
+        const QString fileName = recent.value(i);
+        if (!fileName.isEmpty() || !ini.ReadString(kRecentFiles, key, QString()).isEmpty())
+            ok &= ini.WriteString(kRecentFiles, key, fileName);
+    }
     return ok;
 }

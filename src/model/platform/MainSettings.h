@@ -2,13 +2,14 @@
 
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class IniFile;
 
 // The main window's part of VELLUMAX.INI: window placement, undo count, card sheet, remembered
-// folders, grid, crop marks, the bars and the zoom. Plain values, so that reading and writing the file work
-// without a window.
+// folders, grid, crop marks, the bars, the zoom and the recent files. Plain values, so that reading and
+// writing the file work without a window.
 class MainSettings {
 public:
     // Show states as the placement key stores them.
@@ -34,6 +35,8 @@ public:
     bool ShowToolBar = true;
     bool ShowStatusBar = true;
     int Zoom = 100; // percent; read within the zoom limits
+    static constexpr int MaxRecentFiles = 8;
+    QStringList RecentFiles; // the cards last opened or saved, the latest first
 
     // Reads every key; a missing or malformed value reads as its default. A "Position" that does
     // not give a rectangle puts the window at 0,0 with 600 x 400. currentBounds is the window's

@@ -284,6 +284,8 @@ void DocumentCommands::OpenCardFile(const QString &path)
     window_.Panel().SetBitmap(QImage());
     loadOpenedCardFile(file);
     ResetTextEffects();
+    if (!window_.CurrentFileName().isEmpty())
+        window_.AddRecentFile(window_.CurrentFileName());
 }
 
 void DocumentCommands::LoadCardFile(const QString &path)
@@ -376,6 +378,7 @@ void DocumentCommands::SaveCardFile(const QString &path)
         throw VkError(QStringLiteral("ファイル %1 を作成できません").arg(path));
     window_.SetCurrentFileName(path);
     window_.SetModified(false);
+    window_.AddRecentFile(path);
     window_.Settings().SaveDirectory = FolderPart(path);
     window_.UpdateCaption();
 }

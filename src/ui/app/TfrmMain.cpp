@@ -57,6 +57,7 @@ TfrmMain::TfrmMain(TQdPrinter &printer, QWidget *parent)
     popup2_ = menus.Popup2;
     for (QMenu *menu : findChildren<QMenu *>())
         menu->setFont(windowFont);
+    createRecentFilesMenu();
     createSurface();
     createStatusBar();
     connectWindowCommands();
@@ -181,7 +182,14 @@ void TfrmMain::UpdateCaption()
 {
     const QString name =
         currentFileName_.isEmpty() ? QStringLiteral("無題") : QFileInfo(currentFileName_).fileName();
-    setWindowTitle(name + QStringLiteral(" - ") + kApplicationTitle);
+    // The desktop marks unsaved changes where the placeholder stands.
+    setWindowTitle(name + QStringLiteral("[*] - ") + kApplicationTitle);
+}
+
+void TfrmMain::SetModified(bool modified)
+{
+    modified_ = modified;
+    setWindowModified(modified);
 }
 
 bool TfrmMain::event(QEvent *event)

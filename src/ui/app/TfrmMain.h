@@ -65,7 +65,11 @@ public:
     const QString &CurrentFileName() const { return currentFileName_; }
     void SetCurrentFileName(const QString &fileName); // updates the caption
     bool Modified() const { return modified_; }
-    void SetModified(bool modified) { modified_ = modified; }
+    void SetModified(bool modified); // marks the caption too
+
+    // --- Recent files: the cards last opened or saved, in the File menu.
+    void AddRecentFile(const QString &fileName);
+    QMenu &RecentFilesMenu() const { return *recentFilesMenu_; }
 
     // --- Card objects and the selection.
     // Gives a card object the handlers every object of the main window has.
@@ -135,6 +139,9 @@ private:
     void showZoom();
     bool zoomByWheel(QObject *watched, QEvent *event);
     void fitWindowToCard();
+    void createRecentFilesMenu();
+    void showRecentFiles();
+    void openRecentFile(const QString &fileName);
     void connectWindowCommands();
     void connectExportCommands();
     void runOnObject(TVkDragLabel &object, const char *actionName);
@@ -156,6 +163,7 @@ private:
     QLabel *hintPanel_ = nullptr;
     QLabel *sizePanel_ = nullptr;
     QComboBox *zoomBox_ = nullptr;
+    QMenu *recentFilesMenu_ = nullptr;
     int wheelAngle_ = 0;
 
     MainSettings settings_;

@@ -92,6 +92,7 @@ void TfrmMain::LoadSettings()
     statusBar()->setVisible(settings_.ShowStatusBar);
     zzCardBase_->SetZoom(settings_.Zoom);
     showZoom();
+    showRecentFiles();
 }
 
 void TfrmMain::SaveSettings()
