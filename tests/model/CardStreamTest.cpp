@@ -283,7 +283,7 @@ TEST(CardStreamTest, OlderLayoutsAreRead)
     }
 }
 
-TEST(CardStreamTest, ObjectsAreReadUpToTheFirstBadOne)
+TEST(CardStreamTest, ObjectsThatCannotBeReadAreCounted)
 {
     TVkVellumPanel surface;
     setUpSurface(surface);
@@ -296,12 +296,13 @@ TEST(CardStreamTest, ObjectsAreReadUpToTheFirstBadOne)
     const QByteArray truncated = document.left(document.size() - 20);
     const QByteArray trailing = document + QByteArray(8, 'z');
     const QByteArray garbage = document + QByteArray(9, 'z');
-    const std::pair<QByteArray, int> cases[] = {{truncated, 2}, {trailing, 3}, {garbage, 3}};
-    for (const auto &[bytes, objects] : cases) {
+    const std::tuple<QByteArray, int, int> cases[] = {{truncated, 2, 1}, {trailing, 3, 0}, {garbage, 3, 0}};
+    for (const auto &[bytes, objects, lost] : cases) {
         TVkVellumPanel copy;
         const CardStreamReadResult result = ReadCardStream(bytes, copy);
         EXPECT_TRUE(result.ok);
         EXPECT_EQ(copy.ObjectCount(), objects);
+        EXPECT_EQ(result.objectsLost, lost);
     }
 
     // Entries holding no property at all, more of them than any card has.
@@ -311,7 +312,9 @@ TEST(CardStreamTest, ObjectsAreReadUpToTheFirstBadOne)
                                         7) +
                              le32(std::uint32_t(component.size())) + component;
     TVkVellumPanel copy;
-    EXPECT_EQ(ReadCardStream(document + empty.repeated(kMaxCardObjects), copy).objectsRead, kMaxCardObjects);
+    const CardStreamReadResult many = ReadCardStream(document + empty.repeated(kMaxCardObjects), copy);
+    EXPECT_EQ(many.objectsRead, kMaxCardObjects);
+    EXPECT_EQ(many.objectsLost, 3);
 }
 
 TEST(CardStreamTest, ButtonFaceColourIsNotStored)
@@ -390,6 +393,7 @@ TEST(CardStreamTest, MalformedObjectsAreDropped)
         const CardStreamReadResult result = ReadCardStream(documentWithObjectProperties(properties), copy);
         EXPECT_TRUE(result.ok);
         EXPECT_EQ(copy.ObjectCount(), 0);
+        EXPECT_EQ(result.objectsLost, 1);
     }
     TVkVellumPanel copy;
     EXPECT_EQ(ReadCardStream(documentWithObjectProperties(left + "\x02\x07"), copy).objectsRead, 1);

@@ -2,7 +2,7 @@
 #include "TestSupport.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
-#include "model/document/CardStream.h"
+#include "model/document/CardDocument.h"
 #include "ui/app/TfrmMain.h"
 #include "ui/platform/FileDialogSize.h"
 #include "ui/platform/MessageBox.h"
@@ -188,19 +188,37 @@ TEST_F(DocumentCommandsTest, FileOfAnotherKindLeavesTheCardAlone)
     EXPECT_EQ(form.windowTitle(), "mine.vkc[*] - VELLUMIA");
     EXPECT_TRUE(form.Modified());
 
-    // A card document too damaged to read is found out only while it is read: the card is then
-    // empty and untitled.
-    QFile damaged(path(QStringLiteral("damaged.vkc")));
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    QFile whole(mine);
-    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
-    damaged.write(whole.read(289 + 30));
-    damaged.close();
+    // A card document too damaged to read is found out by reading it whole, still before the
+    // question: the card, its background and the title stay.
+    form.Panel().SetBitmap(QImage(20, 10, QImage::Format_RGB32));
+    const QString damaged = path(QStringLiteral("damaged.vkc"));
+    WriteFileBytes(damaged, ReadFileBytes(mine).left(289 + 30));
+    answerNextBox(QMessageBox::Ok, &message);
+    form.OpenCardFile(damaged);
+    EXPECT_EQ(message, damaged + QStringLiteral(" は、カードファイルではありません。"));
+    EXPECT_EQ(captions(form), QStringList{QStringLiteral("kept")});
+    EXPECT_FALSE(form.Panel().Bitmap().isNull());
+    EXPECT_EQ(form.windowTitle(), "mine.vkc[*] - VELLUMIA");
+    EXPECT_TRUE(form.Modified());
+}
+
+TEST_F(DocumentCommandsTest, ACardWithDamagedObjectsOpensWhatCouldBeReadAndSaysSo)
+{
+    const QString file = writeDocument(QStringLiteral("three.vkc"), {"one", "two", "three"});
+    QByteArray bytes = ReadFileBytes(file);
+    const qsizetype second = bytes.indexOf("Caption.Strings", bytes.indexOf("Caption.Strings") + 1);
+    ASSERT_GT(second, 0);
+    bytes[second] = 'X';
+    WriteFileBytes(file, bytes);
+    addText(form, QStringLiteral("mine"));
+    form.SetModified(true);
+
+    QString message;
     answerNextBox(QMessageBox::No, nullptr, [&message] { answerNextBox(QMessageBox::Ok, &message); });
-    form.OpenCardFile(damaged.fileName());
-    EXPECT_EQ(message, damaged.fileName() + QStringLiteral(" は、カードファイルではありません。"));
-    EXPECT_EQ(form.Panel().ObjectCount(), 0);
-    EXPECT_EQ(form.windowTitle(), "無題[*] - VELLUMIA");
+    form.OpenCardFile(file);
+    EXPECT_EQ(message, LostObjectsMessage(file, 1));
+    EXPECT_EQ(captions(form), (QStringList{"one", "three"}));
+    EXPECT_EQ(form.windowTitle(), "three.vkc[*] - VELLUMIA");
     EXPECT_FALSE(form.Modified());
 }
 
@@ -277,7 +295,8 @@ TEST_F(DocumentCommandsTest, FailedSaveKeepsTheDocumentState)
     QString message;
     answerNextBox(QMessageBox::Ok, &message);
     RunGuarded([&] { form.Documents().SaveCardFile(impossible); });
-    EXPECT_EQ(message, QStringLiteral("ファイル %1 を作成できません.").arg(impossible));
+    EXPECT_TRUE(message.startsWith(QStringLiteral("ファイル %1 を作成できません: ").arg(impossible)))
+        << message.toStdString();
     EXPECT_TRUE(form.Modified());
     EXPECT_EQ(form.CurrentFileName(), saved);
     QFile file(saved);

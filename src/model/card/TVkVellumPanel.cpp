@@ -106,6 +106,16 @@ std::unique_ptr<TVkDragLabel> TVkVellumPanel::TakeObject(TVkDragLabel *object)
     return taken;
 }
 
+std::vector<std::unique_ptr<TVkDragLabel>> TVkVellumPanel::TakeObjects()
+{
+    std::vector<std::unique_ptr<TVkDragLabel>> taken = std::move(objects_);
+    objects_.clear();
+    for (const auto &object : taken)
+        object->setParent(nullptr);
+    Invalidate();
+    return taken;
+}
+
 void TVkVellumPanel::MoveObject(int from, int to)
 {
     if (from == to || from < 0 || to < 0 || from >= ObjectCount() || to >= ObjectCount())

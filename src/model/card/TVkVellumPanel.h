@@ -79,6 +79,8 @@ public:
     int IndexOf(const TVkDragLabel *object) const;                 // -1 when not on this surface
     TVkDragLabel &AddObject(std::unique_ptr<TVkDragLabel> object); // on top
     std::unique_ptr<TVkDragLabel> TakeObject(TVkDragLabel *object);
+    // Every object at once, bottom first, leaving the surface empty.
+    std::vector<std::unique_ptr<TVkDragLabel>> TakeObjects();
     void MoveObject(int from, int to); // changes the stacking order
     void ClearObjects();
     // The topmost visible object whose rectangle holds the point, or none.

@@ -61,6 +61,26 @@ bool readEntryStart(ComponentStreamReader &reader)
     return reader.ReadBytes(4) == kSignature;
 }
 
+bool startsEntry(QByteArrayView stream, qsizetype position)
+{
+    ComponentStreamReader reader(stream, position);
+    return readEntryStart(reader);
+}
+
+// Where the first entry header at or after from begins, or -1. An entry that cannot be read is
+// skipped this way, by the next header, since its size field cannot be trusted any more than the
+// rest of it.
+qsizetype nextEntryStart(QByteArrayView stream, qsizetype from)
+{
+    constexpr char kEntryStart[] = {char(kResourceStart), 0x0A, 0x00};
+    for (qsizetype at = stream.indexOf(QByteArrayView(kEntryStart, 3), from); at >= 0;
+         at = stream.indexOf(QByteArrayView(kEntryStart, 3), at + 1)) {
+        if (startsEntry(stream, at))
+            return at;
+    }
+    return -1;
+}
+
 // Reads the entry at the reader's position into component. The size field is not trusted: the
 // component stream is read by its own grammar, and the reader ends right after it.
 template <class Component>
@@ -179,10 +199,18 @@ CardStreamReadResult ReadCardStream(QByteArrayView stream, TVkVellumPanel &surfa
     result.showGrid = surface.ShowGrid();
 
     const auto &table = DragLabelProperties();
-    while (reader.Remaining() > kMinimumEntryRest && result.objectsRead < kMaxCardObjects) {
+    qsizetype entry = reader.Position();
+    while (entry >= 0 && stream.size() - entry > kMinimumEntryRest) {
+        reader = ComponentStreamReader(stream, entry, pictures);
         auto object = std::make_unique<TVkDragLabel>();
-        if (!readEntry(reader, *object, table))
-            break;
+        if (result.objectsRead >= kMaxCardObjects || !readEntry(reader, *object, table)) {
+            const qsizetype next = nextEntryStart(stream, entry + 1);
+            if (next >= 0 || startsEntry(stream, entry))
+                ++result.objectsLost;
+            entry = next;
+            continue;
+        }
+        entry = reader.Position();
         object->SetSelected(false);
         TVkDragLabel &added = surface.AddObject(std::move(object));
         ++result.objectsRead;

@@ -22,6 +22,7 @@ struct CardStreamReadResult {
     TCardDef cardDef{};
     bool showGrid = false; // the grid tick the card carries
     int objectsRead = 0;
+    int objectsLost = 0; // object entries that could not be read, or beyond kMaxCardObjects
 };
 
 // Writes the card definition, the surface and its objects, replacing whatever stream held.
@@ -40,8 +41,9 @@ constexpr int kMaxCardObjects = 65536;
 // Reads a document into surface, adding its objects on top of those it has. Tries the current
 // layout, then one without a card definition, then one behind an 8-byte prefix. Each object read
 // is unselected, put on the surface and handed to wireObject; an object that cannot be read, or
-// one beyond kMaxCardObjects, ends the reading, keeping those before it. When no layout fits, ok
-// is false and no object is read; the caller names the file as not being a card document.
+// one beyond kMaxCardObjects, is counted as lost and the reading goes on at the next object's
+// entry. When no layout fits, ok is false and no object is read; the caller names the file as not
+// being a card document.
 CardStreamReadResult ReadCardStream(QByteArrayView stream, TVkVellumPanel &surface,
                                     const std::function<void(TVkDragLabel &)> &wireObject = {},
                                     PictureCache *pictures = nullptr);

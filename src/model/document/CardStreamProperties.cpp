@@ -220,3 +220,10 @@ const PropertyTable<TVkDragLabel> &DragLabelProperties()
     };
     return table;
 }
+
+void CopySurfaceProperties(const TVkVellumPanel &from, TVkVellumPanel &to)
+{
+    to.SetName(from.Name());
+    for (const PropertyRow<TVkVellumPanel> &row : SurfaceProperties())
+        row.set(to, row.get(from));
+}

@@ -9,3 +9,7 @@ class TVkDragLabel;
 // them, each with the condition under which it is written.
 const PropertyTable<TVkVellumPanel> &SurfaceProperties();
 const PropertyTable<TVkDragLabel> &DragLabelProperties();
+
+// Gives to the surface's name and stored properties from's values, as reading from's document
+// into to would.
+void CopySurfaceProperties(const TVkVellumPanel &from, TVkVellumPanel &to);

@@ -2,6 +2,7 @@
 
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
+#include "model/document/CardDocument.h"
 #include "model/platform/FolderPart.h"
 #include "ui/app/TfrmMain.h"
 #include "ui/platform/FileDialogSize.h"
@@ -10,12 +11,10 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
-#include <QSaveFile>
 #include <QTimer>
 #include <algorithm>
 
@@ -68,27 +67,6 @@ QString trimmedFileName(const QString &name)
     return name.mid(first, last - first);
 }
 
-// No card comes near this size; a larger file is not read at all, rather than taking the memory.
-constexpr qint64 kMaxCardFileBytes = 512LL * 1024 * 1024;
-
-// The bytes of a card file, read whole. The file is not mapped: another program cutting it short
-// while it is read would take the mapped pages away and end the program.
-QByteArray cardFileBytes(QFile &file)
-{
-    const qint64 size = file.size();
-    if (size <= 0 || size > kMaxCardFileBytes)
-        return {};
-    return file.read(size);
-}
-
-// Only a plain file can hold a card: a folder cannot be read as one, and opening a named pipe or
-// a device would wait for a writer that may never come.
-void openForReading(QFile &file)
-{
-    if (!QFileInfo(file.fileName()).isFile() || !file.open(QIODevice::ReadOnly))
-        throw VkError(QStringLiteral("ファイル %1 は開けません").arg(file.fileName()));
-}
-
 } // namespace
 
 DocumentCommands::DocumentCommands(TfrmMain &window) : window_(window)
@@ -118,6 +96,11 @@ DocumentCommands::DocumentCommands(TfrmMain &window) : window_(window)
 
 DocumentCommands::~DocumentCommands() = default;
 
+CardDocument &DocumentCommands::document() const
+{
+    return window_.Document();
+}
+
 void DocumentCommands::connectActions()
 {
     const std::pair<const char *, void (DocumentCommands::*)()> commands[] = {
@@ -145,51 +128,50 @@ void DocumentCommands::connectActions()
 
 void DocumentCommands::updateUndoActions()
 {
-    window_.Action("acUndo")->setEnabled(history_.CanUndo());
-    window_.Action("acRedo")->setEnabled(history_.CanRedo());
+    window_.Action("acUndo")->setEnabled(document().History().CanUndo());
+    window_.Action("acRedo")->setEnabled(document().History().CanRedo());
 }
 
 void DocumentCommands::TakeUndoSnapshot()
 {
-    history_.SetUndoCount(window_.Settings().UndoCount);
-    history_.TakeUndoSnapshot(window_.Panel(), window_.CardDef());
+    document().History().SetUndoCount(window_.Settings().UndoCount);
+    document().TakeUndoSnapshot();
     updateUndoActions();
-    window_.SetModified(true);
 }
 
 void DocumentCommands::CreateUndoBuffers()
 {
-    history_.Clear();
+    document().History().Clear();
     updateUndoActions();
 }
 
 void DocumentCommands::FreeUndoBuffers()
 {
     window_.SaveSettings();
-    history_.Clear();
+    document().History().Clear();
+}
+
+UndoHistory::RestoreHooks DocumentCommands::restoreHooks()
+{
+    return {[this] { ClearCardObjects(); }, [this](TVkDragLabel &object) { window_.WireCardObject(object); }};
 }
 
 void DocumentCommands::Undo()
 {
-    const UndoHistory::RestoreHooks hooks{[this] { ClearCardObjects(); },
-                                          [this](TVkDragLabel &object) { window_.WireCardObject(object); }};
-    if (const auto restored = history_.Undo(window_.Panel(), window_.CardDef(), hooks))
+    if (const auto restored = document().Undo(restoreHooks()))
         afterRestore(*restored);
 }
 
 void DocumentCommands::Redo()
 {
-    const UndoHistory::RestoreHooks hooks{[this] { ClearCardObjects(); },
-                                          [this](TVkDragLabel &object) { window_.WireCardObject(object); }};
-    if (const auto restored = history_.Redo(window_.Panel(), window_.CardDef(), hooks))
+    if (const auto restored = document().Redo(restoreHooks()))
         afterRestore(*restored);
 }
 
 // The card on screen no longer matches its file after a step back or forward, even right after a
-// save, so closing or opening another card asks first.
+// save, so the document is left modified and closing or opening another card asks first.
 void DocumentCommands::afterRestore(const CardStreamReadResult &restored)
 {
-    window_.SetModified(true);
     window_.Action("acShowGrid")->setChecked(restored.showGrid);
     window_.Action("acFixedGrid")->setEnabled(restored.showGrid);
     updateUndoActions();
@@ -232,13 +214,11 @@ void DocumentCommands::New()
     if (!ConfirmDiscard())
         return;
     FreeUndoBuffers();
-    CreateUndoBuffers();
     ClearCardObjects();
-    window_.Panel().SetBitmap(QImage());
-    window_.Panel().SetColor(clWhite);
-    window_.SetModified(false);
+    document().New();
+    updateUndoActions();
     nudgeFlag_ = false;
-    window_.SetCurrentFileName(QString());
+    window_.UpdateCaption();
 }
 
 void DocumentCommands::Open()
@@ -254,15 +234,13 @@ void DocumentCommands::Open()
 
 void DocumentCommands::OpenCardFile(const QString &path)
 {
-    // A file that cannot be read, or that is not a card at all (a picture dropped on the window by
-    // mistake), is turned down before the question, and the card on screen stays as it is.
-    {
-        QFile probe(path);
-        openForReading(probe);
-        if (!HasCardDocumentLayout(probe.read(kCardDocumentLayoutBytes))) {
-            showNotCardFile(path);
-            return;
-        }
+    // The whole file is read before anything else, so a file that cannot be read, one that is not
+    // a card at all (a picture dropped on the window by mistake) or a card too damaged to read is
+    // turned down before the question, and the card on screen stays as it is.
+    CardFileContent content = document().ReadCardFile(path);
+    if (!content.read.ok) {
+        showNotCardFile(path);
+        return;
     }
     if (window_.Modified()) {
         const int answer = VkMessageBox(kModifiedQuestion, MB_YESNOCANCEL | MB_ICONQUESTION, &window_);
@@ -273,54 +251,48 @@ void DocumentCommands::OpenCardFile(const QString &path)
             RunGuarded([this] { SaveUpdate(); }, &window_);
             if (window_.Modified())
                 return;
+            // Read again: saving may just have replaced this very file.
+            content = document().ReadCardFile(path);
+            if (!content.read.ok) {
+                showNotCardFile(path);
+                return;
+            }
         }
     }
     window_.Settings().OpenDirectory = FolderPart(openDialogFileName_);
-
-    // Opened again after the question: saving may just have replaced this very file.
-    QFile file(path);
-    openForReading(file);
-    ClearCardObjects();
-    window_.Panel().SetBitmap(QImage());
-    loadOpenedCardFile(file);
-    ResetTextEffects();
-    if (!window_.CurrentFileName().isEmpty())
-        window_.AddRecentFile(window_.CurrentFileName());
+    showCardFile(std::move(content));
+    window_.AddRecentFile(window_.CurrentFileName());
 }
 
 void DocumentCommands::LoadCardFile(const QString &path)
 {
-    QFile file(path);
-    openForReading(file);
-    loadOpenedCardFile(file);
+    CardFileContent content = document().ReadCardFile(path);
+    if (content.read.ok)
+        showCardFile(std::move(content));
+    else
+        showNotCardFile(path);
 }
 
-void DocumentCommands::loadOpenedCardFile(QFile &file)
+void DocumentCommands::showCardFile(CardFileContent &&content)
 {
+    const CardStreamReadResult read = content.read;
+    const QString path = content.fileName;
     window_.DeselectAllObjects();
-    window_.SetCurrentFileName(file.fileName());
-    const CardStreamReadResult result =
-        ReadCardStream(cardFileBytes(file), window_.Panel(),
-                       [this](TVkDragLabel &object) { window_.WireCardObject(object); });
-    if (result.ok) {
-        if (result.headerRead)
-            window_.SetCardDef(result.cardDef);
-        window_.Action("acShowGrid")->setChecked(result.showGrid);
-        window_.Action("acFixedGrid")->setEnabled(result.showGrid);
-    } else {
-        showNotCardFile(file.fileName());
-        window_.SetCurrentFileName(QString());
-    }
+    ClearCardObjects();
+    document().Replace(std::move(content), [this](TVkDragLabel &object) { window_.WireCardObject(object); });
+    window_.Action("acShowGrid")->setChecked(read.showGrid);
+    window_.Action("acFixedGrid")->setEnabled(read.showGrid);
     nudgeFlag_ = false;
     window_.UpdateCaption();
-    window_.SetModified(false);
-    history_.Forget();
     updateUndoActions();
     window_.Panel().SetGridStyle(window_.Settings().GridStyle == 0 ? gsLine : gsDot);
     window_.ApplyGridSettings();
     window_.LayoutCardSurface();
     window_.raise();
     window_.activateWindow();
+    if (read.objectsLost > 0)
+        VkMessageBox(LostObjectsMessage(QFileInfo(path).absoluteFilePath(), read.objectsLost),
+                     MB_OK | MB_ICONEXCLAMATION, &window_);
 }
 
 void DocumentCommands::showNotCardFile(const QString &path)
@@ -328,20 +300,6 @@ void DocumentCommands::showNotCardFile(const QString &path)
     window_.raise();
     window_.activateWindow();
     VkMessageBox(NotCardFileMessage(QFileInfo(path).absoluteFilePath()), MB_OK | MB_ICONSTOP, &window_);
-}
-
-void DocumentCommands::ResetTextEffects()
-{
-    for (const char *name : {"acDelete", "acEditObject", "acCopy"})
-        window_.Action(name)->setEnabled(false);
-    TVkVellumPanel &surface = window_.Panel();
-    for (int i = surface.ObjectCount() - 1; i >= 0; --i) {
-        TVkDragLabel &object = surface.Object(i);
-        if (object.IsText()) {
-            object.SetAlphaChannel(100);
-            object.SetAntiAlias(false);
-        }
-    }
 }
 
 void DocumentCommands::SaveUpdate()
@@ -370,14 +328,7 @@ void DocumentCommands::SaveAs()
 
 void DocumentCommands::SaveCardFile(const QString &path)
 {
-    // Written beside the old file and renamed over it, so a failed save leaves the old one whole.
-    QSaveFile file(path);
-    QByteArray bytes;
-    WriteCardStream(bytes, window_.Panel(), window_.CardDef());
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw VkError(QStringLiteral("ファイル %1 を作成できません").arg(path));
-    window_.SetCurrentFileName(path);
-    window_.SetModified(false);
+    document().Save(path);
     window_.AddRecentFile(path);
     window_.Settings().SaveDirectory = FolderPart(path);
     window_.UpdateCaption();

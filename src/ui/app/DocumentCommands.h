@@ -5,15 +5,15 @@
 #include <QString>
 #include <memory>
 
-class QFile;
+class CardDocument;
+struct CardFileContent;
 class QFileDialog;
 class TFileDrop;
 class TfrmMain;
 
-// The main window's document commands and its undo history: new, open, save, save as, clear, the
-// question before changes are lost, dropped files, undo, redo and the undo count. The document
-// state itself (file name, modified flag, card definition, remembered folders) stays with the
-// main window; this class works on it through the window's own operations.
+// The main window's document commands: new, open, save, save as, clear, the question before
+// changes are lost, dropped files, undo, redo and the undo count. They work on the window's card
+// document and keep the window (caption, actions, selection, layout) in step with it.
 class DocumentCommands {
 public:
     explicit DocumentCommands(TfrmMain &window);
@@ -42,7 +42,6 @@ public:
     bool ConfirmDiscard();
     void OpenCardFile(const QString &path);
     void LoadCardFile(const QString &path);
-    void ResetTextEffects();
     void SaveCardFile(const QString &path);
     void ClearCardObjects();
 
@@ -52,14 +51,15 @@ public:
     void PrepareSaveDialog(const QString &title, const QString &filter);
 
 private:
+    CardDocument &document() const;
     void connectActions();
-    void loadOpenedCardFile(QFile &file);
+    void showCardFile(CardFileContent &&content);
     void showNotCardFile(const QString &path);
+    UndoHistory::RestoreHooks restoreHooks();
     void afterRestore(const CardStreamReadResult &restored);
     void updateUndoActions();
 
     TfrmMain &window_;
-    UndoHistory history_;
     bool nudgeFlag_ = false;
     // Owned by the window, as Qt children.
     QFileDialog *open1_ = nullptr;

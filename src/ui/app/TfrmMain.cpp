@@ -38,9 +38,9 @@ TfrmMain::TfrmMain(std::unique_ptr<TQdPrinter> ownPrinter, QWidget *parent) : Tf
     ownPrinter_ = std::move(ownPrinter);
 }
 
-TfrmMain::TfrmMain(TQdPrinter &printer, QWidget *parent)
-    : QMainWindow(parent), printer_(&printer), zzCardBase_(std::make_unique<TVkVellumPanel>())
+TfrmMain::TfrmMain(TQdPrinter &printer, QWidget *parent) : QMainWindow(parent), printer_(&printer)
 {
+    document_.OnModifiedChanged = [this](bool modified) { setWindowModified(modified); };
     LoadProgramResources();
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(
@@ -123,11 +123,11 @@ void TfrmMain::createSurface()
 
     surfaceHolder_ = new QWidget;
     surfaceHolder_->setObjectName(QStringLiteral("zzBaseContents"));
-    surfaceView_ = new CardSurfaceView(*zzCardBase_, surfaceHolder_);
+    surfaceView_ = new CardSurfaceView(Panel(), surfaceHolder_);
     zzBase_->setWidget(surfaceHolder_);
     setCentralWidget(zzBase_.get());
 
-    zzCardBase_->SetPopupMenu(QStringLiteral("frmMain.Popup2"));
+    Panel().SetPopupMenu(QStringLiteral("frmMain.Popup2"));
     surfaceView_->OnSurfaceMouseDown = [this](Qt::MouseButton, QPoint) {
         RunGuarded([this] { DeselectAllObjects(); }, this);
     };
@@ -174,22 +174,16 @@ void TfrmMain::connectWindowCommands()
 
 void TfrmMain::SetCurrentFileName(const QString &fileName)
 {
-    currentFileName_ = fileName;
+    document_.SetFileName(fileName);
     UpdateCaption();
 }
 
 void TfrmMain::UpdateCaption()
 {
     const QString name =
-        currentFileName_.isEmpty() ? QStringLiteral("無題") : QFileInfo(currentFileName_).fileName();
+        CurrentFileName().isEmpty() ? QStringLiteral("無題") : QFileInfo(CurrentFileName()).fileName();
     // The desktop marks unsaved changes where the placeholder stands.
     setWindowTitle(name + QStringLiteral("[*] - ") + kApplicationTitle);
-}
-
-void TfrmMain::SetModified(bool modified)
-{
-    modified_ = modified;
-    setWindowModified(modified);
 }
 
 bool TfrmMain::event(QEvent *event)

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "model/document/CardDocument.h"
 #include "model/platform/MainSettings.h"
-#include "model/sheet/TCardDef.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -22,10 +22,10 @@ class QStatusBar;
 class QToolBar;
 class TVkDragLabel;
 class TQdPrinter;
-class TVkVellumPanel;
 
-// The main window: it owns the card surface and its objects, the document state, the settings and
-// every command of the program as a named action. Commands are connected with OnExecute, which runs
+// The main window: it shows one card document (the surface and its objects, the card definition,
+// file name, modified flag and undo history), and owns the settings and every command of the
+// program as a named action. Commands are connected with OnExecute, which runs
 // them under the default error box.
 class TfrmMain : public QMainWindow {
     Q_OBJECT
@@ -53,19 +53,22 @@ public:
     QComboBox &ZoomBox() const { return *zoomBox_; }
 
     // --- The card.
-    TVkVellumPanel &Panel() const { return *zzCardBase_; }
+    CardDocument &Document() { return document_; }
+    const CardDocument &Document() const { return document_; }
+    TVkVellumPanel &Panel() { return document_.Surface(); }
+    const TVkVellumPanel &Panel() const { return document_.Surface(); }
     CardSurfaceView &SurfaceView() const { return *surfaceView_; }
-    const TCardDef &CardDef() const { return cardDef_; }
-    void SetCardDef(const TCardDef &cardDef) { cardDef_ = cardDef; }
+    const TCardDef &CardDef() const { return document_.CardDef(); }
+    void SetCardDef(const TCardDef &cardDef) { document_.SetCardDef(cardDef); }
     TQdPrinter &Printer() const { return *printer_; }
     MainSettings &Settings() { return settings_; }
     const MainSettings &Settings() const { return settings_; }
 
     // --- Document state.
-    const QString &CurrentFileName() const { return currentFileName_; }
+    const QString &CurrentFileName() const { return document_.FileName(); }
     void SetCurrentFileName(const QString &fileName); // updates the caption
-    bool Modified() const { return modified_; }
-    void SetModified(bool modified); // marks the caption too
+    bool Modified() const { return document_.Modified(); }
+    void SetModified(bool modified) { document_.SetModified(modified); } // the caption follows
 
     // --- Recent files: the cards last opened or saved, in the File menu.
     void AddRecentFile(const QString &fileName);
@@ -155,8 +158,8 @@ private:
     QToolBar *toolBar1_ = nullptr;
     QMenu *popup1_ = nullptr;
     QMenu *popup2_ = nullptr;
-    // The scroll box goes before the surface it shows: its view refers to the surface to the end.
-    std::unique_ptr<TVkVellumPanel> zzCardBase_;
+    // The scroll box goes before the card it shows: its view refers to the surface to the end.
+    CardDocument document_;
     std::unique_ptr<QScrollArea> zzBase_;
     QWidget *surfaceHolder_ = nullptr;
     CardSurfaceView *surfaceView_ = nullptr;
@@ -167,9 +170,6 @@ private:
     int wheelAngle_ = 0;
 
     MainSettings settings_;
-    TCardDef cardDef_{};
-    QString currentFileName_;
-    bool modified_ = false;
     TVkDragLabel *lastSelectedObject_ = nullptr;
     TVkDragLabel *actionObject_ = nullptr;
     bool layingOut_ = false;

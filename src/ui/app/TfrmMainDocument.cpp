@@ -7,12 +7,7 @@
 
 void TfrmMain::LoadStartupCard(const QString &fileName)
 {
-    RunGuarded(
-        [this, &fileName] {
-            documents_->LoadCardFile(fileName);
-            documents_->ResetTextEffects();
-        },
-        this);
+    RunGuarded([this, &fileName] { documents_->LoadCardFile(fileName); }, this);
 }
 
 void TfrmMain::OpenCardFile(const QString &fileName)

@@ -90,7 +90,7 @@ void TfrmMain::LoadSettings()
     Action("mnuShowStatusBar")->setChecked(settings_.ShowStatusBar);
     ToolBar1()->setVisible(settings_.ShowToolBar);
     statusBar()->setVisible(settings_.ShowStatusBar);
-    zzCardBase_->SetZoom(settings_.Zoom);
+    Panel().SetZoom(settings_.Zoom);
     showZoom();
     showRecentFiles();
 }
@@ -105,7 +105,7 @@ void TfrmMain::SaveSettings()
     settings_.FixedGrid = Action("acFixedGrid")->isChecked();
     settings_.ShowToolBar = Action("mnuShowToolBar")->isChecked();
     settings_.ShowStatusBar = Action("mnuShowStatusBar")->isChecked();
-    settings_.Zoom = zzCardBase_->Zoom();
+    settings_.Zoom = Panel().Zoom();
     IniFile ini(ProgramFile(kSettingsFileName));
     settings_.Save(ini);
 }
@@ -126,7 +126,7 @@ bool TfrmMain::SelectCardDef(int index)
         index = 0;
         settings_.CardIndex = 0;
     }
-    cardDef_ = (*list)[std::size_t(index)];
+    SetCardDef((*list)[std::size_t(index)]);
     FreeCardDefs(list);
     return true;
 }

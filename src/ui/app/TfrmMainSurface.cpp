@@ -36,17 +36,17 @@ void TfrmMain::placeCardSurface()
 {
     layingOut_ = true;
     SizePanel().setText(
-        QString::asprintf("%3.1f x %3.1f mm", cardDef_.CardSizeX / 10.0, cardDef_.CardSizeY / 10.0));
-    const int width = std::clamp(TenthMmToPixels(cardDef_.CardSizeX), 0, kMaxSurfacePixels);
-    const int height = std::clamp(TenthMmToPixels(cardDef_.CardSizeY), 0, kMaxSurfacePixels);
+        QString::asprintf("%3.1f x %3.1f mm", CardDef().CardSizeX / 10.0, CardDef().CardSizeY / 10.0));
+    const int width = std::clamp(TenthMmToPixels(CardDef().CardSizeX), 0, kMaxSurfacePixels);
+    const int height = std::clamp(TenthMmToPixels(CardDef().CardSizeY), 0, kMaxSurfacePixels);
     // The card is centred by its size on screen; its bounds stay in surface pixels.
     const QSize shown = surfaceView_->ScreenRect(QRect(0, 0, width, height)).size();
     const QSize client = zzBase_->viewport()->size();
     const int top = client.height() < shown.height() ? 0 : (client.height() - shown.height()) / 2;
     const int left = client.width() < shown.width() ? 0 : (client.width() - shown.width()) / 2;
     surfaceHolder_->resize(left + shown.width(), top + shown.height());
-    zzCardBase_->SetBounds(left, top, width, height);
-    zzCardBase_->Invalidate();
+    Panel().SetBounds(left, top, width, height);
+    Panel().Invalidate();
     layingOut_ = false;
 }
 
@@ -54,15 +54,15 @@ void TfrmMain::ApplyGridSettings()
 {
     const int spacing =
         settings_.GridUnit != 0 ? settings_.GridSize : TenthMmToPixels(settings_.GridSize * 10.0);
-    zzCardBase_->SetGridSize(spacing);
-    zzCardBase_->SetGridStyle(settings_.GridStyle == 0 ? gsLine : gsDot);
-    zzCardBase_->SetShowGrid(Action("acShowGrid")->isChecked());
+    Panel().SetGridSize(spacing);
+    Panel().SetGridStyle(settings_.GridStyle == 0 ? gsLine : gsDot);
+    Panel().SetShowGrid(Action("acShowGrid")->isChecked());
 }
 
 void TfrmMain::KeepObjectsOnCard()
 {
-    for (int i = 0; i < zzCardBase_->ObjectCount(); ++i)
-        PullOntoCard(zzCardBase_->Object(i), zzCardBase_->ClientWidth(), zzCardBase_->ClientHeight());
+    for (int i = 0; i < Panel().ObjectCount(); ++i)
+        PullOntoCard(Panel().Object(i), Panel().ClientWidth(), Panel().ClientHeight());
 }
 
 void TfrmMain::WireCardObject(TVkDragLabel &object)
@@ -86,7 +86,7 @@ void TfrmMain::runOnObject(TVkDragLabel &object, const char *actionName)
 
 bool TfrmMain::isLive(const TVkDragLabel *object) const
 {
-    return object && zzCardBase_->IndexOf(object) >= 0;
+    return object && Panel().IndexOf(object) >= 0;
 }
 
 TVkDragLabel *TfrmMain::LastSelectedObject() const
@@ -108,8 +108,8 @@ void TfrmMain::SetObjectActionsEnabled(bool enabled)
 void TfrmMain::DeselectAllObjects()
 {
     SetObjectActionsEnabled(false);
-    for (int i = 0; i < zzCardBase_->ObjectCount(); ++i)
-        zzCardBase_->Object(i).SetSelected(false);
+    for (int i = 0; i < Panel().ObjectCount(); ++i)
+        Panel().Object(i).SetSelected(false);
 }
 
 void TfrmMain::ObjectSelected(TVkDragLabel &)
@@ -121,10 +121,10 @@ void TfrmMain::ObjectSelected(TVkDragLabel &)
 
 void TfrmMain::SelectNextObject()
 {
-    const int count = zzCardBase_->ObjectCount();
+    const int count = Panel().ObjectCount();
     int last = -1;
     for (int i = 0; i < count; ++i) {
-        TVkDragLabel &object = zzCardBase_->Object(i);
+        TVkDragLabel &object = Panel().Object(i);
         if (object.Selected()) {
             object.SetSelected(false);
             last = i;
@@ -133,7 +133,7 @@ void TfrmMain::SelectNextObject()
     // After the last selected one, or from the bottom again; with one object that one.
     const bool found = count > 0;
     if (found)
-        zzCardBase_->Object((last + 1) % count).SetSelected(true);
+        Panel().Object((last + 1) % count).SetSelected(true);
     SetObjectActionsEnabled(found);
 }
 

@@ -55,7 +55,7 @@ void TfrmMain::createZoomBox(QStatusBar &bar)
         typed.remove(u'%');
         bool ok = false;
         const int percent = typed.trimmed().toInt(&ok);
-        RunGuarded([this, ok, percent] { SetZoom(ok ? percent : zzCardBase_->Zoom()); }, this);
+        RunGuarded([this, ok, percent] { SetZoom(ok ? percent : Panel().Zoom()); }, this);
     });
 }
 
@@ -63,8 +63,8 @@ void TfrmMain::connectZoomCommands()
 {
     Action("mnuZoomIn")
         ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    OnExecute(Action("mnuZoomIn"), [this] { SetZoom(ZoomInStep(zzCardBase_->Zoom())); });
-    OnExecute(Action("mnuZoomOut"), [this] { SetZoom(ZoomOutStep(zzCardBase_->Zoom())); });
+    OnExecute(Action("mnuZoomIn"), [this] { SetZoom(ZoomInStep(Panel().Zoom())); });
+    OnExecute(Action("mnuZoomOut"), [this] { SetZoom(ZoomOutStep(Panel().Zoom())); });
     OnExecute(Action("mnuZoomFit"), [this] { ZoomToFit(); });
 }
 
@@ -80,15 +80,15 @@ void TfrmMain::ZoomAt(int percent, QPoint viewportPoint)
     QScrollBar &across = *zzBase_->horizontalScrollBar();
     QScrollBar &down = *zzBase_->verticalScrollBar();
     const QPointF onView =
-        QPointF(viewportPoint + QPoint(across.value(), down.value()) - zzCardBase_->BoundsRect().topLeft());
-    const QPointF onCard = onView / zzCardBase_->ZoomScale();
-    zzCardBase_->SetZoom(percent);
+        QPointF(viewportPoint + QPoint(across.value(), down.value()) - Panel().BoundsRect().topLeft());
+    const QPointF onCard = onView / Panel().ZoomScale();
+    Panel().SetZoom(percent);
     placeCardSurface();
     // The scroll box shows or hides its scroll bars a moment after their ranges change, and lays the
     // card out again from its origin when they do; that is settled first, so that the scroll
     // positions set here are the last word.
     QCoreApplication::sendPostedEvents(zzBase_.get(), QEvent::MetaCall);
-    const QPointF after = onCard * zzCardBase_->ZoomScale() + QPointF(zzCardBase_->BoundsRect().topLeft());
+    const QPointF after = onCard * Panel().ZoomScale() + QPointF(Panel().BoundsRect().topLeft());
     across.setValue(int(std::lround(after.x() - viewportPoint.x())));
     down.setValue(int(std::lround(after.y() - viewportPoint.y())));
     showZoom();
@@ -97,12 +97,12 @@ void TfrmMain::ZoomAt(int percent, QPoint viewportPoint)
 void TfrmMain::ZoomToFit()
 {
     const QSize room = zzBase_->maximumViewportSize() - QSize(2 * kCardMargin, 2 * kCardMargin);
-    SetZoom(FitZoom(QSize(zzCardBase_->Width(), zzCardBase_->Height()), room));
+    SetZoom(FitZoom(QSize(Panel().Width(), Panel().Height()), room));
 }
 
 void TfrmMain::showZoom()
 {
-    const int percent = zzCardBase_->Zoom();
+    const int percent = Panel().Zoom();
     const int step = zoomBox_->findData(percent);
     if (step >= 0)
         zoomBox_->setCurrentIndex(step);
@@ -125,7 +125,7 @@ bool TfrmMain::zoomByWheel(QObject *watched, QEvent *event)
     wheelAngle_ -= notches * QWheelEvent::DefaultDeltasPerStep;
     if (notches == 0)
         return true;
-    int percent = zzCardBase_->Zoom();
+    int percent = Panel().Zoom();
     for (int i = 0; i < std::abs(notches); ++i)
         percent = notches > 0 ? ZoomInStep(percent) : ZoomOutStep(percent);
     const QPoint at = zzBase_->viewport()->mapFromGlobal(wheel->globalPosition().toPoint());
@@ -137,7 +137,7 @@ void TfrmMain::fitWindowToCard()
 {
     // The window as it will be shown, so that the scroll box's share of it is known.
     layout()->activate();
-    const QSize card(zzCardBase_->Width(), zzCardBase_->Height());
+    const QSize card(Panel().Width(), Panel().Height());
     const QSize needed = card + QSize(2 * kCardMargin, 2 * kCardMargin) - zzBase_->maximumViewportSize();
     QRect bounds = geometry();
     bounds.setSize(bounds.size() + needed.expandedTo(QSize(0, 0)));

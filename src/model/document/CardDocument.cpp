@@ -1,0 +1,163 @@
+#include "model/document/CardDocument.h"
+
+#include "model/card/TVkDragLabel.h"
+#include "model/document/CardStreamProperties.h"
+#include "model/platform/VkError.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+// Only a plain file can hold a card: a folder cannot be read as one, and opening a named pipe or
+// a device would wait for a writer that may never come.
+void openForReading(QFile &file)
+{
+    if (!QFileInfo(file.fileName()).isFile() || !file.open(QIODevice::ReadOnly))
+        throw VkError(QStringLiteral("ファイル %1 は開けません").arg(file.fileName()));
+}
+
+// The bytes of a card file, read whole; empty when the file is not a card document by its start or
+// is larger than any card. The file is not mapped: another program cutting it short while it is
+// read would take the mapped pages away and end the program.
+QByteArray cardFileBytes(QFile &file)
+{
+    const qint64 size = file.size();
+    if (size <= 0 || size > CardDocument::kMaxCardFileBytes)
+        return {};
+    QByteArray bytes = file.read(kCardDocumentLayoutBytes);
+    if (!HasCardDocumentLayout(bytes))
+        return {};
+    bytes += file.read(size - bytes.size());
+    return bytes;
+}
+
+// Text objects open opaque and unsmoothed, whatever their file stores, as cards always have.
+void resetTextEffects(TVkVellumPanel &surface)
+{
+    for (int i = surface.ObjectCount() - 1; i >= 0; --i) {
+        TVkDragLabel &object = surface.Object(i);
+        if (object.IsText()) {
+            object.SetAlphaChannel(100);
+            object.SetAntiAlias(false);
+        }
+    }
+}
+
+// Writes every byte, unbuffered: a write the system refuses part way (a full disk) returns what it
+// wrote, and only writing the rest fails with the system's reason, which the commit of a buffered
+// write would lose.
+bool writeWhole(QSaveFile &file, QByteArrayView bytes)
+{
+    while (!bytes.isEmpty()) {
+        const qint64 written = file.write(bytes.data(), bytes.size());
+        if (written <= 0)
+            return false;
+        bytes = bytes.sliced(written);
+    }
+    return true;
+}
+
+} // namespace
+
+CardDocument::CardDocument() = default;
+CardDocument::~CardDocument() = default;
+
+void CardDocument::SetModified(bool modified)
+{
+    if (modified == modified_)
+        return;
+    modified_ = modified;
+    if (OnModifiedChanged)
+        OnModifiedChanged(modified);
+}
+
+CardFileContent CardDocument::ReadCardFile(const QString &path) const
+{
+    QFile file(path);
+    openForReading(file);
+    CardFileContent content{path, std::make_unique<TVkVellumPanel>(), {}};
+    CopySurfaceProperties(surface_, *content.surface);
+    content.surface->SetBitmap(QImage());
+    content.read = ReadCardStream(cardFileBytes(file), *content.surface);
+    return content;
+}
+
+void CardDocument::Replace(CardFileContent &&content, const std::function<void(TVkDragLabel &)> &wireObject)
+{
+    surface_.ClearObjects();
+    resetTextEffects(*content.surface);
+    CopySurfaceProperties(*content.surface, surface_);
+    for (std::unique_ptr<TVkDragLabel> &object : content.surface->TakeObjects()) {
+        TVkDragLabel &added = surface_.AddObject(std::move(object));
+        if (wireObject)
+            wireObject(added);
+    }
+    if (content.read.headerRead)
+        cardDef_ = content.read.cardDef;
+    fileName_ = content.fileName;
+    SetModified(false);
+    history_.Forget();
+}
+
+CardStreamReadResult CardDocument::Open(const QString &path)
+{
+    CardFileContent content = ReadCardFile(path);
+    if (!content.read.ok)
+        throw VkError(NotCardFileMessage(QFileInfo(path).absoluteFilePath()));
+    const CardStreamReadResult read = content.read;
+    Replace(std::move(content));
+    return read;
+}
+
+void CardDocument::Save(const QString &path)
+{
+    QByteArray bytes;
+    WriteCardStream(bytes, surface_, cardDef_);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeWhole(file, bytes) ||
+        !file.commit())
+        throw VkError(QStringLiteral("ファイル %1 を作成できません: %2").arg(path, file.errorString()));
+    fileName_ = path;
+    SetModified(false);
+}
+
+void CardDocument::New()
+{
+    surface_.ClearObjects();
+    surface_.SetBitmap(QImage());
+    surface_.SetColor(clWhite);
+    fileName_.clear();
+    SetModified(false);
+    history_.Clear();
+}
+
+void CardDocument::TakeUndoSnapshot()
+{
+    history_.TakeUndoSnapshot(surface_, cardDef_);
+    SetModified(true);
+}
+
+std::optional<CardStreamReadResult> CardDocument::Undo(const UndoHistory::RestoreHooks &hooks)
+{
+    std::optional<CardStreamReadResult> restored = history_.Undo(surface_, cardDef_, hooks);
+    if (restored)
+        SetModified(true);
+    return restored;
+}
+
+std::optional<CardStreamReadResult> CardDocument::Redo(const UndoHistory::RestoreHooks &hooks)
+{
+    std::optional<CardStreamReadResult> restored = history_.Redo(surface_, cardDef_, hooks);
+    if (restored)
+        SetModified(true);
+    return restored;
+}
+
+QString LostObjectsMessage(const QString &absolutePath, int objectsLost)
+{
+    return QStringLiteral("%1 は壊れているため、%2 個のオブジェクトを読み込めませんでした。")
+        .arg(absolutePath)
+        .arg(objectsLost);
+}

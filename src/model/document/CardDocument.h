@@ -1,0 +1,85 @@
+#pragma once
+
+#include "model/card/TVkVellumPanel.h"
+#include "model/document/CardStream.h"
+#include "model/document/UndoHistory.h"
+#include "model/sheet/TCardDef.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class TVkDragLabel;
+
+// A card file read whole into a card of its own, before anything of the open card changes.
+struct CardFileContent {
+    QString fileName;
+    std::unique_ptr<TVkVellumPanel> surface;
+    CardStreamReadResult read; // read.ok is false when the file is not a card document
+};
+
+// One card as a document: the surface with its objects, the card definition it is laid out for,
+// the file it came from, whether it changed since, and its undo history. It has no window; the
+// main window shows one, and anything else (a batch command, a test) can open, draw, change,
+// undo and save one the same way.
+class CardDocument {
+public:
+    CardDocument();
+    ~CardDocument();
+    CardDocument(const CardDocument &) = delete;
+    CardDocument &operator=(const CardDocument &) = delete;
+
+    TVkVellumPanel &Surface() { return surface_; }
+    const TVkVellumPanel &Surface() const { return surface_; }
+    const TCardDef &CardDef() const { return cardDef_; }
+    void SetCardDef(const TCardDef &cardDef) { cardDef_ = cardDef; }
+    // Empty for a card never saved nor opened.
+    const QString &FileName() const { return fileName_; }
+    void SetFileName(const QString &fileName) { fileName_ = fileName; }
+    bool Modified() const { return modified_; }
+    void SetModified(bool modified);
+    // Told whenever the modified flag changes, whatever changed it (a save, an undo step, an open).
+    std::function<void(bool)> OnModifiedChanged;
+    UndoHistory &History() { return history_; }
+    const UndoHistory &History() const { return history_; }
+
+    // Reads the file at path into a new card that starts with this card's stored surface
+    // properties and no background picture, as reading into this card would, so that what the
+    // file does not store keeps the current value. Only a plain file of at most kMaxCardFileBytes
+    // whose first kCardDocumentLayoutBytes look like a card document is read whole. Throws
+    // VkError naming the file when it is not a plain file or cannot be opened.
+    CardFileContent ReadCardFile(const QString &path) const;
+    // Puts a card read by ReadCardFile (read.ok) in place of this one: surface, objects (each
+    // handed to wireObject), the card definition when the file has one, and the file's name;
+    // unmodified, with the undo history forgotten. Text objects open opaque and unsmoothed.
+    void Replace(CardFileContent &&content, const std::function<void(TVkDragLabel &)> &wireObject = {});
+    // ReadCardFile, then Replace. Throws VkError with NotCardFileMessage, the card untouched, when
+    // the file is not a card document; objects that could not be read are counted in objectsLost.
+    CardStreamReadResult Open(const QString &path);
+    // Writes the card beside the file at path and renames it over it, so a failed save leaves the
+    // previous file whole; the failure is a VkError naming the file and the system's reason. The
+    // card then carries path as its name and is unmodified.
+    void Save(const QString &path);
+    // An empty white card without a name or background picture, its undo history released.
+    void New();
+
+    // Records the card before a change and marks it modified.
+    void TakeUndoSnapshot();
+    // A step back or forward; the card then differs from its file whatever it was before.
+    std::optional<CardStreamReadResult> Undo(const UndoHistory::RestoreHooks &hooks = {});
+    std::optional<CardStreamReadResult> Redo(const UndoHistory::RestoreHooks &hooks = {});
+
+    // No card comes near this size; a larger file is not read at all, rather than taking the memory.
+    static constexpr qint64 kMaxCardFileBytes = 512LL * 1024 * 1024;
+
+private:
+    TVkVellumPanel surface_;
+    TCardDef cardDef_{};
+    QString fileName_;
+    bool modified_ = false;
+    UndoHistory history_;
+};
+
+// The text shown when a card opened without some of its objects: how many could not be read.
+QString LostObjectsMessage(const QString &absolutePath, int objectsLost);
