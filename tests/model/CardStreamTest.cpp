@@ -125,13 +125,41 @@ TEST(CardStreamTest, EmptyWhiteCardIsWrittenByteForByte)
     component += shortString("GridStyle") + '\x07' + shortString("gsLine");
     component += QByteArray(2, '\0');
 
-    QByteArray expected(reinterpret_cast<const char *>(&def), 289);
+    QByteArray expected = QByteArray("Standard") + QByteArray(256 - 8, '\0');
+    expected += le32(910) + le32(550) + le32(2) + le32(5) + QByteArray(4 * 4, '\0') + '\0';
     expected += QByteArray("\xFF\x0A\x00"
                            "CARDBASE\x00\x30\x10",
                            14) +
                 le32(std::uint32_t(component.size()));
     expected += component;
     EXPECT_EQ(document.toHex(' ').toStdString(), expected.toHex(' ').toStdString());
+}
+
+TEST(CardStreamTest, CardDefinitionIsReadFieldByFieldLittleEndian)
+{
+    TVkVellumPanel surface;
+    setUpSurface(surface);
+    QByteArray document;
+    WriteCardStream(document, surface, cardDef());
+    QByteArray header = QByteArray(256, 'n');
+    for (const std::uint32_t field : {0x01020304u, 2u, 3u, 4u, 5u, 6u, 7u, 0xFFFFFFF8u})
+        header += le32(field);
+    header += '\x01';
+    document.replace(0, 289, header);
+
+    TVkVellumPanel copy;
+    const CardStreamReadResult result = ReadCardStream(document, copy);
+    ASSERT_TRUE(result.headerRead);
+    const TCardDef &read = result.cardDef;
+    EXPECT_EQ(QByteArray(read.Name, 256), QByteArray(256, 'n'));
+    EXPECT_EQ(read.CardSizeX, 0x01020304);
+    EXPECT_EQ(std::vector<int>({read.CardSizeY, read.Columns, read.Lines, read.LeftMargin, read.TopMargin,
+                                read.ColumnSpace, read.LineSpace}),
+              std::vector<int>({2, 3, 4, 5, 6, 7, -8}));
+    EXPECT_EQ(read.System, 1);
+    QByteArray again;
+    WriteCardStream(again, copy, read);
+    EXPECT_EQ(again.left(289), header);
 }
 
 TEST(CardStreamTest, ValuesTakeTheirShortestForm)

@@ -7,7 +7,7 @@
 #include <QBuffer>
 #include <QFileDevice>
 #include <QIODevice>
-#include <cstring>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -100,14 +100,34 @@ bool readEntry(ComponentStreamReader &reader, Component &component, const Proper
     return reader.ReadByte() == 0 && !reader.Failed(); // the empty child list
 }
 
-// The current layout puts the card definition in front of the surface.
+// The current layout puts the card definition in front of the surface, field by field and
+// little-endian like every other number of the document, so it reads the same on any host.
+void writeHeader(ComponentStreamWriter &writer, const TCardDef &cardDef)
+{
+    writer.WriteBytes(QByteArrayView(cardDef.Name, sizeof cardDef.Name));
+    for (const std::int32_t field :
+         {cardDef.CardSizeX, cardDef.CardSizeY, cardDef.Columns, cardDef.Lines, cardDef.LeftMargin,
+          cardDef.TopMargin, cardDef.ColumnSpace, cardDef.LineSpace})
+        writer.WriteInt32(field);
+    writer.WriteByte(cardDef.System);
+}
+
 bool readHeader(ComponentStreamReader &reader, TCardDef &cardDef)
 {
-    const QByteArrayView bytes = reader.ReadBytes(sizeof(TCardDef));
+    const QByteArrayView name = reader.ReadBytes(sizeof cardDef.Name);
     if (reader.Failed())
         return false;
-    std::memcpy(&cardDef, bytes.data(), sizeof(TCardDef));
-    return true;
+    std::copy(name.begin(), name.end(), cardDef.Name);
+    cardDef.CardSizeX = reader.ReadInt32();
+    cardDef.CardSizeY = reader.ReadInt32();
+    cardDef.Columns = reader.ReadInt32();
+    cardDef.Lines = reader.ReadInt32();
+    cardDef.LeftMargin = reader.ReadInt32();
+    cardDef.TopMargin = reader.ReadInt32();
+    cardDef.ColumnSpace = reader.ReadInt32();
+    cardDef.LineSpace = reader.ReadInt32();
+    cardDef.System = reader.ReadByte();
+    return !reader.Failed();
 }
 
 // The surface's stored properties as they were before reading. A layout that does not fit may
@@ -166,7 +186,7 @@ void WriteCardStream(QByteArray &stream, const TVkVellumPanel &surface, const TC
 {
     stream.resize(0); // keeps the buffer, so a snapshot slot is reused rather than reallocated
     ComponentStreamWriter writer(stream, pictures);
-    writer.WriteBytes(QByteArrayView(reinterpret_cast<const char *>(&cardDef), sizeof(TCardDef)));
+    writeHeader(writer, cardDef);
     writeEntry(writer, QByteArrayLiteral("CardBase"), kSurfaceClass, kSurfaceName, surface,
                SurfaceProperties());
     const auto &objectTable = DragLabelProperties();
