@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int guessMark = byte(4) % 4 - 1;
 
     TVkVellumPanel card;
-    card.SetBounds(0, 0, std::clamp(TenthMmToPixels(double(cardDef.CardSizeX)), 0, 4000),
-                   std::clamp(TenthMmToPixels(double(cardDef.CardSizeY)), 0, 4000));
+    card.SetBounds(0, 0, std::clamp(TenthMmToSurfacePixels(double(cardDef.CardSizeX)), 0, 4000),
+                   std::clamp(TenthMmToSurfacePixels(double(cardDef.CardSizeY)), 0, 4000));
     auto object = std::make_unique<TVkDragLabel>();
     object->SetDrawMode(dmRectangle);
     object->SetBounds(byte(5) - 128, byte(6) - 128, byte(7), byte(8));

@@ -78,6 +78,6 @@ void BatchCard::UseSheet(const QString &name)
 
 void BatchCard::layOut()
 {
-    surface_.SetBounds(0, 0, std::clamp(TenthMmToPixels(cardDef_.CardSizeX), 0, kMaxSurfacePixels),
-                       std::clamp(TenthMmToPixels(cardDef_.CardSizeY), 0, kMaxSurfacePixels));
+    surface_.SetBounds(0, 0, std::clamp(TenthMmToSurfacePixels(cardDef_.CardSizeX), 0, kMaxSurfacePixels),
+                       std::clamp(TenthMmToSurfacePixels(cardDef_.CardSizeY), 0, kMaxSurfacePixels));
 }

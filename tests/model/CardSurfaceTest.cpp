@@ -1,4 +1,6 @@
+#include "model/card/SurfaceScale.h"
 #include "model/card/TVkVellumPanel.h"
+#include "model/sheet/CardSheetDrawing.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -95,4 +97,15 @@ TEST(CardSurface, RepaintingPartOfTheGridMatchesAWholePaint)
             panel.Paint(pieces, area);
         EXPECT_EQ(pieces, whole) << int(style);
     }
+}
+
+// Half a surface pixel rounds up on the card, while the printer's half pixel is cut: the two
+// conversions differ in unit and rounding, and each keeps its own.
+TEST(CardSurface, SurfaceLengthsRoundWhereDevicePixelsAreCut)
+{
+    EXPECT_EQ(TenthMmToSurfacePixels(5), 3);     // 2.5 surface pixels
+    EXPECT_EQ(TenthMmToDevicePixels(5, 127), 2); // 2.5 device pixels at 127 dpi
+    EXPECT_EQ(TenthMmToSurfacePixels(910), 455);
+    EXPECT_EQ(TenthMmToDevicePixels(910, 127), 455);
+    EXPECT_EQ(TenthMmToSurfacePixels(1e12), INT32_MAX);
 }

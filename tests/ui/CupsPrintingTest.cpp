@@ -138,7 +138,7 @@ TEST_F(CupsPrinting, PrintCommandSendsTheSheetThroughTheQueue)
     }
     // A corner cross sticks out of the first card into the paper's white margin.
     const QRect first = CardCellRect(cardDef, sheet, 0, 0).translated(sheet.PhysicalOffset);
-    const int arm = TenthMmToPixels(20, dpi.width());
+    const int arm = TenthMmToDevicePixels(20, dpi.width());
     const QPoint armMiddle(first.left() - arm / 2, first.top());
     int dark = 0;
     for (int dy = -2; dy <= 2; ++dy)

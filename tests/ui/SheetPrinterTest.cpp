@@ -59,15 +59,15 @@ std::unique_ptr<TVkDragLabel> filledRectangle(int left, int top, int width, int 
 
 } // namespace
 
-TEST(SheetPrinter, TenthMmToPixelsCutsTowardZero)
+TEST(SheetPrinter, TenthMmToDevicePixelsCutsTowardZero)
 {
-    EXPECT_EQ(TenthMmToPixels(910, 600), 2149);  // 546000 / 254 = 2149.6
-    EXPECT_EQ(TenthMmToPixels(20, 600), 47);     // 12000 / 254 = 47.2
-    EXPECT_EQ(TenthMmToPixels(1050, 600), 2480); // not 330 + 2149
-    EXPECT_EQ(TenthMmToPixels(20, 300), 23);
-    EXPECT_EQ(TenthMmToPixels(-1, 600), -2); // -2.36
-    EXPECT_EQ(TenthMmToPixels(0, 600), 0);
-    EXPECT_EQ(TenthMmToPixels(INT_MAX, 1200), INT_MAX); // held, not wrapped
+    EXPECT_EQ(TenthMmToDevicePixels(910, 600), 2149);  // 546000 / 254 = 2149.6
+    EXPECT_EQ(TenthMmToDevicePixels(20, 600), 47);     // 12000 / 254 = 47.2
+    EXPECT_EQ(TenthMmToDevicePixels(1050, 600), 2480); // not 330 + 2149
+    EXPECT_EQ(TenthMmToDevicePixels(20, 300), 23);
+    EXPECT_EQ(TenthMmToDevicePixels(-1, 600), -2); // -2.36
+    EXPECT_EQ(TenthMmToDevicePixels(0, 600), 0);
+    EXPECT_EQ(TenthMmToDevicePixels(INT_MAX, 1200), INT_MAX); // held, not wrapped
 }
 
 TEST(SheetPrinter, CellsOfATwoByFiveSheetAtThreeAndSixHundredDpi)

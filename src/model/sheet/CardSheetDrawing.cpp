@@ -48,7 +48,7 @@ struct SheetAxis {
 int cellStart(const SheetAxis &axis, std::int64_t index)
 {
     return clampPixels(
-        std::int64_t(TenthMmToPixels(cellStartTenthMm(index, axis.pitch, axis.margin), axis.dpi)) -
+        std::int64_t(TenthMmToDevicePixels(cellStartTenthMm(index, axis.pitch, axis.margin), axis.dpi)) -
         axis.offset);
 }
 
@@ -57,7 +57,7 @@ int cellStart(const SheetAxis &axis, std::int64_t index)
 // the same spot all draw the same pixels, so only the last of them is drawn.
 std::pair<std::int64_t, std::int64_t> reachingCells(const SheetAxis &axis, int reach)
 {
-    const std::int64_t size = std::max<std::int64_t>(TenthMmToPixels(axis.size, axis.dpi), 0);
+    const std::int64_t size = std::max<std::int64_t>(TenthMmToDevicePixels(axis.size, axis.dpi), 0);
     const auto beforeSheet = [&](std::int64_t i) {
         return std::int64_t(cellStart(axis, i)) + size + reach < -std::int64_t(axis.offset);
     };
@@ -89,8 +89,8 @@ struct SheetCells {
 
 SheetCells cellsReachingPage(const PrinterPage &page, const TCardDef &cardDef)
 {
-    const int reach = std::max(TenthMmToPixels(kMarkArmTenthMm, page.Resolution.width()),
-                               TenthMmToPixels(kMarkArmTenthMm, page.Resolution.height())) +
+    const int reach = std::max(TenthMmToDevicePixels(kMarkArmTenthMm, page.Resolution.width()),
+                               TenthMmToDevicePixels(kMarkArmTenthMm, page.Resolution.height())) +
                       2;
     const SheetAxis across{cardDef.Columns,
                            cardDef.CardSizeX,
@@ -125,8 +125,8 @@ void drawCropMarks(QPainter &canvas, const QRect &cell, int guessMark, const Pri
         // The outline of (x, y) - (right, bottom) with right and bottom left out.
         canvas.drawRect(QRect(QPoint(x, y), QPoint(right - 2, bottom - 2)));
     } else if (guessMark == cmCornerCrosses) {
-        const int a = TenthMmToPixels(kMarkArmTenthMm, page.Resolution.width());
-        const int b = TenthMmToPixels(kMarkArmTenthMm, page.Resolution.height());
+        const int a = TenthMmToDevicePixels(kMarkArmTenthMm, page.Resolution.width());
+        const int b = TenthMmToDevicePixels(kMarkArmTenthMm, page.Resolution.height());
         canvas.setPen(QPen(Qt::black, 1, Qt::SolidLine));
         for (const QPoint corner :
              {QPoint(x, y), QPoint(right, y), QPoint(x, bottom), QPoint(right, bottom)}) {
@@ -139,7 +139,7 @@ void drawCropMarks(QPainter &canvas, const QRect &cell, int guessMark, const Pri
 
 } // namespace
 
-int TenthMmToPixels(std::int64_t tenthMm, int dpi)
+int TenthMmToDevicePixels(std::int64_t tenthMm, int dpi)
 {
     const std::int64_t clampedDpi = std::clamp(dpi, 0, 1 << 20);
     const std::int64_t length = std::clamp(tenthMm, -kFarTenthMm, kFarTenthMm);
@@ -169,18 +169,18 @@ QRect CardCellRect(const TCardDef &cardDef, const PrinterPage &page, std::int64_
     const int dpiX = page.Resolution.width();
     const int dpiY = page.Resolution.height();
     const int x =
-        clampPixels(std::int64_t(TenthMmToPixels(
+        clampPixels(std::int64_t(TenthMmToDevicePixels(
                         cellStartTenthMm(column, std::int64_t(cardDef.CardSizeX) + cardDef.ColumnSpace,
                                          cardDef.LeftMargin),
                         dpiX)) -
                     page.PhysicalOffset.x());
     const int y = clampPixels(
-        std::int64_t(TenthMmToPixels(
+        std::int64_t(TenthMmToDevicePixels(
             cellStartTenthMm(row, std::int64_t(cardDef.CardSizeY) + cardDef.LineSpace, cardDef.TopMargin),
             dpiY)) -
         page.PhysicalOffset.y());
-    return QRect(x, y, clampPixels(TenthMmToPixels(cardDef.CardSizeX, dpiX)),
-                 clampPixels(TenthMmToPixels(cardDef.CardSizeY, dpiY)));
+    return QRect(x, y, clampPixels(TenthMmToDevicePixels(cardDef.CardSizeX, dpiX)),
+                 clampPixels(TenthMmToDevicePixels(cardDef.CardSizeY, dpiY)));
 }
 
 void CheckCardSheetDrawable(const PrinterPage &page, const TCardDef &cardDef)

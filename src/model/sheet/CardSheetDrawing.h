@@ -20,7 +20,7 @@ enum CropMarkStyle : int {
 
 // A length in tenths of a millimetre as printer pixels at dpi: (tenthMm × dpi) div 254, cut toward
 // zero. Computed in 64 bits and held to the int range, so absurd sheets cannot overflow.
-int TenthMmToPixels(std::int64_t tenthMm, int dpi);
+int TenthMmToDevicePixels(std::int64_t tenthMm, int dpi);
 
 // The cell of a card on the page, in device pixels relative to the printable area: each position is
 // converted from its own tenths of a millimetre, so rounding never adds up from cell to cell.

@@ -37,8 +37,8 @@ void TfrmMain::placeCardSurface()
     layingOut_ = true;
     SizePanel().setText(
         QString::asprintf("%3.1f x %3.1f mm", CardDef().CardSizeX / 10.0, CardDef().CardSizeY / 10.0));
-    const int width = std::clamp(TenthMmToPixels(CardDef().CardSizeX), 0, kMaxSurfacePixels);
-    const int height = std::clamp(TenthMmToPixels(CardDef().CardSizeY), 0, kMaxSurfacePixels);
+    const int width = std::clamp(TenthMmToSurfacePixels(CardDef().CardSizeX), 0, kMaxSurfacePixels);
+    const int height = std::clamp(TenthMmToSurfacePixels(CardDef().CardSizeY), 0, kMaxSurfacePixels);
     // The card is centred by its size on screen; its bounds stay in surface pixels.
     const QSize shown = surfaceView_->ScreenRect(QRect(0, 0, width, height)).size();
     const QSize client = zzBase_->viewport()->size();
@@ -53,7 +53,7 @@ void TfrmMain::placeCardSurface()
 void TfrmMain::ApplyGridSettings()
 {
     const int spacing =
-        settings_.GridUnit != 0 ? settings_.GridSize : TenthMmToPixels(settings_.GridSize * 10.0);
+        settings_.GridUnit != 0 ? settings_.GridSize : TenthMmToSurfacePixels(settings_.GridSize * 10.0);
     Panel().SetGridSize(spacing);
     Panel().SetGridStyle(settings_.GridStyle == 0 ? gsLine : gsDot);
     Panel().SetShowGrid(Action("acShowGrid")->isChecked());
