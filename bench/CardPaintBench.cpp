@@ -1,6 +1,7 @@
 #include "BusyCard.h"
 
 #include "model/card/CardZoom.h"
+#include "model/card/StretchCache.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 

@@ -1,7 +1,5 @@
 #include "model/card/StretchCache.h"
 
-#include "model/card/TVkVellumPanel.h"
-
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>

@@ -10,6 +10,11 @@ class QPainter;
 // 24-bit copy of the picture would. Stretching only the visible part keeps huge destinations cheap.
 QImage StretchNearest(const QImage &picture, const QSize &size, const QRect &visible);
 
+// Draws a whole picture stretched onto a rectangle by repeating or dropping rows and columns,
+// never blending, as the card has always shown pictures; only the part within the painter's
+// device and clip is stretched.
+void StretchDrawBitmap(QPainter &canvas, const QRect &destination, const QImage &bitmap);
+
 // Keeps the last stretched copy of one picture, so that repainting the same picture at the same
 // size and place costs a plain copy. The copy is made again when the picture's pixels, the size or
 // the visible part change; it is pixel-identical to a fresh StretchNearest.

@@ -131,7 +131,3 @@ private:
     // The background picture stretched to the last size it was painted at.
     mutable StretchCache backgroundCache_;
 };
-
-// Draws a whole picture stretched onto a rectangle by repeating or dropping rows and columns,
-// never blending, as the card has always shown pictures.
-void StretchDrawBitmap(QPainter &canvas, const QRect &destination, const QImage &bitmap);
