@@ -95,11 +95,13 @@ TEST(MainWindow, FirstStartWithoutSettings)
     EXPECT_EQ(form.Panel().GridStyle(), gsDot);
     EXPECT_EQ(form.Panel().GridSize(), 10); // 2 mm
     EXPECT_FALSE(form.Modified());
-    for (const char *name :
-         {"acDelete", "acEditObject", "acCopy", "acTopMost", "acNoTopMost", "acEditLastSelObject"})
-        EXPECT_FALSE(form.Action(name)->isEnabled()) << name;
-    for (const char *name : {"acNew", "acAddText", "acPrint", "acShowGrid"})
-        EXPECT_TRUE(form.Action(name)->isEnabled()) << name;
+    const MainActionName needingAnObject[] = {"acDelete",  "acEditObject", "acCopy",
+                                              "acTopMost", "acNoTopMost",  "acEditLastSelObject"};
+    for (const MainActionName name : needingAnObject)
+        EXPECT_FALSE(form.Action(name)->isEnabled()) << name.Name();
+    const MainActionName always[] = {"acNew", "acAddText", "acPrint", "acShowGrid"};
+    for (const MainActionName name : always)
+        EXPECT_TRUE(form.Action(name)->isEnabled()) << name.Name();
     EXPECT_FALSE(form.Action("acUndo")->isEnabled());
     EXPECT_FALSE(form.Action("acRedo")->isEnabled());
     // The first shipped sheet is a 91 x 55 mm card.

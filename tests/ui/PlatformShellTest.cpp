@@ -72,8 +72,8 @@ TEST(MainActions, EveryIconIsBundled)
             continue;
         ++icons;
         const QString file = QStringLiteral(":/icons/%1.svg").arg(QLatin1String(entry.icon));
-        EXPECT_TRUE(QFile::exists(file)) << entry.name;
-        EXPECT_FALSE(QIcon(file).pixmap(16, 16).isNull()) << entry.name;
+        EXPECT_TRUE(QFile::exists(file)) << entry.name.Name();
+        EXPECT_FALSE(QIcon(file).pixmap(16, 16).isNull()) << entry.name.Name();
     }
     EXPECT_EQ(icons, 20);
     EXPECT_FALSE(QIcon(":/icons/vellumia.svg").pixmap(48, 48).isNull());

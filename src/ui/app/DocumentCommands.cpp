@@ -103,7 +103,11 @@ CardDocument &DocumentCommands::document() const
 
 void DocumentCommands::connectActions()
 {
-    const std::pair<const char *, void (DocumentCommands::*)()> commands[] = {
+    struct Command {
+        MainActionName action;
+        void (DocumentCommands::*run)();
+    };
+    const Command commands[] = {
         {"acNew", &DocumentCommands::New},
         {"acOpen", &DocumentCommands::Open},
         {"acSaveUpdate", &DocumentCommands::SaveUpdate},
@@ -113,10 +117,8 @@ void DocumentCommands::connectActions()
         {"acRedo", &DocumentCommands::Redo},
         {"acUndoCount", &DocumentCommands::AskUndoCount},
     };
-    for (const auto &entry : commands) {
-        const auto command = entry.second;
-        window_.OnExecute(window_.Action(entry.first), [this, command] { (this->*command)(); });
-    }
+    for (const Command &command : commands)
+        window_.OnExecute(window_.Action(command.action), [this, run = command.run] { (this->*run)(); });
     // The start of every drag that moves or resizes an object.
     window_.OnExecute(window_.Action("acDragLabelMoving"), [this] {
         nudgeFlag_ = false;
@@ -345,7 +347,8 @@ void DocumentCommands::AllClear()
 
 void DocumentCommands::ClearCardObjects()
 {
-    for (const char *name : {"acDelete", "acEditObject", "acCopy"})
+    for (const MainActionName name :
+         {MainActionName("acDelete"), MainActionName("acEditObject"), MainActionName("acCopy")})
         window_.Action(name)->setEnabled(false);
     window_.SetLastSelectedObject(nullptr);
     window_.Panel().ClearObjects();

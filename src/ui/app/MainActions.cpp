@@ -114,10 +114,10 @@ const std::vector<MainActionEntry> &MainMenuItemTable()
     return table;
 }
 
-const std::vector<std::pair<const char *, QList<QKeySequence>>> &StartupShortcuts()
+const std::vector<std::pair<MainActionName, QList<QKeySequence>>> &StartupShortcuts()
 {
     // Alt+Enter is the main Enter key and the one on the keypad alike.
-    static const std::vector<std::pair<const char *, QList<QKeySequence>>> shortcuts = {
+    static const std::vector<std::pair<MainActionName, QList<QKeySequence>>> shortcuts = {
         {"acEditLastSelObject",
          {keys(Qt::ALT | Qt::Key_Return),
           keys(QKeyCombination(Qt::AltModifier | Qt::KeypadModifier, Qt::Key_Enter))}},
@@ -128,10 +128,10 @@ const std::vector<std::pair<const char *, QList<QKeySequence>>> &StartupShortcut
     return shortcuts;
 }
 
-const std::vector<const char *> &ObjectActionNames()
+const std::vector<MainActionName> &ObjectActionNames()
 {
-    static const std::vector<const char *> names = {"acDelete",  "acEditObject", "acCopy",
-                                                    "acTopMost", "acNoTopMost",  "acEditLastSelObject"};
+    static const std::vector<MainActionName> names = {"acDelete",  "acEditObject", "acCopy",
+                                                      "acTopMost", "acNoTopMost",  "acEditLastSelObject"};
     return names;
 }
 
@@ -150,7 +150,7 @@ void ApplyHint(QAction &action, const QString &hint)
 QAction *CreateMainAction(const MainActionEntry &entry, QObject *parent)
 {
     auto *action = new QAction(entry.caption, parent);
-    action->setObjectName(QString::fromLatin1(entry.name));
+    action->setObjectName(QLatin1StringView(entry.name.Name().data(), qsizetype(entry.name.Name().size())));
     action->setCheckable(entry.checkable);
     if (!entry.shortcut.isEmpty())
         action->setShortcut(entry.shortcut);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/app/MainActionName.h"
+
 #include <QKeySequence>
 #include <QList>
 #include <QString>
@@ -11,7 +13,7 @@ class QObject;
 // One command of the main window as the menus, the tool bar and the shortcuts show it. The hint is
 // "short|long": the tool tip shows the short part, the status bar the long part.
 struct MainActionEntry {
-    const char *name;
+    MainActionName name;
     QString caption;
     QString hint;
     QKeySequence shortcut;
@@ -25,9 +27,9 @@ const std::vector<MainActionEntry> &MainActionTable();
 const std::vector<MainActionEntry> &MainMenuItemTable();
 // Shortcuts given during start-up rather than with the action list; they take Alt+T and Alt+B,
 // which the stored layout left to nothing.
-const std::vector<std::pair<const char *, QList<QKeySequence>>> &StartupShortcuts();
+const std::vector<std::pair<MainActionName, QList<QKeySequence>>> &StartupShortcuts();
 // The actions that need a selected object.
-const std::vector<const char *> &ObjectActionNames();
+const std::vector<MainActionName> &ObjectActionNames();
 
 // A QAction named after entry.name, with caption, hint, shortcut and icon.
 QAction *CreateMainAction(const MainActionEntry &entry, QObject *parent);

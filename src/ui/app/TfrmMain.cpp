@@ -50,7 +50,7 @@ TfrmMain::TfrmMain(TQdPrinter &printer, QWidget *parent) : QMainWindow(parent), 
     setAttribute(Qt::WA_AlwaysShowToolTips);
 
     createActions();
-    const MainMenus menus = BuildMainMenus(*this, [this](const char *name) { return Action(name); });
+    const MainMenus menus = BuildMainMenus(*this, [this](const char *name) { return actionNamed(name); });
     mainMenu1_ = menus.MainMenu1;
     toolBar1_ = menus.ToolBar1;
     popup1_ = menus.Popup1;
@@ -86,22 +86,32 @@ TfrmMain::~TfrmMain()
     SetHelpTopicViewer({});
 }
 
+// Every named action is made here, once; a name without its action, or with two, ends the program
+// at start-up rather than when that command first runs.
 void TfrmMain::createActions()
 {
     for (const auto *table : {&MainActionTable(), &MainMenuItemTable()}) {
         for (const MainActionEntry &entry : *table) {
             QAction *action = CreateMainAction(entry, this);
-            actions_.insert(action->objectName(), action);
+            if (actions_[entry.name.Index()])
+                qFatal("The main window's action %s is made twice", qPrintable(action->objectName()));
+            actions_[entry.name.Index()] = action;
             addAction(action); // shortcuts work wherever the keyboard is in the window
         }
     }
+    for (std::size_t i = 0; i < actions_.size(); ++i) {
+        if (!actions_[i])
+            qFatal("The main window has no action %s", std::string(kMainActionNames[i]).c_str());
+    }
 }
 
-QAction *TfrmMain::Action(const char *name) const
+QAction *TfrmMain::actionNamed(const char *name) const
 {
-    QAction *action = actions_.value(QString::fromLatin1(name));
-    Q_ASSERT_X(action, "TfrmMain::Action", name);
-    return action;
+    for (QAction *action : actions_) {
+        if (action->objectName() == QLatin1StringView(name))
+            return action;
+    }
+    qFatal("The main window has no action %s", name);
 }
 
 void TfrmMain::OnExecute(QAction *action, std::function<void()> command)

@@ -2,9 +2,10 @@
 
 #include "model/document/CardDocument.h"
 #include "model/platform/MainSettings.h"
+#include "ui/app/MainActionName.h"
 
-#include <QHash>
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -41,7 +42,8 @@ public:
     bool Startup(const QStringList &arguments);
 
     // --- Actions, menus and bars.
-    QAction *Action(const char *name) const; // actions and menu items by object name
+    // Actions and menu items by object name; every one exists from the window's construction on.
+    QAction *Action(MainActionName name) const { return actions_[name.Index()]; }
     void OnExecute(QAction *action, std::function<void()> command);
     QMenuBar *MainMenu1() const { return mainMenu1_; }
     QToolBar *ToolBar1() const { return toolBar1_; }
@@ -147,13 +149,14 @@ private:
     void openRecentFile(const QString &fileName);
     void connectWindowCommands();
     void connectExportCommands();
-    void runOnObject(TVkDragLabel &object, const char *actionName);
+    QAction *actionNamed(const char *name) const;
+    void runOnObject(TVkDragLabel &object, MainActionName actionName);
     bool isLive(const TVkDragLabel *object) const;
     bool handleKeyPreview(QEvent *event);
 
     std::unique_ptr<TQdPrinter> ownPrinter_;
     TQdPrinter *printer_;
-    QHash<QString, QAction *> actions_;
+    std::array<QAction *, kMainActionNames.size()> actions_{};
     QMenuBar *mainMenu1_ = nullptr;
     QToolBar *toolBar1_ = nullptr;
     QMenu *popup1_ = nullptr;

@@ -78,7 +78,7 @@ void TfrmMain::WireCardObject(TVkDragLabel &object)
     };
 }
 
-void TfrmMain::runOnObject(TVkDragLabel &object, const char *actionName)
+void TfrmMain::runOnObject(TVkDragLabel &object, MainActionName actionName)
 {
     actionObject_ = &object;
     Action(actionName)->trigger();
@@ -101,7 +101,7 @@ TVkDragLabel *TfrmMain::ActionObject() const
 
 void TfrmMain::SetObjectActionsEnabled(bool enabled)
 {
-    for (const char *name : ObjectActionNames())
+    for (const MainActionName name : ObjectActionNames())
         Action(name)->setEnabled(enabled);
 }
 
