@@ -90,16 +90,26 @@ std::unique_ptr<TVkVellumPanel> ScaledCardCopy(const TVkVellumPanel &surface, co
 void RenderCardToBitmap(const TVkVellumPanel &surface, const TCardDef &cardDef, QImage &bitmap, int width,
                         int height)
 {
-    const std::unique_ptr<TVkVellumPanel> copy = ScaledCardCopy(surface, cardDef, width, height);
-    QImage canvas = newCanvas(copy->Width(), copy->Height());
+    // At the card's own size the card draws itself; only a scaled picture needs a scaled copy.
+    const bool ownSize = width <= 0 || (width == surface.Width() && height == surface.Height());
+    std::unique_ptr<TVkVellumPanel> copy;
+    if (!ownSize)
+        copy = ScaledCardCopy(surface, cardDef, width, height);
+    const TVkVellumPanel &card = ownSize ? surface : *copy;
+    QImage canvas = newCanvas(card.Width(), card.Height());
     {
         QPainter painter(&canvas);
-        copy->PaintBackground(painter, canvas.rect());
+        card.PaintBackground(painter, canvas.rect());
     }
-    for (int i = 0; i < copy->ObjectCount(); ++i) {
-        TVkDragLabel &object = copy->Object(i);
-        if (object.Visible())
-            object.DrawTo(canvas, object.Left(), object.Top());
+    for (int i = 0; i < card.ObjectCount(); ++i) {
+        TVkDragLabel &object = card.Object(i);
+        if (!object.Visible())
+            continue;
+        // Drawing fits an AutoSize object to its content, as the screen does; the card keeps the
+        // bounds it has until the screen shows it.
+        const QRect bounds = object.BoundsRect();
+        object.DrawTo(canvas, object.Left(), object.Top());
+        object.SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
     }
     QImage picture = canvas.convertToFormat(QImage::Format_RGB888);
     if (picture.isNull())

@@ -11,10 +11,10 @@ struct TCardDef;
 // picture (QImage::Format_RGB888): the background colour or stretched background picture, then
 // every visible card object back to front; no frame, grid or selection marks. With a width above
 // 0 the card is scaled so that it becomes width pixels wide and the picture is width x height;
-// otherwise the picture has the surface's own size. Everything is drawn from a copy of the card
-// made through the document bytes, so the card itself is never touched. Throws VkError when no
-// picture can be made (a card or size without area, a picture too large for memory); bitmap is
-// then left as it was.
+// otherwise the picture has the surface's own size. At the surface's own size the card is drawn
+// as it is; a scaled picture is drawn from a scaled copy, so the card itself is never changed.
+// Throws VkError when no picture can be made (a card or size without area, a picture too large for
+// memory); bitmap is then left as it was.
 void RenderCardToBitmap(const TVkVellumPanel &surface, const TCardDef &cardDef, QImage &bitmap, int width,
                         int height);
 
