@@ -224,8 +224,12 @@ CardStreamReadResult ReadCardStream(QByteArrayView stream, TVkVellumPanel &surfa
         reader = ComponentStreamReader(stream, entry, pictures);
         auto object = std::make_unique<TVkDragLabel>();
         if (result.objectsRead >= kMaxCardObjects || !readEntry(reader, *object, table)) {
-            const qsizetype next = nextEntryStart(stream, entry + 1);
-            if (next >= 0 || startsEntry(stream, entry))
+            // The next entry is looked for after what this one's grammar took, so that no byte is
+            // read as part of two objects and a crafted file cannot make reading quadratic.
+            const bool damagedObject = startsEntry(stream, entry);
+            const qsizetype next =
+                nextEntryStart(stream, damagedObject ? std::max(entry + 1, reader.Position()) : entry + 1);
+            if (next >= 0 || damagedObject)
                 ++result.objectsLost;
             entry = next;
             continue;
