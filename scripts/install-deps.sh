@@ -11,7 +11,8 @@ packages=(
   xdg-utils
 )
 if [ "${VELLUMIA_TEST_PACKAGES:-0}" = 1 ]; then
-  packages+=(xvfb xauth cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils desktop-file-utils libxml2-utils shared-mime-info)
+  packages+=(xvfb xauth cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils desktop-file-utils libxml2-utils
+    shared-mime-info clang-format-14)
 fi
 
 missing=()

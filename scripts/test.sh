@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test, then each fuzz target briefly.
+# Installs what is missing, checks the formatting, builds, runs every test, then each fuzz target
+# briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 VELLUMIA_TEST_PACKAGES=1 scripts/install-deps.sh
+scripts/format-check.sh
 scripts/build.sh
 # CI prints through a real CUPS queue; elsewhere the CUPS tests skip unless the printer is set up.
 if [ "${CI:-}" = true ] || [ "${VELLUMIA_SETUP_PRINTER:-0}" = 1 ]; then
