@@ -1,0 +1,31 @@
+#include "model/merge/MergePlan.h"
+
+#include <algorithm>
+
+MergePlan::MergePlan(int firstRecord, int recordCount, MergeLayout layout, std::int64_t cellsPerSheet,
+                     std::int64_t startCell)
+    : firstRecord_(firstRecord), recordCount_(std::max(recordCount, 0)), layout_(layout),
+      cellsPerSheet_(std::max<std::int64_t>(cellsPerSheet, 1)),
+      startCell_(std::clamp<std::int64_t>(startCell, 0, cellsPerSheet_ - 1))
+{
+}
+
+int MergePlan::SheetCount() const
+{
+    if (recordCount_ == 0)
+        return 0;
+    if (layout_ == MergeLayout::SheetPerRecord)
+        return recordCount_;
+    return int((startCell_ + recordCount_ + cellsPerSheet_ - 1) / cellsPerSheet_);
+}
+
+int MergePlan::RecordAt(int sheet, std::int64_t cell) const
+{
+    if (sheet < 0 || sheet >= SheetCount() || cell < 0 || cell >= cellsPerSheet_ ||
+        (sheet == 0 && cell < startCell_))
+        return -1;
+    if (layout_ == MergeLayout::SheetPerRecord)
+        return firstRecord_ + sheet;
+    const std::int64_t position = sheet * cellsPerSheet_ + cell - startCell_;
+    return position < recordCount_ ? firstRecord_ + int(position) : -1;
+}
