@@ -16,6 +16,8 @@ public:
     explicit BatchCard(const QString &path);
 
     const TVkVellumPanel &Surface() const { return surface_; }
+    // A merge shows each record on the card while it is drawn.
+    TVkVellumPanel &Surface() { return surface_; }
     const TCardDef &CardDef() const { return cardDef_; }
     const MainSettings &Settings() const { return settings_; }
     // The file's name without its folder, as a print job or PDF title.

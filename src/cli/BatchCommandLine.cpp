@@ -2,6 +2,7 @@
 
 #include "cli/BatchCard.h"
 #include "cli/BatchExport.h"
+#include "cli/BatchMerge.h"
 #include "cli/BatchOptions.h"
 #include "cli/BatchPdf.h"
 #include "cli/BatchPrint.h"
@@ -22,6 +23,10 @@ void printError(const QString &message)
 void runCommand(const BatchOptions &options)
 {
     BatchCard card(options.CardFile);
+    if (!options.MergeTable.isEmpty()) {
+        RunBatchMerge(card, options);
+        return;
+    }
     switch (options.Command) {
     case BatchCommand::Export: ExportBatchCard(card, options); break;
     case BatchCommand::Pdf: WriteBatchPdf(card, options); break;

@@ -4,6 +4,7 @@
 #include "model/sheet/CardSheetDrawing.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
 #include <algorithm>
 #include <functional>
 #include <vector>
@@ -35,6 +36,32 @@ int wholeNumberIn(const QString &option, const QString &value, int low, int high
                           .arg(low)
                           .arg(high));
     return number;
+}
+
+MergeLayout perRecord(const QString &value)
+{
+    if (value == u"card")
+        return MergeLayout::CardPerRecord;
+    if (value == u"sheet")
+        return MergeLayout::SheetPerRecord;
+    throw VkError(QStringLiteral("--per-record の値 %1 は card か sheet にしてください").arg(value));
+}
+
+// "FROM-TO", "FROM-", "-TO" or one record "N", counted from 1.
+void storeRecords(BatchOptions &options, const QString &value)
+{
+    static const QRegularExpression range(QStringLiteral("^(\\d*)(-?)(\\d*)$"));
+    const QRegularExpressionMatch match = range.match(value);
+    const bool single = match.hasMatch() && match.captured(2).isEmpty();
+    const int first = match.captured(1).isEmpty() ? 1 : match.captured(1).toInt();
+    const std::optional<int> last =
+        single ? std::optional(first)
+               : (match.captured(3).isEmpty() ? std::nullopt : std::optional(match.captured(3).toInt()));
+    if (!match.hasMatch() || value == u"-" || (single && match.captured(1).isEmpty()) || first < 1 ||
+        (last && *last < first))
+        throw VkError(QStringLiteral("--records の値 %1 は 1 から数えた FROM-TO にしてください").arg(value));
+    options.FirstRecord = first;
+    options.LastRecord = last;
 }
 
 int cropMarkStyle(const QString &value)
@@ -98,6 +125,14 @@ const std::vector<OptionRow> &optionTable()
          [](BatchOptions &o, const QString &v) {
              o.Copies = wholeNumberIn(QStringLiteral("copies"), v, 1, 999);
          }},
+        {QStringLiteral("merge"), QStringLiteral("TABLE"),
+         QStringLiteral("表 (CSV、タブ区切り) の各レコードを {{列名}} に差し込みます"), kOutputs,
+         [](BatchOptions &o, const QString &v) { o.MergeTable = v; }},
+        {QStringLiteral("per-record"), QStringLiteral("card|sheet"),
+         QStringLiteral("差し込みで 1 件ごとにカード 1 枚か、用紙 1 枚 (既定) か"), kSheets,
+         [](BatchOptions &o, const QString &v) { o.PerRecord = perRecord(v); }},
+        {QStringLiteral("records"), QStringLiteral("FROM-TO"),
+         QStringLiteral("差し込むレコードの範囲 (1 から数えます。例: 3-10、5-)"), kOutputs, storeRecords},
         {QStringLiteral("help"), QString(), QStringLiteral("この説明を表示します"), {}, {}},
         {QStringLiteral("version"), QString(), QStringLiteral("バージョンを表示します"), {}, {}},
     };
@@ -168,6 +203,10 @@ BatchOptions BatchOptions::Parse(const QStringList &arguments)
         if (row.store)
             row.store(options, parser.value(row.name));
     }
+    for (const char *needsTable : {"per-record", "records"}) {
+        if (options.MergeTable.isEmpty() && parser.isSet(QString::fromLatin1(needsTable)))
+            throw VkError(QStringLiteral("--%1 は --merge とともに使います").arg(QLatin1String(needsTable)));
+    }
     const QStringList cards = parser.positionalArguments();
     if (cards.isEmpty())
         throw VkError(QStringLiteral("カードファイルを指定してください"));
@@ -185,6 +224,8 @@ QString BatchOptions::HelpText()
         "  vellumax --export OUT.png [--dpi N] [--quality Q] CARD.vkc\n"
         "  vellumax --pdf OUT.pdf [--marks none|frame|cross] [--sheet NAME] CARD.vkc\n"
         "  vellumax --print [--printer NAME] [--copies N] [--marks ...] [--sheet NAME] CARD.vkc\n"
+        "  vellumax --pdf OUT.pdf --merge TABLE.csv [--per-record card|sheet] [--records FROM-TO] CARD.vkc\n"
+        "  vellumax --export OUT.png --merge TABLE.csv [--records FROM-TO] CARD.vkc   (OUT-0001.png ...)\n"
         "\nオプション:\n");
     for (const OptionRow &row : optionTable()) {
         QString left = QStringLiteral("  --") + row.name;

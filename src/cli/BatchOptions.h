@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/merge/MergePlan.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -21,6 +23,10 @@ public:
     QString SheetName;        // a card sheet from the card definitions instead of the card's own
     QString PrinterName;      // --print on this printer rather than the default one
     int Copies = 1;           // --print
+    QString MergeTable;       // one card, picture or sheet per record of this table
+    MergeLayout PerRecord = MergeLayout::SheetPerRecord;
+    int FirstRecord = 1; // --records, counted from 1 as a spreadsheet's rows below its header
+    std::optional<int> LastRecord;
 
     // Reads the arguments that follow the program's name. Throws VkError naming the option or value
     // at fault: an unknown option, a missing or bad value, an option of another command, no

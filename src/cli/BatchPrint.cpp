@@ -9,9 +9,7 @@
 #include <QPrinter>
 #include <algorithm>
 
-namespace {
-
-void choosePrinter(TQdPrinter &printer, const QString &name)
+void SelectBatchPrinter(TQdPrinter &printer, const QString &name)
 {
     const std::vector<InstalledPrinter> &printers = printer.Printers();
     const bool installed = std::any_of(printers.begin(), printers.end(),
@@ -22,15 +20,13 @@ void choosePrinter(TQdPrinter &printer, const QString &name)
     printer.Refresh();
 }
 
-} // namespace
-
 void PrintBatchCard(BatchCard &card, const BatchOptions &options)
 {
     if (!options.SheetName.isEmpty())
         card.UseSheet(options.SheetName);
     TQdPrinter printer;
     if (!options.PrinterName.isEmpty())
-        choosePrinter(printer, options.PrinterName);
+        SelectBatchPrinter(printer, options.PrinterName);
     else if (printer.Printers().empty())
         throw VkError(QStringLiteral("プリンタがありません"));
     printer.Printer().setCopyCount(options.Copies);

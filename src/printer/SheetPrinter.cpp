@@ -5,13 +5,18 @@
 
 #include <QPainter>
 
+PrinterPage CurrentPrinterPage(TQdPrinter &printer)
+{
+    return {.Resolution = printer.GetResolution(),
+            .PhysicalSize = printer.GetPhysicalSize(),
+            .PrintableSize = printer.GetPrintableSize(),
+            .PhysicalOffset = printer.GetPhysicalOffset()};
+}
+
 void PrintCardSheet(TQdPrinter &printer, const QString &title, const TVkVellumPanel &card,
                     const TCardDef &cardDef, int guessMark)
 {
-    const PrinterPage page{.Resolution = printer.GetResolution(),
-                           .PhysicalSize = printer.GetPhysicalSize(),
-                           .PrintableSize = printer.GetPrintableSize(),
-                           .PhysicalOffset = printer.GetPhysicalOffset()};
+    const PrinterPage page = CurrentPrinterPage(printer);
     // Refused before the job starts, so that no blank sheet comes out of the printer.
     CheckCardSheetDrawable(page, cardDef);
     printer.BeginDoc(title);

@@ -108,6 +108,21 @@ void TQdPrinter::BeginDoc(const QString &title)
     }
 }
 
+void TQdPrinter::NewPage()
+{
+    if (!GetCanvas().isActive() || !printer_->newPage())
+        throw VkError(QStringLiteral("印刷できませんでした。"));
+}
+
+void TQdPrinter::Abort()
+{
+    if (!canvas_)
+        return;
+    printer_->abort();
+    canvas_->end();
+    canvas_.reset();
+}
+
 void TQdPrinter::EndDoc()
 {
     if (!canvas_)

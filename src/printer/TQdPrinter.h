@@ -41,7 +41,11 @@ public:
     // --- Print jobs. The canvas is valid between BeginDoc and EndDoc.
     QPainter &GetCanvas();
     void BeginDoc(const QString &title);
+    // Ends the page of the job and starts the next one.
+    void NewPage();
     void EndDoc();
+    // Ends the job without handing it to the spooler, as when the user cancels a long run.
+    void Abort();
 
     // --- Questions about the current printer.
     void CheckNoPrinter();

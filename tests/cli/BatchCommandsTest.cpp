@@ -296,3 +296,53 @@ TEST_F(BatchCommands, HelpAndVersionAnswerOnStandardOutput)
     EXPECT_TRUE(QString::fromUtf8(run.out).contains(QStringLiteral("--export")));
     EXPECT_TRUE(run.err.isEmpty());
 }
+
+TEST_F(BatchCommands, MergeGivesEachRecordItsSheetCardOrPicture)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    TVkVellumPanel design;
+    design.SetBounds(0, 0, 455, 275);
+    auto text = std::make_unique<TVkDragLabel>();
+    CardFont font;
+    font.Height = -40;
+    text->SetFont(font);
+    text->SetCaption({QStringLiteral("{{氏名}} {{役職}}")});
+    text->SetBounds(20, 30, 400, 60);
+    design.AddObject(std::move(text));
+    const QString card = save(design, ParseCardDef("\"Ten up\",910,550,2,5,140,110,0,0,0"), "merge.vkc");
+    QByteArray csv = "氏名\r\n";
+    for (int person = 1; person <= 12; ++person)
+        csv += QStringLiteral("社員%1\r\n").arg(person, 2, 10, QLatin1Char('0')).toUtf8();
+    WriteFileBytes(path("staff.csv"), csv);
+
+    Outcome run =
+        vellumax({"--pdf", path("cards.pdf"), "--merge", path("staff.csv"), "--per-record", "card", card});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("役職"))) << run.err.toStdString();
+    EXPECT_TRUE(popplerOutput("pdfinfo", {path("cards.pdf")}).contains(QRegularExpression("Pages:\\s+2\\n")));
+    // Text stretched to its box comes out of the PDF with spaces between the letters.
+    const QString text12 =
+        popplerOutput("pdftotext", {path("cards.pdf"), "-"}).remove(QRegularExpression("\\s"));
+    EXPECT_TRUE(text12.contains(QStringLiteral("社員01")) && text12.contains(QStringLiteral("社員12")));
+
+    run = vellumax({"--pdf", path("sheets.pdf"), "--merge", path("staff.csv"), "--records", "3-5", card});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(
+        popplerOutput("pdfinfo", {path("sheets.pdf")}).contains(QRegularExpression("Pages:\\s+3\\n")));
+    EXPECT_EQ(popplerOutput("pdftotext", {path("sheets.pdf"), "-"})
+                  .remove(QRegularExpression("\\s"))
+                  .count(QStringLiteral("社員04")),
+              10);
+
+    run = vellumax({"--export", path("card.png"), "--merge", path("staff.csv"), "--records", "11-", card});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(QFile::exists(path("card-0011.png")) && QFile::exists(path("card-0012.png")));
+    EXPECT_FALSE(QFile::exists(path("card-0010.png")));
+
+    WriteFileBytes(path("ragged.csv"), "氏名,役職\n山田\n");
+    run = vellumax({"--pdf", path("ragged.pdf"), "--merge", path("ragged.csv"), card});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("2 行目"))) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("ragged.pdf")));
+}

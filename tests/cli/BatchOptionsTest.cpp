@@ -93,3 +93,23 @@ TEST(BatchOptions, HelpNamesEveryOption)
                                "--printer", "--copies"})
         EXPECT_TRUE(help.contains(QString::fromLatin1(option))) << option;
 }
+
+TEST(BatchOptions, MergeTakesARangeOfRecordsCountedFromOne)
+{
+    const BatchOptions range =
+        parse("--pdf out.pdf --merge staff.csv --records 3-10 --per-record card card.vkc");
+    EXPECT_EQ(range.MergeTable, "staff.csv");
+    EXPECT_EQ(range.PerRecord, MergeLayout::CardPerRecord);
+    EXPECT_EQ(range.FirstRecord, 3);
+    EXPECT_EQ(range.LastRecord, 10);
+    EXPECT_EQ(parse("--pdf o.pdf --merge t.csv --records 5- c.vkc").LastRecord, std::nullopt);
+    EXPECT_EQ(parse("--pdf o.pdf --merge t.csv --records -4 c.vkc").FirstRecord, 1);
+    EXPECT_EQ(parse("--pdf o.pdf --merge t.csv --records 7 c.vkc").LastRecord, 7);
+    EXPECT_EQ(parse("--pdf o.pdf --merge t.csv c.vkc").PerRecord, MergeLayout::SheetPerRecord);
+    for (const char *bad : {"0-3", "5-2", "a", "-", "1-2-3"})
+        EXPECT_TRUE(refusal(QStringLiteral("--pdf o.pdf --merge t.csv --records %1 c.vkc").arg(bad))
+                        .contains("--records"))
+            << bad;
+    EXPECT_TRUE(refusal("--pdf o.pdf --records 1-2 c.vkc").contains("--merge"));
+    EXPECT_TRUE(refusal("--export o.png --merge t.csv --per-record card c.vkc").contains("--per-record"));
+}

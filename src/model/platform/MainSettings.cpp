@@ -14,6 +14,7 @@ namespace {
 const QString kPlacement = QStringLiteral("Placement");
 const QString kSettings = QStringLiteral("Settings");
 const QString kRecentFiles = QStringLiteral("RecentFiles");
+const QString kMerge = QStringLiteral("Merge");
 const QRect kFallbackPosition(0, 0, 600, 400);
 
 // The settings file holds one line of code page 932 text per key, which many folder names cannot
@@ -100,6 +101,7 @@ void MainSettings::Load(const IniFile &ini, const QRect &currentBounds)
         if (!fileName.isEmpty() && !RecentFiles.contains(fileName))
             RecentFiles << fileName;
     }
+    MergeTable = ini.ReadString(kMerge, QStringLiteral("Table"), QString());
 }
 
 bool MainSettings::Save(IniFile &ini) const
@@ -133,5 +135,9 @@ bool MainSettings::Save(IniFile &ini) const
         if (!fileName.isEmpty() || !ini.ReadString(kRecentFiles, key, QString()).isEmpty())
             ok &= ini.WriteString(kRecentFiles, key, fileName);
     }
+    // Only once a table has been merged, so that files of cards never merged keep their keys.
+    if (!MergeTable.isEmpty() || !ini.ReadString(kMerge, QStringLiteral("Table"), QString()).isEmpty())
+        ok &= ini.WriteString(kMerge, QStringLiteral("Table"),
+                              storableFileName(MergeTable) ? MergeTable : QString());
     return ok;
 }

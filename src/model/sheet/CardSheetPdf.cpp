@@ -41,8 +41,8 @@ QPageSize PdfPaperFor(const TCardDef &cardDef)
     return QPageSize(QPageSize::A3);
 }
 
-void WriteCardSheetPdf(const QString &path, const TVkVellumPanel &card, const TCardDef &cardDef,
-                       int guessMark, const QString &title)
+void WriteSheetsPdf(const QString &path, const TCardDef &cardDef, const QString &title, int sheetCount,
+                    const std::function<void(QPainter &, const PrinterPage &, int sheet)> &drawSheet)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -62,9 +62,21 @@ void WriteCardSheetPdf(const QString &path, const TVkVellumPanel &card, const TC
         QPainter painter;
         if (!painter.begin(&writer))
             throw VkError(QStringLiteral("ファイル %1 を作成できません").arg(path));
-        DrawCardSheet(painter, page, card, cardDef, guessMark);
+        for (int index = 0; index < sheetCount; ++index) {
+            if (index > 0)
+                writer.newPage();
+            drawSheet(painter, page, index);
+        }
         painter.end();
     }
     if (!file.commit())
         throw VkError(QStringLiteral("ファイル %1 を作成できません").arg(path));
+}
+
+void WriteCardSheetPdf(const QString &path, const TVkVellumPanel &card, const TCardDef &cardDef,
+                       int guessMark, const QString &title)
+{
+    WriteSheetsPdf(path, cardDef, title, 1, [&](QPainter &painter, const PrinterPage &page, int) {
+        DrawCardSheet(painter, page, card, cardDef, guessMark);
+    });
 }

@@ -89,6 +89,8 @@ const std::vector<MainActionEntry> &MainActionTable()
          "オブジェクトの修正|テキストラベルや画像の変更を行います。", QKeySequence(), nullptr},
         {"acDraw", "簡易描画(&D)...", "簡易描画|簡単な図形を描画します。", keys(CTRL | Qt::Key_D), "draw"},
         {"acNew", "新規作成(&N)...", "新規作成|新しいカードを編集します。", keys(CTRL | Qt::Key_N), "new"},
+        {"acMailMerge", "差し込み印刷(&M)...", "差し込み印刷|表のデータを差し込んでカードを印刷します。",
+         QKeySequence(), nullptr},
         {"acUndoCount", "元に戻す動作の回数(&U)", "元に戻す動作の回数|元に戻す動作の回数を設定します。",
          QKeySequence(), nullptr},
     };

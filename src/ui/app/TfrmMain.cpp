@@ -7,6 +7,7 @@
 #include "ui/app/DocumentCommands.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/MainMenus.h"
+#include "ui/app/MergeCommandWiring.h"
 #include "ui/app/ObjectCommandWiring.h"
 #include "ui/app/PrintCommandWiring.h"
 #include "ui/card/CardSurfaceView.h"
@@ -65,6 +66,7 @@ TfrmMain::TfrmMain(TQdPrinter &printer, QWidget *parent) : QMainWindow(parent), 
     ConnectObjectCommands(*this);
     ConnectArrangeCommands(*this);
     ConnectPrintCommands(*this);
+    ConnectMergeCommands(*this);
     connectExportCommands();
     connectZoomCommands();
     qApp->installEventFilter(this);

@@ -3,12 +3,14 @@
 #include "model/card/CardZoom.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
+#include "model/merge/MergeRecordScope.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -76,6 +78,9 @@ void CardSurfaceView::paintEvent(QPaintEvent *event)
     const QSize size(panel_.Width(), panel_.Height());
     if (size.isEmpty())
         return;
+    std::optional<MergeRecordScope> record;
+    if (mergeTable_)
+        record.emplace(panel_, *mergeTable_, mergeRecord_);
     if (panel_.Zoom() != 100 || devicePixelRatioF() != 1.0) {
         // The screen image of 100 % would be stale when the view comes back to it.
         buffer_ = QImage();
@@ -111,6 +116,15 @@ void CardSurfaceView::paintZoomed(const QRect &dirty)
     tile.setDevicePixelRatio(ratio);
     QPainter painter(this);
     painter.drawImage(QPointF(device.topLeft()) / ratio, tile);
+}
+
+void CardSurfaceView::SetMergeRecord(const MergeTable *table, int record)
+{
+    mergeTable_ = table;
+    mergeRecord_ = record;
+    // Every text with fields may change, and the text effects read pixels round what changes.
+    buffer_ = QImage();
+    update();
 }
 
 TVkDragLabel *CardSurfaceView::capturedObject() const

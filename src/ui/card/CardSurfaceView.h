@@ -6,6 +6,7 @@
 
 class TVkVellumPanel;
 class TVkDragLabel;
+class MergeTable;
 
 // Shows the card surface on screen at the surface's zoom: follows its bounds, paints it through an
 // off-screen image so that moving objects never flicker, and hands the mouse to the object under
@@ -21,6 +22,8 @@ public:
     // The surface pixel under a point of the view, and the view's rectangle of a surface rectangle.
     QPoint SurfacePoint(const QPointF &screenPoint) const;
     QRect ScreenRect(const QRect &surfaceRect) const;
+    // Shows a record of a merge table on the card, or the design again with no table.
+    void SetMergeRecord(const MergeTable *table, int record);
 
     // A press on the empty card (the surface's own button-down event).
     std::function<void(Qt::MouseButton, QPoint)> OnSurfaceMouseDown;
@@ -51,4 +54,6 @@ private:
     TVkVellumPanel &panel_;
     QImage buffer_;
     TVkDragLabel *captured_ = nullptr;
+    const MergeTable *mergeTable_ = nullptr;
+    int mergeRecord_ = 0;
 };

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "model/merge/MergePlan.h"
+#include "model/sheet/TCardDef.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class MergeTable;
+class TQdPrinter;
+class TVkVellumPanel;
+
+// Prints the sheets of a merge in one job on the current printer. progress is told each sheet
+// before it is drawn (from 0) and may answer false to cancel: the job is then dropped, not printed
+// half. Returns false when cancelled. Columns the card's fields name but the table lacks are added
+// to missingColumns.
+bool PrintMergeSheets(TQdPrinter &printer, const QString &title, TVkVellumPanel &card,
+                      const TCardDef &cardDef, int guessMark, const MergeTable &table, const MergePlan &plan,
+                      const std::function<bool(int sheet)> &progress = {},
+                      QStringList *missingColumns = nullptr);

@@ -1,0 +1,61 @@
+#include "ui/app/MergeCommandWiring.h"
+
+#include "ui/app/TfrmMain.h"
+#include "ui/card/CardSurfaceView.h"
+#include "ui/merge/MergeBar.h"
+#include "ui/merge/MergeCommands.h"
+#include "ui/platform/MessageBox.h"
+#include "ui/print/TQdPrintDialog.h"
+
+#include <QAction>
+
+namespace {
+
+MergeCommandContext mergeContext(TfrmMain &frmMain, MergeBar &bar, TQdPrintDialog &printDialog)
+{
+    return {.Bar = bar,
+            .Surface = frmMain.Panel(),
+            .CardDef = frmMain.CardDef(),
+            .GuessMark = frmMain.Settings().GuessMark,
+            .Printer = frmMain.Printer(),
+            .PrintDialog = printDialog,
+            .Caption = frmMain.windowTitle(),
+            .DialogParent = &frmMain};
+}
+
+} // namespace
+
+void ConnectMergeCommands(TfrmMain &frmMain)
+{
+    auto *bar = new MergeBar(&frmMain);
+    frmMain.addToolBarBreak(Qt::TopToolBarArea);
+    frmMain.addToolBar(Qt::TopToolBarArea, bar);
+    auto *printDialog = new TQdPrintDialog(frmMain.Printer(), &frmMain);
+    const auto context = [&frmMain, bar, printDialog] { return mergeContext(frmMain, *bar, *printDialog); };
+
+    const auto showRecord = [&frmMain, bar] {
+        frmMain.SurfaceView().SetMergeRecord(bar->IsOpen() ? &bar->Table() : nullptr, bar->CurrentRecord());
+    };
+    bar->OnRecordChanged = showRecord;
+    bar->OnClosed = showRecord;
+    bar->OnEncodingChosen = [&frmMain, bar, showRecord](std::optional<TableEncoding> encoding) {
+        RunGuarded([&] { bar->OpenTable(bar->TablePath(), encoding); }, &frmMain);
+    };
+
+    QAction *print = bar->addAction(QStringLiteral("印刷..."));
+    print->setObjectName(QStringLiteral("acMergePrint"));
+    print->setToolTip(QStringLiteral("選んだレコードを差し込んで印刷します"));
+    frmMain.OnExecute(print, [context] { PrintMerge(context()); });
+    QAction *pdf = bar->addAction(QStringLiteral("PDF..."));
+    pdf->setObjectName(QStringLiteral("acMergePdf"));
+    pdf->setToolTip(QStringLiteral("選んだレコードを差し込んで PDF ファイルに保存します"));
+    frmMain.OnExecute(pdf, [context] { SaveMergePdf(context()); });
+
+    frmMain.OnExecute(frmMain.Action("acMailMerge"), [&frmMain, context] {
+        const QString path = ChooseMergeTable(&frmMain, frmMain.Settings().MergeTable);
+        if (path.isEmpty())
+            return;
+        OpenMergeTable(context(), path);
+        frmMain.Settings().MergeTable = path;
+    });
+}

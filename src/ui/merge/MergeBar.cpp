@@ -1,0 +1,154 @@
+#include "ui/merge/MergeBar.h"
+
+#include "model/merge/MergeTableReader.h"
+
+#include <QComboBox>
+#include <QIcon>
+#include <QLabel>
+#include <QSpinBox>
+#include <algorithm>
+
+namespace {
+
+QAction *barAction(QToolBar &bar, const char *name, const QString &caption, QStyle::StandardPixmap icon)
+{
+    QAction *action = bar.addAction(bar.style()->standardIcon(icon), caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setToolTip(caption);
+    return action;
+}
+
+QLabel *caption(QToolBar &bar, const QString &text)
+{
+    auto *label = new QLabel(text, &bar);
+    label->setContentsMargins(8, 0, 4, 0);
+    bar.addWidget(label);
+    return label;
+}
+
+} // namespace
+
+MergeBar::MergeBar(QWidget *parent) : QToolBar(QStringLiteral("差し込み印刷"), parent)
+{
+    setObjectName(QStringLiteral("tbMerge"));
+    setMovable(false);
+    setFloatable(false);
+    toggleViewAction()->setVisible(false);
+
+    first_ = barAction(*this, "acMergeFirst", QStringLiteral("最初のレコード"), QStyle::SP_MediaSkipBackward);
+    previous_ =
+        barAction(*this, "acMergePrevious", QStringLiteral("前のレコード"), QStyle::SP_MediaSeekBackward);
+    position_ = new QLabel(this);
+    position_->setObjectName(QStringLiteral("lblMergeRecord"));
+    position_->setContentsMargins(6, 0, 6, 0);
+    addWidget(position_);
+    next_ = barAction(*this, "acMergeNext", QStringLiteral("次のレコード"), QStyle::SP_MediaSeekForward);
+    last_ = barAction(*this, "acMergeLast", QStringLiteral("最後のレコード"), QStyle::SP_MediaSkipForward);
+    connect(first_, &QAction::triggered, this, [this] { ShowRecord(0); });
+    connect(previous_, &QAction::triggered, this, [this] { ShowRecord(record_ - 1); });
+    connect(next_, &QAction::triggered, this, [this] { ShowRecord(record_ + 1); });
+    connect(last_, &QAction::triggered, this, [this] { ShowRecord(table_.RecordCount() - 1); });
+    addSeparator();
+
+    caption(*this, QStringLiteral("文字コード"))->setBuddy(encoding_ = new QComboBox(this));
+    encoding_->setObjectName(QStringLiteral("cmbMergeEncoding"));
+    encoding_->setAccessibleName(QStringLiteral("文字コード"));
+    encoding_->addItem(QStringLiteral("自動判別"));
+    for (const TableEncoding encoding : {TableEncoding::Utf8, TableEncoding::Utf16, TableEncoding::Cp932})
+        encoding_->addItem(TableEncodingName(encoding), int(encoding));
+    addWidget(encoding_);
+    connect(encoding_, &QComboBox::activated, this, [this](int index) {
+        if (OnEncodingChosen)
+            OnEncodingChosen(index == 0 ? std::nullopt
+                                        : std::optional(TableEncoding(encoding_->itemData(index).toInt())));
+    });
+
+    caption(*this, QStringLiteral("印刷"))->setBuddy(layout_ = new QComboBox(this));
+    layout_->setObjectName(QStringLiteral("cmbMergeLayout"));
+    layout_->setAccessibleName(QStringLiteral("印刷"));
+    layout_->addItem(QStringLiteral("1 件ごとに用紙 1 枚"), int(MergeLayout::SheetPerRecord));
+    layout_->addItem(QStringLiteral("1 件ごとにカード 1 枚"), int(MergeLayout::CardPerRecord));
+    addWidget(layout_);
+
+    caption(*this, QStringLiteral("範囲"))->setBuddy(from_ = new QSpinBox(this));
+    from_->setObjectName(QStringLiteral("spnMergeFrom"));
+    from_->setAccessibleName(QStringLiteral("最初に印刷するレコード"));
+    addWidget(from_);
+    caption(*this, QStringLiteral("～"));
+    to_ = new QSpinBox(this);
+    to_->setObjectName(QStringLiteral("spnMergeTo"));
+    to_->setAccessibleName(QStringLiteral("最後に印刷するレコード"));
+    addWidget(to_);
+    addSeparator();
+
+    QAction *close = addAction(QStringLiteral("差し込みを終了"));
+    close->setObjectName(QStringLiteral("acMergeClose"));
+    connect(close, &QAction::triggered, this, [this] {
+        CloseTable();
+        if (OnClosed)
+            OnClosed();
+    });
+    hide();
+}
+
+void MergeBar::OpenTable(const QString &path, std::optional<TableEncoding> encoding)
+{
+    MergeTable table = MergeTableReader::ReadFile(path, encoding);
+    const bool sameTable = open_ && path == path_;
+    table_ = std::move(table);
+    path_ = path;
+    open_ = true;
+    encoding_->setCurrentIndex(encoding ? encoding_->findData(int(*encoding)) : 0);
+    encoding_->setToolTip(
+        QStringLiteral("読み込んだ文字コード: %1").arg(TableEncodingName(table_.Encoding())));
+    const int count = std::max(table_.RecordCount(), 1);
+    from_->setRange(1, count);
+    to_->setRange(1, count);
+    if (!sameTable) {
+        from_->setValue(1);
+        to_->setValue(count);
+    }
+    show();
+    ShowRecord(sameTable ? std::min(record_, count - 1) : 0);
+}
+
+void MergeBar::CloseTable()
+{
+    open_ = false;
+    table_ = MergeTable();
+    hide();
+}
+
+void MergeBar::ShowRecord(int record)
+{
+    record_ = std::clamp(record, 0, std::max(table_.RecordCount() - 1, 0));
+    showPosition();
+    if (OnRecordChanged)
+        OnRecordChanged();
+}
+
+MergeLayout MergeBar::Layout() const
+{
+    return MergeLayout(layout_->currentData().toInt());
+}
+
+int MergeBar::FirstPrintRecord() const
+{
+    return from_->value() - 1;
+}
+
+int MergeBar::PrintRecordCount() const
+{
+    return std::min(to_->value(), table_.RecordCount()) - FirstPrintRecord();
+}
+
+void MergeBar::showPosition()
+{
+    const int count = table_.RecordCount();
+    position_->setText(count == 0 ? QStringLiteral("レコードなし")
+                                  : QStringLiteral("レコード %1 / %2").arg(record_ + 1).arg(count));
+    first_->setEnabled(record_ > 0);
+    previous_->setEnabled(record_ > 0);
+    next_->setEnabled(record_ + 1 < count);
+    last_->setEnabled(record_ + 1 < count);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "model/merge/MergePlan.h"
+#include "model/merge/MergeTable.h"
+
+#include <QToolBar>
+#include <functional>
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QSpinBox;
+
+// The record bar of a merge: moves through the records of the open table (first, previous,
+// "record N of M", next, last), chooses the table's encoding, how records fill sheets and which
+// records print, and ends the merge. The card on the surface shows the current record; the design
+// itself never changes.
+class MergeBar : public QToolBar {
+    Q_OBJECT
+public:
+    explicit MergeBar(QWidget *parent = nullptr);
+
+    // Reads the table at path into the bar and shows its first record; the encoding is told from the
+    // bytes unless given. Raises VkError, leaving the bar as it was, when the table cannot be used.
+    void OpenTable(const QString &path, std::optional<TableEncoding> encoding = std::nullopt);
+    void CloseTable();
+    bool IsOpen() const { return open_; }
+
+    const QString &TablePath() const { return path_; }
+    const MergeTable &Table() const { return table_; }
+    int CurrentRecord() const { return record_; }
+    void ShowRecord(int record);
+
+    MergeLayout Layout() const;
+    // The records chosen to print, first and count, counted from 0.
+    int FirstPrintRecord() const;
+    int PrintRecordCount() const;
+
+    // The record shown changed, or the merge ended (the table is then closed).
+    std::function<void()> OnRecordChanged;
+    std::function<void()> OnClosed;
+    // The encoding chosen in the bar; the table is read again with it.
+    std::function<void(std::optional<TableEncoding>)> OnEncodingChosen;
+
+private:
+    void showPosition();
+
+    MergeTable table_;
+    QString path_;
+    bool open_ = false;
+    int record_ = 0;
+    QAction *first_, *previous_, *next_, *last_;
+    QLabel *position_;
+    QComboBox *encoding_;
+    QComboBox *layout_;
+    QSpinBox *from_, *to_;
+};

@@ -1,0 +1,131 @@
+#include "ui/merge/MergeCommands.h"
+
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+#include "model/merge/MergeFields.h"
+#include "model/merge/MergePdf.h"
+#include "printer/MergePrinter.h"
+#include "ui/merge/MergeBar.h"
+#include "ui/platform/FileDialogSize.h"
+#include "ui/platform/MessageBox.h"
+#include "ui/print/TQdPrintDialog.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QProgressDialog>
+
+namespace {
+
+QStringList missingColumns(const TVkVellumPanel &card, const MergeTable &table)
+{
+    QStringList missing;
+    for (int index = 0; index < card.ObjectCount(); ++index) {
+        const TVkDragLabel &object = card.Object(index);
+        if (!object.IsText())
+            continue;
+        for (const QString &column : MergeFields::FieldNames(object.Caption()))
+            if (table.ColumnIndex(column) < 0 && !missing.contains(column))
+                missing.append(column);
+    }
+    return missing;
+}
+
+MergePlan planOf(const MergeCommandContext &context)
+{
+    return MergePlan(context.Bar.FirstPrintRecord(), context.Bar.PrintRecordCount(), context.Bar.Layout(),
+                     std::int64_t(context.CardDef.Columns) * context.CardDef.Lines);
+}
+
+// A progress dialog for a long run of sheets, with a cancel button that ends the run.
+class ProgressOfSheets {
+public:
+    ProgressOfSheets(QWidget *parent, int sheets)
+        : dialog_(QStringLiteral("差し込み印刷をしています..."), QStringLiteral("キャンセル"), 0, sheets,
+                  parent)
+    {
+        dialog_.setObjectName(QStringLiteral("dlgMergeProgress"));
+        dialog_.setWindowTitle(kApplicationTitle);
+        dialog_.setWindowModality(Qt::WindowModal);
+        dialog_.setMinimumDuration(500);
+    }
+    std::function<bool(int)> Callback()
+    {
+        return [this](int sheet) {
+            dialog_.setValue(sheet);
+            QApplication::processEvents();
+            return !dialog_.wasCanceled();
+        };
+    }
+
+private:
+    QProgressDialog dialog_;
+};
+
+} // namespace
+
+QString ChooseMergeTable(QWidget *parent, const QString &lastTable)
+{
+    QFileDialog dialog(parent, QStringLiteral("差し込みデータを開く"));
+    dialog.setObjectName(QStringLiteral("dlgOpenMergeTable"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(QStringLiteral("差し込みデータ(*.csv *.tsv *.txt);;すべてのファイル(*)"));
+    dialog.setDirectory(lastTable.isEmpty() ? QDir::currentPath() : QFileInfo(lastTable).absolutePath());
+    sizeFileDialogForReading(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+void OpenMergeTable(const MergeCommandContext &context, const QString &path)
+{
+    context.Bar.OpenTable(path);
+    WarnAboutMissingColumns(context);
+}
+
+void WarnAboutMissingColumns(const MergeCommandContext &context)
+{
+    const QStringList missing = missingColumns(context.Surface, context.Bar.Table());
+    if (missing.isEmpty())
+        return;
+    VkMessageBox(QStringLiteral("差し込みデータに次の列がありません: %1\n"
+                                "これらの項目は入力したとおりに印刷されます。")
+                     .arg(missing.join(QStringLiteral("、"))),
+                 MB_OK | MB_ICONEXCLAMATION, context.DialogParent);
+}
+
+void SaveMergePdf(const MergeCommandContext &context)
+{
+    const MergeBar &bar = context.Bar;
+    if (!bar.IsOpen() || bar.PrintRecordCount() <= 0)
+        return;
+    QFileDialog dialog(context.DialogParent, QStringLiteral("PDF ファイルに保存"));
+    dialog.setObjectName(QStringLiteral("dlgSaveMergePdf"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setNameFilter(QStringLiteral("PDF ファイル(*.pdf)"));
+    dialog.setDirectory(QFileInfo(bar.TablePath()).absolutePath());
+    sizeFileDialogForReading(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const MergePlan plan = planOf(context);
+    ProgressOfSheets progress(context.DialogParent, plan.SheetCount());
+    WriteMergePdf(dialog.selectedFiles().first(), context.Surface, context.CardDef, context.GuessMark,
+                  context.Caption, bar.Table(), plan, progress.Callback());
+}
+
+void PrintMerge(const MergeCommandContext &context)
+{
+    const MergeBar &bar = context.Bar;
+    if (!bar.IsOpen() || bar.PrintRecordCount() <= 0)
+        return;
+    if (!context.PrintDialog.Execute(context.DialogParent))
+        return;
+    const MergePlan plan = planOf(context);
+    ProgressOfSheets progress(context.DialogParent, plan.SheetCount());
+    PrintMergeSheets(context.Printer, context.Caption, context.Surface, context.CardDef, context.GuessMark,
+                     bar.Table(), plan, progress.Callback());
+}

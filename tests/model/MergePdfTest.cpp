@@ -1,0 +1,79 @@
+#include "model/merge/MergePdf.h"
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+#include "model/merge/MergeTableReader.h"
+#include "model/sheet/TCardDef.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString runTool(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+void addText(TVkVellumPanel &card, const QStringList &lines)
+{
+    auto &object = card.AddObject(std::make_unique<TVkDragLabel>());
+    object.SetBounds(10, 10, 300, 120);
+    CardFont font = object.Font();
+    font.Height = -40;
+    object.SetFont(font);
+    object.LoadCaption(lines);
+}
+
+} // namespace
+
+TEST(MergePdf, EachRecordPrintsOnItsOwnPageOrCellAndCancelWritesNothing)
+{
+    const QString pdfInfo = QStandardPaths::findExecutable("pdfinfo");
+    const QString pdfText = QStandardPaths::findExecutable("pdftotext");
+    if (pdfInfo.isEmpty() || pdfText.isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    QTemporaryDir folder;
+    QByteArray csv = "氏名\n";
+    for (int person = 1; person <= 25; ++person)
+        csv += QStringLiteral("社員%1\n").arg(person, 3, 10, QLatin1Char('0')).toUtf8();
+    const MergeTable table = MergeTableReader::Read(csv);
+    TVkVellumPanel card;
+    card.SetBounds(0, 0, 455, 275);
+    addText(card, {"{{氏名}}"});
+    TCardDef tenUp{};
+    tenUp.CardSizeX = 910;
+    tenUp.CardSizeY = 550;
+    tenUp.Columns = 2;
+    tenUp.Lines = 5;
+    tenUp.LeftMargin = 140;
+    tenUp.TopMargin = 110;
+
+    const auto print = [&](const QString &pdf, const MergePlan &plan, int cancelAt) {
+        return WriteMergePdf(pdf, card, tenUp, 0, "merge", table, plan,
+                             [cancelAt](int sheet) { return sheet != cancelAt; });
+    };
+    const QString cards = folder.filePath("cards.pdf");
+    ASSERT_TRUE(print(cards, MergePlan(0, 25, MergeLayout::CardPerRecord, 10, 3), -1));
+    EXPECT_TRUE(runTool(pdfInfo, {cards}).contains(QRegularExpression("Pages:\\s+3\\n")));
+    // Text stretched to its box comes out of the PDF with spaces between the letters.
+    const QString text = runTool(pdfText, {cards, "-"}).remove(QRegularExpression("\\s"));
+    for (int person = 1; person <= 25; ++person)
+        EXPECT_TRUE(text.contains(QStringLiteral("社員%1").arg(person, 3, 10, QLatin1Char('0')))) << person;
+    EXPECT_EQ(card.Object(0).Caption(), QStringList({"{{氏名}}"}));
+
+    const QString sheets = folder.filePath("sheets.pdf");
+    ASSERT_TRUE(print(sheets, MergePlan(4, 2, MergeLayout::SheetPerRecord, 10), -1));
+    EXPECT_TRUE(runTool(pdfInfo, {sheets}).contains(QRegularExpression("Pages:\\s+2\\n")));
+    EXPECT_EQ(runTool(pdfText, {sheets, "-"}).remove(QRegularExpression("\\s")).count("社員005"), 10);
+
+    const QString cancelled = folder.filePath("cancelled.pdf");
+    EXPECT_FALSE(print(cancelled, MergePlan(0, 25, MergeLayout::SheetPerRecord, 10), 2));
+    EXPECT_FALSE(QFileInfo::exists(cancelled));
+}

@@ -1,0 +1,70 @@
+#include "FileBytes.h"
+#include "TestSupport.h"
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+#include "ui/app/TfrmMain.h"
+#include "ui/card/CardSurfaceView.h"
+#include "ui/merge/MergeBar.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+TVkDragLabel &addText(TVkVellumPanel &card, const QStringList &lines)
+{
+    auto &object = card.AddObject(std::make_unique<TVkDragLabel>());
+    object.SetBounds(10, 10, 300, 120);
+    CardFont font = object.Font();
+    font.Height = -40;
+    object.SetFont(font);
+    object.LoadCaption(lines);
+    return object;
+}
+
+} // namespace
+
+TEST(MergePrint, TheRecordBarShowsEachRecordOnTheCardAndLeavesTheDesign)
+{
+    QTemporaryDir folder;
+    const QString table = folder.filePath("staff.csv");
+    WriteFileBytes(table, "氏名,部署\n山田,営業\n鈴木,総務\n");
+    ScopedProgramFolder program;
+    QFile::copy(QStringLiteral(VELLUMIA_SOURCE_DIR "/data/CardDef.Def"), program.filePath("CardDef.Def"));
+    TfrmMain frmMain;
+    ASSERT_TRUE(frmMain.Startup({}));
+    TVkDragLabel &name = addText(frmMain.Panel(), {"{{氏名}}", "{{役職}}"});
+    frmMain.show();
+    const QImage design = frmMain.SurfaceView().grab().toImage();
+
+    bool warned = false;
+    OnNextModal([&](QWidget *dialog) {
+        FindChild<QLineEdit>(*dialog, "fileNameEdit")->setText(table);
+        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        OnNextModal([&warned](QWidget *box) {
+            warned = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->text().contains("役職");
+            QMetaObject::invokeMethod(box, "accept", Qt::QueuedConnection);
+        });
+    });
+    frmMain.Action("acMailMerge")->trigger();
+    EXPECT_TRUE(warned);
+
+    auto *bar = frmMain.findChild<MergeBar *>(QStringLiteral("tbMerge"));
+    ASSERT_TRUE(bar && bar->isVisible());
+    EXPECT_EQ(FindChild<QLabel>(*bar, "lblMergeRecord")->text(), "レコード 1 / 2");
+    EXPECT_EQ(frmMain.Settings().MergeTable, table);
+    const QImage first = frmMain.SurfaceView().grab().toImage();
+    bar->findChild<QAction *>(QStringLiteral("acMergeNext"))->trigger();
+    EXPECT_EQ(FindChild<QLabel>(*bar, "lblMergeRecord")->text(), "レコード 2 / 2");
+    const QImage second = frmMain.SurfaceView().grab().toImage();
+    EXPECT_NE(first, design);
+    EXPECT_NE(second, first);
+    EXPECT_EQ(name.Caption(), QStringList({"{{氏名}}", "{{役職}}"}));
+    EXPECT_FALSE(frmMain.Modified());
+
+    bar->findChild<QAction *>(QStringLiteral("acMergeClose"))->trigger();
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_EQ(frmMain.SurfaceView().grab().toImage(), design);
+}
