@@ -36,6 +36,7 @@ inline constexpr auto kMainActionNames = std::to_array<std::string_view>({
     "acEditLastSelObject",
     "acDraw",
     "acNew",
+    "acMailMerge",
     "acUndoCount",
     "mnuPrinterSetup",
     "mnuShowToolBar",
