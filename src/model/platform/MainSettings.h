@@ -37,7 +37,7 @@ public:
     int Zoom = 100; // percent; read within the zoom limits
     static constexpr int MaxRecentFiles = 8;
     QStringList RecentFiles; // the cards last opened or saved, the latest first
-    QString MergeTable; // the table last merged into the card; empty when none
+    QString MergeTable;      // the table last merged into the card; empty when none
 
     // Reads every key; a missing or malformed value reads as its default. A "Position" that does
     // not give a rectangle puts the window at 0,0 with 600 x 400. currentBounds is the window's
