@@ -86,11 +86,7 @@ void printRecords(BatchCard &card, const BatchOptions &options, const MergeTable
                   const MergePlan &plan)
 {
     TQdPrinter printer;
-    if (!options.PrinterName.isEmpty())
-        SelectBatchPrinter(printer, options.PrinterName);
-    else if (printer.Printers().empty())
-        throw VkError(QStringLiteral("プリンタがありません"));
-    printer.Printer().setCopyCount(options.Copies);
+    PrepareBatchPrinter(printer, options);
     QStringList missing;
     PrintMergeSheets(printer, card.Title(), card.Surface(), card.CardDef(),
                      options.Marks.value_or(card.Settings().GuessMark), table, plan,

@@ -20,16 +20,21 @@ void SelectBatchPrinter(TQdPrinter &printer, const QString &name)
     printer.Refresh();
 }
 
-void PrintBatchCard(BatchCard &card, const BatchOptions &options)
+void PrepareBatchPrinter(TQdPrinter &printer, const BatchOptions &options)
 {
-    if (!options.SheetName.isEmpty())
-        card.UseSheet(options.SheetName);
-    TQdPrinter printer;
     if (!options.PrinterName.isEmpty())
         SelectBatchPrinter(printer, options.PrinterName);
     else if (printer.Printers().empty())
         throw VkError(QStringLiteral("プリンタがありません"));
     printer.Printer().setCopyCount(options.Copies);
+}
+
+void PrintBatchCard(BatchCard &card, const BatchOptions &options)
+{
+    if (!options.SheetName.isEmpty())
+        card.UseSheet(options.SheetName);
+    TQdPrinter printer;
+    PrepareBatchPrinter(printer, options);
     PrintCardSheet(printer, card.Title(), card.Surface(), card.CardDef(),
                    options.Marks.value_or(card.Settings().GuessMark));
 }
