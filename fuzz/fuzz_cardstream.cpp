@@ -9,18 +9,21 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     TVkVellumPanel surface;
+    TVkVellumPanel back;
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const CardStreamReadResult result = ReadCardStream(
-        bytes, surface, [](TVkDragLabel &object) { object.SetPopupMenu(QStringLiteral("frmMain.Popup1")); });
+        bytes, surface, [](TVkDragLabel &object) { object.SetPopupMenu(QStringLiteral("frmMain.Popup1")); },
+        nullptr, &back);
     // A document that reads must never be turned down by the quick look taken before opening it.
     if (result.ok && !HasCardDocumentLayout(bytes.first(std::min(bytes.size(), kCardDocumentLayoutBytes))))
         __builtin_trap();
     if (result.ok) {
         UndoHistory history;
-        history.TakeUndoSnapshot(surface, result.cardDef);
+        history.TakeUndoSnapshot(surface, result.cardDef, &back);
         surface.ClearObjects();
-        history.Undo(surface, result.cardDef, {});
-        history.Redo(surface, result.cardDef, {});
+        back.ClearObjects();
+        history.Undo(surface, result.cardDef, {}, &back);
+        history.Redo(surface, result.cardDef, {}, &back);
     }
     return 0;
 }

@@ -215,3 +215,72 @@ TEST_F(CardDocumentTest, AFailedSaveSaysWhyAndKeepsThePreviousFile)
     EXPECT_TRUE(written.Modified());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"card.vkc"}) << "no temporary file left";
 }
+
+TEST_F(CardDocumentTest, BothSidesSaveAndOpenWhicheverSideIsShown)
+{
+    written.Surface().Object(0).SetAntiAlias(false); // as every text opens
+    const QString oneSided = path(QStringLiteral("one.vkc"));
+    written.ShowSide(CardSide::Back);
+    EXPECT_EQ(written.Surface().ObjectCount(), 0) << "a new back is blank";
+    EXPECT_EQ(written.Surface().Color(), clWhite);
+    written.Save(oneSided);
+    QByteArray frontOnly;
+    WriteCardStream(frontOnly, written.Side(CardSide::Front), written.CardDef());
+    EXPECT_EQ(ReadFileBytes(oneSided), frontOnly) << "a blank back adds nothing to the file";
+
+    addText(written, QStringLiteral("地図"), 50);
+    written.Surface().SetColor(0x00CCEEFF);
+    const QString twoSided = path(QStringLiteral("two.vkc"));
+    written.Save(twoSided);
+    written.ShowSide(CardSide::Front);
+    EXPECT_EQ(captions(written), (QStringList{"山田", "太郎", "営業部"}));
+    EXPECT_EQ(written.Surface().Color(), 0x00336699u);
+
+    CardDocument opened;
+    opened.ShowSide(CardSide::Back);
+    opened.Open(twoSided);
+    EXPECT_EQ(opened.ShownSide(), CardSide::Front) << "a card opens on its front";
+    EXPECT_EQ(captions(opened), (QStringList{"山田", "太郎", "営業部"}));
+    EXPECT_TRUE(opened.HasBackSide());
+    opened.ShowSide(CardSide::Back);
+    EXPECT_EQ(captions(opened), QStringList{"地図"});
+    EXPECT_EQ(opened.Surface().Color(), 0x00CCEEFFu);
+    opened.Save(path(QStringLiteral("again.vkc")));
+    EXPECT_EQ(ReadFileBytes(path(QStringLiteral("again.vkc"))), ReadFileBytes(twoSided));
+
+    // Opening a one-sided card clears the back the open card had.
+    opened.Open(oneSided);
+    EXPECT_FALSE(opened.HasBackSide());
+    opened.New();
+    EXPECT_FALSE(opened.HasBackSide());
+}
+
+TEST_F(CardDocumentTest, UndoCoversTheBackSide)
+{
+    written.ShowSide(CardSide::Back);
+    written.TakeUndoSnapshot();
+    addText(written, QStringLiteral("地図"), 50);
+    written.TakeUndoSnapshot();
+    written.Surface().Object(0).SetLeft(70);
+    written.Surface().SetColor(0x00CCEEFF);
+
+    ASSERT_TRUE(written.Undo());
+    EXPECT_EQ(written.ShownSide(), CardSide::Back);
+    ASSERT_EQ(captions(written), QStringList{"地図"});
+    EXPECT_EQ(written.Surface().Object(0).Left(), 50);
+    EXPECT_EQ(written.Surface().Color(), clWhite);
+    EXPECT_EQ(captions(written).size(), 1) << "no object of the front came over";
+
+    // A step taken while the front is shown still restores the back.
+    written.ShowSide(CardSide::Front);
+    ASSERT_TRUE(written.Undo());
+    EXPECT_EQ(captions(written), (QStringList{"山田", "太郎", "営業部"}));
+    EXPECT_FALSE(written.HasBackSide());
+    ASSERT_TRUE(written.Redo());
+    ASSERT_TRUE(written.Redo());
+    EXPECT_EQ(captions(written), (QStringList{"山田", "太郎", "営業部"}));
+    written.ShowSide(CardSide::Back);
+    ASSERT_EQ(captions(written), QStringList{"地図"});
+    EXPECT_EQ(written.Surface().Object(0).Left(), 70);
+    EXPECT_EQ(written.Surface().Color(), 0x00CCEEFFu);
+}

@@ -73,26 +73,78 @@ void CardDocument::SetModified(bool modified)
         OnModifiedChanged(modified);
 }
 
+void CardDocument::ShowSide(CardSide side)
+{
+    if (side == shownSide_)
+        return;
+    TVkVellumPanel &hidden = hiddenSide();
+    std::vector<std::unique_ptr<TVkDragLabel>> shownObjects = surface_.TakeObjects();
+    for (std::unique_ptr<TVkDragLabel> &object : hidden.TakeObjects())
+        surface_.AddObject(std::move(object));
+    for (std::unique_ptr<TVkDragLabel> &object : shownObjects)
+        hidden.AddObject(std::move(object));
+    const TColor shownColor = surface_.Color();
+    const QImage shownBitmap = surface_.Bitmap();
+    surface_.SetColor(hidden.Color());
+    surface_.SetBitmap(hidden.Bitmap());
+    hidden.SetColor(shownColor);
+    hidden.SetBitmap(shownBitmap);
+    shownSide_ = side;
+    surface_.Invalidate();
+    if (OnShownSideChanged)
+        OnShownSideChanged(side);
+}
+
+// The side not shown, given the shown side's layout: only the objects and the background are a
+// side's own.
+TVkVellumPanel &CardDocument::hiddenSide()
+{
+    const TColor color = otherSide_.Color();
+    const QImage bitmap = otherSide_.Bitmap();
+    CopySurfaceProperties(surface_, otherSide_);
+    otherSide_.SetBounds(surface_.Left(), surface_.Top(), surface_.Width(), surface_.Height());
+    otherSide_.SetColor(color);
+    otherSide_.SetBitmap(bitmap);
+    return otherSide_;
+}
+
+TVkVellumPanel &CardDocument::Side(CardSide side)
+{
+    return side == shownSide_ ? surface_ : hiddenSide();
+}
+
+bool CardDocument::HasBackSide()
+{
+    return SideHasContent(Side(CardSide::Back));
+}
+
 CardFileContent CardDocument::ReadCardFile(const QString &path) const
 {
     QFile file(path);
     openForReading(file);
-    CardFileContent content{path, std::make_unique<TVkVellumPanel>(), {}};
+    CardFileContent content{path, std::make_unique<TVkVellumPanel>(), std::make_unique<TVkVellumPanel>(), {}};
     CopySurfaceProperties(surface_, *content.surface);
     content.surface->SetBitmap(QImage());
-    content.read = ReadCardStream(cardFileBytes(file), *content.surface);
+    CopySurfaceProperties(surface_, *content.back);
+    ClearSide(*content.back);
+    content.read = ReadCardStream(cardFileBytes(file), *content.surface, {}, nullptr, content.back.get());
     return content;
 }
 
 void CardDocument::Replace(CardFileContent &&content, const std::function<void(TVkDragLabel &)> &wireObject)
 {
-    surface_.ClearObjects();
-    resetTextEffects(*content.surface);
-    CopySurfaceProperties(*content.surface, surface_);
-    for (std::unique_ptr<TVkDragLabel> &object : content.surface->TakeObjects()) {
-        TVkDragLabel &added = surface_.AddObject(std::move(object));
-        if (wireObject)
-            wireObject(added);
+    ShowSide(CardSide::Front);
+    for (const CardSide side : {CardSide::Front, CardSide::Back}) {
+        TVkVellumPanel &from = side == CardSide::Front ? *content.surface : *content.back;
+        TVkVellumPanel &to = Side(side);
+        to.ClearObjects();
+        resetTextEffects(from);
+        CopySurfaceProperties(from, to);
+        for (std::unique_ptr<TVkDragLabel> &object : from.TakeObjects()) {
+            TVkDragLabel &added = to.AddObject(std::move(object));
+            if (wireObject)
+                wireObject(added);
+        }
     }
     if (content.read.headerRead)
         cardDef_ = content.read.cardDef;
@@ -114,7 +166,7 @@ CardStreamReadResult CardDocument::Open(const QString &path)
 void CardDocument::Save(const QString &path)
 {
     QByteArray bytes;
-    WriteCardStream(bytes, surface_, cardDef_);
+    WriteCardStream(bytes, Side(CardSide::Front), cardDef_, nullptr, &Side(CardSide::Back));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeWhole(file, bytes) ||
         !file.commit())
@@ -125,9 +177,9 @@ void CardDocument::Save(const QString &path)
 
 void CardDocument::New()
 {
-    surface_.ClearObjects();
-    surface_.SetBitmap(QImage());
-    surface_.SetColor(clWhite);
+    ShowSide(CardSide::Front);
+    ClearSide(surface_);
+    ClearSide(otherSide_);
     fileName_.clear();
     SetModified(false);
     history_.Clear();
@@ -135,13 +187,14 @@ void CardDocument::New()
 
 void CardDocument::TakeUndoSnapshot()
 {
-    history_.TakeUndoSnapshot(surface_, cardDef_);
+    history_.TakeUndoSnapshot(Side(CardSide::Front), cardDef_, &Side(CardSide::Back));
     SetModified(true);
 }
 
 std::optional<CardStreamReadResult> CardDocument::Undo(const UndoHistory::RestoreHooks &hooks)
 {
-    std::optional<CardStreamReadResult> restored = history_.Undo(surface_, cardDef_, hooks);
+    std::optional<CardStreamReadResult> restored =
+        history_.Undo(Side(CardSide::Front), cardDef_, hooks, &Side(CardSide::Back));
     if (restored)
         SetModified(true);
     return restored;
@@ -149,7 +202,8 @@ std::optional<CardStreamReadResult> CardDocument::Undo(const UndoHistory::Restor
 
 std::optional<CardStreamReadResult> CardDocument::Redo(const UndoHistory::RestoreHooks &hooks)
 {
-    std::optional<CardStreamReadResult> restored = history_.Redo(surface_, cardDef_, hooks);
+    std::optional<CardStreamReadResult> restored =
+        history_.Redo(Side(CardSide::Front), cardDef_, hooks, &Side(CardSide::Back));
     if (restored)
         SetModified(true);
     return restored;

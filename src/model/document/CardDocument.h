@@ -16,13 +16,22 @@ class TVkDragLabel;
 struct CardFileContent {
     QString fileName;
     std::unique_ptr<TVkVellumPanel> surface;
-    CardStreamReadResult read; // read.ok is false when the file is not a card document
+    std::unique_ptr<TVkVellumPanel> back; // blank when the file has no back side
+    CardStreamReadResult read;            // read.ok is false when the file is not a card document
 };
+
+// The two sides of a printed card. The back is printed on the other side of the same sheet.
+enum class CardSide { Front, Back };
 
 // One card as a document: the surface with its objects, the card definition it is laid out for,
 // the file it came from, whether it changed since, and its undo history. It has no window; the
 // main window shows one, and anything else (a batch command, a test) can open, draw, change,
 // undo and save one the same way.
+//
+// The card has a front and a back side. Surface() is the side being designed, the one a window
+// shows; the other side's objects and background wait in a surface of their own and change places
+// with the shown side's when the other side is shown, so the surface a window holds stays the same
+// object whichever side it shows.
 class CardDocument {
 public:
     CardDocument();
@@ -32,6 +41,15 @@ public:
 
     TVkVellumPanel &Surface() { return surface_; }
     const TVkVellumPanel &Surface() const { return surface_; }
+    CardSide ShownSide() const { return shownSide_; }
+    // Puts that side's objects and background on Surface(); the card is not changed by it.
+    void ShowSide(CardSide side);
+    // Told whenever the side shown changes, whatever changed it (a command, an open, a new card).
+    std::function<void(CardSide)> OnShownSideChanged;
+    // A side whichever is shown, laid out as the surface is (size, grid).
+    TVkVellumPanel &Side(CardSide side);
+    // Whether the back has anything to print or store.
+    bool HasBackSide();
     const TCardDef &CardDef() const { return cardDef_; }
     void SetCardDef(const TCardDef &cardDef) { cardDef_ = cardDef; }
     // Empty for a card never saved nor opened.
@@ -50,9 +68,10 @@ public:
     // whose first kCardDocumentLayoutBytes look like a card document is read whole. Throws
     // VkError naming the file when it is not a plain file or cannot be opened.
     CardFileContent ReadCardFile(const QString &path) const;
-    // Puts a card read by ReadCardFile (read.ok) in place of this one: surface, objects (each
-    // handed to wireObject), the card definition when the file has one, and the file's name;
-    // unmodified, with the undo history forgotten. Text objects open opaque and unsmoothed.
+    // Puts a card read by ReadCardFile (read.ok) in place of this one, front shown: both sides with
+    // their objects (each handed to wireObject), the card definition when the file has one, and the
+    // file's name; unmodified, with the undo history forgotten. Text objects open opaque and
+    // unsmoothed.
     void Replace(CardFileContent &&content, const std::function<void(TVkDragLabel &)> &wireObject = {});
     // ReadCardFile, then Replace. Throws VkError with NotCardFileMessage, the card untouched, when
     // the file is not a card document; objects that could not be read are counted in objectsLost.
@@ -61,10 +80,11 @@ public:
     // previous file whole; the failure is a VkError naming the file and the system's reason. The
     // card then carries path as its name and is unmodified.
     void Save(const QString &path);
-    // An empty white card without a name or background picture, its undo history released.
+    // An empty white card without a name, background picture or back side, its front shown and its
+    // undo history released.
     void New();
 
-    // Records the card before a change and marks it modified.
+    // Records the card, both sides, before a change and marks it modified.
     void TakeUndoSnapshot();
     // A step back or forward; the card then differs from its file whatever it was before.
     std::optional<CardStreamReadResult> Undo(const UndoHistory::RestoreHooks &hooks = {});
@@ -74,7 +94,11 @@ public:
     static constexpr qint64 kMaxCardFileBytes = 512LL * 1024 * 1024;
 
 private:
+    TVkVellumPanel &hiddenSide();
+
     TVkVellumPanel surface_;
+    TVkVellumPanel otherSide_;
+    CardSide shownSide_ = CardSide::Front;
     TCardDef cardDef_{};
     QString fileName_;
     bool modified_ = false;

@@ -23,6 +23,9 @@ constexpr const char *kSurfaceClass = "TVkVellumPanel";
 constexpr const char *kObjectClass = "TVkDragLabel";
 // The surface is always stored under the main window's name for it; card objects have no name.
 constexpr const char *kSurfaceName = "zzCardBase";
+// The back's surface entry is told from a card object's by its resource name.
+constexpr QByteArrayView kBackResource = "CardBack";
+constexpr const char *kBackName = "zzCardBack";
 
 // A resource entry whose size is filled in once the component stream behind it is written.
 template <class Component>
@@ -47,8 +50,9 @@ void writeEntry(ComponentStreamWriter &writer, const QByteArray &resourceName, c
     writer.PatchInt32(sizeField, std::int32_t(writer.Position() - start));
 }
 
-// Reads a resource entry's header and the signature of the component stream behind it.
-bool readEntryStart(ComponentStreamReader &reader)
+// Reads a resource entry's header and the signature of the component stream behind it; name is
+// given the entry's resource name.
+bool readEntryStart(ComponentStreamReader &reader, QByteArrayView *name = nullptr)
 {
     const qsizetype entryStart = reader.Position();
     const QByteArrayView header = reader.ReadBytes(std::min(reader.Remaining(), kEntryHeaderLimit));
@@ -57,8 +61,17 @@ bool readEntryStart(ComponentStreamReader &reader)
     const qsizetype nameEnd = header.indexOf('\0', 3);
     if (nameEnd < 0)
         return false;
+    if (name)
+        *name = header.sliced(3, nameEnd - 3);
     reader.Seek(entryStart + nameEnd + 7);
     return reader.ReadBytes(4) == kSignature;
+}
+
+bool startsBackSide(QByteArrayView stream, qsizetype position)
+{
+    ComponentStreamReader reader(stream, position);
+    QByteArrayView name;
+    return readEntryStart(reader, &name) && name.compare(kBackResource, Qt::CaseInsensitive) == 0;
 }
 
 bool startsEntry(QByteArrayView stream, qsizetype position)
@@ -182,16 +195,21 @@ bool readSurface(QByteArrayView stream, TVkVellumPanel &surface, CardStreamReadR
 } // namespace
 
 void WriteCardStream(QByteArray &stream, const TVkVellumPanel &surface, const TCardDef &cardDef,
-                     PictureCache *pictures)
+                     PictureCache *pictures, const TVkVellumPanel *back)
 {
     stream.resize(0); // keeps the buffer, so a snapshot slot is reused rather than reallocated
     ComponentStreamWriter writer(stream, pictures);
     writeHeader(writer, cardDef);
-    writeEntry(writer, QByteArrayLiteral("CardBase"), kSurfaceClass, kSurfaceName, surface,
-               SurfaceProperties());
-    const auto &objectTable = DragLabelProperties();
-    for (int i = 0; i < surface.ObjectCount(); ++i)
-        writeEntry(writer, QByteArray::number(i), kObjectClass, "", surface.Object(i), objectTable);
+    const auto writeSide = [&writer](const QByteArray &resourceName, const char *componentName,
+                                     const TVkVellumPanel &side) {
+        writeEntry(writer, resourceName, kSurfaceClass, componentName, side, SurfaceProperties());
+        const auto &objectTable = DragLabelProperties();
+        for (int i = 0; i < side.ObjectCount(); ++i)
+            writeEntry(writer, QByteArray::number(i), kObjectClass, "", side.Object(i), objectTable);
+    };
+    writeSide(QByteArrayLiteral("CardBase"), kSurfaceName, surface);
+    if (back && SideHasContent(*back))
+        writeSide(kBackResource.toByteArray(), kBackName, *back);
 }
 
 bool WriteCardStream(QIODevice &device, const TVkVellumPanel &surface, const TCardDef &cardDef)
@@ -209,7 +227,7 @@ bool WriteCardStream(QIODevice &device, const TVkVellumPanel &surface, const TCa
 
 CardStreamReadResult ReadCardStream(QByteArrayView stream, TVkVellumPanel &surface,
                                     const std::function<void(TVkDragLabel &)> &wireObject,
-                                    PictureCache *pictures)
+                                    PictureCache *pictures, TVkVellumPanel *back)
 {
     CardStreamReadResult result;
     ComponentStreamReader reader(stream);
@@ -219,9 +237,25 @@ CardStreamReadResult ReadCardStream(QByteArrayView stream, TVkVellumPanel &surfa
     result.showGrid = surface.ShowGrid();
 
     const auto &table = DragLabelProperties();
+    TVkVellumPanel *side = &surface;
     qsizetype entry = reader.Position();
     while (entry >= 0 && stream.size() - entry > kMinimumEntryRest) {
         reader = ComponentStreamReader(stream, entry, pictures);
+        if (startsBackSide(stream, entry)) {
+            if (!back)
+                break;
+            // The objects after it belong to the back even when its own properties are damaged.
+            side = back;
+            const SurfaceBeforeReading before(*back);
+            if (readEntry(reader, *back, SurfaceProperties())) {
+                entry = reader.Position();
+                continue;
+            }
+            before.PutBack(*back);
+            ++result.objectsLost;
+            entry = nextEntryStart(stream, std::max(entry + 1, reader.Position()));
+            continue;
+        }
         auto object = std::make_unique<TVkDragLabel>();
         if (result.objectsRead >= kMaxCardObjects || !readEntry(reader, *object, table)) {
             // The next entry is looked for after what this one's grammar took, so that no byte is
@@ -236,7 +270,7 @@ CardStreamReadResult ReadCardStream(QByteArrayView stream, TVkVellumPanel &surfa
         }
         entry = reader.Position();
         object->SetSelected(false);
-        TVkDragLabel &added = surface.AddObject(std::move(object));
+        TVkDragLabel &added = side->AddObject(std::move(object));
         ++result.objectsRead;
         if (wireObject)
             wireObject(added);
@@ -252,6 +286,18 @@ CardStreamReadResult CopySurface(const TVkVellumPanel &source, TVkVellumPanel &t
     QByteArray stream;
     WriteCardStream(stream, source, cardDef, pictures);
     return ReadCardStream(stream, target, wireObject, pictures);
+}
+
+bool SideHasContent(const TVkVellumPanel &side)
+{
+    return side.ObjectCount() > 0 || !side.Bitmap().isNull() || side.Color() != clWhite;
+}
+
+void ClearSide(TVkVellumPanel &side)
+{
+    side.ClearObjects();
+    side.SetBitmap(QImage());
+    side.SetColor(clWhite);
 }
 
 bool HasCardDocumentLayout(QByteArrayView stream)

@@ -13,7 +13,9 @@ class TVkVellumPanel;
 
 // A card document: the 289-byte card definition, the card surface's entry, then one entry per card
 // object from the bottom of the stack up. Documents, undo snapshots and the copy that export draws
-// all use these bytes.
+// all use these bytes. A card printed on both sides goes on with the back's surface entry, named
+// "CardBack", and the back's objects; a reader that knows only one side stops at that entry, since
+// it is no card object.
 
 // What reading a document gives the main window to apply.
 struct CardStreamReadResult {
@@ -25,10 +27,11 @@ struct CardStreamReadResult {
     int objectsLost = 0; // object entries that could not be read, or beyond kMaxCardObjects
 };
 
-// Writes the card definition, the surface and its objects, replacing whatever stream held.
-// Pictures already encoded are taken from pictures when it is given.
+// Writes the card definition, the surface and its objects, replacing whatever stream held; then the
+// back side when back is given and has content, so a one-sided card is the same bytes whether or
+// not its blank back is passed. Pictures already encoded are taken from pictures when it is given.
 void WriteCardStream(QByteArray &stream, const TVkVellumPanel &surface, const TCardDef &cardDef,
-                     PictureCache *pictures = nullptr);
+                     PictureCache *pictures = nullptr, const TVkVellumPanel *back = nullptr);
 // The same into a device, from its start, cut off at the end of what was written. False when the
 // device refused the bytes.
 bool WriteCardStream(QIODevice &device, const TVkVellumPanel &surface, const TCardDef &cardDef);
@@ -43,16 +46,23 @@ constexpr int kMaxCardObjects = 65536;
 // is unselected, put on the surface and handed to wireObject; an object that cannot be read, or
 // one beyond kMaxCardObjects, is counted as lost and the reading goes on at the next object's
 // entry. When no layout fits, ok is false and no object is read; the caller names the file as not
-// being a card document.
+// being a card document. The back side's surface and objects are read into back, as the front's
+// are and with the same rules for damage; without back they are passed over.
 CardStreamReadResult ReadCardStream(QByteArrayView stream, TVkVellumPanel &surface,
                                     const std::function<void(TVkDragLabel &)> &wireObject = {},
-                                    PictureCache *pictures = nullptr);
+                                    PictureCache *pictures = nullptr, TVkVellumPanel *back = nullptr);
 
 // Copies source's stored properties and objects onto target through the document bytes.
 CardStreamReadResult CopySurface(const TVkVellumPanel &source, TVkVellumPanel &target,
                                  const TCardDef &cardDef,
                                  const std::function<void(TVkDragLabel &)> &wireObject = {},
                                  PictureCache *pictures = nullptr);
+
+// Whether a back side has anything to store or print: an object, a background picture, or a colour
+// other than the white a new card starts with.
+bool SideHasContent(const TVkVellumPanel &side);
+// Makes a side as a new card's: no objects, no background picture, white.
+void ClearSide(TVkVellumPanel &side);
 
 // Whether the bytes begin like a card document in one of the three layouts: a card surface's entry
 // where one of them puts it. Only the entry's header is looked at, so a file of another kind is

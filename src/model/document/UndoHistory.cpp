@@ -2,6 +2,7 @@
 
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
+#include "model/document/CardStreamProperties.h"
 
 #include <algorithm>
 
@@ -39,7 +40,8 @@ std::optional<int> UndoHistory::ParseUndoCount(const QString &text)
     return int(std::clamp<qlonglong>(value, 0, kMaxUndoCount));
 }
 
-void UndoHistory::TakeUndoSnapshot(const TVkVellumPanel &surface, const TCardDef &cardDef)
+void UndoHistory::TakeUndoSnapshot(const TVkVellumPanel &surface, const TCardDef &cardDef,
+                                   const TVkVellumPanel *back)
 {
     if (undoCount_ > 0) {
         if (undoPosition_ >= undoCount_) {
@@ -48,13 +50,14 @@ void UndoHistory::TakeUndoSnapshot(const TVkVellumPanel &surface, const TCardDef
             undoPosition_ = undoCount_ - 1;
         }
         ++undoPosition_;
-        writeSlot(undoPosition_, surface, cardDef);
+        writeSlot(undoPosition_, surface, cardDef, back);
         pictures_.Sweep();
     }
     redoCount_ = 0;
 }
 
-void UndoHistory::writeSlot(int slotNumber, const TVkVellumPanel &surface, const TCardDef &cardDef)
+void UndoHistory::writeSlot(int slotNumber, const TVkVellumPanel &surface, const TCardDef &cardDef,
+                            const TVkVellumPanel *back)
 {
     // Sized for the card as it last was, so that a growing buffer neither copies itself over and
     // over nor keeps much more memory than the snapshot needs.
@@ -62,53 +65,62 @@ void UndoHistory::writeSlot(int slotNumber, const TVkVellumPanel &surface, const
     slot.resize(0);
     if (slot.capacity() < lastSnapshotSize_)
         slot.reserve(lastSnapshotSize_ + lastSnapshotSize_ / 32);
-    WriteCardStream(slot, surface, cardDef, &pictures_);
+    WriteCardStream(slot, surface, cardDef, &pictures_, back);
     lastSnapshotSize_ = slot.size();
 }
 
 std::optional<CardStreamReadResult> UndoHistory::Undo(TVkVellumPanel &surface, const TCardDef &cardDef,
-                                                      const RestoreHooks &hooks)
+                                                      const RestoreHooks &hooks, TVkVellumPanel *back)
 {
     if (undoPosition_ < 1)
         return std::nullopt;
     if (redoCount_ == 0)
-        writeSlot(undoPosition_ + 1, surface, cardDef); // where redo comes back to
-    const CardStreamReadResult result = restore(undoPosition_, surface, cardDef, hooks);
+        writeSlot(undoPosition_ + 1, surface, cardDef, back); // where redo comes back to
+    const CardStreamReadResult result = restore(undoPosition_, surface, cardDef, hooks, back);
     --undoPosition_;
     ++redoCount_;
     return result;
 }
 
 std::optional<CardStreamReadResult> UndoHistory::Redo(TVkVellumPanel &surface, const TCardDef &cardDef,
-                                                      const RestoreHooks &hooks)
+                                                      const RestoreHooks &hooks, TVkVellumPanel *back)
 {
     if (redoCount_ < 1)
         return std::nullopt;
-    const CardStreamReadResult result = restore(undoPosition_ + 2, surface, cardDef, hooks);
+    const CardStreamReadResult result = restore(undoPosition_ + 2, surface, cardDef, hooks, back);
     ++undoPosition_;
     --redoCount_;
     return result;
 }
 
 CardStreamReadResult UndoHistory::restore(int slotNumber, TVkVellumPanel &surface, const TCardDef &cardDef,
-                                          const RestoreHooks &hooks)
+                                          const RestoreHooks &hooks, TVkVellumPanel *back)
 {
+    // The main window's hook clears the side it shows, which may be either.
     if (hooks.ClearCardObjects)
         hooks.ClearCardObjects();
-    else
-        surface.ClearObjects();
+    surface.ClearObjects();
     surface.SetBitmap(QImage());
 
     // A scratch surface starts as the live one, so that what a snapshot does not store keeps the
-    // live value; it then takes the snapshot and hands everything back.
+    // live value; it then takes the snapshot and hands everything back. A back the snapshot does
+    // not hold was blank.
     TVkVellumPanel scratch;
     CopySurface(surface, scratch, cardDef);
-    ReadCardStream(Slot(slotNumber), scratch, {}, &pictures_);
+    TVkVellumPanel backScratch;
+    if (back) {
+        ClearSide(*back);
+        CopySurfaceProperties(*back, backScratch);
+    }
+    ReadCardStream(Slot(slotNumber), scratch, {}, &pictures_, back ? &backScratch : nullptr);
     scratch.SetBounds(surface.Left(), surface.Top(), surface.Width(), surface.Height());
+    if (back)
+        backScratch.SetBounds(back->Left(), back->Top(), back->Width(), back->Height());
     // CopySurface through a stream kept between restores, so a large card does not fault in
     // fresh memory on every step.
-    WriteCardStream(copyStream_, scratch, cardDef, &pictures_);
-    const CardStreamReadResult result = ReadCardStream(copyStream_, surface, hooks.WireObject, &pictures_);
+    WriteCardStream(copyStream_, scratch, cardDef, &pictures_, back ? &backScratch : nullptr);
+    const CardStreamReadResult result =
+        ReadCardStream(copyStream_, surface, hooks.WireObject, &pictures_, back);
     pictures_.Sweep();
     return result;
 }

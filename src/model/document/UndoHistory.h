@@ -47,15 +47,18 @@ public:
     bool CanUndo() const { return undoPosition_ > 0; }
     bool CanRedo() const { return redoCount_ > 0; }
 
-    // Records the card as it is before a change. Forgets the redo steps.
-    void TakeUndoSnapshot(const TVkVellumPanel &surface, const TCardDef &cardDef);
+    // Records the card as it is before a change, with its back side when one is given. Forgets the
+    // redo steps.
+    void TakeUndoSnapshot(const TVkVellumPanel &surface, const TCardDef &cardDef,
+                          const TVkVellumPanel *back = nullptr);
 
-    // Steps back or forward, rebuilding surface's objects and background from the slot. Returns what
-    // the restored card carries (its grid tick), or none when there is no step to take.
+    // Steps back or forward, rebuilding surface's objects and background from the slot, and back's
+    // when it is given (blank when the slot's card had no back). Returns what the restored card
+    // carries (its grid tick), or none when there is no step to take.
     std::optional<CardStreamReadResult> Undo(TVkVellumPanel &surface, const TCardDef &cardDef,
-                                             const RestoreHooks &hooks);
+                                             const RestoreHooks &hooks, TVkVellumPanel *back = nullptr);
     std::optional<CardStreamReadResult> Redo(TVkVellumPanel &surface, const TCardDef &cardDef,
-                                             const RestoreHooks &hooks);
+                                             const RestoreHooks &hooks, TVkVellumPanel *back = nullptr);
 
     // Slot 1 to 17, as the history numbers them.
     const QByteArray &Slot(int number) const { return slots_[std::size_t(number - 1)]; }
@@ -63,9 +66,10 @@ public:
     qsizetype MemoryBytes() const;
 
 private:
-    void writeSlot(int slotNumber, const TVkVellumPanel &surface, const TCardDef &cardDef);
+    void writeSlot(int slotNumber, const TVkVellumPanel &surface, const TCardDef &cardDef,
+                   const TVkVellumPanel *back);
     CardStreamReadResult restore(int slotNumber, TVkVellumPanel &surface, const TCardDef &cardDef,
-                                 const RestoreHooks &hooks);
+                                 const RestoreHooks &hooks, TVkVellumPanel *back);
 
     // Moved, never copied, when the history rotates, so each buffer keeps its memory.
     std::array<QByteArray, kSlotCount> slots_;
