@@ -86,7 +86,7 @@ void printRecords(BatchCard &card, const BatchOptions &options, const MergeTable
                   const MergePlan &plan)
 {
     TQdPrinter printer;
-    PrepareBatchPrinter(printer, options);
+    PrepareBatchPrinter(printer, card, options);
     QStringList missing;
     PrintMergeSheets(printer, card.Title(), card.Surface(), card.CardDef(),
                      options.Marks.value_or(card.Settings().GuessMark), table, plan,
@@ -106,8 +106,9 @@ void RunBatchMerge(BatchCard &card, const BatchOptions &options)
     }
     if (!options.SheetName.isEmpty())
         card.UseSheet(options.SheetName);
+    CheckBatchStartCell(card, options);
     const MergePlan plan(range.first, range.count, options.PerRecord,
-                         std::int64_t(card.CardDef().Columns) * card.CardDef().Lines);
+                         std::int64_t(card.CardDef().Columns) * card.CardDef().Lines, options.Run.StartCell);
     if (options.Command == BatchCommand::Print) {
         printRecords(card, options, table, plan);
         return;
@@ -115,6 +116,7 @@ void RunBatchMerge(BatchCard &card, const BatchOptions &options)
     QStringList missing;
     WriteMergePdf(options.OutputFile, card.Surface(), card.CardDef(),
                   options.Marks.value_or(card.Settings().GuessMark), card.Title(), table, plan,
-                  progressOnTerminal(plan.SheetCount()), &missing);
+                  progressOnTerminal(plan.SheetCount()), &missing,
+                  options.Adjustment.value_or(PrintAdjustment()));
     reportMissing(missing);
 }

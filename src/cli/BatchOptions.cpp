@@ -64,6 +64,18 @@ void storeRecords(BatchOptions &options, const QString &value)
     options.LastRecord = last;
 }
 
+PrintAdjustment adjustment(const QString &value)
+{
+    if (const std::optional<PrintAdjustment> parsed = ParsePrintAdjustment(value))
+        return *parsed;
+    throw VkError(
+        QStringLiteral("--offset の値 %1 は X,Y (mm、±%2 まで) か X,Y,倍率% (%3～%4) にしてください")
+            .arg(value)
+            .arg(PrintAdjustment::kMostOffsetTenthMm / 10)
+            .arg(PrintAdjustment::kLeastScaleHundredthPercent / 100)
+            .arg(PrintAdjustment::kMostScaleHundredthPercent / 100));
+}
+
 int cropMarkStyle(const QString &value)
 {
     if (value == u"none")
@@ -124,6 +136,28 @@ const std::vector<OptionRow> &optionTable()
          {BatchCommand::Print},
          [](BatchOptions &o, const QString &v) {
              o.Copies = wholeNumberIn(QStringLiteral("copies"), v, 1, 999);
+         }},
+        {QStringLiteral("offset"), QStringLiteral("X,Y[,SCALE]"),
+         QStringLiteral(
+             "印刷位置を右へ X mm、下へ Y mm ずらし、SCALE % に拡大縮小します (プリンタの調整値の代わり)"),
+         kSheets, [](BatchOptions &o, const QString &v) { o.Adjustment = adjustment(v); }},
+        {QStringLiteral("start"), QStringLiteral("N"),
+         QStringLiteral("最初の用紙の N 番目のカードから印刷します (左上から行ごとに 1 から数えます)"),
+         kSheets,
+         [](BatchOptions &o, const QString &v) {
+             o.Run.StartCell = wholeNumberIn(QStringLiteral("start"), v, 1, 9801) - 1;
+         }},
+        {QStringLiteral("sheets"), QStringLiteral("N"), QStringLiteral("用紙 N 枚分を印刷します (既定 1)"),
+         kSheets,
+         [](BatchOptions &o, const QString &v) {
+             o.Run.CountUnit = SheetRun::Unit::Sheets;
+             o.Run.Count = wholeNumberIn(QStringLiteral("sheets"), v, 1, 999);
+         }},
+        {QStringLiteral("cards"), QStringLiteral("N"),
+         QStringLiteral("カード N 枚を、必要な枚数の用紙に印刷します"), kSheets,
+         [](BatchOptions &o, const QString &v) {
+             o.Run.CountUnit = SheetRun::Unit::Cards;
+             o.Run.Count = wholeNumberIn(QStringLiteral("cards"), v, 1, 99999);
          }},
         {QStringLiteral("merge"), QStringLiteral("TABLE"),
          QStringLiteral("表 (CSV、タブ区切り) の各レコードを {{列名}} に差し込みます"), kOutputs,
@@ -207,6 +241,13 @@ BatchOptions BatchOptions::Parse(const QStringList &arguments)
         if (options.MergeTable.isEmpty() && parser.isSet(QString::fromLatin1(needsTable)))
             throw VkError(QStringLiteral("--%1 は --merge とともに使います").arg(QLatin1String(needsTable)));
     }
+    // The records say how many cards a merge prints.
+    for (const char *count : {"sheets", "cards"}) {
+        if (!options.MergeTable.isEmpty() && parser.isSet(QString::fromLatin1(count)))
+            throw VkError(QStringLiteral("--%1 は --merge とともには使えません").arg(QLatin1String(count)));
+    }
+    if (parser.isSet(QStringLiteral("sheets")) && parser.isSet(QStringLiteral("cards")))
+        throw VkError(QStringLiteral("--sheets と --cards は一度にどちらか一つだけ指定してください"));
     const QStringList cards = parser.positionalArguments();
     if (cards.isEmpty())
         throw VkError(QStringLiteral("カードファイルを指定してください"));
@@ -222,8 +263,12 @@ QString BatchOptions::HelpText()
         "使い方:\n"
         "  vellumax [CARD.vkc]                     ウィンドウでカードを開きます\n"
         "  vellumax --export OUT.png [--dpi N] [--quality Q] CARD.vkc\n"
-        "  vellumax --pdf OUT.pdf [--marks none|frame|cross] [--sheet NAME] CARD.vkc\n"
-        "  vellumax --print [--printer NAME] [--copies N] [--marks ...] [--sheet NAME] CARD.vkc\n"
+        "  vellumax --pdf OUT.pdf [--marks none|frame|cross] [--sheet NAME] [--start N] [--sheets N|--cards "
+        "N]\n"
+        "                 [--offset X,Y] CARD.vkc\n"
+        "  vellumax --print [--printer NAME] [--copies N] [--marks ...] [--sheet NAME] [--start N] [--offset "
+        "X,Y]\n"
+        "                 [--sheets N|--cards N] CARD.vkc\n"
         "  vellumax --pdf OUT.pdf --merge TABLE.csv [--per-record card|sheet] [--records FROM-TO] CARD.vkc\n"
         "  vellumax --export OUT.png --merge TABLE.csv [--records FROM-TO] CARD.vkc   (OUT-0001.png ...)\n"
         "\nオプション:\n");

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "model/merge/MergePlan.h"
+#include "model/sheet/PrintAdjustment.h"
+#include "model/sheet/SheetRun.h"
 
 #include <QString>
 #include <QStringList>
@@ -27,6 +29,9 @@ public:
     MergeLayout PerRecord = MergeLayout::SheetPerRecord;
     int FirstRecord = 1; // --records, counted from 1 as a spreadsheet's rows below its header
     std::optional<int> LastRecord;
+    // --offset: the correction for this run, instead of the printer's own (--print) or none (--pdf).
+    std::optional<PrintAdjustment> Adjustment;
+    SheetRun Run; // --start, and --sheets or --cards without a merge
 
     // Reads the arguments that follow the program's name. Throws VkError naming the option or value
     // at fault: an unknown option, a missing or bad value, an option of another command, no

@@ -20,21 +20,35 @@ void SelectBatchPrinter(TQdPrinter &printer, const QString &name)
     printer.Refresh();
 }
 
-void PrepareBatchPrinter(TQdPrinter &printer, const BatchOptions &options)
+void PrepareBatchPrinter(TQdPrinter &printer, const BatchCard &card, const BatchOptions &options)
 {
     if (!options.PrinterName.isEmpty())
         SelectBatchPrinter(printer, options.PrinterName);
     else if (printer.Printers().empty())
         throw VkError(QStringLiteral("プリンタがありません"));
     printer.Printer().setCopyCount(options.Copies);
+    PrinterAdjustments adjustments = card.Settings().PrintAdjustments;
+    if (options.Adjustment)
+        adjustments.Set(printer.Printer().printerName(), *options.Adjustment);
+    printer.SetAdjustments(adjustments);
+}
+
+void CheckBatchStartCell(const BatchCard &card, const BatchOptions &options)
+{
+    const std::int64_t cells = std::int64_t(card.CardDef().Columns) * card.CardDef().Lines;
+    if (options.Run.StartCell >= cells)
+        throw VkError(QStringLiteral("--start の値 %1 は用紙のカードの数 %2 までにしてください")
+                          .arg(options.Run.StartCell + 1)
+                          .arg(cells));
 }
 
 void PrintBatchCard(BatchCard &card, const BatchOptions &options)
 {
     if (!options.SheetName.isEmpty())
         card.UseSheet(options.SheetName);
+    CheckBatchStartCell(card, options);
     TQdPrinter printer;
-    PrepareBatchPrinter(printer, options);
+    PrepareBatchPrinter(printer, card, options);
     PrintCardSheet(printer, card.Title(), card.Surface(), card.CardDef(),
-                   options.Marks.value_or(card.Settings().GuessMark));
+                   options.Marks.value_or(card.Settings().GuessMark), options.Run);
 }

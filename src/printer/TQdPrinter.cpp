@@ -90,6 +90,11 @@ QPrinter &TQdPrinter::Printer()
     return *printer_;
 }
 
+PrintAdjustment TQdPrinter::CurrentAdjustment()
+{
+    return adjustments_.For(Printer().printerName());
+}
+
 QPainter &TQdPrinter::GetCanvas()
 {
     if (!canvas_ || !canvas_->isActive())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/platform/PrinterAdjustments.h"
+
 #include <QList>
 #include <QObject>
 #include <QPoint>
@@ -37,6 +39,12 @@ public:
     // the printer list changed.
     QPrinter &Printer();
     const std::vector<InstalledPrinter> &Printers() const { return printers_; }
+
+    // Each printer's correction, which every sheet printed on that printer follows.
+    const PrinterAdjustments &Adjustments() const { return adjustments_; }
+    void SetAdjustments(const PrinterAdjustments &adjustments) { adjustments_ = adjustments; }
+    // The correction of the current printer.
+    PrintAdjustment CurrentAdjustment();
 
     // --- Print jobs. The canvas is valid between BeginDoc and EndDoc.
     QPainter &GetCanvas();
@@ -79,6 +87,7 @@ private:
     QList<int> paperCodes_;
     QStringList paperNames_;
     QStringList paperKeys_;
+    PrinterAdjustments adjustments_;
 };
 
 // The installed printers as the platform lists them now.

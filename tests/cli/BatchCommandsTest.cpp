@@ -264,6 +264,50 @@ TEST_F(BatchCommands, PrintSendsTheSheetThroughTheQueue)
     EXPECT_EQ(lines.first(), 10) << text.toStdString();
 }
 
+TEST_F(BatchCommands, PdfMovesByTheOffsetAndStartsAtTheCellAsked)
+{
+    if (PdfToImageTool().isEmpty())
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    const QString card = saveBusinessCard(QStringLiteral("card.vkc"));
+    Outcome run = vellumax({QStringLiteral("--pdf"), path("plain.pdf"), card});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    run = vellumax({QStringLiteral("--pdf"), path("moved.pdf"), QStringLiteral("--offset"),
+                    QStringLiteral("1.5,-0.8"), QStringLiteral("--start"), QStringLiteral("4"), card});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    // At 254 dpi a pixel is a tenth of a millimetre.
+    const QImage plain = RasterisePdf(path("plain.pdf"), 254);
+    const QImage moved = RasterisePdf(path("moved.pdf"), 254);
+    ASSERT_FALSE(plain.isNull());
+    ASSERT_FALSE(moved.isNull());
+    for (int cell = 0; cell < 10; ++cell) {
+        const QRect around =
+            QRect(140 + cell % 2 * 910, 110 + cell / 2 * 550, 910, 550).adjusted(-20, -20, 20, 20);
+        const QRect before = InkBounds(plain, around);
+        const QRect after = InkBounds(moved, around);
+        ASSERT_FALSE(before.isEmpty()) << cell;
+        if (cell < 3) {
+            EXPECT_TRUE(after.isEmpty()) << cell;
+            continue;
+        }
+        EXPECT_NEAR(after.left() - before.left(), 15, 1) << cell;
+        EXPECT_NEAR(after.top() - before.top(), -8, 1) << cell;
+    }
+
+    // Three cards from the ninth cell run onto a second sheet.
+    run = vellumax({QStringLiteral("--pdf"), path("three.pdf"), QStringLiteral("--start"),
+                    QStringLiteral("9"), QStringLiteral("--cards"), QStringLiteral("3"), card});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString text = popplerOutput(QStringLiteral("pdftotext"), {path("three.pdf"), QStringLiteral("-")});
+    EXPECT_EQ(text.count(kCardText), 3);
+    EXPECT_EQ(text.count(u'\f'), 2); // a form feed ends each page
+
+    run = vellumax(
+        {QStringLiteral("--pdf"), path("beyond.pdf"), QStringLiteral("--start"), QStringLiteral("11"), card});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("--start"))) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("beyond.pdf")));
+}
+
 TEST_F(BatchCommands, FailuresNameTheirCauseOnStandardErrorAndExitWithOne)
 {
     const QString card = saveBusinessCard(QStringLiteral("card.vkc"));

@@ -113,3 +113,18 @@ TEST(BatchOptions, MergeTakesARangeOfRecordsCountedFromOne)
     EXPECT_TRUE(refusal("--pdf o.pdf --records 1-2 c.vkc").contains("--merge"));
     EXPECT_TRUE(refusal("--export o.png --merge t.csv --per-record card c.vkc").contains("--per-record"));
 }
+
+TEST(BatchOptions, SheetsTakeAnOffsetAStartCellAndACount)
+{
+    const BatchOptions print = parse("--print --offset 1.5,-0.8 --start 4 --cards 25 card.vkc");
+    EXPECT_EQ(print.Adjustment, (PrintAdjustment{15, -8, 10000}));
+    EXPECT_EQ(print.Run, (SheetRun{.StartCell = 3, .CountUnit = SheetRun::Unit::Cards, .Count = 25}));
+    EXPECT_EQ(parse("--pdf o.pdf --sheets 3 --offset 0,0,101.5 c.vkc").Run.Count, 3);
+    EXPECT_FALSE(parse("--pdf o.pdf c.vkc").Adjustment);
+    EXPECT_TRUE(refusal("--pdf o.pdf --offset 1.5 c.vkc").contains("--offset"));
+    EXPECT_TRUE(refusal("--pdf o.pdf --offset 0,0,150 c.vkc").contains("--offset"));
+    EXPECT_TRUE(refusal("--pdf o.pdf --start 0 c.vkc").contains("--start"));
+    EXPECT_TRUE(refusal("--export o.png --offset 1,1 c.vkc").contains("--offset"));
+    EXPECT_TRUE(refusal("--pdf o.pdf --sheets 2 --cards 3 c.vkc").contains("--cards"));
+    EXPECT_TRUE(refusal("--pdf o.pdf --merge t.csv --sheets 2 c.vkc").contains("--sheets"));
+}

@@ -91,3 +91,16 @@ inline QString WaitForCupsPdfJob(const QString &token)
     }
     return QString();
 }
+
+// The smallest rectangle within area holding every pixel that is clearly not white; empty when there
+// is none.
+inline QRect InkBounds(const QImage &image, const QRect &area)
+{
+    QRect bounds;
+    const QRect within = area & image.rect();
+    for (int y = within.top(); y <= within.bottom(); ++y)
+        for (int x = within.left(); x <= within.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 200)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}

@@ -1,6 +1,7 @@
 #include "model/merge/MergePlan.h"
 
 #include <algorithm>
+#include <limits>
 
 MergePlan::MergePlan(int firstRecord, int recordCount, MergeLayout layout, std::int64_t cellsPerSheet,
                      std::int64_t startCell)
@@ -28,4 +29,17 @@ int MergePlan::RecordAt(int sheet, std::int64_t cell) const
         return firstRecord_ + sheet;
     const std::int64_t position = sheet * cellsPerSheet_ + cell - startCell_;
     return position < recordCount_ ? firstRecord_ + int(position) : -1;
+}
+
+MergePlan PlanSheetRun(const SheetRun &run, std::int64_t cellsPerSheet)
+{
+    const std::int64_t cells = std::max<std::int64_t>(cellsPerSheet, 1);
+    const std::int64_t start = std::clamp<std::int64_t>(run.StartCell, 0, cells - 1);
+    const std::int64_t count = std::max(run.Count, 0);
+    // Past the int range a plan cannot count; no sheet that can be printed comes near it.
+    const std::int64_t limit = std::numeric_limits<int>::max();
+    const std::int64_t cards = run.CountUnit == SheetRun::Unit::Cards
+                                   ? count
+                                   : (count == 0 ? 0 : std::min(count, limit / cells) * cells - start);
+    return MergePlan(0, int(std::min(cards, limit)), MergeLayout::CardPerRecord, cells, start);
 }

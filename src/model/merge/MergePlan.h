@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/sheet/SheetRun.h"
+
 #include <cstdint>
 
 // How records fill sheets: one card per record, cell after cell over as many sheets as needed, or a
@@ -25,3 +27,6 @@ private:
     std::int64_t cellsPerSheet_;
     std::int64_t startCell_;
 };
+
+// The cells a print of the card itself fills, as a plan whose records are the cards printed.
+MergePlan PlanSheetRun(const SheetRun &run, std::int64_t cellsPerSheet);

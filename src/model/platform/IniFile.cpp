@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace {
 
@@ -122,6 +123,23 @@ int IniFile::ReadInteger(const QString &section, const QString &key, int default
 bool IniFile::ReadBool(const QString &section, const QString &key, bool defaultValue) const
 {
     return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+QStringList IniFile::ReadSection(const QString &section) const
+{
+    QStringList keys;
+    const int sectionLine = findSection(section);
+    if (sectionLine < 0)
+        return keys;
+    const int end = sectionEnd(sectionLine);
+    for (int i = sectionLine + 1; i < end; ++i) {
+        QString name, value;
+        if (splitKeyLine(lines_[i], &name, &value) &&
+            std::none_of(keys.cbegin(), keys.cend(),
+                         [&name](const QString &key) { return key.compare(name, Qt::CaseInsensitive) == 0; }))
+            keys << name;
+    }
+    return keys;
 }
 
 bool IniFile::WriteString(const QString &section, const QString &key, const QString &value)

@@ -16,6 +16,8 @@ public:
     // A missing key, or a value that is not a decimal integer, reads as the default.
     int ReadInteger(const QString &section, const QString &key, int defaultValue) const;
     bool ReadBool(const QString &section, const QString &key, bool defaultValue) const;
+    // The keys of a section in the file's order, each once; none when the section is missing.
+    QStringList ReadSection(const QString &section) const;
 
     // Each write saves the file at once (through a temporary file, so a failed write never leaves
     // a half-written settings file). Returns false when the file could not be written.

@@ -102,6 +102,7 @@ void MainSettings::Load(const IniFile &ini, const QRect &currentBounds)
             RecentFiles << fileName;
     }
     MergeTable = ini.ReadString(kMerge, QStringLiteral("Table"), QString());
+    PrintAdjustments.Load(ini);
 }
 
 bool MainSettings::Save(IniFile &ini) const
@@ -139,5 +140,6 @@ bool MainSettings::Save(IniFile &ini) const
     if (!MergeTable.isEmpty() || !ini.ReadString(kMerge, QStringLiteral("Table"), QString()).isEmpty())
         ok &= ini.WriteString(kMerge, QStringLiteral("Table"),
                               storableFileName(MergeTable) ? MergeTable : QString());
+    ok &= PrintAdjustments.Save(ini);
     return ok;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/platform/PrinterAdjustments.h"
+
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -38,6 +40,7 @@ public:
     static constexpr int MaxRecentFiles = 8;
     QStringList RecentFiles; // the cards last opened or saved, the latest first
     QString MergeTable;      // the table last merged into the card; empty when none
+    PrinterAdjustments PrintAdjustments;
 
     // Reads every key; a missing or malformed value reads as its default. A "Position" that does
     // not give a rectangle puts the window at 0,0 with 600 x 400. currentBounds is the window's

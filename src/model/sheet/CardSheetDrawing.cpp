@@ -42,7 +42,9 @@ struct SheetAxis {
     std::int64_t margin;
     int dpi;
     int offset; // unprintable border before the printable area
-    int extent; // the sheet's whole length in device pixels
+    // The sheet's first and last pixel as the drawing sees them: beyond them nothing shows.
+    int seenStart;
+    int seenEnd;
 };
 
 int cellStart(const SheetAxis &axis, std::int64_t index)
@@ -59,10 +61,10 @@ std::pair<std::int64_t, std::int64_t> reachingCells(const SheetAxis &axis, int r
 {
     const std::int64_t size = std::max<std::int64_t>(TenthMmToDevicePixels(axis.size, axis.dpi), 0);
     const auto beforeSheet = [&](std::int64_t i) {
-        return std::int64_t(cellStart(axis, i)) + size + reach < -std::int64_t(axis.offset);
+        return std::int64_t(cellStart(axis, i)) + size + reach < axis.seenStart;
     };
     const auto afterSheet = [&](std::int64_t i) {
-        return std::int64_t(cellStart(axis, i)) - reach > axis.extent;
+        return std::int64_t(cellStart(axis, i)) - reach > axis.seenEnd;
     };
     if (axis.count <= 0)
         return {0, 0};
@@ -87,8 +89,21 @@ struct SheetCells {
     bool fitBudget;
 };
 
+// The whole sheet, its unprintable border included, in the coordinates the adjusted drawing uses.
+QRectF sheetSeen(const PrinterPage &page)
+{
+    return PrintAdjustmentTransform(page).inverted().mapRect(QRectF(-page.PhysicalOffset, page.PhysicalSize));
+}
+
 SheetCells cellsReachingPage(const PrinterPage &page, const TCardDef &cardDef)
 {
+    const QRectF seen = sheetSeen(page);
+    const auto seenStart = [](double edge, int unadjusted) {
+        return std::min(int(std::floor(edge)), unadjusted);
+    };
+    const auto seenEnd = [](double edge, int unadjusted) {
+        return std::max(int(std::ceil(edge)), unadjusted);
+    };
     const int reach = std::max(TenthMmToDevicePixels(kMarkArmTenthMm, page.Resolution.width()),
                                TenthMmToDevicePixels(kMarkArmTenthMm, page.Resolution.height())) +
                       2;
@@ -98,14 +113,16 @@ SheetCells cellsReachingPage(const PrinterPage &page, const TCardDef &cardDef)
                            cardDef.LeftMargin,
                            page.Resolution.width(),
                            page.PhysicalOffset.x(),
-                           page.PhysicalSize.width()};
+                           seenStart(seen.left(), -page.PhysicalOffset.x()),
+                           seenEnd(seen.right(), page.PhysicalSize.width())};
     const SheetAxis down{cardDef.Lines,
                          cardDef.CardSizeY,
                          std::int64_t(cardDef.CardSizeY) + cardDef.LineSpace,
                          cardDef.TopMargin,
                          page.Resolution.height(),
                          page.PhysicalOffset.y(),
-                         page.PhysicalSize.height()};
+                         seenStart(seen.top(), -page.PhysicalOffset.y()),
+                         seenEnd(seen.bottom(), page.PhysicalSize.height())};
     const auto [firstColumn, endColumn] = reachingCells(across, reach);
     const auto [firstRow, endRow] = reachingCells(down, reach);
     const QSize cellSize = CardCellRect(cardDef, page, 0, 0).size();
@@ -196,9 +213,10 @@ void DrawCardSheet(QPainter &canvas, const PrinterPage &page, const TVkVellumPan
     if (!cells.fitBudget)
         throw VkError(kTooManyCells);
     // The whole sheet, its unprintable border included: what the device cannot print, it cuts off.
-    const QRect wholePage(-page.PhysicalOffset, page.PhysicalSize);
+    const QRectF wholePage = sheetSeen(page);
     canvas.save();
     canvas.setRenderHint(QPainter::Antialiasing, false);
+    canvas.setTransform(PrintAdjustmentTransform(page), true);
     canvas.setClipRect(wholePage);
     for (std::int64_t row = cells.firstRow; row < cells.endRow; ++row) {
         for (std::int64_t column = cells.firstColumn; column < cells.endColumn; ++column) {

@@ -1,5 +1,6 @@
 #include "model/sheet/CardSheetPdf.h"
 
+#include "model/merge/MergePlan.h"
 #include "model/platform/VkError.h"
 #include "model/sheet/CardSheetDrawing.h"
 
@@ -74,9 +75,15 @@ void WriteSheetsPdf(const QString &path, const TCardDef &cardDef, const QString 
 }
 
 void WriteCardSheetPdf(const QString &path, const TVkVellumPanel &card, const TCardDef &cardDef,
-                       int guessMark, const QString &title)
+                       int guessMark, const QString &title, const SheetRun &run,
+                       const PrintAdjustment &adjustment)
 {
-    WriteSheetsPdf(path, cardDef, title, 1, [&](QPainter &painter, const PrinterPage &page, int) {
-        DrawCardSheet(painter, page, card, cardDef, guessMark);
-    });
+    const MergePlan plan = PlanSheetRun(run, std::int64_t(cardDef.Columns) * cardDef.Lines);
+    WriteSheetsPdf(
+        path, cardDef, title, plan.SheetCount(), [&](QPainter &painter, const PrinterPage &page, int sheet) {
+            PrinterPage adjusted = page;
+            adjusted.Adjustment = adjustment;
+            DrawCardSheet(painter, adjusted, card, cardDef, guessMark,
+                          [&plan, sheet](std::int64_t cell) { return plan.RecordAt(sheet, cell) >= 0; });
+        });
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "model/sheet/PrintAdjustment.h"
+#include "model/sheet/SheetRun.h"
+
 #include <QPageSize>
 #include <QString>
 #include <functional>
@@ -21,11 +24,12 @@ QPageSize PdfPaperFor(const TCardDef &cardDef);
 void WriteSheetsPdf(const QString &path, const TCardDef &cardDef, const QString &title, int sheetCount,
                     const std::function<void(QPainter &, const PrinterPage &, int sheet)> &drawSheet);
 
-// Writes the sheet of cardDef with the card in every cell and the crop marks (a CropMarkStyle) to a
-// one-page PDF file at path, by the sheet drawing that printing uses at 1200 dpi on paper without
-// unprintable borders: text stays text with its fonts embedded, and each picture is stored once,
-// at its own resolution, whatever the number of cells. The file is written beside the old one and
-// renamed over it. Throws VkError naming the path when it cannot be written, or when the sheet
-// cannot be drawn.
+// Writes the sheets of run on cardDef, the card in every cell the run fills, with the crop marks (a
+// CropMarkStyle) and moved as adjustment says, to a PDF file at path, a page a sheet, by the sheet
+// drawing that printing uses at 1200 dpi on paper without unprintable borders: text stays text with its fonts
+// embedded, and each picture is stored once, at its own resolution, whatever the number of cells. The file is
+// written beside the old one and renamed over it. Throws VkError naming the path when it cannot be written,
+// or when the sheet cannot be drawn.
 void WriteCardSheetPdf(const QString &path, const TVkVellumPanel &card, const TCardDef &cardDef,
-                       int guessMark, const QString &title);
+                       int guessMark, const QString &title, const SheetRun &run = {},
+                       const PrintAdjustment &adjustment = {});

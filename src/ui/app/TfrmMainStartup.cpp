@@ -4,6 +4,7 @@
 #include "model/platform/IniFile.h"
 #include "model/platform/ProgramFolder.h"
 #include "model/sheet/CardDefinitions.h"
+#include "printer/TQdPrinter.h"
 #include "ui/app/TfrmMain.h"
 #include "ui/platform/MessageBox.h"
 #include "ui/platform/WindowOnScreen.h"
@@ -79,6 +80,7 @@ void TfrmMain::LoadSettings()
 {
     const IniFile ini(ProgramFile(kSettingsFileName));
     settings_.Load(ini, geometry());
+    printer_->SetAdjustments(settings_.PrintAdjustments);
     setGeometry(KeepOnScreens(settings_.Position, this));
     if (settings_.ShowCmd == MainSettings::ShowMinimized)
         setWindowState(Qt::WindowMinimized);
