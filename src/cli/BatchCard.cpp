@@ -43,8 +43,10 @@ QByteArray cardFileBytes(const QString &path)
 
 BatchCard::BatchCard(const QString &path) : path_(path)
 {
-    settings_.Load(IniFile(ProgramFile(QStringLiteral("VELLUMAX.INI"))), QRect());
-    const CardStreamReadResult read = ReadCardStream(cardFileBytes(path), surface_);
+    const IniFile ini(ProgramFile(QStringLiteral("VELLUMAX.INI")));
+    settings_.Load(ini, QRect());
+    backSide_.Load(ini);
+    const CardStreamReadResult read = ReadCardStream(cardFileBytes(path), surface_, {}, nullptr, &back_);
     if (!read.ok)
         throw VkError(NotCardFileMessage(QFileInfo(path).absoluteFilePath()));
     if (read.headerRead) {
@@ -57,6 +59,11 @@ BatchCard::BatchCard(const QString &path) : path_(path)
                                                                     : sheets.front();
     }
     layOut();
+}
+
+bool BatchCard::HasBackSide() const
+{
+    return SideHasContent(back_);
 }
 
 QString BatchCard::Title() const
@@ -78,6 +85,7 @@ void BatchCard::UseSheet(const QString &name)
 
 void BatchCard::layOut()
 {
-    surface_.SetBounds(0, 0, std::clamp(TenthMmToSurfacePixels(cardDef_.CardSizeX), 0, kMaxSurfacePixels),
-                       std::clamp(TenthMmToSurfacePixels(cardDef_.CardSizeY), 0, kMaxSurfacePixels));
+    for (TVkVellumPanel *side : {&surface_, &back_})
+        side->SetBounds(0, 0, std::clamp(TenthMmToSurfacePixels(cardDef_.CardSizeX), 0, kMaxSurfacePixels),
+                        std::clamp(TenthMmToSurfacePixels(cardDef_.CardSizeY), 0, kMaxSurfacePixels));
 }

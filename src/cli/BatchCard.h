@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/card/TVkVellumPanel.h"
+#include "model/platform/BackSideSettings.h"
 #include "model/platform/MainSettings.h"
 #include "model/sheet/TCardDef.h"
 
@@ -18,8 +19,13 @@ public:
     const TVkVellumPanel &Surface() const { return surface_; }
     // A merge shows each record on the card while it is drawn.
     TVkVellumPanel &Surface() { return surface_; }
+    // The card's back side, blank when the document has none.
+    const TVkVellumPanel &Back() const { return back_; }
+    bool HasBackSide() const;
     const TCardDef &CardDef() const { return cardDef_; }
     const MainSettings &Settings() const { return settings_; }
+    // How the window printed a back side last.
+    const BackSideSettings &BackSide() const { return backSide_; }
     // The file's name without its folder, as a print job or PDF title.
     QString Title() const;
 
@@ -33,6 +39,8 @@ private:
 
     QString path_;
     MainSettings settings_;
+    BackSideSettings backSide_;
     TVkVellumPanel surface_;
+    TVkVellumPanel back_;
     TCardDef cardDef_{};
 };

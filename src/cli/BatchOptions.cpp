@@ -87,6 +87,19 @@ int cropMarkStyle(const QString &value)
     throw VkError(QStringLiteral("--marks の値 %1 は none、frame、cross のどれかにしてください").arg(value));
 }
 
+void storeBackSide(BatchOptions &options, const QString &value)
+{
+    if (value == u"long")
+        options.BackTurn = SheetTurn::LongEdge;
+    else if (value == u"short")
+        options.BackTurn = SheetTurn::ShortEdge;
+    else if (value == u"none")
+        options.FrontOnly = true;
+    else
+        throw VkError(
+            QStringLiteral("--back の値 %1 は long、short、none のどれかにしてください").arg(value));
+}
+
 const std::vector<OptionRow> &optionTable()
 {
     static const std::vector<OptionRow> table{
@@ -125,6 +138,10 @@ const std::vector<OptionRow> &optionTable()
         {QStringLiteral("sheet"), QStringLiteral("NAME"),
          QStringLiteral("カードのものではなく、この名前の用紙 (CardDef.lst) に並べます"), kSheets,
          [](BatchOptions &o, const QString &v) { o.SheetName = v; }},
+        {QStringLiteral("back"), QStringLiteral("long|short|none"),
+         QStringLiteral(
+             "裏面のあるカード: 用紙を長辺で返す、短辺で返す、裏面なし。省略すると最後に選んだ返し方"),
+         kSheets, storeBackSide},
         {QStringLiteral("printer"),
          QStringLiteral("NAME"),
          QStringLiteral("通常使うプリンタの代わりに使うプリンタ"),
@@ -265,10 +282,10 @@ QString BatchOptions::HelpText()
         "  vellumax --export OUT.png [--dpi N] [--quality Q] CARD.vkc\n"
         "  vellumax --pdf OUT.pdf [--marks none|frame|cross] [--sheet NAME] [--start N] [--sheets N|--cards "
         "N]\n"
-        "                 [--offset X,Y] CARD.vkc\n"
+        "                 [--offset X,Y] [--back long|short|none] CARD.vkc\n"
         "  vellumax --print [--printer NAME] [--copies N] [--marks ...] [--sheet NAME] [--start N] [--offset "
         "X,Y]\n"
-        "                 [--sheets N|--cards N] CARD.vkc\n"
+        "                 [--sheets N|--cards N] [--back long|short|none] CARD.vkc\n"
         "  vellumax --pdf OUT.pdf --merge TABLE.csv [--per-record card|sheet] [--records FROM-TO] CARD.vkc\n"
         "  vellumax --export OUT.png --merge TABLE.csv [--records FROM-TO] CARD.vkc   (OUT-0001.png ...)\n"
         "\nオプション:\n");

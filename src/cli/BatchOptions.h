@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/merge/MergePlan.h"
+#include "model/sheet/BackSideSheet.h"
 #include "model/sheet/PrintAdjustment.h"
 #include "model/sheet/SheetRun.h"
 
@@ -23,9 +24,13 @@ public:
     int Quality = 80;         // --export as JPEG
     std::optional<int> Marks; // a CropMarkStyle; the settings' choice when none is given
     QString SheetName;        // a card sheet from the card definitions instead of the card's own
-    QString PrinterName;      // --print on this printer rather than the default one
-    int Copies = 1;           // --print
-    QString MergeTable;       // one card, picture or sheet per record of this table
+    // --back: how a card's back side follows its front (the turn chosen last when none is given),
+    // or, with FrontOnly, that it is left out.
+    std::optional<SheetTurn> BackTurn;
+    bool FrontOnly = false;
+    QString PrinterName; // --print on this printer rather than the default one
+    int Copies = 1;      // --print
+    QString MergeTable;  // one card, picture or sheet per record of this table
     MergeLayout PerRecord = MergeLayout::SheetPerRecord;
     int FirstRecord = 1; // --records, counted from 1 as a spreadsheet's rows below its header
     std::optional<int> LastRecord;

@@ -5,6 +5,7 @@
 #include "model/platform/VkError.h"
 #include "printer/SheetPrinter.h"
 #include "printer/TQdPrinter.h"
+#include "printer/TwoSidedPrinter.h"
 
 #include <QPrinter>
 #include <algorithm>
@@ -49,6 +50,13 @@ void PrintBatchCard(BatchCard &card, const BatchOptions &options)
     CheckBatchStartCell(card, options);
     TQdPrinter printer;
     PrepareBatchPrinter(printer, card, options);
-    PrintCardSheet(printer, card.Title(), card.Surface(), card.CardDef(),
-                   options.Marks.value_or(card.Settings().GuessMark), options.Run);
+    const int marks = options.Marks.value_or(card.Settings().GuessMark);
+    if (card.HasBackSide() && !options.FrontOnly) {
+        BackSidePlacement placement = card.BackSide().Placement;
+        placement.Turn = options.BackTurn.value_or(placement.Turn);
+        PrintTwoSidedCardSheet(printer, card.Title(), card.Surface(), card.Back(), card.CardDef(), marks,
+                               placement, BackSideFeed::Duplex, {}, options.Run);
+        return;
+    }
+    PrintCardSheet(printer, card.Title(), card.Surface(), card.CardDef(), marks, options.Run);
 }

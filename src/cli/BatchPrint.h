@@ -6,8 +6,9 @@ class TQdPrinter;
 class BatchOptions;
 
 // --print: the sheets of the card's card sheet, or of the one --sheet names, from the start cell, printed by
-// the print command's own path on the default printer or the one named, as many copies as asked. Throws
-// VkError naming the printer when no printer of that name is installed.
+// the print command's own path on the default printer or the one named, as many copies as asked. A card
+// with a back side is printed on both sides by the printer, with the back's offsets the window keeps,
+// unless --back none. Throws VkError naming the printer when no printer of that name is installed.
 void PrintBatchCard(BatchCard &card, const BatchOptions &options);
 
 // Makes the installed printer of that name the current one; throws VkError naming it when no

@@ -65,6 +65,20 @@ protected:
                 process.readAllStandardOutput(), QString::fromLocal8Bit(process.readAllStandardError())};
     }
 
+    // Black text at 40 pixels, near the card's top-left corner.
+    static std::unique_ptr<TVkDragLabel> lineOfText(const QString &line)
+    {
+        auto text = std::make_unique<TVkDragLabel>();
+        CardFont font;
+        font.Height = -40;
+        font.Color = RGBToColor(0, 0, 0);
+        text->SetFont(font);
+        text->SetCaption({line});
+        text->SetAutoSize(true);
+        text->SetBounds(20, 30, 400, 60);
+        return text;
+    }
+
     // A 91 x 55 mm card for the ten-up A4 sheet: a pale background, a line of Japanese text, a
     // picture and a framed rectangle.
     QString saveBusinessCard(const QString &name) const
@@ -72,15 +86,7 @@ protected:
         TVkVellumPanel card;
         card.SetBounds(0, 0, 455, 275);
         card.SetColor(RGBToColor(255, 255, 255));
-        auto text = std::make_unique<TVkDragLabel>();
-        CardFont font;
-        font.Height = -40;
-        font.Color = RGBToColor(0, 0, 0);
-        text->SetFont(font);
-        text->SetCaption({kCardText});
-        text->SetAutoSize(true);
-        text->SetBounds(20, 30, 400, 60);
-        card.AddObject(std::move(text));
+        card.AddObject(lineOfText(kCardText));
         QImage picture(64, 48, QImage::Format_RGB32);
         for (int y = 0; y < picture.height(); ++y)
             for (int x = 0; x < picture.width(); ++x)
@@ -98,11 +104,12 @@ protected:
         return save(card, ParseCardDef("\"Ten up\",910,550,2,5,140,110,0,0,0"), name);
     }
 
-    QString save(const TVkVellumPanel &card, const TCardDef &cardDef, const QString &name) const
+    QString save(const TVkVellumPanel &card, const TCardDef &cardDef, const QString &name,
+                 const TVkVellumPanel *back = nullptr) const
     {
         QFile file(path(name));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        EXPECT_TRUE(WriteCardStream(file, card, cardDef));
+        EXPECT_TRUE(WriteCardStream(file, card, cardDef, back));
         return file.fileName();
     }
 
@@ -396,4 +403,52 @@ TEST_F(BatchCommands, MergeGivesEachRecordItsSheetCardOrPicture)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("2 行目"))) << run.err.toStdString();
     EXPECT_FALSE(QFile::exists(path("ragged.pdf")));
+}
+
+TEST_F(BatchCommands, PdfOfATwoSidedCardHasItsBackAfterTheFront)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    TVkVellumPanel front;
+    front.SetBounds(0, 0, 455, 275);
+    TVkVellumPanel back;
+    back.SetBounds(0, 0, 455, 275);
+    front.AddObject(lineOfText(QStringLiteral("表面の山田太郎")));
+    back.AddObject(lineOfText(QStringLiteral("裏面の地図と案内")));
+    const QString card =
+        save(front, ParseCardDef("\"Ten up\",910,550,2,5,140,110,0,0,0"), QStringLiteral("two.vkc"), &back);
+    // Without blanks: pdftotext may space out the characters of a short line.
+    const auto pageText = [](const QString &pdf, int page) {
+        return popplerOutput(QStringLiteral("pdftotext"),
+                             {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                              QString::number(page), pdf, QStringLiteral("-")})
+            .remove(u' ');
+    };
+
+    for (const QString &turn : {QStringLiteral("long"), QStringLiteral("short")}) {
+        const QString pdf = path(turn + QStringLiteral(".pdf"));
+        const Outcome run = vellumax({QStringLiteral("--pdf"), pdf, QStringLiteral("--back"), turn, card});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(pageText(pdf, 1).count(QStringLiteral("表面の山田太郎")), 10);
+        EXPECT_EQ(pageText(pdf, 1).count(QStringLiteral("裏面の地図と案内")), 0);
+        EXPECT_EQ(pageText(pdf, 2).count(QStringLiteral("裏面の地図と案内")), 10) << turn.toStdString();
+    }
+
+    // From the third cell: the backs of the two cells left empty stay empty too.
+    Outcome run = vellumax(
+        {QStringLiteral("--pdf"), path("later.pdf"), QStringLiteral("--start"), QStringLiteral("3"), card});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(pageText(path("later.pdf"), 1).count(QStringLiteral("表面の山田太郎")), 8);
+    EXPECT_EQ(pageText(path("later.pdf"), 2).count(QStringLiteral("裏面の地図と案内")), 8);
+
+    run = vellumax(
+        {QStringLiteral("--pdf"), path("front.pdf"), QStringLiteral("--back"), QStringLiteral("none"), card});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(popplerOutput(QStringLiteral("pdfinfo"), {path("front.pdf")})
+                    .contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
+
+    run = vellumax({QStringLiteral("--pdf"), path("bad.pdf"), QStringLiteral("--back"),
+                    QStringLiteral("sideways"), card});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("--back"))) << run.err.toStdString();
 }

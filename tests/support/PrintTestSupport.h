@@ -20,18 +20,18 @@ inline QString PdfToImageTool()
     return QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
 }
 
-// The first page of a PDF file as pixels at dpi, without smoothing, so that one-pixel lines stay
-// one pixel; a null image when it cannot be read.
-inline QImage RasterisePdf(const QString &pdf, int dpi)
+// A page of a PDF file (the first unless told) as pixels at dpi, without smoothing, so that
+// one-pixel lines stay one pixel; a null image when it cannot be read.
+inline QImage RasterisePdf(const QString &pdf, int dpi, int pageNumber = 1)
 {
     QTemporaryDir dir;
     const QString prefix = dir.filePath(QStringLiteral("page"));
     QProcess tool;
     tool.start(PdfToImageTool(),
                {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-aa"), QStringLiteral("no"),
-                QStringLiteral("-aaVector"), QStringLiteral("no"), QStringLiteral("-f"), QStringLiteral("1"),
-                QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-singlefile"),
-                QStringLiteral("-png"), pdf, prefix});
+                QStringLiteral("-aaVector"), QStringLiteral("no"), QStringLiteral("-f"),
+                QString::number(pageNumber), QStringLiteral("-l"), QString::number(pageNumber),
+                QStringLiteral("-singlefile"), QStringLiteral("-png"), pdf, prefix});
     if (!tool.waitForFinished(120000) || tool.exitCode() != 0)
         return QImage();
     // A whole sheet at 600 dpi is larger than Qt reads by default.

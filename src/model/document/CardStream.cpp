@@ -212,10 +212,11 @@ void WriteCardStream(QByteArray &stream, const TVkVellumPanel &surface, const TC
         writeSide(kBackResource.toByteArray(), kBackName, *back);
 }
 
-bool WriteCardStream(QIODevice &device, const TVkVellumPanel &surface, const TCardDef &cardDef)
+bool WriteCardStream(QIODevice &device, const TVkVellumPanel &surface, const TCardDef &cardDef,
+                     const TVkVellumPanel *back)
 {
     QByteArray bytes;
-    WriteCardStream(bytes, surface, cardDef);
+    WriteCardStream(bytes, surface, cardDef, nullptr, back);
     if (!device.seek(0) || device.write(bytes) != bytes.size())
         return false;
     if (auto *file = qobject_cast<QFileDevice *>(&device))

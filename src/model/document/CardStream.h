@@ -34,7 +34,8 @@ void WriteCardStream(QByteArray &stream, const TVkVellumPanel &surface, const TC
                      PictureCache *pictures = nullptr, const TVkVellumPanel *back = nullptr);
 // The same into a device, from its start, cut off at the end of what was written. False when the
 // device refused the bytes.
-bool WriteCardStream(QIODevice &device, const TVkVellumPanel &surface, const TCardDef &cardDef);
+bool WriteCardStream(QIODevice &device, const TVkVellumPanel &surface, const TCardDef &cardDef,
+                     const TVkVellumPanel *back = nullptr);
 
 // The most card objects read from one document. An object entry takes as few as 18 bytes but an
 // object far more memory, so a file of nothing but empty entries could otherwise ask for many

@@ -1,0 +1,86 @@
+#include "printer/TwoSidedPrinter.h"
+
+#include "model/merge/MergePlan.h"
+#include "printer/SheetPrinter.h"
+#include "printer/TQdPrinter.h"
+
+#include <QPrinter>
+
+namespace {
+
+// Draws pageCount pages as one job; the job is dropped, not printed half, when drawing fails.
+void printPages(TQdPrinter &printer, const QString &title, int pageCount,
+                const std::function<void(QPainter &, int page)> &drawPage)
+{
+    printer.BeginDoc(title);
+    try {
+        for (int page = 0; page < pageCount; ++page) {
+            if (page > 0)
+                printer.NewPage();
+            drawPage(printer.GetCanvas(), page);
+        }
+    } catch (...) {
+        printer.Abort();
+        throw;
+    }
+    printer.EndDoc();
+}
+
+// The printer's two-sided mode for the length of one job, and its earlier mode again after it.
+class DuplexForOneJob {
+public:
+    DuplexForOneJob(QPrinter &printer, SheetTurn turn)
+        : printer_(printer), duplex_(printer.duplex()), collate_(printer.collateCopies())
+    {
+        printer_.setDuplex(turn == SheetTurn::LongEdge ? QPrinter::DuplexLongSide
+                                                       : QPrinter::DuplexShortSide);
+        // Copies of a two-sided sheet come out a sheet at a time, each back behind its front.
+        printer_.setCollateCopies(true);
+    }
+    ~DuplexForOneJob()
+    {
+        printer_.setDuplex(duplex_);
+        printer_.setCollateCopies(collate_);
+    }
+    DuplexForOneJob(const DuplexForOneJob &) = delete;
+    DuplexForOneJob &operator=(const DuplexForOneJob &) = delete;
+
+private:
+    QPrinter &printer_;
+    QPrinter::DuplexMode duplex_;
+    bool collate_;
+};
+
+} // namespace
+
+void PrintTwoSidedCardSheet(TQdPrinter &printer, const QString &title, const TVkVellumPanel &front,
+                            const TVkVellumPanel &back, const TCardDef &cardDef, int guessMark,
+                            const BackSidePlacement &placement, BackSideFeed feed,
+                            const std::function<bool()> &turnOver, const SheetRun &run)
+{
+    const MergePlan plan = PlanSheetRun(run, std::int64_t(cardDef.Columns) * cardDef.Lines);
+    const PrinterPage page = CurrentPrinterPage(printer);
+    CheckCardSheetDrawable(page, cardDef);
+    CheckCardSheetDrawable(page, BackSideCardDef(cardDef, page, placement));
+    const auto filled = [&plan](int sheet) {
+        return [&plan, sheet](std::int64_t cell) { return plan.RecordAt(sheet, cell) >= 0; };
+    };
+    const auto drawBack = [&](QPainter &canvas, int sheet) {
+        DrawBackSideSheet(canvas, page, back, cardDef, guessMark, placement, filled(sheet));
+    };
+    if (feed == BackSideFeed::Duplex) {
+        const DuplexForOneJob duplex(printer.Printer(), placement.Turn);
+        printPages(printer, title, 2 * plan.SheetCount(), [&](QPainter &canvas, int pageIndex) {
+            if (pageIndex % 2 == 0)
+                DrawCardSheet(canvas, page, front, cardDef, guessMark, filled(pageIndex / 2));
+            else
+                drawBack(canvas, pageIndex / 2);
+        });
+        return;
+    }
+    PrintCardSheet(printer, title, front, cardDef, guessMark, run);
+    if (turnOver && !turnOver())
+        return;
+    // A job of its own name, so that the spooler tells the backs from the fronts.
+    printPages(printer, title + QStringLiteral(" (裏面)"), plan.SheetCount(), drawBack);
+}
