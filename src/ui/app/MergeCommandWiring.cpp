@@ -14,7 +14,7 @@ namespace {
 MergeCommandContext mergeContext(TfrmMain &frmMain, MergeBar &bar, TQdPrintDialog &printDialog)
 {
     return {.Bar = bar,
-            .Surface = frmMain.Panel(),
+            .Surface = frmMain.Document().Side(CardSide::Front),
             .CardDef = frmMain.CardDef(),
             .GuessMark = frmMain.Settings().GuessMark,
             .Printer = frmMain.Printer(),

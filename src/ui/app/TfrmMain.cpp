@@ -4,6 +4,7 @@
 #include "model/platform/TColor.h"
 #include "printer/TQdPrinter.h"
 #include "ui/app/ArrangeCommandWiring.h"
+#include "ui/app/CardSideTabs.h"
 #include "ui/app/DocumentCommands.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/MainMenus.h"
@@ -29,6 +30,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 TfrmMain::TfrmMain(QWidget *parent) : TfrmMain(std::make_unique<TQdPrinter>(), parent)
 {
@@ -137,7 +139,14 @@ void TfrmMain::createSurface()
     surfaceHolder_->setObjectName(QStringLiteral("zzBaseContents"));
     surfaceView_ = new CardSurfaceView(Panel(), surfaceHolder_);
     zzBase_->setWidget(surfaceHolder_);
-    setCentralWidget(zzBase_.get());
+    // The tabs for the card's two sides run along the top of the scroll box.
+    auto *cardArea = new QWidget;
+    auto *layout = new QVBoxLayout(cardArea);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(new CardSideTabs(*this, cardArea));
+    layout->addWidget(zzBase_.get());
+    setCentralWidget(cardArea);
 
     Panel().SetPopupMenu(QStringLiteral("frmMain.Popup2"));
     surfaceView_->OnSurfaceMouseDown = [this](Qt::MouseButton, QPoint) {

@@ -107,6 +107,7 @@ public:
     // The largest zoom at which the whole card fits into the scroll box.
     void ZoomToFit();
     void ApplyGridSettings();
+    // Pulls the objects of both sides back onto the card, as far as they fit.
     void KeepObjectsOnCard();
     // The card drawn into a new 24-bit bitmap, scaled to width when width is above 0; see
     // print/CardRenderer.h.

@@ -61,8 +61,11 @@ void TfrmMain::ApplyGridSettings()
 
 void TfrmMain::KeepObjectsOnCard()
 {
-    for (int i = 0; i < Panel().ObjectCount(); ++i)
-        PullOntoCard(Panel().Object(i), Panel().ClientWidth(), Panel().ClientHeight());
+    for (const CardSide side : {CardSide::Front, CardSide::Back}) {
+        TVkVellumPanel &surface = document_.Side(side);
+        for (int i = 0; i < surface.ObjectCount(); ++i)
+            PullOntoCard(surface.Object(i), surface.ClientWidth(), surface.ClientHeight());
+    }
 }
 
 void TfrmMain::WireCardObject(TVkDragLabel &object)

@@ -137,6 +137,7 @@ void TfrmMain::fitWindowToCard()
 {
     // The window as it will be shown, so that the scroll box's share of it is known.
     layout()->activate();
+    centralWidget()->layout()->activate(); // the card's side tabs over the scroll box
     const QSize card(Panel().Width(), Panel().Height());
     const QSize needed = card + QSize(2 * kCardMargin, 2 * kCardMargin) - zzBase_->maximumViewportSize();
     QRect bounds = geometry();

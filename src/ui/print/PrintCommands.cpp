@@ -1,15 +1,21 @@
 #include "ui/print/PrintCommands.h"
 
+#include "model/document/CardStream.h"
 #include "printer/SheetPrinter.h"
 #include "printer/TQdPrinter.h"
 #include "ui/print/TQdPrintDialog.h"
 #include "ui/print/TQdPrinterSetupDialog.h"
 #include "ui/print/TfrmPaperSetup.h"
+#include "ui/print/TwoSidedPrintCommand.h"
 
 void PrintCard(const PrintCommandContext &context)
 {
     if (!context.PrintDialog.Execute(context.DialogParent))
         return;
+    if (context.Back && SideHasContent(*context.Back)) {
+        PrintBothSides(context);
+        return;
+    }
     PrintCardSheet(context.Printer, context.Caption, context.Surface, context.CardDef, context.GuessMark);
 }
 

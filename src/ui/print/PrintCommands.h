@@ -16,7 +16,8 @@ struct PrintCommandContext {
     TQdPrinter &Printer;
     TQdPrintDialog &PrintDialog;
     TQdPrinterSetupDialog &PrinterSetupDialog;
-    TVkVellumPanel &Surface;
+    TVkVellumPanel &Surface; // the card's front
+    const TVkVellumPanel *Back = nullptr;
     const TCardDef &CardDef;
     std::function<void(const TCardDef &)> SetCardDef;
     int &CardIndex;
@@ -28,8 +29,8 @@ struct PrintCommandContext {
     QWidget *DialogParent = nullptr;
 };
 
-// acPrint: after the print dialog, one sheet of the card in every cell of the current card sheet.
-// Nothing of the card changes.
+// acPrint: after the print dialog, one sheet of the card in every cell of the current card sheet,
+// on both sides when the card has a back side. Nothing of the card changes.
 void PrintCard(const PrintCommandContext &context);
 // acPrintSetup: the paper setup dialog; OK makes its working copy the card's sheet and marks the
 // card modified, without an undo step.

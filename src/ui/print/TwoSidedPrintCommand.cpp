@@ -1,0 +1,45 @@
+#include "ui/print/TwoSidedPrintCommand.h"
+
+#include "model/platform/IniFile.h"
+#include "model/platform/ProgramFolder.h"
+#include "printer/SheetPrinter.h"
+#include "printer/TwoSidedPrinter.h"
+#include "ui/platform/MessageBox.h"
+#include "ui/print/PrintCommands.h"
+#include "ui/print/TfrmBackSidePrint.h"
+
+namespace {
+
+const QString kSettingsFileName = QStringLiteral("VELLUMAX.INI");
+
+QString turnOverText(SheetTurn turn)
+{
+    return QStringLiteral(
+               "表面を印刷しました。\n印刷した用紙を%1を軸に裏返して差し直し、OK を押すと裏面を印刷します。")
+        .arg(turn == SheetTurn::LongEdge ? QStringLiteral("長辺") : QStringLiteral("短辺"));
+}
+
+} // namespace
+
+void PrintBothSides(const PrintCommandContext &context)
+{
+    TfrmBackSidePrint dialog(context.DialogParent);
+    BackSideSettings settings;
+    settings.Load(IniFile(ProgramFile(kSettingsFileName)));
+    dialog.SetChoice(settings);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (dialog.FrontOnly()) {
+        PrintCardSheet(context.Printer, context.Caption, context.Surface, context.CardDef, context.GuessMark);
+        return;
+    }
+    settings = dialog.Choice();
+    IniFile ini(ProgramFile(kSettingsFileName));
+    settings.Save(ini);
+    PrintTwoSidedCardSheet(
+        context.Printer, context.Caption, context.Surface, *context.Back, context.CardDef, context.GuessMark,
+        settings.Placement, settings.ManualFeed ? BackSideFeed::Manual : BackSideFeed::Duplex, [&] {
+            return VkMessageBox(turnOverText(settings.Placement.Turn), MB_OKCANCEL | MB_ICONINFORMATION,
+                                context.DialogParent) == IDOK;
+        });
+}

@@ -1,0 +1,151 @@
+#include "ui/app/CardSideTabs.h"
+#include "FileBytes.h"
+#include "PrintTestSupport.h"
+#include "TestSupport.h"
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+#include "model/platform/BackSideSettings.h"
+#include "model/platform/IniFile.h"
+#include "printer/TQdPrinter.h"
+#include "ui/app/DocumentCommands.h"
+#include "ui/app/TfrmMain.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDoubleSpinBox>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ProgramFolderWithSheets : ScopedProgramFolder {
+    ProgramFolderWithSheets()
+    {
+        QFile::copy(QStringLiteral(VELLUMIA_SOURCE_DIR "/data/CardDef.Def"), filePath("CardDef.Def"));
+    }
+};
+
+QStringList captions(const TfrmMain &form)
+{
+    QStringList texts;
+    for (int i = 0; i < form.Panel().ObjectCount(); ++i)
+        texts << form.Panel().Object(i).Caption().join(u'|');
+    return texts;
+}
+
+// What a user does to add a line of text: one undo step, then the object on the card.
+void addText(TfrmMain &form, const QString &text)
+{
+    form.TakeUndoSnapshot();
+    TVkDragLabel &object = form.Panel().AddObject(std::make_unique<TVkDragLabel>());
+    form.WireCardObject(object);
+    object.SetCaption({text});
+}
+
+class CardSideTabsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(form.Startup({}));
+        form.show();
+        tabs = form.findChild<CardSideTabs *>(QStringLiteral("tabCardSide"));
+        ASSERT_TRUE(tabs);
+        addText(form, QStringLiteral("山田太郎"));
+    }
+
+    void clickSide(int index) { QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center()); }
+
+    ProgramFolderWithSheets folder;
+    TfrmMain form;
+    CardSideTabs *tabs = nullptr;
+};
+
+} // namespace
+
+TEST_F(CardSideTabsTest, TheBackIsDesignedOnItsOwnTabAndUndoneThere)
+{
+    EXPECT_EQ(tabs->tabText(0), QStringLiteral("表面"));
+    EXPECT_EQ(tabs->tabText(1), QStringLiteral("裏面"));
+    form.Panel().Object(0).SetSelected(true);
+    const bool modified = form.Modified();
+
+    clickSide(1);
+    EXPECT_EQ(form.Document().ShownSide(), CardSide::Back);
+    EXPECT_TRUE(captions(form).isEmpty());
+    EXPECT_EQ(form.Modified(), modified) << "looking at the other side changes nothing";
+    addText(form, QStringLiteral("地図"));
+    addText(form, QStringLiteral("案内"));
+
+    form.Action("acUndo")->trigger();
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    EXPECT_EQ(captions(form), QStringList{"地図"});
+    form.Action("acRedo")->trigger();
+    EXPECT_EQ(captions(form), (QStringList{"地図", "案内"}));
+
+    clickSide(0);
+    EXPECT_EQ(captions(form), QStringList{"山田太郎"});
+    EXPECT_FALSE(form.Panel().Object(0).Selected()) << "nothing stays selected across a turn";
+
+    // Saved and opened again: the card opens on its front, with its back behind the other tab.
+    const QString path = folder.filePath(QStringLiteral("two.vkc"));
+    clickSide(1);
+    form.Documents().SaveCardFile(path);
+    form.Documents().New();
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_FALSE(form.Document().HasBackSide());
+    form.OpenCardFile(path);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_EQ(captions(form), QStringList{"山田太郎"});
+    clickSide(1);
+    EXPECT_EQ(captions(form), (QStringList{"地図", "案内"}));
+}
+
+TEST_F(CardSideTabsTest, PrintingACardWithABackAsksHowAndRemembersTheAnswer)
+{
+    if (QPrinterInfo::printerInfo(kQueue).isNull())
+        GTEST_SKIP() << "no CUPS printer named " << kQueue.toStdString();
+    form.Printer().Printer().setPrinterName(kQueue);
+    form.Printer().Printer().setResolution(300);
+    clickSide(1);
+    addText(form, QStringLiteral("地図"));
+    const QString token = QStringLiteral("VellumiaBothSides%1").arg(QCoreApplication::applicationPid());
+    form.SetCurrentFileName(folder.filePath(token + QStringLiteral(".vkc")));
+
+    QString turnOverText;
+    bool backSideAsked = false;
+    OnNextModal([&](QWidget *printDialog) {
+        OnNextModal([&](QWidget *dialog) {
+            backSideAsked = dialog->objectName() == QStringLiteral("frmBackSidePrint");
+            dialog->findChild<QRadioButton *>(QStringLiteral("rbManualFeed"))->setChecked(true);
+            dialog->findChild<QRadioButton *>(QStringLiteral("rbShortEdge"))->setChecked(true);
+            dialog->findChild<QDoubleSpinBox *>(QStringLiteral("edtBackOffsetX"))->setValue(1.5);
+            OnNextModal([&](QWidget *modal) {
+                auto *box = qobject_cast<QMessageBox *>(modal);
+                ASSERT_TRUE(box);
+                turnOverText = box->text();
+                box->button(QMessageBox::Cancel)->click();
+            });
+            dialog->findChild<QPushButton *>(QStringLiteral("btnOK"))->click();
+        });
+        static_cast<QDialog *>(printDialog)->accept();
+    });
+    form.Action("acPrint")->trigger();
+    ASSERT_TRUE(backSideAsked);
+    EXPECT_TRUE(turnOverText.contains(QStringLiteral("短辺を軸に裏返して"))) << turnOverText.toStdString();
+
+    // The fronts went to the printer before the question; the backs did not, as it was cancelled.
+    const QString fronts = WaitForCupsPdfJob(token);
+    ASSERT_FALSE(fronts.isEmpty());
+    QFile::remove(fronts);
+    BackSideSettings kept;
+    kept.Load(IniFile(folder.filePath(QStringLiteral("VELLUMAX.INI"))));
+    EXPECT_TRUE(kept.ManualFeed);
+    EXPECT_EQ(kept.Placement, (BackSidePlacement{.Turn = SheetTurn::ShortEdge, .OffsetXTenthMm = 15}));
+    EXPECT_EQ(form.Document().ShownSide(), CardSide::Back) << "printing changes nothing of the window";
+}
