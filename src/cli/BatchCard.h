@@ -21,6 +21,7 @@ public:
     TVkVellumPanel &Surface() { return surface_; }
     // The card's back side, blank when the document has none.
     const TVkVellumPanel &Back() const { return back_; }
+    TVkVellumPanel &Back() { return back_; }
     bool HasBackSide() const;
     const TCardDef &CardDef() const { return cardDef_; }
     const MainSettings &Settings() const { return settings_; }

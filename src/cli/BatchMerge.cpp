@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -82,15 +83,28 @@ void exportRecords(BatchCard &card, const BatchOptions &options, const MergeTabl
     reportMissing(missing);
 }
 
+// The card's back as --back and the window's last choice give it; none for a card printed on one
+// side. A PDF file leaves the back's offsets, which correct a printer, to whoever prints it.
+std::optional<MergeBackSide> backSide(BatchCard &card, const BatchOptions &options, bool withOffsets)
+{
+    if (!card.HasBackSide() || options.FrontOnly)
+        return std::nullopt;
+    BackSidePlacement placement =
+        withOffsets ? card.BackSide().Placement : BackSidePlacement{.Turn = card.BackSide().Placement.Turn};
+    placement.Turn = options.BackTurn.value_or(placement.Turn);
+    return MergeBackSide{card.Back(), placement};
+}
+
 void printRecords(BatchCard &card, const BatchOptions &options, const MergeTable &table,
                   const MergePlan &plan)
 {
     TQdPrinter printer;
     PrepareBatchPrinter(printer, card, options);
     QStringList missing;
+    const std::optional<MergeBackSide> back = backSide(card, options, true);
     PrintMergeSheets(printer, card.Title(), card.Surface(), card.CardDef(),
                      options.Marks.value_or(card.Settings().GuessMark), table, plan,
-                     progressOnTerminal(plan.SheetCount()), &missing);
+                     progressOnTerminal(plan.SheetCount()), &missing, back ? &*back : nullptr);
     reportMissing(missing);
 }
 
@@ -114,9 +128,10 @@ void RunBatchMerge(BatchCard &card, const BatchOptions &options)
         return;
     }
     QStringList missing;
+    const std::optional<MergeBackSide> back = backSide(card, options, false);
     WriteMergePdf(options.OutputFile, card.Surface(), card.CardDef(),
                   options.Marks.value_or(card.Settings().GuessMark), card.Title(), table, plan,
                   progressOnTerminal(plan.SheetCount()), &missing,
-                  options.Adjustment.value_or(PrintAdjustment()));
+                  options.Adjustment.value_or(PrintAdjustment()), back ? &*back : nullptr);
     reportMissing(missing);
 }

@@ -1,10 +1,9 @@
 #include "printer/TwoSidedPrinter.h"
 
 #include "model/merge/MergePlan.h"
+#include "printer/DuplexForOneJob.h"
 #include "printer/SheetPrinter.h"
 #include "printer/TQdPrinter.h"
-
-#include <QPrinter>
 
 namespace {
 
@@ -25,31 +24,6 @@ void printPages(TQdPrinter &printer, const QString &title, int pageCount,
     }
     printer.EndDoc();
 }
-
-// The printer's two-sided mode for the length of one job, and its earlier mode again after it.
-class DuplexForOneJob {
-public:
-    DuplexForOneJob(QPrinter &printer, SheetTurn turn)
-        : printer_(printer), duplex_(printer.duplex()), collate_(printer.collateCopies())
-    {
-        printer_.setDuplex(turn == SheetTurn::LongEdge ? QPrinter::DuplexLongSide
-                                                       : QPrinter::DuplexShortSide);
-        // Copies of a two-sided sheet come out a sheet at a time, each back behind its front.
-        printer_.setCollateCopies(true);
-    }
-    ~DuplexForOneJob()
-    {
-        printer_.setDuplex(duplex_);
-        printer_.setCollateCopies(collate_);
-    }
-    DuplexForOneJob(const DuplexForOneJob &) = delete;
-    DuplexForOneJob &operator=(const DuplexForOneJob &) = delete;
-
-private:
-    QPrinter &printer_;
-    QPrinter::DuplexMode duplex_;
-    bool collate_;
-};
 
 } // namespace
 

@@ -31,6 +31,19 @@ void addText(TVkVellumPanel &card, const QStringList &lines)
     object.LoadCaption(lines);
 }
 
+// Two 91 x 55 mm cards across and five down, 14 mm from the left and 11 mm from the top.
+TCardDef tenUpSheet()
+{
+    TCardDef tenUp{};
+    tenUp.CardSizeX = 910;
+    tenUp.CardSizeY = 550;
+    tenUp.Columns = 2;
+    tenUp.Lines = 5;
+    tenUp.LeftMargin = 140;
+    tenUp.TopMargin = 110;
+    return tenUp;
+}
+
 } // namespace
 
 TEST(MergePdf, EachRecordPrintsOnItsOwnPageOrCellAndCancelWritesNothing)
@@ -47,13 +60,7 @@ TEST(MergePdf, EachRecordPrintsOnItsOwnPageOrCellAndCancelWritesNothing)
     TVkVellumPanel card;
     card.SetBounds(0, 0, 455, 275);
     addText(card, {"{{氏名}}"});
-    TCardDef tenUp{};
-    tenUp.CardSizeX = 910;
-    tenUp.CardSizeY = 550;
-    tenUp.Columns = 2;
-    tenUp.Lines = 5;
-    tenUp.LeftMargin = 140;
-    tenUp.TopMargin = 110;
+    const TCardDef tenUp = tenUpSheet();
 
     const auto print = [&](const QString &pdf, const MergePlan &plan, int cancelAt) {
         return WriteMergePdf(pdf, card, tenUp, 0, "merge", table, plan,
@@ -76,4 +83,38 @@ TEST(MergePdf, EachRecordPrintsOnItsOwnPageOrCellAndCancelWritesNothing)
     const QString cancelled = folder.filePath("cancelled.pdf");
     EXPECT_FALSE(print(cancelled, MergePlan(0, 25, MergeLayout::SheetPerRecord, 10), 2));
     EXPECT_FALSE(QFileInfo::exists(cancelled));
+}
+
+TEST(MergePdf, EachRecordsBackLandsBehindItsFront)
+{
+    const QString pdfText = QStandardPaths::findExecutable("pdftotext");
+    if (pdfText.isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    QTemporaryDir folder;
+    const MergeTable table = MergeTableReader::Read("氏名\n社員001\n社員002\n社員003\n");
+    TVkVellumPanel front;
+    front.SetBounds(0, 0, 455, 275);
+    addText(front, {"{{氏名}}"});
+    TVkVellumPanel back;
+    back.SetBounds(0, 0, 455, 275);
+    addText(back, {"裏{{氏名}}"});
+
+    const QString pdf = folder.filePath("both.pdf");
+    const MergeBackSide backSide{back, {.Turn = SheetTurn::LongEdge}};
+    ASSERT_TRUE(WriteMergePdf(pdf, front, tenUpSheet(), 0, "merge", table,
+                              MergePlan(0, 3, MergeLayout::CardPerRecord, 10), {}, nullptr, {}, &backSide));
+    // The text in one cell of the top row of a page, at 72 dpi: columns from 14 and 105 mm.
+    const auto cellText = [&](int page, double leftMm) {
+        const auto points = [](double mm) { return QString::number(int(mm / 25.4 * 72)); };
+        return runTool(pdfText,
+                       {"-f", QString::number(page), "-l", QString::number(page), "-x", points(leftMm + 2),
+                        "-y", points(13), "-W", points(85), "-H", points(50), pdf, "-"})
+            .remove(QRegularExpression("\\s"));
+    };
+    EXPECT_EQ(cellText(1, 14), "社員001");
+    EXPECT_EQ(cellText(1, 105), "社員002");
+    // Turned over on the long edge, the left column's back is on the right.
+    EXPECT_EQ(cellText(2, 105), "裏社員001");
+    EXPECT_EQ(cellText(2, 14), "裏社員002");
+    EXPECT_EQ(back.Object(0).Caption(), QStringList({"裏{{氏名}}"}));
 }

@@ -9,6 +9,7 @@
 #include "printer/TQdPrinter.h"
 #include "ui/app/DocumentCommands.h"
 #include "ui/app/TfrmMain.h"
+#include "ui/print/TwoSidedPrintCommand.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -148,4 +149,24 @@ TEST_F(CardSideTabsTest, PrintingACardWithABackAsksHowAndRemembersTheAnswer)
     EXPECT_TRUE(kept.ManualFeed);
     EXPECT_EQ(kept.Placement, (BackSidePlacement{.Turn = SheetTurn::ShortEdge, .OffsetXTenthMm = 15}));
     EXPECT_EQ(form.Document().ShownSide(), CardSide::Back) << "printing changes nothing of the window";
+}
+
+TEST_F(CardSideTabsTest, MergedSheetsAreNotOfferedForFeedingAgainByHand)
+{
+    BackSideSettings manual;
+    manual.ManualFeed = true;
+    IniFile ini(folder.filePath(QStringLiteral("VELLUMAX.INI")));
+    ASSERT_TRUE(manual.Save(ini));
+    bool manualOffered = true;
+    bool duplexChosen = false;
+    OnNextModal([&](QWidget *dialog) {
+        manualOffered = !dialog->findChild<QRadioButton *>(QStringLiteral("rbManualFeed"))->isHidden();
+        duplexChosen = dialog->findChild<QRadioButton *>(QStringLiteral("rbDuplex"))->isChecked();
+        dialog->findChild<QPushButton *>(QStringLiteral("btnOK"))->click();
+    });
+    const BackSidePrintAnswer answer = AskBackSidePrint(&form, false);
+    EXPECT_FALSE(manualOffered);
+    EXPECT_TRUE(duplexChosen);
+    EXPECT_FALSE(answer.Cancelled);
+    EXPECT_FALSE(answer.Settings.ManualFeed);
 }

@@ -14,15 +14,22 @@ struct Cancelled {};
 bool WriteMergePdf(const QString &path, TVkVellumPanel &card, const TCardDef &cardDef, int guessMark,
                    const QString &title, const MergeTable &table, const MergePlan &plan,
                    const std::function<bool(int sheet)> &progress, QStringList *missingColumns,
-                   const PrintAdjustment &adjustment)
+                   const PrintAdjustment &adjustment, const MergeBackSide *back)
 {
+    const int pagesPerSheet = back ? 2 : 1;
     try {
-        WriteSheetsPdf(path, cardDef, title, plan.SheetCount(),
-                       [&](QPainter &painter, const PrinterPage &page, int sheet) {
-                           if (progress && !progress(sheet))
-                               throw Cancelled();
+        WriteSheetsPdf(path, cardDef, title, pagesPerSheet * plan.SheetCount(),
+                       [&](QPainter &painter, const PrinterPage &page, int pageIndex) {
+                           const int sheet = pageIndex / pagesPerSheet;
                            PrinterPage adjusted = page;
                            adjusted.Adjustment = adjustment;
+                           if (pageIndex % pagesPerSheet == 1) {
+                               DrawMergeBackSheet(painter, adjusted, *back, cardDef, guessMark, table, plan,
+                                                  sheet, missingColumns);
+                               return;
+                           }
+                           if (progress && !progress(sheet))
+                               throw Cancelled();
                            DrawMergeSheet(painter, adjusted, card, cardDef, guessMark, table, plan, sheet,
                                           missingColumns);
                        });

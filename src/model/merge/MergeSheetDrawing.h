@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/merge/MergePlan.h"
+#include "model/sheet/BackSideSheet.h"
 #include "model/sheet/PrinterPage.h"
 #include "model/sheet/TCardDef.h"
 
@@ -16,3 +17,16 @@ class TVkVellumPanel;
 void DrawMergeSheet(QPainter &canvas, const PrinterPage &page, TVkVellumPanel &card, const TCardDef &cardDef,
                     int guessMark, const MergeTable &table, const MergePlan &plan, int sheet,
                     QStringList *missingColumns = nullptr);
+
+// The back of a merged card: its own card, which shows the records as the front does, and where it
+// lands behind the front.
+struct MergeBackSide {
+    TVkVellumPanel &Card;
+    BackSidePlacement Placement;
+};
+
+// Draws the back of one sheet of a merged print: behind each cell the plan gives a record, the back
+// card with that record's values; behind the others nothing. The back card is left as it was.
+void DrawMergeBackSheet(QPainter &canvas, const PrinterPage &page, const MergeBackSide &back,
+                        const TCardDef &cardDef, int guessMark, const MergeTable &table,
+                        const MergePlan &plan, int sheet, QStringList *missingColumns = nullptr);

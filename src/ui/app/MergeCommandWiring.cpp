@@ -15,6 +15,7 @@ MergeCommandContext mergeContext(TfrmMain &frmMain, MergeBar &bar, TQdPrintDialo
 {
     return {.Bar = bar,
             .Surface = frmMain.Document().Side(CardSide::Front),
+            .Back = &frmMain.Document().Side(CardSide::Back),
             .CardDef = frmMain.CardDef(),
             .GuessMark = frmMain.Settings().GuessMark,
             .Printer = frmMain.Printer(),

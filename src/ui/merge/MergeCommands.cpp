@@ -2,19 +2,24 @@
 
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
+#include "model/document/CardStream.h"
 #include "model/merge/MergeFields.h"
 #include "model/merge/MergePdf.h"
+#include "model/platform/IniFile.h"
+#include "model/platform/ProgramFolder.h"
 #include "printer/MergePrinter.h"
 #include "ui/merge/MergeBar.h"
 #include "ui/platform/FileDialogSize.h"
 #include "ui/platform/MessageBox.h"
 #include "ui/print/TQdPrintDialog.h"
+#include "ui/print/TwoSidedPrintCommand.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QProgressDialog>
+#include <optional>
 
 namespace {
 
@@ -30,6 +35,11 @@ QStringList missingColumns(const TVkVellumPanel &card, const MergeTable &table)
                 missing.append(column);
     }
     return missing;
+}
+
+bool hasBackSide(const MergeCommandContext &context)
+{
+    return context.Back && SideHasContent(*context.Back);
 }
 
 MergePlan planOf(const MergeCommandContext &context)
@@ -112,9 +122,16 @@ void SaveMergePdf(const MergeCommandContext &context)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const MergePlan plan = planOf(context);
+    std::optional<MergeBackSide> back;
+    if (hasBackSide(context)) {
+        BackSideSettings settings;
+        settings.Load(IniFile(ProgramFile(QStringLiteral("VELLUMAX.INI"))));
+        back.emplace(MergeBackSide{*context.Back, {.Turn = settings.Placement.Turn}});
+    }
     ProgressOfSheets progress(context.DialogParent, plan.SheetCount());
     WriteMergePdf(dialog.selectedFiles().first(), context.Surface, context.CardDef, context.GuessMark,
-                  context.Caption, bar.Table(), plan, progress.Callback());
+                  context.Caption, bar.Table(), plan, progress.Callback(), nullptr, {},
+                  back ? &*back : nullptr);
 }
 
 void PrintMerge(const MergeCommandContext &context)
@@ -124,8 +141,17 @@ void PrintMerge(const MergeCommandContext &context)
         return;
     if (!context.PrintDialog.Execute(context.DialogParent))
         return;
+    std::optional<MergeBackSide> back;
+    if (hasBackSide(context)) {
+        // Sheets that each differ are not fed in again by hand: one out of order spoils them all.
+        const BackSidePrintAnswer answer = AskBackSidePrint(context.DialogParent, false);
+        if (answer.Cancelled)
+            return;
+        if (!answer.FrontOnly)
+            back.emplace(MergeBackSide{*context.Back, answer.Settings.Placement});
+    }
     const MergePlan plan = planOf(context);
     ProgressOfSheets progress(context.DialogParent, plan.SheetCount());
     PrintMergeSheets(context.Printer, context.Caption, context.Surface, context.CardDef, context.GuessMark,
-                     bar.Table(), plan, progress.Callback());
+                     bar.Table(), plan, progress.Callback(), nullptr, back ? &*back : nullptr);
 }

@@ -12,7 +12,8 @@ struct TCardDef;
 // What the merge commands use of the main window.
 struct MergeCommandContext {
     MergeBar &Bar;
-    TVkVellumPanel &Surface;
+    TVkVellumPanel &Surface; // the card's front
+    TVkVellumPanel *Back = nullptr;
     const TCardDef &CardDef;
     int GuessMark;
     TQdPrinter &Printer;
@@ -32,9 +33,10 @@ void OpenMergeTable(const MergeCommandContext &context, const QString &path);
 void WarnAboutMissingColumns(const MergeCommandContext &context);
 
 // The records chosen in the bar as a PDF file, after a save dialog, with a progress dialog that can
-// cancel it.
+// cancel it; a card with a back side has each sheet's back as the next page, turned as chosen last.
 void SaveMergePdf(const MergeCommandContext &context);
 
 // After the print dialog, the records chosen in the bar as the bar lays them out, with a progress
-// dialog that can cancel the job.
+// dialog that can cancel the job; a card with a back side is printed on both sides by the printer
+// unless the user asks for the fronts alone.
 void PrintMerge(const MergeCommandContext &context);

@@ -100,9 +100,16 @@ TfrmBackSidePrint::TfrmBackSidePrint(QWidget *parent) : QDialog(parent)
     SetChoice({});
 }
 
+void TfrmBackSidePrint::OfferManualFeed(bool offered)
+{
+    rbManualFeed_->setVisible(offered);
+    if (!offered && rbManualFeed_->isChecked())
+        rbDuplex_->setChecked(true);
+}
+
 void TfrmBackSidePrint::SetChoice(const BackSideSettings &settings)
 {
-    (settings.ManualFeed ? rbManualFeed_ : rbDuplex_)->setChecked(true);
+    (settings.ManualFeed && !rbManualFeed_->isHidden() ? rbManualFeed_ : rbDuplex_)->setChecked(true);
     (settings.Placement.Turn == SheetTurn::ShortEdge ? rbShortEdge_ : rbLongEdge_)->setChecked(true);
     edtBackOffsetX_->setValue(settings.Placement.OffsetXTenthMm / 10.0);
     edtBackOffsetY_->setValue(settings.Placement.OffsetYTenthMm / 10.0);

@@ -15,6 +15,9 @@ class TfrmBackSidePrint : public QDialog {
 public:
     explicit TfrmBackSidePrint(QWidget *parent = nullptr);
 
+    // Without it the printer's two-sided mode is the only way to print the back, as when each
+    // sheet differs and could not be fed again in its order.
+    void OfferManualFeed(bool offered);
     void SetChoice(const BackSideSettings &settings);
     BackSideSettings Choice() const;
     bool FrontOnly() const;

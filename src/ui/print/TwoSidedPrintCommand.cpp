@@ -21,21 +21,33 @@ QString turnOverText(SheetTurn turn)
 
 } // namespace
 
-void PrintBothSides(const PrintCommandContext &context)
+BackSidePrintAnswer AskBackSidePrint(QWidget *parent, bool manualFeedOffered)
 {
-    TfrmBackSidePrint dialog(context.DialogParent);
+    TfrmBackSidePrint dialog(parent);
     BackSideSettings settings;
     settings.Load(IniFile(ProgramFile(kSettingsFileName)));
+    dialog.OfferManualFeed(manualFeedOffered);
     dialog.SetChoice(settings);
     if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (dialog.FrontOnly()) {
-        PrintCardSheet(context.Printer, context.Caption, context.Surface, context.CardDef, context.GuessMark);
-        return;
-    }
+        return {};
+    if (dialog.FrontOnly())
+        return {.Cancelled = false, .FrontOnly = true, .Settings = settings};
     settings = dialog.Choice();
     IniFile ini(ProgramFile(kSettingsFileName));
     settings.Save(ini);
+    return {.Cancelled = false, .FrontOnly = false, .Settings = settings};
+}
+
+void PrintBothSides(const PrintCommandContext &context)
+{
+    const BackSidePrintAnswer answer = AskBackSidePrint(context.DialogParent);
+    if (answer.Cancelled)
+        return;
+    if (answer.FrontOnly) {
+        PrintCardSheet(context.Printer, context.Caption, context.Surface, context.CardDef, context.GuessMark);
+        return;
+    }
+    const BackSideSettings &settings = answer.Settings;
     PrintTwoSidedCardSheet(
         context.Printer, context.Caption, context.Surface, *context.Back, context.CardDef, context.GuessMark,
         settings.Placement, settings.ManualFeed ? BackSideFeed::Manual : BackSideFeed::Duplex, [&] {

@@ -1,10 +1,24 @@
 #pragma once
 
+#include "model/platform/BackSideSettings.h"
+
+class QWidget;
 struct PrintCommandContext;
 
+// What the user answered when asked how a card's back is printed.
+struct BackSidePrintAnswer {
+    bool Cancelled = true;
+    bool FrontOnly = false;
+    BackSideSettings Settings;
+};
+
+// Asks how a card's back is printed, starting from the choice kept in the settings file, and keeps
+// the new choice there for the next time and for the command line. Without manualFeedOffered the
+// printer's two-sided mode is the only way to print the back.
+BackSidePrintAnswer AskBackSidePrint(QWidget *parent, bool manualFeedOffered = true);
+
 // The print command's part for a card with a back side, after the print dialog: asks how the back
-// is printed (the choice is kept in the settings file for the next time and for the command line),
-// then prints both sides or the fronts alone. With hand feeding, the user is asked to turn the
-// printed sheets over before the backs are printed, and may stop there. Cancelling the question
-// prints nothing.
+// is printed, then prints both sides or the fronts alone. With hand feeding, the user is asked to
+// turn the printed sheets over before the backs are printed, and may stop there. Cancelling the
+// question prints nothing.
 void PrintBothSides(const PrintCommandContext &context);

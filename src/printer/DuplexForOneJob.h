@@ -1,0 +1,20 @@
+#pragma once
+
+#include "model/sheet/BackSideSheet.h"
+
+#include <QPrinter>
+
+// The printer's two-sided mode for the turn for as long as one job lasts, and its earlier mode again
+// after it. Copies of a two-sided sheet come out a sheet at a time, each back behind its front.
+class DuplexForOneJob {
+public:
+    DuplexForOneJob(QPrinter &printer, SheetTurn turn);
+    ~DuplexForOneJob();
+    DuplexForOneJob(const DuplexForOneJob &) = delete;
+    DuplexForOneJob &operator=(const DuplexForOneJob &) = delete;
+
+private:
+    QPrinter &printer_;
+    QPrinter::DuplexMode duplex_;
+    bool collate_;
+};
