@@ -102,6 +102,8 @@ void printRecords(BatchCard &card, const BatchOptions &options, const MergeTable
     PrepareBatchPrinter(printer, card, options);
     QStringList missing;
     const std::optional<MergeBackSide> back = backSide(card, options, true);
+    if (back)
+        CheckBatchTwoSided(printer, back->Placement.Turn);
     PrintMergeSheets(printer, card.Title(), card.Surface(), card.CardDef(),
                      options.Marks.value_or(card.Settings().GuessMark), table, plan,
                      progressOnTerminal(plan.SheetCount()), &missing, back ? &*back : nullptr);

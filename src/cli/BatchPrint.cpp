@@ -3,6 +3,7 @@
 #include "cli/BatchCard.h"
 #include "cli/BatchOptions.h"
 #include "model/platform/VkError.h"
+#include "printer/DuplexForOneJob.h"
 #include "printer/SheetPrinter.h"
 #include "printer/TQdPrinter.h"
 #include "printer/TwoSidedPrinter.h"
@@ -43,6 +44,16 @@ void CheckBatchStartCell(const BatchCard &card, const BatchOptions &options)
                           .arg(cells));
 }
 
+void CheckBatchTwoSided(TQdPrinter &printer, SheetTurn turn)
+{
+    if (!PrintsBothSides(printer.Printer(), turn))
+        throw VkError(
+            QStringLiteral(
+                "プリンタ %1 は%2を軸にした両面印刷ができません (--back none で表面だけを印刷します)")
+                .arg(printer.Printer().printerName(),
+                     turn == SheetTurn::LongEdge ? QStringLiteral("長辺") : QStringLiteral("短辺")));
+}
+
 void PrintBatchCard(BatchCard &card, const BatchOptions &options)
 {
     if (!options.SheetName.isEmpty())
@@ -54,6 +65,7 @@ void PrintBatchCard(BatchCard &card, const BatchOptions &options)
     if (card.HasBackSide() && !options.FrontOnly) {
         BackSidePlacement placement = card.BackSide().Placement;
         placement.Turn = options.BackTurn.value_or(placement.Turn);
+        CheckBatchTwoSided(printer, placement.Turn);
         PrintTwoSidedCardSheet(printer, card.Title(), card.Surface(), card.Back(), card.CardDef(), marks,
                                placement, BackSideFeed::Duplex, {}, options.Run);
         return;

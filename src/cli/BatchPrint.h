@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/sheet/BackSideSheet.h"
+
 class BatchCard;
 class QString;
 class TQdPrinter;
@@ -22,3 +24,7 @@ void PrepareBatchPrinter(TQdPrinter &printer, const BatchCard &card, const Batch
 
 // Throws VkError when the start cell --start asks for is not on the card's sheet.
 void CheckBatchStartCell(const BatchCard &card, const BatchOptions &options);
+
+// Throws VkError naming the printer when it cannot print both sides of a sheet turned that way,
+// rather than printing the backs on sheets of their own.
+void CheckBatchTwoSided(TQdPrinter &printer, SheetTurn turn);

@@ -452,3 +452,24 @@ TEST_F(BatchCommands, PdfOfATwoSidedCardHasItsBackAfterTheFront)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("--back"))) << run.err.toStdString();
 }
+
+TEST_F(BatchCommands, PrintingBothSidesNeedsAPrinterThatTurnsTheSheet)
+{
+    if (QPrinterInfo::printerInfo(kQueue).isNull())
+        GTEST_SKIP() << "no CUPS printer named " << kQueue.toStdString();
+    if (QPrinterInfo::printerInfo(kQueue).supportedDuplexModes().contains(QPrinter::DuplexLongSide))
+        GTEST_SKIP() << "the test queue prints both sides itself";
+    TVkVellumPanel front;
+    front.SetBounds(0, 0, 455, 275);
+    TVkVellumPanel back;
+    back.SetBounds(0, 0, 455, 275);
+    back.SetColor(RGBToColor(200, 220, 255));
+    const QString card =
+        save(front, ParseCardDef("\"Ten up\",910,550,2,5,140,110,0,0,0"), QStringLiteral("two.vkc"), &back);
+    // Rather than the backs on sheets of their own.
+    const Outcome run = vellumax({QStringLiteral("--print"), QStringLiteral("--printer"), kQueue,
+                                  QStringLiteral("--back"), QStringLiteral("long"), card});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(kQueue) && run.err.contains(QStringLiteral("--back none")))
+        << run.err.toStdString();
+}

@@ -6,6 +6,7 @@
 #include "model/card/TVkVellumPanel.h"
 #include "model/platform/BackSideSettings.h"
 #include "model/platform/IniFile.h"
+#include "printer/DuplexForOneJob.h"
 #include "printer/TQdPrinter.h"
 #include "ui/app/DocumentCommands.h"
 #include "ui/app/TfrmMain.h"
@@ -151,22 +152,37 @@ TEST_F(CardSideTabsTest, PrintingACardWithABackAsksHowAndRemembersTheAnswer)
     EXPECT_EQ(form.Document().ShownSide(), CardSide::Back) << "printing changes nothing of the window";
 }
 
-TEST_F(CardSideTabsTest, MergedSheetsAreNotOfferedForFeedingAgainByHand)
+TEST_F(CardSideTabsTest, OnlyWaysThePrinterHasAreOffered)
 {
+    if (QPrinterInfo::printerInfo(kQueue).isNull())
+        GTEST_SKIP() << "no CUPS printer named " << kQueue.toStdString();
+    QPrinter &printer = form.Printer().Printer();
+    printer.setPrinterName(kQueue);
+    const bool twoSided =
+        PrintsBothSides(printer, SheetTurn::LongEdge) || PrintsBothSides(printer, SheetTurn::ShortEdge);
     BackSideSettings manual;
     manual.ManualFeed = true;
     IniFile ini(folder.filePath(QStringLiteral("VELLUMAX.INI")));
     ASSERT_TRUE(manual.Save(ini));
+
+    // Merged sheets all differ, so they are not fed in again by hand; the PDF queue has no
+    // two-sided mode of its own either, which leaves the fronts alone.
     bool manualOffered = true;
-    bool duplexChosen = false;
+    bool duplexOffered = !twoSided;
     OnNextModal([&](QWidget *dialog) {
         manualOffered = !dialog->findChild<QRadioButton *>(QStringLiteral("rbManualFeed"))->isHidden();
-        duplexChosen = dialog->findChild<QRadioButton *>(QStringLiteral("rbDuplex"))->isChecked();
+        duplexOffered = dialog->findChild<QRadioButton *>(QStringLiteral("rbDuplex"))->isEnabled();
         dialog->findChild<QPushButton *>(QStringLiteral("btnOK"))->click();
     });
-    const BackSidePrintAnswer answer = AskBackSidePrint(&form, false);
+    BackSidePrintAnswer answer = AskBackSidePrint(&form, printer, false);
     EXPECT_FALSE(manualOffered);
-    EXPECT_TRUE(duplexChosen);
+    EXPECT_EQ(duplexOffered, twoSided);
     EXPECT_FALSE(answer.Cancelled);
-    EXPECT_FALSE(answer.Settings.ManualFeed);
+    EXPECT_EQ(answer.FrontOnly, !twoSided);
+
+    // A single card's sheets may be fed again: the choice kept is offered first.
+    OnNextModal([](QWidget *dialog) { dialog->findChild<QPushButton *>(QStringLiteral("btnOK"))->click(); });
+    answer = AskBackSidePrint(&form, printer);
+    EXPECT_FALSE(answer.FrontOnly);
+    EXPECT_TRUE(answer.Settings.ManualFeed);
 }

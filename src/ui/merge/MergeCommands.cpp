@@ -8,6 +8,7 @@
 #include "model/platform/IniFile.h"
 #include "model/platform/ProgramFolder.h"
 #include "printer/MergePrinter.h"
+#include "printer/TQdPrinter.h"
 #include "ui/merge/MergeBar.h"
 #include "ui/platform/FileDialogSize.h"
 #include "ui/platform/MessageBox.h"
@@ -144,7 +145,8 @@ void PrintMerge(const MergeCommandContext &context)
     std::optional<MergeBackSide> back;
     if (hasBackSide(context)) {
         // Sheets that each differ are not fed in again by hand: one out of order spoils them all.
-        const BackSidePrintAnswer answer = AskBackSidePrint(context.DialogParent, false);
+        const BackSidePrintAnswer answer =
+            AskBackSidePrint(context.DialogParent, context.Printer.Printer(), false);
         if (answer.Cancelled)
             return;
         if (!answer.FrontOnly)

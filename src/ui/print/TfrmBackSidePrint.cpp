@@ -104,12 +104,24 @@ void TfrmBackSidePrint::OfferManualFeed(bool offered)
 {
     rbManualFeed_->setVisible(offered);
     if (!offered && rbManualFeed_->isChecked())
-        rbDuplex_->setChecked(true);
+        (rbDuplex_->isEnabled() ? rbDuplex_ : rbFrontOnly_)->setChecked(true);
+}
+
+void TfrmBackSidePrint::SetDuplexAvailable(bool available)
+{
+    rbDuplex_->setEnabled(available);
+    rbDuplex_->setText(available
+                           ? QStringLiteral("プリンタの両面印刷で印刷する")
+                           : QStringLiteral("プリンタの両面印刷で印刷する (このプリンタにはありません)"));
+    if (!available && rbDuplex_->isChecked())
+        (rbManualFeed_->isHidden() ? rbFrontOnly_ : rbManualFeed_)->setChecked(true);
 }
 
 void TfrmBackSidePrint::SetChoice(const BackSideSettings &settings)
 {
-    (settings.ManualFeed && !rbManualFeed_->isHidden() ? rbManualFeed_ : rbDuplex_)->setChecked(true);
+    const bool manual = settings.ManualFeed && !rbManualFeed_->isHidden();
+    if (manual || rbDuplex_->isEnabled())
+        (manual ? rbManualFeed_ : rbDuplex_)->setChecked(true);
     (settings.Placement.Turn == SheetTurn::ShortEdge ? rbShortEdge_ : rbLongEdge_)->setChecked(true);
     edtBackOffsetX_->setValue(settings.Placement.OffsetXTenthMm / 10.0);
     edtBackOffsetY_->setValue(settings.Placement.OffsetYTenthMm / 10.0);

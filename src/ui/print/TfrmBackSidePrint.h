@@ -18,6 +18,8 @@ public:
     // Without it the printer's two-sided mode is the only way to print the back, as when each
     // sheet differs and could not be fed again in its order.
     void OfferManualFeed(bool offered);
+    // A printer that cannot print both sides by itself leaves that choice greyed out.
+    void SetDuplexAvailable(bool available);
     void SetChoice(const BackSideSettings &settings);
     BackSideSettings Choice() const;
     bool FrontOnly() const;

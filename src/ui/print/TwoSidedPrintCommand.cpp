@@ -2,7 +2,9 @@
 
 #include "model/platform/IniFile.h"
 #include "model/platform/ProgramFolder.h"
+#include "printer/DuplexForOneJob.h"
 #include "printer/SheetPrinter.h"
+#include "printer/TQdPrinter.h"
 #include "printer/TwoSidedPrinter.h"
 #include "ui/platform/MessageBox.h"
 #include "ui/print/PrintCommands.h"
@@ -21,12 +23,14 @@ QString turnOverText(SheetTurn turn)
 
 } // namespace
 
-BackSidePrintAnswer AskBackSidePrint(QWidget *parent, bool manualFeedOffered)
+BackSidePrintAnswer AskBackSidePrint(QWidget *parent, const QPrinter &printer, bool manualFeedOffered)
 {
     TfrmBackSidePrint dialog(parent);
     BackSideSettings settings;
     settings.Load(IniFile(ProgramFile(kSettingsFileName)));
     dialog.OfferManualFeed(manualFeedOffered);
+    dialog.SetDuplexAvailable(PrintsBothSides(printer, SheetTurn::LongEdge) ||
+                              PrintsBothSides(printer, SheetTurn::ShortEdge));
     dialog.SetChoice(settings);
     if (dialog.exec() != QDialog::Accepted)
         return {};
@@ -40,7 +44,7 @@ BackSidePrintAnswer AskBackSidePrint(QWidget *parent, bool manualFeedOffered)
 
 void PrintBothSides(const PrintCommandContext &context)
 {
-    const BackSidePrintAnswer answer = AskBackSidePrint(context.DialogParent);
+    const BackSidePrintAnswer answer = AskBackSidePrint(context.DialogParent, context.Printer.Printer());
     if (answer.Cancelled)
         return;
     if (answer.FrontOnly) {

@@ -2,6 +2,7 @@
 
 #include "model/platform/BackSideSettings.h"
 
+class QPrinter;
 class QWidget;
 struct PrintCommandContext;
 
@@ -12,10 +13,11 @@ struct BackSidePrintAnswer {
     BackSideSettings Settings;
 };
 
-// Asks how a card's back is printed, starting from the choice kept in the settings file, and keeps
-// the new choice there for the next time and for the command line. Without manualFeedOffered the
-// printer's two-sided mode is the only way to print the back.
-BackSidePrintAnswer AskBackSidePrint(QWidget *parent, bool manualFeedOffered = true);
+// Asks how a card's back is printed on printer, starting from the choice kept in the settings file,
+// and keeps the new choice there for the next time and for the command line. Without
+// manualFeedOffered the printer's two-sided mode is the only way to print the back; a printer that
+// has none is not offered it.
+BackSidePrintAnswer AskBackSidePrint(QWidget *parent, const QPrinter &printer, bool manualFeedOffered = true);
 
 // The print command's part for a card with a back side, after the print dialog: asks how the back
 // is printed, then prints both sides or the fronts alone. With hand feeding, the user is asked to
