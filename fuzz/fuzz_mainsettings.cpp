@@ -1,4 +1,5 @@
 #include "FuzzSupport.h"
+#include "model/platform/BackSideSettings.h"
 #include "model/platform/IniFile.h"
 #include "model/platform/MainSettings.h"
 
@@ -16,6 +17,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (settings.UndoCount < 0 || settings.UndoCount > MainSettings::MaxUndoCount)
         std::abort();
     if (settings.GridStyle != 0 && settings.GridStyle != 1)
+        std::abort();
+    BackSideSettings backSide;
+    backSide.Load(ini);
+    const SheetTurn turn = backSide.Placement.Turn;
+    if ((turn != SheetTurn::LongEdge && turn != SheetTurn::ShortEdge) ||
+        std::abs(backSide.Placement.OffsetXTenthMm) > 1000 ||
+        std::abs(backSide.Placement.OffsetYTenthMm) > 1000)
         std::abort();
     return 0;
 }
