@@ -2,9 +2,11 @@
 
 #include "model/merge/MergePlan.h"
 #include "model/platform/VkError.h"
+#include "model/sheet/CalibrationSheet.h"
 #include "printer/TQdPrinter.h"
 
 #include <QPainter>
+#include <QPrinter>
 
 PrinterPage CurrentPrinterPage(TQdPrinter &printer)
 {
@@ -15,21 +17,15 @@ PrinterPage CurrentPrinterPage(TQdPrinter &printer)
             .Adjustment = printer.CurrentAdjustment()};
 }
 
-void PrintCardSheet(TQdPrinter &printer, const QString &title, const TVkVellumPanel &card,
-                    const TCardDef &cardDef, int guessMark, const SheetRun &run)
+namespace {
+
+// Runs one job on the current printer; the job is ended whatever happens, and the first error is
+// the one that reaches the caller.
+template <typename Draw> void runJob(TQdPrinter &printer, const QString &title, Draw draw)
 {
-    const MergePlan plan = PlanSheetRun(run, std::int64_t(cardDef.Columns) * cardDef.Lines);
-    const PrinterPage page = CurrentPrinterPage(printer);
-    // Refused before the job starts, so that no blank sheet comes out of the printer.
-    CheckCardSheetDrawable(page, cardDef);
     printer.BeginDoc(title);
     try {
-        for (int sheet = 0; sheet < plan.SheetCount(); ++sheet) {
-            if (sheet > 0)
-                printer.NewPage();
-            DrawCardSheet(printer.GetCanvas(), page, card, cardDef, guessMark,
-                          [&plan, sheet](std::int64_t cell) { return plan.RecordAt(sheet, cell) >= 0; });
-        }
+        draw();
     } catch (...) {
         try {
             printer.EndDoc();
@@ -39,4 +35,33 @@ void PrintCardSheet(TQdPrinter &printer, const QString &title, const TVkVellumPa
         throw;
     }
     printer.EndDoc();
+}
+
+} // namespace
+
+void PrintCardSheet(TQdPrinter &printer, const QString &title, const TVkVellumPanel &card,
+                    const TCardDef &cardDef, int guessMark, const SheetRun &run)
+{
+    const MergePlan plan = PlanSheetRun(run, std::int64_t(cardDef.Columns) * cardDef.Lines);
+    const PrinterPage page = CurrentPrinterPage(printer);
+    // Refused before the job starts, so that no blank sheet comes out of the printer.
+    CheckCardSheetDrawable(page, cardDef);
+    runJob(printer, title, [&] {
+        for (int sheet = 0; sheet < plan.SheetCount(); ++sheet) {
+            if (sheet > 0)
+                printer.NewPage();
+            DrawCardSheet(printer.GetCanvas(), page, card, cardDef, guessMark,
+                          [&plan, sheet](std::int64_t cell) { return plan.RecordAt(sheet, cell) >= 0; });
+        }
+    });
+}
+
+void PrintCalibrationSheet(TQdPrinter &printer, const QString &title, const TCardDef &cardDef,
+                           const PrintAdjustment &adjustment)
+{
+    PrinterPage page = CurrentPrinterPage(printer);
+    page.Adjustment = adjustment;
+    const QSize paper = printer.GetPhysicalPaperSize();
+    const QString name = printer.Printer().printerName();
+    runJob(printer, title, [&] { DrawCalibrationSheet(printer.GetCanvas(), page, paper, cardDef, name); });
 }

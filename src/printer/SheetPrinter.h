@@ -15,3 +15,8 @@ PrinterPage CurrentPrinterPage(TQdPrinter &printer);
 // reach the caller. A sheet DrawCardSheet refuses starts no job.
 void PrintCardSheet(TQdPrinter &printer, const QString &title, const TVkVellumPanel &card,
                     const TCardDef &cardDef, int guessMark, const SheetRun &run = {});
+
+// Prints the test sheet of the print position adjustment for cardDef on the current printer as a
+// job named title, corrected by adjustment rather than the printer's stored correction.
+void PrintCalibrationSheet(TQdPrinter &printer, const QString &title, const TCardDef &cardDef,
+                           const PrintAdjustment &adjustment);

@@ -121,21 +121,24 @@ TEST_F(CardSideTabsTest, PrintingACardWithABackAsksHowAndRemembersTheAnswer)
 
     QString turnOverText;
     bool backSideAsked = false;
-    OnNextModal([&](QWidget *printDialog) {
-        OnNextModal([&](QWidget *dialog) {
-            backSideAsked = dialog->objectName() == QStringLiteral("frmBackSidePrint");
-            dialog->findChild<QRadioButton *>(QStringLiteral("rbManualFeed"))->setChecked(true);
-            dialog->findChild<QRadioButton *>(QStringLiteral("rbShortEdge"))->setChecked(true);
-            dialog->findChild<QDoubleSpinBox *>(QStringLiteral("edtBackOffsetX"))->setValue(1.5);
-            OnNextModal([&](QWidget *modal) {
-                auto *box = qobject_cast<QMessageBox *>(modal);
-                ASSERT_TRUE(box);
-                turnOverText = box->text();
-                box->button(QMessageBox::Cancel)->click();
+    OnNextModal([&](QWidget *sheetChoices) {
+        OnNextModal([&](QWidget *printDialog) {
+            OnNextModal([&](QWidget *dialog) {
+                backSideAsked = dialog->objectName() == QStringLiteral("frmBackSidePrint");
+                dialog->findChild<QRadioButton *>(QStringLiteral("rbManualFeed"))->setChecked(true);
+                dialog->findChild<QRadioButton *>(QStringLiteral("rbShortEdge"))->setChecked(true);
+                dialog->findChild<QDoubleSpinBox *>(QStringLiteral("edtBackOffsetX"))->setValue(1.5);
+                OnNextModal([&](QWidget *modal) {
+                    auto *box = qobject_cast<QMessageBox *>(modal);
+                    ASSERT_TRUE(box);
+                    turnOverText = box->text();
+                    box->button(QMessageBox::Cancel)->click();
+                });
+                dialog->findChild<QPushButton *>(QStringLiteral("btnOK"))->click();
             });
-            dialog->findChild<QPushButton *>(QStringLiteral("btnOK"))->click();
+            static_cast<QDialog *>(printDialog)->accept();
         });
-        static_cast<QDialog *>(printDialog)->accept();
+        sheetChoices->findChild<QPushButton *>(QStringLiteral("btnPrint"))->click();
     });
     form.Action("acPrint")->trigger();
     ASSERT_TRUE(backSideAsked);

@@ -102,12 +102,17 @@ TEST_F(CupsPrinting, PrintCommandSendsTheSheetThroughTheQueue)
 
     bool dialogShown = false;
     bool pagesOffered = true;
-    OnNextModal([&dialogShown, &pagesOffered](QWidget *dialog) {
-        dialogShown = dialog->objectName() == QStringLiteral("PrintDialog");
-        // A range of pages, or even pages only, could leave the one page out.
-        const auto *pages = dialog->findChild<QWidget *>(QStringLiteral("gbPrintRange"));
-        pagesOffered = !pages || !pages->isHidden();
-        static_cast<QDialog *>(dialog)->accept();
+    // The sheet's own choices first, then the printer's dialog.
+    OnNextModal([&dialogShown, &pagesOffered](QWidget *sheetChoices) {
+        EXPECT_EQ(sheetChoices->objectName(), "frmPrint");
+        OnNextModal([&dialogShown, &pagesOffered](QWidget *dialog) {
+            dialogShown = dialog->objectName() == QStringLiteral("PrintDialog");
+            // A range of pages, or even pages only, could leave the one page out.
+            const auto *pages = dialog->findChild<QWidget *>(QStringLiteral("gbPrintRange"));
+            pagesOffered = !pages || !pages->isHidden();
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        sheetChoices->findChild<QPushButton *>("btnPrint")->click();
     });
     form.Action("acPrint")->trigger();
     EXPECT_TRUE(dialogShown);

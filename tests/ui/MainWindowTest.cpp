@@ -141,7 +141,8 @@ TEST(MainWindow, ActionsCarryTheirTextsHintsAndShortcuts)
     ASSERT_EQ(menus.size(), 4);
     EXPECT_EQ(menus[0]->text(), "ファイル(&F)");
     EXPECT_EQ(namesOf(menus[0]->menu()->actions()).join(' '),
-              "acNew acOpen acSaveUpdate acSaveAs | acPrintSetup acPrint acMailMerge mnuPrinterSetup | "
+              "acNew acOpen acSaveUpdate acSaveAs | acPrintSetup acPrint acMailMerge mnuPrinterSetup "
+              "acPrintAdjust | "
               "acSaveAsBitmap | "
               "mnuRecentFiles | WindowClose1");
     EXPECT_EQ(

@@ -76,8 +76,8 @@ TEST(PrintPlacement, OffsetsMoveEveryCellsInkAndCellsBeforeTheStartStayBlank)
         printedPage(block, {15, -8, 10000}, {.StartCell = 3}, token + QStringLiteral("Moved"));
     ASSERT_FALSE(plain.isNull());
     ASSERT_FALSE(moved.isNull());
-    // +1.5 mm is 17 pixels at 300 dpi (17.7 cut toward zero), -0.8 mm is -9 (-9.4).
-    const QPoint shift(17, -9);
+    // +1.5 mm is 18 pixels at 300 dpi (17.7), -0.8 mm is -9 (-9.4).
+    const QPoint shift(18, -9);
     for (int cell = 0; cell < 10; ++cell) {
         // Looked for a little beyond the cell, where a shifted block could reach.
         const QRect around = cellOnPaper(block.cardDef, cell).adjusted(-40, -40, 40, 40);

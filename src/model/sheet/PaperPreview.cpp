@@ -1,12 +1,16 @@
 #include "model/sheet/PaperPreview.h"
 
 #include "model/platform/TColor.h"
+#include "model/platform/VkError.h"
+#include "model/sheet/CardSheetDrawing.h"
 #include "model/sheet/CellBudget.h"
 #include "model/sheet/IndexSearch.h"
 
 #include <QPainter>
+#include <QRegion>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -98,49 +102,214 @@ void drawCells(QPainter &painter, QSize box, const TCardDef &cardDef, double m, 
     }
 }
 
-} // namespace
+// Where the sheet's cells end along one axis, in tenths of a millimetre from the paper's edge.
+std::int64_t cellsEndTenthMm(std::int64_t count, std::int64_t size, std::int64_t space, std::int64_t margin)
+{
+    if (count <= 0)
+        return 0;
+    return margin + count * size + (count - 1) * space;
+}
 
-void PaintPaperPreview(QPainter &painter, QSize box, const PaperPreviewSheet &sheet, const TCardDef &cardDef)
+// A sheet of more cards than can be printed is not shown running off: it is not shown at all.
+bool runsOffPaper(const TCardDef &cardDef, QSize paperTenthMm)
+{
+    return !CardSheetFitsPaper(cardDef, paperTenthMm) &&
+           std::int64_t(cardDef.Columns) * cardDef.Lines <= kMostCellsOnSheet;
+}
+
+// The paper in the preview: its corner and far edge (preview pixels), preview pixels per device
+// pixel (k) and per millimetre (m).
+struct PreviewLayout {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    double k = 0;
+    double m = 0;
+};
+
+std::optional<PreviewLayout> previewLayout(QSize box, const PaperPreviewSheet &sheet, const TCardDef &cardDef)
 {
     const double pw = sheet.PhysicalSize.width();
     const double ph = sheet.PhysicalSize.height();
     const double W = box.width();
     const double H = box.height();
     if (pw <= 0 || ph <= 0)
-        return;
-    int left = 0, top = 0, right = 0, bottom = 0;
-    double k = 0; // preview pixels per device pixel
-    double m = 0; // preview pixels per millimetre
+        return std::nullopt;
+    PreviewLayout layout;
     if (pw > ph) {
-        right = int(W) - 5;
-        top = nearest((H - (right - left) * ph / pw) / 2);
-        bottom = int(H) - top;
-        k = (right - left) / pw;
-        m = (right - left) * 10.0 / sheet.PhysicalPaperSizeTenthMm.width();
+        layout.right = int(W) - 5;
+        layout.top = nearest((H - (layout.right - layout.left) * ph / pw) / 2);
+        layout.bottom = int(H) - layout.top;
+        layout.k = (layout.right - layout.left) / pw;
+        layout.m = (layout.right - layout.left) * 10.0 / sheet.PhysicalPaperSizeTenthMm.width();
     } else {
-        bottom = int(H) - 5;
-        left = nearest((W - (bottom - top) * pw / ph) / 2);
-        right = int(W) - left;
-        k = (bottom - top) / ph;
-        m = (bottom - top) * 10.0 / sheet.PhysicalPaperSizeTenthMm.height();
+        layout.bottom = int(H) - 5;
+        layout.left = nearest((W - (layout.bottom - layout.top) * pw / ph) / 2);
+        layout.right = int(W) - layout.left;
+        layout.k = (layout.bottom - layout.top) / ph;
+        layout.m = (layout.bottom - layout.top) * 10.0 / sheet.PhysicalPaperSizeTenthMm.height();
     }
-    const int pl = nearest(sheet.PhysicalOffset.x() * k) + left;
-    const int pt = nearest(sheet.PhysicalOffset.y() * k) + top;
-    const int pr = nearest(sheet.PrintableSize.width() * k) + pl;
-    const int pb = nearest(sheet.PrintableSize.height() * k) + pt;
+    // A sheet running off the paper gets room to show how far: the paper shrinks into the corner, to
+    // a quarter at the least.
+    const QSize paper = sheet.PhysicalPaperSizeTenthMm;
+    if (paper.width() > 0 && paper.height() > 0 && runsOffPaper(cardDef, paper)) {
+        const double across = double(
+            std::max<std::int64_t>(paper.width(), cellsEndTenthMm(cardDef.Columns, cardDef.CardSizeX,
+                                                                  cardDef.ColumnSpace, cardDef.LeftMargin)));
+        const double down = double(
+            std::max<std::int64_t>(paper.height(), cellsEndTenthMm(cardDef.Lines, cardDef.CardSizeY,
+                                                                   cardDef.LineSpace, cardDef.TopMargin)));
+        const double shrink =
+            std::max(std::min((W - 5) / (across * layout.m / 10), (H - 5) / (down * layout.m / 10)), 0.25);
+        if (shrink < 1) {
+            layout.right = nearest((layout.right - layout.left) * shrink);
+            layout.bottom = nearest((layout.bottom - layout.top) * shrink);
+            layout.left = layout.top = 0;
+            layout.k *= shrink;
+            layout.m *= shrink;
+        }
+    }
+    if (!std::isfinite(layout.m) || !std::isfinite(layout.k))
+        return std::nullopt;
+    return layout;
+}
+
+PrinterPage previewPage(const PaperPreviewSheet &sheet)
+{
+    return {.Resolution = sheet.Resolution,
+            .PhysicalSize = sheet.PhysicalSize,
+            .PrintableSize = sheet.PrintableSize,
+            .PhysicalOffset = sheet.PhysicalOffset,
+            .Adjustment = sheet.Adjustment};
+}
+
+// The cards as the printer draws them, scaled down to the preview; cells before the start hatched
+// grey as used, the start cell framed in blue.
+void drawCards(QPainter &painter, const PreviewLayout &layout, const PaperPreviewSheet &sheet,
+               const TCardDef &cardDef, const PaperPreviewCards &cards)
+{
+    const PrinterPage page = previewPage(sheet);
+    painter.save();
+    painter.translate(layout.left, layout.top);
+    painter.scale(layout.k, layout.k);
+    painter.translate(sheet.PhysicalOffset);
+    try {
+        DrawCardSheet(painter, page, *cards.Card, cardDef, cards.GuessMark,
+                      [&cards](std::int64_t cell) { return cell >= cards.StartCell; });
+    } catch (const VkError &) {
+        // A sheet too crowded to print is not drawn here either.
+        painter.restore();
+        return;
+    }
+    painter.setTransform(PrintAdjustmentTransform(page), true);
+    const std::int64_t cellCount = std::int64_t(cardDef.Columns) * cardDef.Lines;
+    const std::int64_t marked =
+        std::min<std::int64_t>(cards.StartCell, std::min<std::int64_t>(cellCount, kMostCellsOnSheet));
+    // A faint outline shows where each card is cut, which the print itself does not show.
+    QPen outline(QColor(208, 208, 208));
+    outline.setCosmetic(true);
+    painter.setPen(outline);
+    painter.setBrush(Qt::NoBrush);
+    for (std::int64_t cell = 0; cell < std::min<std::int64_t>(cellCount, kMostCellsOnSheet); ++cell)
+        painter.drawRect(CardCellRect(cardDef, page, cell % cardDef.Columns, cell / cardDef.Columns));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QBrush(QColor(128, 128, 128), Qt::DiagCrossPattern));
+    for (std::int64_t cell = 0; cell < marked; ++cell)
+        painter.drawRect(CardCellRect(cardDef, page, cell % cardDef.Columns, cell / cardDef.Columns));
+    if (cards.StartCell < cellCount) {
+        painter.setPen(QPen(QColor(0, 96, 255), 2 / layout.k));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(CardCellRect(cardDef, page, cards.StartCell % cardDef.Columns,
+                                      cards.StartCell / cardDef.Columns));
+    }
+    painter.restore();
+}
+
+// The cells beyond the paper's edge, outlined in red where they would be cut off.
+void drawRunningOff(QPainter &painter, QSize box, const PreviewLayout &layout, const TCardDef &cardDef)
+{
+    painter.save();
+    QRegion outside(QRect(QPoint(0, 0), box));
+    outside -= QRect(layout.left, layout.top, layout.right - layout.left, layout.bottom - layout.top);
+    painter.setClipRegion(outside);
+    painter.setPen(QPen(Qt::red, 1, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    const PreviewAxis across{cardDef.Columns,    cardDef.CardSizeX, cardDef.ColumnSpace,
+                             cardDef.LeftMargin, layout.m,          layout.left};
+    const PreviewAxis down{cardDef.Lines,     cardDef.CardSizeY, cardDef.LineSpace,
+                           cardDef.TopMargin, layout.m,          layout.top};
+    const auto [firstRow, endRow] = visibleCells(down, box.height());
+    const auto [firstColumn, endColumn] = visibleCells(across, box.width());
+    if ((endRow - firstRow) * (endColumn - firstColumn) <= kMostCellsOnSheet) {
+        for (std::int64_t r = firstRow; r < endRow; ++r)
+            for (std::int64_t c = firstColumn; c < endColumn; ++c)
+                drawRectangle(painter, across.start(c), down.start(r), across.end(c), down.end(r));
+    }
+    painter.restore();
+}
+
+} // namespace
+
+bool CardSheetFitsPaper(const TCardDef &cardDef, QSize paperTenthMm)
+{
+    return cellsEndTenthMm(cardDef.Columns, cardDef.CardSizeX, cardDef.ColumnSpace, cardDef.LeftMargin) <=
+               paperTenthMm.width() &&
+           cellsEndTenthMm(cardDef.Lines, cardDef.CardSizeY, cardDef.LineSpace, cardDef.TopMargin) <=
+               paperTenthMm.height();
+}
+
+void PaintPaperPreview(QPainter &painter, QSize box, const PaperPreviewSheet &sheet, const TCardDef &cardDef,
+                       const PaperPreviewCards &cards)
+{
+    const std::optional<PreviewLayout> found = previewLayout(box, sheet, cardDef);
+    if (!found)
+        return;
+    const PreviewLayout &layout = *found;
+    const int pl = nearest(sheet.PhysicalOffset.x() * layout.k) + layout.left;
+    const int pt = nearest(sheet.PhysicalOffset.y() * layout.k) + layout.top;
+    const int pr = nearest(sheet.PrintableSize.width() * layout.k) + pl;
+    const int pb = nearest(sheet.PrintableSize.height() * layout.k) + pt;
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::white);
     painter.setPen(QPen(Qt::black, 1));
-    drawRectangle(painter, left, top, right, bottom);
+    drawRectangle(painter, layout.left, layout.top, layout.right, layout.bottom);
     painter.setPen(QPen(QColor(192, 192, 192), 1));
     drawRectangle(painter, pl, pt, pr, pb);
     const QColor shadow = ColorToQColor(clBtnShadow);
-    fillRectangle(painter, right, top + 4, right + 4, bottom, shadow);
-    fillRectangle(painter, left + 4, bottom, right + 4, bottom + 4, shadow);
+    fillRectangle(painter, layout.right, layout.top + 4, layout.right + 4, layout.bottom, shadow);
+    fillRectangle(painter, layout.left + 4, layout.bottom, layout.right + 4, layout.bottom + 4, shadow);
 
-    if (std::isfinite(m))
-        drawCells(painter, box, cardDef, m, QPoint(left, top));
+    if (cards.Card && sheet.Resolution.width() > 0 && sheet.Resolution.height() > 0)
+        drawCards(painter, layout, sheet, cardDef, cards);
+    else
+        drawCells(painter, box, cardDef, layout.m, QPoint(layout.left, layout.top));
+    if (runsOffPaper(cardDef, sheet.PhysicalPaperSizeTenthMm))
+        drawRunningOff(painter, box, layout, cardDef);
     painter.restore();
+}
+
+std::int64_t PaperPreviewCellAt(QSize box, const PaperPreviewSheet &sheet, const TCardDef &cardDef,
+                                QPoint point)
+{
+    const std::optional<PreviewLayout> layout = previewLayout(box, sheet, cardDef);
+    if (!layout || layout->m <= 0)
+        return -1;
+    // Back from the preview to the sheet's own tenths of a millimetre, before the correction.
+    const PrintAdjustment &adjustment = sheet.Adjustment;
+    const double scale = adjustment.ScaleHundredthPercent / 10000.0;
+    const double x = ((point.x() - layout->left) * 10 / layout->m - adjustment.OffsetXTenthMm) / scale;
+    const double y = ((point.y() - layout->top) * 10 / layout->m - adjustment.OffsetYTenthMm) / scale;
+    const double pitchX = double(cardDef.CardSizeX) + cardDef.ColumnSpace;
+    const double pitchY = double(cardDef.CardSizeY) + cardDef.LineSpace;
+    if (pitchX <= 0 || pitchY <= 0)
+        return -1;
+    const double column = std::floor((x - cardDef.LeftMargin) / pitchX);
+    const double row = std::floor((y - cardDef.TopMargin) / pitchY);
+    if (column < 0 || row < 0 || column >= cardDef.Columns || row >= cardDef.Lines)
+        return -1;
+    // In the gap between two cards is on neither.
+    if (x - cardDef.LeftMargin - column * pitchX > cardDef.CardSizeX ||
+        y - cardDef.TopMargin - row * pitchY > cardDef.CardSizeY)
+        return -1;
+    return std::int64_t(row) * cardDef.Columns + std::int64_t(column);
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "model/sheet/PrintAdjustment.h"
 #include "model/sheet/TCardDef.h"
 
 #include <QPoint>
 #include <QSize>
+#include <cstdint>
 
 class QPainter;
+class TVkVellumPanel;
 
 // What the preview of the paper setup shows of the printer's sheet.
 struct PaperPreviewSheet {
@@ -13,8 +16,29 @@ struct PaperPreviewSheet {
     QSize PhysicalPaperSizeTenthMm;
     QPoint PhysicalOffset; // device pixels
     QSize PrintableSize;   // device pixels
+    QSize Resolution{};    // dots per inch; needed to draw the card itself
+    PrintAdjustment Adjustment{};
+};
+
+// What the cells of the preview show: the card as it prints, with the crop marks, the cells before
+// the start cell left empty and marked as used, the start cell framed. Without a card the cells
+// are hatched.
+struct PaperPreviewCards {
+    const TVkVellumPanel *Card = nullptr;
+    int GuessMark = 0;
+    std::int64_t StartCell = 0;
 };
 
 // Draws the sheet at scale into a box of size: the paper with a shadow, the printable area in
-// silver, and the cells of cardDef hatched where the margins put them on the paper.
-void PaintPaperPreview(QPainter &painter, QSize box, const PaperPreviewSheet &sheet, const TCardDef &cardDef);
+// silver, and the cells of cardDef where the margins and the printer's correction put them on the
+// paper. A card sheet larger than the paper is drawn running off it, its cells outlined in red
+// beyond the paper's edge, and the paper made smaller to leave room for them.
+void PaintPaperPreview(QPainter &painter, QSize box, const PaperPreviewSheet &sheet, const TCardDef &cardDef,
+                       const PaperPreviewCards &cards = {});
+
+// The cell of cardDef under point of the preview (row by row from 0), or -1 over no card.
+std::int64_t PaperPreviewCellAt(QSize box, const PaperPreviewSheet &sheet, const TCardDef &cardDef,
+                                QPoint point);
+
+// Whether every card of the sheet lies on paper of that size.
+bool CardSheetFitsPaper(const TCardDef &cardDef, QSize paperTenthMm);

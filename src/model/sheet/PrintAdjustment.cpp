@@ -1,6 +1,5 @@
 #include "model/sheet/PrintAdjustment.h"
 
-#include "model/sheet/CardSheetDrawing.h"
 #include "model/sheet/PrinterPage.h"
 
 #include <QStringList>
@@ -41,8 +40,9 @@ QTransform PrintAdjustmentTransform(const PrinterPage &page)
         return QTransform();
     const double scale = adjustment.ScaleHundredthPercent / 10000.0;
     const QPointF corner = -QPointF(page.PhysicalOffset);
-    const QPointF move(TenthMmToDevicePixels(adjustment.OffsetXTenthMm, page.Resolution.width()),
-                       TenthMmToDevicePixels(adjustment.OffsetYTenthMm, page.Resolution.height()));
+    // Rounded rather than cut, so that the move is within half a pixel of what was measured.
+    const QPointF move(std::round(adjustment.OffsetXTenthMm * double(page.Resolution.width()) / 254),
+                       std::round(adjustment.OffsetYTenthMm * double(page.Resolution.height()) / 254));
     // Scaled about the paper's corner, then moved.
     return QTransform::fromTranslate(-corner.x(), -corner.y()) * QTransform::fromScale(scale, scale) *
            QTransform::fromTranslate(corner.x() + move.x(), corner.y() + move.y());

@@ -25,7 +25,7 @@ struct PrintAdjustment {
 
 // The transform from the sheet's drawing to the device that page.Adjustment asks for, in device
 // pixels with (0, 0) at the printable area's corner; the identity when there is no adjustment.
-// Offsets are whole device pixels, so every cell moves by exactly the same amount.
+// Offsets are whole device pixels, the nearest to the length asked, so every cell moves alike.
 QTransform PrintAdjustmentTransform(const PrinterPage &page);
 
 // "X,Y" or "X,Y,SCALE": millimetres right and down (to 0.1 mm) and a scale in percent (to 0.01 %),

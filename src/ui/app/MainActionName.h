@@ -37,6 +37,7 @@ inline constexpr auto kMainActionNames = std::to_array<std::string_view>({
     "acDraw",
     "acNew",
     "acMailMerge",
+    "acPrintAdjust",
     "acUndoCount",
     "mnuPrinterSetup",
     "mnuShowToolBar",

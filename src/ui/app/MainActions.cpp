@@ -91,6 +91,8 @@ const std::vector<MainActionEntry> &MainActionTable()
         {"acNew", "新規作成(&N)...", "新規作成|新しいカードを編集します。", keys(CTRL | Qt::Key_N), "new"},
         {"acMailMerge", "差し込み印刷(&M)...", "差し込み印刷|表のデータを差し込んでカードを印刷します。",
          QKeySequence(), nullptr},
+        {"acPrintAdjust", "印刷位置の調整(&J)...",
+         "印刷位置の調整|プリンタごとに印刷位置のずれと拡大縮小を調整します。", QKeySequence(), nullptr},
         {"acUndoCount", "元に戻す動作の回数(&U)", "元に戻す動作の回数|元に戻す動作の回数を設定します。",
          QKeySequence(), nullptr},
     };

@@ -10,7 +10,7 @@
 namespace {
 
 PrintCommandContext printContext(TfrmMain &frmMain, TQdPrintDialog &printDialog,
-                                 TQdPrinterSetupDialog &printerSetupDialog)
+                                 TQdPrinterSetupDialog &printerSetupDialog, SheetRun &run)
 {
     MainSettings &settings = frmMain.Settings();
     return {.Printer = frmMain.Printer(),
@@ -22,6 +22,9 @@ PrintCommandContext printContext(TfrmMain &frmMain, TQdPrintDialog &printDialog,
             .SetCardDef = [&frmMain](const TCardDef &cardDef) { frmMain.SetCardDef(cardDef); },
             .CardIndex = settings.CardIndex,
             .GuessMark = settings.GuessMark,
+            .Run = run,
+            .Adjustments = settings.PrintAdjustments,
+            .SaveSettings = [&frmMain] { frmMain.SaveSettings(); },
             .Caption = frmMain.windowTitle(),
             .SetModified = [&frmMain] { frmMain.SetModified(true); },
             .KeepObjectsOnCard = [&frmMain] { frmMain.KeepObjectsOnCard(); },
@@ -35,10 +38,14 @@ void ConnectPrintCommands(TfrmMain &frmMain)
 {
     auto *printDialog = new TQdPrintDialog(frmMain.Printer(), &frmMain);
     auto *printerSetupDialog = new TQdPrinterSetupDialog(frmMain.Printer(), &frmMain);
-    const auto context = [&frmMain, printDialog, printerSetupDialog] {
-        return printContext(frmMain, *printDialog, *printerSetupDialog);
+    // What the user chose to print lasts for the session, not in the settings.
+    const auto run = std::make_shared<SheetRun>();
+    const auto context = [&frmMain, printDialog, printerSetupDialog, run] {
+        return printContext(frmMain, *printDialog, *printerSetupDialog, *run);
     };
     frmMain.OnExecute(frmMain.Action("acPrint"), [context] { PrintCard(context()); });
     frmMain.OnExecute(frmMain.Action("acPrintSetup"), [context] { PaperSetup(context()); });
     frmMain.OnExecute(frmMain.Action("mnuPrinterSetup"), [context] { PrinterSetup(context()); });
+    frmMain.OnExecute(frmMain.Action("acPrintAdjust"),
+                      [context, &frmMain] { AdjustPrintPosition(context(), &frmMain); });
 }

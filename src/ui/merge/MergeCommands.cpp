@@ -13,6 +13,7 @@
 #include "ui/platform/FileDialogSize.h"
 #include "ui/platform/MessageBox.h"
 #include "ui/print/TQdPrintDialog.h"
+#include "ui/print/TfrmPrint.h"
 #include "ui/print/TwoSidedPrintCommand.h"
 
 #include <QApplication>
@@ -43,10 +44,10 @@ bool hasBackSide(const MergeCommandContext &context)
     return context.Back && SideHasContent(*context.Back);
 }
 
-MergePlan planOf(const MergeCommandContext &context)
+MergePlan planOf(const MergeCommandContext &context, std::int64_t startCell = 0)
 {
     return MergePlan(context.Bar.FirstPrintRecord(), context.Bar.PrintRecordCount(), context.Bar.Layout(),
-                     std::int64_t(context.CardDef.Columns) * context.CardDef.Lines);
+                     std::int64_t(context.CardDef.Columns) * context.CardDef.Lines, startCell);
 }
 
 // A progress dialog for a long run of sheets, with a cancel button that ends the run.
@@ -140,7 +141,12 @@ void PrintMerge(const MergeCommandContext &context)
     const MergeBar &bar = context.Bar;
     if (!bar.IsOpen() || bar.PrintRecordCount() <= 0)
         return;
-    if (!context.PrintDialog.Execute(context.DialogParent))
+    context.Printer.CheckPrinterChanges();
+    context.Printer.CheckNoPrinter();
+    TfrmPrint form(context.Printer, context.Surface, context.CardDef, context.GuessMark, SheetRun(), false,
+                   context.DialogParent);
+    if (form.exec() != QDialog::Accepted || !context.PrintDialog.Execute(context.DialogParent) ||
+        !ConfirmSheetOnPaper(context.Printer, context.CardDef, context.DialogParent))
         return;
     std::optional<MergeBackSide> back;
     if (hasBackSide(context)) {

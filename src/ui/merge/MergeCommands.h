@@ -36,7 +36,8 @@ void WarnAboutMissingColumns(const MergeCommandContext &context);
 // cancel it; a card with a back side has each sheet's back as the next page, turned as chosen last.
 void SaveMergePdf(const MergeCommandContext &context);
 
-// After the print dialog, the records chosen in the bar as the bar lays them out, with a progress
-// dialog that can cancel the job; a card with a back side is printed on both sides by the printer
-// unless the user asks for the fronts alone.
+// After the sheet's preview, where the start cell is chosen, and the print dialog, the records chosen
+// in the bar as the bar lays them out from the start cell, with a progress dialog that can cancel the
+// job; a card with a back side is printed on both sides by the printer unless the user asks for the
+// fronts alone.
 void PrintMerge(const MergeCommandContext &context);

@@ -6,17 +6,43 @@
 #include "ui/print/TQdPrintDialog.h"
 #include "ui/print/TQdPrinterSetupDialog.h"
 #include "ui/print/TfrmPaperSetup.h"
+#include "ui/print/TfrmPrint.h"
+#include "ui/print/TfrmPrintAdjust.h"
 #include "ui/print/TwoSidedPrintCommand.h"
 
 void PrintCard(const PrintCommandContext &context)
 {
-    if (!context.PrintDialog.Execute(context.DialogParent))
+    context.Printer.CheckPrinterChanges();
+    context.Printer.CheckNoPrinter();
+    TfrmPrint form(context.Printer, context.Surface, context.CardDef, context.GuessMark, context.Run, true,
+                   context.DialogParent);
+    form.OnAdjust = [&context, &form] { AdjustPrintPosition(context, &form); };
+    if (form.exec() != QDialog::Accepted)
+        return;
+    context.Run = form.Run();
+    if (!context.PrintDialog.Execute(context.DialogParent) ||
+        !ConfirmSheetOnPaper(context.Printer, context.CardDef, context.DialogParent))
         return;
     if (context.Back && SideHasContent(*context.Back)) {
         PrintBothSides(context);
         return;
     }
-    PrintCardSheet(context.Printer, context.Caption, context.Surface, context.CardDef, context.GuessMark);
+    PrintCardSheet(context.Printer, context.Caption, context.Surface, context.CardDef, context.GuessMark,
+                   context.Run);
+    // The partly used sheet is used up now.
+    context.Run.StartCell = 0;
+}
+
+void AdjustPrintPosition(const PrintCommandContext &context, QWidget *parent)
+{
+    context.Printer.CheckPrinterChanges();
+    context.Printer.CheckNoPrinter();
+    TfrmPrintAdjust dialog(context.Printer, context.Adjustments, context.CardDef, context.Caption, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    context.Adjustments = dialog.Adjustments();
+    context.Printer.SetAdjustments(context.Adjustments);
+    context.SaveSettings();
 }
 
 void PrinterSetup(const PrintCommandContext &context)
@@ -30,8 +56,11 @@ void PaperSetup(const PrintCommandContext &context)
     TfrmPaperSetup dialog(context.Printer, context.PrinterSetupDialog, context.DialogParent);
     dialog.SelectCurrentDefinition(context.CardDef);
     dialog.SetGuessMark(context.GuessMark);
+    dialog.SetPreviewCards(
+        {.Card = &context.Surface, .GuessMark = context.GuessMark, .StartCell = context.Run.StartCell});
     if (dialog.exec() != QDialog::Accepted)
         return;
+    context.Run.StartCell = dialog.StartCell();
     context.SetModified();
     const TCardDef &chosen = dialog.WorkingCopy();
     const bool resized =

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/platform/PrinterAdjustments.h"
+#include "model/sheet/SheetRun.h"
 #include "model/sheet/TCardDef.h"
 
 #include <QString>
@@ -22,6 +24,9 @@ struct PrintCommandContext {
     std::function<void(const TCardDef &)> SetCardDef;
     int &CardIndex;
     int &GuessMark;
+    SheetRun &Run;                   // the start cell and count the print dialog offers
+    PrinterAdjustments &Adjustments; // each printer's correction, as the settings keep it
+    std::function<void()> SaveSettings;
     QString Caption; // names the print job
     std::function<void()> SetModified;
     std::function<void()> KeepObjectsOnCard;
@@ -29,11 +34,16 @@ struct PrintCommandContext {
     QWidget *DialogParent = nullptr;
 };
 
-// acPrint: after the print dialog, one sheet of the card in every cell of the current card sheet,
-// on both sides when the card has a back side. Nothing of the card changes.
+// acPrint: the sheet's preview with the start cell and the number of sheets or cards, then the print
+// dialog, then the card in every cell chosen, on both sides when the card has a back side. A sheet
+// that runs off the paper prints only when the user confirms it. The start cell goes back to the
+// first after printing; nothing of the card changes.
 void PrintCard(const PrintCommandContext &context);
-// acPrintSetup: the paper setup dialog; OK makes its working copy the card's sheet and marks the
-// card modified, without an undo step.
+// acPrintAdjust: the print position adjustment; OK keeps each printer's correction in the settings
+// file at once and makes the printer follow it.
+void AdjustPrintPosition(const PrintCommandContext &context, QWidget *parent);
+// acPrintSetup: the paper setup dialog; OK makes its working copy the card's sheet and the start cell
+// chosen in its preview the next print's, and marks the card modified, without an undo step.
 void PaperSetup(const PrintCommandContext &context);
 // The printer setup menu command: the printer setup dialog and nothing else.
 void PrinterSetup(const PrintCommandContext &context);

@@ -5,6 +5,7 @@
 #include "ui/platform/HelpTopic.h"
 #include "ui/platform/MessageBox.h"
 #include "ui/platform/ProgramDialog.h"
+#include "ui/print/SheetPreviewView.h"
 #include "ui/print/TQdPrinterSetupDialog.h"
 #include "ui/print/TfrmEditCard.h"
 
@@ -49,7 +50,7 @@ TfrmPaperSetup::TfrmPaperSetup(TQdPrinter &printer, TQdPrinterSetupDialog &print
       definitions_(std::make_unique<TCardDefList>())
 {
     SetUpProgramDialog(*this, QStringLiteral("frmPaperSetup"), QStringLiteral("用紙の設定"));
-    setFixedSize(468, 411);
+    setFixedSize(468, 431);
     createControls();
 
     try {
@@ -109,16 +110,19 @@ void TfrmPaperSetup::createControls()
     previewBase->setObjectName(QStringLiteral("zzPreviewBase"));
     previewBase->setFrameShape(QFrame::Box);
     previewBase->setGeometry(196, 26, 263, 335);
-    pbPaper_ = new QWidget(previewBase);
+    pbPaper_ = new SheetPreviewView(previewBase);
     pbPaper_->setObjectName(QStringLiteral("pbPaper"));
     pbPaper_->setGeometry(11, 11, 241, 313);
-    pbPaper_->installEventFilter(this);
+    lblFit_ = new QLabel(this);
+    lblFit_->setObjectName(QStringLiteral("lblFit"));
+    lblFit_->setStyleSheet(QStringLiteral("color: #c00000"));
+    lblFit_->setGeometry(8, 366, 452, 20);
 
     QPushButton *printerSetup =
-        button("Button1", QStringLiteral("プリンタ設定"), QRect(8, 376, 100, 25), this);
-    QPushButton *ok = button("Button3", QStringLiteral("OK"), QRect(208, 376, 80, 25), this);
-    QPushButton *cancel = button("Button2", QStringLiteral("キャンセル"), QRect(294, 376, 80, 25), this);
-    QPushButton *help = button("Button9", QStringLiteral("ヘルプ"), QRect(380, 376, 80, 25), this);
+        button("Button1", QStringLiteral("プリンタ設定"), QRect(8, 396, 100, 25), this);
+    QPushButton *ok = button("Button3", QStringLiteral("OK"), QRect(208, 396, 80, 25), this);
+    QPushButton *cancel = button("Button2", QStringLiteral("キャンセル"), QRect(294, 396, 80, 25), this);
+    QPushButton *help = button("Button9", QStringLiteral("ヘルプ"), QRect(380, 396, 80, 25), this);
     ok->setDefault(true);
 
     QWidget *order[] = {listBox1_,
@@ -151,6 +155,12 @@ void TfrmPaperSetup::createControls()
     connect(down, &QPushButton::clicked, this, [this] { moveSelected(1); });
     connect(printerSetup, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { runPrinterSetup(); }, this); });
+    connect(guessMark_, &QButtonGroup::idClicked, this, [this] { updatePreview(); });
+    connect(pbPaper_, &SheetPreviewView::CellClicked, this, [this](std::int64_t cell) {
+        PaperPreviewCards cards = pbPaper_->Cards();
+        cards.StartCell = cell;
+        SetPreviewCards(cards);
+    });
     connect(ok, &QPushButton::clicked, this, &TfrmPaperSetup::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [this] { ShowHelpTopic(HelpPaperSetupDialog, this); });
@@ -181,7 +191,7 @@ void TfrmPaperSetup::SelectCurrentDefinition(const TCardDef &current)
     }
     selectRow(found);
     workingCopy_ = current;
-    pbPaper_->update();
+    updatePreview();
 }
 
 int TfrmPaperSetup::SelectedIndex() const
@@ -201,9 +211,10 @@ void TfrmPaperSetup::SetGuessMark(int guessMark)
         for (QAbstractButton *item : guessMark_->buttons())
             item->setChecked(false);
         guessMark_->setExclusive(true);
-        return;
+    } else {
+        guessMark_->button(std::min(guessMark, 2))->setChecked(true);
     }
-    guessMark_->button(std::min(guessMark, 2))->setChecked(true);
+    updatePreview();
 }
 
 void TfrmPaperSetup::accept()
@@ -220,7 +231,9 @@ void TfrmPaperSetup::readSheet()
     sheet_ = {.PhysicalSize = printer_.GetPhysicalSize(),
               .PhysicalPaperSizeTenthMm = printer_.GetPhysicalPaperSize(),
               .PhysicalOffset = printer_.GetPhysicalOffset(),
-              .PrintableSize = printer_.GetPrintableSize()};
+              .PrintableSize = printer_.GetPrintableSize(),
+              .Resolution = printer_.GetResolution(),
+              .Adjustment = printer_.CurrentAdjustment()};
 }
 
 void TfrmPaperSetup::updatePaperLabel()
@@ -231,12 +244,13 @@ void TfrmPaperSetup::updatePaperLabel()
     const WaitCursor waiting;
     try {
         const int index = printer_.GetPaperSizeIndex();
-        lblPaper_->setText(QStringLiteral("< %1 >").arg(printer_.GetPaperSizeNames().value(index)));
+        paperName_ = printer_.GetPaperSizeNames().value(index);
+        lblPaper_->setText(QStringLiteral("< %1 >").arg(paperName_));
     } catch (...) {
         busy_ = false;
         throw;
     }
-    pbPaper_->update();
+    updatePreview();
     busy_ = false;
 }
 
@@ -252,7 +266,7 @@ void TfrmPaperSetup::selectionChanged()
     const int row = listBox1_->currentRow();
     if (row >= 0 && std::size_t(row) < definitions_->size())
         workingCopy_ = (*definitions_)[std::size_t(row)];
-    pbPaper_->update();
+    updatePreview();
 }
 
 void TfrmPaperSetup::editDefinition()
@@ -267,7 +281,7 @@ void TfrmPaperSetup::editDefinition()
     dialog.StoreCardDef(workingCopy_);
     listBox1_->item(row)->setText(CardDefName(workingCopy_));
     (*definitions_)[std::size_t(row)] = workingCopy_;
-    pbPaper_->update();
+    updatePreview();
 }
 
 void TfrmPaperSetup::addDefinition()
@@ -278,7 +292,7 @@ void TfrmPaperSetup::addDefinition()
     if (dialog.exec() != QDialog::Accepted)
         return;
     dialog.StoreCardDef(workingCopy_);
-    pbPaper_->update();
+    updatePreview();
     workingCopy_.System = 0;
     definitions_->push_back(workingCopy_);
     listBox1_->addItem(CardDefName(workingCopy_));
@@ -336,20 +350,40 @@ void TfrmPaperSetup::runPrinterSetup()
     try {
         refresh();
     } catch (...) {
-        pbPaper_->update();
+        updatePreview();
         throw;
     }
 }
 
+void TfrmPaperSetup::SetPreviewCards(const PaperPreviewCards &cards)
+{
+    pbPaper_->SetCards(cards);
+    updatePreview();
+}
+
+std::int64_t TfrmPaperSetup::StartCell() const
+{
+    return pbPaper_->Cards().StartCell;
+}
+
+void TfrmPaperSetup::updatePreview()
+{
+    pbPaper_->SetSheet(printerAvailable_ ? sheet_ : PaperPreviewSheet(), workingCopy_);
+    PaperPreviewCards cards = pbPaper_->Cards();
+    cards.GuessMark = std::max(GuessMark(), 0);
+    const std::int64_t cells = std::int64_t(workingCopy_.Columns) * workingCopy_.Lines;
+    cards.StartCell = std::clamp<std::int64_t>(cards.StartCell, 0, std::max<std::int64_t>(cells - 1, 0));
+    pbPaper_->SetCards(cards);
+    const bool runsOff =
+        printerAvailable_ && !CardSheetFitsPaper(workingCopy_, sheet_.PhysicalPaperSizeTenthMm);
+    lblFit_->setText(
+        runsOff ? QStringLiteral("カードの配置が用紙 %1 に収まりません。はみ出す部分は印刷されません。")
+                      .arg(paperName_)
+                : QString());
+}
+
 bool TfrmPaperSetup::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == pbPaper_ && event->type() == QEvent::Paint) {
-        if (printerAvailable_) {
-            QPainter painter(pbPaper_);
-            PaintPaperPreview(painter, pbPaper_->size(), sheet_, workingCopy_);
-        }
-        return true;
-    }
     if (watched == listBox1_ && event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent *>(event)->key()) {
         case Qt::Key_PageUp: moveSelected(-1); return true;

@@ -10,11 +10,13 @@ class QButtonGroup;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class SheetPreviewView;
 class TQdPrinter;
 class TQdPrinterSetupDialog;
 
 // The paper setup: which card sheet the card follows, the list of card sheets (add, edit, delete,
-// reorder), the crop marks, and a preview of the printer's paper with the sheet's cells. The list
+// reorder), the crop marks, and a preview of the printer's paper with the card in the sheet's cells,
+// warning when the sheet runs off the paper. The list
 // is read from the card sheet file when the dialog is made and written back by OK alone.
 class TfrmPaperSetup : public QDialog {
     Q_OBJECT
@@ -33,6 +35,10 @@ public:
     int GuessMark() const;
     void SetGuessMark(int guessMark);
     bool PrinterAvailable() const { return printerAvailable_; }
+    // The card drawn in the preview's cells and the cell printing starts at; the crop marks are
+    // the dialog's own choice. A click on a card of the preview makes it the start cell.
+    void SetPreviewCards(const PaperPreviewCards &cards);
+    std::int64_t StartCell() const;
 
     // Closes as confirmed and writes the whole list to the card sheet file.
     void accept() override;
@@ -40,6 +46,7 @@ public:
 private:
     void createControls();
     void updatePaperLabel();
+    void updatePreview();
     void readSheet();
     void selectRow(int row);
     void selectionChanged();
@@ -61,8 +68,10 @@ private:
     bool selecting_ = false;
     bool centred_ = false;
     PaperPreviewSheet sheet_;
+    QString paperName_;
     QLabel *lblPaper_ = nullptr;
+    QLabel *lblFit_ = nullptr;
     QListWidget *listBox1_ = nullptr;
     QButtonGroup *guessMark_ = nullptr;
-    QWidget *pbPaper_ = nullptr;
+    SheetPreviewView *pbPaper_ = nullptr;
 };

@@ -48,7 +48,8 @@ void PrintBothSides(const PrintCommandContext &context)
     if (answer.Cancelled)
         return;
     if (answer.FrontOnly) {
-        PrintCardSheet(context.Printer, context.Caption, context.Surface, context.CardDef, context.GuessMark);
+        PrintCardSheet(context.Printer, context.Caption, context.Surface, context.CardDef, context.GuessMark,
+                       context.Run);
         return;
     }
     const BackSideSettings &settings = answer.Settings;
