@@ -25,6 +25,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int dpi = std::max(1, byte(0) * 8 + byte(1));
     const QPoint offset(byte(2) - 128, byte(3) - 128);
     const int guessMark = byte(4) % 4 - 1;
+    // A printer's correction, anywhere within what the settings accept.
+    const PrintAdjustment adjustment{.OffsetXTenthMm = (byte(11) - 128) * 4,
+                                     .OffsetYTenthMm = (byte(12) - 128) * 4,
+                                     .ScaleHundredthPercent = 9000 + byte(13) * 8};
 
     TVkVellumPanel card;
     card.SetBounds(0, 0, std::clamp(TenthMmToSurfacePixels(double(cardDef.CardSizeX)), 0, 4000),
@@ -40,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     {
         QPainter painter(&page);
         const PrinterPage sheet{QSize(dpi, dpi), page.size(), page.size() - QSize(offset.x(), offset.y()),
-                                offset};
+                                offset, adjustment};
         try {
             DrawCardSheet(painter, sheet, card, cardDef, guessMark);
         } catch (const VkError &) {
@@ -51,8 +55,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // fuzzer's application object at exit.
     QPicture preview;
     QPainter recorder(&preview);
-    PaintPaperPreview(recorder, QSize(80, 100),
-                      {QSize(2480, 3508), QSize(byte(9) * 16, byte(10) * 16), offset, QSize(2300, 3300)},
-                      cardDef);
+    const PaperPreviewSheet paper{
+        QSize(2480, 3508), QSize(byte(9) * 16, byte(10) * 16), offset, QSize(2300, 3300), QSize(300, 300),
+        adjustment};
+    PaintPaperPreview(recorder, QSize(80, 100), paper, cardDef);
+    PaintPaperPreview(recorder, QSize(80, 100), paper, cardDef,
+                      {.Card = &card, .GuessMark = guessMark, .StartCell = byte(14) * 1000 - 3});
+    PaperPreviewCellAt(QSize(80, 100), paper, cardDef, QPoint(byte(15) - 100, byte(16) - 100));
     return 0;
 }

@@ -315,6 +315,36 @@ TEST_F(BatchCommands, PdfMovesByTheOffsetAndStartsAtTheCellAsked)
     EXPECT_FALSE(QFile::exists(path("beyond.pdf")));
 }
 
+TEST_F(BatchCommands, PrintFollowsThePrintersCorrectionUnlessAnOffsetReplacesIt)
+{
+    if (QPrinterInfo::printerInfo(kQueue).isNull())
+        GTEST_SKIP() << "no CUPS printer named " << kQueue.toStdString();
+    if (PdfToImageTool().isEmpty())
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    WriteFileBytes(path("VELLUMAX.INI"), "[PrintAdjustment]\r\n" + kQueue.toLatin1() + "=2,-1\r\n");
+    const auto printed = [this](const QString &name, const QStringList &options) {
+        const QString token =
+            QStringLiteral("VellumiaBatch%1%2").arg(name).arg(QCoreApplication::applicationPid());
+        const QString card = saveBusinessCard(token + QStringLiteral(".vkc"));
+        const Outcome run =
+            vellumax(QStringList{QStringLiteral("--print"), QStringLiteral("--printer"), kQueue} + options +
+                     QStringList{card});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QString pdf = WaitForCupsPdfJob(token);
+        EXPECT_FALSE(pdf.isEmpty());
+        const QImage page = RasterisePdf(pdf, 254);
+        QFile::remove(pdf);
+        return InkBounds(page, QRect(0, 0, 2100, 2970));
+    };
+    const QRect stored = printed(QStringLiteral("Stored"), {});
+    const QRect replaced =
+        printed(QStringLiteral("Replaced"), {QStringLiteral("--offset"), QStringLiteral("0,0")});
+    ASSERT_FALSE(stored.isEmpty());
+    ASSERT_FALSE(replaced.isEmpty());
+    EXPECT_NEAR(stored.left() - replaced.left(), 20, 1);
+    EXPECT_NEAR(stored.top() - replaced.top(), -10, 1);
+}
+
 TEST_F(BatchCommands, FailuresNameTheirCauseOnStandardErrorAndExitWithOne)
 {
     const QString card = saveBusinessCard(QStringLiteral("card.vkc"));

@@ -299,6 +299,8 @@ std::int64_t PaperPreviewCellAt(QSize box, const PaperPreviewSheet &sheet, const
     const double scale = adjustment.ScaleHundredthPercent / 10000.0;
     const double x = ((point.x() - layout->left) * 10 / layout->m - adjustment.OffsetXTenthMm) / scale;
     const double y = ((point.y() - layout->top) * 10 / layout->m - adjustment.OffsetYTenthMm) / scale;
+    if (!std::isfinite(x) || !std::isfinite(y))
+        return -1;
     const double pitchX = double(cardDef.CardSizeX) + cardDef.ColumnSpace;
     const double pitchY = double(cardDef.CardSizeY) + cardDef.LineSpace;
     if (pitchX <= 0 || pitchY <= 0)
