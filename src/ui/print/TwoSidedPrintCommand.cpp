@@ -55,8 +55,10 @@ void PrintBothSides(const PrintCommandContext &context)
     const BackSideSettings &settings = answer.Settings;
     PrintTwoSidedCardSheet(
         context.Printer, context.Caption, context.Surface, *context.Back, context.CardDef, context.GuessMark,
-        settings.Placement, settings.ManualFeed ? BackSideFeed::Manual : BackSideFeed::Duplex, [&] {
+        settings.Placement, settings.ManualFeed ? BackSideFeed::Manual : BackSideFeed::Duplex,
+        [&] {
             return VkMessageBox(turnOverText(settings.Placement.Turn), MB_OKCANCEL | MB_ICONINFORMATION,
                                 context.DialogParent) == IDOK;
-        });
+        },
+        context.Run);
 }
