@@ -2,12 +2,15 @@
 #include "TestSupport.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
+#include "model/merge/MergeSheetDrawing.h"
+#include "model/merge/MergeTable.h"
 #include "model/platform/IniFile.h"
 #include "model/sheet/CalibrationSheet.h"
 #include "model/sheet/PaperPreview.h"
 #include "printer/SheetPrinter.h"
 #include "printer/TQdPrinter.h"
 #include "ui/app/TfrmMain.h"
+#include "ui/print/TfrmPrint.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -15,6 +18,7 @@
 #include <QDialog>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -60,17 +64,18 @@ protected:
     const QString token = QStringLiteral("VellumiaDialogs%1").arg(QCoreApplication::applicationPid());
 };
 
+// The middle of a cell of the print dialog's preview, found through the preview's own hit test.
 QPoint pointOfCell(TQdPrinter &printer, const TCardDef &cardDef, QSize box, std::int64_t wanted)
 {
     const PaperPreviewSheet sheet{printer.GetPhysicalSize(),   printer.GetPhysicalPaperSize(),
                                   printer.GetPhysicalOffset(), printer.GetPrintableSize(),
                                   printer.GetResolution(),     printer.CurrentAdjustment()};
-    for (int y = 0; y < box.height(); y += 2)
-        for (int x = 0; x < box.width(); x += 2)
-            if (PaperPreviewCellAt(box, sheet, cardDef, QPoint(x, y) - QPoint(2, 2)) == wanted &&
-                PaperPreviewCellAt(box, sheet, cardDef, QPoint(x, y) + QPoint(2, 2)) == wanted)
-                return QPoint(x, y);
-    return QPoint(-1, -1);
+    QRect cell;
+    for (int y = 0; y < box.height(); ++y)
+        for (int x = 0; x < box.width(); ++x)
+            if (PaperPreviewCellAt(box, sheet, cardDef, QPoint(x, y)) == wanted)
+                cell |= QRect(x, y, 1, 1);
+    return cell.center();
 }
 
 // The middle of the dark run crossing the line from `from` in steps of `step`, in pixels along it.
@@ -149,4 +154,66 @@ TEST_F(PrintDialogs, TheTestSheetLandsWhereTheCorrectionPutsItAndOkKeepsIt)
     const double down = middleOfDarkRun(page, QPoint(265, 230), QPoint(0, 1), 130) + 230;
     EXPECT_NEAR(across, 315, 1);
     EXPECT_NEAR(down, 292, 1);
+}
+
+TEST_F(PrintDialogs, ThePaperSetupWarnsNamingThePaperWhenTheSheetRunsOffIt)
+{
+    QStringList warnings;
+    OnNextModal([&warnings](QWidget *dialog) {
+        auto *list = dialog->findChild<QListWidget *>("ListBox1");
+        auto *warning = dialog->findChild<QLabel *>("lblFit");
+        for (const char *sheet : {"B4", "A4"}) {
+            const QList<QListWidgetItem *> found =
+                list->findItems(QString::fromLatin1(sheet), Qt::MatchContains);
+            EXPECT_FALSE(found.isEmpty()) << sheet;
+            if (!found.isEmpty())
+                list->setCurrentItem(found.front());
+            warnings << warning->text();
+        }
+        dialog->findChild<QPushButton *>("Button2")->click();
+    });
+    form.Action("acPrintSetup")->trigger();
+    ASSERT_EQ(warnings.size(), 2);
+    EXPECT_TRUE(warnings[0].contains("A4")) << warnings[0].toStdString();
+    EXPECT_TRUE(warnings[1].isEmpty()) << warnings[1].toStdString();
+    EXPECT_FALSE(form.Modified());
+}
+
+TEST_F(PrintDialogs, AMergesPreviewShowsItsRecordsFromTheStartCell)
+{
+    // Two records of solid blocks, so that a cell with a record is dark and one without is white.
+    const MergeTable table({"印"}, {{"████"}, {"████"}}, TableEncoding::Utf8);
+    TVkVellumPanel card;
+    card.SetBounds(0, 0, 455, 275);
+    card.SetColor(clWhite);
+    TVkDragLabel &text = card.AddObject(std::make_unique<TVkDragLabel>());
+    CardFont font;
+    font.Height = -200;
+    text.SetFont(font);
+    text.SetAutoSize(true);
+    text.SetCaption({QStringLiteral("{{印}}")});
+    const TCardDef &cardDef = form.CardDef();
+    TfrmPrint dialog(printer, card, cardDef, cmNone, {}, false);
+    dialog.SetSheetDrawing([&](QPainter &canvas, const PrinterPage &page, std::int64_t startCell) {
+        DrawMergeSheet(canvas, page, card, cardDef, cmNone, table,
+                       MergePlan(0, 2, MergeLayout::CardPerRecord, 10, startCell), 0);
+    });
+    dialog.findChild<QSpinBox *>("edtStart")->setValue(2);
+    EXPECT_FALSE(dialog.findChild<QWidget *>("grpCount")->isEnabled());
+    auto *preview = dialog.findChild<QWidget *>("pbSheet");
+    const QImage image = preview->grab().toImage();
+    // Black ink, neither the grey of used cells nor the blue frame of the start cell.
+    const auto darkIn = [&](std::int64_t cell) {
+        const QPoint middle = pointOfCell(printer, cardDef, preview->size(), cell);
+        int dark = 0;
+        for (int dy = -25; dy <= 25; ++dy)
+            for (int dx = -40; dx <= 40; ++dx)
+                dark += qGray(image.pixel(middle + QPoint(dx, dy))) < 40;
+        return dark;
+    };
+    EXPECT_EQ(darkIn(0), 0);
+    EXPECT_GT(darkIn(1), 40);
+    EXPECT_GT(darkIn(2), 40);
+    EXPECT_EQ(darkIn(3), 0);
+    EXPECT_EQ(text.Caption().front(), "{{印}}") << "the card is left as it was";
 }

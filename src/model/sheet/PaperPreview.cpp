@@ -192,8 +192,11 @@ void drawCards(QPainter &painter, const PreviewLayout &layout, const PaperPrevie
     painter.scale(layout.k, layout.k);
     painter.translate(sheet.PhysicalOffset);
     try {
-        DrawCardSheet(painter, page, *cards.Card, cardDef, cards.GuessMark,
-                      [&cards](std::int64_t cell) { return cell >= cards.StartCell; });
+        if (cards.DrawSheet)
+            cards.DrawSheet(painter, page, cards.StartCell);
+        else
+            DrawCardSheet(painter, page, *cards.Card, cardDef, cards.GuessMark,
+                          [&cards](std::int64_t cell) { return cell >= cards.StartCell; });
     } catch (const VkError &) {
         // A sheet too crowded to print is not drawn here either.
         painter.restore();

@@ -6,9 +6,11 @@
 #include <QPoint>
 #include <QSize>
 #include <cstdint>
+#include <functional>
 
 class QPainter;
 class TVkVellumPanel;
+struct PrinterPage;
 
 // What the preview of the paper setup shows of the printer's sheet.
 struct PaperPreviewSheet {
@@ -27,6 +29,9 @@ struct PaperPreviewCards {
     const TVkVellumPanel *Card = nullptr;
     int GuessMark = 0;
     std::int64_t StartCell = 0;
+    // Draws the first sheet as the print will, for a print whose cells differ (a merge); without it
+    // the card is drawn in every cell from the start cell.
+    std::function<void(QPainter &, const PrinterPage &, std::int64_t startCell)> DrawSheet{};
 };
 
 // Draws the sheet at scale into a box of size: the paper with a shadow, the printable area in

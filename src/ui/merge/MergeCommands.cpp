@@ -5,6 +5,7 @@
 #include "model/document/CardStream.h"
 #include "model/merge/MergeFields.h"
 #include "model/merge/MergePdf.h"
+#include "model/merge/MergeSheetDrawing.h"
 #include "model/platform/IniFile.h"
 #include "model/platform/ProgramFolder.h"
 #include "printer/MergePrinter.h"
@@ -145,6 +146,10 @@ void PrintMerge(const MergeCommandContext &context)
     context.Printer.CheckNoPrinter();
     TfrmPrint form(context.Printer, context.Surface, context.CardDef, context.GuessMark, SheetRun(), false,
                    context.DialogParent);
+    form.SetSheetDrawing([&context](QPainter &canvas, const PrinterPage &page, std::int64_t startCell) {
+        DrawMergeSheet(canvas, page, context.Surface, context.CardDef, context.GuessMark, context.Bar.Table(),
+                       planOf(context, startCell), 0);
+    });
     if (form.exec() != QDialog::Accepted || !context.PrintDialog.Execute(context.DialogParent) ||
         !ConfirmSheetOnPaper(context.Printer, context.CardDef, context.DialogParent))
         return;

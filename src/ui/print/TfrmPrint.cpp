@@ -178,6 +178,14 @@ SheetRun TfrmPrint::Run() const
             .Count = cards ? edtCards_->value() : edtSheets_->value()};
 }
 
+void TfrmPrint::SetSheetDrawing(
+    std::function<void(QPainter &, const PrinterPage &, std::int64_t startCell)> drawSheet)
+{
+    PaperPreviewCards cards = pbSheet_->Cards();
+    cards.DrawSheet = std::move(drawSheet);
+    pbSheet_->SetCards(cards);
+}
+
 void TfrmPrint::readPrinter()
 {
     const QString paper = paperName(printer_);

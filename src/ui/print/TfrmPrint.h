@@ -7,6 +7,8 @@
 #include <functional>
 
 class QLabel;
+class QPainter;
+struct PrinterPage;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -27,6 +29,10 @@ public:
     ~TfrmPrint() override;
 
     SheetRun Run() const;
+    // For a print whose cells differ (a merge): draws its first sheet from the start cell, as the
+    // print will, instead of the card in every cell.
+    void
+    SetSheetDrawing(std::function<void(QPainter &, const PrinterPage &, std::int64_t startCell)> drawSheet);
     // Opens the print position adjustment; the preview follows what it changed. Without it the
     // dialog offers no adjustment.
     std::function<void()> OnAdjust;
