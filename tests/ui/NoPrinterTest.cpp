@@ -78,6 +78,7 @@ TEST(NoPrinter, PrinterCommandsTellTheUserAndChangeNothing)
     ASSERT_TRUE(form.Startup({}));
     EXPECT_EQ(messageOf(form.Action("acPrint")), noPrinter + u'.');
     EXPECT_EQ(messageOf(form.Action("mnuPrinterSetup")), noPrinter + u'.');
+    EXPECT_EQ(messageOf(form.Action("acPrintAdjust")), noPrinter + u'.');
     EXPECT_FALSE(form.Modified());
 
     // The paper setup says so once and still offers the list, without paper name or preview.
