@@ -1,9 +1,9 @@
 #include "model/platform/IniFile.h"
 
 #include "model/platform/Cp932.h"
+#include "model/platform/SaveWholeFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace {
@@ -62,11 +62,12 @@ void IniFile::load()
 
 bool IniFile::save()
 {
-    QSaveFile file(path_);
+    if (holding_)
+        return true;
     QByteArray bytes;
     for (const QString &line : lines_)
         bytes += Cp932::Encode(line) + "\r\n";
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    if (SaveWholeFile(path_, bytes))
         return true;
     load(); // what the file holds is what reads see, as with any failed write
     return false;
@@ -144,7 +145,8 @@ QStringList IniFile::ReadSection(const QString &section) const
 
 bool IniFile::WriteString(const QString &section, const QString &key, const QString &value)
 {
-    load();
+    if (!holding_)
+        load();
     const QString line = key + u'=' + value;
     int sectionLine = findSection(section);
     if (sectionLine < 0) {

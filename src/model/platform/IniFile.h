@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <utility>
 
 // A settings file in INI form with the semantics of the classic profile functions: section and key
 // names compare case-insensitively, a write goes straight to the file, and every line the program
@@ -25,6 +26,18 @@ public:
     bool WriteInteger(const QString &section, const QString &key, int value);
     bool WriteBool(const QString &section, const QString &key, bool value);
 
+    // Saves many keys at once: the writes made by `writes` change the lines read once before them,
+    // and the file is then saved in one pass, so a failed save leaves every key as it was. Returns
+    // false when the file could not be written.
+    template <class Writes> bool WriteTogether(Writes &&writes)
+    {
+        load();
+        holding_ = true;
+        std::forward<Writes>(writes)();
+        holding_ = false;
+        return save();
+    }
+
 private:
     void load();
     bool save();
@@ -34,4 +47,5 @@ private:
 
     QString path_;
     QStringList lines_;
+    bool holding_ = false; // inside WriteTogether: writes wait for its one save
 };

@@ -107,22 +107,34 @@ void MainSettings::Load(const IniFile &ini, const QRect &currentBounds)
 
 bool MainSettings::Save(IniFile &ini) const
 {
-    bool ok = ini.WriteString(kPlacement, QStringLiteral("Position"), FormatPositionText(Position));
-    ok &= ini.WriteInteger(kPlacement, QStringLiteral("ShowCmd"), ShowCmd);
-    ok &= ini.WriteInteger(kSettings, QStringLiteral("UndoCount"), UndoCount);
-    ok &= ini.WriteInteger(kSettings, QStringLiteral("CardIndex"), CardIndex);
-    ok &= ini.WriteString(kSettings, QStringLiteral("OpenDirectory"), storableFolder(OpenDirectory));
-    ok &= ini.WriteString(kSettings, QStringLiteral("SaveDirectory"), storableFolder(SaveDirectory));
-    ok &= ini.WriteString(kSettings, QStringLiteral("ImageDirectory"), storableFolder(ImageDirectory));
-    ok &= ini.WriteBool(kSettings, QStringLiteral("ShowGrid"), ShowGrid);
-    ok &= ini.WriteInteger(kSettings, QStringLiteral("GridSize"), GridSize);
-    ok &= ini.WriteInteger(kSettings, QStringLiteral("GridUnit"), GridUnit);
-    ok &= ini.WriteInteger(kSettings, QStringLiteral("GridStyle"), GridStyle);
-    ok &= ini.WriteBool(kSettings, QStringLiteral("FixedGrid"), FixedGrid);
-    ok &= ini.WriteInteger(kSettings, QStringLiteral("GuessMark"), GuessMark);
-    ok &= ini.WriteBool(kSettings, QStringLiteral("ShowToolBar"), ShowToolBar);
-    ok &= ini.WriteBool(kSettings, QStringLiteral("ShowStatusBar"), ShowStatusBar);
-    ok &= ini.WriteInteger(kSettings, QStringLiteral("Zoom"), Zoom);
+    return ini.WriteTogether([this, &ini] {
+        ini.WriteString(kPlacement, QStringLiteral("Position"), FormatPositionText(Position));
+        ini.WriteInteger(kPlacement, QStringLiteral("ShowCmd"), ShowCmd);
+        ini.WriteInteger(kSettings, QStringLiteral("UndoCount"), UndoCount);
+        ini.WriteInteger(kSettings, QStringLiteral("CardIndex"), CardIndex);
+        ini.WriteString(kSettings, QStringLiteral("OpenDirectory"), storableFolder(OpenDirectory));
+        ini.WriteString(kSettings, QStringLiteral("SaveDirectory"), storableFolder(SaveDirectory));
+        ini.WriteString(kSettings, QStringLiteral("ImageDirectory"), storableFolder(ImageDirectory));
+        ini.WriteBool(kSettings, QStringLiteral("ShowGrid"), ShowGrid);
+        ini.WriteInteger(kSettings, QStringLiteral("GridSize"), GridSize);
+        ini.WriteInteger(kSettings, QStringLiteral("GridUnit"), GridUnit);
+        ini.WriteInteger(kSettings, QStringLiteral("GridStyle"), GridStyle);
+        ini.WriteBool(kSettings, QStringLiteral("FixedGrid"), FixedGrid);
+        ini.WriteInteger(kSettings, QStringLiteral("GuessMark"), GuessMark);
+        ini.WriteBool(kSettings, QStringLiteral("ShowToolBar"), ShowToolBar);
+        ini.WriteBool(kSettings, QStringLiteral("ShowStatusBar"), ShowStatusBar);
+        ini.WriteInteger(kSettings, QStringLiteral("Zoom"), Zoom);
+        SaveRecentFiles(ini);
+        // Only once a table has been merged, so that files of cards never merged keep their keys.
+        if (!MergeTable.isEmpty() || !ini.ReadString(kMerge, QStringLiteral("Table"), QString()).isEmpty())
+            ini.WriteString(kMerge, QStringLiteral("Table"),
+                            storableFileName(MergeTable) ? MergeTable : QString());
+        PrintAdjustments.Save(ini);
+    });
+}
+
+void MainSettings::SaveRecentFiles(IniFile &ini) const
+{
     QStringList recent;
     for (const QString &fileName : RecentFiles) {
         if (storableFileName(fileName) && recent.size() < MaxRecentFiles)
@@ -134,12 +146,6 @@ bool MainSettings::Save(IniFile &ini) const
         const QString key = recentFileKey(i);
         const QString fileName = recent.value(i);
         if (!fileName.isEmpty() || !ini.ReadString(kRecentFiles, key, QString()).isEmpty())
-            ok &= ini.WriteString(kRecentFiles, key, fileName);
+            ini.WriteString(kRecentFiles, key, fileName);
     }
-    // Only once a table has been merged, so that files of cards never merged keep their keys.
-    if (!MergeTable.isEmpty() || !ini.ReadString(kMerge, QStringLiteral("Table"), QString()).isEmpty())
-        ok &= ini.WriteString(kMerge, QStringLiteral("Table"),
-                              storableFileName(MergeTable) ? MergeTable : QString());
-    ok &= PrintAdjustments.Save(ini);
-    return ok;
 }

@@ -49,6 +49,9 @@ public:
     // Writes every key in the file's customary order. Returns false when the file could not be
     // written.
     bool Save(IniFile &ini) const;
+
+private:
+    void SaveRecentFiles(IniFile &ini) const;
 };
 
 // "left,top,right,bottom" as the placement key holds it. Items are separated by commas and blanks

@@ -2,12 +2,12 @@
 
 #include "model/platform/Cp932.h"
 #include "model/platform/ProgramFolder.h"
+#include "model/platform/SaveWholeFile.h"
 #include "model/platform/VkError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -243,15 +243,12 @@ void LoadCardDefs(std::unique_ptr<TCardDefList> &list)
 void SaveCardDefs(const TCardDefList &list)
 {
     const QString path = CardDefFileName();
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    for (const TCardDef &cardDef : list) {
-        if (!written)
-            break;
-        written = file.write(FormatCardDef(cardDef) + "\r\n") >= 0;
-    }
-    if (!written || !file.commit())
-        throw VkError(QStringLiteral("ファイル %1 に書き込めません。%2").arg(path, file.errorString()));
+    QByteArray text;
+    for (const TCardDef &cardDef : list)
+        text += FormatCardDef(cardDef) + "\r\n";
+    QString reason;
+    if (!SaveWholeFile(path, text, &reason))
+        throw VkError(QStringLiteral("ファイル %1 に書き込めません。%2").arg(path, reason));
 }
 
 void FreeCardDefs(std::unique_ptr<TCardDefList> &list)

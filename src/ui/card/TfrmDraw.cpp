@@ -212,12 +212,14 @@ void TfrmDraw::readSettings()
 void TfrmDraw::writeSettings() const
 {
     IniFile ini(ProgramFile(QStringLiteral("VELLUMAX.INI")));
-    ini.WriteInteger(kSection, QStringLiteral("Type"), shapeButtons_->checkedId());
-    ini.WriteInteger(kSection, QStringLiteral("PenWidth"), PenWidth());
-    ini.WriteString(kSection, QStringLiteral("PenColor"), ColorToText(PenColor()));
-    ini.WriteBool(kSection, QStringLiteral("FillDraw"), FillChecked());
-    ini.WriteString(kSection, QStringLiteral("FillColor"), ColorToText(FillColor()));
-    ini.WriteInteger(kSection, QStringLiteral("CornerRadius"), int(std::lround(CornerRadiusMm() * 10)));
+    ini.WriteTogether([this, &ini] {
+        ini.WriteInteger(kSection, QStringLiteral("Type"), shapeButtons_->checkedId());
+        ini.WriteInteger(kSection, QStringLiteral("PenWidth"), PenWidth());
+        ini.WriteString(kSection, QStringLiteral("PenColor"), ColorToText(PenColor()));
+        ini.WriteBool(kSection, QStringLiteral("FillDraw"), FillChecked());
+        ini.WriteString(kSection, QStringLiteral("FillColor"), ColorToText(FillColor()));
+        ini.WriteInteger(kSection, QStringLiteral("CornerRadius"), int(std::lround(CornerRadiusMm() * 10)));
+    });
 }
 
 void TfrmDraw::LoadShape(const TVkDragLabel &shape)

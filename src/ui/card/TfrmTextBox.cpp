@@ -259,17 +259,19 @@ void TfrmTextBox::placeFromSettings(const QString &position)
 void TfrmTextBox::writeSettings()
 {
     IniFile ini(ProgramFile(QStringLiteral("VELLUMAX.INI")));
-    const QRect restored = normalGeometry().isValid() ? normalGeometry() : geometry();
-    ini.WriteString(kTextBoxSection, QStringLiteral("Position"), positionText(restored));
-    // The face of the text, also when it is not installed here and the list shows none.
-    ini.WriteString(kFontSection, QStringLiteral("FontName"), memoFont_.Name);
-    ini.WriteInteger(kFontSection, QStringLiteral("FontSize"), edtFontSize_->value());
-    ini.WriteString(kFontSection, QStringLiteral("FontColor"), ColorToText(memoFont_.Color));
-    ini.WriteBool(kFontSection, QStringLiteral("Bold"), btnBold_->isChecked());
-    ini.WriteBool(kFontSection, QStringLiteral("Italic"), btnItalic_->isChecked());
-    ini.WriteBool(kFontSection, QStringLiteral("Underline"), btnUnderline_->isChecked());
-    ini.WriteBool(kFontSection, QStringLiteral("StrikeOut"), btnStrikeOut_->isChecked());
-    ini.WriteString(kFontSection, QStringLiteral("Text"), LineListToText(Lines()));
+    ini.WriteTogether([this, &ini] {
+        const QRect restored = normalGeometry().isValid() ? normalGeometry() : geometry();
+        ini.WriteString(kTextBoxSection, QStringLiteral("Position"), positionText(restored));
+        // The face of the text, also when it is not installed here and the list shows none.
+        ini.WriteString(kFontSection, QStringLiteral("FontName"), memoFont_.Name);
+        ini.WriteInteger(kFontSection, QStringLiteral("FontSize"), edtFontSize_->value());
+        ini.WriteString(kFontSection, QStringLiteral("FontColor"), ColorToText(memoFont_.Color));
+        ini.WriteBool(kFontSection, QStringLiteral("Bold"), btnBold_->isChecked());
+        ini.WriteBool(kFontSection, QStringLiteral("Italic"), btnItalic_->isChecked());
+        ini.WriteBool(kFontSection, QStringLiteral("Underline"), btnUnderline_->isChecked());
+        ini.WriteBool(kFontSection, QStringLiteral("StrikeOut"), btnStrikeOut_->isChecked());
+        ini.WriteString(kFontSection, QStringLiteral("Text"), LineListToText(Lines()));
+    });
 }
 
 void TfrmTextBox::SetMemoFont(const CardFont &font)
