@@ -3,12 +3,15 @@
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/BmpCodec.h"
 #include "model/document/ComponentStreamWriter.h"
+#include "model/document/PictureBudget.h"
+#include "model/platform/VkError.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <climits>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -413,7 +416,6 @@ TEST(CardStreamTest, MalformedObjectsAreDropped)
         bitmap + "\x0A" + le32(0x7FFFFFFF) + "BM",        // binary longer than the file
         bitmap + "\x0A" + le32(8) + le32(100) + "BM\0\0", // picture longer than its binary
         shortString("Font.Style") + "\x0B" + shortString("fsShadow") + '\0',
-        shortString("PenWidth") + "\x04" + le32(0x7FFFFFFF), // no card is this large
     };
     for (const QByteArray &properties : malformed) {
         SCOPED_TRACE(properties.toHex(' ').toStdString());
@@ -425,6 +427,156 @@ TEST(CardStreamTest, MalformedObjectsAreDropped)
     }
     TVkVellumPanel copy;
     EXPECT_EQ(ReadCardStream(documentWithObjectProperties(left + "\x02\x07"), copy).objectsRead, 1);
+}
+
+TEST(CardStreamTest, EveryIntegerTheWriterWritesReadsBack)
+{
+    using LabelSetter = void (TVkDragLabel::*)(int);
+    const std::pair<const char *, LabelSetter> objectFields[] = {
+        {"Tag", &TVkDragLabel::SetTag},
+        {"Left", &TVkDragLabel::SetLeft},
+        {"Top", &TVkDragLabel::SetTop},
+        {"Width", &TVkDragLabel::SetWidth},
+        {"Height", &TVkDragLabel::SetHeight},
+        {"FrameWidth", &TVkDragLabel::SetFrameWidth},
+        {"AlphaChannel", &TVkDragLabel::SetAlphaChannel},
+        {"PenWidth", &TVkDragLabel::SetPenWidth},
+        {"Font.Height", nullptr},
+    };
+    using SurfaceSetter = void (TVkVellumPanel::*)(int);
+    const std::pair<const char *, SurfaceSetter> surfaceFields[] = {
+        {"Tag", &TVkVellumPanel::SetTag},       {"Left", &TVkVellumPanel::SetLeft},
+        {"Top", &TVkVellumPanel::SetTop},       {"Width", &TVkVellumPanel::SetWidth},
+        {"Height", &TVkVellumPanel::SetHeight}, {"GridSize", &TVkVellumPanel::SetGridSize},
+    };
+    const int extremes[] = {INT_MIN, -32769, 32768, 40000, 65534, INT_MAX};
+
+    // Read back, written again, drawn and dragged: the values reach the geometry untouched.
+    const auto expectRoundTrip = [](const TVkVellumPanel &surface) {
+        QByteArray document;
+        WriteCardStream(document, surface, cardDef());
+        TVkVellumPanel copy;
+        setUpSurface(copy);
+        const auto wire = [](TVkDragLabel &object) { object.SetPopupMenu(QStringLiteral("frmMain.Popup1")); };
+        ASSERT_TRUE(ReadCardStream(document, copy, wire).ok);
+        ASSERT_EQ(copy.ObjectCount(), surface.ObjectCount());
+        QByteArray again;
+        WriteCardStream(again, copy, cardDef());
+        EXPECT_TRUE(again == document);
+        copy.SetShowGrid(true);
+        QImage image(60, 40, QImage::Format_RGB32);
+        copy.Paint(image, image.rect());
+        for (int i = 0; i < copy.ObjectCount(); ++i) {
+            TVkDragLabel &object = copy.Object(i);
+            object.SetSelected(true);
+            object.Paint(image, image.rect());
+            object.MouseDown(Qt::LeftButton, {}, 0, 0);
+            object.MouseMove({}, 7, 9);
+            object.MouseUp(Qt::LeftButton, {}, 7, 9);
+        }
+    };
+    for (const int value : extremes) {
+        for (const auto &[name, set] : objectFields) {
+            SCOPED_TRACE(std::string(name) + " " + std::to_string(value));
+            TVkVellumPanel surface;
+            setUpSurface(surface);
+            for (const TDrawMode mode : {dmNone, dmRoundRect}) {
+                TVkDragLabel &object = addObject(surface);
+                object.SetDrawMode(mode);
+                object.SetCaption({QStringLiteral("Aa")});
+                if (set) {
+                    (object.*set)(value);
+                } else {
+                    CardFont font;
+                    font.Height = value;
+                    object.SetFont(font);
+                }
+            }
+            expectRoundTrip(surface);
+        }
+        for (const auto &[name, set] : surfaceFields) {
+            SCOPED_TRACE(std::string("surface ") + name + " " + std::to_string(value));
+            TVkVellumPanel surface;
+            setUpSurface(surface);
+            (surface.*set)(value);
+            addObject(surface);
+            expectRoundTrip(surface);
+        }
+    }
+
+    // Values past ±32767 in one object leave it and the objects after it in place.
+    TVkVellumPanel surface;
+    setUpSurface(surface);
+    TVkDragLabel &wide = addObject(surface);
+    wide.SetTag(40000);
+    wide.SetWidth(65534);
+    wide.SetAlphaChannel(32768);
+    addObject(surface).SetLeft(3);
+    QByteArray document;
+    WriteCardStream(document, surface, cardDef());
+    TVkVellumPanel copy;
+    ASSERT_EQ(ReadCardStream(document, copy).objectsRead, 2);
+    EXPECT_EQ(copy.Object(0).Tag(), 40000);
+    EXPECT_EQ(copy.Object(0).Width(), 65534);
+    EXPECT_EQ(copy.Object(0).AlphaChannel(), 32768);
+    EXPECT_EQ(copy.Object(1).Left(), 3);
+}
+
+TEST(CardStreamTest, AnObjectShowingItsOwnHintKeepsIt)
+{
+    const QByteArray properties = shortString("ShowHint") + "\x09";
+    TVkVellumPanel copy;
+    ASSERT_EQ(ReadCardStream(documentWithObjectProperties(properties), copy).objectsRead, 1);
+    EXPECT_TRUE(copy.Object(0).ShowHint());
+    EXPECT_FALSE(copy.Object(0).ParentShowHint());
+    QByteArray written;
+    WriteCardStream(written, copy, cardDef());
+    EXPECT_TRUE(written.contains(shortString("ParentShowHint") + "\x08" + shortString("ShowHint") + "\x09"));
+}
+
+TEST(CardStreamTest, TextCodePage932CannotHoldIsRefusedBeforeWriting)
+{
+    const QString snowman = QString::fromUtf8("雪だるま☃と😀");
+    const std::function<void(TVkVellumPanel &)> fills[] = {
+        [&](TVkVellumPanel &surface) {
+            addObject(surface).SetCaption({QStringLiteral("ok"), snowman});
+        },
+        [&](TVkVellumPanel &surface) { addObject(surface).SetHint(snowman); },
+        [&](TVkVellumPanel &surface) {
+            CardFont font;
+            font.Name = snowman;
+            addObject(surface).SetFont(font);
+        },
+        [&](TVkVellumPanel &surface) { surface.SetHint(snowman); },
+    };
+    const QString fields[] = {QStringLiteral("1 番目のオブジェクトの文字列"), QStringLiteral("ヒント"),
+                              QStringLiteral("フォント名"), QStringLiteral("カードのヒント")};
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("card.vkc")));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.write("kept");
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        TVkVellumPanel surface;
+        setUpSurface(surface);
+        fills[i](surface);
+        try {
+            WriteCardStream(file, surface, cardDef());
+            ADD_FAILURE() << "written";
+        } catch (const VkError &error) {
+            EXPECT_TRUE(error.Message().contains(fields[i])) << error.Message().toStdString();
+            EXPECT_TRUE(error.Message().contains(QString::fromUtf8("「☃」(U+2603)、「😀」(U+1F600)")))
+                << error.Message().toStdString();
+        }
+        file.seek(0);
+        EXPECT_EQ(file.readAll(), "kept");
+    }
+    TVkVellumPanel storable;
+    setUpSurface(storable);
+    addObject(storable).SetCaption({QStringLiteral("山田 太郎 ①")});
+    QByteArray document;
+    WriteCardStream(document, storable, cardDef());
+    EXPECT_EQ(CardDocumentBytes(storable, cardDef()), document);
 }
 
 TEST(CardStreamTest, FilesOfOtherKindsAreNotCardDocuments)
@@ -512,4 +664,42 @@ TEST(CardStreamTest, PicturesOfOtherWritersAreRead)
         BmpCodec::DecodeBmp(bmpFile(infoHeader(30000, 30000, 24, 1), {}, QByteArray(2, '\0'))).isNull());
     EXPECT_TRUE(
         BmpCodec::DecodeBmp(bmpFile(infoHeader(100, 100, 24, 0), {}, QByteArray(100, '\0'))).isNull());
+}
+
+TEST(CardStreamTest, PicturesPastTheCardsBudgetAreLeftOut)
+{
+    // Run-length pictures of 4096 x 4096 that each take 16 MB from a few bytes; 40 of them would
+    // take 640 MB, and then a text object.
+    const QByteArray rle =
+        bmpFile(infoHeader(4096, 4096, 8, 1, 2), QByteArray(8, '\0'), QByteArray("\x00\x01", 2));
+    const QByteArray picture = shortString("Bitmap.Data") + '\x0A' + le32(std::uint32_t(rle.size() + 4)) +
+                               le32(std::uint32_t(rle.size())) + rle;
+    const auto entry = [](const QByteArray &properties) {
+        const QByteArray component =
+            "TPF0" + shortString("TVkDragLabel") + '\0' + properties + QByteArray(2, '\0');
+        return QByteArray("\xFF\x0A\x00"
+                          "0\x00\x30\x10",
+                          7) +
+               le32(std::uint32_t(component.size())) + component;
+    };
+    QByteArray document = documentWithObjectProperties(shortString("Left") + "\x02\x05");
+    for (int i = 0; i < 40; ++i)
+        document += entry(shortString("Top") + char(2) + char(i) + picture);
+    document += entry(shortString("Left") + "\x02\x07");
+
+    TVkVellumPanel copy;
+    const CardStreamReadResult result = ReadCardStream(document, copy);
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.picturesRefused, 8);
+    ASSERT_EQ(copy.ObjectCount(), 1 + 32 + 1);
+    EXPECT_EQ(copy.Object(32).Top(), 31);
+    EXPECT_EQ(copy.Object(33).Left(), 7);
+    EXPECT_EQ(PictureBudget::Of(copy).UsedBytes(), PictureBudget::kCardPictureBytes);
+
+    // The same picture again costs nothing; another one is refused with a message.
+    EXPECT_NO_THROW(PictureBudget::CheckRoomFor(copy, copy.Object(1).Bitmap()));
+    EXPECT_THROW(PictureBudget::CheckRoomFor(copy, QImage(4, 4, QImage::Format_RGB32)), VkError);
+    EXPECT_EQ(
+        PictureBudgetMessage(8),
+        QStringLiteral("カードの画像が合わせて 512 MB を超えるため、8 個の画像を読み込みませんでした。"));
 }

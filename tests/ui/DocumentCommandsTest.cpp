@@ -304,6 +304,23 @@ TEST_F(DocumentCommandsTest, FailedSaveKeepsTheDocumentState)
     EXPECT_EQ(file.readAll(), before);
 }
 
+TEST_F(DocumentCommandsTest, TextThatCannotBeStoredKeepsTheSavedFile)
+{
+    const QString saved = path(QStringLiteral("card.vkc"));
+    addText(form, QStringLiteral("kept"));
+    form.Documents().SaveCardFile(saved);
+    const QByteArray before = ReadFileBytes(saved);
+    addText(form, QString::fromUtf8("pasted 😀"));
+    form.SetModified(true);
+    QString message;
+    answerNextBox(QMessageBox::Ok, &message);
+    RunGuarded([&] { form.Documents().SaveCardFile(saved); });
+    EXPECT_TRUE(message.contains(QString::fromUtf8("2 番目のオブジェクトの文字列"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QString::fromUtf8("「😀」(U+1F600)"))) << message.toStdString();
+    EXPECT_TRUE(form.Modified());
+    EXPECT_EQ(ReadFileBytes(saved), before);
+}
+
 TEST_F(DocumentCommandsTest, SaveWithoutANameAsksForOne)
 {
     form.SetCurrentFileName(QStringLiteral("  \t"));

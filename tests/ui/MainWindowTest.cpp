@@ -125,7 +125,7 @@ TEST(MainWindow, ActionsCarryTheirTextsHintsAndShortcuts)
     EXPECT_EQ(form.Action("acEditLastSelObject")->shortcut(), QKeySequence("Alt+Return"));
     EXPECT_EQ(form.Action("acAllClear")->shortcut(), QKeySequence("Ctrl+Del"));
     EXPECT_EQ(form.Action("acPrintSetup")->shortcut(), QKeySequence("Ctrl+Alt+P"));
-    EXPECT_EQ(form.Action("acNoTopMost")->text(), "再後面に移動(&N)");
+    EXPECT_EQ(form.Action("acNoTopMost")->text(), "最背面に移動(&N)");
     EXPECT_TRUE(form.Action("acFixedGrid")->statusTip().isEmpty());
     EXPECT_EQ(form.Action("mnuShowToolBar")->statusTip(), "ツールバーの表示／非表示を切り替えます。");
     EXPECT_EQ(form.Action("mnuHelpTopics")->shortcut(), QKeySequence(Qt::Key_F1));

@@ -406,3 +406,22 @@ TEST(PaperSetup, PreviewDrawsTheSheetCentredWithShadowAndCells)
     EXPECT_EQ(image.pixel(235, 239), qRgb(192, 192, 192));
     EXPECT_EQ(image.pixel(236, 239), shadow);
 }
+
+TEST(PaperSetup, LongSheetNamesWrapInsteadOfBeingCutOff)
+{
+    ProgramFolderWithSheets folder;
+    PaperSetupFixture fixture(TCardDef{});
+    fixture.dialog->show();
+    QListWidget &list = fixture.list();
+    ASSERT_GT(list.count(), 2);
+    const int width = list.viewport()->width();
+    for (int row = 0; row < list.count(); ++row) {
+        const QString name = list.item(row)->text();
+        const QRect needed =
+            list.fontMetrics().boundingRect(QRect(0, 0, width, 1000), Qt::TextWordWrap, name);
+        const QRect shown = list.visualItemRect(list.item(row));
+        EXPECT_GE(shown.height(), needed.height()) << name.toStdString();
+        EXPECT_LE(shown.right(), list.viewport()->rect().right()) << name.toStdString();
+    }
+    fixture.dialog->hide();
+}

@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
+#include "model/platform/VkError.h"
 #include "ui/commands/BackgroundCommands.h"
 #include "ui/commands/CardEditContext.h"
 
@@ -66,15 +67,40 @@ TEST(PictureCommands, AddImagePutsASelectedPictureAtTheCornerOnTop)
     EXPECT_EQ(card.imageDirectory, card.folder.path());
 }
 
-TEST(PictureCommands, FailuresAreSilentButTheFolderFollowsTheChoice)
+TEST(PictureCommands, FailuresSayWhyAndTheFolderFollowsTheChoice)
 {
     PictureCard card;
     EXPECT_EQ(AddImage(card.context), nullptr); // cancelled
     EXPECT_EQ(card.imageDirectory, "/before");
 
-    card.chosenFile = card.writeText("letter.jpg");
-    EXPECT_EQ(AddImage(card.context), nullptr);
-    EXPECT_FALSE(ChooseBackground(card.context));
+    // A bitmap whose header claims 40000 pixels across.
+    const QString huge = card.writePicture("huge.bmp", QSize(10, 10));
+    QByteArray bytes = ReadFileBytes(huge);
+    bytes[18] = char(40000 & 0xFF);
+    bytes[19] = char(40000 >> 8);
+    WriteFileBytes(huge, bytes);
+    const std::pair<QString, QString> failures[] = {
+        {card.writeText("letter.jpg"),
+         QStringLiteral("画像が壊れているか、拡張子とは違う種類のファイルです。")},
+        {card.writeText("letter.txt"),
+         QStringLiteral("この種類のファイルは読めません。BMP、DIB、JPEG の画像が使えます。")},
+        {huge, QStringLiteral("画像が大きすぎます。縦横 32767 ピクセル、128 MB までの画像が使えます。")},
+        {card.folder.filePath("gone.bmp"), QStringLiteral("ファイルを開けません。")},
+    };
+    for (const auto &[file, reason] : failures) {
+        SCOPED_TRACE(file.toStdString());
+        card.chosenFile = file;
+        const QString expected = file + QStringLiteral(" を読み込めません。\n") + reason;
+        for (const auto &command : {std::function<void()>([&card] { AddImage(card.context); }),
+                                    std::function<void()>([&card] { ChooseBackground(card.context); })}) {
+            try {
+                command();
+                ADD_FAILURE() << "no message";
+            } catch (const VkError &error) {
+                EXPECT_EQ(error.Message(), expected);
+            }
+        }
+    }
     EXPECT_EQ(card.surface.ObjectCount(), 0);
     EXPECT_TRUE(card.surface.Bitmap().isNull());
     EXPECT_EQ(card.snapshots, 0);

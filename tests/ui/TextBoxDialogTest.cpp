@@ -46,12 +46,16 @@ TEST(TextBoxDialog, FirstUseShowsDefaultsOnTheCardColour)
     EXPECT_FALSE(FindChild<QToolButton>(dialog, "btnBold")->isChecked());
 }
 
-TEST(TextBoxDialog, TheDefaultFaceIsRememberedThoughNotInstalled)
+TEST(TextBoxDialog, TheDefaultFaceIsListedWithTheFaceThatDrawsIt)
 {
     ScopedProgramFolder folder;
     {
         TfrmTextBox dialog(clWhite);
-        ASSERT_EQ(FindChild<QComboBox>(dialog, "cmbFontName")->currentIndex(), -1);
+        auto *faces = FindChild<QComboBox>(dialog, "cmbFontName");
+        EXPECT_EQ(faces->currentText(), "ＭＳ Ｐゴシック");
+        EXPECT_EQ(faces->itemData(faces->currentIndex(), Qt::ToolTipRole).toString(),
+                  "IPAPGothic で表示します");
+        EXPECT_EQ(dialog.MemoFont().Name, "ＭＳ Ｐゴシック");
     }
     EXPECT_EQ(settings(folder).ReadString("Font", "FontName", ""), "ＭＳ Ｐゴシック");
     TfrmTextBox again(clWhite);

@@ -1,16 +1,19 @@
 #include "model/card/CardFont.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
 int CardFont::SizeInPoints() const
 {
-    return int(std::lround(std::abs(Height) * 72.0 / 96.0));
+    return int(std::lround(std::abs(double(Height)) * 72.0 / 96.0));
 }
 
 void CardFont::SetSizeInPoints(int points)
 {
-    Height = -int(std::lround(points * 96.0 / 72.0));
+    // A size near the top of the int range has a height beyond it; the height stops at the edge.
+    Height = -int(std::lround(std::clamp(points * 96.0 / 72.0, -double(INT_MAX), double(INT_MAX))));
 }
 
 QFont CardFont::ToQFont() const
@@ -22,8 +25,8 @@ QFont CardFont::ToQFont(double scale) const
 {
     QFont font(Name);
     // A positive height counts the cell, which is about one fifth taller than the characters.
-    const double characterHeight = Height < 0 ? -Height : Height * 0.8;
-    font.setPixelSize(std::max(1, int(std::trunc(characterHeight * scale + 0.5))));
+    const double characterHeight = Height < 0 ? -double(Height) : Height * 0.8;
+    font.setPixelSize(int(std::clamp(std::trunc(characterHeight * scale + 0.5), 1.0, double(INT_MAX))));
     font.setBold(Style & fsBold);
     font.setItalic(Style & fsItalic);
     font.setUnderline(Style & fsUnderline);

@@ -11,16 +11,18 @@ TVkDragLabel::~TVkDragLabel() = default;
 void TVkDragLabel::Invalidate()
 {
     if (parent_)
-        parent_->Invalidate(bounds_);
+        parent_->Invalidate(BoundsRect());
 }
 
 void TVkDragLabel::SetBounds(int left, int top, int width, int height)
 {
-    const QRect bounds(left, top, width, height);
-    if (bounds == bounds_)
+    if (left == left_ && top == top_ && width == width_ && height == height_)
         return;
     Invalidate();
-    bounds_ = bounds;
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
     Invalidate();
 }
 
@@ -58,7 +60,7 @@ void TVkDragLabel::SetVisible(bool visible)
         return;
     visible_ = visible;
     if (parent_)
-        parent_->Invalidate(bounds_);
+        parent_->Invalidate(BoundsRect());
 }
 
 TColor TVkDragLabel::Color() const
@@ -202,7 +204,8 @@ void TVkDragLabel::SetPenWidth(int width)
     case dmLineVert: SetWidth(std::max(penWidth_, 10)); break;
     default: {
         // A document may hold any pen width; twice a huge one stops at the largest size.
-        const int twicePen = int(std::min<qint64>(2 * qint64(penWidth_), std::numeric_limits<int>::max()));
+        const int twicePen = int(std::clamp<qint64>(2 * qint64(penWidth_), std::numeric_limits<int>::min(),
+                                                    std::numeric_limits<int>::max()));
         SetWidth(std::max(twicePen, Width()));
         SetHeight(std::max(twicePen, Height()));
         break;

@@ -2,6 +2,7 @@
 
 #include "model/card/CardFont.h"
 #include "model/card/CardTypes.h"
+#include "model/card/ReachableRect.h"
 #include "model/card/StretchCache.h"
 #include "model/platform/TColor.h"
 
@@ -31,11 +32,12 @@ public:
 
     // --- Where it sits. The surface sets the parent when it takes the object.
     TVkVellumPanel *Parent() const { return parent_; }
-    int Left() const { return bounds_.left(); }
-    int Top() const { return bounds_.top(); }
-    int Width() const { return bounds_.width(); }
-    int Height() const { return bounds_.height(); }
-    QRect BoundsRect() const { return bounds_; }
+    // Any int a document holds; the rectangle drawing and hit testing use is brought within reach.
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    QRect BoundsRect() const { return ReachableRect(left_, top_, width_, height_); }
     void SetLeft(int left);
     void SetTop(int top);
     void SetWidth(int width);
@@ -74,7 +76,12 @@ public:
     bool ParentShowHint() const { return parentShowHint_; }
     void SetParentShowHint(bool value) { parentShowHint_ = value; }
     bool ShowHint() const { return showHint_; }
-    void SetShowHint(bool value) { showHint_ = value; }
+    // An object given its own ShowHint stops following its parent's, as every control does.
+    void SetShowHint(bool value)
+    {
+        showHint_ = value;
+        parentShowHint_ = false;
+    }
 
     // --- Own published properties; each setter follows the object's assignment rules.
     TColor FrameColor() const { return frameColor_; }
@@ -174,7 +181,7 @@ private:
     void resizeTo(int x, int y);
 
     TVkVellumPanel *parent_ = nullptr;
-    QRect bounds_{0, 0, 100, 100};
+    int left_ = 0, top_ = 0, width_ = 100, height_ = 100;
 
     QString name_;
     int tag_ = 0;

@@ -21,11 +21,6 @@ Span rounded(long double value)
     return Span(std::clamp(std::trunc(value + 0.5L), -1e18L, 1e18L));
 }
 
-int toInt(Span value)
-{
-    return int(std::clamp<Span>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
 } // namespace
 
 void TVkDragLabel::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y)
@@ -127,8 +122,8 @@ void TVkDragLabel::moveTo(int x, int y)
         t = client.height() - kKeepOnCard;
     else if (t + Height() < kKeepOnCard)
         t = kKeepOnCard - Span(Height());
-    SetTop(toInt(t));
-    SetLeft(toInt(l));
+    SetTop(SaturatedInt(t));
+    SetLeft(SaturatedInt(l));
     // The handler may snap the object; the next report is relative to wherever it then is.
     NotifyMoved();
 }
@@ -201,7 +196,7 @@ void TVkDragLabel::resizeTo(int x, int y)
         if (keepAspect_)
             w = oldW;
     }
-    SetBounds(toInt(l), toInt(t), toInt(w), toInt(h));
+    SetBounds(SaturatedInt(l), SaturatedInt(t), SaturatedInt(w), SaturatedInt(h));
 }
 
 void TVkDragLabel::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y)

@@ -56,7 +56,7 @@ void TVkDragLabel::DrawTo(QImage &canvas, int x, int y)
 void TVkDragLabel::drawContent(QImage &canvas, int x, int y, const QRect &clip)
 {
     applyAutoSize();
-    const QRect box(x, y, Width(), Height());
+    const QRect box = ReachableRect(x, y, Width(), Height());
     if (IsText()) {
         drawText(canvas, box, clip);
         return;
@@ -193,7 +193,7 @@ void TVkDragLabel::DrawScaled(const TVkDragLabel &object, QPainter &canvas, int 
     const int sw = ZoomedLength(object.Width(), scale);
     const int sh = ZoomedLength(object.Height(), scale);
     canvas.setBrush(Qt::NoBrush);
-    const QRect box(x, y, sw, sh);
+    const QRect box = ReachableRect(x, y, sw, sh);
     if (object.IsPicture()) {
         // The inset stays 2 device pixels at any scale.
         object.pictureCache_.Draw(canvas, box.adjusted(kInset, kInset, -kInset, -kInset), object.bitmap_);
@@ -215,7 +215,8 @@ void TVkDragLabel::DrawScaled(const TVkDragLabel &object, QPainter &canvas, int 
     font.Height = ZoomedLength(font.Height, scale);
     canvas.setFont(font.ToQFont());
     canvas.setPen(ColorToQColor(font.Color));
-    FitCharacterSpacing(canvas, WidestLine(canvas, object.caption_), ZoomedLength(object.Width() - 4, scale));
+    FitCharacterSpacing(canvas, WidestLine(canvas, object.caption_),
+                        ZoomedLength(SaturatedInt(object.Width() - 4LL), scale));
     DrawTextLines(canvas, object.caption_, x, y);
     QFont unspaced = canvas.font();
     unspaced.setLetterSpacing(QFont::AbsoluteSpacing, 0);

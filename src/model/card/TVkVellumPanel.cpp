@@ -11,11 +11,13 @@ TVkVellumPanel::~TVkVellumPanel() = default;
 
 void TVkVellumPanel::SetBounds(int left, int top, int width, int height)
 {
-    const QRect bounds(left, top, width, height);
-    if (bounds == bounds_)
+    if (left == left_ && top == top_ && width == width_ && height == height_)
         return;
-    const bool resized = bounds.size() != bounds_.size();
-    bounds_ = bounds;
+    const bool resized = width != width_ || height != height_;
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
     if (OnBoundsChanged)
         OnBoundsChanged();
     if (resized)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/card/CardTypes.h"
+#include "model/card/ReachableRect.h"
 #include "model/card/StretchCache.h"
 #include "model/platform/TColor.h"
 
@@ -26,13 +27,14 @@ public:
     TVkVellumPanel &operator=(const TVkVellumPanel &) = delete;
 
     // --- Bounds in the scroll box.
-    int Left() const { return bounds_.left(); }
-    int Top() const { return bounds_.top(); }
-    int Width() const { return bounds_.width(); }
-    int Height() const { return bounds_.height(); }
-    int ClientWidth() const { return bounds_.width(); }
-    int ClientHeight() const { return bounds_.height(); }
-    QRect BoundsRect() const { return bounds_; }
+    // Any int a document holds; the rectangle is brought within reach as an object's is.
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    int ClientWidth() const { return width_; }
+    int ClientHeight() const { return height_; }
+    QRect BoundsRect() const { return ReachableRect(left_, top_, width_, height_); }
     void SetBounds(int left, int top, int width, int height);
     void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
     void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
@@ -104,7 +106,7 @@ public:
     std::function<void(const QRect &)> OnRepaintRequested; // surface coordinates
     std::function<void()> OnBoundsChanged;
     void Invalidate(const QRect &rect);
-    void Invalidate() { Invalidate(QRect(0, 0, Width(), Height())); }
+    void Invalidate() { Invalidate(ReachableRect(0, 0, width_, height_)); }
 
 private:
     void paintFrameAndGrid(QPainter &painter) const;
@@ -112,7 +114,7 @@ private:
                                  int mark) const;
     QRect withWholeSmoothedObjects(QRect area) const;
 
-    QRect bounds_;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     QString name_;
     int tag_ = 0;
     int cursor_ = crDefault;

@@ -41,8 +41,9 @@ void TVkVellumPanel::PaintBackground(QPainter &canvas, const QRect &rect) const
 
 void TVkVellumPanel::paintFrameAndGrid(QPainter &painter) const
 {
-    const int width = Width();
-    const int height = Height();
+    const QRect card = ReachableRect(0, 0, Width(), Height());
+    const int width = card.width();
+    const int height = card.height();
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(0, 0, width - 1, height - 1);
@@ -55,21 +56,22 @@ void TVkVellumPanel::paintFrameAndGrid(QPainter &painter) const
     // millions of points, and a drag repaints a small area many times a second.
     const QRect area =
         painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : QRect(0, 0, width, height);
+    // Steps are counted wider than int: a spacing from a document may be nearly the whole range.
     const auto first = [spacing](int from) {
-        return int(std::max(1LL, (from + spacing - 1LL) / spacing) * spacing);
+        return std::max(1LL, (from - 1LL + spacing) / spacing) * spacing;
     };
-    const int lastX = std::min(width - 2, area.right());
-    const int lastY = std::min(height - 2, area.bottom());
+    const long long lastX = std::min(width - 2, area.right());
+    const long long lastY = std::min(height - 2, area.bottom());
     if (gridStyle_ == gsLine) {
         // End points are not drawn, so the lines stop one pixel inside the frame.
-        for (int x = first(area.left()); x <= lastX; x += spacing)
-            painter.drawLine(x, 1, x, height - 2);
-        for (int y = first(area.top()); y <= lastY; y += spacing)
-            painter.drawLine(1, y, width - 2, y);
+        for (long long x = first(area.left()); x <= lastX; x += spacing)
+            painter.drawLine(int(x), 1, int(x), height - 2);
+        for (long long y = first(area.top()); y <= lastY; y += spacing)
+            painter.drawLine(1, int(y), width - 2, int(y));
     } else {
-        for (int x = first(area.left()); x <= lastX; x += spacing) {
-            for (int y = first(area.top()); y <= lastY; y += spacing)
-                painter.drawPoint(x, y);
+        for (long long x = first(area.left()); x <= lastX; x += spacing) {
+            for (long long y = first(area.top()); y <= lastY; y += spacing)
+                painter.drawPoint(int(x), int(y));
         }
     }
 }
@@ -95,13 +97,14 @@ QRect TVkVellumPanel::withWholeSmoothedObjects(QRect area) const
 
 void TVkVellumPanel::Paint(QImage &image, const QRect &dirty)
 {
-    const QRect area = withWholeSmoothedObjects(dirty).intersected(QRect(0, 0, Width(), Height()));
+    const QRect card = ReachableRect(0, 0, Width(), Height());
+    const QRect area = withWholeSmoothedObjects(dirty).intersected(card);
     if (area.isEmpty())
         return;
     {
         QPainter painter(&image);
         painter.setClipRect(area);
-        PaintBackground(painter, QRect(0, 0, Width(), Height()));
+        PaintBackground(painter, card);
         paintFrameAndGrid(painter);
     }
     for (const auto &object : objects_) {
@@ -119,9 +122,9 @@ void TVkVellumPanel::paintZoomedFrameAndGrid(QPainter &canvas, const QRect &card
     // As at 100 %, the grid stays inside the frame: no point on its last surface pixel.
     const QRect inside = card.adjusted(mark, mark, -mark, -mark) & area;
     const std::vector<int> xs =
-        zoomedGridPositions(gridSize_, scale, inside.left(), inside.right(), Width() - 2);
+        zoomedGridPositions(gridSize_, scale, inside.left(), inside.right(), SaturatedInt(Width() - 2LL));
     const std::vector<int> ys =
-        zoomedGridPositions(gridSize_, scale, inside.top(), inside.bottom(), Height() - 2);
+        zoomedGridPositions(gridSize_, scale, inside.top(), inside.bottom(), SaturatedInt(Height() - 2LL));
     const QRect lines = card.adjusted(mark, mark, -mark, -mark);
     if (gridStyle_ == gsLine) {
         for (int x : xs)

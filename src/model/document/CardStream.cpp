@@ -3,6 +3,8 @@
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/CardStreamProperties.h"
+#include "model/platform/Cp932.h"
+#include "model/platform/VkError.h"
 
 #include <QBuffer>
 #include <QFileDevice>
@@ -192,6 +194,40 @@ bool readSurface(QByteArrayView stream, TVkVellumPanel &surface, CardStreamReadR
     return false;
 }
 
+// The words a message uses for the stored texts a user can fill in.
+QString textFieldName(const char *property)
+{
+    const QByteArrayView name(property);
+    if (name == "Caption.Strings")
+        return QStringLiteral("文字列");
+    if (name == "Font.Name")
+        return QStringLiteral("フォント名");
+    if (name == "Hint")
+        return QStringLiteral("ヒント");
+    return QString::fromLatin1(property);
+}
+
+// Throws when a stored text of the component holds characters code page 932 cannot hold.
+template <class Component>
+void refuseUnstorableText(const Component &component, const PropertyTable<Component> &table,
+                          const QString &owner)
+{
+    for (const PropertyRow<Component> &row : table) {
+        if (row.kind != PropertyKind::Text && row.kind != PropertyKind::Lines)
+            continue;
+        if (row.stored && !row.stored(component))
+            continue;
+        const PropertyValue value = row.get(component);
+        const QString text = row.kind == PropertyKind::Text ? std::get<QString>(value)
+                                                            : std::get<QStringList>(value).join(u'\n');
+        const QString refused = Cp932::UnencodableCharacters(text);
+        if (!refused.isEmpty())
+            throw VkError(QStringLiteral("%1の%2に、カードファイルに保存できない文字があります。\n%3\n"
+                                         "別の文字に置き換えてから保存してください。")
+                              .arg(owner, textFieldName(row.name), Cp932::DescribeCharacters(refused)));
+    }
+}
+
 } // namespace
 
 void WriteCardStream(QByteArray &stream, const TVkVellumPanel &surface, const TCardDef &cardDef,
@@ -212,11 +248,28 @@ void WriteCardStream(QByteArray &stream, const TVkVellumPanel &surface, const TC
         writeSide(kBackResource.toByteArray(), kBackName, *back);
 }
 
+QByteArray CardDocumentBytes(const TVkVellumPanel &surface, const TCardDef &cardDef,
+                             const TVkVellumPanel *back)
+{
+    const auto refuseSide = [](const TVkVellumPanel &side, const QString &sideName) {
+        refuseUnstorableText(side, SurfaceProperties(), sideName);
+        const auto &objectTable = DragLabelProperties();
+        for (int i = 0; i < side.ObjectCount(); ++i)
+            refuseUnstorableText(side.Object(i), objectTable,
+                                 QStringLiteral("%1の %2 番目のオブジェクト").arg(sideName).arg(i + 1));
+    };
+    refuseSide(surface, QStringLiteral("カード"));
+    if (back && SideHasContent(*back))
+        refuseSide(*back, QStringLiteral("裏面"));
+    QByteArray bytes;
+    WriteCardStream(bytes, surface, cardDef, nullptr, back);
+    return bytes;
+}
+
 bool WriteCardStream(QIODevice &device, const TVkVellumPanel &surface, const TCardDef &cardDef,
                      const TVkVellumPanel *back)
 {
-    QByteArray bytes;
-    WriteCardStream(bytes, surface, cardDef, nullptr, back);
+    const QByteArray bytes = CardDocumentBytes(surface, cardDef, back);
     if (!device.seek(0) || device.write(bytes) != bytes.size())
         return false;
     if (auto *file = qobject_cast<QFileDevice *>(&device))
@@ -241,7 +294,7 @@ CardStreamReadResult ReadCardStream(QByteArrayView stream, TVkVellumPanel &surfa
     TVkVellumPanel *side = &surface;
     qsizetype entry = reader.Position();
     while (entry >= 0 && stream.size() - entry > kMinimumEntryRest) {
-        reader = ComponentStreamReader(stream, entry, pictures);
+        reader.Resume(entry);
         if (startsBackSide(stream, entry)) {
             if (!back)
                 break;
@@ -258,6 +311,7 @@ CardStreamReadResult ReadCardStream(QByteArrayView stream, TVkVellumPanel &surfa
             continue;
         }
         auto object = std::make_unique<TVkDragLabel>();
+        const int refusedBefore = reader.PicturesRefused();
         if (result.objectsRead >= kMaxCardObjects || !readEntry(reader, *object, table)) {
             // The next entry is looked for after what this one's grammar took, so that no byte is
             // read as part of two objects and a crafted file cannot make reading quadratic.
@@ -270,12 +324,15 @@ CardStreamReadResult ReadCardStream(QByteArrayView stream, TVkVellumPanel &surfa
             continue;
         }
         entry = reader.Position();
+        if (reader.PicturesRefused() > refusedBefore)
+            continue;
         object->SetSelected(false);
         TVkDragLabel &added = side->AddObject(std::move(object));
         ++result.objectsRead;
         if (wireObject)
             wireObject(added);
     }
+    result.picturesRefused = reader.PicturesRefused();
     return result;
 }
 

@@ -25,6 +25,9 @@ struct CardStreamReadResult {
     bool showGrid = false; // the grid tick the card carries
     int objectsRead = 0;
     int objectsLost = 0; // object entries that could not be read, or beyond kMaxCardObjects
+    // Pictures left out because the card would hold more picture memory than PictureBudget
+    // allows: a refused background leaves the colour, an object with a refused picture is left out.
+    int picturesRefused = 0;
 };
 
 // Writes the card definition, the surface and its objects, replacing whatever stream held; then the
@@ -32,8 +35,14 @@ struct CardStreamReadResult {
 // not its blank back is passed. Pictures already encoded are taken from pictures when it is given.
 void WriteCardStream(QByteArray &stream, const TVkVellumPanel &surface, const TCardDef &cardDef,
                      PictureCache *pictures = nullptr, const TVkVellumPanel *back = nullptr);
+// The bytes of a document to be kept, with its back side as above. Text that code page 932 cannot
+// hold would be written as bytes that no reader decodes, so it is refused first: a VkError names
+// the characters and where they are, and nothing is written.
+QByteArray CardDocumentBytes(const TVkVellumPanel &surface, const TCardDef &cardDef,
+                             const TVkVellumPanel *back = nullptr);
 // The same into a device, from its start, cut off at the end of what was written. False when the
-// device refused the bytes.
+// device refused the bytes; text that cannot be stored is refused as above, before the device is
+// touched.
 bool WriteCardStream(QIODevice &device, const TVkVellumPanel &surface, const TCardDef &cardDef,
                      const TVkVellumPanel *back = nullptr);
 

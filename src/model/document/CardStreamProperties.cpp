@@ -29,12 +29,6 @@ PropertyRow<C> integer(const char *name, int (C::*get)() const, void (C::*set)(i
 }
 
 template <class C>
-PropertyRow<C> length(const char *name, int (C::*get)() const, void (C::*set)(int), Stored<C> stored = {})
-{
-    return row<C, std::int32_t>(name, PropertyKind::Length, get, set, std::move(stored));
-}
-
-template <class C>
 PropertyRow<C> boolean(const char *name, bool (C::*get)() const, void (C::*set)(bool), Stored<C> stored = {})
 {
     return row<C, bool>(name, PropertyKind::Boolean, get, set, std::move(stored));
@@ -143,10 +137,10 @@ const PropertyTable<TVkVellumPanel> &SurfaceProperties()
 {
     static const PropertyTable<Panel> table = {
         integer<Panel>("Tag", &Panel::Tag, &Panel::SetTag, unless(&Panel::Tag, 0)),
-        length<Panel>("Left", &Panel::Left, &Panel::SetLeft),
-        length<Panel>("Top", &Panel::Top, &Panel::SetTop),
-        length<Panel>("Width", &Panel::Width, &Panel::SetWidth),
-        length<Panel>("Height", &Panel::Height, &Panel::SetHeight),
+        integer<Panel>("Left", &Panel::Left, &Panel::SetLeft),
+        integer<Panel>("Top", &Panel::Top, &Panel::SetTop),
+        integer<Panel>("Width", &Panel::Width, &Panel::SetWidth),
+        integer<Panel>("Height", &Panel::Height, &Panel::SetHeight),
         cursor<Panel>("Cursor", &Panel::Cursor, &Panel::SetCursor, unless(&Panel::Cursor, int(crDefault))),
         text<Panel>("Hint", &Panel::Hint, &Panel::SetHint,
                     [](const Panel &p) { return !p.Hint().isEmpty(); }),
@@ -157,7 +151,7 @@ const PropertyTable<TVkVellumPanel> &SurfaceProperties()
         color<Panel>("Color", &Panel::Color, &Panel::SetColor, unless(&Panel::Color, clBtnFace)),
         bitmapData<Panel>(&Panel::SetBitmap),
         boolean<Panel>("ShowGrid", &Panel::ShowGrid, &Panel::SetShowGrid),
-        length<Panel>("GridSize", &Panel::GridSize, &Panel::SetGridSize),
+        integer<Panel>("GridSize", &Panel::GridSize, &Panel::SetGridSize),
         boolean<Panel>("FixedGrid", &Panel::FixedGrid, &Panel::SetFixedGrid),
         enumeration<Panel>("GridStyle", &Panel::GridStyle, &Panel::SetGridStyle, names::kGridStyles),
     };
@@ -167,11 +161,11 @@ const PropertyTable<TVkVellumPanel> &SurfaceProperties()
 const PropertyTable<TVkDragLabel> &DragLabelProperties()
 {
     static const PropertyTable<Label> table = {
-        length<Label>("Tag", &Label::Tag, &Label::SetTag, unless(&Label::Tag, 0)),
-        length<Label>("Left", &Label::Left, &Label::SetLeft),
-        length<Label>("Top", &Label::Top, &Label::SetTop),
-        length<Label>("Width", &Label::Width, &Label::SetWidth),
-        length<Label>("Height", &Label::Height, &Label::SetHeight),
+        integer<Label>("Tag", &Label::Tag, &Label::SetTag, unless(&Label::Tag, 0)),
+        integer<Label>("Left", &Label::Left, &Label::SetLeft),
+        integer<Label>("Top", &Label::Top, &Label::SetTop),
+        integer<Label>("Width", &Label::Width, &Label::SetWidth),
+        integer<Label>("Height", &Label::Height, &Label::SetHeight),
         cursor<Label>("Cursor", &Label::Cursor, &Label::SetCursor, unless(&Label::Cursor, int(crDefault))),
         text<Label>("Hint", &Label::Hint, &Label::SetHint,
                     [](const Label &o) { return !o.Hint().isEmpty(); }),
@@ -186,7 +180,7 @@ const PropertyTable<TVkDragLabel> &DragLabelProperties()
                            unless(&Label::DragMode, dmManual)),
         fontField("Font.Charset", PropertyKind::Charset, &CardFont::Charset),
         fontField("Font.Color", PropertyKind::Color, &CardFont::Color),
-        fontField("Font.Height", PropertyKind::Length, &CardFont::Height),
+        fontField("Font.Height", PropertyKind::Integer, &CardFont::Height),
         fontField("Font.Name", PropertyKind::Text, &CardFont::Name,
                   [](const Label &o) { return !o.Font().Name.isEmpty(); }),
         fontField(
@@ -200,7 +194,7 @@ const PropertyTable<TVkDragLabel> &DragLabelProperties()
         boolean<Label>("ShowHint", &Label::ShowHint, &Label::SetShowHint,
                        [](const Label &o) { return !o.ParentShowHint(); }),
         color<Label>("FrameColor", &Label::FrameColor, &Label::SetFrameColor),
-        length<Label>("FrameWidth", &Label::FrameWidth, &Label::SetFrameWidth),
+        integer<Label>("FrameWidth", &Label::FrameWidth, &Label::SetFrameWidth),
         enumeration<Label>("FrameStyle", &Label::FrameStyle, &Label::SetFrameStyle, names::kPenStyles),
         {"Caption.Strings",
          PropertyKind::Lines,
@@ -212,9 +206,9 @@ const PropertyTable<TVkDragLabel> &DragLabelProperties()
         boolean<Label>("Selected", &Label::Selected, &Label::SetSelected),
         bitmapData<Label>(&Label::LoadBitmap),
         boolean<Label>("AntiAlias", &Label::AntiAlias, &Label::SetAntiAlias),
-        length<Label>("AlphaChannel", &Label::AlphaChannel, &Label::SetAlphaChannel),
+        integer<Label>("AlphaChannel", &Label::AlphaChannel, &Label::SetAlphaChannel),
         enumeration<Label>("DrawMode", &Label::DrawMode, &Label::SetDrawMode, names::kDrawModes),
-        length<Label>("PenWidth", &Label::PenWidth, &Label::SetPenWidth),
+        integer<Label>("PenWidth", &Label::PenWidth, &Label::SetPenWidth),
         boolean<Label>("FillDraw", &Label::FillDraw, &Label::SetFillDraw),
         color<Label>("BrushColor", &Label::BrushColor, &Label::SetBrushColor),
     };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/document/PictureBudget.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
@@ -45,6 +47,17 @@ public:
     qsizetype Remaining() const { return failed_ ? 0 : data_.size() - position_; }
     // Where pictures already decoded are found; none decodes every picture.
     PictureCache *Pictures() const { return pictures_; }
+    // The decoded picture memory of what has been read; pictures past it are refused and counted.
+    PictureBudget &Budget() { return budget_; }
+    void RefusePicture() { ++picturesRefused_; }
+    int PicturesRefused() const { return picturesRefused_; }
+    // Starts reading afresh at position after a failed entry, keeping the picture memory counted so
+    // far so that the budget covers the whole card.
+    void Resume(qsizetype position)
+    {
+        failed_ = false;
+        Seek(position);
+    }
     // Goes to a position within the bytes; beyond them the stream fails.
     void Seek(qsizetype position)
     {
@@ -79,5 +92,7 @@ private:
     QByteArrayView data_;
     qsizetype position_ = 0;
     PictureCache *pictures_ = nullptr;
+    PictureBudget budget_;
+    int picturesRefused_ = 0;
     bool failed_ = false;
 };

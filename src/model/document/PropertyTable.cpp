@@ -7,8 +7,6 @@ namespace {
 
 using CardStreamNames::NamedValue;
 
-constexpr std::int32_t kMaxLength = 32767;
-
 void writeNamedOrInteger(ComponentStreamWriter &writer, std::span<const NamedValue> names, std::int32_t value)
 {
     if (const char *name = CardStreamNames::NameOf(names, value))
@@ -67,6 +65,10 @@ std::optional<QImage> readBitmap(ComponentStreamReader &reader)
         reader.Fail();
         return std::nullopt;
     }
+    if (!reader.Budget().Take(image)) {
+        reader.RefusePicture();
+        return QImage();
+    }
     return image;
 }
 
@@ -76,8 +78,7 @@ void WritePropertyValue(ComponentStreamWriter &writer, PropertyKind kind,
                         CardStreamNames::MemberNames members, const PropertyValue &value)
 {
     switch (kind) {
-    case PropertyKind::Integer:
-    case PropertyKind::Length: writer.WriteInteger(std::get<std::int32_t>(value)); break;
+    case PropertyKind::Integer: writer.WriteInteger(std::get<std::int32_t>(value)); break;
     case PropertyKind::Text: writer.WriteText(std::get<QString>(value)); break;
     case PropertyKind::Boolean: writer.WriteBoolean(std::get<bool>(value)); break;
     case PropertyKind::Enumeration: {
@@ -107,14 +108,6 @@ std::optional<PropertyValue> ReadPropertyValue(ComponentStreamReader &reader, Pr
     std::optional<PropertyValue> value;
     switch (kind) {
     case PropertyKind::Integer: value = reader.ReadInteger(); break;
-    case PropertyKind::Length: {
-        // Refused rather than kept: sizes this far out would overflow the geometry that uses them.
-        const std::int32_t length = reader.ReadInteger();
-        if (length < -kMaxLength - 1 || length > kMaxLength)
-            reader.Fail();
-        value = length;
-        break;
-    }
     case PropertyKind::Text: value = reader.ReadText(); break;
     case PropertyKind::Boolean: value = reader.ReadBoolean(); break;
     case PropertyKind::Enumeration: {

@@ -15,7 +15,6 @@
 // How a stored property is written and read.
 enum class PropertyKind {
     Integer,
-    Length, // an integer that sizes or places something; beyond ±32767 no document holds it
     Text,
     Boolean,
     Enumeration,   // identifier naming a member; the value is its ordinal

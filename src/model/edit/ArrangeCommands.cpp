@@ -25,8 +25,8 @@ void copyContent(const TVkDragLabel &source, TVkDragLabel &copy)
     copy.SetAutoSize(source.AutoSize());
     copy.SetFont(source.Font());
     copy.LoadCaption(source.Caption());
-    copy.SetLeft(source.Left() + 10);
-    copy.SetTop(source.Top() + 10);
+    copy.SetLeft(SaturatedInt(source.Left() + 10LL));
+    copy.SetTop(SaturatedInt(source.Top() + 10LL));
     copy.LoadBitmap(source.Bitmap());
     copy.SetColor(source.Color());
     copy.SetFillDraw(source.FillDraw());
@@ -40,14 +40,14 @@ void copyContent(const TVkDragLabel &source, TVkDragLabel &copy)
 
 void PullOntoCard(TVkDragLabel &object, int clientWidth, int clientHeight)
 {
-    if (object.Left() + object.Width() < 0)
+    if (object.Left() + std::int64_t(object.Width()) < 0)
         object.SetLeft(0);
     else if (object.Left() > clientWidth)
-        object.SetLeft(clientWidth - object.Width());
-    if (object.Top() + object.Height() < 0)
+        object.SetLeft(SaturatedInt(std::int64_t(clientWidth) - object.Width()));
+    if (object.Top() + std::int64_t(object.Height()) < 0)
         object.SetTop(0);
     else if (object.Top() > clientHeight)
-        object.SetTop(clientHeight - object.Height());
+        object.SetTop(SaturatedInt(std::int64_t(clientHeight) - object.Height()));
 }
 
 void DeleteSelectedObjects(TVkVellumPanel &surface, TVkDragLabel *&lastSelected)

@@ -4,20 +4,23 @@
 #include "model/card/TVkVellumPanel.h"
 
 #include <cmath>
+#include <cstdint>
 
 bool SnapToGrid(TVkDragLabel &object, int gridSize)
 {
     if (gridSize <= 0 || !object.Parent())
         return false;
+    // Worked out wider than int: the nearest grid line to a position a document holds may lie
+    // beyond the int range.
     const double g = gridSize;
-    const int x = int(std::trunc(object.Left() / g + 0.5)) * gridSize;
-    const int y = int(std::trunc(object.Top() / g + 0.5)) * gridSize;
+    const auto x = std::int64_t(std::trunc(object.Left() / g + 0.5)) * gridSize;
+    const auto y = std::int64_t(std::trunc(object.Top() / g + 0.5)) * gridSize;
     const TVkVellumPanel &surface = *object.Parent();
-    if (x + object.Width() <= 10 || y + object.Height() <= 10 || x >= surface.ClientWidth() - 10 ||
-        y >= surface.ClientHeight() - 10)
+    if (x + object.Width() <= 10 || y + object.Height() <= 10 || x >= surface.ClientWidth() - 10LL ||
+        y >= surface.ClientHeight() - 10LL)
         return false;
     if (x == object.Left() && y == object.Top())
         return false;
-    object.SetBounds(x, y, object.Width(), object.Height());
+    object.SetBounds(int(x), int(y), object.Width(), object.Height());
     return true;
 }

@@ -1,6 +1,7 @@
 #include "model/picture/PictureLoader.h"
 
 #include "model/dib/TQdDIB.h"
+#include "model/platform/VkError.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -78,6 +79,45 @@ QImage LoadDibPicture(const QString &path)
     }
 }
 
+namespace {
+
+bool isJpegExtension(const QString &extension)
+{
+    return extension == QLatin1String("jpg") || extension == QLatin1String("jpeg") ||
+           extension == QLatin1String("jpe");
+}
+
+// Why a file gave no picture, found after the fact: the readers tell only that they failed.
+QString failureReason(const QString &path)
+{
+    const QFileInfo info(path);
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return QStringLiteral("ファイルを開けません。");
+    const QString extension = info.suffix().toLower();
+    const bool bitmap = extension == QLatin1String("bmp") || extension == QLatin1String("dib");
+    if (!bitmap && !isJpegExtension(extension))
+        return QStringLiteral("この種類のファイルは読めません。BMP、DIB、JPEG の画像が使えます。");
+    // Bitmaps with a file header, .dib ones too, and JPEGs tell their size before their pixels.
+    const QSize size = QImageReader(&file, bitmap ? "bmp" : "jpeg").size();
+    if (size.isValid() && !PictureSizeAllowed(size.width(), size.height(), 32))
+        return QStringLiteral("画像が大きすぎます。縦横 %1 ピクセル、%2 MB までの画像が使えます。")
+            .arg(kMaxPictureSide)
+            .arg(kMaxPictureBytes / (1024 * 1024));
+    return QStringLiteral("画像が壊れているか、拡張子とは違う種類のファイルです。");
+}
+
+} // namespace
+
+QImage LoadChosenPicture(const QString &path)
+{
+    QImage picture = LoadPictureFile(path);
+    if (picture.isNull())
+        throw VkError(QStringLiteral("%1 を読み込めません。\n%2")
+                          .arg(QFileInfo(path).absoluteFilePath(), failureReason(path)));
+    return picture;
+}
+
 QImage LoadPictureFile(const QString &path)
 {
     const QFileInfo info(path);
@@ -88,8 +128,7 @@ QImage LoadPictureFile(const QString &path)
         return LoadBmpPicture(path);
     if (extension == QLatin1String("dib"))
         return LoadDibPicture(path);
-    if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg") ||
-        extension == QLatin1String("jpe"))
+    if (isJpegExtension(extension))
         return LoadJpegPicture(path);
     return QImage();
 }

@@ -14,6 +14,10 @@ inline constexpr qint64 kMaxPictureBytes = qint64(128) * 1024 * 1024;
 // "bmp", "dib", "jpg", "jpeg" and "jpe", in any letter case; any other extension fails.
 QImage LoadPictureFile(const QString &path);
 
+// The picture a user chose for the card. A file that gives none raises a VkError naming the file
+// and the reason: not readable, not a kind of picture this program reads, too large, or damaged.
+QImage LoadChosenPicture(const QString &path);
+
 // Colour JPEGs come out as 24-bit RGB; greyscale ones as 8-bit indexed with at most 236 grey levels.
 QImage LoadJpegPicture(const QString &path);
 // The bitmap's own pixel format where Qt keeps it: 1-bit and 8-bit files stay indexed.

@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QStringList>
 #include <utility>
 
 namespace {
@@ -63,6 +64,16 @@ QString UnencodableCharacters(const QString &text)
             refused += character;
     }
     return refused;
+}
+
+QString DescribeCharacters(const QString &characters)
+{
+    QStringList names;
+    for (const uint code : characters.toUcs4())
+        names << QStringLiteral("「%1」(U+%2)")
+                     .arg(QString::fromUcs4(reinterpret_cast<const char32_t *>(&code), 1),
+                          QString::number(code, 16).toUpper().rightJustified(4, u'0'));
+    return names.join(QStringLiteral("、"));
 }
 
 } // namespace Cp932

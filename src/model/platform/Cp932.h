@@ -18,4 +18,8 @@ QString Decode(QByteArrayView bytes);
 // empty when the whole text can be stored.
 QString UnencodableCharacters(const QString &text);
 
+// Characters named for a message: each itself and its code, so that one the fonts cannot show is
+// still identifiable.
+QString DescribeCharacters(const QString &characters);
+
 } // namespace Cp932

@@ -3,30 +3,32 @@
 #include <QFont>
 #include <QStringList>
 
-void InstallFontSubstitutions()
+const std::vector<FontSubstitution> &FontSubstitutions()
 {
     const QString pGothic = QStringLiteral("IPAPGothic");
     const QString gothic = QStringLiteral("IPAGothic");
     const QString mincho = QStringLiteral("IPAMincho");
     const QString pMincho = QStringLiteral("IPAPMincho");
-    const struct {
-        const char16_t *face;
-        QString replacement;
-    } substitutions[] = {
-        {u"ＭＳ Ｐゴシック", pGothic},
-        {u"MS PGothic", pGothic},
-        {u"ＭＳ UI Gothic", pGothic},
-        {u"MS UI Gothic", pGothic},
-        {u"ＭＳ ゴシック", gothic},
-        {u"MS Gothic", gothic},
-        {u"ＭＳ 明朝", mincho},
-        {u"MS Mincho", mincho},
-        {u"ＭＳ Ｐ明朝", pMincho},
-        {u"MS PMincho", pMincho},
-        {u"Arial", QStringLiteral("Liberation Sans")},
-        {u"Times New Roman", QStringLiteral("Liberation Serif")},
-        {u"Courier New", QStringLiteral("Liberation Mono")},
+    static const std::vector<FontSubstitution> substitutions = {
+        {QStringLiteral("ＭＳ Ｐゴシック"), pGothic},
+        {QStringLiteral("MS PGothic"), pGothic},
+        {QStringLiteral("ＭＳ UI Gothic"), pGothic},
+        {QStringLiteral("MS UI Gothic"), pGothic},
+        {QStringLiteral("ＭＳ ゴシック"), gothic},
+        {QStringLiteral("MS Gothic"), gothic},
+        {QStringLiteral("ＭＳ 明朝"), mincho},
+        {QStringLiteral("MS Mincho"), mincho},
+        {QStringLiteral("ＭＳ Ｐ明朝"), pMincho},
+        {QStringLiteral("MS PMincho"), pMincho},
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
+        {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")},
     };
-    for (const auto &substitution : substitutions)
-        QFont::insertSubstitutions(QString::fromUtf16(substitution.face), {substitution.replacement});
+    return substitutions;
+}
+
+void InstallFontSubstitutions()
+{
+    for (const FontSubstitution &substitution : FontSubstitutions())
+        QFont::insertSubstitutions(substitution.face, {substitution.drawnBy});
 }

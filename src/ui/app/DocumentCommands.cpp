@@ -3,8 +3,10 @@
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/CardDocument.h"
+#include "model/document/PictureBudget.h"
 #include "model/platform/FolderPart.h"
 #include "ui/app/TfrmMain.h"
+#include "ui/platform/FileDialogCompletion.h"
 #include "ui/platform/FileDialogSize.h"
 #include "ui/platform/MessageBox.h"
 #include "ui/platform/TFileDrop.h"
@@ -31,6 +33,7 @@ QFileDialog *makeFileDialog(QWidget *parent, const char *name)
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setDefaultSuffix(QStringLiteral("vkc"));
     dialog->setNameFilter(kCardFilter);
+    CloseCompletionWithDialog(*dialog);
     return dialog;
 }
 
@@ -295,6 +298,8 @@ void DocumentCommands::showCardFile(CardFileContent &&content)
     if (read.objectsLost > 0)
         VkMessageBox(LostObjectsMessage(QFileInfo(path).absoluteFilePath(), read.objectsLost),
                      MB_OK | MB_ICONEXCLAMATION, &window_);
+    if (read.picturesRefused > 0)
+        VkMessageBox(PictureBudgetMessage(read.picturesRefused), MB_OK | MB_ICONEXCLAMATION, &window_);
 }
 
 void DocumentCommands::showNotCardFile(const QString &path)

@@ -63,7 +63,7 @@ const std::vector<MainActionEntry> &MainActionTable()
          QKeySequence(), nullptr},
         {"acTopMost", "最前面に移動(&F)", "最前面に移動|選択されたオブジェクトを前に移動します。",
          QKeySequence(), "bring-to-front"},
-        {"acNoTopMost", "再後面に移動(&N)", "再後面に移動|選択されたオブジェクトを後ろに移動します。",
+        {"acNoTopMost", "最背面に移動(&N)", "最背面に移動|選択されたオブジェクトを後ろに移動します。",
          QKeySequence(), "send-to-back"},
         {"acVersion", "バージョン情報(&V)...", "バージョン情報|プログラムのバージョン情報を表示します。",
          QKeySequence(), "about"},

@@ -2,6 +2,7 @@
 
 #include "model/platform/ColorText.h"
 #include "model/platform/Cp932.h"
+#include "model/platform/FontSubstitutions.h"
 #include "model/platform/IniFile.h"
 #include "model/platform/LineListText.h"
 #include "model/platform/ProgramFolder.h"
@@ -24,6 +25,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -42,17 +44,35 @@ QString withoutFoundry(const QString &family)
     return bracket > 0 && family.endsWith(u']') ? family.left(bracket) : family;
 }
 
-QStringList installedFaces()
+// A face in the list: the name the card stores, and the installed face that draws it when that is
+// another one.
+struct ListedFace {
+    QString face;
+    QString drawnBy;
+};
+
+// The installed faces, and the faces cards name that are drawn through an installed look-alike
+// (the default face among them), which are as usable as any installed one.
+std::vector<ListedFace> listedFaces()
 {
-    QStringList faces;
+    std::vector<ListedFace> faces;
+    QStringList installed;
     for (const QString &family : QFontDatabase::families()) {
         // A face whose name the card document cannot store would come back as another face.
         if (!QFontDatabase::isPrivateFamily(family) && Cp932::UnencodableCharacters(family).isEmpty())
-            faces << withoutFoundry(family);
+            installed << withoutFoundry(family);
     }
-    std::sort(faces.begin(), faces.end(),
-              [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
-    faces.removeDuplicates();
+    installed.removeDuplicates();
+    for (const QString &face : installed)
+        faces.push_back({face, QString()});
+    for (const FontSubstitution &substitution : FontSubstitutions()) {
+        if (!installed.contains(substitution.face, Qt::CaseInsensitive) &&
+            installed.contains(substitution.drawnBy, Qt::CaseInsensitive))
+            faces.push_back({substitution.face, substitution.drawnBy});
+    }
+    std::sort(faces.begin(), faces.end(), [](const ListedFace &a, const ListedFace &b) {
+        return a.face.compare(b.face, Qt::CaseInsensitive) < 0;
+    });
     return faces;
 }
 
@@ -82,18 +102,6 @@ QString positionText(const QRect &rect)
         .arg(rect.top())
         .arg(rect.left() + rect.width())
         .arg(rect.top() + rect.height());
-}
-
-// How a refused character is named: itself, and its code so that one the fonts cannot show is
-// still identifiable.
-QString describeCharacters(const QString &characters)
-{
-    QStringList names;
-    for (const uint code : characters.toUcs4())
-        names << QStringLiteral("「%1」(U+%2)")
-                     .arg(QString::fromUcs4(reinterpret_cast<const char32_t *>(&code), 1),
-                          QString::number(code, 16).toUpper().rightJustified(4, u'0'));
-    return names.join(QStringLiteral("、"));
 }
 
 } // namespace
@@ -175,7 +183,12 @@ void TfrmTextBox::buildToolBar(QHBoxLayout *bar)
     cmbFontName_->setStyleSheet(QStringLiteral("combobox-popup: 0;"));
     cmbFontName_->setMinimumWidth(152);
     cmbFontName_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    cmbFontName_->addItems(installedFaces());
+    for (const ListedFace &listed : listedFaces()) {
+        cmbFontName_->addItem(listed.face);
+        if (!listed.drawnBy.isEmpty())
+            cmbFontName_->setItemData(cmbFontName_->count() - 1,
+                                      QStringLiteral("%1 で表示します").arg(listed.drawnBy), Qt::ToolTipRole);
+    }
     // The open list is as wide as its longest name, not cut to the width of the closed box.
     int widestFace = 0;
     for (int i = 0; i < cmbFontName_->count(); ++i)
@@ -364,7 +377,7 @@ bool TfrmTextBox::refuseUnstorableText()
         return false;
     VkMessageBox(
         QStringLiteral("次の文字はカードに保存できないため使えません。\n%1\n別の文字に置き換えてください。")
-            .arg(describeCharacters(refused)),
+            .arg(Cp932::DescribeCharacters(refused)),
         MB_OK | MB_ICONEXCLAMATION, this);
     const qsizetype first = text.indexOf(refused.left(refused.at(0).isHighSurrogate() ? 2 : 1));
     QTextCursor cursor = Memo1_->textCursor();

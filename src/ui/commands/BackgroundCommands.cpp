@@ -1,6 +1,7 @@
 #include "ui/commands/BackgroundCommands.h"
 
 #include "model/card/TVkVellumPanel.h"
+#include "model/document/PictureBudget.h"
 #include "model/picture/PictureLoader.h"
 #include "model/platform/FolderPart.h"
 #include "model/platform/TColor.h"
@@ -14,9 +15,8 @@ bool ChooseBackground(const CardEditContext &context)
     if (fileName.isEmpty())
         return false;
     *context.ImageDirectory = FolderPart(fileName);
-    const QImage picture = LoadPictureFile(fileName);
-    if (picture.isNull())
-        return false;
+    const QImage picture = LoadChosenPicture(fileName);
+    PictureBudget::CheckRoomFor(context.Surface, picture);
     context.TakeUndoSnapshot();
     context.Surface.SetBitmap(picture);
     return true;

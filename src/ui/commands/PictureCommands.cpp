@@ -2,6 +2,7 @@
 
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
+#include "model/document/PictureBudget.h"
 #include "model/picture/PictureLoader.h"
 #include "model/platform/FolderPart.h"
 #include "ui/commands/CardEditContext.h"
@@ -14,9 +15,8 @@ TVkDragLabel *AddImage(const CardEditContext &context)
     if (fileName.isEmpty())
         return nullptr;
     *context.ImageDirectory = FolderPart(fileName);
-    const QImage picture = LoadPictureFile(fileName);
-    if (picture.isNull())
-        return nullptr;
+    const QImage picture = LoadChosenPicture(fileName);
+    PictureBudget::CheckRoomFor(context.Surface, picture);
     auto created = std::make_unique<TVkDragLabel>();
     created->SetAutoSize(true);
     TVkDragLabel &object = PlaceNewObject(context, std::move(created));

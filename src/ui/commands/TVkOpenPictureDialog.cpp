@@ -2,6 +2,7 @@
 
 #include "model/picture/PictureLoader.h"
 #include "ui/platform/DialogFont.h"
+#include "ui/platform/FileDialogCompletion.h"
 #include "ui/platform/FileDialogSize.h"
 
 #include <QCheckBox>
@@ -84,6 +85,7 @@ TVkOpenPictureDialog::TVkOpenPictureDialog(QWidget *owner) : QFileDialog(owner),
     // The file dialog's own size hint leaves a handful of rows for the files once the preview sits
     // below them.
     sizeFileDialogForReading(*this, picturePanel_->sizeHint().height());
+    CloseCompletionWithDialog(*this);
     connect(this, &QFileDialog::currentChanged, this, &TVkOpenPictureDialog::selectionChanged);
 }
 

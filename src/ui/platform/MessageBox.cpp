@@ -44,6 +44,8 @@ int VkMessageBox(const QString &text, unsigned flags, QWidget *parent)
         parent = QApplication::activeWindow();
     QMessageBox box(iconOf(flags), kApplicationTitle, text, buttonsOf(flags), parent);
     box.setObjectName(QStringLiteral("VkMessageBox"));
+    // Messages name files and texts from outside: a name that looks like markup is shown as it is.
+    box.setTextFormat(Qt::PlainText);
     return answerOf(box.exec());
 }
 

@@ -85,6 +85,11 @@ void TfrmPaperSetup::createControls()
     listBox1_->setObjectName(QStringLiteral("ListBox1"));
     listBox1_->setSelectionMode(QAbstractItemView::SingleSelection);
     listBox1_->setGeometry(8, 26, 173, 177);
+    // Sheet names often differ only at their end (perforated or clean-cut edges), which a cut-off
+    // line would hide: a long name wraps onto further lines instead.
+    listBox1_->setWordWrap(true);
+    listBox1_->setTextElideMode(Qt::ElideNone);
+    listBox1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     listBox1_->installEventFilter(this);
 
     QPushButton *add = button("Button4", QStringLiteral("追加(&A)"), QRect(8, 210, 84, 25), this);
