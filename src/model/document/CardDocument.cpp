@@ -165,8 +165,7 @@ CardStreamReadResult CardDocument::Open(const QString &path)
 
 void CardDocument::Save(const QString &path)
 {
-    QByteArray bytes;
-    WriteCardStream(bytes, Side(CardSide::Front), cardDef_, nullptr, &Side(CardSide::Back));
+    const QByteArray bytes = CardDocumentBytes(Side(CardSide::Front), cardDef_, &Side(CardSide::Back));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeWhole(file, bytes) ||
         !file.commit())
