@@ -4,8 +4,11 @@
 #include "model/document/CardStream.h"
 #include "model/document/UndoHistory.h"
 
+#include <QImage>
+
 // Card documents arrive from anywhere: opened, dropped or named on the command line. Whatever is
-// read must also write back, and go through an undo step and back.
+// read must also write back, go through an undo step and back, and draw and move with whatever
+// positions and sizes it holds.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     TVkVellumPanel surface;
@@ -24,6 +27,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         back.ClearObjects();
         history.Undo(surface, result.cardDef, {}, &back);
         history.Redo(surface, result.cardDef, {}, &back);
+        QImage image(64, 48, QImage::Format_RGB32);
+        surface.SetShowGrid(true);
+        surface.Paint(image, image.rect());
+        for (int i = 0; i < surface.ObjectCount(); ++i) {
+            TVkDragLabel &object = surface.Object(i);
+            object.SetSelected(true);
+            object.Paint(image, image.rect());
+            object.MouseDown(Qt::LeftButton, {}, 1, 1);
+            object.MouseMove({}, 9, 5);
+            object.MouseUp(Qt::LeftButton, {}, 9, 5);
+        }
     }
     return 0;
 }

@@ -650,6 +650,23 @@ TEST(CardStreamTest, PicturesOfOtherWritersAreRead)
     ASSERT_FALSE(rle.isNull());
     EXPECT_EQ(rle.pixel(3, 1), qRgb(0, 255, 0));
 
+    // Pictures with pixels whose colours the file does not list: a run-length one of 4 bits with
+    // runs past the row's end and pixels skipped by moves, and a 1-bit one listing one colour.
+    // Written back, each keeps the pixels it drew.
+    for (const char *base64 :
+         {"Qk2KAAAAAAAAAHYAAAAoAAAABQAAAAMAAAABAAQAAgAAABQAAAAAAAAAAAAAAAAAAAAAAAAAAP8AAAHvEAAC3yAAA88wAA"
+          "S/QAAFr1AABp9gAAePcAAIf4AACW+QAApfoAALT7AADD/AAA0v0AAOH+AADw/wAAMSAAAABTRWcAAAAAACAwAC7wAB",
+          "Qk0+AAAAAAAANlQAAAAoAAAAAwAAAAEAAAABAAEAAAAAAAADEAAAAACtCEJNDgEAAAAAAABCAAAAKAAAABgAAAARAAAA"
+          "AQAEAAAAAAAREREiIiIiIiIREREREREiIiIiIiIREREREREiIiIiIhERIiIiIiIiEREAAAAAABHDEREREQAAAEIfABEAAA="
+          "="}) {
+        const QImage picture = BmpCodec::DecodeBmp(QByteArray::fromBase64(base64));
+        ASSERT_FALSE(picture.isNull());
+        QByteArray rewritten;
+        BmpCodec::AppendBmp(rewritten, picture);
+        EXPECT_EQ(BmpCodec::DecodeBmp(rewritten).convertToFormat(QImage::Format_RGB32),
+                  picture.convertToFormat(QImage::Format_RGB32));
+    }
+
     // 16 bits with bit fields 5-6-5.
     const QByteArray masks = le32(0xF800) + le32(0x07E0) + le32(0x001F);
     const QImage fields =

@@ -186,13 +186,55 @@ bool plausible(QByteArrayView bmp)
     return true;
 }
 
+// The highest colour index a pixel of an indexed picture uses.
+int highestIndex(const QImage &image)
+{
+    int highest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        if (image.format() == QImage::Format_Indexed8) {
+            const uchar *row = image.constScanLine(y);
+            highest = std::max<int>(highest, *std::max_element(row, row + image.width()));
+            continue;
+        }
+        for (int x = 0; x < image.width(); ++x)
+            highest = std::max(highest, image.pixelIndex(x, y));
+    }
+    return highest;
+}
+
+// The reader leaves the pixels a run-length picture skips, or ones naming colours the file does not
+// list, with indices past the colour table, and such pixels draw in a colour of the reader's
+// choosing. The table is lengthened with those colours, so that the picture writes back as it draws.
+void coverStrayIndices(QImage &image)
+{
+    if (image.depth() > 8 || image.colorCount() >= 1 << image.depth())
+        return;
+    const int highest = highestIndex(image);
+    const int listed = image.colorCount();
+    if (highest < listed)
+        return;
+    const QImage drawn = image.convertToFormat(QImage::Format_ARGB32);
+    QList<QRgb> colors = image.colorTable();
+    colors.resize(highest + 1, qRgb(0, 0, 0));
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const int index = image.pixelIndex(x, y);
+            if (index >= listed)
+                colors[index] = drawn.pixel(x, y);
+        }
+    }
+    image.setColorTable(colors);
+}
+
 } // namespace
 
 QImage DecodeBmp(QByteArrayView bmp)
 {
     if (!plausible(bmp))
         return {};
-    return QImage::fromData(bmp, "BMP");
+    QImage image = QImage::fromData(bmp, "BMP");
+    coverStrayIndices(image);
+    return image;
 }
 
 } // namespace BmpCodec
