@@ -42,7 +42,7 @@ void BM_TakeUndoSnapshotVsMemcpy(benchmark::State &state)
     UndoHistory history;
     for (int i = 0; i < UndoHistory::kSlotCount; ++i)
         history.TakeUndoSnapshot(card.surface, card.cardDef);
-    const qsizetype bytes = history.Slot(history.UndoPosition()).size();
+    const qsizetype bytes = history.SlotSize(history.UndoPosition());
     const QByteArray from(bytes, 'a');
     std::vector<QByteArray> to;
     for (int i = 0; i < UndoHistory::kSlotCount; ++i)
@@ -69,6 +69,31 @@ void BM_TakeUndoSnapshotVsMemcpy(benchmark::State &state)
     state.counters["history_MB"] = double(history.MemoryBytes()) / (1024.0 * 1024.0);
 }
 BENCHMARK(BM_TakeUndoSnapshotVsMemcpy)->Unit(benchmark::kMillisecond);
+
+// The history after a full run of small edits, each moving one text by one pixel, against the
+// memory of one snapshot (the document it holds): what the pictures shared between steps save.
+void BM_HistoryMemoryAfterSixteenSmallEdits(benchmark::State &state)
+{
+    BusyCardFixture &card = busyCard();
+    TVkVellumPanel surface;
+    CopySurface(card.surface, surface, card.cardDef);
+    double ratio = 0;
+    double historyMB = 0;
+    for (auto _ : state) {
+        UndoHistory history;
+        for (int step = 0; step < UndoHistory::kMaxUndoCount; ++step) {
+            history.TakeUndoSnapshot(surface, card.cardDef);
+            TVkDragLabel &text = surface.Object(step % kBusyCardFirstPicture);
+            text.SetLeft(text.Left() + 1);
+        }
+        const double snapshotBytes = double(history.SlotSize(1));
+        ratio = double(history.MemoryBytes()) / snapshotBytes;
+        historyMB = double(history.MemoryBytes()) / (1024.0 * 1024.0);
+    }
+    state.counters["memory_ratio"] = ratio;
+    state.counters["history_MB"] = historyMB;
+}
+BENCHMARK(BM_HistoryMemoryAfterSixteenSmallEdits)->Unit(benchmark::kMillisecond);
 
 void BM_Undo(benchmark::State &state)
 {

@@ -22,7 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (again.convertToFormat(QImage::Format_RGB32) != pixels)
         std::abort();
     PictureCache cache;
-    if (cache.Decoded(cache.Encoded(again)).convertToFormat(QImage::Format_RGB32) != pixels)
+    const auto stored = cache.Share(again);
+    if (BmpCodec::DecodeBmp(stored->bmp).convertToFormat(QImage::Format_RGB32) != pixels ||
+        stored->image.convertToFormat(QImage::Format_RGB32) != pixels)
         std::abort();
     return 0;
 }

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const CardStreamReadResult result = ReadCardStream(
         bytes, surface, [](TVkDragLabel &object) { object.SetPopupMenu(QStringLiteral("frmMain.Popup1")); },
-        nullptr, &back);
+        &back);
     // A document that reads must never be turned down by the quick look taken before opening it.
     if (result.ok && !HasCardDocumentLayout(bytes.first(std::min(bytes.size(), kCardDocumentLayoutBytes))))
         __builtin_trap();

@@ -46,7 +46,7 @@ BatchCard::BatchCard(const QString &path) : path_(path)
     const IniFile ini(ProgramFile(QStringLiteral("VELLUMAX.INI")));
     settings_.Load(ini, QRect());
     backSide_.Load(ini);
-    const CardStreamReadResult read = ReadCardStream(cardFileBytes(path), surface_, {}, nullptr, &back_);
+    const CardStreamReadResult read = ReadCardStream(cardFileBytes(path), surface_, {}, &back_);
     if (!read.ok)
         throw VkError(NotCardFileMessage(QFileInfo(path).absoluteFilePath()));
     if (read.headerRead) {

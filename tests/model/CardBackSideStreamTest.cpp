@@ -42,7 +42,7 @@ protected:
     QByteArray written(const TVkVellumPanel *withBack) const
     {
         QByteArray bytes;
-        WriteCardStream(bytes, front, cardDef(), nullptr, withBack);
+        WriteCardStream(bytes, front, cardDef(), withBack);
         return bytes;
     }
 
@@ -78,7 +78,7 @@ TEST_F(CardBackSideStreamTest, BothSidesComeBackInTheirOrder)
 
     TVkVellumPanel frontRead;
     TVkVellumPanel backRead;
-    const CardStreamReadResult result = ReadCardStream(document, frontRead, {}, nullptr, &backRead);
+    const CardStreamReadResult result = ReadCardStream(document, frontRead, {}, &backRead);
     ASSERT_TRUE(result.ok);
     EXPECT_EQ(result.objectsRead, 4);
     EXPECT_EQ(result.objectsLost, 0);
@@ -91,7 +91,7 @@ TEST_F(CardBackSideStreamTest, BothSidesComeBackInTheirOrder)
     frontRead.SetPopupMenu(front.PopupMenu());
     backRead.SetPopupMenu(back.PopupMenu());
     QByteArray again;
-    WriteCardStream(again, frontRead, cardDef(), nullptr, &backRead);
+    WriteCardStream(again, frontRead, cardDef(), &backRead);
     EXPECT_EQ(again, document);
 
     // A reader asked for the front alone stops where the back begins; nothing of it is lost.
@@ -115,7 +115,7 @@ TEST_F(CardBackSideStreamTest, ADamagedBackFollowsTheRulesForDamagedObjects)
     badSurface[badSurface.indexOf("ShowGrid", backStart)] = 'X';
     TVkVellumPanel frontRead;
     TVkVellumPanel backRead;
-    CardStreamReadResult result = ReadCardStream(badSurface, frontRead, {}, nullptr, &backRead);
+    CardStreamReadResult result = ReadCardStream(badSurface, frontRead, {}, &backRead);
     EXPECT_EQ(result.objectsLost, 1);
     EXPECT_EQ(captions(frontRead), QStringList{"山田 太郎"});
     EXPECT_EQ(captions(backRead), (QStringList{"地図", "営業時間"}));
@@ -126,7 +126,7 @@ TEST_F(CardBackSideStreamTest, ADamagedBackFollowsTheRulesForDamagedObjects)
     badObject[badObject.indexOf("Caption.Strings", backStart)] = 'X';
     TVkVellumPanel frontAgain;
     TVkVellumPanel backAgain;
-    result = ReadCardStream(badObject, frontAgain, {}, nullptr, &backAgain);
+    result = ReadCardStream(badObject, frontAgain, {}, &backAgain);
     EXPECT_EQ(result.objectsLost, 1);
     EXPECT_EQ(captions(backAgain), QStringList{"営業時間"});
     EXPECT_EQ(backAgain.Color(), 0x00CCEEFFu);
@@ -134,7 +134,7 @@ TEST_F(CardBackSideStreamTest, ADamagedBackFollowsTheRulesForDamagedObjects)
     // Cut short inside the back's last object.
     TVkVellumPanel frontCut;
     TVkVellumPanel backCut;
-    result = ReadCardStream(document.left(document.size() - 10), frontCut, {}, nullptr, &backCut);
+    result = ReadCardStream(document.left(document.size() - 10), frontCut, {}, &backCut);
     EXPECT_EQ(result.objectsLost, 1);
     EXPECT_EQ(captions(frontCut), QStringList{"山田 太郎"});
     EXPECT_EQ(captions(backCut), QStringList{"地図"});

@@ -168,3 +168,140 @@ TEST_F(UndoHistoryTest, APictureChangedInPlaceIsStoredAnew)
     ASSERT_TRUE(undo());
     EXPECT_EQ(surface.Object(0).Bitmap().pixel(1, 1), qRgb(255, 0, 0));
 }
+
+namespace {
+
+// A picture whose every pixel tells where it is and which picture it belongs to.
+QImage numberedPicture(int width, int height, int seed)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            picture.setPixel(x, y, qRgb((x * 7 + seed * 31) & 0xFF, (y * 5 + seed) & 0xFF, (x ^ y) & 0xFF));
+    }
+    return picture;
+}
+
+QImage greyPalettePicture(int width, int height)
+{
+    QImage picture(width, height, QImage::Format_Indexed8);
+    for (int i = 0; i < 256; ++i)
+        picture.setColor(i, qRgb(i, i, i));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            picture.setPixel(x, y, uint((x * 13 + y * 3) & 0xFF));
+    }
+    return picture;
+}
+
+class UndoHistoryPictureTest : public UndoHistoryTest {
+protected:
+    UndoHistoryPictureTest()
+    {
+        surface.SetBounds(0, 0, 120, 80);
+        surface.SetBitmap(numberedPicture(480, 320, 1));
+        addPicture(numberedPicture(40, 30, 2), 5);
+        addPicture(greyPalettePicture(30, 20), 50);
+        TVkDragLabel &text = surface.AddObject(std::make_unique<TVkDragLabel>());
+        text.SetCaption({QStringLiteral("Vellumia")});
+        text.SetBounds(10, 50, 60, 20);
+    }
+
+    void addPicture(const QImage &picture, int left)
+    {
+        TVkDragLabel &object = surface.AddObject(std::make_unique<TVkDragLabel>());
+        object.LoadBitmap(picture);
+        object.SetBounds(left, 5, 30, 24);
+    }
+
+    TVkDragLabel &text() { return surface.Object(2); }
+
+    QImage drawn()
+    {
+        QImage image(surface.Width(), surface.Height(), QImage::Format_RGB32);
+        surface.Paint(image, image.rect());
+        return image;
+    }
+
+    // One step: the card as it is, then its snapshot and a small edit, the picture of one step
+    // replaced by a new one.
+    void step(int number)
+    {
+        documents.push_back(card());
+        looks.push_back(drawn());
+        history.TakeUndoSnapshot(surface, cardDef);
+        if (number == 6)
+            surface.Object(0).LoadBitmap(numberedPicture(40, 30, 9));
+        else
+            text().SetLeft(text().Left() + 1);
+    }
+
+    std::vector<QByteArray> documents;
+    std::vector<QImage> looks;
+};
+
+} // namespace
+
+TEST_F(UndoHistoryPictureTest, SixteenStepsComeBackExactlyBothWays)
+{
+    for (int i = 0; i < UndoHistory::kMaxUndoCount; ++i)
+        step(i);
+    const QByteArray last = card();
+    const QImage lastLook = drawn();
+    for (int slot = 1; slot <= UndoHistory::kMaxUndoCount; ++slot)
+        ASSERT_TRUE(history.Slot(slot) == documents[std::size_t(slot - 1)]) << "slot " << slot;
+
+    for (int i = UndoHistory::kMaxUndoCount - 1; i >= 0; --i) {
+        ASSERT_TRUE(undo());
+        EXPECT_EQ(card(), documents[std::size_t(i)]) << "undo to step " << i;
+        EXPECT_EQ(drawn(), looks[std::size_t(i)]) << "undo to step " << i;
+    }
+    for (int i = 1; i <= UndoHistory::kMaxUndoCount; ++i) {
+        ASSERT_TRUE(redo());
+        const bool isLast = i == UndoHistory::kMaxUndoCount;
+        EXPECT_EQ(card(), isLast ? last : documents[std::size_t(i)]) << "redo to step " << i;
+        EXPECT_EQ(drawn(), isLast ? lastLook : looks[std::size_t(i)]) << "redo to step " << i;
+    }
+}
+
+TEST_F(UndoHistoryPictureTest, ReplacingAPictureAfterUndoLeavesTheEarlierStepsAlone)
+{
+    for (int i = 0; i < 10; ++i)
+        step(i);
+    for (int i = 0; i < 6; ++i)
+        ASSERT_TRUE(undo());
+    // Back at step 4, a new change replaces the background.
+    documents.resize(4);
+    looks.resize(4);
+    step(4);
+    QImage background = numberedPicture(480, 320, 5);
+    background.setPixel(0, 0, qRgb(1, 2, 3));
+    surface.SetBitmap(background);
+    const QByteArray replaced = card();
+
+    for (int i = 4; i >= 0; --i) {
+        ASSERT_TRUE(undo());
+        EXPECT_EQ(card(), documents[std::size_t(i)]) << i;
+        EXPECT_EQ(drawn(), looks[std::size_t(i)]) << i;
+    }
+    EXPECT_FALSE(history.CanUndo());
+    for (int i = 0; i < 5; ++i)
+        ASSERT_TRUE(redo());
+    EXPECT_EQ(card(), replaced);
+    EXPECT_EQ(surface.Bitmap().pixel(0, 0), qRgb(1, 2, 3));
+}
+
+TEST_F(UndoHistoryPictureTest, PicturesThatStayTheSameAreHeldOnce)
+{
+    for (int i = 0; i < 6; ++i)
+        step(i); // the sixth replaces no picture yet
+    // A picture loaded again is a new image with the same pixels.
+    surface.SetBitmap(numberedPicture(480, 320, 1));
+    for (int i = 7; i < UndoHistory::kMaxUndoCount + 2; ++i)
+        step(i);
+    const qsizetype snapshot = history.SlotSize(1);
+    EXPECT_LT(history.MemoryBytes(), snapshot + snapshot / 4);
+
+    history.Forget();
+    EXPECT_LT(history.MemoryBytes(), snapshot / 4) << "forgotten steps let go of their pictures";
+}

@@ -127,7 +127,7 @@ CardFileContent CardDocument::ReadCardFile(const QString &path) const
     content.surface->SetBitmap(QImage());
     CopySurfaceProperties(surface_, *content.back);
     ClearSide(*content.back);
-    content.read = ReadCardStream(cardFileBytes(file), *content.surface, {}, nullptr, content.back.get());
+    content.read = ReadCardStream(cardFileBytes(file), *content.surface, {}, content.back.get());
     return content;
 }
 

@@ -3,6 +3,7 @@
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/CardStreamProperties.h"
+#include "model/document/SplicedCardStream.h"
 #include "model/platform/Cp932.h"
 #include "model/platform/VkError.h"
 
@@ -171,7 +172,7 @@ private:
 
 // The three layouts in the order they are tried; the reader is left after the surface entry.
 bool readSurface(QByteArrayView stream, TVkVellumPanel &surface, CardStreamReadResult &result,
-                 ComponentStreamReader &reader, PictureCache *pictures)
+                 ComponentStreamReader &reader, std::span<const PictureSplice> pictures)
 {
     const auto &table = SurfaceProperties();
     const SurfaceBeforeReading before(surface);
@@ -228,13 +229,9 @@ void refuseUnstorableText(const Component &component, const PropertyTable<Compon
     }
 }
 
-} // namespace
-
-void WriteCardStream(QByteArray &stream, const TVkVellumPanel &surface, const TCardDef &cardDef,
-                     PictureCache *pictures, const TVkVellumPanel *back)
+void writeCard(ComponentStreamWriter &writer, const TVkVellumPanel &surface, const TCardDef &cardDef,
+               const TVkVellumPanel *back)
 {
-    stream.resize(0); // keeps the buffer, so a snapshot slot is reused rather than reallocated
-    ComponentStreamWriter writer(stream, pictures);
     writeHeader(writer, cardDef);
     const auto writeSide = [&writer](const QByteArray &resourceName, const char *componentName,
                                      const TVkVellumPanel &side) {
@@ -248,40 +245,9 @@ void WriteCardStream(QByteArray &stream, const TVkVellumPanel &surface, const TC
         writeSide(kBackResource.toByteArray(), kBackName, *back);
 }
 
-QByteArray CardDocumentBytes(const TVkVellumPanel &surface, const TCardDef &cardDef,
-                             const TVkVellumPanel *back)
-{
-    const auto refuseSide = [](const TVkVellumPanel &side, const QString &sideName) {
-        refuseUnstorableText(side, SurfaceProperties(), sideName);
-        const auto &objectTable = DragLabelProperties();
-        for (int i = 0; i < side.ObjectCount(); ++i)
-            refuseUnstorableText(side.Object(i), objectTable,
-                                 QStringLiteral("%1の %2 番目のオブジェクト").arg(sideName).arg(i + 1));
-    };
-    refuseSide(surface, QStringLiteral("カード"));
-    if (back && SideHasContent(*back))
-        refuseSide(*back, QStringLiteral("裏面"));
-    QByteArray bytes;
-    WriteCardStream(bytes, surface, cardDef, nullptr, back);
-    return bytes;
-}
-
-bool WriteCardStream(QIODevice &device, const TVkVellumPanel &surface, const TCardDef &cardDef,
-                     const TVkVellumPanel *back)
-{
-    const QByteArray bytes = CardDocumentBytes(surface, cardDef, back);
-    if (!device.seek(0) || device.write(bytes) != bytes.size())
-        return false;
-    if (auto *file = qobject_cast<QFileDevice *>(&device))
-        return file->resize(bytes.size());
-    if (auto *buffer = qobject_cast<QBuffer *>(&device))
-        buffer->buffer().resize(bytes.size());
-    return true;
-}
-
-CardStreamReadResult ReadCardStream(QByteArrayView stream, TVkVellumPanel &surface,
-                                    const std::function<void(TVkDragLabel &)> &wireObject,
-                                    PictureCache *pictures, TVkVellumPanel *back)
+CardStreamReadResult readCard(QByteArrayView stream, std::span<const PictureSplice> pictures,
+                              TVkVellumPanel &surface, const std::function<void(TVkDragLabel &)> &wireObject,
+                              TVkVellumPanel *back)
 {
     CardStreamReadResult result;
     ComponentStreamReader reader(stream);
@@ -336,14 +302,78 @@ CardStreamReadResult ReadCardStream(QByteArrayView stream, TVkVellumPanel &surfa
     return result;
 }
 
+} // namespace
+
+void WriteCardStream(QByteArray &stream, const TVkVellumPanel &surface, const TCardDef &cardDef,
+                     const TVkVellumPanel *back)
+{
+    stream.resize(0);
+    ComponentStreamWriter writer(stream);
+    writeCard(writer, surface, cardDef, back);
+}
+
+void WriteCardStream(SplicedCardStream &stream, const TVkVellumPanel &surface, const TCardDef &cardDef,
+                     PictureCache &pictures, const TVkVellumPanel *back)
+{
+    stream.Release(); // keeps the buffer, so a snapshot slot is reused rather than reallocated
+    ComponentStreamWriter writer(stream, pictures);
+    writeCard(writer, surface, cardDef, back);
+}
+
+QByteArray CardDocumentBytes(const TVkVellumPanel &surface, const TCardDef &cardDef,
+                             const TVkVellumPanel *back)
+{
+    const auto refuseSide = [](const TVkVellumPanel &side, const QString &sideName) {
+        refuseUnstorableText(side, SurfaceProperties(), sideName);
+        const auto &objectTable = DragLabelProperties();
+        for (int i = 0; i < side.ObjectCount(); ++i)
+            refuseUnstorableText(side.Object(i), objectTable,
+                                 QStringLiteral("%1の %2 番目のオブジェクト").arg(sideName).arg(i + 1));
+    };
+    refuseSide(surface, QStringLiteral("カード"));
+    if (back && SideHasContent(*back))
+        refuseSide(*back, QStringLiteral("裏面"));
+    QByteArray bytes;
+    WriteCardStream(bytes, surface, cardDef, back);
+    return bytes;
+}
+
+bool WriteCardStream(QIODevice &device, const TVkVellumPanel &surface, const TCardDef &cardDef,
+                     const TVkVellumPanel *back)
+{
+    const QByteArray bytes = CardDocumentBytes(surface, cardDef, back);
+    if (!device.seek(0) || device.write(bytes) != bytes.size())
+        return false;
+    if (auto *file = qobject_cast<QFileDevice *>(&device))
+        return file->resize(bytes.size());
+    if (auto *buffer = qobject_cast<QBuffer *>(&device))
+        buffer->buffer().resize(bytes.size());
+    return true;
+}
+
+CardStreamReadResult ReadCardStream(QByteArrayView stream, TVkVellumPanel &surface,
+                                    const std::function<void(TVkDragLabel &)> &wireObject,
+                                    TVkVellumPanel *back)
+{
+    return readCard(stream, {}, surface, wireObject, back);
+}
+
+CardStreamReadResult ReadCardStream(const SplicedCardStream &stream, TVkVellumPanel &surface,
+                                    const std::function<void(TVkDragLabel &)> &wireObject,
+                                    TVkVellumPanel *back)
+{
+    return readCard(stream.bytes, stream.pictures, surface, wireObject, back);
+}
+
 CardStreamReadResult CopySurface(const TVkVellumPanel &source, TVkVellumPanel &target,
                                  const TCardDef &cardDef,
                                  const std::function<void(TVkDragLabel &)> &wireObject,
                                  PictureCache *pictures)
 {
-    QByteArray stream;
-    WriteCardStream(stream, source, cardDef, pictures);
-    return ReadCardStream(stream, target, wireObject, pictures);
+    PictureCache ownPictures;
+    SplicedCardStream stream;
+    WriteCardStream(stream, source, cardDef, pictures ? *pictures : ownPictures);
+    return ReadCardStream(stream, target, wireObject);
 }
 
 bool SideHasContent(const TVkVellumPanel &side)

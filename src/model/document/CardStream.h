@@ -8,6 +8,7 @@
 
 class PictureCache;
 class QIODevice;
+struct SplicedCardStream;
 class TVkDragLabel;
 class TVkVellumPanel;
 
@@ -32,15 +33,18 @@ struct CardStreamReadResult {
 
 // Writes the card definition, the surface and its objects, replacing whatever stream held; then the
 // back side when back is given and has content, so a one-sided card is the same bytes whether or
-// not its blank back is passed. Pictures already encoded are taken from pictures when it is given.
+// not its blank back is passed.
 void WriteCardStream(QByteArray &stream, const TVkVellumPanel &surface, const TCardDef &cardDef,
-                     PictureCache *pictures = nullptr, const TVkVellumPanel *back = nullptr);
+                     const TVkVellumPanel *back = nullptr);
+// The same with the pictures held by reference from pictures, which encodes each picture once.
+void WriteCardStream(SplicedCardStream &stream, const TVkVellumPanel &surface, const TCardDef &cardDef,
+                     PictureCache &pictures, const TVkVellumPanel *back = nullptr);
 // The bytes of a document to be kept, with its back side as above. Text that code page 932 cannot
 // hold would be written as bytes that no reader decodes, so it is refused first: a VkError names
 // the characters and where they are, and nothing is written.
 QByteArray CardDocumentBytes(const TVkVellumPanel &surface, const TCardDef &cardDef,
                              const TVkVellumPanel *back = nullptr);
-// The same into a device, from its start, cut off at the end of what was written. False when the
+// A document into a device, from its start, cut off at the end of what was written. False when the
 // device refused the bytes; text that cannot be stored is refused as above, before the device is
 // touched.
 bool WriteCardStream(QIODevice &device, const TVkVellumPanel &surface, const TCardDef &cardDef,
@@ -60,9 +64,16 @@ constexpr int kMaxCardObjects = 65536;
 // are and with the same rules for damage; without back they are passed over.
 CardStreamReadResult ReadCardStream(QByteArrayView stream, TVkVellumPanel &surface,
                                     const std::function<void(TVkDragLabel &)> &wireObject = {},
-                                    PictureCache *pictures = nullptr, TVkVellumPanel *back = nullptr);
+                                    TVkVellumPanel *back = nullptr);
+// The same for a document written with its pictures held by reference; each picture read is the
+// one held, without decoding.
+CardStreamReadResult ReadCardStream(const SplicedCardStream &stream, TVkVellumPanel &surface,
+                                    const std::function<void(TVkDragLabel &)> &wireObject = {},
+                                    TVkVellumPanel *back = nullptr);
 
-// Copies source's stored properties and objects onto target through the document bytes.
+// Copies source's stored properties and objects onto target through the document bytes, with the
+// pictures held by reference: target shares source's pictures (as reading them back would give
+// them) rather than decoding copies. pictures, when given, keeps them across copies.
 CardStreamReadResult CopySurface(const TVkVellumPanel &source, TVkVellumPanel &target,
                                  const TCardDef &cardDef,
                                  const std::function<void(TVkDragLabel &)> &wireObject = {},

@@ -1,6 +1,7 @@
 #include "model/document/ComponentStreamReader.h"
 
 #include "model/document/CardStreamNames.h"
+#include "model/document/PictureCache.h"
 #include "model/platform/Cp932.h"
 
 #include <algorithm>
@@ -106,6 +107,13 @@ bool ComponentStreamReader::ReadBoolean()
     case StreamTag::True: return true;
     default: Fail(); return false;
     }
+}
+
+const StoredPicture *ComponentStreamReader::SplicedPicture(qsizetype position) const
+{
+    const auto splice = std::lower_bound(splices_.begin(), splices_.end(), position,
+                                         [](const PictureSplice &s, qsizetype at) { return s.at < at; });
+    return splice != splices_.end() && splice->at == position ? splice->picture.get() : nullptr;
 }
 
 QByteArrayView ComponentStreamReader::ReadBinary()

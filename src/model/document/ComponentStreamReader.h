@@ -26,16 +26,18 @@ constexpr std::uint8_t LongString = 0x0C;
 constexpr std::uint8_t Nil = 0x0D;
 } // namespace StreamTag
 
+struct PictureSplice;
+struct StoredPicture;
+
 // Reads a component stream from bytes that may come from anywhere. Every read checks the bytes that
 // remain first; the first failure sticks, later reads return empty values, and the caller asks
 // Failed() at its own pace. Nothing is allocated beyond what the bytes hold.
-class PictureCache;
-
 class ComponentStreamReader {
 public:
+    // splices: the pictures left out of the bytes, when they come from a spliced card stream.
     explicit ComponentStreamReader(QByteArrayView data, qsizetype position = 0,
-                                   PictureCache *pictures = nullptr)
-        : data_(data), position_(position), pictures_(pictures)
+                                   std::span<const PictureSplice> splices = {})
+        : data_(data), position_(position), splices_(splices)
     {
         if (position_ < 0 || position_ > data_.size())
             Fail();
@@ -45,8 +47,6 @@ public:
     void Fail() { failed_ = true; }
     qsizetype Position() const { return position_; }
     qsizetype Remaining() const { return failed_ ? 0 : data_.size() - position_; }
-    // Where pictures already decoded are found; none decodes every picture.
-    PictureCache *Pictures() const { return pictures_; }
     // The decoded picture memory of what has been read; pictures past it are refused and counted.
     PictureBudget &Budget() { return budget_; }
     void RefusePicture() { ++picturesRefused_; }
@@ -58,6 +58,8 @@ public:
         failed_ = false;
         Seek(position);
     }
+    // The picture left out of the bytes at position, or none.
+    const StoredPicture *SplicedPicture(qsizetype position) const;
     // Goes to a position within the bytes; beyond them the stream fails.
     void Seek(qsizetype position)
     {
@@ -91,7 +93,7 @@ private:
 
     QByteArrayView data_;
     qsizetype position_ = 0;
-    PictureCache *pictures_ = nullptr;
+    std::span<const PictureSplice> splices_;
     PictureBudget budget_;
     int picturesRefused_ = 0;
     bool failed_ = false;

@@ -1,6 +1,7 @@
 #include "model/document/ComponentStreamWriter.h"
 
 #include "model/document/ComponentStreamReader.h"
+#include "model/document/SplicedCardStream.h"
 #include "model/platform/Cp932.h"
 
 #include <algorithm>
@@ -16,6 +17,32 @@ QByteArray encodeText(const QString &text)
 }
 
 } // namespace
+
+ComponentStreamWriter::ComponentStreamWriter(SplicedCardStream &stream, PictureCache &pictures)
+    : out_(stream.bytes), spliced_(&stream), pictures_(&pictures)
+{
+}
+
+qsizetype ComponentStreamWriter::SplicePicture(const QImage &image)
+{
+    spliced_->pictures.push_back({out_.size(), pictures_->Share(image)});
+    const qsizetype fileLength = spliced_->pictures.back().picture->bmp.size();
+    splicedBytes_ += fileLength;
+    return fileLength;
+}
+
+qsizetype ComponentStreamWriter::bufferOffset(qsizetype position) const
+{
+    if (!spliced_)
+        return position;
+    qsizetype before = 0;
+    for (const PictureSplice &splice : spliced_->pictures) {
+        if (splice.at + before >= position)
+            break;
+        before += splice.picture->bmp.size();
+    }
+    return position - before;
+}
 
 void ComponentStreamWriter::WriteInt16(std::int16_t value)
 {
@@ -34,7 +61,7 @@ void ComponentStreamWriter::WriteInt32(std::int32_t value)
 void ComponentStreamWriter::PatchInt32(qsizetype position, std::int32_t value)
 {
     const auto bits = std::uint32_t(value);
-    char *at = out_.data() + position;
+    char *at = out_.data() + bufferOffset(position);
     at[0] = char(bits);
     at[1] = char(bits >> 8);
     at[2] = char(bits >> 16);

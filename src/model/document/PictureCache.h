@@ -1,30 +1,46 @@
 #pragma once
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QImage>
+#include <memory>
 #include <vector>
 
-// Remembers the BMP bytes of the pictures on the card, so that writing the same picture again
-// (every undo snapshot writes every picture) copies bytes instead of encoding pixels, and reading
-// those bytes back (every undo and redo) gives the same picture without decoding. A picture is
-// known by its cache key, which changes whenever its pixels do.
+// A picture as card documents store it: its BMP file, and the picture reading that file gives.
+struct StoredPicture {
+    QByteArray bmp;
+    QImage image;
+};
+
+// A picture left out of a document's bytes: its BMP file belongs at `at`, where the bytes hold
+// only the lengths in front of it.
+struct PictureSplice {
+    qsizetype at = 0;
+    std::shared_ptr<const StoredPicture> picture;
+};
+
+// Holds each picture that card snapshots and copies refer to once, however many of them hold it.
+// A picture is known by its image's cache key, which changes whenever its pixels do, and, for an
+// image not seen before, by the content of its BMP file, so that a picture loaded again or brought
+// back by undo is not held twice. The holders own the pictures; Sweep forgets the ones nobody holds.
 class PictureCache {
 public:
-    // The BMP file of image, encoded on first use.
-    QByteArrayView Encoded(const QImage &image);
-    // The picture of a BMP file, decoded on first use; null when the bytes are not a picture.
-    QImage Decoded(QByteArrayView bmp);
-    // Forgets the pictures not used since the last call, so the cache holds only the card's own.
+    // The stored form of image (which must not be null), encoded on first use.
+    std::shared_ptr<const StoredPicture> Share(const QImage &image);
+    // Forgets the pictures that only the cache still holds.
     void Sweep();
 
+    // The BMP files held, and the pictures that no card shares.
     qsizetype MemoryBytes() const;
 
 private:
     struct Entry {
-        QImage image;
-        QByteArray bmp;
-        bool used = true;
+        std::shared_ptr<StoredPicture> picture;
+        // The cache keys of the images known to give this file.
+        std::vector<qint64> imageKeys;
     };
+
+    Entry *findByKey(qint64 key);
+    Entry *findByContent(const QByteArray &bmp);
+
     std::vector<Entry> entries_;
 };

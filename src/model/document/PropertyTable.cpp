@@ -29,25 +29,44 @@ std::optional<std::int32_t> readNamedOrInteger(ComponentStreamReader &reader,
 }
 
 // The binary of a picture is a four-byte length and the BMP file; it is built in place, so a large
-// picture is copied once.
+// picture is copied once, or left out for a spliced stream to hold by reference.
 void writeBitmap(ComponentStreamWriter &writer, const QImage &image)
 {
     writer.WriteByte(StreamTag::Binary);
     const qsizetype binaryLength = writer.Position();
     writer.WriteInt32(0);
     writer.WriteInt32(0);
-    const qsizetype start = writer.Position();
-    if (PictureCache *pictures = writer.Pictures())
-        writer.WriteBytes(pictures->Encoded(image));
-    else
+    qsizetype fileLength = 0;
+    if (writer.SplicesPictures() && !image.isNull()) {
+        fileLength = writer.SplicePicture(image);
+    } else {
+        const qsizetype start = writer.Position();
         BmpCodec::AppendBmp(writer.Buffer(), image);
-    const auto fileLength = std::int32_t(writer.Position() - start);
-    writer.PatchInt32(binaryLength, fileLength + 4);
-    writer.PatchInt32(binaryLength + 4, fileLength);
+        fileLength = writer.Position() - start;
+    }
+    writer.PatchInt32(binaryLength, std::int32_t(fileLength + 4));
+    writer.PatchInt32(binaryLength + 4, std::int32_t(fileLength));
+}
+
+// A picture left out of a spliced stream: the bytes hold the binary's tag and two lengths, and the
+// BMP file they announce is the splice's.
+std::optional<QImage> readSplicedBitmap(ComponentStreamReader &reader, const StoredPicture &picture)
+{
+    const bool binary = reader.ReadByte() == StreamTag::Binary;
+    const std::int32_t binaryLength = reader.ReadInt32();
+    const std::int32_t fileLength = reader.ReadInt32();
+    if (!binary || fileLength != picture.bmp.size() || binaryLength != fileLength + 4) {
+        reader.Fail();
+        return std::nullopt;
+    }
+    return picture.image;
 }
 
 std::optional<QImage> readBitmap(ComponentStreamReader &reader)
 {
+    constexpr qsizetype kLengthsBytes = 1 + 4 + 4;
+    if (const StoredPicture *spliced = reader.SplicedPicture(reader.Position() + kLengthsBytes))
+        return readSplicedBitmap(reader, *spliced);
     const QByteArrayView binary = reader.ReadBinary();
     if (reader.Failed())
         return std::nullopt;
@@ -60,7 +79,7 @@ std::optional<QImage> readBitmap(ComponentStreamReader &reader)
     }
     if (file.isEmpty())
         return QImage();
-    QImage image = reader.Pictures() ? reader.Pictures()->Decoded(file) : BmpCodec::DecodeBmp(file);
+    QImage image = BmpCodec::DecodeBmp(file);
     if (image.isNull()) {
         reader.Fail();
         return std::nullopt;

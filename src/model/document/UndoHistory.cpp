@@ -15,15 +15,17 @@ void UndoHistory::Forget()
 {
     undoPosition_ = 0;
     redoCount_ = 0;
+    for (SplicedCardStream &slot : slots_)
+        slot.Release();
+    pictures_.Sweep();
 }
 
 void UndoHistory::Clear()
 {
     Forget();
-    for (QByteArray &slot : slots_)
-        slot = QByteArray();
+    slots_ = {};
     pictures_ = PictureCache();
-    copyStream_ = QByteArray();
+    copyStream_ = SplicedCardStream();
 }
 
 void UndoHistory::SetUndoCount(int count)
@@ -51,9 +53,12 @@ void UndoHistory::TakeUndoSnapshot(const TVkVellumPanel &surface, const TCardDef
         }
         ++undoPosition_;
         writeSlot(undoPosition_, surface, cardDef, back);
-        pictures_.Sweep();
     }
     redoCount_ = 0;
+    // The slots above the newest snapshot can no longer be reached; their pictures need not stay.
+    for (auto slot = slots_.begin() + undoPosition_; slot != slots_.end(); ++slot)
+        slot->Release();
+    pictures_.Sweep();
 }
 
 void UndoHistory::writeSlot(int slotNumber, const TVkVellumPanel &surface, const TCardDef &cardDef,
@@ -61,12 +66,12 @@ void UndoHistory::writeSlot(int slotNumber, const TVkVellumPanel &surface, const
 {
     // Sized for the card as it last was, so that a growing buffer neither copies itself over and
     // over nor keeps much more memory than the snapshot needs.
-    QByteArray &slot = slots_[std::size_t(slotNumber - 1)];
-    slot.resize(0);
-    if (slot.capacity() < lastSnapshotSize_)
-        slot.reserve(lastSnapshotSize_ + lastSnapshotSize_ / 32);
-    WriteCardStream(slot, surface, cardDef, &pictures_, back);
-    lastSnapshotSize_ = slot.size();
+    SplicedCardStream &slot = slots_[std::size_t(slotNumber - 1)];
+    slot.Release();
+    if (slot.bytes.capacity() < lastSnapshotSize_)
+        slot.bytes.reserve(lastSnapshotSize_ + lastSnapshotSize_ / 32);
+    WriteCardStream(slot, surface, cardDef, pictures_, back);
+    lastSnapshotSize_ = slot.bytes.size();
 }
 
 std::optional<CardStreamReadResult> UndoHistory::Undo(TVkVellumPanel &surface, const TCardDef &cardDef,
@@ -112,15 +117,15 @@ CardStreamReadResult UndoHistory::restore(int slotNumber, TVkVellumPanel &surfac
         ClearSide(*back);
         CopySurfaceProperties(*back, backScratch);
     }
-    ReadCardStream(Slot(slotNumber), scratch, {}, &pictures_, back ? &backScratch : nullptr);
+    ReadCardStream(slot(slotNumber), scratch, {}, back ? &backScratch : nullptr);
     scratch.SetBounds(surface.Left(), surface.Top(), surface.Width(), surface.Height());
     if (back)
         backScratch.SetBounds(back->Left(), back->Top(), back->Width(), back->Height());
     // CopySurface through a stream kept between restores, so a large card does not fault in
     // fresh memory on every step.
-    WriteCardStream(copyStream_, scratch, cardDef, &pictures_, back ? &backScratch : nullptr);
-    const CardStreamReadResult result =
-        ReadCardStream(copyStream_, surface, hooks.WireObject, &pictures_, back);
+    WriteCardStream(copyStream_, scratch, cardDef, pictures_, back ? &backScratch : nullptr);
+    const CardStreamReadResult result = ReadCardStream(copyStream_, surface, hooks.WireObject, back);
+    copyStream_.Release();
     pictures_.Sweep();
     return result;
 }
@@ -128,7 +133,7 @@ CardStreamReadResult UndoHistory::restore(int slotNumber, TVkVellumPanel &surfac
 qsizetype UndoHistory::MemoryBytes() const
 {
     qsizetype bytes = 0;
-    for (const QByteArray &slot : slots_)
-        bytes += slot.capacity();
-    return bytes + copyStream_.capacity() + pictures_.MemoryBytes();
+    for (const SplicedCardStream &slot : slots_)
+        bytes += slot.bytes.capacity() + qsizetype(slot.pictures.capacity() * sizeof(PictureSplice));
+    return bytes + copyStream_.bytes.capacity() + pictures_.MemoryBytes();
 }

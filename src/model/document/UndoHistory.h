@@ -2,6 +2,7 @@
 
 #include "model/document/CardStream.h"
 #include "model/document/PictureCache.h"
+#include "model/document/SplicedCardStream.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,10 +14,12 @@ class TVkDragLabel;
 class TVkVellumPanel;
 
 // The undo history: up to 16 snapshots of the whole card, each a card document in memory, taken
-// just before each change. Slots 1 to U hold the snapshots, oldest first; the slot after the newest
-// keeps the card as it was when undo was first pressed, and the slots above it the states redo
-// returns to. The card definition is not part of the history: restoring keeps the one in force.
-// The history has no window; the main window enables its commands from CanUndo and CanRedo.
+// just before each change. The snapshots hold their pictures by reference, so a picture that did
+// not change between steps takes its memory once, however many snapshots hold it. Slots 1 to U hold the
+// snapshots, oldest first; the slot after the newest keeps the card as it was when undo was first pressed,
+// and the slots above it the states redo returns to. The card definition is not part of the history:
+// restoring keeps the one in force. The history has no window; the main window enables its commands from
+// CanUndo and CanRedo.
 class UndoHistory {
 public:
     static constexpr int kSlotCount = 17;
@@ -31,7 +34,8 @@ public:
 
     explicit UndoHistory(int undoCount = kMaxUndoCount);
 
-    // Empties the history (after loading a document); the slot buffers are kept for reuse.
+    // Empties the history (after loading a document) and lets go of its pictures; the slot buffers
+    // are kept for reuse.
     void Forget();
     // Releases the slot buffers too (a new card).
     void Clear();
@@ -60,22 +64,24 @@ public:
     std::optional<CardStreamReadResult> Redo(TVkVellumPanel &surface, const TCardDef &cardDef,
                                              const RestoreHooks &hooks, TVkVellumPanel *back = nullptr);
 
-    // Slot 1 to 17, as the history numbers them.
-    const QByteArray &Slot(int number) const { return slots_[std::size_t(number - 1)]; }
-    // The memory the slot buffers, the restore stream and the remembered picture files hold.
+    // Slot 1 to 17, as the history numbers them: the card document it holds, pictures included.
+    QByteArray Slot(int number) const { return slot(number).Joined(); }
+    qsizetype SlotSize(int number) const { return slot(number).Size(); }
+    // The memory the slot buffers, the restore stream and the pictures held for them take.
     qsizetype MemoryBytes() const;
 
 private:
+    const SplicedCardStream &slot(int number) const { return slots_[std::size_t(number - 1)]; }
     void writeSlot(int slotNumber, const TVkVellumPanel &surface, const TCardDef &cardDef,
                    const TVkVellumPanel *back);
     CardStreamReadResult restore(int slotNumber, TVkVellumPanel &surface, const TCardDef &cardDef,
                                  const RestoreHooks &hooks, TVkVellumPanel *back);
 
     // Moved, never copied, when the history rotates, so each buffer keeps its memory.
-    std::array<QByteArray, kSlotCount> slots_;
-    // Each snapshot writes every picture of the card; their files are encoded once.
+    std::array<SplicedCardStream, kSlotCount> slots_;
+    // The pictures of all the slots, each encoded once.
     PictureCache pictures_;
-    QByteArray copyStream_;
+    SplicedCardStream copyStream_;
     int undoPosition_ = 0;
     int redoCount_ = 0;
     int undoCount_ = kMaxUndoCount;
