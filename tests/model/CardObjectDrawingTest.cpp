@@ -475,6 +475,52 @@ TEST(CardSurfacePicture, CachedStretchIsPixelIdenticalAndFollowsPictureAndSize)
     EXPECT_EQ(StretchNearest(small, QSize(300, 11), QRect(17, 3, 90, 5)), full.copy(17, 3, 90, 5));
 }
 
+TEST(CardSurfacePicture, EveryPixelFormatStretchesAsItsThirtyTwoBitForm)
+{
+    const QImage colour = patternPicture(37, 23);
+    // Indices beyond a short colour table, as a damaged bitmap may hold them.
+    QImage shortTable(37, 23, QImage::Format_Indexed8);
+    shortTable.setColorTable({qRgb(200, 10, 10), qRgba(10, 200, 10, 40), qRgb(10, 10, 200)});
+    for (int y = 0; y < shortTable.height(); ++y) {
+        for (int x = 0; x < shortTable.width(); ++x)
+            shortTable.scanLine(y)[x] = uchar((x + y) % 7);
+    }
+    QImage bare(37, 23, QImage::Format_Mono);
+    bare.fill(0);
+    bare.setPixel(3, 4, 1);
+    const QImage pictures[] = {colour.convertToFormat(QImage::Format_Mono),
+                               colour.convertToFormat(QImage::Format_MonoLSB),
+                               colour.convertToFormat(QImage::Format_Indexed8),
+                               shortTable,
+                               bare,
+                               colour.convertToFormat(QImage::Format_RGB888),
+                               colour.convertToFormat(QImage::Format_BGR888),
+                               colour.convertToFormat(QImage::Format_RGB16),
+                               colour.convertToFormat(QImage::Format_ARGB32_Premultiplied)};
+    for (const QImage &picture : pictures) {
+        const QImage wide = picture.convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(StretchNearest(picture, QSize(300, 11), QRect(17, 3, 90, 5)),
+                  StretchNearest(wide, QSize(300, 11), QRect(17, 3, 90, 5)))
+            << picture.format();
+        EXPECT_EQ(StretchNearest(picture, QSize(20, 40), QRect(0, 0, 20, 40)),
+                  StretchNearest(wide, QSize(20, 40), QRect(0, 0, 20, 40)))
+            << picture.format();
+
+        // The cache draws the same, also for a picture it keeps a 32-bit form of.
+        TVkVellumPanel panel;
+        panel.SetBounds(0, 0, 60, 50);
+        panel.SetBitmap(picture);
+        QImage surface(60, 50, QImage::Format_RGB32);
+        for (int width : {60, 45}) {
+            panel.SetBounds(0, 0, width, 50);
+            panel.Paint(surface, QRect(0, 0, width, 50));
+            const QRect inside(1, 1, width - 2, 48);
+            EXPECT_EQ(surface.copy(inside), StretchNearest(wide, QSize(width, 50), inside))
+                << picture.format();
+        }
+    }
+}
+
 TEST(CardObjectDrawing, AbsurdSizesFromADocumentDrawWithoutHangingOrHugeImages)
 {
     TVkVellumPanel panel;

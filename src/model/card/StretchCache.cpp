@@ -43,26 +43,113 @@ bool drawsVectors(const QPainter &canvas)
 
 } // namespace
 
+bool SamplesDirectly(QImage::Format format)
+{
+    switch (format) {
+    case QImage::Format_Mono:
+    case QImage::Format_MonoLSB:
+    case QImage::Format_Indexed8:
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_RGB888:
+    case QImage::Format_BGR888: return true;
+    default: return false;
+    }
+}
+
+namespace {
+
+// The opaque colour of each index of an indexed picture, as converting the picture to 32 bits
+// would give it (indices beyond the colour table included), so that sampling the indices directly
+// draws the same pixels.
+std::vector<QRgb> opaqueColors(const QImage &picture)
+{
+    const QImage::Format format = picture.format();
+    const int count = format == QImage::Format_Indexed8 ? 256 : 2;
+    QImage indices(count, 1, format);
+    indices.setColorTable(picture.colorTable());
+    uchar *bits = indices.scanLine(0);
+    if (format == QImage::Format_Indexed8) {
+        for (int i = 0; i < count; ++i)
+            bits[i] = uchar(i);
+    } else {
+        bits[0] = format == QImage::Format_Mono ? 0x40 : 0x02; // pixel 0 off, pixel 1 on
+    }
+    const QImage colors = indices.convertToFormat(QImage::Format_ARGB32);
+    std::vector<QRgb> table(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        table[std::size_t(i)] = colors.pixel(i, 0) | 0xFF000000u;
+    return table;
+}
+
+// Fills stretched from the source rows and columns, each pixel fetched from its row's bytes.
+template <class Fetch>
+void sample(const QImage &source, const std::vector<int> &rows, const std::vector<int> &columns,
+            QImage &stretched, Fetch fetch)
+{
+    for (int y = 0; y < stretched.height(); ++y) {
+        const uchar *in = source.constScanLine(rows[std::size_t(y)]);
+        auto *out = reinterpret_cast<QRgb *>(stretched.scanLine(y));
+        for (int x = 0; x < stretched.width(); ++x)
+            out[x] = fetch(in, columns[std::size_t(x)]);
+    }
+}
+
+void sampleInto(const QImage &source, const std::vector<int> &rows, const std::vector<int> &columns,
+                QImage &stretched)
+{
+    switch (source.format()) {
+    case QImage::Format_Mono: {
+        const std::vector<QRgb> colors = opaqueColors(source);
+        sample(source, rows, columns, stretched,
+               [&colors](const uchar *in, int x) { return colors[(in[x >> 3] >> (7 - (x & 7))) & 1]; });
+        break;
+    }
+    case QImage::Format_MonoLSB: {
+        const std::vector<QRgb> colors = opaqueColors(source);
+        sample(source, rows, columns, stretched,
+               [&colors](const uchar *in, int x) { return colors[(in[x >> 3] >> (x & 7)) & 1]; });
+        break;
+    }
+    case QImage::Format_Indexed8: {
+        const std::vector<QRgb> colors = opaqueColors(source);
+        sample(source, rows, columns, stretched, [&colors](const uchar *in, int x) { return colors[in[x]]; });
+        break;
+    }
+    case QImage::Format_RGB888:
+        sample(source, rows, columns, stretched, [](const uchar *in, int x) {
+            const uchar *pixel = in + 3 * x;
+            return qRgb(pixel[0], pixel[1], pixel[2]);
+        });
+        break;
+    case QImage::Format_BGR888:
+        sample(source, rows, columns, stretched, [](const uchar *in, int x) {
+            const uchar *pixel = in + 3 * x;
+            return qRgb(pixel[2], pixel[1], pixel[0]);
+        });
+        break;
+    default:
+        sample(source, rows, columns, stretched,
+               [](const uchar *in, int x) { return reinterpret_cast<const QRgb *>(in)[x] | 0xFF000000u; });
+        break;
+    }
+}
+
+} // namespace
+
 QImage StretchNearest(const QImage &picture, const QSize &size, const QRect &visible)
 {
     const QRect part = visible.intersected(QRect(QPoint(0, 0), size));
     if (picture.isNull() || part.isEmpty())
         return {};
     const QImage source =
-        picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32
-            ? picture
-            : picture.convertToFormat(QImage::Format_ARGB32);
+        SamplesDirectly(picture.format()) ? picture : picture.convertToFormat(QImage::Format_ARGB32);
     QImage stretched(part.size(), QImage::Format_RGB32);
     if (stretched.isNull())
         return {};
     const std::vector<int> columns = sourceIndices(source.width(), size.width(), part.left(), part.width());
     const std::vector<int> rows = sourceIndices(source.height(), size.height(), part.top(), part.height());
-    for (int y = 0; y < part.height(); ++y) {
-        const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(rows[std::size_t(y)]));
-        auto *out = reinterpret_cast<QRgb *>(stretched.scanLine(y));
-        for (int x = 0; x < part.width(); ++x)
-            out[x] = in[columns[std::size_t(x)]] | 0xFF000000u;
-    }
+    sampleInto(source, rows, columns, stretched);
     return stretched;
 }
 
@@ -91,7 +178,12 @@ void StretchCache::Draw(QPainter &canvas, const QRect &destination, const QImage
     if (visible.isEmpty())
         return;
     if (picture.cacheKey() != pictureKey_ || destination.size() != size_ || !visible_.contains(visible)) {
-        stretched_ = StretchNearest(picture, destination.size(), visible);
+        // A picture in a form that cannot be sampled is converted once, not at every new size.
+        if (SamplesDirectly(picture.format()))
+            converted_ = QImage();
+        else if (picture.cacheKey() != pictureKey_ || converted_.isNull())
+            converted_ = picture.convertToFormat(QImage::Format_ARGB32);
+        stretched_ = StretchNearest(converted_.isNull() ? picture : converted_, destination.size(), visible);
         pictureKey_ = picture.cacheKey();
         size_ = destination.size();
         visible_ = visible;

@@ -9,6 +9,8 @@ class QPainter;
 // `size` by repeating or dropping rows and columns, never blending; transparency is dropped, as a
 // 24-bit copy of the picture would. Stretching only the visible part keeps huge destinations cheap.
 QImage StretchNearest(const QImage &picture, const QSize &size, const QRect &visible);
+// Whether StretchNearest samples pictures of this format as they are, without a 32-bit copy.
+bool SamplesDirectly(QImage::Format format);
 
 // Draws a whole picture stretched onto a rectangle by repeating or dropping rows and columns,
 // never blending, as the card has always shown pictures; only the part within the painter's
@@ -35,4 +37,6 @@ private:
     QSize size_;
     QRect visible_;
     QImage stretched_;
+    // The 32-bit form of a picture that cannot be sampled as it is.
+    QImage converted_;
 };
