@@ -247,7 +247,7 @@ TEST(DibReaderTest, PlainDepthsGiveTheStoredPixelsAsQtReadsThem)
     expectSameAsQt(indexed, eightBitShortPalette());
 
     const QImage rgb = decode(twentyFourBit());
-    EXPECT_EQ(rgb.format(), QImage::Format_RGB888);
+    EXPECT_EQ(rgb.format(), QImage::Format_BGR888);
     expectPixels(rgb, {{qRgb(255, 0, 0), qRgb(0, 255, 0)}, {qRgb(0, 0, 255), qRgb(1, 2, 3)}});
     expectSameAsQt(rgb, twentyFourBit());
 }

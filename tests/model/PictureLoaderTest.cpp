@@ -224,7 +224,7 @@ TEST_F(PictureLoader, BitmapsKeepTheirDepthAndBrokenOnesFail)
               1);
     const QString bmp = writeImage("colour.bmp", quadrants(20, 10));
     const QImage colour = LoadPictureFile(bmp);
-    EXPECT_EQ(colour.format(), QImage::Format_RGB888);
+    EXPECT_EQ(colour.format(), QImage::Format_RGB32);
     EXPECT_EQ(colour.pixel(2, 2), qRgb(220, 20, 20));
 
     QFile file(bmp);

@@ -4,7 +4,8 @@
 #include <QtGlobal>
 
 // Expands 8- and 4-bit run-length data into one byte per pixel. Pixels the data skips (by a line
-// end, a delta or an early end of bitmap) keep their index 0.
+// end, a delta or an early end of bitmap) are set to index 0, so the target need not be cleared
+// beforehand.
 namespace DibRunLength {
 
 struct Target {

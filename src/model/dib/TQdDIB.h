@@ -26,7 +26,7 @@ public:
     void LoadFromStream(QIODevice &stream);
 
     // The picture in its own depth: 1-bit, 8-bit indexed for 4- and 8-bit pictures (run-length
-    // data expanded), 24-bit RGB otherwise; a null image when the picture is empty. Throws
+    // data expanded), 24 bits a pixel otherwise; a null image when the picture is empty. Throws
     // EQdDIBInvalidDIB when the picture has no pixel format.
     void AssignTo(QImage &bitmap) const;
     void AssignTo(TQdDIB &picture) const;

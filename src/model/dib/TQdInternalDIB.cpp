@@ -17,15 +17,6 @@ void expandNibbles(const uchar *source, int width, uchar *target)
         target[width - 1] = *source >> 4;
 }
 
-void swapBlueRed(const uchar *source, int width, uchar *target)
-{
-    for (int x = 0; x < width; ++x, source += 3, target += 3) {
-        target[0] = source[2];
-        target[1] = source[1];
-        target[2] = source[0];
-    }
-}
-
 } // namespace
 
 TQdInternalDIB::TQdInternalDIB(bool useFileMapping) : useFileMapping_(useFileMapping)
@@ -66,7 +57,8 @@ QImage TQdInternalDIB::ToImage() const
     case DibPixelFormat::Bits1: return plainImage(QImage::Format_Mono);
     case DibPixelFormat::Bits4:
     case DibPixelFormat::Bits8: return plainImage(QImage::Format_Indexed8);
-    case DibPixelFormat::Bits24: return plainImage(QImage::Format_RGB888);
+    // The file's blue, green, red order is a pixel format of its own: the rows are copied as they are.
+    case DibPixelFormat::Bits24: return plainImage(QImage::Format_BGR888);
     case DibPixelFormat::Bits4Rle: return runLengthImage(4);
     case DibPixelFormat::Bits8Rle: return runLengthImage(8);
     }
@@ -128,7 +120,7 @@ QImage TQdInternalDIB::plainImage(QImage::Format format) const
         case 1: std::memcpy(target, source, std::size_t((width_ + 7) / 8)); break;
         case 4: expandNibbles(source, width_, target); break;
         case 8: std::memcpy(target, source, std::size_t(width_)); break;
-        default: swapBlueRed(source, width_, target); break;
+        default: std::memcpy(target, source, std::size_t(width_) * 3); break;
         }
     }
     return image;
@@ -138,7 +130,6 @@ QImage TQdInternalDIB::runLengthImage(int bitCount) const
 {
     QImage image = newImage(width_, height_, QImage::Format_Indexed8);
     image.setColorTable(fullColorTable(colorTable_, bitCount));
-    image.fill(0);
     const DibRunLength::Target target{image.bits(), image.bytesPerLine(), width_, height_,
                                       header_.height > 0};
     const QByteArrayView data(reinterpret_cast<const char *>(pixels_.data()), qsizetype(pixels_.size()));

@@ -35,7 +35,7 @@ public:
     bool UseFileMapping() const { return useFileMapping_; }
 
     // The picture as a bitmap of the matching depth: a 1-bit one, an 8-bit indexed one for 4- and
-    // 8-bit pictures, 24-bit RGB otherwise. Run-length data is expanded; data that runs out of the
+    // 8-bit pictures, 24 bits a pixel otherwise. Run-length data is expanded; data that runs out of the
     // picture throws EQdDIBInvalidDIB.
     QImage ToImage() const;
 

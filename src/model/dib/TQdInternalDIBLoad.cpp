@@ -98,6 +98,11 @@ void TQdInternalDIB::LoadFromStream(QIODevice &stream)
     if (fileSize > offBits) {
         if (fileSize - offBits > kDibMaxPixelBytes)
             tooLarge();
+        // A stream of known size has been checked to hold the data: it goes straight to its place.
+        if (!stream.isSequential()) {
+            readPixels(in, fileSize - offBits);
+            return;
+        }
         data = in.readBytes(fileSize - offBits);
     } else {
         data = in.readRest(kDibMaxPixelBytes);

@@ -20,7 +20,7 @@ QImage LoadChosenPicture(const QString &path);
 
 // Colour JPEGs come out as 24-bit RGB; greyscale ones as 8-bit indexed with at most 236 grey levels.
 QImage LoadJpegPicture(const QString &path);
-// The bitmap's own pixel format where Qt keeps it: 1-bit and 8-bit files stay indexed.
+// The bitmap as Qt reads it: 1-bit and 8-bit files stay indexed, the others take 32 bits a pixel.
 QImage LoadBmpPicture(const QString &path);
 QImage LoadDibPicture(const QString &path);
 
