@@ -2,8 +2,12 @@
 
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
+#include "model/picture/PictureLoader.h"
 
+#include <QImageWriter>
 #include <QPainter>
+#include <QTemporaryDir>
+#include <vector>
 
 namespace {
 
@@ -43,10 +47,10 @@ void addText(TVkVellumPanel &card, int index, int alpha, bool smooth)
     card.AddObject(std::move(object));
 }
 
-void addPicture(TVkVellumPanel &card, int index)
+void addPicture(TVkVellumPanel &card, int index, const QImage &picture)
 {
     auto object = std::make_unique<TVkDragLabel>();
-    object->SetBitmap(photo(1000, 800, index));
+    object->SetBitmap(picture);
     object->SetSelected(false);
     object->SetBounds(20 + index * 85, 150, 80, 64);
     card.AddObject(std::move(object));
@@ -65,13 +69,12 @@ void addShape(TVkVellumPanel &card, int index, TDrawMode mode)
     card.AddObject(std::move(object));
 }
 
-} // namespace
-
-std::unique_ptr<TVkVellumPanel> MakeBusyCard()
+// The background first, then the five pictures.
+std::unique_ptr<TVkVellumPanel> makeCard(const std::vector<QImage> &pictures)
 {
     auto card = std::make_unique<TVkVellumPanel>();
     card->SetBounds(0, 0, 455, 275);
-    card->SetBitmap(photo(4000, 3000, 7));
+    card->SetBitmap(pictures[0]);
     int index = 0;
     for (int i = 0; i < 10; ++i)
         addText(*card, index++, 100, false);
@@ -80,9 +83,42 @@ std::unique_ptr<TVkVellumPanel> MakeBusyCard()
     for (int i = 0; i < 5; ++i)
         addText(*card, index++, 100, true);
     for (int i = 0; i < 5; ++i)
-        addPicture(*card, i);
+        addPicture(*card, i, pictures[std::size_t(i + 1)]);
     const TDrawMode shapes[] = {dmRectangle, dmRoundRect, dmCircle, dmLineHorz, dmLineLR};
     for (int i = 0; i < 5; ++i)
         addShape(*card, i, shapes[i]);
     return card;
+}
+
+std::vector<QImage> photos()
+{
+    std::vector<QImage> pictures{photo(4000, 3000, 7)};
+    for (int i = 0; i < 5; ++i)
+        pictures.push_back(photo(1000, 800, i));
+    return pictures;
+}
+
+} // namespace
+
+std::unique_ptr<TVkVellumPanel> MakeBusyCard()
+{
+    return makeCard(photos());
+}
+
+std::unique_ptr<TVkVellumPanel> MakeBusyCardFromJpegFiles()
+{
+    static const std::vector<QImage> loaded = [] {
+        QTemporaryDir folder;
+        std::vector<QImage> pictures;
+        int index = 0;
+        for (const QImage &photo : photos()) {
+            const QString path = folder.filePath(QStringLiteral("photo%1.jpg").arg(index++));
+            QImageWriter writer(path, "jpeg");
+            writer.setQuality(90);
+            writer.write(photo);
+            pictures.push_back(LoadPictureFile(path));
+        }
+        return pictures;
+    }();
+    return makeCard(loaded);
 }

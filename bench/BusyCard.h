@@ -9,6 +9,9 @@ class TVkVellumPanel;
 // texts, 5 texts at opacity 50, 5 with edge smoothing, 5 pictures of 1000 x 800 and 5 shapes
 // (rectangle, rounded rectangle, ellipse, horizontal and diagonal line). Nothing is selected.
 std::unique_ptr<TVkVellumPanel> MakeBusyCard();
+// The same card with its pictures loaded from JPEG files, as a user adds them: 24-bit pictures that
+// nothing has drawn or converted yet. The files are written and read once; each card is new.
+std::unique_ptr<TVkVellumPanel> MakeBusyCardFromJpegFiles();
 
 // The index of the first of the card's pictures among its objects.
 constexpr int kBusyCardFirstPicture = 20;
