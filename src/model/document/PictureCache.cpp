@@ -54,6 +54,8 @@ std::shared_ptr<const StoredPicture> PictureCache::Share(const QImage &image)
             entry->picture->image = image;
         return entry->picture;
     }
+    // The file is kept for as long as any step holds it, so it gives back what its growth reserved.
+    bmp.squeeze();
     auto picture = std::make_shared<StoredPicture>();
     picture->image = keptExactly(image.format()) ? image : BmpCodec::DecodeBmp(bmp);
     picture->bmp = std::move(bmp);
