@@ -720,3 +720,62 @@ TEST(CardStreamTest, PicturesPastTheCardsBudgetAreLeftOut)
         PictureBudgetMessage(8),
         QStringLiteral("カードの画像が合わせて 512 MB を超えるため、8 個の画像を読み込みませんでした。"));
 }
+
+TEST(CardStreamTest, TypesettingIsStoredAfterTheOlderPropertiesOnlyWhenSet)
+{
+    const char *const names[] = {"Vertical", "Alignment", "LineSpacing", "LetterSpacing", "UprightDigits"};
+    TVkVellumPanel surface;
+    setUpSurface(surface);
+    addObject(surface).SetCaption({QStringLiteral("plain")});
+    QByteArray plain;
+    WriteCardStream(plain, surface, cardDef());
+    for (const char *name : names)
+        EXPECT_FALSE(plain.contains(name)) << name;
+
+    TVkDragLabel &set = addObject(surface);
+    set.SetCaption({QStringLiteral("山田"), QStringLiteral("太郎")});
+    const TextStyle style{true, taCenter, 180, -15, true};
+    set.SetTypesetting(style);
+    QByteArray document;
+    WriteCardStream(document, surface, cardDef());
+    EXPECT_TRUE(document.startsWith(plain.left(plain.size() - 2)));
+    EXPECT_LT(document.lastIndexOf("BrushColor"), document.indexOf("Vertical"));
+
+    TVkVellumPanel copy;
+    copy.SetPopupMenu(QStringLiteral("frmMain.Popup2"));
+    const auto wire = [](TVkDragLabel &object) { object.SetPopupMenu(QStringLiteral("frmMain.Popup1")); };
+    ASSERT_TRUE(ReadCardStream(document, copy, wire).ok);
+    ASSERT_EQ(copy.ObjectCount(), 2);
+    EXPECT_EQ(copy.Object(0).Typesetting(), TextStyle());
+    EXPECT_EQ(copy.Object(1).Typesetting(), style);
+    QByteArray again;
+    WriteCardStream(again, copy, cardDef());
+    EXPECT_EQ(again.toHex(' ').toStdString(), document.toHex(' ').toStdString());
+}
+
+TEST(CardStreamTest, TypesettingIsReadInAnyOrderAndVerticalFacesSetTextVertically)
+{
+    QByteArray component = "TPF0" + shortString("TVkDragLabel") + shortString("");
+    component += shortString("Font.Name") + '\x06' + shortString("@\x82\x6c\x82\x72 \x96\xbe\x92\xa9");
+    component += shortString("UprightDigits") + '\x09';
+    component += shortString("LetterSpacing") + QByteArray("\x02\x0C", 2);
+    component += shortString("Alignment") + '\x07' + shortString("taRightJustify");
+    component += shortString("LineSpacing") + QByteArray("\x02\x4B", 2);
+    component += QByteArray(2, '\0');
+    TVkVellumPanel surface;
+    setUpSurface(surface);
+    QByteArray document;
+    WriteCardStream(document, surface, cardDef());
+    document += QByteArray("\xFF\x0A\x00"
+                           "0\x00\x30\x10",
+                           7) +
+                le32(std::uint32_t(component.size())) + component;
+    keepForCorpus(QStringLiteral("typesetting.vkc"), document);
+
+    TVkVellumPanel copy;
+    ASSERT_TRUE(ReadCardStream(document, copy).ok);
+    ASSERT_EQ(copy.ObjectCount(), 1);
+    const TVkDragLabel &object = copy.Object(0);
+    EXPECT_EQ(object.Font().Name, QStringLiteral("ＭＳ 明朝"));
+    EXPECT_EQ(object.Typesetting(), (TextStyle{true, taRightJustify, 75, 12, true}));
+}

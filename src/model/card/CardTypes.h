@@ -24,6 +24,9 @@ enum TAlign : std::uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient 
 
 enum TDragMode : std::uint8_t { dmManual, dmAutomatic };
 
+// Where text lines sit along their direction; in vertical text left is top and right is bottom.
+enum TTextAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
+
 enum TFontPitch : std::uint8_t { fpDefault, fpVariable, fpFixed };
 
 // Font style bits, in the ordinal order of the stored set.

@@ -99,6 +99,48 @@ template <typename T> bool assign(T &field, const T &value)
 
 } // namespace
 
+void TVkDragLabel::SetTypesetting(const TextStyle &style)
+{
+    TextStyle kept = style;
+    kept.LineSpacing = std::clamp(style.LineSpacing, TextStyle::kMinLineSpacing, TextStyle::kMaxLineSpacing);
+    kept.LetterSpacing =
+        std::clamp(style.LetterSpacing, TextStyle::kMinLetterSpacing, TextStyle::kMaxLetterSpacing);
+    if (assign(textStyle_, kept))
+        Invalidate();
+}
+
+template <typename T> void TVkDragLabel::setTextStyleField(T TextStyle::*field, T value)
+{
+    TextStyle style = textStyle_;
+    style.*field = value;
+    SetTypesetting(style);
+}
+
+void TVkDragLabel::SetVertical(bool vertical)
+{
+    setTextStyleField(&TextStyle::Vertical, vertical);
+}
+
+void TVkDragLabel::SetAlignment(TTextAlignment alignment)
+{
+    setTextStyleField(&TextStyle::Alignment, alignment);
+}
+
+void TVkDragLabel::SetLineSpacing(int percent)
+{
+    setTextStyleField(&TextStyle::LineSpacing, percent);
+}
+
+void TVkDragLabel::SetLetterSpacing(int tenthsOfPoint)
+{
+    setTextStyleField(&TextStyle::LetterSpacing, tenthsOfPoint);
+}
+
+void TVkDragLabel::SetUprightDigits(bool upright)
+{
+    setTextStyleField(&TextStyle::UprightDigits, upright);
+}
+
 void TVkDragLabel::SetFrameColor(TColor color)
 {
     if (assign(frameColor_, color))

@@ -4,6 +4,7 @@
 #include "model/card/CardTypes.h"
 #include "model/card/ReachableRect.h"
 #include "model/card/StretchCache.h"
+#include "model/card/TextStyle.h"
 #include "model/platform/TColor.h"
 
 #include <QImage>
@@ -112,6 +113,21 @@ public:
     TColor BrushColor() const { return brushColor_; }
     void SetBrushColor(TColor color);
 
+    // How text is set: writing direction, alignment and spacing. Each setter keeps its value in
+    // the style's range.
+    const TextStyle &Typesetting() const { return textStyle_; }
+    void SetTypesetting(const TextStyle &style);
+    bool Vertical() const { return textStyle_.Vertical; }
+    void SetVertical(bool vertical);
+    TTextAlignment Alignment() const { return textStyle_.Alignment; }
+    void SetAlignment(TTextAlignment alignment);
+    int LineSpacing() const { return textStyle_.LineSpacing; }
+    void SetLineSpacing(int percent);
+    int LetterSpacing() const { return textStyle_.LetterSpacing; }
+    void SetLetterSpacing(int tenthsOfPoint);
+    bool UprightDigits() const { return textStyle_.UprightDigits; }
+    void SetUprightDigits(bool upright);
+
     // Reading a document fills the caption and the picture directly, without the selection and
     // kind changes that the setters make.
     void LoadCaption(const QStringList &lines);
@@ -163,6 +179,7 @@ public:
 private:
     friend class TVkVellumPanel;
     void setParent(TVkVellumPanel *parent) { parent_ = parent; }
+    template <typename T> void setTextStyleField(T TextStyle::*field, T value);
     void applyAutoSize();
     void drawContent(QImage &canvas, int x, int y, const QRect &clip);
     void drawText(QImage &canvas, const QRect &box, const QRect &clip);
@@ -213,6 +230,7 @@ private:
     int penWidth_ = 0;
     bool fillDraw_ = false;
     TColor brushColor_ = clBlack;
+    TextStyle textStyle_;
 
     // Mouse state of the current or last drag.
     bool buttonHeld_ = false;

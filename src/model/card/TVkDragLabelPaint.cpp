@@ -1,9 +1,8 @@
 #include "model/card/CardZoom.h"
 #include "model/card/ShapeDrawing.h"
 #include "model/card/TVkDragLabel.h"
-#include "model/card/TextDrawing.h"
+#include "model/card/TextLayout.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -37,7 +36,7 @@ QSize TVkDragLabel::MeasureContent() const
         return bitmap_.size();
     if (IsShape())
         return QSize(0, 0);
-    return MeasureTextLines(caption_, font_.ToQFont());
+    return LayOutText(caption_, font_, textStyle_)->Extent();
 }
 
 void TVkDragLabel::applyAutoSize()
@@ -177,14 +176,10 @@ void TVkDragLabel::drawZoomedContent(QPainter &canvas, const QRect &box, double 
     // against the card. Glyphs at this size are smoothed by the font engine, which stands in for the
     // edge smoothing of the 100 % view; opacity is the painter's, as the text is not a mask here.
     canvas.save();
-    const QFont natural = font_.ToQFont();
-    canvas.setFont(font_.ToQFont(scale));
     canvas.setPen(ColorToQColor(font_.Color));
     if (alphaChannel_ < 100 && !buttonHeld_)
         canvas.setOpacity(alphaChannel_ / 100.0);
-    const QString widest = WidestLine(canvas, caption_);
-    FitCharacterSpacing(canvas, widest, ZoomedLength(QFontMetrics(natural).horizontalAdvance(widest), scale));
-    DrawTextLines(canvas, caption_, box.left() + inset - kInset, box.top() + inset - kInset);
+    LayOutZoomedText(caption_, font_, textStyle_, scale, canvas)->Draw(canvas, box);
     canvas.restore();
 }
 
@@ -211,13 +206,9 @@ void TVkDragLabel::DrawScaled(const TVkDragLabel &object, QPainter &canvas, int 
         DrawShape(canvas, box, style);
         return;
     }
-    CardFont font = object.font_;
-    font.Height = ZoomedLength(font.Height, scale);
-    canvas.setFont(font.ToQFont());
-    canvas.setPen(ColorToQColor(font.Color));
-    FitCharacterSpacing(canvas, WidestLine(canvas, object.caption_),
-                        ZoomedLength(SaturatedInt(object.Width() - 4LL), scale));
-    DrawTextLines(canvas, object.caption_, x, y);
+    canvas.setPen(ColorToQColor(object.font_.Color));
+    LayOutScaledText(object.caption_, object.font_, object.textStyle_, scale, object.bounds_.size(), canvas)
+        ->Draw(canvas, box);
     QFont unspaced = canvas.font();
     unspaced.setLetterSpacing(QFont::AbsoluteSpacing, 0);
     canvas.setFont(unspaced);

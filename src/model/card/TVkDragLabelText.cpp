@@ -1,6 +1,6 @@
 #include "model/card/TVkDragLabel.h"
-#include "model/card/TextDrawing.h"
 #include "model/card/TextEffects.h"
+#include "model/card/TextLayout.h"
 
 #include <QPainter>
 
@@ -24,20 +24,24 @@ private:
     QImage *images_[3];
 };
 
-// The text in black on white, every pixel either ink or not; `origin` is where the object's
-// top-left corner falls in the mask.
-QImage textMask(const QStringList &lines, QFont font, const QSize &size, const QPoint &origin)
+// The text in black on white, every pixel either ink or not; `box` is where the object's rectangle
+// falls in the mask. Glyphs that come smoothed whatever the painter asks are cut at half cover.
+QImage textMask(const TextLayout &layout, const QSize &size, const QRect &box)
 {
     QImage mask(size, QImage::Format_RGB32);
     if (mask.isNull())
         return mask;
     mask.fill(Qt::white);
-    font.setStyleStrategy(QFont::NoAntialias);
     QPainter painter(&mask);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setFont(font);
     painter.setPen(Qt::black);
-    DrawTextLines(painter, lines, origin.x(), origin.y());
+    layout.Draw(painter, box);
+    painter.end();
+    for (int y = 0; y < mask.height(); ++y) {
+        auto *pixels = reinterpret_cast<QRgb *>(mask.scanLine(y));
+        for (int x = 0; x < mask.width(); ++x)
+            pixels[x] = qGray(pixels[x]) < 128 ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+    }
     return mask;
 }
 
@@ -53,7 +57,6 @@ void drawImageAt(QImage &canvas, const QImage &image, const QPoint &at, const QR
 void TVkDragLabel::drawText(QImage &canvas, const QRect &box, const QRect &clip)
 {
     const QColor ink = ColorToQColor(font_.Color);
-    const QFont font = font_.ToQFont();
     // While the button is held the text follows the mouse, so it is drawn plainly.
     const bool opacity = alphaChannel_ < 100 && !buttonHeld_;
     const bool smoothing = antiAlias_ && !buttonHeld_;
@@ -63,9 +66,8 @@ void TVkDragLabel::drawText(QImage &canvas, const QRect &box, const QRect &clip)
         QPainter painter(&canvas);
         if (clip.isValid())
             painter.setClipRect(clip);
-        painter.setFont(font);
         painter.setPen(ink);
-        DrawTextLines(painter, caption_, box.left(), box.top());
+        LayOutText(caption_, font_, textStyle_)->Draw(painter, box);
     }
     QRect visible = box & canvas.rect();
     if (clip.isValid())
@@ -78,7 +80,8 @@ void TVkDragLabel::drawText(QImage &canvas, const QRect &box, const QRect &clip)
     const QRect work = visible.adjusted(-1, -1, 1, 1) & box;
     const WorkImagesRelease release(compositeImage_, maskImage_, smoothImage_);
     compositeImage_ = canvas.copy(work).convertToFormat(QImage::Format_RGB32);
-    maskImage_ = textMask(caption_, font, work.size(), box.topLeft() - work.topLeft());
+    maskImage_ = textMask(*LayOutText(caption_, font_, textStyle_, true), work.size(),
+                          box.translated(-work.topLeft()));
     if (opacity) {
         BlendInk(compositeImage_, maskImage_, ink, alphaChannel_);
         drawImageAt(canvas, compositeImage_, work.topLeft(), visible);

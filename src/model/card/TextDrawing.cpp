@@ -1,5 +1,7 @@
 #include "model/card/TextDrawing.h"
 
+#include "model/card/TextStyle.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <cmath>
@@ -7,23 +9,34 @@
 // Every line is one font cell high. An empty line between others stands for a space, which is one
 // cell high as well, and draws nothing; so only the widths of non-empty lines count.
 
-QSize MeasureTextLines(const QStringList &lines, const QFont &font)
+int LinePitch(const QFontMetrics &metrics, int lineSpacing)
 {
+    return std::max(1, int(std::lround(metrics.height() * lineSpacing / 100.0)));
+}
+
+QSize MeasureTextLines(const QStringList &lines, const QFont &font, int lineSpacing)
+{
+    if (lines.isEmpty())
+        return QSize(0, 0);
     const QFontMetrics metrics(font);
     int width = 0;
     for (const QString &line : lines)
         width = std::max(width, metrics.horizontalAdvance(line));
-    return QSize(width, int(lines.size()) * metrics.height());
+    return QSize(width, int(lines.size() - 1) * LinePitch(metrics, lineSpacing) + metrics.height());
 }
 
-void DrawTextLines(QPainter &canvas, const QStringList &lines, int x, int y)
+void DrawTextLines(QPainter &canvas, const QStringList &lines, int x, int y, const LinePlacement &placement)
 {
     const QFontMetrics metrics = canvas.fontMetrics();
+    const int pitch = LinePitch(metrics, placement.lineSpacing);
     int top = y + 2;
     for (const QString &line : lines) {
-        if (!line.isEmpty())
-            canvas.drawText(QPoint(x + 2, top + metrics.ascent()), line);
-        top += metrics.height();
+        if (!line.isEmpty()) {
+            const int room = placement.width > 0 ? placement.width - metrics.horizontalAdvance(line) : 0;
+            canvas.drawText(QPoint(x + 2 + AlignedOffset(placement.alignment, room), top + metrics.ascent()),
+                            line);
+        }
+        top += pitch;
     }
 }
 
@@ -58,6 +71,11 @@ QString WidestLine(const QPainter &canvas, const QStringList &lines)
     return widest;
 }
 
+void SetLetterSpacingPixels(QFont &font, double pixels, QPaintDevice *device)
+{
+    font.setLetterSpacing(QFont::AbsoluteSpacing, pixels == 0 ? 0 : pixels / spacingUnit(font, device));
+}
+
 void FitCharacterSpacing(QPainter &canvas, const QString &line, int targetWidth)
 {
     QFont font = canvas.font();
@@ -67,6 +85,6 @@ void FitCharacterSpacing(QPainter &canvas, const QString &line, int targetWidth)
     double spacing = 0;
     if (characters >= 2)
         spacing = std::trunc(double(targetWidth - width) / double(characters - 1) + 0.5);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, spacing / spacingUnit(font, canvas.device()));
+    SetLetterSpacingPixels(font, spacing, canvas.device());
     canvas.setFont(font);
 }

@@ -25,6 +25,7 @@ extern const MemberNames kAligns;
 extern const MemberNames kDragModes;
 extern const MemberNames kFontPitches;
 extern const MemberNames kFontStyles;
+extern const MemberNames kTextAlignments;
 
 extern const std::span<const NamedValue> kColors;
 extern const std::span<const NamedValue> kCursors;

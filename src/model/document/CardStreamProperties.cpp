@@ -128,6 +128,23 @@ PropertyRow<TVkDragLabel> fontField(const char *name, PropertyKind kind, Field C
             ownFont};
 }
 
+// A face named "@Face" is the vertical setting of Face, as Windows names it: the object takes Face
+// and sets its text vertically.
+PropertyRow<TVkDragLabel> fontName()
+{
+    PropertyRow<TVkDragLabel> row = fontField("Font.Name", PropertyKind::Text, &CardFont::Name,
+                                              [](const TVkDragLabel &o) { return !o.Font().Name.isEmpty(); });
+    row.set = [](TVkDragLabel &o, const PropertyValue &v) {
+        const QString &name = std::get<QString>(v);
+        CardFont font = o.Font();
+        font.Name = name.startsWith(u'@') ? name.mid(1) : name;
+        o.SetFont(font);
+        if (name.startsWith(u'@'))
+            o.SetVertical(true);
+    };
+    return row;
+}
+
 using Panel = TVkVellumPanel;
 using Label = TVkDragLabel;
 
@@ -181,8 +198,7 @@ const PropertyTable<TVkDragLabel> &DragLabelProperties()
         fontField("Font.Charset", PropertyKind::Charset, &CardFont::Charset),
         fontField("Font.Color", PropertyKind::Color, &CardFont::Color),
         fontField("Font.Height", PropertyKind::Integer, &CardFont::Height),
-        fontField("Font.Name", PropertyKind::Text, &CardFont::Name,
-                  [](const Label &o) { return !o.Font().Name.isEmpty(); }),
+        fontName(),
         fontField(
             "Font.Pitch", PropertyKind::Enumeration, &CardFont::Pitch,
             [](const Label &o) { return o.Font().Pitch != fpDefault; }, names::kFontPitches),
@@ -211,6 +227,17 @@ const PropertyTable<TVkDragLabel> &DragLabelProperties()
         integer<Label>("PenWidth", &Label::PenWidth, &Label::SetPenWidth),
         boolean<Label>("FillDraw", &Label::FillDraw, &Label::SetFillDraw),
         color<Label>("BrushColor", &Label::BrushColor, &Label::SetBrushColor),
+        // Typesetting beyond plain horizontal lines; readers that know only the properties above
+        // refuse just the objects that use it.
+        boolean<Label>("Vertical", &Label::Vertical, &Label::SetVertical, unless(&Label::Vertical, false)),
+        enumeration<Label>("Alignment", &Label::Alignment, &Label::SetAlignment, names::kTextAlignments,
+                           unless(&Label::Alignment, taLeftJustify)),
+        integer<Label>("LineSpacing", &Label::LineSpacing, &Label::SetLineSpacing,
+                       unless(&Label::LineSpacing, 100)),
+        integer<Label>("LetterSpacing", &Label::LetterSpacing, &Label::SetLetterSpacing,
+                       unless(&Label::LetterSpacing, 0)),
+        boolean<Label>("UprightDigits", &Label::UprightDigits, &Label::SetUprightDigits,
+                       unless(&Label::UprightDigits, false)),
     };
     return table;
 }
