@@ -209,3 +209,24 @@ TEST(ShapeCommands, EditingChangesKindResizesAndSelectsOnlyTheShape)
     EXPECT_FALSE(EditShape(card.context, shape));
     EXPECT_EQ(card.snapshots, 2);
 }
+
+TEST(TextCommands, EditTextShowsAndSetsTheObjectsTypesetting)
+{
+    ScopedProgramFolder folder;
+    Card card;
+    TVkDragLabel &edited = card.addText({"山田"}, 0, 0, false);
+    edited.SetTypesetting({true, taCenter, 150, 20, false});
+
+    OnNextModal([](QWidget *dialog) {
+        EXPECT_TRUE(dialog->findChild<QToolButton *>("btnVertical")->isChecked());
+        EXPECT_TRUE(dialog->findChild<QToolButton *>("btnAlignCenter")->isChecked());
+        EXPECT_EQ(dialog->findChild<QSpinBox *>("edtLineSpacing")->value(), 150);
+        EXPECT_EQ(dialog->findChild<QDoubleSpinBox *>("edtLetterSpacing")->value(), 2.0);
+        dialog->findChild<QToolButton *>("btnAlignRight")->click();
+        dialog->findChild<QSpinBox *>("edtLineSpacing")->setValue(200);
+        dialog->findChild<QPushButton *>("btnOK")->click();
+    });
+    ASSERT_TRUE(EditText(card.context, edited));
+    EXPECT_EQ(card.snapshots, 1);
+    EXPECT_EQ(edited.Typesetting(), (TextStyle{true, taRightJustify, 200, 20, false}));
+}

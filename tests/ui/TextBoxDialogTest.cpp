@@ -6,7 +6,9 @@
 #include <QAbstractItemView>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -270,4 +272,49 @@ TEST(TextBoxDialog, ColourButtonSetsTheTextColour)
                   QColor(0x12, 0x34, 0x56));
     }
     EXPECT_EQ(settings(folder).ReadString("Font", "FontColor", ""), "$00563412");
+}
+
+TEST(TextBoxDialog, TypesettingControlsAreNamedByTheirLabelsAndRemembered)
+{
+    ScopedProgramFolder folder;
+    {
+        TfrmTextBox dialog(clWhite);
+        EXPECT_EQ(dialog.Typesetting(), TextStyle());
+        for (const char *name :
+             {"btnVertical", "btnUprightDigits", "btnAlignLeft", "btnAlignCenter", "btnAlignRight"}) {
+            auto *button = FindChild<QToolButton>(dialog, name);
+            EXPECT_EQ(button->accessibleName(), button->text()) << name;
+        }
+        EXPECT_EQ(FindChild<QToolButton>(dialog, "btnVertical")->text(), "縦書き");
+        EXPECT_EQ(FindChild<QToolButton>(dialog, "btnAlignLeft")->text(), "左揃え");
+        EXPECT_EQ(FindChild<QToolButton>(dialog, "btnAlignCenter")->text(), "中央揃え");
+        EXPECT_EQ(FindChild<QToolButton>(dialog, "btnAlignRight")->text(), "右揃え");
+        for (QLabel *label : dialog.findChildren<QLabel *>()) {
+            if (label->buddy()) {
+                EXPECT_EQ(label->buddy()->accessibleName(), label->text());
+            }
+        }
+        EXPECT_EQ(FindChild<QSpinBox>(dialog, "edtLineSpacing")->accessibleName(), "行間");
+        EXPECT_EQ(FindChild<QDoubleSpinBox>(dialog, "edtLetterSpacing")->accessibleName(), "字間");
+
+        // The digits option belongs to vertical text; alignment buttons are one choice.
+        EXPECT_FALSE(FindChild<QToolButton>(dialog, "btnUprightDigits")->isEnabled());
+        QTest::mouseClick(FindChild<QToolButton>(dialog, "btnVertical"), Qt::LeftButton);
+        QTest::mouseClick(FindChild<QToolButton>(dialog, "btnUprightDigits"), Qt::LeftButton);
+        QTest::mouseClick(FindChild<QToolButton>(dialog, "btnAlignCenter"), Qt::LeftButton);
+        EXPECT_FALSE(FindChild<QToolButton>(dialog, "btnAlignLeft")->isChecked());
+        FindChild<QSpinBox>(dialog, "edtLineSpacing")->setValue(400);
+        FindChild<QDoubleSpinBox>(dialog, "edtLetterSpacing")->setValue(-2.5);
+        EXPECT_EQ(dialog.Typesetting(), (TextStyle{true, taCenter, 300, -25, true}));
+    }
+    const IniFile ini = settings(folder);
+    EXPECT_TRUE(ini.ReadBool("TextBox", "Vertical", false));
+    EXPECT_EQ(ini.ReadInteger("TextBox", "LineSpacing", 0), 300);
+    EXPECT_EQ(ini.ReadInteger("TextBox", "LetterSpacing", 0), -25);
+
+    TfrmTextBox again(clWhite);
+    EXPECT_EQ(again.Typesetting(), (TextStyle{true, taCenter, 300, -25, true}));
+    writeSettings(folder, "[TextBox]\r\nAlignment=7\r\nLineSpacing=5\r\nLetterSpacing=x\r\n");
+    TfrmTextBox repaired(clWhite);
+    EXPECT_EQ(repaired.Typesetting(), (TextStyle{false, taLeftJustify, 50, 0, false}));
 }

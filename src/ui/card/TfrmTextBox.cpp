@@ -11,10 +11,13 @@
 #include "ui/platform/ProgramDialog.h"
 
 #include <QAbstractItemView>
+#include <QButtonGroup>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -122,6 +125,17 @@ TfrmTextBox::TfrmTextBox(TColor cardColor, QWidget *parent) : QDialog(parent)
     buildToolBar(toolBarLayout);
     layout->addWidget(toolBar);
 
+    // Two more rows, so that the dialog stays as narrow as the font row lets it be.
+    QHBoxLayout *rows[2];
+    for (QHBoxLayout *&row : rows) {
+        auto *bar = new QWidget(this);
+        row = new QHBoxLayout(bar);
+        row->setContentsMargins(3, 0, 3, 3);
+        row->setSpacing(3);
+        layout->addWidget(bar);
+    }
+    buildTypesettingBars(rows[0], rows[1]);
+
     Memo1_ = new QPlainTextEdit(this);
     Memo1_->setObjectName(QStringLiteral("Memo1"));
     Memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -221,6 +235,111 @@ void TfrmTextBox::buildToolBar(QHBoxLayout *bar)
     connect(edtFontSize_, &QSpinBox::valueChanged, this, &TfrmTextBox::cmbFontNameChange);
 }
 
+void TfrmTextBox::buildTypesettingBars(QHBoxLayout *bar, QHBoxLayout *spacingBar)
+{
+    btnVertical_ = addTextButton(bar, "btnVertical", QStringLiteral("縦書き"),
+                                 QStringLiteral("文字を上から下へ、行を右から左へ並べます。"));
+    btnUprightDigits_ = addTextButton(bar, "btnUprightDigits", QStringLiteral("縦中横"),
+                                      QStringLiteral("縦書きの中の1～2桁の半角数字を横に並べて立てます。"));
+    bar->addSpacing(8);
+    alignmentButtons_ = new QButtonGroup(this);
+    const struct {
+        const char *name;
+        const char16_t *label;
+        TTextAlignment alignment;
+    } alignments[] = {{"btnAlignLeft", u"左揃え", taLeftJustify},
+                      {"btnAlignCenter", u"中央揃え", taCenter},
+                      {"btnAlignRight", u"右揃え", taRightJustify}};
+    for (const auto &alignment : alignments) {
+        QToolButton *button =
+            addTextButton(bar, alignment.name, QString::fromUtf16(alignment.label), QString());
+        alignmentButtons_->addButton(button, alignment.alignment);
+    }
+    alignmentButtons_->button(taLeftJustify)->setChecked(true);
+    bar->addStretch(1);
+
+    const auto addLabel = [this, spacingBar](const QString &text, QWidget *buddy) {
+        auto *label = new QLabel(text, this);
+        label->setBuddy(buddy);
+        buddy->setAccessibleName(text);
+        spacingBar->addWidget(label);
+        spacingBar->addWidget(buddy);
+    };
+    edtLineSpacing_ = new QSpinBox(this);
+    edtLineSpacing_->setObjectName(QStringLiteral("edtLineSpacing"));
+    edtLineSpacing_->setToolTip(QStringLiteral("行の間隔を、フォントの行の高さに対する割合で指定します。"));
+    edtLineSpacing_->setRange(TextStyle::kMinLineSpacing, TextStyle::kMaxLineSpacing);
+    edtLineSpacing_->setSingleStep(10);
+    edtLineSpacing_->setSuffix(QStringLiteral(" %"));
+    edtLineSpacing_->setValue(100);
+    addLabel(QStringLiteral("行間"), edtLineSpacing_);
+    spacingBar->addSpacing(8);
+
+    // Shown in points with one decimal; the text object keeps tenths of a point.
+    edtLetterSpacing_ = new QDoubleSpinBox(this);
+    edtLetterSpacing_->setObjectName(QStringLiteral("edtLetterSpacing"));
+    edtLetterSpacing_->setToolTip(QStringLiteral("文字の間に加える間隔をポイントで指定します。"));
+    edtLetterSpacing_->setDecimals(1);
+    edtLetterSpacing_->setSingleStep(0.5);
+    edtLetterSpacing_->setRange(TextStyle::kMinLetterSpacing / 10.0, TextStyle::kMaxLetterSpacing / 10.0);
+    edtLetterSpacing_->setSuffix(QStringLiteral(" pt"));
+    addLabel(QStringLiteral("字間"), edtLetterSpacing_);
+    spacingBar->addStretch(1);
+
+    connect(btnVertical_, &QToolButton::toggled, this, &TfrmTextBox::updateAlignmentHints);
+    updateAlignmentHints();
+}
+
+QToolButton *TfrmTextBox::addTextButton(QHBoxLayout *bar, const char *name, const QString &label,
+                                        const QString &hint)
+{
+    auto *button = new QToolButton(this);
+    button->setObjectName(QLatin1String(name));
+    button->setCheckable(true);
+    button->setText(label);
+    button->setAccessibleName(label);
+    button->setToolTip(hint);
+    bar->addWidget(button);
+    return button;
+}
+
+// In vertical text the alignment buttons move lines to the top, the middle and the bottom.
+void TfrmTextBox::updateAlignmentHints()
+{
+    const bool vertical = btnVertical_->isChecked();
+    alignmentButtons_->button(taLeftJustify)
+        ->setToolTip(vertical ? QStringLiteral("各行を上に揃えます。")
+                              : QStringLiteral("各行を左に揃えます。"));
+    alignmentButtons_->button(taCenter)->setToolTip(vertical
+                                                        ? QStringLiteral("各行を上下の中央に揃えます。")
+                                                        : QStringLiteral("各行を左右の中央に揃えます。"));
+    alignmentButtons_->button(taRightJustify)
+        ->setToolTip(vertical ? QStringLiteral("各行を下に揃えます。")
+                              : QStringLiteral("各行を右に揃えます。"));
+    btnUprightDigits_->setEnabled(vertical);
+}
+
+TextStyle TfrmTextBox::Typesetting() const
+{
+    TextStyle style;
+    style.Vertical = btnVertical_->isChecked();
+    style.Alignment = TTextAlignment(std::max(0, alignmentButtons_->checkedId()));
+    style.LineSpacing = edtLineSpacing_->value();
+    style.LetterSpacing = int(std::lround(edtLetterSpacing_->value() * 10));
+    style.UprightDigits = btnUprightDigits_->isChecked();
+    return style;
+}
+
+void TfrmTextBox::SetTypesetting(const TextStyle &style)
+{
+    btnVertical_->setChecked(style.Vertical);
+    if (QAbstractButton *alignment = alignmentButtons_->button(style.Alignment))
+        alignment->setChecked(true);
+    edtLineSpacing_->setValue(style.LineSpacing);
+    edtLetterSpacing_->setValue(style.LetterSpacing / 10.0);
+    btnUprightDigits_->setChecked(style.UprightDigits);
+}
+
 QToolButton *TfrmTextBox::addStyleButton(QHBoxLayout *bar, const char *name, const QString &letter,
                                          const QString &hint, void (*style)(QFont &))
 {
@@ -257,6 +376,15 @@ void TfrmTextBox::readSettings()
     btnStrikeOut_->setChecked(ini.ReadBool(kFontSection, QStringLiteral("StrikeOut"), false));
     SetLines(TextToLineList(ini.ReadString(kFontSection, QStringLiteral("Text"), QString())));
 
+    TextStyle style;
+    style.Vertical = ini.ReadBool(kTextBoxSection, QStringLiteral("Vertical"), false);
+    const int alignment = ini.ReadInteger(kTextBoxSection, QStringLiteral("Alignment"), taLeftJustify);
+    style.Alignment = alignment >= 0 && alignment <= taCenter ? TTextAlignment(alignment) : taLeftJustify;
+    style.LineSpacing = ini.ReadInteger(kTextBoxSection, QStringLiteral("LineSpacing"), 100);
+    style.LetterSpacing = ini.ReadInteger(kTextBoxSection, QStringLiteral("LetterSpacing"), 0);
+    style.UprightDigits = ini.ReadBool(kTextBoxSection, QStringLiteral("UprightDigits"), false);
+    SetTypesetting(style);
+
     SetFontStyle();
     cmbFontNameChange();
 }
@@ -284,6 +412,12 @@ void TfrmTextBox::writeSettings()
         ini.WriteBool(kFontSection, QStringLiteral("Underline"), btnUnderline_->isChecked());
         ini.WriteBool(kFontSection, QStringLiteral("StrikeOut"), btnStrikeOut_->isChecked());
         ini.WriteString(kFontSection, QStringLiteral("Text"), LineListToText(Lines()));
+        const TextStyle style = Typesetting();
+        ini.WriteBool(kTextBoxSection, QStringLiteral("Vertical"), style.Vertical);
+        ini.WriteInteger(kTextBoxSection, QStringLiteral("Alignment"), style.Alignment);
+        ini.WriteInteger(kTextBoxSection, QStringLiteral("LineSpacing"), style.LineSpacing);
+        ini.WriteInteger(kTextBoxSection, QStringLiteral("LetterSpacing"), style.LetterSpacing);
+        ini.WriteBool(kTextBoxSection, QStringLiteral("UprightDigits"), style.UprightDigits);
     });
 }
 

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "model/card/CardFont.h"
+#include "model/card/TextStyle.h"
 #include "model/platform/TColor.h"
 
 #include <QDialog>
 #include <QStringList>
 
+class QButtonGroup;
 class QComboBox;
+class QDoubleSpinBox;
 class QHBoxLayout;
 class QPlainTextEdit;
 class QPushButton;
@@ -29,11 +32,18 @@ public:
     // Takes an object's font and sets the tool bar from it, before an existing text is edited.
     void SetMemoFont(const CardFont &font);
 
+    // The writing direction, alignment and spacing that the text object takes.
+    TextStyle Typesetting() const;
+    void SetTypesetting(const TextStyle &style);
+
     QStringList Lines() const;
     void SetLines(const QStringList &lines);
 
 private:
     void buildToolBar(QHBoxLayout *bar);
+    void buildTypesettingBars(QHBoxLayout *bar, QHBoxLayout *spacingBar);
+    QToolButton *addTextButton(QHBoxLayout *bar, const char *name, const QString &label, const QString &hint);
+    void updateAlignmentHints();
     QToolButton *addStyleButton(QHBoxLayout *bar, const char *name, const QString &letter,
                                 const QString &hint, void (*style)(QFont &));
     void readSettings();
@@ -56,6 +66,11 @@ private:
     QToolButton *btnItalic_ = nullptr;
     QToolButton *btnUnderline_ = nullptr;
     QToolButton *btnStrikeOut_ = nullptr;
+    QToolButton *btnVertical_ = nullptr;
+    QToolButton *btnUprightDigits_ = nullptr;
+    QButtonGroup *alignmentButtons_ = nullptr;
+    QSpinBox *edtLineSpacing_ = nullptr;
+    QDoubleSpinBox *edtLetterSpacing_ = nullptr;
     QPlainTextEdit *Memo1_ = nullptr;
     QPushButton *btnOK_ = nullptr;
     QPushButton *btnCancel_ = nullptr;

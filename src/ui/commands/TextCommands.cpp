@@ -18,6 +18,7 @@ TVkDragLabel *AddText(const CardEditContext &context)
     TVkDragLabel &object = PlaceNewObject(context, std::move(created));
     object.SetCaption(dialog.Lines());
     object.SetFont(dialog.MemoFont());
+    object.SetTypesetting(dialog.Typesetting());
     return &object;
 }
 
@@ -26,11 +27,13 @@ bool EditText(const CardEditContext &context, TVkDragLabel &object)
     TfrmTextBox dialog(context.Surface.Color(), context.DialogParent);
     dialog.SetMemoFont(object.Font());
     dialog.SetLines(object.Caption());
+    dialog.SetTypesetting(object.Typesetting());
     if (dialog.exec() != QDialog::Accepted || dialog.Lines().isEmpty())
         return false;
     context.TakeUndoSnapshot();
     object.SetCaption(dialog.Lines());
     object.SetFont(dialog.MemoFont());
+    object.SetTypesetting(dialog.Typesetting());
     PullOntoCard(object, context.Surface.ClientWidth(), context.Surface.ClientHeight());
     return true;
 }
