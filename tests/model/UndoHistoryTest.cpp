@@ -305,3 +305,17 @@ TEST_F(UndoHistoryPictureTest, PicturesThatStayTheSameAreHeldOnce)
     history.Forget();
     EXPECT_LT(history.MemoryBytes(), snapshot / 4) << "forgotten steps let go of their pictures";
 }
+
+TEST_F(UndoHistoryTest, UndoAndRedoTakeTheTypesettingBackAndForth)
+{
+    TVkDragLabel &text = surface.AddObject(std::make_unique<TVkDragLabel>());
+    text.SetCaption({QStringLiteral("山田太郎")});
+    const TextStyle vertical{true, taCenter, 120, 15, true};
+    history.TakeUndoSnapshot(surface, cardDef);
+    text.SetTypesetting(vertical);
+
+    ASSERT_TRUE(undo());
+    EXPECT_EQ(surface.Object(0).Typesetting(), TextStyle());
+    ASSERT_TRUE(redo());
+    EXPECT_EQ(surface.Object(0).Typesetting(), vertical);
+}

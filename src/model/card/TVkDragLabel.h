@@ -4,6 +4,7 @@
 #include "model/card/CardTypes.h"
 #include "model/card/ReachableRect.h"
 #include "model/card/StretchCache.h"
+#include "model/card/TextLayoutCache.h"
 #include "model/card/TextStyle.h"
 #include "model/platform/TColor.h"
 
@@ -247,4 +248,6 @@ private:
     QImage compositeImage_, maskImage_, smoothImage_;
     // The picture stretched to its place, reused while neither changes.
     mutable StretchCache pictureCache_;
+    // The text laid out, reused while neither the text nor its look changes.
+    mutable TextLayoutCache textLayouts_;
 };

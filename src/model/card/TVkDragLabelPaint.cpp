@@ -36,7 +36,7 @@ QSize TVkDragLabel::MeasureContent() const
         return bitmap_.size();
     if (IsShape())
         return QSize(0, 0);
-    return LayOutText(caption_, font_, textStyle_)->Extent();
+    return textLayouts_.Get(caption_, font_, textStyle_).Extent();
 }
 
 void TVkDragLabel::applyAutoSize()

@@ -67,7 +67,7 @@ void TVkDragLabel::drawText(QImage &canvas, const QRect &box, const QRect &clip)
         if (clip.isValid())
             painter.setClipRect(clip);
         painter.setPen(ink);
-        LayOutText(caption_, font_, textStyle_)->Draw(painter, box);
+        textLayouts_.Get(caption_, font_, textStyle_).Draw(painter, box);
     }
     QRect visible = box & canvas.rect();
     if (clip.isValid())
@@ -80,7 +80,7 @@ void TVkDragLabel::drawText(QImage &canvas, const QRect &box, const QRect &clip)
     const QRect work = visible.adjusted(-1, -1, 1, 1) & box;
     const WorkImagesRelease release(compositeImage_, maskImage_, smoothImage_);
     compositeImage_ = canvas.copy(work).convertToFormat(QImage::Format_RGB32);
-    maskImage_ = textMask(*LayOutText(caption_, font_, textStyle_, true), work.size(),
+    maskImage_ = textMask(textLayouts_.Get(caption_, font_, textStyle_, true), work.size(),
                           box.translated(-work.topLeft()));
     if (opacity) {
         BlendInk(compositeImage_, maskImage_, ink, alphaChannel_);
