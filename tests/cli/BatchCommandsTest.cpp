@@ -503,3 +503,31 @@ TEST_F(BatchCommands, PrintingBothSidesNeedsAPrinterThatTurnsTheSheet)
     EXPECT_TRUE(run.err.contains(kQueue) && run.err.contains(QStringLiteral("--back none")))
         << run.err.toStdString();
 }
+
+TEST_F(BatchCommands, PdfKeepsVerticalTextInReadingOrder)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    TVkVellumPanel card;
+    card.SetBounds(0, 0, 455, 275);
+    card.SetColor(RGBToColor(255, 255, 255));
+    auto name = std::make_unique<TVkDragLabel>();
+    CardFont font;
+    font.Name = QStringLiteral("ＭＳ 明朝");
+    font.Height = -36;
+    font.Color = RGBToColor(0, 0, 0);
+    name->SetFont(font);
+    name->SetCaption({QStringLiteral("山田太郎"), QStringLiteral("営業部長")});
+    name->SetTypesetting({true, taCenter, 120, 10, false});
+    name->SetAutoSize(true);
+    name->SetBounds(340, 20, 100, 240);
+    card.AddObject(std::move(name));
+    const QString document = save(card, ParseCardDef("\"Ten up\",910,550,2,5,140,110,0,0,0"), "vertical.vkc");
+
+    const Outcome run = vellumax({QStringLiteral("--pdf"), path("vertical.pdf"), document});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QString text = popplerOutput(QStringLiteral("pdftotext"),
+                                 {QStringLiteral("-raw"), path("vertical.pdf"), QStringLiteral("-")});
+    text.remove(QRegularExpression(QStringLiteral("\\s")));
+    EXPECT_EQ(text.count(QStringLiteral("山田太郎営業部長")), 10) << text.toStdString();
+}
