@@ -497,16 +497,22 @@ TEST(CardSurfacePicture, EveryPixelFormatStretchesAsItsThirtyTwoBitForm)
                                colour.convertToFormat(QImage::Format_BGR888),
                                colour.convertToFormat(QImage::Format_RGB16),
                                colour.convertToFormat(QImage::Format_ARGB32_Premultiplied)};
+    // A picture with transparency stretches premultiplied and an opaque one as plain 32 bits; the
+    // pixels are what matter.
+    const auto pixels = [](const QImage &image) { return image.convertToFormat(QImage::Format_ARGB32); };
     for (const QImage &picture : pictures) {
         const QImage wide = picture.convertToFormat(QImage::Format_ARGB32);
-        EXPECT_EQ(StretchNearest(picture, QSize(300, 11), QRect(17, 3, 90, 5)),
-                  StretchNearest(wide, QSize(300, 11), QRect(17, 3, 90, 5)))
+        EXPECT_EQ(pixels(StretchNearest(picture, QSize(300, 11), QRect(17, 3, 90, 5))),
+                  pixels(StretchNearest(wide, QSize(300, 11), QRect(17, 3, 90, 5))))
             << picture.format();
-        EXPECT_EQ(StretchNearest(picture, QSize(20, 40), QRect(0, 0, 20, 40)),
-                  StretchNearest(wide, QSize(20, 40), QRect(0, 0, 20, 40)))
+        EXPECT_EQ(pixels(StretchNearest(picture, QSize(20, 40), QRect(0, 0, 20, 40))),
+                  pixels(StretchNearest(wide, QSize(20, 40), QRect(0, 0, 20, 40))))
             << picture.format();
 
-        // The cache draws the same, also for a picture it keeps a 32-bit form of.
+        // The cache draws the same, also for a picture it keeps a 32-bit form of. A card's
+        // background is made opaque before it is set, so only opaque pictures are drawn as one.
+        if (picture.hasAlphaChannel())
+            continue;
         TVkVellumPanel panel;
         panel.SetBounds(0, 0, 60, 50);
         panel.SetBitmap(picture);
@@ -515,7 +521,7 @@ TEST(CardSurfacePicture, EveryPixelFormatStretchesAsItsThirtyTwoBitForm)
             panel.SetBounds(0, 0, width, 50);
             panel.Paint(surface, QRect(0, 0, width, 50));
             const QRect inside(1, 1, width - 2, 48);
-            EXPECT_EQ(surface.copy(inside), StretchNearest(wide, QSize(width, 50), inside))
+            EXPECT_EQ(pixels(surface.copy(inside)), pixels(StretchNearest(wide, QSize(width, 50), inside)))
                 << picture.format();
         }
     }

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "model/sheet/CardSheetDrawing.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -103,4 +107,27 @@ inline QRect InkBounds(const QImage &image, const QRect &area)
             if (qGray(image.pixel(x, y)) < 200)
                 bounds |= QRect(x, y, 1, 1);
     return bounds;
+}
+
+// A sheet of one 91 x 55 mm card at its top-left corner.
+inline TCardDef OneCardSheet()
+{
+    TCardDef cardDef{};
+    cardDef.CardSizeX = 910;
+    cardDef.CardSizeY = 550;
+    cardDef.Columns = 1;
+    cardDef.Lines = 1;
+    return cardDef;
+}
+
+// The card printed through the sheet drawing onto an A4 PDF at 300 dpi, alone at its top-left corner.
+inline void PrintCardToPdf(const TVkVellumPanel &card, const QString &path)
+{
+    QPdfWriter pdf(path);
+    pdf.setResolution(300);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF());
+    QPainter painter(&pdf);
+    const QSize page(pdf.width(), pdf.height());
+    DrawCardSheet(painter, {QSize(300, 300), page, page, QPoint()}, card, OneCardSheet(), 0);
 }

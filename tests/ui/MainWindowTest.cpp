@@ -136,7 +136,7 @@ TEST(MainWindow, ActionsCarryTheirTextsHintsAndShortcuts)
     EXPECT_EQ(namesOf(form.Popup1()->actions()).join(' '),
               "acEditLastSelObject | acTopMost acNoTopMost | acCopy acDelete");
     EXPECT_EQ(namesOf(form.Popup2()->actions()).join(' '),
-              "acAddText acAddImage acDraw | acBackground acClearBackground acBackgroundColor");
+              "acAddText acAddImage acDraw acQrCode | acBackground acClearBackground acBackgroundColor");
     const QList<QAction *> menus = form.MainMenu1()->actions();
     ASSERT_EQ(menus.size(), 4);
     EXPECT_EQ(menus[0]->text(), "ファイル(&F)");
@@ -147,7 +147,8 @@ TEST(MainWindow, ActionsCarryTheirTextsHintsAndShortcuts)
               "mnuRecentFiles | WindowClose1");
     EXPECT_EQ(
         namesOf(menus[1]->menu()->actions()).join(' '),
-        "acUndo acRedo | acAddText mnuAddImage acDraw | acEditLastSelObject | acCopy acDelete | acAllClear | "
+        "acUndo acRedo | acAddText mnuAddImage acDraw acQrCode | acEditLastSelObject | acCopy acDelete | "
+        "acAllClear | "
         "acUndoCount");
     EXPECT_EQ(namesOf(menus[3]->menu()->actions()).join(' '), "mnuHelpTopics mnuHomePage | acVersion");
 }

@@ -135,6 +135,21 @@ void sampleInto(const QImage &source, const std::vector<int> &rows, const std::v
     }
 }
 
+// A picture with transparency keeps it, premultiplied as the painter blends it fastest.
+QImage stretchWithAlpha(const QImage &picture, const QSize &size, const QRect &part)
+{
+    const QImage source =
+        picture.format() == QImage::Format_ARGB32 ? picture : picture.convertToFormat(QImage::Format_ARGB32);
+    QImage stretched(part.size(), QImage::Format_ARGB32_Premultiplied);
+    if (stretched.isNull())
+        return {};
+    const std::vector<int> columns = sourceIndices(source.width(), size.width(), part.left(), part.width());
+    const std::vector<int> rows = sourceIndices(source.height(), size.height(), part.top(), part.height());
+    sample(source, rows, columns, stretched,
+           [](const uchar *in, int x) { return qPremultiply(reinterpret_cast<const QRgb *>(in)[x]); });
+    return stretched;
+}
+
 } // namespace
 
 QImage StretchNearest(const QImage &picture, const QSize &size, const QRect &visible)
@@ -142,6 +157,8 @@ QImage StretchNearest(const QImage &picture, const QSize &size, const QRect &vis
     const QRect part = visible.intersected(QRect(QPoint(0, 0), size));
     if (picture.isNull() || part.isEmpty())
         return {};
+    if (picture.hasAlphaChannel())
+        return stretchWithAlpha(picture, size, part);
     const QImage source =
         SamplesDirectly(picture.format()) ? picture : picture.convertToFormat(QImage::Format_ARGB32);
     QImage stretched(part.size(), QImage::Format_RGB32);
@@ -169,7 +186,7 @@ void StretchCache::Draw(QPainter &canvas, const QRect &destination, const QImage
     if (picture.isNull() || destination.isEmpty())
         return;
     if (drawsVectors(canvas)) {
-        canvas.drawImage(QRectF(destination), opaque(picture));
+        canvas.drawImage(QRectF(destination), picture);
         return;
     }
     // The cached part ignores the clip, so that a repaint of a small dirty area reuses a copy made
@@ -190,18 +207,6 @@ void StretchCache::Draw(QPainter &canvas, const QRect &destination, const QImage
     }
     canvas.drawImage(destination.topLeft() + visible.topLeft(), stretched_,
                      visible.translated(-visible_.topLeft()));
-}
-
-const QImage &StretchCache::opaque(const QImage &picture)
-{
-    if (!picture.hasAlphaChannel())
-        return picture;
-    // Kept, so that every drawing of the picture hands the device the same image.
-    if (picture.cacheKey() != opaqueKey_) {
-        opaque_ = picture.convertToFormat(QImage::Format_RGB32);
-        opaqueKey_ = picture.cacheKey();
-    }
-    return opaque_;
 }
 
 void StretchCache::Clear()

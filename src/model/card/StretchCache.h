@@ -6,8 +6,9 @@
 class QPainter;
 
 // The part `visible` (in destination coordinates, within (0, 0, size)) of a picture stretched to
-// `size` by repeating or dropping rows and columns, never blending; transparency is dropped, as a
-// 24-bit copy of the picture would. Stretching only the visible part keeps huge destinations cheap.
+// `size` by repeating or dropping rows and columns, never blending. A picture with an alpha channel
+// keeps it (premultiplied, ready to be drawn over what lies beneath); any other comes out opaque.
+// Stretching only the visible part keeps huge destinations cheap.
 QImage StretchNearest(const QImage &picture, const QSize &size, const QRect &visible);
 // Whether StretchNearest samples pictures of this format as they are, without a 32-bit copy.
 bool SamplesDirectly(QImage::Format format);
@@ -24,15 +25,11 @@ class StretchCache {
 public:
     // Draws the whole picture stretched onto the destination rectangle of the canvas, limited to the
     // part that can reach the canvas's device. A vector device (a PDF, a printer) is handed the
-    // picture itself, opaque, to scale at its own resolution.
+    // picture itself, with its alpha if it has one, to scale at its own resolution.
     void Draw(QPainter &canvas, const QRect &destination, const QImage &picture);
     void Clear();
 
 private:
-    const QImage &opaque(const QImage &picture);
-
-    qint64 opaqueKey_ = 0;
-    QImage opaque_;
     qint64 pictureKey_ = 0;
     QSize size_;
     QRect visible_;

@@ -1,6 +1,7 @@
 #include "model/card/TVkDragLabel.h"
 
 #include "model/card/TVkVellumPanel.h"
+#include "model/picture/PictureAlpha.h"
 
 #include <algorithm>
 #include <limits>
@@ -223,6 +224,37 @@ void TVkDragLabel::LoadBitmap(const QImage &bitmap)
 {
     bitmap_ = bitmap;
     Invalidate();
+}
+
+void TVkDragLabel::SetSvgData(const QByteArray &svg)
+{
+    svg_.SetSource(svg);
+    Invalidate();
+}
+
+void TVkDragLabel::SetQrText(const QString &text)
+{
+    if (assign(qrText_, text))
+        Invalidate();
+}
+
+void TVkDragLabel::SetQrLevel(TQrLevel level)
+{
+    if (assign(qrLevel_, level))
+        Invalidate();
+}
+
+void TVkDragLabel::SetQrQuietZone(int modules)
+{
+    if (assign(qrQuietZone_, modules))
+        Invalidate();
+}
+
+void TVkDragLabel::Loaded()
+{
+    if (!pictureAlphaMarked_ && bitmap_.hasAlphaChannel())
+        bitmap_ = OpaquePicture(bitmap_);
+    pictureAlphaMarked_ = false;
 }
 
 void TVkDragLabel::SetSelected(bool selected)

@@ -6,6 +6,7 @@
 #include "model/card/StretchCache.h"
 #include "model/card/TextLayoutCache.h"
 #include "model/card/TextStyle.h"
+#include "model/picture/SvgPicture.h"
 #include "model/platform/TColor.h"
 
 #include <QImage>
@@ -26,6 +27,8 @@ class TVkVellumPanel;
 class TVkDragLabel {
 public:
     using Event = std::function<void(TVkDragLabel &)>;
+    // Text and pictures keep this far from the object's edges, in surface or device pixels.
+    static constexpr int kContentInset = 2;
 
     TVkDragLabel();
     ~TVkDragLabel();
@@ -134,10 +137,34 @@ public:
     void LoadCaption(const QStringList &lines);
     void LoadBitmap(const QImage &bitmap);
 
+    // --- Pictures beyond the bitmap. Bitmap always holds a picture of the object, so that any
+    // reader of the document shows it; these say how the program itself draws it.
+    // A picture whose bitmap has an alpha channel is blended over what lies beneath it.
+    bool PictureAlpha() const { return bitmap_.hasAlphaChannel(); }
+    // The SVG file a picture was made from; while set, the picture is drawn from it as vectors.
+    const QByteArray &SvgData() const { return svg_.Source(); }
+    void SetSvgData(const QByteArray &svg);
+    // A QR code keeps the text it encodes, its error correction level and its quiet zone (in
+    // modules); its bitmap holds the modules, one pixel each, which are drawn as exact squares.
+    const QString &QrText() const { return qrText_; }
+    void SetQrText(const QString &text);
+    TQrLevel QrLevel() const { return qrLevel_; }
+    void SetQrLevel(TQrLevel level);
+    int QrQuietZone() const { return qrQuietZone_; }
+    void SetQrQuietZone(int modules);
+
+    // Reading a document: a 32-bit picture keeps its alpha only when the document marks it, which
+    // Loaded() settles once every stored property has been read.
+    void MarkPictureAlpha(bool marked) { pictureAlphaMarked_ = marked; }
+    void Loaded();
+
     // --- Kinds, in the order the drawing tests them.
     bool IsPicture() const { return BitmapMode(); }
     bool IsShape() const { return !BitmapMode() && drawMode_ != dmNone; }
     bool IsText() const { return !BitmapMode() && drawMode_ == dmNone; }
+    // Kinds of picture.
+    bool IsQrCode() const { return IsPicture() && !qrText_.isEmpty(); }
+    bool IsVectorPicture() const { return IsPicture() && !IsQrCode() && !svg_.IsEmpty(); }
 
     // Natural size: the picture's size, or the extent of the caption in the font; shapes have none.
     QSize MeasureContent() const;
@@ -185,6 +212,7 @@ private:
     void drawContent(QImage &canvas, int x, int y, const QRect &clip);
     void drawText(QImage &canvas, const QRect &box, const QRect &clip);
     void drawZoomedContent(QPainter &canvas, const QRect &box, double scale);
+    void drawPicture(QPainter &canvas, const QRect &box) const;
     // The marks over the object's rectangle box on the canvas; mark is one screen pixel in canvas
     // pixels, so that the marks keep their size on screen at any zoom.
     void drawDragOutline(QPainter &canvas, const QRect &box, int mark) const;
@@ -232,6 +260,11 @@ private:
     bool fillDraw_ = false;
     TColor brushColor_ = clBlack;
     TextStyle textStyle_;
+    SvgPicture svg_;
+    QString qrText_;
+    TQrLevel qrLevel_ = qlMedium;
+    int qrQuietZone_ = kQrStandardQuietZone;
+    bool pictureAlphaMarked_ = false;
 
     // Mouse state of the current or last drag.
     bool buttonHeld_ = false;

@@ -46,6 +46,11 @@ void TVkDragLabel::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int 
             keepAspect_ = grabbed >= 2 && drawMode_ != dmLineLR && drawMode_ != dmLineRL;
             if (keepAspect_)
                 aspectRatio_ = h != 0 ? (long double)w / (long double)h : 1.0L;
+            // A QR code stays square, whichever edge is dragged.
+            if (IsQrCode()) {
+                keepAspect_ = true;
+                aspectRatio_ = 1.0L;
+            }
             // A picture the user has touched keeps the size given to it.
             autoSize_ = false;
         }
@@ -148,6 +153,13 @@ void TVkDragLabel::resizeTo(int x, int y)
         w = x;
     if (resizeBottom_)
         h = y;
+    if (IsQrCode()) {
+        // A single edge dragged takes the other side along with it.
+        if (!resizeTop_ && !resizeBottom_)
+            h = w;
+        else if (!resizeLeft_ && !resizeRight_)
+            w = h;
+    }
     w = std::max(w, Span(kSmallest));
     h = std::max(h, Span(kSmallest));
     if (keepAspect_) {

@@ -2,6 +2,7 @@
 #include "model/card/ShapeDrawing.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TextLayout.h"
+#include "model/picture/QrCode.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -11,7 +12,7 @@ namespace {
 
 const QColor kMarkRed(255, 0, 0);
 const QColor kMarkBlack(0, 0, 0);
-constexpr int kInset = 2;  // text and pictures keep this far from the object's edges
+constexpr int kInset = TVkDragLabel::kContentInset;
 constexpr int kHandle = 5; // selection handles are this many screen pixels square
 constexpr int kBand = 2;   // the selection band round a text is this many screen pixels wide
 
@@ -64,7 +65,7 @@ void TVkDragLabel::drawContent(QImage &canvas, int x, int y, const QRect &clip)
     if (clip.isValid())
         painter.setClipRect(clip);
     if (IsPicture()) {
-        pictureCache_.Draw(painter, box.adjusted(kInset, kInset, -kInset, -kInset), bitmap_);
+        drawPicture(painter, box.adjusted(kInset, kInset, -kInset, -kInset));
         return;
     }
     const ShapeStyle style{drawMode_,
@@ -74,6 +75,15 @@ void TVkDragLabel::drawContent(QImage &canvas, int x, int y, const QRect &clip)
                            ColorToQColor(brushColor_),
                            RoundRectCorner(tag_, box.size())};
     DrawShape(painter, box, style);
+}
+
+void TVkDragLabel::drawPicture(QPainter &canvas, const QRect &box) const
+{
+    if (IsQrCode() && DrawQrModules(canvas, box, bitmap_))
+        return;
+    if (IsVectorPicture() && svg_.Draw(canvas, box))
+        return;
+    pictureCache_.Draw(canvas, box, bitmap_);
 }
 
 void TVkDragLabel::Paint(QImage &surfaceImage, const QRect &dirty)
@@ -160,7 +170,7 @@ void TVkDragLabel::drawZoomedContent(QPainter &canvas, const QRect &box, double 
 {
     const int inset = ZoomedLength(kInset, scale);
     if (IsPicture()) {
-        pictureCache_.Draw(canvas, box.adjusted(inset, inset, -inset, -inset), bitmap_);
+        drawPicture(canvas, box.adjusted(inset, inset, -inset, -inset));
         return;
     }
     if (IsShape()) {
@@ -191,7 +201,7 @@ void TVkDragLabel::DrawScaled(const TVkDragLabel &object, QPainter &canvas, int 
     const QRect box = ReachableRect(x, y, sw, sh);
     if (object.IsPicture()) {
         // The inset stays 2 device pixels at any scale.
-        object.pictureCache_.Draw(canvas, box.adjusted(kInset, kInset, -kInset, -kInset), object.bitmap_);
+        object.drawPicture(canvas, box.adjusted(kInset, kInset, -kInset, -kInset));
         return;
     }
     if (object.IsShape()) {

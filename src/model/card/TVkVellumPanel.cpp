@@ -50,7 +50,14 @@ void TVkVellumPanel::SetColor(TColor color)
 void TVkVellumPanel::SetBitmap(const QImage &bitmap)
 {
     bitmap_ = bitmap.height() > 0 ? bitmap : QImage();
+    svg_.SetSource(QByteArray());
     backgroundCache_.Clear();
+    Invalidate();
+}
+
+void TVkVellumPanel::SetSvgData(const QByteArray &svg)
+{
+    svg_.SetSource(svg);
     Invalidate();
 }
 

@@ -3,6 +3,7 @@
 #include "model/card/CardTypes.h"
 #include "model/card/ReachableRect.h"
 #include "model/card/StretchCache.h"
+#include "model/picture/SvgPicture.h"
 #include "model/platform/TColor.h"
 
 #include <QImage>
@@ -60,6 +61,10 @@ public:
     void SetColor(TColor color);
     const QImage &Bitmap() const { return bitmap_; }
     void SetBitmap(const QImage &bitmap); // a picture with no height empties the background
+    // The SVG file the background picture was made from, drawn as vectors over the card's colour
+    // while the picture stays; a new picture drops it.
+    const QByteArray &SvgData() const { return svg_.Source(); }
+    void SetSvgData(const QByteArray &svg);
     bool ShowGrid() const { return showGrid_; }
     void SetShowGrid(bool show);
     int GridSize() const { return gridSize_; } // surface pixels
@@ -89,8 +94,8 @@ public:
     TVkDragLabel *ObjectAt(QPoint surfacePoint) const;
 
     // --- Drawing.
-    // Fills any rectangle of any painter with the background: the picture stretched over it, or
-    // the colour. No frame, no grid.
+    // Fills any rectangle of any painter with the background: the picture stretched over it (a
+    // vector one over the colour), or the colour. No frame, no grid.
     void PaintBackground(QPainter &canvas, const QRect &rect) const;
     // Paints the card as the screen shows it (background, frame, grid, then the objects with
     // their selection marks) into an image of the surface's size, limited to the dirty rectangle.
@@ -124,6 +129,7 @@ private:
     QString popupMenu_;
     TColor color_ = clWhite;
     QImage bitmap_;
+    SvgPicture svg_;
     bool showGrid_ = false;
     int gridSize_ = 10;
     bool fixedGrid_ = false;

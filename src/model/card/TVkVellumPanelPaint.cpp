@@ -33,10 +33,16 @@ std::vector<int> zoomedGridPositions(int spacing, double scale, int from, int to
 
 void TVkVellumPanel::PaintBackground(QPainter &canvas, const QRect &rect) const
 {
-    if (!bitmap_.isNull())
-        backgroundCache_.Draw(canvas, rect, bitmap_);
-    else
+    if (bitmap_.isNull()) {
         canvas.fillRect(rect, ColorToQColor(color_));
+        return;
+    }
+    if (!svg_.IsEmpty()) {
+        canvas.fillRect(rect, ColorToQColor(color_));
+        if (svg_.Draw(canvas, rect))
+            return;
+    }
+    backgroundCache_.Draw(canvas, rect, bitmap_);
 }
 
 void TVkVellumPanel::paintFrameAndGrid(QPainter &painter) const

@@ -51,12 +51,13 @@ struct Layout {
 
 Layout layoutOf(const QImage &image)
 {
+    if (image.hasAlphaChannel())
+        return {32, image.convertToFormat(QImage::Format_ARGB32)};
     switch (image.format()) {
     case QImage::Format_Mono: return {1, image};
     case QImage::Format_MonoLSB: return {1, image.convertToFormat(QImage::Format_Mono)};
     case QImage::Format_Indexed8: return {image.colorCount() <= 16 ? 4 : 8, image};
     case QImage::Format_RGB32:
-    case QImage::Format_ARGB32:
     case QImage::Format_BGR888: return {24, image};
     default: return {24, image.convertToFormat(QImage::Format_RGB32)};
     }
@@ -87,6 +88,7 @@ void encodeRow(char *out, const uchar *in, int width, int bitsPerPixel, QImage::
             *out = char((in[width - 1] & 0x0F) << 4);
         break;
     case 8: std::memcpy(out, in, std::size_t(width)); break;
+    case 32: std::memcpy(out, in, std::size_t(width) * 4); break; // blue, green, red, alpha
     default:
         if (format == QImage::Format_BGR888) {
             std::memcpy(out, in, std::size_t(width) * 3);
@@ -226,12 +228,39 @@ void coverStrayIndices(QImage &image)
     image.setColorTable(colors);
 }
 
+// Qt's reader drops the fourth byte of 32-bit pixels; a picture with alpha keeps it there.
+bool isPlain32Bit(QByteArrayView bmp)
+{
+    const char *info = bmp.data() + kFileHeaderSize;
+    return get32(info) >= kInfoHeaderSize && get16(info + 14) == 32 && get32(info + 16) == kRgb;
+}
+
+// Rows run bottom-up unless the height is negative. plausible() has checked that the bytes hold them.
+QImage decode32Bit(QByteArrayView bmp)
+{
+    const char *info = bmp.data() + kFileHeaderSize;
+    const auto width = int(std::int32_t(get32(info + 4)));
+    const auto storedHeight = std::int32_t(get32(info + 8));
+    const int height = int(std::abs(qint64(storedHeight)));
+    QImage image(width, height, QImage::Format_ARGB32);
+    if (image.isNull())
+        return image;
+    const char *pixels = bmp.data() + get32(bmp.data() + 10);
+    for (int row = 0; row < height; ++row) {
+        const int y = storedHeight < 0 ? row : height - 1 - row;
+        std::memcpy(image.scanLine(y), pixels + qint64(row) * width * 4, std::size_t(width) * 4);
+    }
+    return image;
+}
+
 } // namespace
 
 QImage DecodeBmp(QByteArrayView bmp)
 {
     if (!plausible(bmp))
         return {};
+    if (isPlain32Bit(bmp))
+        return decode32Bit(bmp);
     QImage image = QImage::fromData(bmp, "BMP");
     coverStrayIndices(image);
     return image;

@@ -292,6 +292,7 @@ CardStreamReadResult readCard(QByteArrayView stream, std::span<const PictureSpli
         entry = reader.Position();
         if (reader.PicturesRefused() > refusedBefore)
             continue;
+        object->Loaded();
         object->SetSelected(false);
         TVkDragLabel &added = side->AddObject(std::move(object));
         ++result.objectsRead;

@@ -17,6 +17,7 @@ const std::array<const char *, 2> kDragModeNames = {"dmManual", "dmAutomatic"};
 const std::array<const char *, 3> kFontPitchNames = {"fpDefault", "fpVariable", "fpFixed"};
 const std::array<const char *, 4> kFontStyleNames = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
 const std::array<const char *, 3> kTextAlignmentNames = {"taLeftJustify", "taRightJustify", "taCenter"};
+const std::array<const char *, 4> kQrLevelNames = {"qlLow", "qlMedium", "qlQuartile", "qlHigh"};
 
 constexpr std::int32_t kSystem = std::int32_t(0x80000000u);
 
@@ -110,6 +111,7 @@ const MemberNames kDragModes = kDragModeNames;
 const MemberNames kFontPitches = kFontPitchNames;
 const MemberNames kFontStyles = kFontStyleNames;
 const MemberNames kTextAlignments = kTextAlignmentNames;
+const MemberNames kQrLevels = kQrLevelNames;
 
 const std::span<const NamedValue> kColors = kColorTable;
 const std::span<const NamedValue> kCursors = kCursorTable;

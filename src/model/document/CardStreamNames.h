@@ -26,6 +26,7 @@ extern const MemberNames kDragModes;
 extern const MemberNames kFontPitches;
 extern const MemberNames kFontStyles;
 extern const MemberNames kTextAlignments;
+extern const MemberNames kQrLevels;
 
 extern const std::span<const NamedValue> kColors;
 extern const std::span<const NamedValue> kCursors;

@@ -2,6 +2,7 @@
 
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
+#include "model/picture/PictureAlpha.h"
 
 namespace {
 
@@ -87,14 +88,25 @@ template <class C> PropertyRow<C> popupMenu()
             [](const C &c) { return !c.PopupMenu().isEmpty(); }};
 }
 
-template <class C> PropertyRow<C> bitmapData(void (C::*load)(const QImage &))
+template <class C> PropertyRow<C> bitmapData(std::function<void(C &, const QImage &)> load)
 {
     return {"Bitmap.Data",
             PropertyKind::Bitmap,
             {},
             [](const C &c) { return PropertyValue(c.Bitmap()); },
-            [load](C &c, const PropertyValue &v) { (c.*load)(std::get<QImage>(v)); },
+            [load](C &c, const PropertyValue &v) { load(c, std::get<QImage>(v)); },
             [](const C &c) { return !c.Bitmap().isNull(); }};
+}
+
+// The source of a vector picture, written only while the picture is drawn from it.
+template <class C> PropertyRow<C> svgData(Stored<C> vectorPicture)
+{
+    return {"SvgData",
+            PropertyKind::Bytes,
+            {},
+            [](const C &c) { return PropertyValue(c.SvgData()); },
+            [](C &c, const PropertyValue &v) { c.SetSvgData(std::get<QByteArray>(v)); },
+            [vectorPicture](const C &c) { return !c.SvgData().isEmpty() && vectorPicture(c); }};
 }
 
 template <class C, class T> Stored<C> unless(T (C::*get)() const, T value)
@@ -166,11 +178,13 @@ const PropertyTable<TVkVellumPanel> &SurfaceProperties()
         boolean<Panel>("MouseCapture", &Panel::MouseCapture, &Panel::SetMouseCapture),
         popupMenu<Panel>(),
         color<Panel>("Color", &Panel::Color, &Panel::SetColor, unless(&Panel::Color, clBtnFace)),
-        bitmapData<Panel>(&Panel::SetBitmap),
+        // The card's background is opaque: the fourth byte of a 32-bit picture is not its alpha.
+        bitmapData<Panel>([](Panel &p, const QImage &picture) { p.SetBitmap(OpaquePicture(picture)); }),
         boolean<Panel>("ShowGrid", &Panel::ShowGrid, &Panel::SetShowGrid),
         integer<Panel>("GridSize", &Panel::GridSize, &Panel::SetGridSize),
         boolean<Panel>("FixedGrid", &Panel::FixedGrid, &Panel::SetFixedGrid),
         enumeration<Panel>("GridStyle", &Panel::GridStyle, &Panel::SetGridStyle, names::kGridStyles),
+        svgData<Panel>([](const Panel &p) { return !p.Bitmap().isNull(); }),
     };
     return table;
 }
@@ -238,6 +252,20 @@ const PropertyTable<TVkDragLabel> &DragLabelProperties()
                        unless(&Label::LetterSpacing, 0)),
         boolean<Label>("UprightDigits", &Label::UprightDigits, &Label::SetUprightDigits,
                        unless(&Label::UprightDigits, false)),
+        boolean<Label>("PictureAlpha", &Label::PictureAlpha, &Label::MarkPictureAlpha,
+                       [](const Label &o) { return o.PictureAlpha(); }),
+        svgData<Label>([](const Label &o) { return o.IsVectorPicture(); }),
+        {"QrText",
+         PropertyKind::Utf8Text,
+         {},
+         [](const Label &o) { return PropertyValue(o.QrText()); },
+         [](Label &o, const PropertyValue &v) { o.SetQrText(std::get<QString>(v)); },
+         [](const Label &o) { return o.IsQrCode(); }},
+        enumeration<Label>("QrLevel", &Label::QrLevel, &Label::SetQrLevel, names::kQrLevels,
+                           [](const Label &o) { return o.IsQrCode() && o.QrLevel() != qlMedium; }),
+        integer<Label>(
+            "QrQuietZone", &Label::QrQuietZone, &Label::SetQrQuietZone,
+            [](const Label &o) { return o.IsQrCode() && o.QrQuietZone() != kQrStandardQuietZone; }),
     };
     return table;
 }

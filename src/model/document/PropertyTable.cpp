@@ -62,6 +62,13 @@ std::optional<QImage> readSplicedBitmap(ComponentStreamReader &reader, const Sto
     return picture.image;
 }
 
+void writeBinary(ComponentStreamWriter &writer, QByteArrayView bytes)
+{
+    writer.WriteByte(StreamTag::Binary);
+    writer.WriteInt32(std::int32_t(bytes.size()));
+    writer.WriteBytes(bytes);
+}
+
 std::optional<QImage> readBitmap(ComponentStreamReader &reader)
 {
     constexpr qsizetype kLengthsBytes = 1 + 4 + 4;
@@ -118,6 +125,8 @@ void WritePropertyValue(ComponentStreamWriter &writer, PropertyKind kind,
     case PropertyKind::MenuReference: writer.WriteIdent(std::get<QString>(value).toLatin1()); break;
     case PropertyKind::Lines: writer.WriteLines(std::get<QStringList>(value)); break;
     case PropertyKind::Bitmap: writeBitmap(writer, std::get<QImage>(value)); break;
+    case PropertyKind::Bytes: writeBinary(writer, std::get<QByteArray>(value)); break;
+    case PropertyKind::Utf8Text: writeBinary(writer, std::get<QString>(value).toUtf8()); break;
     }
 }
 
@@ -156,6 +165,8 @@ std::optional<PropertyValue> ReadPropertyValue(ComponentStreamReader &reader, Pr
         if (auto image = readBitmap(reader))
             value = std::move(*image);
         break;
+    case PropertyKind::Bytes: value = reader.ReadBinary().toByteArray(); break;
+    case PropertyKind::Utf8Text: value = QString::fromUtf8(reader.ReadBinary()); break;
     }
     if (reader.Failed())
         return std::nullopt;

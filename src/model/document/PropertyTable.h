@@ -4,6 +4,7 @@
 #include "model/document/ComponentStreamReader.h"
 #include "model/document/ComponentStreamWriter.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -25,10 +26,12 @@ enum class PropertyKind {
     MenuReference, // "form.menu"; the program wires its own menus, so the value read is not kept
     Lines,         // list of texts
     Bitmap,        // binary: four-byte length, then a BMP file
+    Bytes,         // binary: the bytes as they are
+    Utf8Text,      // binary: the text in UTF-8, for text that code page 932 cannot hold
 };
 
 // Integers, enumeration ordinals, sets and colours travel as int32; colours keep their bits.
-using PropertyValue = std::variant<std::int32_t, bool, QString, QStringList, QImage>;
+using PropertyValue = std::variant<std::int32_t, bool, QString, QStringList, QImage, QByteArray>;
 
 // One stored property of a component class. The same row drives writing and reading, so the two
 // always agree on names, kinds and order.

@@ -28,6 +28,10 @@ void copyContent(const TVkDragLabel &source, TVkDragLabel &copy)
     copy.SetLeft(SaturatedInt(source.Left() + 10LL));
     copy.SetTop(SaturatedInt(source.Top() + 10LL));
     copy.LoadBitmap(source.Bitmap());
+    copy.SetSvgData(source.SvgData());
+    copy.SetQrText(source.QrText());
+    copy.SetQrLevel(source.QrLevel());
+    copy.SetQrQuietZone(source.QrQuietZone());
     copy.SetColor(source.Color());
     copy.SetFillDraw(source.FillDraw());
     copy.SetBrushColor(source.BrushColor());

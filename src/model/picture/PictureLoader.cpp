@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QtEndian>
+#include <utility>
 
 int BitmapFileDepth(const QString &path)
 {
@@ -41,11 +42,9 @@ bool PictureSizeAllowed(qint64 width, qint64 height, int bitsPerPixel)
     return bytesPerLine * height <= kMaxPictureBytes;
 }
 
-QImage LoadBmpPicture(const QString &path)
+QImage ReadPictureWithinLimits(QImageReader &reader)
 {
-    QImageReader reader(path, "bmp");
     reader.setAllocationLimit(int(kMaxPictureBytes / (1024 * 1024)));
-    reader.setAutoTransform(false);
     const QSize size = reader.size();
     // Qt may widen a picture to 32 bits a pixel, so the bound assumes the widest result.
     if (!size.isValid() || !PictureSizeAllowed(size.width(), size.height(), 32))
@@ -53,6 +52,17 @@ QImage LoadBmpPicture(const QString &path)
     QImage image;
     if (!reader.read(&image))
         return QImage();
+    // Some formats announce one size and read another: a GIF's first frame inside a larger screen.
+    if (!PictureSizeAllowed(image.width(), image.height(), image.depth()))
+        return QImage();
+    return image;
+}
+
+QImage LoadBmpPicture(const QString &path)
+{
+    QImageReader reader(path, "bmp");
+    reader.setAutoTransform(false);
+    QImage image = ReadPictureWithinLimits(reader);
     // A picture on the card is opaque, as a saved card keeps it: the alpha bytes of a 32-bit
     // bitmap are often all zero, which would leave the picture invisible until saved and reopened.
     if (image.hasAlphaChannel())
@@ -129,5 +139,13 @@ QImage LoadPictureFile(const QString &path)
         return LoadDibPicture(path);
     if (isJpegExtension(extension))
         return LoadJpegPicture(path);
+    if (extension == QLatin1String("svg"))
+        return LoadSvgPicture(path);
+    static const std::pair<const char *, const char *> readerFormats[] = {
+        {"png", "png"}, {"gif", "gif"}, {"webp", "webp"}, {"tif", "tiff"}, {"tiff", "tiff"}};
+    for (const auto &[suffix, format] : readerFormats) {
+        if (extension == QLatin1String(suffix))
+            return LoadReaderPicture(path, format);
+    }
     return QImage();
 }

@@ -35,6 +35,7 @@ inline constexpr auto kMainActionNames = std::to_array<std::string_view>({
     "acSaveUpdate",
     "acEditLastSelObject",
     "acDraw",
+    "acQrCode",
     "acNew",
     "acMailMerge",
     "acPrintAdjust",

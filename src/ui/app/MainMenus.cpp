@@ -87,8 +87,8 @@ MainMenus BuildMainMenus(QMainWindow &window, const std::function<QAction *(cons
     edit->addAction(menuEntry(addImage, "mnuAddImage", addImage->text(),
                               "イメージを追加|カードにイメージを追加します。"));
     addAll(edit, action,
-           {"acDraw", separator, "acEditLastSelObject", separator, "acCopy", "acDelete", separator,
-            "acAllClear", separator, "acUndoCount"});
+           {"acDraw", "acQrCode", separator, "acEditLastSelObject", separator, "acCopy", "acDelete",
+            separator, "acAllClear", separator, "acUndoCount"});
 
     QMenu *view = menus.MainMenu1->addMenu(QStringLiteral("表示(&V)"));
     view->setObjectName(QStringLiteral("mnuView"));
@@ -119,7 +119,7 @@ MainMenus BuildMainMenus(QMainWindow &window, const std::function<QAction *(cons
     menus.Popup2 = new QMenu(&window);
     menus.Popup2->setObjectName(QStringLiteral("Popup2"));
     addAll(menus.Popup2, action,
-           {"acAddText", "acAddImage", "acDraw", separator, "acBackground", "acClearBackground",
+           {"acAddText", "acAddImage", "acDraw", "acQrCode", separator, "acBackground", "acClearBackground",
             "acBackgroundColor"});
     return menus;
 }

@@ -16,9 +16,12 @@ TVkOpenPictureDialog &MainPictureDialog(QWidget &frmMain)
     dialog->setObjectName(kDialogName);
     dialog->SetTitle(QStringLiteral("画像ファイルの選択"));
     dialog->SetFilter(
-        QStringLiteral("画像ファイル(*.bmp;*.dib;*.jpg;*.jpeg;*.jpe)|*.bmp;*.dib;*.jpg;*.jpeg;*.jpe|"
+        QStringLiteral("画像ファイル(*.bmp;*.dib;*.jpg;*.jpeg;*.jpe;*.png;*.gif;*.webp;*.tif;*.tiff;*.svg)|"
+                       "*.bmp;*.dib;*.jpg;*.jpeg;*.jpe;*.png;*.gif;*.webp;*.tif;*.tiff;*.svg|"
                        "ビットマップ (*.bmp;*.dib)|*.bmp;*.dib|"
-                       "JPEGファイル(*.jpg;*.jpeg;*.jpe)|*.jpg;*.jpeg;*.jpe"));
+                       "JPEGファイル(*.jpg;*.jpeg;*.jpe)|*.jpg;*.jpeg;*.jpe|"
+                       "PNGファイル(*.png)|*.png|GIFファイル(*.gif)|*.gif|WebPファイル(*.webp)|*.webp|"
+                       "TIFFファイル(*.tif;*.tiff)|*.tif;*.tiff|SVGファイル(*.svg)|*.svg"));
     dialog->SetEnablePreview(true);
     dialog->SetPreviewBaseColor(RGBToColor(0, 128, 128));
     return *dialog;

@@ -7,6 +7,7 @@
 #include "ui/commands/EditObjectCommand.h"
 #include "ui/commands/GridCommands.h"
 #include "ui/commands/PictureCommands.h"
+#include "ui/commands/QrCodeCommands.h"
 #include "ui/commands/ShapeCommands.h"
 #include "ui/commands/TextCommands.h"
 
@@ -48,6 +49,7 @@ void connectObjectEditing(TfrmMain &frmMain)
 {
     frmMain.OnExecute(frmMain.Action("acAddText"), [&frmMain] { AddText(editContext(frmMain)); });
     frmMain.OnExecute(frmMain.Action("acDraw"), [&frmMain] { AddShape(editContext(frmMain)); });
+    frmMain.OnExecute(frmMain.Action("acQrCode"), [&frmMain] { AddQrCode(editContext(frmMain)); });
     frmMain.OnExecute(frmMain.Action("acEditObject"), [&frmMain] {
         if (TVkDragLabel *object = frmMain.ActionObject())
             EditObject(editContext(frmMain), *object, QGuiApplication::queryKeyboardModifiers());

@@ -2,6 +2,7 @@
 
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/PictureBudget.h"
+#include "model/picture/PictureAlpha.h"
 #include "model/picture/PictureLoader.h"
 #include "model/platform/FolderPart.h"
 #include "model/platform/TColor.h"
@@ -18,7 +19,10 @@ bool ChooseBackground(const CardEditContext &context)
     const QImage picture = LoadChosenPicture(fileName);
     PictureBudget::CheckRoomFor(context.Surface, picture);
     context.TakeUndoSnapshot();
-    context.Surface.SetBitmap(picture);
+    // The stored picture of a see-through background takes the card's colour as it is now; a
+    // vector one is drawn over the colour as it will be.
+    context.Surface.SetBitmap(PictureOverColor(picture, ColorToQColor(context.Surface.Color())));
+    context.Surface.SetSvgData(LoadSvgSource(fileName));
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "model/picture/PictureLoader.h"
 #include "model/platform/FolderPart.h"
 #include "ui/commands/CardEditContext.h"
+#include "ui/commands/QrCodeCommands.h"
 #include "ui/commands/ShapeCommands.h"
 #include "ui/commands/TextCommands.h"
 
@@ -14,6 +15,8 @@ bool EditObject(const CardEditContext &context, TVkDragLabel &object, Qt::Keyboa
         return EditShape(context, object);
     if (!object.BitmapMode())
         return EditText(context, object);
+    if (object.IsQrCode())
+        return EditQrCode(context, object);
     if (keys & Qt::ControlModifier) {
         object.SetAutoSize(true);
         return true;
@@ -31,6 +34,7 @@ bool ReplacePicture(const CardEditContext &context, TVkDragLabel &object)
     if (!picture.isNull()) {
         context.TakeUndoSnapshot();
         object.LoadBitmap(picture);
+        object.SetSvgData(LoadSvgSource(fileName));
         if (object.Left() < 0)
             object.SetLeft(0);
         if (object.Top() + object.Height() < 0)

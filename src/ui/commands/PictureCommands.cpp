@@ -21,5 +21,6 @@ TVkDragLabel *AddImage(const CardEditContext &context)
     created->SetAutoSize(true);
     TVkDragLabel &object = PlaceNewObject(context, std::move(created));
     object.SetBitmap(picture);
+    object.SetSvgData(LoadSvgSource(fileName));
     return &object;
 }

@@ -214,10 +214,11 @@ void TVkOpenPictureDialog::showPreviewOf(const QString &path)
         clearPreview();
         return;
     }
-    // A bitmap's depth is the file's own: its 4-bit and 16-bit pictures are read into wider images.
-    const int fileDepth = BitmapFileDepth(path);
-    const QString depthText =
-        fileDepth > 0 ? QStringLiteral("%1 bpp").arg(fileDepth) : BitDepthText(preview_);
+    // The depth is the file's own: 4-bit bitmaps, 24-bit PNGs and the like are read into wider images.
+    const int fileDepth = PictureFileDepth(path);
+    const QString depthText = IsSvgFileName(path) ? QStringLiteral("ベクター")
+                              : fileDepth > 0     ? QStringLiteral("%1 bpp").arg(fileDepth)
+                                                  : BitDepthText(preview_);
     labels_[0]->setText(QStringLiteral("画像ｻｲｽﾞ：\t%1 x %2 pixels %3")
                             .arg(preview_.width())
                             .arg(preview_.height())

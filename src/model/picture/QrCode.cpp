@@ -1,0 +1,93 @@
+#include "model/picture/QrCode.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <memory>
+#include <qrencode.h>
+
+namespace {
+
+// Version 40 has 177 modules a side.
+constexpr int kMaxQrSide = 177 + 2 * kMaxQrQuietZone;
+
+QRecLevel recoveryLevel(TQrLevel level)
+{
+    switch (level) {
+    case qlLow: return QR_ECLEVEL_L;
+    case qlQuartile: return QR_ECLEVEL_Q;
+    case qlHigh: return QR_ECLEVEL_H;
+    case qlMedium: break;
+    }
+    return QR_ECLEVEL_M;
+}
+
+struct QrCodeFree {
+    void operator()(QRcode *code) const { QRcode_free(code); }
+};
+
+bool isDark(const QImage &modules, int x, int y)
+{
+    return qGray(modules.pixel(x, y)) < 128;
+}
+
+} // namespace
+
+QImage EncodeQrCode(const QString &text, TQrLevel level, int quietZone)
+{
+    const QByteArray utf8 = text.toUtf8();
+    if (utf8.isEmpty() || utf8.contains('\0'))
+        return QImage();
+    // Mode 8 keeps the bytes as they are; the library still packs runs of digits more tightly.
+    const std::unique_ptr<QRcode, QrCodeFree> code(
+        QRcode_encodeString(utf8.constData(), 0, recoveryLevel(level), QR_MODE_8, 1));
+    if (!code)
+        return QImage();
+    const int margin = std::clamp(quietZone, 0, kMaxQrQuietZone);
+    const int side = code->width + 2 * margin;
+    QImage modules(side, side, QImage::Format_Mono);
+    modules.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    modules.fill(0);
+    for (int y = 0; y < code->width; ++y) {
+        const unsigned char *row = code->data + qsizetype(y) * code->width;
+        for (int x = 0; x < code->width; ++x) {
+            if (row[x] & 1)
+                modules.setPixel(margin + x, margin + y, 1);
+        }
+    }
+    return modules;
+}
+
+bool DrawQrModules(QPainter &canvas, const QRect &destination, const QImage &modules)
+{
+    const int count = modules.width();
+    if (count <= 0 || count > kMaxQrSide || modules.height() != count)
+        return false;
+    if (destination.isEmpty())
+        return true;
+    const int module = std::max(1, std::min(destination.width(), destination.height()) / count);
+    const int codeSide = module * count;
+    QPainterPath dark;
+    dark.setFillRule(Qt::WindingFill);
+    for (int y = 0; y < count; ++y) {
+        for (int x = 0; x < count;) {
+            if (!isDark(modules, x, y)) {
+                ++x;
+                continue;
+            }
+            const int runStart = x;
+            while (x < count && isDark(modules, x, y))
+                ++x;
+            dark.addRect(runStart, y, x - runStart, 1);
+        }
+    }
+    canvas.save();
+    canvas.setRenderHint(QPainter::Antialiasing, false);
+    canvas.fillRect(destination, Qt::white);
+    canvas.translate(destination.left() + (destination.width() - codeSide) / 2,
+                     destination.top() + (destination.height() - codeSide) / 2);
+    canvas.scale(module, module);
+    canvas.fillPath(dark, Qt::black);
+    canvas.restore();
+    return true;
+}

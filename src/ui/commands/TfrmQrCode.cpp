@@ -1,0 +1,180 @@
+#include "ui/commands/TfrmQrCode.h"
+
+#include "model/picture/QrCode.h"
+#include "model/picture/VCard.h"
+#include "ui/platform/DialogPlacement.h"
+#include "ui/platform/MessageBox.h"
+#include "ui/platform/ProgramDialog.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kTextPage = 0;
+constexpr int kContactPage = 1;
+
+} // namespace
+
+TfrmQrCode::TfrmQrCode(QWidget *parent) : QDialog(parent)
+{
+    SetUpProgramDialog(*this, QStringLiteral("frmQrCode"), QStringLiteral("QRコード"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(8);
+
+    tabSource_ = new QTabWidget(this);
+    tabSource_->setObjectName(QStringLiteral("tabSource"));
+    layout->addWidget(tabSource_);
+    buildTextPage();
+    buildContactPage();
+
+    auto *options = new QFormLayout;
+    cmbLevel_ = new QComboBox(this);
+    cmbLevel_->setObjectName(QStringLiteral("cmbLevel"));
+    cmbLevel_->addItems({QStringLiteral("L (約7%)"), QStringLiteral("M (約15%)"), QStringLiteral("Q (約25%)"),
+                         QStringLiteral("H (約30%)")});
+    cmbLevel_->setCurrentIndex(qlMedium);
+    options->addRow(QStringLiteral("誤り訂正レベル(&E)："), cmbLevel_);
+    edtQuietZone_ = new QSpinBox(this);
+    edtQuietZone_->setObjectName(QStringLiteral("edtQuietZone"));
+    edtQuietZone_->setRange(0, kMaxQrQuietZone);
+    edtQuietZone_->setValue(kQrStandardQuietZone);
+    edtQuietZone_->setSuffix(QStringLiteral(" モジュール"));
+    options->addRow(QStringLiteral("余白(&Z)："), edtQuietZone_);
+    layout->addLayout(options);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    const auto [ok, cancel] = AddProgramDialogButtons(
+        *this, *buttons, {{"btnOK", QStringLiteral("OK")}, {"btnCancel", QStringLiteral("キャンセル")}});
+    layout->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, &TfrmQrCode::tryAccept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TfrmQrCode::buildTextPage()
+{
+    auto *page = new QWidget(tabSource_);
+    auto *layout = new QVBoxLayout(page);
+    auto *label = new QLabel(QStringLiteral("テキストまたは URL(&T)："), page);
+    edtText_ = new QLineEdit(page);
+    edtText_->setObjectName(QStringLiteral("edtText"));
+    edtText_->setMinimumWidth(360);
+    label->setBuddy(edtText_);
+    layout->addWidget(label);
+    layout->addWidget(edtText_);
+    layout->addStretch(1);
+    tabSource_->insertTab(kTextPage, page, QStringLiteral("テキスト・URL"));
+}
+
+QLineEdit *TfrmQrCode::addContactField(const char *name, const QString &label)
+{
+    QWidget *page = tabSource_->widget(kContactPage);
+    auto *edit = new QLineEdit(page);
+    edit->setObjectName(QLatin1String(name));
+    static_cast<QFormLayout *>(page->layout())->addRow(label, edit);
+    return edit;
+}
+
+void TfrmQrCode::buildContactPage()
+{
+    auto *page = new QWidget(tabSource_);
+    new QFormLayout(page);
+    tabSource_->insertTab(kContactPage, page, QStringLiteral("連絡先 (vCard)"));
+    edtName_ = addContactField("edtName", QStringLiteral("名前(&N)："));
+    edtReading_ = addContactField("edtReading", QStringLiteral("ふりがな(&R)："));
+    edtCompany_ = addContactField("edtCompany", QStringLiteral("会社名(&C)："));
+    edtTitle_ = addContactField("edtTitle", QStringLiteral("役職(&J)："));
+    edtPhone_ = addContactField("edtPhone", QStringLiteral("電話(&P)："));
+    edtMail_ = addContactField("edtMail", QStringLiteral("メール(&M)："));
+    edtAddress_ = addContactField("edtAddress", QStringLiteral("住所(&A)："));
+    edtUrl_ = addContactField("edtUrl", QStringLiteral("URL(&U)："));
+}
+
+QString TfrmQrCode::Source() const
+{
+    if (tabSource_->currentIndex() == kTextPage)
+        return edtText_->text();
+    const VCardContact contact{edtName_->text(),  edtReading_->text(), edtCompany_->text(), edtTitle_->text(),
+                               edtPhone_->text(), edtMail_->text(),    edtAddress_->text(), edtUrl_->text()};
+    if (contact.Name.isEmpty() && contact.Company.isEmpty())
+        return QString();
+    return BuildVCard(contact);
+}
+
+void TfrmQrCode::SetSource(const QString &source)
+{
+    const std::optional<VCardContact> contact = ParseVCard(source);
+    if (!contact) {
+        edtText_->setText(source);
+        tabSource_->setCurrentIndex(kTextPage);
+        return;
+    }
+    edtName_->setText(contact->Name);
+    edtReading_->setText(contact->Reading);
+    edtCompany_->setText(contact->Company);
+    edtTitle_->setText(contact->Title);
+    edtPhone_->setText(contact->Phone);
+    edtMail_->setText(contact->Mail);
+    edtAddress_->setText(contact->Address);
+    edtUrl_->setText(contact->Url);
+    tabSource_->setCurrentIndex(kContactPage);
+}
+
+TQrLevel TfrmQrCode::Level() const
+{
+    return TQrLevel(cmbLevel_->currentIndex());
+}
+
+void TfrmQrCode::SetLevel(TQrLevel level)
+{
+    cmbLevel_->setCurrentIndex(level);
+}
+
+int TfrmQrCode::QuietZone() const
+{
+    return edtQuietZone_->value();
+}
+
+void TfrmQrCode::SetQuietZone(int modules)
+{
+    edtQuietZone_->setValue(modules);
+}
+
+void TfrmQrCode::tryAccept()
+{
+    const QString source = Source();
+    if (source.isEmpty()) {
+        VkMessageBox(tabSource_->currentIndex() == kTextPage
+                         ? QStringLiteral("QRコードにするテキストを入力してください。")
+                         : QStringLiteral("名前か会社名を入力してください。"),
+                     MB_OK | MB_ICONEXCLAMATION, this);
+        return;
+    }
+    modules_ = EncodeQrCode(source, Level(), QuietZone());
+    if (modules_.isNull()) {
+        VkMessageBox(
+            QStringLiteral(
+                "テキストが長すぎて QRコードに収まりません。\n短くするか、誤り訂正レベルを下げてください。"),
+            MB_OK | MB_ICONEXCLAMATION, this);
+        return;
+    }
+    accept();
+}
+
+void TfrmQrCode::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    CenterOnScreen(this);
+    if (tabSource_->currentIndex() == kTextPage)
+        edtText_->setFocus();
+    else
+        edtName_->setFocus();
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "model/card/CardTypes.h"
+
+#include <QDialog>
+#include <QImage>
+
+class QComboBox;
+class QLineEdit;
+class QSpinBox;
+class QTabWidget;
+
+// The QR code dialog: a text or URL, or a contact made into a vCard, with the error correction
+// level and the quiet zone. OK makes the code; text that makes none (nothing typed, more than a QR
+// code holds) is refused with a message and the dialog stays open. The text box has the focus when
+// the dialog opens, and Enter in any box is OK.
+class TfrmQrCode : public QDialog {
+public:
+    explicit TfrmQrCode(QWidget *parent = nullptr);
+
+    // The text the code encodes: what was typed, or the contact's vCard.
+    QString Source() const;
+    // Shows a source: a vCard in the contact form, anything else as text.
+    void SetSource(const QString &source);
+    TQrLevel Level() const;
+    void SetLevel(TQrLevel level);
+    int QuietZone() const;
+    void SetQuietZone(int modules);
+    // The modules made at OK, as EncodeQrCode gives them.
+    const QImage &Modules() const { return modules_; }
+
+private:
+    void buildTextPage();
+    void buildContactPage();
+    QLineEdit *addContactField(const char *name, const QString &label);
+    void tryAccept();
+    void showEvent(QShowEvent *event) override;
+
+    QTabWidget *tabSource_ = nullptr;
+    QLineEdit *edtText_ = nullptr;
+    QLineEdit *edtName_ = nullptr, *edtReading_ = nullptr, *edtCompany_ = nullptr, *edtTitle_ = nullptr;
+    QLineEdit *edtPhone_ = nullptr, *edtMail_ = nullptr, *edtAddress_ = nullptr, *edtUrl_ = nullptr;
+    QComboBox *cmbLevel_ = nullptr;
+    QSpinBox *edtQuietZone_ = nullptr;
+    QImage modules_;
+};

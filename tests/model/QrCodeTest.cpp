@@ -1,0 +1,124 @@
+#include "model/picture/QrCode.h"
+#include "PrintTestSupport.h"
+#include "QrReading.h"
+#include "model/card/TVkDragLabel.h"
+#include "model/card/TVkVellumPanel.h"
+#include "model/picture/VCard.h"
+#include "model/sheet/CardRenderer.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const VCardContact kContact{QStringLiteral("山田 太郎"),
+                            QStringLiteral("やまだ たろう"),
+                            QStringLiteral("株式会社ベラム; 名刺部"),
+                            QStringLiteral("課長"),
+                            QStringLiteral("03-1234-5678"),
+                            QStringLiteral("taro@example.jp"),
+                            QStringLiteral("東京都千代田区1-2, 3階"),
+                            QStringLiteral("https://example.jp/a,b")};
+
+// A grey card with a QR code of text at (20, 20), side surface pixels square.
+struct CardWithCode {
+    explicit CardWithCode(const QString &text, int side)
+    {
+        surface.SetBounds(0, 0, 455, 275);
+        surface.SetColor(RGBToColor(200, 200, 200));
+        TVkDragLabel &code = surface.AddObject(std::make_unique<TVkDragLabel>());
+        code.SetBounds(20, 20, side, side);
+        code.LoadBitmap(EncodeQrCode(text, qlMedium, kQrStandardQuietZone));
+        code.SetQrText(text);
+    }
+    TVkVellumPanel surface;
+};
+
+} // namespace
+
+TEST(VCard, ContactBecomesAVCardAndComesBack)
+{
+    const QString expected = QStringLiteral("BEGIN:VCARD\r\n"
+                                            "VERSION:3.0\r\n"
+                                            "N:山田;太郎;;;\r\n"
+                                            "FN:山田 太郎\r\n"
+                                            "SORT-STRING:やまだ たろう\r\n"
+                                            "X-PHONETIC-LAST-NAME:やまだ\r\n"
+                                            "X-PHONETIC-FIRST-NAME:たろう\r\n"
+                                            "ORG:株式会社ベラム\\; 名刺部\r\n"
+                                            "TITLE:課長\r\n"
+                                            "TEL;TYPE=WORK,VOICE:03-1234-5678\r\n"
+                                            "EMAIL;TYPE=INTERNET:taro@example.jp\r\n"
+                                            "ADR;TYPE=WORK:;;東京都千代田区1-2\\, 3階;;;;\r\n"
+                                            "URL:https://example.jp/a,b\r\n"
+                                            "END:VCARD\r\n");
+    EXPECT_EQ(BuildVCard(kContact), expected);
+    EXPECT_EQ(ParseVCard(expected), kContact);
+
+    // A company alone still has a formatted name; merge fields pass through as typed.
+    const VCardContact company{{}, {}, QStringLiteral("{{会社}}"), {}, {}, {}, {}, {}};
+    const QString companyCard = BuildVCard(company);
+    EXPECT_TRUE(companyCard.contains(QStringLiteral("\r\nN:;;;;\r\nFN:{{会社}}\r\nORG:{{会社}}\r\n")));
+    EXPECT_EQ(ParseVCard(companyCard), company);
+
+    EXPECT_FALSE(ParseVCard(QStringLiteral("https://example.jp/")).has_value());
+}
+
+TEST(QrCode, ModulesAreExactSquaresWithTheirQuietZone)
+{
+    const QImage modules = EncodeQrCode(QStringLiteral("HELLO"), qlLow, 4);
+    ASSERT_EQ(modules.size(), QSize(21 + 8, 21 + 8)); // version 1 and four light modules each side
+    EXPECT_EQ(qGray(modules.pixel(3, 3)), 255);
+    EXPECT_EQ(qGray(modules.pixel(4, 4)), 0); // the corner of a finder pattern
+    EXPECT_EQ(EncodeQrCode(QStringLiteral("HELLO"), qlLow, 0).size(), QSize(21, 21));
+
+    EXPECT_TRUE(EncodeQrCode(QString(), qlMedium, 4).isNull());
+    EXPECT_TRUE(EncodeQrCode(QString(3000, QChar(0x540D)), qlHigh, 4).isNull()); // beyond version 40
+
+    // Over a destination of 4 pixels a module and 3 to spare, each module is a 4 x 4 block of one
+    // colour, with the code centred and no pixel in between.
+    const int count = modules.width();
+    QImage canvas(4 * count + 3, 4 * count + 3, QImage::Format_RGB32);
+    canvas.fill(Qt::red);
+    {
+        QPainter painter(&canvas);
+        ASSERT_TRUE(DrawQrModules(painter, canvas.rect(), modules));
+    }
+    for (int y = 0; y < canvas.height(); ++y) {
+        for (int x = 0; x < canvas.width(); ++x) {
+            const int mx = (x - 1) / 4, my = (y - 1) / 4;
+            const bool inCode = x >= 1 && y >= 1 && mx < count && my < count;
+            const QRgb expected = inCode ? modules.pixel(mx, my) : qRgb(255, 255, 255);
+            ASSERT_EQ(canvas.pixel(x, y), expected | 0xFF000000u) << x << "," << y;
+        }
+    }
+    QPainter painter(&canvas);
+    EXPECT_FALSE(DrawQrModules(painter, canvas.rect(), QImage(30, 20, QImage::Format_Mono)));
+}
+
+TEST(QrCode, CodeReadsBackFromScreenExportAndPdf)
+{
+    if (QrReaderTool().isEmpty())
+        GTEST_SKIP() << "zbarimg (zbar-tools) is not installed";
+    const QString text = BuildVCard(kContact);
+    const int modules = EncodeQrCode(text, qlMedium, kQrStandardQuietZone).width();
+    // Three surface pixels a module on screen, as a new code gets.
+    CardWithCode card(text, 3 * modules + 4);
+
+    QImage screen(455, 275, QImage::Format_RGB32);
+    card.surface.Paint(screen, screen.rect());
+    EXPECT_EQ(ReadQrCode(screen), text);
+
+    QImage exported;
+    RenderCardToBitmap(card.surface, OneCardSheet(), exported, 1075, 650);
+    EXPECT_EQ(ReadQrCode(exported), text);
+
+    if (PdfToImageTool().isEmpty())
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("card.pdf"));
+    PrintCardToPdf(card.surface, pdf);
+    const QImage printed = RasterisePdf(pdf, 200); // a resolution the modules do not divide
+    ASSERT_FALSE(printed.isNull());
+    EXPECT_EQ(ReadQrCode(printed), text);
+}
