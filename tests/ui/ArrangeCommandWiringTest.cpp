@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "MainWindowSupport.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "ui/app/TfrmMain.h"
@@ -13,19 +13,9 @@ namespace {
 
 // The real main window, started on the shipped card sheets in a private program folder, on an
 // empty 91 x 55 mm card with the grid hidden (so arrow keys move by one pixel).
-struct ArrangeWindow {
-    ScopedProgramFolder folder;
-    std::unique_ptr<TfrmMain> form;
-
+struct ArrangeWindow : ShownMainWindow {
     ArrangeWindow()
     {
-        QFile::copy(QStringLiteral(VELLUMIA_SOURCE_DIR "/data/CardDef.Def"), folder.filePath("CardDef.Def"));
-        form = std::make_unique<TfrmMain>();
-        EXPECT_TRUE(form->Startup({}));
-        form->resize(700, 500);
-        form->show();
-        form->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
         if (form->Action("acShowGrid")->isChecked())
             form->Action("acShowGrid")->trigger();
     }

@@ -130,13 +130,17 @@ TEST(MainWindow, ActionsCarryTheirTextsHintsAndShortcuts)
     EXPECT_EQ(form.Action("mnuShowToolBar")->statusTip(), "ツールバーの表示／非表示を切り替えます。");
     EXPECT_EQ(form.Action("mnuHelpTopics")->shortcut(), QKeySequence(Qt::Key_F1));
 
-    EXPECT_EQ(namesOf(form.ToolBar1()->actions()).join(' '),
-              "WindowClose1 | acNew acOpen acSaveUpdate | acPrintSetup acPrint | acUndo acRedo | acDelete | "
-              "acAddText acAddImage acBackground acDraw | acShowGrid");
+    EXPECT_EQ(
+        namesOf(form.ToolBar1()->actions()).join(' '),
+        "WindowClose1 | acNew acOpen acSaveUpdate | acPrintSetup acPrint | acUndo acRedo | acDelete | "
+        "acAddText acAddImage acBackground acDraw | acShowGrid | acAlignLeft acAlignCentre acAlignRight "
+        "acAlignTop acAlignMiddle acAlignBottom acDistributeHorz acDistributeVert acCentreOnCard");
     EXPECT_EQ(namesOf(form.Popup1()->actions()).join(' '),
-              "acEditLastSelObject | acTopMost acNoTopMost | acCopy acDelete");
-    EXPECT_EQ(namesOf(form.Popup2()->actions()).join(' '),
-              "acAddText acAddImage acDraw acQrCode | acBackground acClearBackground acBackgroundColor");
+              "acEditLastSelObject acPositionSize | acTopMost acNoTopMost | acCut acClipboardCopy acPaste | "
+              "acTurnRight acTurnLeft | acCopy acDelete");
+    EXPECT_EQ(
+        namesOf(form.Popup2()->actions()).join(' '),
+        "acAddText acAddImage acDraw acQrCode | acPaste | acBackground acClearBackground acBackgroundColor");
     const QList<QAction *> menus = form.MainMenu1()->actions();
     ASSERT_EQ(menus.size(), 4);
     EXPECT_EQ(menus[0]->text(), "ファイル(&F)");
@@ -147,9 +151,8 @@ TEST(MainWindow, ActionsCarryTheirTextsHintsAndShortcuts)
               "mnuRecentFiles | WindowClose1");
     EXPECT_EQ(
         namesOf(menus[1]->menu()->actions()).join(' '),
-        "acUndo acRedo | acAddText mnuAddImage acDraw acQrCode | acEditLastSelObject | acCopy acDelete | "
-        "acAllClear | "
-        "acUndoCount");
+        "acUndo acRedo | acAddText mnuAddImage acDraw acQrCode | acEditLastSelObject acPositionSize | acCut "
+        "acClipboardCopy acPaste | acCopy acDelete | mnuAlign mnuTurn | acAllClear | acUndoCount");
     EXPECT_EQ(namesOf(menus[3]->menu()->actions()).join(' '), "mnuHelpTopics mnuHomePage | acVersion");
 }
 

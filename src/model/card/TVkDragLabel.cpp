@@ -4,6 +4,7 @@
 #include "model/picture/PictureAlpha.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 TVkDragLabel::TVkDragLabel() = default;
@@ -157,6 +158,13 @@ void TVkDragLabel::SetFrameWidth(int width)
 void TVkDragLabel::SetFrameStyle(TPenStyle style)
 {
     if (assign(frameStyle_, style))
+        Invalidate();
+}
+
+void TVkDragLabel::SetRotation(int degrees)
+{
+    const int quarterTurns = int(std::lround(std::remainder(double(degrees), 360.0) / 90.0));
+    if (assign(rotation_, (quarterTurns + 4) % 4 * 90))
         Invalidate();
 }
 

@@ -116,6 +116,11 @@ public:
     void SetFillDraw(bool fill);
     TColor BrushColor() const { return brushColor_; }
     void SetBrushColor(TColor color);
+    // Clockwise quarter turns of a picture or a text, in degrees: 0, 90, 180 or 270. The bounds are
+    // those of the turned object; other values are taken to the nearest quarter turn. Shapes are
+    // turned through their size and kind instead, which every reader of documents knows.
+    int Rotation() const { return rotation_; }
+    void SetRotation(int degrees);
 
     // How text is set: writing direction, alignment and spacing. Each setter keeps its value in
     // the style's range.
@@ -168,6 +173,9 @@ public:
 
     // Natural size: the picture's size, or the extent of the caption in the font; shapes have none.
     QSize MeasureContent() const;
+    // Sizes a picture or text whose AutoSize is on to its content and margins; drawing does this
+    // too, so only code that needs the size before the next drawing calls it.
+    void ApplyAutoSize();
 
     // Raises OnMove, so that a keyboard move gets the same handling as a mouse move.
     void NotifyMoved();
@@ -208,8 +216,11 @@ private:
     friend class TVkVellumPanel;
     void setParent(TVkVellumPanel *parent) { parent_ = parent; }
     template <typename T> void setTextStyleField(T TextStyle::*field, T value);
-    void applyAutoSize();
     void drawContent(QImage &canvas, int x, int y, const QRect &clip);
+    void drawUnturned(QImage &canvas, const QRect &box, const QRect &clip);
+    void drawTurned(QImage &canvas, const QRect &box, const QRect &clip);
+    static void drawScaledUnturned(const TVkDragLabel &object, QPainter &canvas, const QRect &box,
+                                   double scale);
     void drawText(QImage &canvas, const QRect &box, const QRect &clip);
     void drawZoomedContent(QPainter &canvas, const QRect &box, double scale);
     void drawPicture(QPainter &canvas, const QRect &box) const;
@@ -265,6 +276,7 @@ private:
     TQrLevel qrLevel_ = qlMedium;
     int qrQuietZone_ = kQrStandardQuietZone;
     bool pictureAlphaMarked_ = false;
+    int rotation_ = 0;
 
     // Mouse state of the current or last drag.
     bool buttonHeld_ = false;

@@ -2,11 +2,13 @@
 #include "model/card/ShapeDrawing.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TextLayout.h"
+#include "model/card/TurnedDrawing.h"
 #include "model/picture/QrCode.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -29,6 +31,23 @@ void drawHandle(QPainter &painter, int left, int top, int size, int border)
     painter.fillRect(QRect(left + border, top + border, size - 2 * border, size - 2 * border), kMarkBlack);
 }
 
+// Runs draw with the painter turned, handing it the object's unturned frame. A painter turns
+// text as text, so a PDF keeps it searchable.
+void paintTurned(QPainter &canvas, int rotation, const QRect &box,
+                 const std::function<void(const QRect &)> &draw)
+{
+    if (rotation == 0) {
+        draw(box);
+        return;
+    }
+    const QSize unturned = UnturnedSize(rotation, box.size());
+    canvas.save();
+    canvas.translate(box.topLeft());
+    canvas.setTransform(TurnTransform(rotation, unturned), true);
+    draw(QRect(QPoint(0, 0), unturned));
+    canvas.restore();
+}
+
 } // namespace
 
 QSize TVkDragLabel::MeasureContent() const
@@ -40,12 +59,14 @@ QSize TVkDragLabel::MeasureContent() const
     return textLayouts_.Get(caption_, font_, textStyle_).Extent();
 }
 
-void TVkDragLabel::applyAutoSize()
+void TVkDragLabel::ApplyAutoSize()
 {
     if (!autoSize_ || drawMode_ != dmNone)
         return;
-    const QSize natural = MeasureContent();
-    SetBounds(Left(), Top(), natural.width() + 2 * kInset, natural.height() + 2 * kInset);
+    const QSize natural = MeasureContent() + QSize(2 * kInset, 2 * kInset);
+    // Turning a quarter turn swaps the sides both ways.
+    const QSize turned = UnturnedSize(rotation_, natural);
+    SetBounds(Left(), Top(), turned.width(), turned.height());
 }
 
 void TVkDragLabel::DrawTo(QImage &canvas, int x, int y)
@@ -55,8 +76,35 @@ void TVkDragLabel::DrawTo(QImage &canvas, int x, int y)
 
 void TVkDragLabel::drawContent(QImage &canvas, int x, int y, const QRect &clip)
 {
-    applyAutoSize();
+    ApplyAutoSize();
     const QRect box = ReachableRect(x, y, Width(), Height());
+    if (rotation_ == 0)
+        drawUnturned(canvas, box, clip);
+    else
+        drawTurned(canvas, box, clip);
+}
+
+// The part of the bounds that shows is taken from the canvas, turned back, drawn on upright and
+// turned into place again: the text effects blend with whatever lies under the object, and a huge
+// object costs no more than the part of it that shows.
+void TVkDragLabel::drawTurned(QImage &canvas, const QRect &box, const QRect &clip)
+{
+    QRect shown = box & canvas.rect();
+    if (clip.isValid())
+        shown &= clip;
+    if (shown.isEmpty())
+        return;
+    const QSize unturned = UnturnedSize(rotation_, box.size());
+    const QTransform turn = TurnTransform(rotation_, unturned);
+    const QRect part = turn.inverted().mapRect(QRectF(shown.translated(-box.topLeft()))).toRect();
+    QImage work = canvas.copy(shown).transformed(QTransform().rotate(-rotation_));
+    drawUnturned(work, QRect(-part.topLeft(), unturned), QRect());
+    QPainter painter(&canvas);
+    painter.drawImage(shown.topLeft(), work.transformed(QTransform().rotate(rotation_)));
+}
+
+void TVkDragLabel::drawUnturned(QImage &canvas, const QRect &box, const QRect &clip)
+{
     if (IsText()) {
         drawText(canvas, box, clip);
         return;
@@ -88,7 +136,7 @@ void TVkDragLabel::drawPicture(QPainter &canvas, const QRect &box) const
 
 void TVkDragLabel::Paint(QImage &surfaceImage, const QRect &dirty)
 {
-    applyAutoSize();
+    ApplyAutoSize();
     QRect clip = BoundsRect();
     if (dirty.isValid())
         clip &= dirty;
@@ -113,7 +161,7 @@ void TVkDragLabel::Paint(QImage &surfaceImage, const QRect &dirty)
 
 void TVkDragLabel::PaintZoomed(QPainter &canvas, const QRect &area, double scale, double markScale)
 {
-    applyAutoSize();
+    ApplyAutoSize();
     const QRect box = ZoomedRect(BoundsRect(), scale);
     const QRect clip = box & area;
     if (!clip.isEmpty()) {
@@ -123,7 +171,8 @@ void TVkDragLabel::PaintZoomed(QPainter &canvas, const QRect &area, double scale
         if (IsPicture() && dragStarted_)
             drawDragOutline(canvas, box, mark);
         else
-            drawZoomedContent(canvas, box, scale);
+            paintTurned(canvas, rotation_, box,
+                        [&](const QRect &upright) { drawZoomedContent(canvas, upright, scale); });
         if (selected_)
             drawSelectionMarks(canvas, box, mark);
         canvas.restore();
@@ -195,10 +244,16 @@ void TVkDragLabel::drawZoomedContent(QPainter &canvas, const QRect &box, double 
 
 void TVkDragLabel::DrawScaled(const TVkDragLabel &object, QPainter &canvas, int x, int y, double scale)
 {
-    const int sw = ZoomedLength(object.Width(), scale);
-    const int sh = ZoomedLength(object.Height(), scale);
+    const QRect box =
+        ReachableRect(x, y, ZoomedLength(object.Width(), scale), ZoomedLength(object.Height(), scale));
     canvas.setBrush(Qt::NoBrush);
-    const QRect box = ReachableRect(x, y, sw, sh);
+    paintTurned(canvas, object.rotation_, box,
+                [&](const QRect &upright) { drawScaledUnturned(object, canvas, upright, scale); });
+}
+
+void TVkDragLabel::drawScaledUnturned(const TVkDragLabel &object, QPainter &canvas, const QRect &box,
+                                      double scale)
+{
     if (object.IsPicture()) {
         // The inset stays 2 device pixels at any scale.
         object.drawPicture(canvas, box.adjusted(kInset, kInset, -kInset, -kInset));
@@ -217,7 +272,8 @@ void TVkDragLabel::DrawScaled(const TVkDragLabel &object, QPainter &canvas, int 
         return;
     }
     canvas.setPen(ColorToQColor(object.font_.Color));
-    LayOutScaledText(object.caption_, object.font_, object.textStyle_, scale, object.bounds_.size(), canvas)
+    const QSize unturned = UnturnedSize(object.rotation_, object.BoundsRect().size());
+    LayOutScaledText(object.caption_, object.font_, object.textStyle_, scale, unturned, canvas)
         ->Draw(canvas, box);
     QFont unspaced = canvas.font();
     unspaced.setLetterSpacing(QFont::AbsoluteSpacing, 0);

@@ -389,6 +389,30 @@ void ClearSide(TVkVellumPanel &side)
     side.SetColor(clWhite);
 }
 
+QByteArray WriteObjectEntries(std::span<TVkDragLabel *const> objects)
+{
+    QByteArray stream;
+    ComponentStreamWriter writer(stream);
+    const auto &table = DragLabelProperties();
+    for (std::size_t i = 0; i < objects.size(); ++i)
+        writeEntry(writer, QByteArray::number(qulonglong(i)), kObjectClass, "", *objects[i], table);
+    return stream;
+}
+
+std::vector<std::unique_ptr<TVkDragLabel>> ReadObjectEntries(QByteArrayView stream)
+{
+    std::vector<std::unique_ptr<TVkDragLabel>> objects;
+    ComponentStreamReader reader(stream);
+    const auto &table = DragLabelProperties();
+    while (reader.Remaining() > 0) {
+        auto object = std::make_unique<TVkDragLabel>();
+        if (objects.size() >= std::size_t(kMaxCardObjects) || !readEntry(reader, *object, table))
+            return {};
+        objects.push_back(std::move(object));
+    }
+    return objects;
+}
+
 bool HasCardDocumentLayout(QByteArrayView stream)
 {
     for (const qsizetype surfaceEntry : {qsizetype(sizeof(TCardDef)), qsizetype(0), kOldLayoutPrefix}) {

@@ -5,6 +5,9 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <functional>
+#include <memory>
+#include <span>
+#include <vector>
 
 class PictureCache;
 class QIODevice;
@@ -84,6 +87,12 @@ CardStreamReadResult CopySurface(const TVkVellumPanel &source, TVkVellumPanel &t
 bool SideHasContent(const TVkVellumPanel &side);
 // Makes a side as a new card's: no objects, no background picture, white.
 void ClearSide(TVkVellumPanel &side);
+// The entries of the given objects alone, numbered from 0, exactly as a document holds them after
+// its surface's entry; the clipboard carries card objects this way between cards and programs.
+QByteArray WriteObjectEntries(std::span<TVkDragLabel *const> objects);
+// The objects of bytes written by WriteObjectEntries, none at all when any entry cannot be read or
+// there are more than kMaxCardObjects: bytes from outside are taken whole or not at all.
+std::vector<std::unique_ptr<TVkDragLabel>> ReadObjectEntries(QByteArrayView stream);
 
 // Whether the bytes begin like a card document in one of the three layouts: a card surface's entry
 // where one of them puts it. Only the entry's header is looked at, so a file of another kind is

@@ -266,6 +266,7 @@ const PropertyTable<TVkDragLabel> &DragLabelProperties()
         integer<Label>(
             "QrQuietZone", &Label::QrQuietZone, &Label::SetQrQuietZone,
             [](const Label &o) { return o.IsQrCode() && o.QrQuietZone() != kQrStandardQuietZone; }),
+        integer<Label>("Rotation", &Label::Rotation, &Label::SetRotation, unless(&Label::Rotation, 0)),
     };
     return table;
 }

@@ -38,6 +38,7 @@ void copyContent(const TVkDragLabel &source, TVkDragLabel &copy)
     copy.SetDrawMode(source.DrawMode());
     copy.SetPenWidth(source.PenWidth());
     copy.SetTag(source.Tag());
+    copy.SetRotation(source.Rotation());
 }
 
 } // namespace
@@ -52,6 +53,16 @@ void PullOntoCard(TVkDragLabel &object, int clientWidth, int clientHeight)
         object.SetTop(0);
     else if (object.Top() > clientHeight)
         object.SetTop(SaturatedInt(std::int64_t(clientHeight) - object.Height()));
+}
+
+std::vector<TVkDragLabel *> SelectedObjects(const TVkVellumPanel &surface)
+{
+    std::vector<TVkDragLabel *> selected;
+    for (int i = 0; i < surface.ObjectCount(); ++i) {
+        if (surface.Object(i).Selected())
+            selected.push_back(&surface.Object(i));
+    }
+    return selected;
 }
 
 void DeleteSelectedObjects(TVkVellumPanel &surface, TVkDragLabel *&lastSelected)
@@ -105,6 +116,13 @@ void SendSelectedToBack(TVkVellumPanel &surface)
         if (surface.Object(i).Selected())
             surface.MoveObject(i, 0);
     }
+}
+
+void PlaceOnCard(TVkDragLabel &object, const QRect &bounds, int clientWidth, int clientHeight)
+{
+    object.SetBounds(clampKeepingTenPixels(bounds.left(), bounds.width(), clientWidth),
+                     clampKeepingTenPixels(bounds.top(), bounds.height(), clientHeight), bounds.width(),
+                     bounds.height());
 }
 
 bool NudgeSelectedObjects(TVkVellumPanel &surface, int dx, int dy)

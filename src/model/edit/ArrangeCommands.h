@@ -1,12 +1,17 @@
 #pragma once
 
+#include <QRect>
 #include <functional>
+#include <vector>
 
 class TVkDragLabel;
 class TVkVellumPanel;
 
 // The bodies of the arranging commands: they act on the selected objects of a card surface. The
 // main window takes the undo snapshot first and keeps its selection state afterwards.
+
+// The selected objects, bottom of the stack first.
+std::vector<TVkDragLabel *> SelectedObjects(const TVkVellumPanel &surface);
 
 // Destroys every selected object, last child first. Clears lastSelected when it was among them.
 void DeleteSelectedObjects(TVkVellumPanel &surface, TVkDragLabel *&lastSelected);
@@ -26,6 +31,10 @@ void SendSelectedToBack(TVkVellumPanel &surface);
 // card, and raises each one's move event (which snaps it to the grid). Returns whether any object
 // was selected.
 bool NudgeSelectedObjects(TVkVellumPanel &surface, int dx, int dy);
+
+// Gives an object the bounds typed for it, moved as little as needed to keep 10 pixels of it on
+// the card.
+void PlaceOnCard(TVkDragLabel &object, const QRect &bounds, int clientWidth, int clientHeight);
 
 // Brings an object that lies wholly outside the surface back to its nearest edge.
 void PullOntoCard(TVkDragLabel &object, int clientWidth, int clientHeight);

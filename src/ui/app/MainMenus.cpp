@@ -67,6 +67,9 @@ MainMenus BuildMainMenus(QMainWindow &window, const std::function<QAction *(cons
                                     separator,      "acPrintSetup", "acPrint",  separator, "acUndo",
                                     "acRedo",       separator,      "acDelete", separator, "acAddText",
                                     "acAddImage",   "acBackground", "acDraw",   separator, "acShowGrid"});
+    addAll(menus.ToolBar1, action,
+           {separator, "acAlignLeft", "acAlignCentre", "acAlignRight", "acAlignTop", "acAlignMiddle",
+            "acAlignBottom", "acDistributeHorz", "acDistributeVert", "acCentreOnCard"});
     window.addToolBar(Qt::TopToolBarArea, menus.ToolBar1);
 
     menus.MainMenu1 = new QMenuBar(&window);
@@ -87,8 +90,19 @@ MainMenus BuildMainMenus(QMainWindow &window, const std::function<QAction *(cons
     edit->addAction(menuEntry(addImage, "mnuAddImage", addImage->text(),
                               "イメージを追加|カードにイメージを追加します。"));
     addAll(edit, action,
-           {"acDraw", "acQrCode", separator, "acEditLastSelObject", separator, "acCopy", "acDelete",
-            separator, "acAllClear", separator, "acUndoCount"});
+           {"acDraw", "acQrCode", separator, "acEditLastSelObject", "acPositionSize", separator, "acCut",
+            "acClipboardCopy", "acPaste", separator, "acCopy", "acDelete", separator});
+    QMenu *align = edit->addMenu(QStringLiteral("整列(&A)"));
+    align->setObjectName(QStringLiteral("mnuAlign"));
+    align->menuAction()->setObjectName(QStringLiteral("mnuAlign"));
+    addAll(align, action,
+           {"acAlignLeft", "acAlignCentre", "acAlignRight", separator, "acAlignTop", "acAlignMiddle",
+            "acAlignBottom", separator, "acDistributeHorz", "acDistributeVert", separator, "acCentreOnCard"});
+    QMenu *turn = edit->addMenu(QStringLiteral("回転(&R)"));
+    turn->setObjectName(QStringLiteral("mnuTurn"));
+    turn->menuAction()->setObjectName(QStringLiteral("mnuTurn"));
+    addAll(turn, action, {"acTurnRight", "acTurnLeft", "acTurn180"});
+    addAll(edit, action, {separator, "acAllClear", separator, "acUndoCount"});
 
     QMenu *view = menus.MainMenu1->addMenu(QStringLiteral("表示(&V)"));
     view->setObjectName(QStringLiteral("mnuView"));
@@ -114,12 +128,14 @@ MainMenus BuildMainMenus(QMainWindow &window, const std::function<QAction *(cons
     menus.Popup1 = new QMenu(&window);
     menus.Popup1->setObjectName(QStringLiteral("Popup1"));
     addAll(menus.Popup1, action,
-           {"acEditLastSelObject", separator, "acTopMost", "acNoTopMost", separator, "acCopy", "acDelete"});
+           {"acEditLastSelObject", "acPositionSize", separator, "acTopMost", "acNoTopMost", separator,
+            "acCut", "acClipboardCopy", "acPaste", separator, "acTurnRight", "acTurnLeft", separator,
+            "acCopy", "acDelete"});
 
     menus.Popup2 = new QMenu(&window);
     menus.Popup2->setObjectName(QStringLiteral("Popup2"));
     addAll(menus.Popup2, action,
-           {"acAddText", "acAddImage", "acDraw", "acQrCode", separator, "acBackground", "acClearBackground",
-            "acBackgroundColor"});
+           {"acAddText", "acAddImage", "acDraw", "acQrCode", separator, "acPaste", separator, "acBackground",
+            "acClearBackground", "acBackgroundColor"});
     return menus;
 }

@@ -29,7 +29,9 @@ GridCommandContext gridContext(TfrmMain &frmMain)
             .DialogParent = &frmMain};
 }
 
-CardEditContext editContext(TfrmMain &frmMain)
+} // namespace
+
+CardEditContext MainEditContext(TfrmMain &frmMain)
 {
     return {.Surface = frmMain.Panel(),
             .DialogParent = &frmMain,
@@ -45,25 +47,28 @@ CardEditContext editContext(TfrmMain &frmMain)
             .ImageDirectory = &frmMain.Settings().ImageDirectory};
 }
 
+namespace {
+
 void connectObjectEditing(TfrmMain &frmMain)
 {
-    frmMain.OnExecute(frmMain.Action("acAddText"), [&frmMain] { AddText(editContext(frmMain)); });
-    frmMain.OnExecute(frmMain.Action("acDraw"), [&frmMain] { AddShape(editContext(frmMain)); });
-    frmMain.OnExecute(frmMain.Action("acQrCode"), [&frmMain] { AddQrCode(editContext(frmMain)); });
+    frmMain.OnExecute(frmMain.Action("acAddText"), [&frmMain] { AddText(MainEditContext(frmMain)); });
+    frmMain.OnExecute(frmMain.Action("acDraw"), [&frmMain] { AddShape(MainEditContext(frmMain)); });
+    frmMain.OnExecute(frmMain.Action("acQrCode"), [&frmMain] { AddQrCode(MainEditContext(frmMain)); });
     frmMain.OnExecute(frmMain.Action("acEditObject"), [&frmMain] {
         if (TVkDragLabel *object = frmMain.ActionObject())
-            EditObject(editContext(frmMain), *object, QGuiApplication::queryKeyboardModifiers());
+            EditObject(MainEditContext(frmMain), *object, QGuiApplication::queryKeyboardModifiers());
     });
 }
 
 void connectPictureCommands(TfrmMain &frmMain)
 {
-    frmMain.OnExecute(frmMain.Action("acAddImage"), [&frmMain] { AddImage(editContext(frmMain)); });
-    frmMain.OnExecute(frmMain.Action("acBackground"), [&frmMain] { ChooseBackground(editContext(frmMain)); });
+    frmMain.OnExecute(frmMain.Action("acAddImage"), [&frmMain] { AddImage(MainEditContext(frmMain)); });
+    frmMain.OnExecute(frmMain.Action("acBackground"),
+                      [&frmMain] { ChooseBackground(MainEditContext(frmMain)); });
     frmMain.OnExecute(frmMain.Action("acClearBackground"),
-                      [&frmMain] { ClearBackground(editContext(frmMain)); });
+                      [&frmMain] { ClearBackground(MainEditContext(frmMain)); });
     frmMain.OnExecute(frmMain.Action("acBackgroundColor"),
-                      [&frmMain] { ChooseBackgroundColor(editContext(frmMain)); });
+                      [&frmMain] { ChooseBackgroundColor(MainEditContext(frmMain)); });
 }
 
 void connectGridCommands(TfrmMain &frmMain)

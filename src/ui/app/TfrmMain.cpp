@@ -3,13 +3,16 @@
 #include "model/card/TVkVellumPanel.h"
 #include "model/platform/TColor.h"
 #include "printer/TQdPrinter.h"
+#include "ui/app/AlignCommandWiring.h"
 #include "ui/app/ArrangeCommandWiring.h"
 #include "ui/app/CardSideTabs.h"
+#include "ui/app/ClipboardCommandWiring.h"
 #include "ui/app/DocumentCommands.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/MainMenus.h"
 #include "ui/app/MergeCommandWiring.h"
 #include "ui/app/ObjectCommandWiring.h"
+#include "ui/app/PositionCommandWiring.h"
 #include "ui/app/PrintCommandWiring.h"
 #include "ui/card/CardSurfaceView.h"
 #include "ui/platform/DialogFont.h"
@@ -67,6 +70,9 @@ TfrmMain::TfrmMain(TQdPrinter &printer, QWidget *parent) : QMainWindow(parent), 
     documents_ = std::make_unique<DocumentCommands>(*this);
     ConnectObjectCommands(*this);
     ConnectArrangeCommands(*this);
+    ConnectClipboardCommands(*this);
+    ConnectAlignCommands(*this);
+    ConnectPositionCommands(*this);
     ConnectPrintCommands(*this);
     ConnectMergeCommands(*this);
     connectExportCommands();

@@ -190,6 +190,8 @@ void CardSurfaceView::mouseMoveEvent(QMouseEvent *event)
     if (TVkDragLabel *object = capturedObject(); object && event->buttons() != Qt::NoButton) {
         const QPoint at = objectPoint(*object, event);
         object->MouseMove(event->modifiers(), at.x(), at.y());
+        if (OnObjectDragged && capturedObject() && object->DragStarted())
+            OnObjectDragged(*object);
         return;
     }
     if (event->buttons() == Qt::NoButton)

@@ -27,6 +27,8 @@ public:
 
     // A press on the empty card (the surface's own button-down event).
     std::function<void(Qt::MouseButton, QPoint)> OnSurfaceMouseDown;
+    // Each step of a drag that moves or resizes an object, after the object has taken it.
+    std::function<void(TVkDragLabel &)> OnObjectDragged;
     // The context menu of an object (Popup1) or of the empty card (Popup2, object is null).
     std::function<void(TVkDragLabel *, QPoint globalPos)> OnContextMenu;
 

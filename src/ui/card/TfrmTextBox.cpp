@@ -38,6 +38,8 @@ const QString kDefaultFace = QStringLiteral("ＭＳ Ｐゴシック");
 // Stands for a missing "Position" key: the dialog then keeps the place the desktop gives it.
 const QString kNoPosition = QStringLiteral("<none>");
 constexpr int kDefaultFontSize = 12;
+constexpr int kSmallestFontSize = 4;
+constexpr int kLargestFontSize = 200;
 
 // A family that more than one foundry supplies is listed as "Name [Foundry]"; the card stores and
 // draws a face by its name alone, so the list names it once.
@@ -216,7 +218,7 @@ void TfrmTextBox::buildToolBar(QHBoxLayout *bar)
     edtFontSize_ = new QSpinBox(this);
     edtFontSize_->setObjectName(QStringLiteral("edtFontSize"));
     edtFontSize_->setToolTip(QStringLiteral("フォントサイズを指定します。"));
-    edtFontSize_->setRange(4, 200);
+    edtFontSize_->setRange(kSmallestFontSize, kLargestFontSize);
     edtFontSize_->setValue(kDefaultFontSize);
     edtFontSize_->setMinimumWidth(55);
     bar->addWidget(edtFontSize_);
@@ -435,6 +437,26 @@ void TfrmTextBox::SetMemoFont(const CardFont &font)
     }
     memoFont_ = font;
     showMemoFont();
+}
+
+CardFont TfrmTextBox::RememberedFont()
+{
+    const IniFile ini(ProgramFile(QStringLiteral("VELLUMAX.INI")));
+    CardFont font;
+    font.Name = ini.ReadString(kFontSection, QStringLiteral("FontName"), kDefaultFace);
+    font.SetSizeInPoints(
+        std::clamp(ini.ReadInteger(kFontSection, QStringLiteral("FontSize"), kDefaultFontSize),
+                   kSmallestFontSize, kLargestFontSize));
+    font.Color =
+        TextToColor(ini.ReadString(kFontSection, QStringLiteral("FontColor"), QStringLiteral("clBlack")))
+            .value_or(clBlack);
+    const std::pair<const char *, std::uint8_t> styles[] = {
+        {"Bold", fsBold}, {"Italic", fsItalic}, {"Underline", fsUnderline}, {"StrikeOut", fsStrikeOut}};
+    for (const auto &[key, style] : styles) {
+        if (ini.ReadBool(kFontSection, QLatin1String(key), false))
+            font.Style |= style;
+    }
+    return font;
 }
 
 QStringList TfrmTextBox::Lines() const

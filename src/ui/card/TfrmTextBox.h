@@ -35,6 +35,8 @@ public:
     // The writing direction, alignment and spacing that the text object takes.
     TextStyle Typesetting() const;
     void SetTypesetting(const TextStyle &style);
+    // The font the dialog opens with, as the settings file remembers it.
+    static CardFont RememberedFont();
 
     QStringList Lines() const;
     void SetLines(const QStringList &lines);

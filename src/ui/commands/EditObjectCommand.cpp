@@ -5,12 +5,15 @@
 #include "model/picture/PictureLoader.h"
 #include "model/platform/FolderPart.h"
 #include "ui/commands/CardEditContext.h"
+#include "ui/commands/PositionCommands.h"
 #include "ui/commands/QrCodeCommands.h"
 #include "ui/commands/ShapeCommands.h"
 #include "ui/commands/TextCommands.h"
 
 bool EditObject(const CardEditContext &context, TVkDragLabel &object, Qt::KeyboardModifiers keys)
 {
+    if (keys & Qt::AltModifier)
+        return EditPositionAndSize(context, object);
     if (object.DrawMode() != dmNone)
         return EditShape(context, object);
     if (!object.BitmapMode())

@@ -23,3 +23,14 @@ QPushButton *AddProgramDialogButton(QDialog &dialog, QBoxLayout &row, const Prog
     row.addWidget(pushButton);
     return pushButton;
 }
+
+void AddOkCancelButtons(QDialog &dialog, QBoxLayout &layout)
+{
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    const auto [ok, cancel] = AddProgramDialogButtons(
+        dialog, *buttons, {{"btnOK", QStringLiteral("OK")}, {"btnCancel", QStringLiteral("キャンセル")}});
+    layout.addLayout(buttons);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+}

@@ -32,3 +32,6 @@ std::array<QPushButton *, N> AddProgramDialogButtons(QDialog &dialog, QBoxLayout
     made.front()->setDefault(true);
     return made;
 }
+
+// The OK and Cancel buttons at the foot of a dialog that accepts and rejects with them.
+void AddOkCancelButtons(QDialog &dialog, QBoxLayout &layout);

@@ -78,14 +78,8 @@ PrinterSetupForm::PrinterSetupForm(const std::vector<InstalledPrinter> &printers
     pageRow->addWidget(orientationGroup);
     layout->addLayout(pageRow);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    const auto [ok, cancel] = AddProgramDialogButtons(
-        *this, *buttons, {{"btnOK", QStringLiteral("OK")}, {"btnCancel", QStringLiteral("キャンセル")}});
-    layout->addLayout(buttons);
+    AddOkCancelButtons(*this, *layout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     const QPageLayout page = current.pageLayout();
     (page.orientation() == QPageLayout::Landscape ? rbLandscape_ : rbPortrait_)->setChecked(true);
