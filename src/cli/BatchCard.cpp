@@ -1,13 +1,13 @@
 #include "cli/BatchCard.h"
 
 #include "model/card/SurfaceScale.h"
+#include "model/document/CardDocument.h"
 #include "model/document/CardStream.h"
 #include "model/platform/IniFile.h"
 #include "model/platform/ProgramFolder.h"
 #include "model/platform/VkError.h"
 #include "model/sheet/CardDefinitions.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -15,7 +15,6 @@ namespace {
 
 // The window's largest surface: a card beyond it is drawn at this size there too.
 constexpr int kMaxSurfacePixels = 4000;
-constexpr qint64 kMaxCardFileBytes = 512LL * 1024 * 1024;
 
 TCardDefList cardDefinitions()
 {
@@ -28,17 +27,6 @@ TCardDefList cardDefinitions()
     return list ? *list : TCardDefList();
 }
 
-QByteArray cardFileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw VkError(QStringLiteral("ファイル %1 は開けません").arg(path));
-    const qint64 size = file.size();
-    if (size <= 0 || size > kMaxCardFileBytes)
-        throw VkError(NotCardFileMessage(QFileInfo(path).absoluteFilePath()));
-    return file.read(size);
-}
-
 } // namespace
 
 BatchCard::BatchCard(const QString &path) : path_(path)
@@ -46,9 +34,12 @@ BatchCard::BatchCard(const QString &path) : path_(path)
     const IniFile ini(ProgramFile(QStringLiteral("VELLUMAX.INI")));
     settings_.Load(ini, QRect());
     backSide_.Load(ini);
-    const CardStreamReadResult read = ReadCardStream(cardFileBytes(path), surface_, {}, &back_);
+    CardFileContent content = CardDocument().ReadCardFile(path);
+    const CardStreamReadResult &read = content.read;
     if (!read.ok)
         throw VkError(NotCardFileMessage(QFileInfo(path).absoluteFilePath()));
+    surface_ = std::move(content.surface);
+    back_ = std::move(content.back);
     if (read.headerRead) {
         cardDef_ = read.cardDef;
     } else {
@@ -63,7 +54,7 @@ BatchCard::BatchCard(const QString &path) : path_(path)
 
 bool BatchCard::HasBackSide() const
 {
-    return SideHasContent(back_);
+    return SideHasContent(*back_);
 }
 
 QString BatchCard::Title() const
@@ -85,7 +76,7 @@ void BatchCard::UseSheet(const QString &name)
 
 void BatchCard::layOut()
 {
-    for (TVkVellumPanel *side : {&surface_, &back_})
+    for (TVkVellumPanel *side : {surface_.get(), back_.get()})
         side->SetBounds(0, 0, std::clamp(TenthMmToSurfacePixels(cardDef_.CardSizeX), 0, kMaxSurfacePixels),
                         std::clamp(TenthMmToSurfacePixels(cardDef_.CardSizeY), 0, kMaxSurfacePixels));
 }

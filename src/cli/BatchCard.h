@@ -6,22 +6,23 @@
 #include "model/sheet/TCardDef.h"
 
 #include <QString>
+#include <memory>
 
 // The card of a batch run: a card document read into a surface laid out for its card definition as
 // the window lays it out (5 pixels per millimetre), with the settings the window left behind.
 class BatchCard {
 public:
-    // Reads the document at path. One without a card definition is laid out for the card sheet the
-    // window chose last. Throws VkError naming the file when it is missing, not a plain file,
-    // unreadable or not a card document.
+    // Reads the document at path by the rules the window opens cards with. One without a card
+    // definition is laid out for the card sheet the window chose last. Throws VkError naming the
+    // file when it is missing, not a plain file, unreadable or not a card document.
     explicit BatchCard(const QString &path);
 
-    const TVkVellumPanel &Surface() const { return surface_; }
+    const TVkVellumPanel &Surface() const { return *surface_; }
     // A merge shows each record on the card while it is drawn.
-    TVkVellumPanel &Surface() { return surface_; }
+    TVkVellumPanel &Surface() { return *surface_; }
     // The card's back side, blank when the document has none.
-    const TVkVellumPanel &Back() const { return back_; }
-    TVkVellumPanel &Back() { return back_; }
+    const TVkVellumPanel &Back() const { return *back_; }
+    TVkVellumPanel &Back() { return *back_; }
     bool HasBackSide() const;
     const TCardDef &CardDef() const { return cardDef_; }
     const MainSettings &Settings() const { return settings_; }
@@ -41,7 +42,7 @@ private:
     QString path_;
     MainSettings settings_;
     BackSideSettings backSide_;
-    TVkVellumPanel surface_;
-    TVkVellumPanel back_;
+    std::unique_ptr<TVkVellumPanel> surface_;
+    std::unique_ptr<TVkVellumPanel> back_;
     TCardDef cardDef_{};
 };
