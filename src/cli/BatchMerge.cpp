@@ -84,13 +84,15 @@ void exportRecords(BatchCard &card, const BatchOptions &options, const MergeTabl
 }
 
 // The card's back as --back and the window's last choice give it; none for a card printed on one
-// side. A PDF file leaves the back's offsets, which correct a printer, to whoever prints it.
-std::optional<MergeBackSide> backSide(BatchCard &card, const BatchOptions &options, bool withOffsets)
+// side. The back's offsets are those kept for the printer; a PDF file (no printer) leaves them, as
+// they correct a printer, to whoever prints it.
+std::optional<MergeBackSide> backSide(BatchCard &card, const BatchOptions &options,
+                                      const std::optional<QString> &printerName)
 {
     if (!card.HasBackSide() || options.FrontOnly)
         return std::nullopt;
-    BackSidePlacement placement =
-        withOffsets ? card.BackSide().Placement : BackSidePlacement{.Turn = card.BackSide().Placement.Turn};
+    BackSidePlacement placement = printerName ? card.BackSide().PlacementOn(*printerName)
+                                              : BackSidePlacement{.Turn = card.BackSide().Placement.Turn};
     placement.Turn = options.BackTurn.value_or(placement.Turn);
     return MergeBackSide{card.Back(), placement};
 }
@@ -101,7 +103,7 @@ void printRecords(BatchCard &card, const BatchOptions &options, const MergeTable
     TQdPrinter printer;
     PrepareBatchPrinter(printer, card, options);
     QStringList missing;
-    const std::optional<MergeBackSide> back = backSide(card, options, true);
+    const std::optional<MergeBackSide> back = backSide(card, options, printer.Printer().printerName());
     if (back)
         CheckBatchTwoSided(printer, back->Placement.Turn);
     PrintMergeSheets(printer, card.Title(), card.Surface(), card.CardDef(),
@@ -130,7 +132,7 @@ void RunBatchMerge(BatchCard &card, const BatchOptions &options)
         return;
     }
     QStringList missing;
-    const std::optional<MergeBackSide> back = backSide(card, options, false);
+    const std::optional<MergeBackSide> back = backSide(card, options, std::nullopt);
     WriteMergePdf(options.OutputFile, card.Surface(), card.CardDef(),
                   options.Marks.value_or(card.Settings().GuessMark), card.Title(), table, plan,
                   progressOnTerminal(plan.SheetCount()), &missing,

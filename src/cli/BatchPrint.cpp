@@ -63,7 +63,7 @@ void PrintBatchCard(BatchCard &card, const BatchOptions &options)
     PrepareBatchPrinter(printer, card, options);
     const int marks = options.Marks.value_or(card.Settings().GuessMark);
     if (card.HasBackSide() && !options.FrontOnly) {
-        BackSidePlacement placement = card.BackSide().Placement;
+        BackSidePlacement placement = card.BackSide().PlacementOn(printer.Printer().printerName());
         placement.Turn = options.BackTurn.value_or(placement.Turn);
         CheckBatchTwoSided(printer, placement.Turn);
         PrintTwoSidedCardSheet(printer, card.Title(), card.Surface(), card.Back(), card.CardDef(), marks,

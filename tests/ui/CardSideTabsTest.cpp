@@ -151,7 +151,11 @@ TEST_F(CardSideTabsTest, PrintingACardWithABackAsksHowAndRemembersTheAnswer)
     BackSideSettings kept;
     kept.Load(IniFile(folder.filePath(QStringLiteral("VELLUMAX.INI"))));
     EXPECT_TRUE(kept.ManualFeed);
-    EXPECT_EQ(kept.Placement, (BackSidePlacement{.Turn = SheetTurn::ShortEdge, .OffsetXTenthMm = 15}));
+    EXPECT_EQ(kept.PlacementOn(kQueue),
+              (BackSidePlacement{.Turn = SheetTurn::ShortEdge, .OffsetXTenthMm = 15}));
+    EXPECT_EQ(kept.PlacementOn(QStringLiteral("Another printer")),
+              (BackSidePlacement{.Turn = SheetTurn::ShortEdge}))
+        << "the offsets belong to the printer they were set for";
     EXPECT_EQ(form.Document().ShownSide(), CardSide::Back) << "printing changes nothing of the window";
 }
 

@@ -1,25 +1,13 @@
 #include "model/platform/PrinterAdjustments.h"
 
 #include "model/platform/IniFile.h"
+#include "model/platform/PrinterSettingsKey.h"
 
-#include <QUrl>
 #include <algorithm>
 
 namespace {
 
 const QString kSection = QStringLiteral("PrintAdjustment");
-
-// A key of the settings file cannot hold '=', brackets, blanks or characters code page 932 lacks,
-// all of which a printer's name may; such characters are written as %XX of their UTF-8 bytes.
-QString keyOf(const QString &printerName)
-{
-    return QString::fromLatin1(QUrl::toPercentEncoding(printerName));
-}
-
-QString printerNameOf(const QString &key)
-{
-    return QUrl::fromPercentEncoding(key.toLatin1());
-}
 
 } // namespace
 
@@ -49,7 +37,7 @@ void PrinterAdjustments::Load(const IniFile &ini)
     for (const QString &key : ini.ReadSection(kSection)) {
         if (const std::optional<PrintAdjustment> adjustment =
                 ParsePrintAdjustment(ini.ReadString(kSection, key, QString())))
-            Set(printerNameOf(key), *adjustment);
+            Set(PrinterNameOfSettingsKey(key), *adjustment);
     }
 }
 
@@ -57,6 +45,7 @@ bool PrinterAdjustments::Save(IniFile &ini) const
 {
     bool ok = true;
     for (const Entry &entry : entries_)
-        ok &= ini.WriteString(kSection, keyOf(entry.PrinterName), FormatPrintAdjustment(entry.Adjustment));
+        ok &= ini.WriteString(kSection, PrinterSettingsKey(entry.PrinterName),
+                              FormatPrintAdjustment(entry.Adjustment));
     return ok;
 }

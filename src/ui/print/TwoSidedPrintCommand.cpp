@@ -10,6 +10,8 @@
 #include "ui/print/PrintCommands.h"
 #include "ui/print/TfrmBackSidePrint.h"
 
+#include <QPrinter>
+
 namespace {
 
 const QString kSettingsFileName = QStringLiteral("VELLUMAX.INI");
@@ -26,20 +28,32 @@ QString turnOverText(SheetTurn turn)
 BackSidePrintAnswer AskBackSidePrint(QWidget *parent, const QPrinter &printer, bool manualFeedOffered)
 {
     TfrmBackSidePrint dialog(parent);
-    BackSideSettings settings;
-    settings.Load(IniFile(ProgramFile(kSettingsFileName)));
+    BackSideSettings kept;
+    kept.Load(IniFile(ProgramFile(kSettingsFileName)));
+    const QString printerName = printer.printerName();
+    const BackSideSettings onPrinter{.Placement = kept.PlacementOn(printerName),
+                                     .ManualFeed = kept.ManualFeed};
     dialog.OfferManualFeed(manualFeedOffered);
     dialog.SetDuplexAvailable(PrintsBothSides(printer, SheetTurn::LongEdge) ||
                               PrintsBothSides(printer, SheetTurn::ShortEdge));
-    dialog.SetChoice(settings);
+    dialog.SetChoice(onPrinter);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     if (dialog.FrontOnly())
-        return {.Cancelled = false, .FrontOnly = true, .Settings = settings};
-    settings = dialog.Choice();
+        return {.Cancelled = false, .FrontOnly = true, .Settings = onPrinter};
+    const BackSideSettings choice = dialog.Choice();
+    kept.ManualFeed = choice.ManualFeed;
+    kept.SetPlacementOn(printerName, choice.Placement);
     IniFile ini(ProgramFile(kSettingsFileName));
-    settings.Save(ini);
-    return {.Cancelled = false, .FrontOnly = false, .Settings = settings};
+    kept.Save(ini);
+    return {.Cancelled = false, .FrontOnly = false, .Settings = choice};
+}
+
+BackSidePlacement KeptBackSidePlacement(const QPrinter &printer)
+{
+    BackSideSettings kept;
+    kept.Load(IniFile(ProgramFile(kSettingsFileName)));
+    return kept.PlacementOn(printer.printerName());
 }
 
 void PrintBothSides(const PrintCommandContext &context)

@@ -13,11 +13,15 @@ struct BackSidePrintAnswer {
     BackSideSettings Settings;
 };
 
-// Asks how a card's back is printed on printer, starting from the choice kept in the settings file,
-// and keeps the new choice there for the next time and for the command line. Without
+// Asks how a card's back is printed on printer, starting from the choice kept in the settings file
+// with that printer's offsets, and keeps the new choice there for the next time and for the command
+// line, its offsets for that printer. Settings holds the choice as it applies to printer. Without
 // manualFeedOffered the printer's two-sided mode is the only way to print the back; a printer that
 // has none is not offered it.
 BackSidePrintAnswer AskBackSidePrint(QWidget *parent, const QPrinter &printer, bool manualFeedOffered = true);
+
+// Where the back lands on printer as the settings file keeps it, for showing it before printing.
+BackSidePlacement KeptBackSidePlacement(const QPrinter &printer);
 
 // The print command's part for a card with a back side, after the print dialog: asks how the back
 // is printed, then prints both sides or the fronts alone. With hand feeding, the user is asked to
