@@ -96,3 +96,41 @@ TEST(PaperPreviewCards, ASheetLargerThanThePaperRunsOffItInRed)
     const QImage fits = preview(kA4, ParseCardDef("\"Ten up\",910,550,2,5,140,110,0,0,0"), {.Card = &card});
     EXPECT_EQ(countOf(fits, red), 0);
 }
+
+TEST(PaperPreviewCards, TheBackOfThePaperShowsTheBackBehindEachPrintedCellAndClicksReachTheFront)
+{
+    TVkVellumPanel front;
+    front.SetBounds(0, 0, 455, 275);
+    front.SetColor(RGBToColor(0, 0, 255));
+    TVkVellumPanel back;
+    back.SetBounds(0, 0, 455, 275);
+    back.SetColor(RGBToColor(255, 0, 0));
+    const QRgb red = qRgb(255, 0, 0);
+    // One card across at 20 mm from the left: turned about the long edge, its back is 99 to 190 mm
+    // from the left as the back is looked at; about the short edge, the rows are mirrored instead.
+    const TCardDef oneAcross = ParseCardDef("\"One across\",910,550,1,2,200,200,0,0,0");
+    const auto previewX = [](double mm) { return int(12 + mm * 10 * 308.0 / 2970); };
+    const auto previewY = [](double mm) { return int(mm * 10 * 308.0 / 2970); };
+    const PaperPreviewCards longEdge{.Card = &front, .Back = &back, .ShowBack = true};
+    const QImage image = preview(kA4, oneAcross, longEdge);
+    for (const double y : {40.0, 100.0}) {
+        EXPECT_EQ(image.pixel(previewX(150), previewY(y)), red) << y;
+        EXPECT_EQ(image.pixel(previewX(50), previewY(y)), qRgb(255, 255, 255)) << y;
+    }
+    EXPECT_EQ(preview(kA4, oneAcross, {.Card = &front, .Back = &back}).pixel(previewX(50), previewY(40)),
+              qRgb(0, 0, 255))
+        << "the front unless the back is asked for";
+
+    // From the second card, the first card's back stays empty and is marked as used.
+    PaperPreviewCards fromSecond = longEdge;
+    fromSecond.StartCell = 1;
+    fromSecond.BackPlacement.Turn = SheetTurn::ShortEdge;
+    const QImage rows = preview(kA4, oneAcross, fromSecond);
+    // The front's rows run from 20 to 130 mm down; behind them, 167 to 277 mm, the second on top.
+    EXPECT_EQ(rows.pixel(previewX(50), previewY(190)), red);
+    EXPECT_NE(rows.pixel(previewX(50), previewY(250)), red);
+    EXPECT_NE(rows.pixel(previewX(50), previewY(40)), red);
+    EXPECT_EQ(PaperPreviewCellAt(kBox, kA4, oneAcross, QPoint(previewX(50), previewY(190)), fromSecond), 1);
+    EXPECT_EQ(PaperPreviewCellAt(kBox, kA4, oneAcross, QPoint(previewX(50), previewY(250)), fromSecond), 0);
+    EXPECT_EQ(PaperPreviewCellAt(kBox, kA4, oneAcross, QPoint(previewX(50), previewY(100)), fromSecond), -1);
+}

@@ -181,47 +181,64 @@ PrinterPage previewPage(const PaperPreviewSheet &sheet)
             .Adjustment = sheet.Adjustment};
 }
 
+bool showsBack(const PaperPreviewSheet &sheet, const PaperPreviewCards &cards)
+{
+    return cards.ShowBack && cards.Back && sheet.Resolution.width() > 0 && sheet.Resolution.height() > 0;
+}
+
 // The cards as the printer draws them, scaled down to the preview; cells before the start hatched
 // grey as used, the start cell framed in blue.
 void drawCards(QPainter &painter, const PreviewLayout &layout, const PaperPreviewSheet &sheet,
                const TCardDef &cardDef, const PaperPreviewCards &cards)
 {
     const PrinterPage page = previewPage(sheet);
+    const bool back = showsBack(sheet, cards);
+    const TCardDef shownDef = back ? BackSideCardDef(cardDef, page, cards.BackPlacement) : cardDef;
+    const auto frontCellOf = [&](std::int64_t cell) {
+        return back ? FrontCellBehind(cardDef, page, cards.BackPlacement.Turn, cell) : cell;
+    };
+    const auto printed = [&cards](std::int64_t cell) { return cell >= cards.StartCell; };
     painter.save();
     painter.translate(layout.left, layout.top);
     painter.scale(layout.k, layout.k);
     painter.translate(sheet.PhysicalOffset);
     try {
-        if (cards.DrawSheet)
+        if (back)
+            DrawBackSideSheet(painter, page, *cards.Back, cardDef, cards.GuessMark, cards.BackPlacement,
+                              printed);
+        else if (cards.DrawSheet)
             cards.DrawSheet(painter, page, cards.StartCell);
         else
-            DrawCardSheet(painter, page, *cards.Card, cardDef, cards.GuessMark,
-                          [&cards](std::int64_t cell) { return cell >= cards.StartCell; });
+            DrawCardSheet(painter, page, *cards.Card, cardDef, cards.GuessMark, printed);
     } catch (const VkError &) {
         // A sheet too crowded to print is not drawn here either.
         painter.restore();
         return;
     }
     painter.setTransform(PrintAdjustmentTransform(page), true);
-    const std::int64_t cellCount = std::int64_t(cardDef.Columns) * cardDef.Lines;
-    const std::int64_t marked =
-        std::min<std::int64_t>(cards.StartCell, std::min<std::int64_t>(cellCount, kMostCellsOnSheet));
+    const std::int64_t cellCount =
+        std::min<std::int64_t>(std::int64_t(cardDef.Columns) * cardDef.Lines, kMostCellsOnSheet);
+    const auto cellRect = [&](std::int64_t cell) {
+        return CardCellRect(shownDef, page, cell % shownDef.Columns, cell / shownDef.Columns);
+    };
     // A faint outline shows where each card is cut, which the print itself does not show.
     QPen outline(QColor(208, 208, 208));
     outline.setCosmetic(true);
     painter.setPen(outline);
     painter.setBrush(Qt::NoBrush);
-    for (std::int64_t cell = 0; cell < std::min<std::int64_t>(cellCount, kMostCellsOnSheet); ++cell)
-        painter.drawRect(CardCellRect(cardDef, page, cell % cardDef.Columns, cell / cardDef.Columns));
+    for (std::int64_t cell = 0; cell < cellCount; ++cell)
+        painter.drawRect(cellRect(cell));
     painter.setPen(Qt::NoPen);
     painter.setBrush(QBrush(QColor(128, 128, 128), Qt::DiagCrossPattern));
-    for (std::int64_t cell = 0; cell < marked; ++cell)
-        painter.drawRect(CardCellRect(cardDef, page, cell % cardDef.Columns, cell / cardDef.Columns));
-    if (cards.StartCell < cellCount) {
-        painter.setPen(QPen(QColor(0, 96, 255), 2 / layout.k));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(CardCellRect(cardDef, page, cards.StartCell % cardDef.Columns,
-                                      cards.StartCell / cardDef.Columns));
+    for (std::int64_t cell = 0; cell < cellCount; ++cell) {
+        if (!printed(frontCellOf(cell)))
+            painter.drawRect(cellRect(cell));
+    }
+    painter.setPen(QPen(QColor(0, 96, 255), 2 / layout.k));
+    painter.setBrush(Qt::NoBrush);
+    for (std::int64_t cell = 0; cell < cellCount; ++cell) {
+        if (frontCellOf(cell) == cards.StartCell)
+            painter.drawRect(cellRect(cell));
     }
     painter.restore();
 }
@@ -292,8 +309,14 @@ void PaintPaperPreview(QPainter &painter, QSize box, const PaperPreviewSheet &sh
 }
 
 std::int64_t PaperPreviewCellAt(QSize box, const PaperPreviewSheet &sheet, const TCardDef &cardDef,
-                                QPoint point)
+                                QPoint point, const PaperPreviewCards &cards)
 {
+    if (showsBack(sheet, cards)) {
+        const PrinterPage page = previewPage(sheet);
+        const std::int64_t backCell =
+            PaperPreviewCellAt(box, sheet, BackSideCardDef(cardDef, page, cards.BackPlacement), point);
+        return backCell < 0 ? -1 : FrontCellBehind(cardDef, page, cards.BackPlacement.Turn, backCell);
+    }
     const std::optional<PreviewLayout> layout = previewLayout(box, sheet, cardDef);
     if (!layout || layout->m <= 0)
         return -1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/sheet/BackSideSheet.h"
 #include "model/sheet/PrintAdjustment.h"
 #include "model/sheet/TCardDef.h"
 
@@ -24,7 +25,9 @@ struct PaperPreviewSheet {
 
 // What the cells of the preview show: the card as it prints, with the crop marks, the cells before
 // the start cell left empty and marked as used, the start cell framed. Without a card the cells
-// are hatched.
+// are hatched. With ShowBack and a back card, the back of the paper is shown instead, as it prints:
+// the back card upright behind each front cell the print fills, the cells mirrored for the
+// placement's turn; used cells and the start cell are marked behind the front cells they back.
 struct PaperPreviewCards {
     const TVkVellumPanel *Card = nullptr;
     int GuessMark = 0;
@@ -32,6 +35,9 @@ struct PaperPreviewCards {
     // Draws the first sheet as the print will, for a print whose cells differ (a merge); without it
     // the card is drawn in every cell from the start cell.
     std::function<void(QPainter &, const PrinterPage &, std::int64_t startCell)> DrawSheet{};
+    const TVkVellumPanel *Back = nullptr;
+    BackSidePlacement BackPlacement{};
+    bool ShowBack = false;
 };
 
 // Draws the sheet at scale into a box of size: the paper with a shadow, the printable area in
@@ -41,9 +47,10 @@ struct PaperPreviewCards {
 void PaintPaperPreview(QPainter &painter, QSize box, const PaperPreviewSheet &sheet, const TCardDef &cardDef,
                        const PaperPreviewCards &cards = {});
 
-// The cell of cardDef under point of the preview (row by row from 0), or -1 over no card.
+// The cell of cardDef under point of the preview (row by row from 0), or -1 over no card. On the
+// back of the paper, the front cell behind the card under point.
 std::int64_t PaperPreviewCellAt(QSize box, const PaperPreviewSheet &sheet, const TCardDef &cardDef,
-                                QPoint point);
+                                QPoint point, const PaperPreviewCards &cards = {});
 
 // Whether every card of the sheet lies on paper of that size.
 bool CardSheetFitsPaper(const TCardDef &cardDef, QSize paperTenthMm);

@@ -17,6 +17,8 @@ void PrintCard(const PrintCommandContext &context)
     TfrmPrint form(context.Printer, context.Surface, context.CardDef, context.GuessMark, context.Run, true,
                    context.DialogParent);
     form.OnAdjust = [&context, &form] { AdjustPrintPosition(context, &form); };
+    if (context.Back && SideHasContent(*context.Back))
+        form.SetBackSide(*context.Back, KeptBackSidePlacement(context.Printer.Printer()));
     if (form.exec() != QDialog::Accepted)
         return;
     context.Run = form.Run();
@@ -56,8 +58,13 @@ void PaperSetup(const PrintCommandContext &context)
     TfrmPaperSetup dialog(context.Printer, context.PrinterSetupDialog, context.DialogParent);
     dialog.SelectCurrentDefinition(context.CardDef);
     dialog.SetGuessMark(context.GuessMark);
+    const bool hasBack = context.Back && SideHasContent(*context.Back);
     dialog.SetPreviewCards(
-        {.Card = &context.Surface, .GuessMark = context.GuessMark, .StartCell = context.Run.StartCell});
+        {.Card = &context.Surface,
+         .GuessMark = context.GuessMark,
+         .StartCell = context.Run.StartCell,
+         .Back = hasBack ? context.Back : nullptr,
+         .BackPlacement = hasBack ? KeptBackSidePlacement(context.Printer.Printer()) : BackSidePlacement()});
     if (dialog.exec() != QDialog::Accepted)
         return;
     context.Run.StartCell = dialog.StartCell();

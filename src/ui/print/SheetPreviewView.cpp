@@ -31,7 +31,8 @@ void SheetPreviewView::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    const std::int64_t cell = PaperPreviewCellAt(size(), sheet_, cardDef_, event->position().toPoint());
+    const std::int64_t cell =
+        PaperPreviewCellAt(size(), sheet_, cardDef_, event->position().toPoint(), cards_);
     if (cell >= 0)
         emit CellClicked(cell);
 }

@@ -5,6 +5,7 @@
 #include "ui/platform/HelpTopic.h"
 #include "ui/platform/MessageBox.h"
 #include "ui/platform/ProgramDialog.h"
+#include "ui/print/PreviewSideSwitch.h"
 #include "ui/print/SheetPreviewView.h"
 #include "ui/print/TQdPrinterSetupDialog.h"
 #include "ui/print/TfrmEditCard.h"
@@ -118,6 +119,8 @@ void TfrmPaperSetup::createControls()
     pbPaper_ = new SheetPreviewView(previewBase);
     pbPaper_->setObjectName(QStringLiteral("pbPaper"));
     pbPaper_->setGeometry(11, 11, 241, 313);
+    sideSwitch_ = new PreviewSideSwitch(*pbPaper_, this);
+    sideSwitch_->setGeometry(196, 3, 90, 22);
     lblFit_ = new QLabel(this);
     lblFit_->setObjectName(QStringLiteral("lblFit"));
     lblFit_->setStyleSheet(QStringLiteral("color: #c00000"));
@@ -363,6 +366,9 @@ void TfrmPaperSetup::runPrinterSetup()
 void TfrmPaperSetup::SetPreviewCards(const PaperPreviewCards &cards)
 {
     pbPaper_->SetCards(cards);
+    sideSwitch_->Refresh();
+    // The paper's name makes room for the switch between the sides.
+    lblPaper_->setGeometry(sideSwitch_->isHidden() ? QRect(196, 8, 263, 16) : QRect(290, 8, 169, 16));
     updatePreview();
 }
 

@@ -9,6 +9,7 @@
 class QButtonGroup;
 class QLabel;
 class QListWidget;
+class PreviewSideSwitch;
 class QPushButton;
 class SheetPreviewView;
 class TQdPrinter;
@@ -36,7 +37,8 @@ public:
     void SetGuessMark(int guessMark);
     bool PrinterAvailable() const { return printerAvailable_; }
     // The card drawn in the preview's cells and the cell printing starts at; the crop marks are
-    // the dialog's own choice. A click on a card of the preview makes it the start cell.
+    // the dialog's own choice. A click on a card of the preview makes it the start cell. With a back
+    // card, the preview can be turned over to the back of the paper.
     void SetPreviewCards(const PaperPreviewCards &cards);
     std::int64_t StartCell() const;
 
@@ -74,4 +76,5 @@ private:
     QListWidget *listBox1_ = nullptr;
     QButtonGroup *guessMark_ = nullptr;
     SheetPreviewView *pbPaper_ = nullptr;
+    PreviewSideSwitch *sideSwitch_ = nullptr;
 };

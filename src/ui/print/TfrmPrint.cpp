@@ -5,6 +5,7 @@
 #include "ui/platform/DialogPlacement.h"
 #include "ui/platform/MessageBox.h"
 #include "ui/platform/ProgramDialog.h"
+#include "ui/print/PreviewSideSwitch.h"
 #include "ui/print/SheetPreviewView.h"
 
 #include <QButtonGroup>
@@ -60,7 +61,12 @@ TfrmPrint::TfrmPrint(TQdPrinter &printer, const TVkVellumPanel &card, const TCar
     pbSheet_ = new SheetPreviewView(previewBase);
     pbSheet_->setObjectName(QStringLiteral("pbSheet"));
     pbSheet_->setGeometry(11, 11, 241, 313);
-    columns->addWidget(previewBase, 0, Qt::AlignTop);
+    auto *previewColumn = new QVBoxLayout;
+    previewColumn->addWidget(previewBase);
+    sideSwitch_ = new PreviewSideSwitch(*pbSheet_, this);
+    previewColumn->addWidget(sideSwitch_, 0, Qt::AlignLeft);
+    previewColumn->addStretch(1);
+    columns->addLayout(previewColumn);
 
     // A column of its own width, so that longer texts wrap instead of widening the dialog.
     auto *sideColumn = new QWidget(this);
@@ -184,6 +190,15 @@ void TfrmPrint::SetSheetDrawing(
     PaperPreviewCards cards = pbSheet_->Cards();
     cards.DrawSheet = std::move(drawSheet);
     pbSheet_->SetCards(cards);
+}
+
+void TfrmPrint::SetBackSide(const TVkVellumPanel &back, const BackSidePlacement &placement)
+{
+    PaperPreviewCards cards = pbSheet_->Cards();
+    cards.Back = &back;
+    cards.BackPlacement = placement;
+    pbSheet_->SetCards(cards);
+    sideSwitch_->Refresh();
 }
 
 void TfrmPrint::readPrinter()

@@ -8,6 +8,8 @@
 
 class QLabel;
 class QPainter;
+struct BackSidePlacement;
+class PreviewSideSwitch;
 struct PrinterPage;
 class QPushButton;
 class QRadioButton;
@@ -33,6 +35,9 @@ public:
     // print will, instead of the card in every cell.
     void
     SetSheetDrawing(std::function<void(QPainter &, const PrinterPage &, std::int64_t startCell)> drawSheet);
+    // For a card with a back side: the preview can be turned over to show the back of the paper as
+    // it prints there.
+    void SetBackSide(const TVkVellumPanel &back, const BackSidePlacement &placement);
     // Opens the print position adjustment; the preview follows what it changed. Without it the
     // dialog offers no adjustment.
     std::function<void()> OnAdjust;
@@ -45,6 +50,7 @@ private:
     TQdPrinter &printer_;
     const TCardDef cardDef_;
     SheetPreviewView *pbSheet_ = nullptr;
+    PreviewSideSwitch *sideSwitch_ = nullptr;
     QLabel *lblPrinter_ = nullptr;
     QLabel *lblAdjust_ = nullptr;
     QLabel *lblFit_ = nullptr;
