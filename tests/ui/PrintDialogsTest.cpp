@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "PrintTestSupport.h"
 #include "TestSupport.h"
 #include "model/card/TVkDragLabel.h"
@@ -6,10 +7,12 @@
 #include "model/merge/MergeTable.h"
 #include "model/platform/IniFile.h"
 #include "model/sheet/CalibrationSheet.h"
+#include "model/sheet/CardDefinitions.h"
 #include "model/sheet/PaperPreview.h"
 #include "printer/SheetPrinter.h"
 #include "printer/TQdPrinter.h"
 #include "ui/app/TfrmMain.h"
+#include "ui/merge/MergeBar.h"
 #include "ui/print/TfrmPrint.h"
 
 #include <QAction>
@@ -17,13 +20,18 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDoubleSpinBox>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -216,4 +224,142 @@ TEST_F(PrintDialogs, AMergesPreviewShowsItsRecordsFromTheStartCell)
     EXPECT_GT(darkIn(2), 40);
     EXPECT_EQ(darkIn(3), 0);
     EXPECT_EQ(text.Caption().front(), "{{印}}") << "the card is left as it was";
+}
+
+TEST_F(PrintDialogs, BothSidesPrintFromTheStartCellForTheCardsChosen)
+{
+    form.Document().Side(CardSide::Back).SetColor(clBlack);
+    QString fronts;
+    OnNextModal([&](QWidget *dialog) {
+        dialog->findChild<QSpinBox *>("edtStart")->setValue(4);
+        dialog->findChild<QSpinBox *>("edtCards")->setValue(2);
+        OnNextModal([&](QWidget *printDialog) {
+            OnNextModal([&](QWidget *backSide) {
+                backSide->findChild<QRadioButton *>("rbManualFeed")->setChecked(true);
+                backSide->findChild<QRadioButton *>("rbLongEdge")->setChecked(true);
+                // The backs go to the queue only once the fronts are written, so the jobs cannot cross.
+                OnNextModal([&](QWidget *turnOver) {
+                    fronts = pdfOfJob();
+                    qobject_cast<QMessageBox *>(turnOver)->button(QMessageBox::Ok)->click();
+                });
+                backSide->findChild<QPushButton *>("btnOK")->click();
+            });
+            static_cast<QDialog *>(printDialog)->accept();
+        });
+        dialog->findChild<QPushButton *>("btnPrint")->click();
+    });
+    form.Action("acPrint")->trigger();
+    ASSERT_FALSE(fronts.isEmpty());
+    const QImage front = RasterisePdf(fronts, 300);
+    QFile::remove(fronts);
+    const QString backs = pdfOfJob();
+    const QImage back = RasterisePdf(backs, 300);
+    QFile::remove(backs);
+    ASSERT_FALSE(front.isNull());
+    ASSERT_FALSE(back.isNull());
+
+    // Two across and five down, 14 mm from either side: the fourth and fifth cards are the second
+    // row's right and the third row's left; turned about the long edge, their backs are the second
+    // row's left and the third row's right.
+    const PrinterPage sheet{QSize(300, 300), QSize(), QSize(), QPoint()};
+    const auto inked = [&](const QImage &page, int column, int row) {
+        const QRect area = CardCellRect(form.CardDef(), sheet, column, row).adjusted(5, 5, -5, -5);
+        return InkBounds(page, area) == area;
+    };
+    const auto blank = [&](const QImage &page, int column, int row) {
+        return InkBounds(page, CardCellRect(form.CardDef(), sheet, column, row).adjusted(5, 5, -5, -5))
+            .isEmpty();
+    };
+    for (int row = 0; row < 5; ++row)
+        for (int column = 0; column < 2; ++column) {
+            const bool frontPrinted = (row == 1 && column == 1) || (row == 2 && column == 0);
+            EXPECT_TRUE(frontPrinted ? inked(front, column, row) : blank(front, column, row))
+                << column << row;
+            EXPECT_TRUE(frontPrinted ? inked(back, 1 - column, row) : blank(back, 1 - column, row))
+                << column << row;
+        }
+}
+
+TEST_F(PrintDialogs, AMergeStartsAtTheCellChosenOnPaperAndInAPdfFile)
+{
+    const QString table = folder.filePath("staff.csv");
+    WriteFileBytes(table, "氏名\n山田\n鈴木\n");
+    auto *bar = form.findChild<MergeBar *>("tbMerge");
+    ASSERT_TRUE(bar);
+    bar->OpenTable(table);
+    auto *layout = bar->findChild<QComboBox *>("cmbMergeLayout");
+    layout->setCurrentIndex(layout->findData(int(MergeLayout::CardPerRecord)));
+
+    const QString saved = folder.filePath("merged.pdf");
+    OnNextModal([&](QWidget *dialog) {
+        auto *start = qobject_cast<QInputDialog *>(dialog);
+        ASSERT_TRUE(start);
+        start->setIntValue(3);
+        OnNextModal([&](QWidget *files) {
+            FindChild<QLineEdit>(*files, "fileNameEdit")->setText(saved);
+            QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+        });
+        start->accept();
+    });
+    bar->findChild<QAction *>("acMergePdf")->trigger();
+
+    OnNextModal([&](QWidget *dialog) {
+        dialog->findChild<QSpinBox *>("edtStart")->setValue(3);
+        OnNextModal([](QWidget *printDialog) { static_cast<QDialog *>(printDialog)->accept(); });
+        dialog->findChild<QPushButton *>("btnPrint")->click();
+    });
+    bar->findChild<QAction *>("acMergePrint")->trigger();
+    const QString printed = pdfOfJob();
+
+    // Two records from the third card: the third and fourth cards, and no other.
+    const PrinterPage sheet{QSize(300, 300), QSize(), QSize(), QPoint()};
+    for (const QString &pdf : {saved, printed}) {
+        const QImage page = RasterisePdf(pdf, 300);
+        ASSERT_FALSE(page.isNull()) << pdf.toStdString();
+        for (int cell = 0; cell < 10; ++cell) {
+            const QRect area = CardCellRect(form.CardDef(), sheet, cell % 2, cell / 2).adjusted(5, 5, -5, -5);
+            if (cell == 2 || cell == 3)
+                EXPECT_EQ(InkBounds(page, area), area) << pdf.toStdString() << " cell " << cell + 1;
+            else
+                EXPECT_TRUE(InkBounds(page, area).isEmpty()) << pdf.toStdString() << " cell " << cell + 1;
+        }
+    }
+    QFile::remove(printed);
+}
+
+TEST_F(PrintDialogs, ThePreviewTurnsOverToTheBackOfThePaperWhereAClickStillChoosesTheStart)
+{
+    TVkVellumPanel front;
+    TVkVellumPanel back;
+    for (TVkVellumPanel *side : {&front, &back}) {
+        side->SetBounds(0, 0, 455, 275);
+        side->SetColor(clBlack);
+    }
+    // One card across, 20 mm from the left: its back is 99 to 190 mm from the left edge of the back.
+    const TCardDef oneAcross = ParseCardDef("\"One across\",910,550,1,2,200,200,0,0,0");
+    TfrmPrint dialog(printer, front, oneAcross, cmNone, {}, true);
+    dialog.show();
+    auto *toBack = dialog.findChild<QToolButton *>("btnPreviewBack");
+    ASSERT_TRUE(toBack);
+    EXPECT_FALSE(toBack->isVisible()) << "a card without a back has no back to show";
+    dialog.SetBackSide(back, {.Turn = SheetTurn::LongEdge});
+    ASSERT_TRUE(toBack->isVisible());
+
+    auto *preview = dialog.findChild<QWidget *>("pbSheet");
+    // A4 upright fills the preview's height less 5 pixels: 308 of them for 297 mm.
+    const auto at = [](double xMm, double yMm) {
+        return QPoint(int(12 + xMm * 308 / 297), int(yMm * 308 / 297));
+    };
+    const auto dark = [&](QPoint point) { return qGray(preview->grab().toImage().pixel(point)) < 40; };
+    EXPECT_TRUE(dark(at(50, 40)));
+    EXPECT_FALSE(dark(at(150, 40)));
+    toBack->click();
+    EXPECT_FALSE(dark(at(50, 40)));
+    EXPECT_TRUE(dark(at(150, 40)));
+    EXPECT_TRUE(dark(at(150, 100)));
+    QTest::mouseClick(preview, Qt::LeftButton, {}, at(150, 100));
+    EXPECT_EQ(dialog.findChild<QSpinBox *>("edtStart")->value(), 2);
+    EXPECT_FALSE(dark(at(150, 40))) << "the first card's back is not printed";
+    dialog.findChild<QToolButton *>("btnPreviewFront")->click();
+    EXPECT_TRUE(dark(at(50, 100)));
 }

@@ -21,7 +21,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QProgressDialog>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -49,6 +51,26 @@ MergePlan planOf(const MergeCommandContext &context, std::int64_t startCell = 0)
 {
     return MergePlan(context.Bar.FirstPrintRecord(), context.Bar.PrintRecordCount(), context.Bar.Layout(),
                      std::int64_t(context.CardDef.Columns) * context.CardDef.Lines, startCell);
+}
+
+// The cell a merge saved as a PDF file starts at (from 0), asked by number, so that a sheet of which
+// some cards are used can be printed from the file later; -1 when cancelled.
+std::int64_t askStartCell(const MergeCommandContext &context)
+{
+    const std::int64_t cells = std::int64_t(context.CardDef.Columns) * context.CardDef.Lines;
+    if (cells <= 1)
+        return 0;
+    QInputDialog dialog(context.DialogParent);
+    dialog.setObjectName(QStringLiteral("dlgMergePdfStart"));
+    dialog.setWindowTitle(QStringLiteral("PDF ファイルに保存"));
+    dialog.setInputMode(QInputDialog::IntInput);
+    dialog.setIntRange(1, int(std::min<std::int64_t>(cells, 99999)));
+    dialog.setIntValue(1);
+    dialog.setLabelText(
+        QStringLiteral("印刷を始める位置 (1～%1 番目のカードから)：").arg(dialog.intMaximum()));
+    if (dialog.exec() != QDialog::Accepted)
+        return -1;
+    return dialog.intValue() - 1;
 }
 
 // A progress dialog for a long run of sheets, with a cancel button that ends the run.
@@ -114,6 +136,9 @@ void SaveMergePdf(const MergeCommandContext &context)
     const MergeBar &bar = context.Bar;
     if (!bar.IsOpen() || bar.PrintRecordCount() <= 0)
         return;
+    const std::int64_t startCell = askStartCell(context);
+    if (startCell < 0)
+        return;
     QFileDialog dialog(context.DialogParent, QStringLiteral("PDF ファイルに保存"));
     dialog.setObjectName(QStringLiteral("dlgSaveMergePdf"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -124,7 +149,7 @@ void SaveMergePdf(const MergeCommandContext &context)
     sizeFileDialogForReading(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    const MergePlan plan = planOf(context);
+    const MergePlan plan = planOf(context, startCell);
     std::optional<MergeBackSide> back;
     if (hasBackSide(context)) {
         BackSideSettings settings;
@@ -163,7 +188,7 @@ void PrintMerge(const MergeCommandContext &context)
         if (!answer.FrontOnly)
             back.emplace(MergeBackSide{*context.Back, answer.Settings.Placement});
     }
-    const MergePlan plan = planOf(context);
+    const MergePlan plan = planOf(context, form.Run().StartCell);
     ProgressOfSheets progress(context.DialogParent, plan.SheetCount());
     PrintMergeSheets(context.Printer, context.Caption, context.Surface, context.CardDef, context.GuessMark,
                      bar.Table(), plan, progress.Callback(), nullptr, back ? &*back : nullptr);

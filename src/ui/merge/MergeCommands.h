@@ -32,8 +32,9 @@ void OpenMergeTable(const MergeCommandContext &context, const QString &path);
 // Tells the user which fields of the card name no column of the open table; they print as typed.
 void WarnAboutMissingColumns(const MergeCommandContext &context);
 
-// The records chosen in the bar as a PDF file, after a save dialog, with a progress dialog that can
-// cancel it; a card with a back side has each sheet's back as the next page, turned as chosen last.
+// The records chosen in the bar as a PDF file, from the start cell asked for, after a save dialog,
+// with a progress dialog that can cancel it; a card with a back side has each sheet's back as the next page,
+// turned as chosen last.
 void SaveMergePdf(const MergeCommandContext &context);
 
 // After the sheet's preview, where the start cell is chosen, and the print dialog, the records chosen
