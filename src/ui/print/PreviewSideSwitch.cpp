@@ -14,7 +14,6 @@ QToolButton *sideButton(const char *name, const QString &text, QWidget *parent)
     button->setObjectName(QLatin1String(name));
     button->setText(text);
     button->setCheckable(true);
-    button->setAutoRaise(true);
     return button;
 }
 
