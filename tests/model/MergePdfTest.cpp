@@ -53,9 +53,13 @@ TEST(MergePdf, EachRecordPrintsOnItsOwnPageOrCellAndCancelWritesNothing)
     if (pdfInfo.isEmpty() || pdfText.isEmpty())
         GTEST_SKIP() << "poppler-utils is not installed";
     QTemporaryDir folder;
+    constexpr int staff = 1000;
+    const auto name = [](int person) {
+        return QStringLiteral("社員%1").arg(person, 4, 10, QLatin1Char('0'));
+    };
     QByteArray csv = "氏名\n";
-    for (int person = 1; person <= 25; ++person)
-        csv += QStringLiteral("社員%1\n").arg(person, 3, 10, QLatin1Char('0')).toUtf8();
+    for (int person = 1; person <= staff; ++person)
+        csv += (name(person) + '\n').toUtf8();
     const MergeTable table = MergeTableReader::Read(csv);
     TVkVellumPanel card;
     card.SetBounds(0, 0, 455, 275);
@@ -67,21 +71,22 @@ TEST(MergePdf, EachRecordPrintsOnItsOwnPageOrCellAndCancelWritesNothing)
                              [cancelAt](int sheet) { return sheet != cancelAt; });
     };
     const QString cards = folder.filePath("cards.pdf");
-    ASSERT_TRUE(print(cards, MergePlan(0, 25, MergeLayout::CardPerRecord, 10, 3), -1));
-    EXPECT_TRUE(runTool(pdfInfo, {cards}).contains(QRegularExpression("Pages:\\s+3\\n")));
+    // From the fourth cell, 1,003 cells fill 101 sheets.
+    ASSERT_TRUE(print(cards, MergePlan(0, staff, MergeLayout::CardPerRecord, 10, 3), -1));
+    EXPECT_TRUE(runTool(pdfInfo, {cards}).contains(QRegularExpression("Pages:\\s+101\\n")));
     // Text stretched to its box comes out of the PDF with spaces between the letters.
     const QString text = runTool(pdfText, {cards, "-"}).remove(QRegularExpression("\\s"));
-    for (int person = 1; person <= 25; ++person)
-        EXPECT_TRUE(text.contains(QStringLiteral("社員%1").arg(person, 3, 10, QLatin1Char('0')))) << person;
+    for (int person = 1; person <= staff; ++person)
+        EXPECT_TRUE(text.contains(name(person))) << person;
     EXPECT_EQ(card.Object(0).Caption(), QStringList({"{{氏名}}"}));
 
     const QString sheets = folder.filePath("sheets.pdf");
     ASSERT_TRUE(print(sheets, MergePlan(4, 2, MergeLayout::SheetPerRecord, 10), -1));
     EXPECT_TRUE(runTool(pdfInfo, {sheets}).contains(QRegularExpression("Pages:\\s+2\\n")));
-    EXPECT_EQ(runTool(pdfText, {sheets, "-"}).remove(QRegularExpression("\\s")).count("社員005"), 10);
+    EXPECT_EQ(runTool(pdfText, {sheets, "-"}).remove(QRegularExpression("\\s")).count(name(5)), 10);
 
     const QString cancelled = folder.filePath("cancelled.pdf");
-    EXPECT_FALSE(print(cancelled, MergePlan(0, 25, MergeLayout::SheetPerRecord, 10), 2));
+    EXPECT_FALSE(print(cancelled, MergePlan(0, staff, MergeLayout::SheetPerRecord, 10), 2));
     EXPECT_FALSE(QFileInfo::exists(cancelled));
 }
 

@@ -3,6 +3,8 @@
 #include "QrReading.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
+#include "model/document/CardStream.h"
+#include "model/merge/MergeRecordScope.h"
 #include "model/picture/VCard.h"
 #include "model/sheet/CardRenderer.h"
 
@@ -121,4 +123,35 @@ TEST(QrCode, CodeReadsBackFromScreenExportAndPdf)
     const QImage printed = RasterisePdf(pdf, 200); // a resolution the modules do not divide
     ASSERT_FALSE(printed.isNull());
     EXPECT_EQ(ReadQrCode(printed), text);
+}
+
+TEST(QrCode, AMergeRecordFillsTheCodeWhileItIsShownAndLeavesTheDocumentAsItWas)
+{
+    if (QrReaderTool().isEmpty())
+        GTEST_SKIP() << "zbarimg (zbar-tools) is not installed";
+    const QString design = QStringLiteral("{{氏名}}さん {{役職}}");
+    CardWithCode card(design, 3 * EncodeQrCode(design, qlMedium, kQrStandardQuietZone).width() + 4);
+    QByteArray before;
+    WriteCardStream(before, card.surface, OneCardSheet());
+    // The second name is more than any code of this level holds.
+    const MergeTable staff({"氏名"}, {{"山田"}, {QString(3000, QChar(0x540D))}}, TableEncoding::Utf8);
+
+    QImage screen(455, 275, QImage::Format_RGB32);
+    {
+        MergeRecordScope scope(card.surface, staff, 0);
+        card.surface.Paint(screen, screen.rect());
+        EXPECT_EQ(ReadQrCode(screen), QStringLiteral("山田さん {{役職}}"));
+        EXPECT_EQ(scope.MissingColumns(), QStringList({"役職"}));
+    }
+    {
+        // Rather than the design's code, which would read as the field names, the place stays light.
+        MergeRecordScope scope(card.surface, staff, 1);
+        card.surface.Paint(screen, screen.rect());
+        EXPECT_EQ(ReadQrCode(screen), QString());
+    }
+    card.surface.Paint(screen, screen.rect());
+    EXPECT_EQ(ReadQrCode(screen), design);
+    QByteArray after;
+    WriteCardStream(after, card.surface, OneCardSheet());
+    EXPECT_EQ(after, before);
 }

@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
+#include "model/picture/QrCode.h"
 #include "ui/app/TfrmMain.h"
 #include "ui/card/CardSurfaceView.h"
 #include "ui/merge/MergeBar.h"
@@ -36,6 +37,10 @@ TEST(MergePrint, TheRecordBarShowsEachRecordOnTheCardAndLeavesTheDesign)
     TfrmMain frmMain;
     ASSERT_TRUE(frmMain.Startup({}));
     TVkDragLabel &name = addText(frmMain.Panel(), {"{{氏名}}", "{{役職}}"});
+    TVkDragLabel &code = frmMain.Panel().AddObject(std::make_unique<TVkDragLabel>());
+    code.SetBounds(340, 150, 100, 100);
+    code.LoadBitmap(EncodeQrCode("{{会社}}", qlMedium, kQrStandardQuietZone));
+    code.SetQrText("{{会社}}");
     frmMain.show();
     const QImage design = frmMain.SurfaceView().grab().toImage();
 
@@ -44,7 +49,8 @@ TEST(MergePrint, TheRecordBarShowsEachRecordOnTheCardAndLeavesTheDesign)
         FindChild<QLineEdit>(*dialog, "fileNameEdit")->setText(table);
         QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
         OnNextModal([&warned](QWidget *box) {
-            warned = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->text().contains("役職");
+            const QString message = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->text();
+            warned = message.contains("役職") && message.contains("会社");
             QMetaObject::invokeMethod(box, "accept", Qt::QueuedConnection);
         });
     });

@@ -33,9 +33,10 @@ QStringList missingColumns(const TVkVellumPanel &card, const MergeTable &table)
     QStringList missing;
     for (int index = 0; index < card.ObjectCount(); ++index) {
         const TVkDragLabel &object = card.Object(index);
-        if (!object.IsText())
-            continue;
-        for (const QString &column : MergeFields::FieldNames(object.Caption()))
+        const QStringList fields = object.IsQrCode() ? MergeFields::FieldNames({object.QrText()})
+                                   : object.IsText() ? MergeFields::FieldNames(object.Caption())
+                                                     : QStringList();
+        for (const QString &column : fields)
             if (table.ColumnIndex(column) < 0 && !missing.contains(column))
                 missing.append(column);
     }
