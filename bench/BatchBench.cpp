@@ -2,7 +2,6 @@
 
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/CardStream.h"
-#include "model/sheet/CardDefinitions.h"
 #include "model/sheet/CardSheetPdf.h"
 
 #include <QFile>
@@ -13,12 +12,6 @@
 
 namespace {
 
-// The shipped ten-up A4 sheet of 91 x 55 mm cards.
-TCardDef tenUpSheet()
-{
-    return ParseCardDef("\"Ten up\",910,550,2,5,140,110,0,0,0");
-}
-
 // The busy card's sheet as a PDF file through the model, in the benchmark's own process.
 void BM_BusyCardSheetPdf(benchmark::State &state)
 {
@@ -26,7 +19,7 @@ void BM_BusyCardSheetPdf(benchmark::State &state)
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
     for (auto _ : state)
-        WriteCardSheetPdf(pdf, *card, tenUpSheet(), 2, QStringLiteral("busy"));
+        WriteCardSheetPdf(pdf, *card, BusyCardSheet(), 2, QStringLiteral("busy"));
     state.counters["pdf_bytes"] = double(QFileInfo(pdf).size());
 }
 BENCHMARK(BM_BusyCardSheetPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -51,7 +44,7 @@ QString saveCard(const TVkVellumPanel &card, const QString &path)
 {
     QFile file(path);
     file.open(QIODevice::WriteOnly);
-    WriteCardStream(file, card, tenUpSheet());
+    WriteCardStream(file, card, BusyCardSheet());
     return path;
 }
 

@@ -3,6 +3,7 @@
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/picture/PictureLoader.h"
+#include "model/sheet/CardDefinitions.h"
 
 #include <QImageWriter>
 #include <QPainter>
@@ -121,4 +122,9 @@ std::unique_ptr<TVkVellumPanel> MakeBusyCardFromJpegFiles()
         return pictures;
     }();
     return makeCard(loaded);
+}
+
+TCardDef BusyCardSheet()
+{
+    return ParseCardDef("\"Ten up\",910,550,2,5,140,110,0,0,0");
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/sheet/TCardDef.h"
+
 #include <memory>
 
 class TVkVellumPanel;
@@ -15,3 +17,6 @@ std::unique_ptr<TVkVellumPanel> MakeBusyCardFromJpegFiles();
 
 // The index of the first of the card's pictures among its objects.
 constexpr int kBusyCardFirstPicture = 20;
+
+// The shipped ten-up A4 sheet of 91 x 55 mm cards that the busy card is printed on.
+TCardDef BusyCardSheet();

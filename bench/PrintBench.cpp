@@ -16,20 +16,13 @@ namespace {
 // every cell.
 void printSheet(const TVkVellumPanel &card, int dotsPerInch, const QString &file)
 {
-    TCardDef tenUp{};
-    tenUp.CardSizeX = 910;
-    tenUp.CardSizeY = 550;
-    tenUp.Columns = 2;
-    tenUp.Lines = 5;
-    tenUp.LeftMargin = 140;
-    tenUp.TopMargin = 110;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
     printer.setResolution(dotsPerInch);
     printer.setPageSize(QPageSize(QPageSize::A4));
     QPainter painter(&printer);
-    DrawCardSheet(painter, PrinterPageOf(printer), card, tenUp, cmCornerCrosses);
+    DrawCardSheet(painter, PrinterPageOf(printer), card, BusyCardSheet(), cmCornerCrosses);
     painter.end();
 }
 
