@@ -43,11 +43,11 @@ void ConnectMergeCommands(TfrmMain &frmMain)
         RunGuarded([&] { bar->OpenTable(bar->TablePath(), encoding); }, &frmMain);
     };
 
-    QAction *print = bar->addAction(QStringLiteral("印刷..."));
+    QAction *print = bar->AddCommand(QStringLiteral("印刷..."));
     print->setObjectName(QStringLiteral("acMergePrint"));
     print->setToolTip(QStringLiteral("選んだレコードを差し込んで印刷します"));
     frmMain.OnExecute(print, [context] { PrintMerge(context()); });
-    QAction *pdf = bar->addAction(QStringLiteral("PDF..."));
+    QAction *pdf = bar->AddCommand(QStringLiteral("PDF..."));
     pdf->setObjectName(QStringLiteral("acMergePdf"));
     pdf->setToolTip(QStringLiteral("選んだレコードを差し込んで PDF ファイルに保存します"));
     frmMain.OnExecute(pdf, [context] { SaveMergePdf(context()); });

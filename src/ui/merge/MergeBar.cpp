@@ -3,10 +3,12 @@
 #include "model/merge/MergeTableReader.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QSpinBox>
 #include <algorithm>
+#include <initializer_list>
 
 namespace {
 
@@ -18,12 +20,19 @@ QAction *barAction(QToolBar &bar, const char *name, const QString &caption, QSty
     return action;
 }
 
-QLabel *caption(QToolBar &bar, const QString &text)
+// A caption and the fields it names as one item of the bar, so that a narrow window moves them into
+// the bar's overflow menu together instead of leaving a caption without its field.
+void addCaptioned(QToolBar &bar, const QString &caption, std::initializer_list<QWidget *> fields)
 {
-    auto *label = new QLabel(text, &bar);
-    label->setContentsMargins(8, 0, 4, 0);
-    bar.addWidget(label);
-    return label;
+    auto *group = new QWidget(&bar);
+    auto *layout = new QHBoxLayout(group);
+    layout->setContentsMargins(8, 0, 4, 0);
+    auto *label = new QLabel(caption, group);
+    label->setBuddy(*fields.begin());
+    layout->addWidget(label);
+    for (QWidget *field : fields)
+        layout->addWidget(field);
+    bar.addWidget(group);
 }
 
 } // namespace
@@ -50,45 +59,50 @@ MergeBar::MergeBar(QWidget *parent) : QToolBar(QStringLiteral("差し込み印�
     connect(last_, &QAction::triggered, this, [this] { ShowRecord(table_.RecordCount() - 1); });
     addSeparator();
 
-    caption(*this, QStringLiteral("文字コード"))->setBuddy(encoding_ = new QComboBox(this));
+    close_ = addAction(QStringLiteral("差し込みを終了"));
+    close_->setObjectName(QStringLiteral("acMergeClose"));
+    connect(close_, &QAction::triggered, this, [this] {
+        CloseTable();
+        if (OnClosed)
+            OnClosed();
+    });
+    addSeparator();
+
+    encoding_ = new QComboBox(this);
     encoding_->setObjectName(QStringLiteral("cmbMergeEncoding"));
     encoding_->setAccessibleName(QStringLiteral("文字コード"));
     encoding_->addItem(QStringLiteral("自動判別"));
     for (const TableEncoding encoding : {TableEncoding::Utf8, TableEncoding::Utf16, TableEncoding::Cp932})
         encoding_->addItem(TableEncodingName(encoding), int(encoding));
-    addWidget(encoding_);
+    addCaptioned(*this, QStringLiteral("文字コード"), {encoding_});
     connect(encoding_, &QComboBox::activated, this, [this](int index) {
         if (OnEncodingChosen)
             OnEncodingChosen(index == 0 ? std::nullopt
                                         : std::optional(TableEncoding(encoding_->itemData(index).toInt())));
     });
 
-    caption(*this, QStringLiteral("印刷"))->setBuddy(layout_ = new QComboBox(this));
+    layout_ = new QComboBox(this);
     layout_->setObjectName(QStringLiteral("cmbMergeLayout"));
     layout_->setAccessibleName(QStringLiteral("印刷"));
     layout_->addItem(QStringLiteral("1 件ごとに用紙 1 枚"), int(MergeLayout::SheetPerRecord));
     layout_->addItem(QStringLiteral("1 件ごとにカード 1 枚"), int(MergeLayout::CardPerRecord));
-    addWidget(layout_);
+    addCaptioned(*this, QStringLiteral("印刷"), {layout_});
 
-    caption(*this, QStringLiteral("範囲"))->setBuddy(from_ = new QSpinBox(this));
+    from_ = new QSpinBox(this);
     from_->setObjectName(QStringLiteral("spnMergeFrom"));
     from_->setAccessibleName(QStringLiteral("最初に印刷するレコード"));
-    addWidget(from_);
-    caption(*this, QStringLiteral("～"));
     to_ = new QSpinBox(this);
     to_->setObjectName(QStringLiteral("spnMergeTo"));
     to_->setAccessibleName(QStringLiteral("最後に印刷するレコード"));
-    addWidget(to_);
-    addSeparator();
-
-    QAction *close = addAction(QStringLiteral("差し込みを終了"));
-    close->setObjectName(QStringLiteral("acMergeClose"));
-    connect(close, &QAction::triggered, this, [this] {
-        CloseTable();
-        if (OnClosed)
-            OnClosed();
-    });
+    addCaptioned(*this, QStringLiteral("範囲"), {from_, new QLabel(QStringLiteral("～"), this), to_});
     hide();
+}
+
+QAction *MergeBar::AddCommand(const QString &caption)
+{
+    auto *action = new QAction(caption, this);
+    insertAction(close_, action);
+    return action;
 }
 
 void MergeBar::OpenTable(const QString &path, std::optional<TableEncoding> encoding)

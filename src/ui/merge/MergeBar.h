@@ -31,6 +31,10 @@ public:
     int CurrentRecord() const { return record_; }
     void ShowRecord(int record);
 
+    // Adds a command on the records beside the one that ends the merge, ahead of the bar's settings,
+    // so that a narrow window keeps it in sight.
+    QAction *AddCommand(const QString &caption);
+
     MergeLayout Layout() const;
     // The records chosen to print, first and count, counted from 0.
     int FirstPrintRecord() const;
@@ -49,7 +53,7 @@ private:
     QString path_;
     bool open_ = false;
     int record_ = 0;
-    QAction *first_, *previous_, *next_, *last_;
+    QAction *first_, *previous_, *next_, *last_, *close_;
     QLabel *position_;
     QComboBox *encoding_;
     QComboBox *layout_;
