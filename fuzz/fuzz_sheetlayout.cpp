@@ -62,5 +62,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     PaintPaperPreview(recorder, QSize(80, 100), paper, cardDef,
                       {.Card = &card, .GuessMark = guessMark, .StartCell = byte(14) * 1000 - 3});
     PaperPreviewCellAt(QSize(80, 100), paper, cardDef, QPoint(byte(15) - 100, byte(16) - 100));
+    // The back of the paper, turned either way and moved as far as the back's offsets reach.
+    const PaperPreviewCards back{.Card = &card,
+                                 .GuessMark = guessMark,
+                                 .StartCell = byte(14) * 1000 - 3,
+                                 .Back = &card,
+                                 .BackPlacement = {.Turn = SheetTurn(byte(17) % 2),
+                                                   .OffsetXTenthMm = (byte(18) - 128) * 8,
+                                                   .OffsetYTenthMm = (byte(19) - 128) * 8},
+                                 .ShowBack = true};
+    PaintPaperPreview(recorder, QSize(80, 100), paper, cardDef, back);
+    PaperPreviewCellAt(QSize(80, 100), paper, cardDef, QPoint(byte(15) - 100, byte(16) - 100), back);
     return 0;
 }
