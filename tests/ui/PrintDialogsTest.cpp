@@ -211,19 +211,31 @@ TEST_F(PrintDialogs, AMergesPreviewShowsItsRecordsFromTheStartCell)
     auto *preview = dialog.findChild<QWidget *>("pbSheet");
     const QImage image = preview->grab().toImage();
     // Black ink, neither the grey of used cells nor the blue frame of the start cell.
-    const auto darkIn = [&](std::int64_t cell) {
+    const auto darkIn = [&](std::int64_t cell, const QImage &shown) {
         const QPoint middle = pointOfCell(printer, cardDef, preview->size(), cell);
         int dark = 0;
         for (int dy = -25; dy <= 25; ++dy)
             for (int dx = -40; dx <= 40; ++dx)
-                dark += qGray(image.pixel(middle + QPoint(dx, dy))) < 40;
+                dark += qGray(shown.pixel(middle + QPoint(dx, dy))) < 40;
         return dark;
     };
-    EXPECT_EQ(darkIn(0), 0);
-    EXPECT_GT(darkIn(1), 40);
-    EXPECT_GT(darkIn(2), 40);
-    EXPECT_EQ(darkIn(3), 0);
+    EXPECT_EQ(darkIn(0, image), 0);
+    EXPECT_GT(darkIn(1, image), 40);
+    EXPECT_GT(darkIn(2, image), 40);
+    EXPECT_EQ(darkIn(3, image), 0);
     EXPECT_EQ(text.Caption().front(), "{{印}}") << "the card is left as it was";
+
+    // Turned over, each record's back is behind its own card: the sheet's columns change places.
+    dialog.SetBackSide(card, {}, [&](QPainter &canvas, const PrinterPage &page, std::int64_t startCell) {
+        DrawMergeBackSheet(canvas, page, {card, {}}, cardDef, cmNone, table,
+                           MergePlan(0, 2, MergeLayout::CardPerRecord, 10, startCell), 0);
+    });
+    dialog.findChild<QToolButton *>("btnPreviewBack")->click();
+    const QImage back = preview->grab().toImage();
+    EXPECT_GT(darkIn(0, back), 40);
+    EXPECT_EQ(darkIn(1, back), 0);
+    EXPECT_EQ(darkIn(2, back), 0);
+    EXPECT_GT(darkIn(3, back), 40);
 }
 
 TEST_F(PrintDialogs, BothSidesPrintFromTheStartCellForTheCardsChosen)

@@ -203,7 +203,9 @@ void drawCards(QPainter &painter, const PreviewLayout &layout, const PaperPrevie
     painter.scale(layout.k, layout.k);
     painter.translate(sheet.PhysicalOffset);
     try {
-        if (back)
+        if (back && cards.DrawBackSheet)
+            cards.DrawBackSheet(painter, page, cards.StartCell);
+        else if (back)
             DrawBackSideSheet(painter, page, *cards.Back, cardDef, cards.GuessMark, cards.BackPlacement,
                               printed);
         else if (cards.DrawSheet)

@@ -38,6 +38,8 @@ struct PaperPreviewCards {
     const TVkVellumPanel *Back = nullptr;
     BackSidePlacement BackPlacement{};
     bool ShowBack = false;
+    // Draws the back of the first sheet as the print will, for a print whose cells differ.
+    std::function<void(QPainter &, const PrinterPage &, std::int64_t startCell)> DrawBackSheet{};
 };
 
 // Draws the sheet at scale into a box of size: the paper with a shadow, the printable area in

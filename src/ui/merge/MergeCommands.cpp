@@ -176,6 +176,15 @@ void PrintMerge(const MergeCommandContext &context)
         DrawMergeSheet(canvas, page, context.Surface, context.CardDef, context.GuessMark, context.Bar.Table(),
                        planOf(context, startCell), 0);
     });
+    if (hasBackSide(context)) {
+        const BackSidePlacement placement = KeptBackSidePlacement(context.Printer.Printer());
+        form.SetBackSide(
+            *context.Back, placement,
+            [&context, placement](QPainter &canvas, const PrinterPage &page, std::int64_t startCell) {
+                DrawMergeBackSheet(canvas, page, {*context.Back, placement}, context.CardDef,
+                                   context.GuessMark, context.Bar.Table(), planOf(context, startCell), 0);
+            });
+    }
     if (form.exec() != QDialog::Accepted || !context.PrintDialog.Execute(context.DialogParent) ||
         !ConfirmSheetOnPaper(context.Printer, context.CardDef, context.DialogParent))
         return;

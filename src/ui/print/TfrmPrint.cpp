@@ -192,11 +192,14 @@ void TfrmPrint::SetSheetDrawing(
     pbSheet_->SetCards(cards);
 }
 
-void TfrmPrint::SetBackSide(const TVkVellumPanel &back, const BackSidePlacement &placement)
+void TfrmPrint::SetBackSide(
+    const TVkVellumPanel &back, const BackSidePlacement &placement,
+    std::function<void(QPainter &, const PrinterPage &, std::int64_t startCell)> drawBackSheet)
 {
     PaperPreviewCards cards = pbSheet_->Cards();
     cards.Back = &back;
     cards.BackPlacement = placement;
+    cards.DrawBackSheet = std::move(drawBackSheet);
     pbSheet_->SetCards(cards);
     sideSwitch_->Refresh();
 }

@@ -36,8 +36,11 @@ public:
     void
     SetSheetDrawing(std::function<void(QPainter &, const PrinterPage &, std::int64_t startCell)> drawSheet);
     // For a card with a back side: the preview can be turned over to show the back of the paper as
-    // it prints there.
-    void SetBackSide(const TVkVellumPanel &back, const BackSidePlacement &placement);
+    // it prints there; drawBackSheet draws it for a print whose cells differ, as SetSheetDrawing's
+    // function draws the front.
+    void SetBackSide(
+        const TVkVellumPanel &back, const BackSidePlacement &placement,
+        std::function<void(QPainter &, const PrinterPage &, std::int64_t startCell)> drawBackSheet = {});
     // Opens the print position adjustment; the preview follows what it changed. Without it the
     // dialog offers no adjustment.
     std::function<void()> OnAdjust;
