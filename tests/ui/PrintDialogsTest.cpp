@@ -375,3 +375,25 @@ TEST_F(PrintDialogs, ThePreviewTurnsOverToTheBackOfThePaperWhereAClickStillChoos
     dialog.findChild<QToolButton *>("btnPreviewFront")->click();
     EXPECT_TRUE(dark(at(50, 100)));
 }
+
+TEST_F(PrintDialogs, ThePaperSetupPreviewTurnsOverOnlyForACardWithABack)
+{
+    const auto backShown = [&] {
+        bool turnable = false;
+        QRgb middle = 0;
+        OnNextModal([&](QWidget *dialog) {
+            auto *toBack = dialog->findChild<QToolButton *>("btnPreviewBack");
+            turnable = toBack->isVisible();
+            toBack->click();
+            auto *preview = dialog->findChild<QWidget *>("pbPaper");
+            middle =
+                preview->grab().toImage().pixel(pointOfCell(printer, form.CardDef(), preview->size(), 0));
+            dialog->findChild<QPushButton *>("Button2")->click();
+        });
+        form.Action("acPrintSetup")->trigger();
+        return turnable && IsNear(middle, qRgb(255, 0, 0), 8);
+    };
+    EXPECT_FALSE(backShown());
+    form.Document().Side(CardSide::Back).SetColor(RGBToColor(255, 0, 0));
+    EXPECT_TRUE(backShown());
+}
