@@ -8,6 +8,7 @@
 #include "ui/merge/MergeBar.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>
@@ -73,4 +74,39 @@ TEST(MergePrint, TheRecordBarShowsEachRecordOnTheCardAndLeavesTheDesign)
     bar->findChild<QAction *>(QStringLiteral("acMergeClose"))->trigger();
     EXPECT_FALSE(bar->isVisible());
     EXPECT_EQ(frmMain.SurfaceView().grab().toImage(), design);
+}
+
+TEST(MergePrint, ANarrowWindowKeepsTheRecordCommandsAndEachCaptionWithItsField)
+{
+    QTemporaryDir folder;
+    const QString table = folder.filePath("staff.csv");
+    WriteFileBytes(table, "氏名\n山田\n鈴木\n");
+    ScopedProgramFolder program;
+    QFile::copy(QStringLiteral(VELLUMIA_SOURCE_DIR "/data/CardDef.Def"), program.filePath("CardDef.Def"));
+    TfrmMain frmMain;
+    ASSERT_TRUE(frmMain.Startup({}));
+    frmMain.show();
+    OnNextModal([&](QWidget *dialog) {
+        FindChild<QLineEdit>(*dialog, "fileNameEdit")->setText(table);
+        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    });
+    frmMain.Action("acMailMerge")->trigger();
+    auto *bar = frmMain.findChild<MergeBar *>(QStringLiteral("tbMerge"));
+    ASSERT_TRUE(bar && bar->isVisible());
+
+    for (const int width : {1240, 640, 480}) {
+        frmMain.resize(width, 600);
+        QApplication::processEvents();
+        for (const char *command : {"acMergeNext", "acMergePrint", "acMergePdf", "acMergeClose"}) {
+            QAction *action = bar->findChild<QAction *>(QString::fromLatin1(command));
+            ASSERT_TRUE(action) << command;
+            EXPECT_TRUE(bar->widgetForAction(action)->isVisible()) << command << " at " << width;
+        }
+        for (const QLabel *caption : bar->findChildren<QLabel *>()) {
+            if (!caption->buddy())
+                continue;
+            EXPECT_EQ(caption->isVisible(), caption->buddy()->isVisible())
+                << caption->text().toStdString() << " at " << width;
+        }
+    }
 }
