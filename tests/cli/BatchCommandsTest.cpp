@@ -1,5 +1,6 @@
 #include "FileBytes.h"
 #include "PrintTestSupport.h"
+#include "TestQueue.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/CardStream.h"
@@ -247,9 +248,8 @@ TEST_F(BatchCommands, PdfOnANamedSheetFillsItsCells)
 
 TEST_F(BatchCommands, PrintSendsTheSheetThroughTheQueue)
 {
-    if (QPrinterInfo::printerInfo(kQueue).isNull())
-        GTEST_SKIP() << "no CUPS printer named " << kQueue.toStdString()
-                     << " (scripts/setup-printer.sh adds one)";
+    if (const std::string missing = TestQueueMissing(false); !missing.empty())
+        GTEST_SKIP() << missing;
     // The job is named after the card's file, and cups-pdf names its file after the job.
     const QString token = QStringLiteral("VellumiaBatch%1").arg(QCoreApplication::applicationPid());
     const QString card = saveBusinessCard(token + QStringLiteral(".vkc"));
@@ -317,10 +317,8 @@ TEST_F(BatchCommands, PdfMovesByTheOffsetAndStartsAtTheCellAsked)
 
 TEST_F(BatchCommands, PrintFollowsThePrintersCorrectionUnlessAnOffsetReplacesIt)
 {
-    if (QPrinterInfo::printerInfo(kQueue).isNull())
-        GTEST_SKIP() << "no CUPS printer named " << kQueue.toStdString();
-    if (PdfToImageTool().isEmpty())
-        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    if (const std::string missing = TestQueueMissing(); !missing.empty())
+        GTEST_SKIP() << missing;
     WriteFileBytes(path("VELLUMAX.INI"), "[PrintAdjustment]\r\n" + kQueue.toLatin1() + "=2,-1\r\n");
     const auto printed = [this](const QString &name, const QStringList &options) {
         const QString token =
@@ -485,8 +483,8 @@ TEST_F(BatchCommands, PdfOfATwoSidedCardHasItsBackAfterTheFront)
 
 TEST_F(BatchCommands, PrintingBothSidesNeedsAPrinterThatTurnsTheSheet)
 {
-    if (QPrinterInfo::printerInfo(kQueue).isNull())
-        GTEST_SKIP() << "no CUPS printer named " << kQueue.toStdString();
+    if (const std::string missing = TestQueueMissing(false); !missing.empty())
+        GTEST_SKIP() << missing;
     if (QPrinterInfo::printerInfo(kQueue).supportedDuplexModes().contains(QPrinter::DuplexLongSide))
         GTEST_SKIP() << "the test queue prints both sides itself";
     TVkVellumPanel front;

@@ -1,6 +1,7 @@
 #include "ui/app/CardSideTabs.h"
 #include "FileBytes.h"
 #include "PrintTestSupport.h"
+#include "TestQueue.h"
 #include "TestSupport.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
@@ -110,8 +111,8 @@ TEST_F(CardSideTabsTest, TheBackIsDesignedOnItsOwnTabAndUndoneThere)
 
 TEST_F(CardSideTabsTest, PrintingACardWithABackAsksHowAndRemembersTheAnswer)
 {
-    if (QPrinterInfo::printerInfo(kQueue).isNull())
-        GTEST_SKIP() << "no CUPS printer named " << kQueue.toStdString();
+    if (const std::string missing = TestQueueMissing(false); !missing.empty())
+        GTEST_SKIP() << missing;
     form.Printer().Printer().setPrinterName(kQueue);
     form.Printer().Printer().setResolution(300);
     clickSide(1);
@@ -161,8 +162,8 @@ TEST_F(CardSideTabsTest, PrintingACardWithABackAsksHowAndRemembersTheAnswer)
 
 TEST_F(CardSideTabsTest, OnlyWaysThePrinterHasAreOffered)
 {
-    if (QPrinterInfo::printerInfo(kQueue).isNull())
-        GTEST_SKIP() << "no CUPS printer named " << kQueue.toStdString();
+    if (const std::string missing = TestQueueMissing(false); !missing.empty())
+        GTEST_SKIP() << missing;
     QPrinter &printer = form.Printer().Printer();
     printer.setPrinterName(kQueue);
     const bool twoSided =

@@ -1,4 +1,5 @@
 #include "PrintTestSupport.h"
+#include "TestQueue.h"
 #include "TestSupport.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
@@ -35,9 +36,8 @@ class CupsPrinting : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (QPrinterInfo::printerInfo(kQueue).isNull())
-            GTEST_SKIP() << "no CUPS printer named " << kQueue.toStdString()
-                         << " (scripts/setup-printer.sh adds one)";
+        if (const std::string missing = TestQueueMissing(false); !missing.empty())
+            GTEST_SKIP() << missing;
     }
 };
 

@@ -1,5 +1,6 @@
 #include "FileBytes.h"
 #include "PrintTestSupport.h"
+#include "TestQueue.h"
 #include "TestSupport.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
@@ -42,11 +43,8 @@ class PrintDialogs : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (QPrinterInfo::printerInfo(kQueue).isNull())
-            GTEST_SKIP() << "no CUPS printer named " << kQueue.toStdString()
-                         << " (scripts/setup-printer.sh adds one)";
-        if (PdfToImageTool().isEmpty())
-            GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+        if (const std::string missing = TestQueueMissing(); !missing.empty())
+            GTEST_SKIP() << missing;
         QFile::copy(QStringLiteral(VELLUMIA_SOURCE_DIR "/data/CardDef.Def"), folder.filePath("CardDef.Def"));
         ASSERT_TRUE(form.Startup({}));
         printer.Printer().setPrinterName(kQueue);

@@ -1,4 +1,5 @@
 #include "PrintTestSupport.h"
+#include "TestQueue.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/sheet/CardDefinitions.h"
@@ -64,11 +65,8 @@ QRect cellOnPaper(const TCardDef &cardDef, int cell)
 
 TEST(PrintPlacement, OffsetsMoveEveryCellsInkAndCellsBeforeTheStartStayBlank)
 {
-    if (QPrinterInfo::printerInfo(kQueue).isNull())
-        GTEST_SKIP() << "no CUPS printer named " << kQueue.toStdString()
-                     << " (scripts/setup-printer.sh adds one)";
-    if (PdfToImageTool().isEmpty())
-        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    if (const std::string missing = TestQueueMissing(); !missing.empty())
+        GTEST_SKIP() << missing;
     const BlockCard block;
     const QString token = QStringLiteral("VellumiaPlace%1").arg(QCoreApplication::applicationPid());
     const QImage plain = printedPage(block, {}, {}, token + QStringLiteral("Plain"));

@@ -1,4 +1,5 @@
 #include "PrintTestSupport.h"
+#include "TestQueue.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "printer/TQdPrinter.h"
@@ -57,11 +58,8 @@ class TwoSidedPrinting : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (QPrinterInfo::printerInfo(kQueue).isNull())
-            GTEST_SKIP() << "no CUPS printer named " << kQueue.toStdString()
-                         << " (scripts/setup-printer.sh adds one)";
-        if (PdfToImageTool().isEmpty())
-            GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+        if (const std::string missing = TestQueueMissing(); !missing.empty())
+            GTEST_SKIP() << missing;
         printer.Printer().setPrinterName(kQueue);
         printer.Printer().setPageSize(QPageSize(QPageSize::A4));
         printer.Printer().setPageOrientation(QPageLayout::Portrait);
