@@ -155,11 +155,11 @@ TEST(CardStreamTest, CardDefinitionIsReadFieldByFieldLittleEndian)
     ASSERT_TRUE(result.headerRead);
     const TCardDef &read = result.cardDef;
     EXPECT_EQ(QByteArray(read.Name, 256), QByteArray(256, 'n'));
-    EXPECT_EQ(read.CardSizeX, 0x01020304);
+    EXPECT_EQ(int(read.CardSizeX), 0x01020304);
     EXPECT_EQ(std::vector<int>({read.CardSizeY, read.Columns, read.Lines, read.LeftMargin, read.TopMargin,
                                 read.ColumnSpace, read.LineSpace}),
               std::vector<int>({2, 3, 4, 5, 6, 7, -8}));
-    EXPECT_EQ(read.System, 1);
+    EXPECT_EQ(int(read.System), 1);
     QByteArray again;
     WriteCardStream(again, copy, read);
     EXPECT_EQ(again.left(289), header);

@@ -118,13 +118,13 @@ void TVkDragLabel::moveTo(int x, int y)
 {
     const QSize client = parentClientSize();
     Span l = Span(Left()) + x - grabPoint_.x();
-    if (l > client.width() - kKeepOnCard)
-        l = client.width() - kKeepOnCard;
+    if (l > Span(client.width()) - kKeepOnCard)
+        l = Span(client.width()) - kKeepOnCard;
     else if (l + Width() < kKeepOnCard)
         l = kKeepOnCard - Span(Width());
     Span t = Span(Top()) + y - grabPoint_.y();
-    if (t > client.height() - kKeepOnCard)
-        t = client.height() - kKeepOnCard;
+    if (t > Span(client.height()) - kKeepOnCard)
+        t = Span(client.height()) - kKeepOnCard;
     else if (t + Height() < kKeepOnCard)
         t = kKeepOnCard - Span(Height());
     SetTop(SaturatedInt(t));
@@ -186,8 +186,8 @@ void TVkDragLabel::resizeTo(int x, int y)
         }
     }
     const QSize client = parentClientSize();
-    if (l > client.width() - kKeepOnCard) {
-        l = client.width() - kKeepOnCard;
+    if (l > Span(client.width()) - kKeepOnCard) {
+        l = Span(client.width()) - kKeepOnCard;
         w = oldW;
         if (keepAspect_)
             h = oldH;
@@ -197,8 +197,8 @@ void TVkDragLabel::resizeTo(int x, int y)
         if (keepAspect_)
             h = oldH;
     }
-    if (t > client.height() - kKeepOnCard) {
-        t = client.height() - kKeepOnCard;
+    if (t > Span(client.height()) - kKeepOnCard) {
+        t = Span(client.height()) - kKeepOnCard;
         h = oldH;
         if (keepAspect_)
             w = oldW;
