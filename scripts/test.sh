@@ -12,4 +12,8 @@ if [ "${CI:-}" = true ] || [ "${VELLUMIA_SETUP_PRINTER:-0}" = 1 ]; then
 fi
 export QT_QPA_PLATFORM=offscreen
 (cd build && ctest --output-on-failure -j"$(nproc)")
+# CI runs the tests once more under the address and undefined-behaviour sanitizers.
+if [ "${CI:-}" = true ] || [ "${VELLUMIA_SANITIZE:-0}" = 1 ]; then
+  scripts/sanitize.sh
+fi
 scripts/fuzz.sh
