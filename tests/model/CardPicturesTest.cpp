@@ -253,7 +253,7 @@ TEST_F(CardPictures, NewPicturePropertiesRoundTripByteForByte)
     EXPECT_EQ(read.Object(2).QrText(), text);
     EXPECT_EQ(read.Object(2).QrLevel(), qlHigh);
     EXPECT_EQ(read.Object(2).QrQuietZone(), 2);
-    // The spec'd picture a plain reader shows: a BMP of the modules.
+    // The picture every reader of card documents shows: a BMP of the modules.
     EXPECT_EQ(read.Object(2).Bitmap().convertToFormat(QImage::Format_RGB32),
               code.Bitmap().convertToFormat(QImage::Format_RGB32));
 }
