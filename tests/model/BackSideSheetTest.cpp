@@ -1,4 +1,5 @@
 #include "model/sheet/BackSideSheet.h"
+#include "PrintTestSupport.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 
@@ -10,14 +11,7 @@ namespace {
 // Two cards of 91 x 55 mm across, five down, 10 mm from the left edge and 5 mm from the top.
 TCardDef twoByFive()
 {
-    TCardDef cardDef{};
-    cardDef.CardSizeX = 910;
-    cardDef.CardSizeY = 550;
-    cardDef.Columns = 2;
-    cardDef.Lines = 5;
-    cardDef.LeftMargin = 100;
-    cardDef.TopMargin = 50;
-    return cardDef;
+    return BusinessCardSheet(2, 5, 100, 50);
 }
 
 // A4 at 254 dpi, where a device pixel is a tenth of a millimetre.

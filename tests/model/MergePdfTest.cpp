@@ -1,4 +1,5 @@
 #include "model/merge/MergePdf.h"
+#include "PrintTestSupport.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/merge/MergeTableReader.h"
@@ -34,14 +35,7 @@ void addText(TVkVellumPanel &card, const QStringList &lines)
 // Two 91 x 55 mm cards across and five down, 14 mm from the left and 11 mm from the top.
 TCardDef tenUpSheet()
 {
-    TCardDef tenUp{};
-    tenUp.CardSizeX = 910;
-    tenUp.CardSizeY = 550;
-    tenUp.Columns = 2;
-    tenUp.Lines = 5;
-    tenUp.LeftMargin = 140;
-    tenUp.TopMargin = 110;
-    return tenUp;
+    return BusinessCardSheet(2, 5, 140, 110);
 }
 
 } // namespace

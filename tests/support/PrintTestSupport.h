@@ -109,15 +109,24 @@ inline QRect InkBounds(const QImage &image, const QRect &area)
     return bounds;
 }
 
-// A sheet of one 91 x 55 mm card at its top-left corner.
-inline TCardDef OneCardSheet()
+// A sheet of 91 x 55 mm cards, columns across and lines down, the first card the margins (in tenths
+// of a millimetre) from the paper's top-left corner.
+inline TCardDef BusinessCardSheet(int columns, int lines, int leftMargin = 0, int topMargin = 0)
 {
     TCardDef cardDef{};
     cardDef.CardSizeX = 910;
     cardDef.CardSizeY = 550;
-    cardDef.Columns = 1;
-    cardDef.Lines = 1;
+    cardDef.Columns = columns;
+    cardDef.Lines = lines;
+    cardDef.LeftMargin = leftMargin;
+    cardDef.TopMargin = topMargin;
     return cardDef;
+}
+
+// A sheet of one 91 x 55 mm card at its top-left corner.
+inline TCardDef OneCardSheet()
+{
+    return BusinessCardSheet(1, 1);
 }
 
 // The card printed through the sheet drawing onto an A4 PDF at 300 dpi, alone at its top-left corner.

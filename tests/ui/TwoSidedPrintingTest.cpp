@@ -20,14 +20,7 @@ constexpr TColor kRed = 0x000000FF;
 // front for either turn.
 TCardDef oneByTwo()
 {
-    TCardDef cardDef{};
-    cardDef.CardSizeX = 910;
-    cardDef.CardSizeY = 550;
-    cardDef.Columns = 1;
-    cardDef.Lines = 2;
-    cardDef.LeftMargin = 200;
-    cardDef.TopMargin = 200;
-    return cardDef;
+    return BusinessCardSheet(1, 2, 200, 200);
 }
 
 void setUpCard(TVkVellumPanel &card, TColor color)
