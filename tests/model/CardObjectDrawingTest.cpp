@@ -589,3 +589,40 @@ TEST(CardSurfacePainting, RepaintingTheDirtyAreaAfterAMoveEqualsAFullRepaint)
         EXPECT_EQ(incremental, full) << step.x() << "," << step.y();
     }
 }
+
+// A text object keeps its effects' mask and result between draws; whatever changes under it or
+// in it must show at the next draw exactly as a fresh object draws it.
+TEST(CardObjectDrawing, TextEffectsDrawnAgainFollowEveryChange)
+{
+    const auto fresh = [](const TVkDragLabel &kept, const QImage &under) {
+        auto object = text(kept.Caption(), kept.Font().Color, kept.Font().Height);
+        object->SetAlphaChannel(kept.AlphaChannel());
+        object->SetAntiAlias(kept.AntiAlias());
+        QImage canvas = under;
+        object->DrawTo(canvas, 10, 5);
+        return canvas;
+    };
+    const QImage plain = whiteCanvas(240, 100);
+    QImage patterned = plain;
+    QPainter(&patterned).drawImage(patterned.rect(), patternPicture(24, 10));
+    for (const auto &[alpha, smooth] : {std::pair{50, false}, {100, true}, {40, true}}) {
+        auto kept = text({QStringLiteral("AVW"), QStringLiteral("xyz")}, RGBToColor(0, 0, 255), -30);
+        kept->SetAlphaChannel(alpha);
+        kept->SetAntiAlias(smooth);
+        const auto drawKept = [&](const QImage &under) {
+            QImage canvas = under;
+            kept->DrawTo(canvas, 10, 5);
+            return canvas;
+        };
+        EXPECT_EQ(drawKept(plain), fresh(*kept, plain));
+        EXPECT_EQ(drawKept(patterned), fresh(*kept, patterned)) << "the pixels beneath changed";
+        CardFont font = kept->Font();
+        font.Color = RGBToColor(200, 0, 0);
+        kept->SetFont(font);
+        EXPECT_EQ(drawKept(patterned), fresh(*kept, patterned)) << "the colour changed";
+        kept->SetCaption({QStringLiteral("ABC")});
+        EXPECT_EQ(drawKept(patterned), fresh(*kept, patterned)) << "the text changed";
+        kept->SetAlphaChannel(alpha / 2);
+        EXPECT_EQ(drawKept(patterned), fresh(*kept, patterned)) << "the opacity changed";
+    }
+}

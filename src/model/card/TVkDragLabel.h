@@ -4,6 +4,7 @@
 #include "model/card/CardTypes.h"
 #include "model/card/ReachableRect.h"
 #include "model/card/StretchCache.h"
+#include "model/card/TextEffectCache.h"
 #include "model/card/TextLayoutCache.h"
 #include "model/card/TextStyle.h"
 #include "model/picture/SvgPicture.h"
@@ -291,6 +292,8 @@ private:
 
     // Work images of the text effects (composite, mask, smoothed); emptied after each drawing.
     QImage compositeImage_, maskImage_, smoothImage_;
+    // The effects' last result, drawn again while nothing under the text changes.
+    TextEffectCache textEffects_;
     // The picture stretched to its place, reused while neither changes.
     mutable StretchCache pictureCache_;
     // The text laid out, reused while neither the text nor its look changes.

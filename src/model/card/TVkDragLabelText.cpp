@@ -1,6 +1,6 @@
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TextEffects.h"
-#include "model/card/TextLayout.h"
+#include "model/card/TextLayoutCache.h"
 
 #include <QPainter>
 
@@ -23,27 +23,6 @@ public:
 private:
     QImage *images_[3];
 };
-
-// The text in black on white, every pixel either ink or not; `box` is where the object's rectangle
-// falls in the mask. Glyphs that come smoothed whatever the painter asks are cut at half cover.
-QImage textMask(const TextLayout &layout, const QSize &size, const QRect &box)
-{
-    QImage mask(size, QImage::Format_RGB32);
-    if (mask.isNull())
-        return mask;
-    mask.fill(Qt::white);
-    QPainter painter(&mask);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setPen(Qt::black);
-    layout.Draw(painter, box);
-    painter.end();
-    for (int y = 0; y < mask.height(); ++y) {
-        auto *pixels = reinterpret_cast<QRgb *>(mask.scanLine(y));
-        for (int x = 0; x < mask.width(); ++x)
-            pixels[x] = qGray(pixels[x]) < 128 ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
-    }
-    return mask;
-}
 
 void drawImageAt(QImage &canvas, const QImage &image, const QPoint &at, const QRect &clip)
 {
@@ -80,14 +59,19 @@ void TVkDragLabel::drawText(QImage &canvas, const QRect &box, const QRect &clip)
     const QRect work = visible.adjusted(-1, -1, 1, 1) & box;
     const WorkImagesRelease release(compositeImage_, maskImage_, smoothImage_);
     compositeImage_ = canvas.copy(work).convertToFormat(QImage::Format_RGB32);
-    maskImage_ = textMask(textLayouts_.Get(caption_, font_, textStyle_, true), work.size(),
-                          box.translated(-work.topLeft()));
-    if (opacity) {
-        BlendInk(compositeImage_, maskImage_, ink, alphaChannel_);
-        drawImageAt(canvas, compositeImage_, work.topLeft(), visible);
-    }
-    if (!smoothing)
+    maskImage_ = textLayouts_.Mask(caption_, font_, textStyle_, work.size(), box.translated(-work.topLeft()));
+    const TextEffectCache::Recipe recipe{maskImage_.cacheKey(), ink.rgb(), alphaChannel_, opacity, smoothing};
+    if (const QImage *kept = textEffects_.Find(compositeImage_, recipe)) {
+        drawImageAt(canvas, *kept, work.topLeft(), visible);
         return;
-    smoothImage_ = SmoothInkEdges(compositeImage_, maskImage_, box.translated(-work.topLeft()));
-    drawImageAt(canvas, smoothImage_, work.topLeft(), visible);
+    }
+    const QImage beneath = compositeImage_;
+    if (opacity)
+        BlendInk(compositeImage_, maskImage_, ink, alphaChannel_);
+    // The smoothed image is the blended one with its corners softened, so only the last is drawn.
+    if (smoothing)
+        smoothImage_ = SmoothInkEdges(compositeImage_, maskImage_, box.translated(-work.topLeft()));
+    const QImage &result = smoothing ? smoothImage_ : compositeImage_;
+    drawImageAt(canvas, result, work.topLeft(), visible);
+    textEffects_.Keep(beneath, recipe, result);
 }

@@ -1,5 +1,8 @@
 #include "model/card/TextEffects.h"
 
+#include "model/card/TextLayout.h"
+
+#include <QPainter>
 #include <QRect>
 #include <algorithm>
 
@@ -24,6 +27,25 @@ bool sameSize32(const QImage &a, const QImage &b)
 }
 
 } // namespace
+
+QImage DrawInkMask(const TextLayout &plainInk, const QSize &size, const QRect &box)
+{
+    QImage mask(size, QImage::Format_RGB32);
+    if (mask.isNull())
+        return mask;
+    mask.fill(Qt::white);
+    QPainter painter(&mask);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setPen(Qt::black);
+    plainInk.Draw(painter, box);
+    painter.end();
+    for (int y = 0; y < mask.height(); ++y) {
+        auto *pixels = reinterpret_cast<QRgb *>(mask.scanLine(y));
+        for (int x = 0; x < mask.width(); ++x)
+            pixels[x] = qGray(pixels[x]) < 128 ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+    }
+    return mask;
+}
 
 void BlendInk(QImage &composite, const QImage &mask, const QColor &color, int alphaPercent)
 {

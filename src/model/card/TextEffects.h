@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QImage>
 
+class TextLayout;
+
 // The two effects of text objects work on 32-bit images of the object's size: the composite (what
 // the canvas shows under the object) and the mask (the text in black on white, drawn without glyph
 // smoothing so that every pixel is either ink or not). Ink is a pixel whose red, green and blue are
@@ -12,6 +14,10 @@ inline bool IsInk(QRgb pixel)
 {
     return (pixel & 0x00FFFFFFu) == 0;
 }
+
+// The mask of a text drawn with its plain-ink layout, in an image of `size` in which the object's
+// rectangle is `box`. Glyphs that come smoothed whatever the painter asks are cut at half cover.
+QImage DrawInkMask(const TextLayout &plainInk, const QSize &size, const QRect &box);
 
 // Mixes the colour into every composite pixel that is ink in the mask, `alphaPercent` parts of
 // the colour to 100 - alphaPercent parts of what is there, rounding down.

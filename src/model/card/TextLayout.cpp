@@ -17,7 +17,8 @@ std::unique_ptr<TextLayout> LayOutText(const QStringList &lines, const CardFont 
     if (plainInk)
         qfont.setStyleStrategy(QFont::NoAntialias);
     SetLetterSpacingPixels(qfont, style.LetterSpacingPixels(), nullptr);
-    return std::make_unique<HorizontalTextLayout>(lines, qfont, style);
+    return std::make_unique<HorizontalTextLayout>(lines, qfont, style, 2,
+                                                  HorizontalTextLayout::Shaping::Once);
 }
 
 std::unique_ptr<TextLayout> LayOutZoomedText(const QStringList &lines, const CardFont &font,

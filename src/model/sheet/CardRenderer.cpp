@@ -111,10 +111,11 @@ void RenderCardToBitmap(const TVkVellumPanel &surface, const TCardDef &cardDef, 
         object.DrawTo(canvas, object.Left(), object.Top());
         object.SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
     }
-    QImage picture = canvas.convertToFormat(QImage::Format_RGB888);
-    if (picture.isNull())
+    // Converted where it lies, as the 24-bit pixels fit in the 32-bit ones' memory.
+    canvas.convertTo(QImage::Format_RGB888);
+    if (canvas.format() != QImage::Format_RGB888)
         throw VkError(QStringLiteral("画像を作成するためのメモリが足りません"));
-    bitmap = std::move(picture);
+    bitmap = std::move(canvas);
 }
 
 QSize CardSizeAtDpi(const TCardDef &cardDef, int dpi)
