@@ -154,6 +154,24 @@ void drawCropMarks(QPainter &canvas, const QRect &cell, int guessMark, const Pri
     }
 }
 
+// Draws the card's objects onto a painter whose origin is the cell's corner, each on the device
+// pixels it would have with the origin at the page's corner.
+void drawObjectsFromCellCorner(QPainter &canvas, const QRect &cell, const TVkVellumPanel &card)
+{
+    // A card 0 pixels wide has no scale to draw its objects at.
+    if (card.Width() <= 0)
+        return;
+    const long double scale = static_cast<long double>(cell.width()) / card.Width();
+    for (int i = 0; i < card.ObjectCount(); ++i) {
+        const TVkDragLabel &object = card.Object(i);
+        const auto at = [scale](int position, int origin) {
+            return clampPixels(std::int64_t(std::trunc(scale * position + origin)) - origin);
+        };
+        TVkDragLabel::DrawScaled(object, canvas, at(object.Left(), cell.left()), at(object.Top(), cell.top()),
+                                 double(scale));
+    }
+}
+
 } // namespace
 
 int TenthMmToDevicePixels(std::int64_t tenthMm, int dpi)
@@ -166,19 +184,14 @@ int TenthMmToDevicePixels(std::int64_t tenthMm, int dpi)
 
 void DrawCardInCell(QPainter &canvas, const QRect &cell, const TVkVellumPanel &card)
 {
-    card.PaintBackground(canvas, cell);
-    // A card 0 pixels wide has no scale to draw its objects at.
-    if (card.Width() <= 0)
-        return;
-    const long double scale = static_cast<long double>(cell.width()) / card.Width();
-    for (int i = 0; i < card.ObjectCount(); ++i) {
-        const TVkDragLabel &object = card.Object(i);
-        const auto at = [scale](int position, int origin) {
-            return clampPixels(std::int64_t(std::trunc(scale * position + origin)));
-        };
-        TVkDragLabel::DrawScaled(object, canvas, at(object.Left(), cell.left()), at(object.Top(), cell.top()),
-                                 double(scale));
-    }
+    // Each card is drawn from its cell's corner, in the same coordinates in every cell: a PDF then
+    // holds the same drawing for every card on the sheet, which it compresses to little more than
+    // the first.
+    canvas.save();
+    canvas.translate(cell.topLeft());
+    card.PaintBackground(canvas, QRect(QPoint(0, 0), cell.size()));
+    drawObjectsFromCellCorner(canvas, cell, card);
+    canvas.restore();
 }
 
 QRect CardCellRect(const TCardDef &cardDef, const PrinterPage &page, std::int64_t column, std::int64_t row)
