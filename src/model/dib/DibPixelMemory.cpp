@@ -13,7 +13,8 @@ void DibPixelMemory::Release::operator()(uchar *block) const
         std::free(block);
 }
 
-DibPixelMemory::DibPixelMemory(qint64 size, bool useFileMapping) : size_(size), mapped_(useFileMapping)
+DibPixelMemory::DibPixelMemory(qint64 size, bool useFileMapping, Contents contents)
+    : size_(size), mapped_(useFileMapping)
 {
     if (size <= 0)
         return;
@@ -27,7 +28,8 @@ DibPixelMemory::DibPixelMemory(qint64 size, bool useFileMapping) : size_(size), 
         return;
     }
     // calloc leaves large blocks to the system's zero pages instead of clearing them by hand.
-    auto *block = static_cast<uchar *>(std::calloc(std::size_t(size), 1));
+    auto *block = static_cast<uchar *>(contents == Contents::Zeroed ? std::calloc(std::size_t(size), 1)
+                                                                    : std::malloc(std::size_t(size)));
     if (!block)
         throw EQdDIBOutOfResources("GetMemory: Out of memory");
     block_ = {block, Release{size, false}};

@@ -3,13 +3,17 @@
 #include <QtGlobal>
 #include <memory>
 
-// Zero-filled memory for a picture's pixels, from the heap or from an anonymous shared mapping,
-// as the picture asks.
+// Memory for a picture's pixels, from the heap or from an anonymous shared mapping, as the picture
+// asks.
 class DibPixelMemory {
 public:
+    // Memory its owner fills completely before reading it need not be cleared first: clearing a
+    // reused heap block costs as much as the copy that then overwrites it.
+    enum class Contents { Zeroed, Overwritten };
+
     DibPixelMemory() = default;
     // Throws EQdDIBOutOfResources when the memory cannot be had.
-    DibPixelMemory(qint64 size, bool useFileMapping);
+    DibPixelMemory(qint64 size, bool useFileMapping, Contents contents = Contents::Zeroed);
 
     uchar *data() { return block_.get(); }
     const uchar *data() const { return block_.get(); }

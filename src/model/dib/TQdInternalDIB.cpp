@@ -72,7 +72,7 @@ std::unique_ptr<TQdInternalDIB> TQdInternalDIB::Clone(bool useFileMapping) const
     copy->colorTable_ = colorTable_;
     copy->width_ = width_;
     copy->height_ = height_;
-    copy->pixels_ = DibPixelMemory(pixels_.size(), useFileMapping);
+    copy->pixels_ = DibPixelMemory(pixels_.size(), useFileMapping, DibPixelMemory::Contents::Overwritten);
     if (pixels_.size() > 0)
         std::memcpy(copy->pixels_.data(), pixels_.data(), std::size_t(pixels_.size()));
     return copy;

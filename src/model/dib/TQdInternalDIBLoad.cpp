@@ -107,7 +107,7 @@ void TQdInternalDIB::LoadFromStream(QIODevice &stream)
     } else {
         data = in.readRest(kDibMaxPixelBytes);
     }
-    pixels_ = DibPixelMemory(data.size(), useFileMapping_);
+    pixels_ = DibPixelMemory(data.size(), useFileMapping_, DibPixelMemory::Contents::Overwritten);
     if (!data.isEmpty())
         std::memcpy(pixels_.data(), data.constData(), std::size_t(data.size()));
 }
@@ -189,7 +189,7 @@ void TQdInternalDIB::checkSize() const
 void TQdInternalDIB::readPixels(DibStreamReader &in, qint64 dataSize)
 {
     in.require(dataSize);
-    pixels_ = DibPixelMemory(dataSize, useFileMapping_);
+    pixels_ = DibPixelMemory(dataSize, useFileMapping_, DibPixelMemory::Contents::Overwritten);
     in.read(pixels_.data(), dataSize);
 }
 
