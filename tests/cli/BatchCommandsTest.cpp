@@ -1,6 +1,7 @@
 #include "FileBytes.h"
 #include "PrintTestSupport.h"
 #include "TestQueue.h"
+#include "XlsxFile.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/CardStream.h"
@@ -431,6 +432,35 @@ TEST_F(BatchCommands, MergeGivesEachRecordItsSheetCardOrPicture)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("2 行目"))) << run.err.toStdString();
     EXPECT_FALSE(QFile::exists(path("ragged.pdf")));
+}
+
+TEST_F(BatchCommands, MergeReadsAnExcelWorkbookOrRefusesADamagedOne)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    TVkVellumPanel design;
+    design.SetBounds(0, 0, 455, 275);
+    design.AddObject(lineOfText(QStringLiteral("{{氏名}}")));
+    const QString card = save(design, ParseCardDef("\"Ten up\",910,550,2,5,140,110,0,0,0"), "merge.vkc");
+    WriteZipFile(path("staff.xlsx"),
+                 WorkbookParts({{"社員", "sheet1.xml",
+                                 R"(<row><c t="s"><v>0</v></c></row><row><c t="s"><v>1</v></c></row>)"
+                                 R"(<row><c t="s"><v>2</v></c></row>)"}},
+                               "<si><t>氏名</t></si><si><t>山田</t></si><si><t>鈴木</t></si>"));
+
+    Outcome run =
+        vellumax({"--pdf", path("cards.pdf"), "--merge", path("staff.xlsx"), "--per-record", "card", card});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString text =
+        popplerOutput("pdftotext", {path("cards.pdf"), "-"}).remove(QRegularExpression("\\s"));
+    EXPECT_TRUE(text.contains(QStringLiteral("山田")) && text.contains(QStringLiteral("鈴木")))
+        << text.toStdString();
+
+    WriteFileBytes(path("damaged.xlsx"), ReadFileBytes(path("staff.xlsx")).left(200));
+    run = vellumax({"--pdf", path("damaged.pdf"), "--merge", path("damaged.xlsx"), card});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Excel ブック"))) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("damaged.pdf")));
 }
 
 TEST_F(BatchCommands, PdfOfATwoSidedCardHasItsBackAfterTheFront)

@@ -1,5 +1,6 @@
 #include "FileBytes.h"
 #include "TestSupport.h"
+#include "XlsxFile.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/picture/QrCode.h"
@@ -9,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>
@@ -109,4 +111,27 @@ TEST(MergePrint, ANarrowWindowKeepsTheRecordCommandsAndEachCaptionWithItsField)
                 << caption->text().toStdString() << " at " << width;
         }
     }
+}
+
+TEST(MergePrint, AWorkbookShowsAsSuchWithNoEncodingToChoose)
+{
+    QTemporaryDir folder;
+    const QString workbook = folder.filePath("staff.xlsx");
+    WriteZipFile(workbook, WorkbookParts({{"社員", "sheet1.xml",
+                                           R"(<row><c t="inlineStr"><is><t>氏名</t></is></c></row>)"
+                                           R"(<row><c t="inlineStr"><is><t>山田</t></is></c></row>)"}}));
+    const QString text = folder.filePath("staff.csv");
+    WriteFileBytes(text, "氏名\n鈴木\n");
+    MergeBar bar;
+    auto *encoding = FindChild<QComboBox>(bar, "cmbMergeEncoding");
+
+    bar.OpenTable(workbook);
+    EXPECT_EQ(bar.Table().Value(0, "氏名"), "山田");
+    EXPECT_EQ(encoding->currentText(), "Excel ブック");
+    EXPECT_FALSE(encoding->isEnabled());
+
+    bar.OpenTable(text);
+    EXPECT_EQ(bar.Table().Value(0, "氏名"), "鈴木");
+    EXPECT_EQ(encoding->currentText(), "自動判別");
+    EXPECT_TRUE(encoding->isEnabled());
 }

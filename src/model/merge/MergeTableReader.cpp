@@ -1,5 +1,6 @@
 #include "model/merge/MergeTableReader.h"
 
+#include "model/merge/XlsxTableReader.h"
 #include "model/platform/VkError.h"
 
 #include <QFile>
@@ -103,6 +104,8 @@ RecordCollector parseRecords(const QString &text)
 
 MergeTable MergeTableReader::Read(const QByteArray &bytes, std::optional<TableEncoding> encoding)
 {
+    if (encoding == TableEncoding::Workbook || XlsxTableReader::IsZipArchive(bytes))
+        return XlsxTableReader::Read(bytes);
     const TableEncoding used = encoding.value_or(DetectTableEncoding(bytes));
     const QString text = DecodeTableText(bytes, used);
     checkIsText(text);
@@ -136,6 +139,8 @@ MergeTable MergeTableReader::ReadFile(const QString &path, std::optional<TableEn
     if (!file.open(QIODevice::ReadOnly))
         throw VkError(QStringLiteral("ファイル %1 を開けません。%2").arg(path, file.errorString()));
     const QByteArray bytes = file.read(kMaxTableBytes + 1);
+    if (!encoding && info.suffix().compare(u"xlsx", Qt::CaseInsensitive) == 0)
+        encoding = TableEncoding::Workbook;
     try {
         return Read(bytes, encoding);
     } catch (const VkError &error) {

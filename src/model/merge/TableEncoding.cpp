@@ -53,6 +53,7 @@ QString DecodeTableText(QByteArrayView bytes, TableEncoding encoding)
         return decoder.decode(bytes);
     }
     case TableEncoding::Cp932: return Cp932::Decode(bytes);
+    case TableEncoding::Workbook: break;
     }
     return {};
 }
@@ -63,6 +64,7 @@ QString TableEncodingName(TableEncoding encoding)
     case TableEncoding::Utf8: return QStringLiteral("UTF-8");
     case TableEncoding::Utf16: return QStringLiteral("UTF-16");
     case TableEncoding::Cp932: return QStringLiteral("Shift_JIS");
+    case TableEncoding::Workbook: return QStringLiteral("Excel ブック");
     }
     return {};
 }

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <algorithm>
 #include <initializer_list>
 
@@ -72,8 +73,11 @@ MergeBar::MergeBar(QWidget *parent) : QToolBar(QStringLiteral("差し込み印�
     encoding_->setObjectName(QStringLiteral("cmbMergeEncoding"));
     encoding_->setAccessibleName(QStringLiteral("文字コード"));
     encoding_->addItem(QStringLiteral("自動判別"));
-    for (const TableEncoding encoding : {TableEncoding::Utf8, TableEncoding::Utf16, TableEncoding::Cp932})
+    for (const TableEncoding encoding :
+         {TableEncoding::Utf8, TableEncoding::Utf16, TableEncoding::Cp932, TableEncoding::Workbook})
         encoding_->addItem(TableEncodingName(encoding), int(encoding));
+    // A workbook is only shown, never chosen: its bytes tell what it is.
+    qobject_cast<QStandardItemModel *>(encoding_->model())->item(encoding_->count() - 1)->setEnabled(false);
     addCaptioned(*this, QStringLiteral("文字コード"), {encoding_});
     connect(encoding_, &QComboBox::activated, this, [this](int index) {
         if (OnEncodingChosen)
@@ -112,9 +116,7 @@ void MergeBar::OpenTable(const QString &path, std::optional<TableEncoding> encod
     table_ = std::move(table);
     path_ = path;
     open_ = true;
-    encoding_->setCurrentIndex(encoding ? encoding_->findData(int(*encoding)) : 0);
-    encoding_->setToolTip(
-        QStringLiteral("読み込んだ文字コード: %1").arg(TableEncodingName(table_.Encoding())));
+    showEncoding(encoding);
     const int count = std::max(table_.RecordCount(), 1);
     from_->setRange(1, count);
     to_->setRange(1, count);
@@ -154,6 +156,19 @@ int MergeBar::FirstPrintRecord() const
 int MergeBar::PrintRecordCount() const
 {
     return std::min(to_->value(), table_.RecordCount()) - FirstPrintRecord();
+}
+
+void MergeBar::showEncoding(std::optional<TableEncoding> chosen)
+{
+    // A workbook's cells carry their own encoding, so there is nothing to choose.
+    const bool isWorkbook = table_.Encoding() == TableEncoding::Workbook;
+    encoding_->setEnabled(!isWorkbook);
+    if (isWorkbook)
+        chosen = TableEncoding::Workbook;
+    encoding_->setCurrentIndex(chosen ? encoding_->findData(int(*chosen)) : 0);
+    encoding_->setToolTip(
+        isWorkbook ? QStringLiteral("Excel ブックは文字コードを選ばずに読みます")
+                   : QStringLiteral("読み込んだ文字コード: %1").arg(TableEncodingName(table_.Encoding())));
 }
 
 void MergeBar::showPosition()

@@ -12,9 +12,9 @@ class QLabel;
 class QSpinBox;
 
 // The record bar of a merge: moves through the records of the open table (first, previous,
-// "record N of M", next, last), chooses the table's encoding, how records fill sheets and which
-// records print, and ends the merge. The card on the surface shows the current record; the design
-// itself never changes.
+// "record N of M", next, last), chooses the encoding of a text table (a workbook's is only shown),
+// how records fill sheets and which records print, and ends the merge. The card on the surface shows
+// the current record; the design itself never changes.
 class MergeBar : public QToolBar {
     Q_OBJECT
 public:
@@ -47,6 +47,7 @@ public:
     std::function<void(std::optional<TableEncoding>)> OnEncodingChosen;
 
 private:
+    void showEncoding(std::optional<TableEncoding> chosen);
     void showPosition();
 
     MergeTable table_;
