@@ -223,6 +223,8 @@ private:
     static void drawScaledUnturned(const TVkDragLabel &object, QPainter &canvas, const QRect &box,
                                    double scale);
     void drawText(QImage &canvas, const QRect &box, const QRect &clip);
+    void drawTextEffects(QImage &canvas, const QRect &box, const QRect &visible,
+                         TextEffectCache::Recipe recipe);
     void drawZoomedContent(QPainter &canvas, const QRect &box, double scale);
     void drawPicture(QPainter &canvas, const QRect &box) const;
     // The marks over the object's rectangle box on the canvas; mark is one screen pixel in canvas

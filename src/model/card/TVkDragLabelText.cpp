@@ -51,27 +51,32 @@ void TVkDragLabel::drawText(QImage &canvas, const QRect &box, const QRect &clip)
     QRect visible = box & canvas.rect();
     if (clip.isValid())
         visible &= clip;
-    if ((!opacity && !smoothing) || visible.isEmpty())
-        return;
+    if ((opacity || smoothing) && !visible.isEmpty())
+        drawTextEffects(canvas, box, visible, {0, ink.rgb(), alphaChannel_, opacity, smoothing});
+}
 
-    // The effects work on the visible part of the object and the one-pixel ring round it that
-    // smoothing reads, so that a huge object never needs images of its whole size.
+// The effects work on the visible part of the object and the one-pixel ring round it that
+// smoothing reads, so that a huge object never needs images of its whole size.
+void TVkDragLabel::drawTextEffects(QImage &canvas, const QRect &box, const QRect &visible,
+                                   TextEffectCache::Recipe recipe)
+{
     const QRect work = visible.adjusted(-1, -1, 1, 1) & box;
+    const QRect object = box.translated(-work.topLeft());
     const WorkImagesRelease release(compositeImage_, maskImage_, smoothImage_);
     compositeImage_ = canvas.copy(work).convertToFormat(QImage::Format_RGB32);
-    maskImage_ = textLayouts_.Mask(caption_, font_, textStyle_, work.size(), box.translated(-work.topLeft()));
-    const TextEffectCache::Recipe recipe{maskImage_.cacheKey(), ink.rgb(), alphaChannel_, opacity, smoothing};
+    maskImage_ = textLayouts_.Mask(caption_, font_, textStyle_, work.size(), object);
+    recipe.maskKey = maskImage_.cacheKey();
     if (const QImage *kept = textEffects_.Find(compositeImage_, recipe)) {
         drawImageAt(canvas, *kept, work.topLeft(), visible);
         return;
     }
     const QImage beneath = compositeImage_;
-    if (opacity)
-        BlendInk(compositeImage_, maskImage_, ink, alphaChannel_);
+    if (recipe.opacity)
+        BlendInk(compositeImage_, maskImage_, QColor(recipe.ink), recipe.alphaPercent);
     // The smoothed image is the blended one with its corners softened, so only the last is drawn.
-    if (smoothing)
-        smoothImage_ = SmoothInkEdges(compositeImage_, maskImage_, box.translated(-work.topLeft()));
-    const QImage &result = smoothing ? smoothImage_ : compositeImage_;
+    if (recipe.smoothing)
+        smoothImage_ = SmoothInkEdges(compositeImage_, maskImage_, object);
+    const QImage &result = recipe.smoothing ? smoothImage_ : compositeImage_;
     drawImageAt(canvas, result, work.topLeft(), visible);
     textEffects_.Keep(beneath, recipe, result);
 }
