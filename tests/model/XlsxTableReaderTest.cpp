@@ -124,6 +124,16 @@ TEST(XlsxTableReader, DamagedWorkbooksAreRefusedNamingTheFault)
     }
 }
 
+TEST(XlsxTableReader, RunsNestedDeeperThanAnyWorkbookHoldsAreSkippedNotFollowed)
+{
+    QTemporaryDir folder;
+    const int depth = 500000;
+    const QString item = "<si><t>A</t><r><t>B</t>" + QString("<r>").repeated(depth) + "<t>C</t>" +
+                         QString("</r>").repeated(depth) + "</r></si>";
+    const QString path = workbookWith(folder, R"(<row><c t="s"><v>0</v></c></row>)", item);
+    EXPECT_EQ(MergeTableReader::ReadFile(path).Columns(), QStringList({"AB"}));
+}
+
 TEST(ZipArchive, APartLargerThanAskedIsRefusedWhateverTheArchiveStates)
 {
     QTemporaryDir folder;

@@ -102,24 +102,31 @@ QString unescapeText(QString text)
     return result.append(QStringView(text).mid(start));
 }
 
-// The text of a string item (<si> or <is>), whose runs of differently formatted text are joined. The
-// reading aids (ふりがな) a Japanese Excel stores beside the text are left out.
-void appendStringText(QXmlStreamReader &xml, QString &text)
+// The text of the element the reader is on, from its <t> children.
+void appendTexts(QXmlStreamReader &xml, QString &text)
 {
     while (xml.readNextStartElement()) {
         if (xml.name() == u"t")
             text += xml.readElementText();
-        else if (xml.name() == u"r")
-            appendStringText(xml, text);
         else
             xml.skipCurrentElement();
     }
 }
 
+// The text of a string item (<si> or <is>), whose runs (<r>) of differently formatted text are
+// joined. Runs hold no runs, so runs nested in a hostile file are skipped rather than followed
+// deeper. The reading aids (ふりがな) a Japanese Excel stores beside the text are left out.
 QString readStringItem(QXmlStreamReader &xml)
 {
     QString text;
-    appendStringText(xml, text);
+    while (xml.readNextStartElement()) {
+        if (xml.name() == u"t")
+            text += xml.readElementText();
+        else if (xml.name() == u"r")
+            appendTexts(xml, text);
+        else
+            xml.skipCurrentElement();
+    }
     return unescapeText(std::move(text));
 }
 
