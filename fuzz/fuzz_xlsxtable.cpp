@@ -9,8 +9,9 @@
 namespace {
 
 // The parts a workbook is read from, in the order the fuzzer's bytes give them.
-const std::array<const char *, 4> kParts = {"xl/workbook.xml", "xl/_rels/workbook.xml.rels",
-                                            "xl/worksheets/sheet1.xml", "xl/sharedStrings.xml"};
+const std::array<const char *, 5> kParts = {"xl/workbook.xml", "xl/_rels/workbook.xml.rels",
+                                            "xl/worksheets/sheet1.xml", "xl/sharedStrings.xml",
+                                            "xl/styles.xml"};
 
 // A zip archive of stored parts, so that the fuzzer's bytes reach the XML of a workbook; mutated
 // archive bytes seldom get past the archive's checksums.

@@ -442,11 +442,12 @@ TEST_F(BatchCommands, MergeReadsAnExcelWorkbookOrRefusesADamagedOne)
     design.SetBounds(0, 0, 455, 275);
     design.AddObject(lineOfText(QStringLiteral("{{氏名}}")));
     const QString card = save(design, ParseCardDef("\"Ten up\",910,550,2,5,140,110,0,0,0"), "merge.vkc");
-    WriteZipFile(path("staff.xlsx"),
-                 WorkbookParts({{"社員", "sheet1.xml",
-                                 R"(<row><c t="s"><v>0</v></c></row><row><c t="s"><v>1</v></c></row>)"
-                                 R"(<row><c t="s"><v>2</v></c></row>)"}},
-                               "<si><t>氏名</t></si><si><t>山田</t></si><si><t>鈴木</t></si>"));
+    WriteZipFile(
+        path("staff.xlsx"),
+        WorkbookParts({{"社員", "sheet1.xml",
+                        R"(<row><c t="s"><v>0</v></c></row><row><c t="s"><v>1</v></c></row>)"
+                        R"(<row><c t="s"><v>2</v></c></row>)"}},
+                      {.sharedItems = "<si><t>氏名</t></si><si><t>山田</t></si><si><t>鈴木</t></si>"}));
 
     Outcome run =
         vellumax({"--pdf", path("cards.pdf"), "--merge", path("staff.xlsx"), "--per-record", "card", card});

@@ -41,10 +41,28 @@ const QByteArray kStaffCsv = "氏名,役職,内線,電話\r\n"
                              "\r\n"
                              "佐藤,\"企画\n主任\",3,TRUE\r\n";
 
+// A staff list's cell formats, which cells index by their s attribute: General, built-in date 14, a
+// custom date, a staff number, a postal code, built-in time 20 and date-time 22, and an amount. The
+// cell style formats come first and are not what cells index.
+const QString kStaffStyles = QStringLiteral(
+    R"(<numFmts count="4"><numFmt numFmtId="176" formatCode="yyyy&quot;年&quot;m&quot;月&quot;d&quot;日&quot;"/>)"
+    R"(<numFmt numFmtId="177" formatCode="00000"/><numFmt numFmtId="178" formatCode="000\-0000"/>)"
+    R"(<numFmt numFmtId="179" formatCode="#,##0.00&quot;円&quot;"/></numFmts>)"
+    R"(<cellStyleXfs count="1"><xf numFmtId="14"/></cellStyleXfs>)"
+    R"(<cellXfs count="8"><xf numFmtId="0"/><xf numFmtId="14" applyNumberFormat="1"/>)"
+    R"(<xf numFmtId="176"><alignment horizontal="left"/></xf><xf numFmtId="177"/><xf numFmtId="178"/>)"
+    R"(<xf numFmtId="20"/><xf numFmtId="22"/><xf numFmtId="179"/></cellXfs>)");
+
+const QString kFormattedStaffHeader = QStringLiteral(
+    R"(<row><c t="inlineStr"><is><t>社員番号</t></is></c><c t="inlineStr"><is><t>入社日</t></is></c>)"
+    R"(<c t="inlineStr"><is><t>入社日 (和)</t></is></c><c t="inlineStr"><is><t>〒</t></is></c>)"
+    R"(<c t="inlineStr"><is><t>始業</t></is></c><c t="inlineStr"><is><t>更新</t></is></c>)"
+    R"(<c t="inlineStr"><is><t>手当</t></is></c></row>)");
+
 QString workbookWith(const QTemporaryDir &folder, const QString &rows, const QString &sharedItems = {})
 {
     const QString path = folder.filePath("book.xlsx");
-    WriteZipFile(path, WorkbookParts({{"一覧", "sheet1.xml", rows}}, sharedItems));
+    WriteZipFile(path, WorkbookParts({{"一覧", "sheet1.xml", rows}}, {.sharedItems = sharedItems}));
     return path;
 }
 
@@ -67,7 +85,7 @@ TEST(XlsxTableReader, TheFirstSheetGivesTheSameTableAsItsCsv)
     // The first sheet in the workbook's order is the staff list, though its part is not named sheet1.
     WriteZipFile(path, WorkbookParts({{"社員", "staff.xml", kStaffRows},
                                       {"メモ", "sheet1.xml", R"(<row r="1"><c r="A1"><v>9</v></c></row>)"}},
-                                     kStaffSharedStrings));
+                                     {.sharedItems = kStaffSharedStrings}));
     const MergeTable csv = MergeTableReader::Read(kStaffCsv);
     const MergeTable workbook = MergeTableReader::ReadFile(path);
     EXPECT_EQ(workbook.Encoding(), TableEncoding::Workbook);
@@ -84,14 +102,55 @@ TEST(XlsxTableReader, CellsShowTheTextExcelShows)
         folder,
         R"(<row><c><v>0.30000000000000004</v></c><c><v>-42</v></c><c><v>1.5E-3</v></c><c><v>1E+20</v></c>)"
         R"(<c t="b"><v>0</v></c><c t="e"><v>#DIV/0!</v></c><c t="s"><v>0</v></c></row>)"
-        R"(<row r="3"><c r="B3"><v>7</v></c></row>)",
+        R"(<row r="3"><c r="B3" s="1"><v>7</v></c></row>)",
         "<si><t>東京都_x000D_\n千代田区</t></si>");
     const MergeTable table = MergeTableReader::ReadFile(path);
     EXPECT_EQ(table.Columns(),
               QStringList({"0.3", "-42", "0.0015", "1E+20", "FALSE", "#DIV/0!", "東京都\r\n千代田区"}));
     ASSERT_EQ(table.RecordCount(), 1);
-    // A record shorter than the header has empty values for its missing cells.
+    // A record shorter than the header has empty values for its missing cells; a cell format in a
+    // workbook without styles leaves its number General.
     EXPECT_EQ(table.Record(0), QStringList({"", "7", "", "", "", "", ""}));
+}
+
+TEST(XlsxTableReader, NumberFormatsShowDatesTimesAndPaddedNumbersAsTheWorkbookDoes)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("staff.xlsx");
+    WriteZipFile(
+        path, WorkbookParts(
+                  {{"社員", "sheet1.xml",
+                    kFormattedStaffHeader +
+                        R"(<row><c s="3"><v>123</v></c><c s="1"><v>45383</v></c><c s="2"><v>45383</v></c>)"
+                        R"(<c s="4"><v>1000001</v></c><c s="5"><v>0.375</v></c><c s="6"><v>45383.75</v></c>)"
+                        R"(<c s="7"><v>12345.5</v></c></row>)"
+                        // Text keeps its date format unused, an unknown cell format is General, and a time
+                        // a hair before midnight rounds into the next day.
+                        R"(<row><c s="3"><v>7</v></c><c s="1"><v>32888</v></c>)"
+                        R"(<c s="2" t="inlineStr"><is><t>未定</t></is></c><c s="99"><v>9</v></c>)"
+                        R"(<c s="5"><v>0.72916666666666663</v></c><c s="6"><v>32888.999999999</v></c>)"
+                        R"(<c s="0"><v>45383</v></c></row>)"}},
+                  {.styles = kStaffStyles}));
+    const MergeTable table = MergeTableReader::ReadFile(path);
+    ASSERT_EQ(table.RecordCount(), 2);
+    EXPECT_EQ(table.Record(0), QStringList({"00123", "2024/4/1", "2024/4/1", "100-0001", "9:00",
+                                            "2024/4/1 18:00", "12345.5"}));
+    EXPECT_EQ(table.Record(1),
+              QStringList({"00007", "1990/1/15", "未定", "9", "17:30", "1990/1/16 0:00", "45383"}));
+}
+
+TEST(XlsxTableReader, AWorkbookSavedWith1904DatesCountsItsSerialsFrom1904)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("mac.xlsx");
+    WriteZipFile(path,
+                 WorkbookParts({{"社員", "sheet1.xml",
+                                 kFormattedStaffHeader +
+                                     R"(<row><c s="3"><v>123</v></c><c s="1"><v>43921</v></c>)"
+                                     R"(<c s="2"><v>0</v></c><c/><c/><c s="6"><v>43921.5</v></c></row>)"}},
+                               {.styles = kStaffStyles, .date1904 = true}));
+    EXPECT_EQ(MergeTableReader::ReadFile(path).Record(0),
+              QStringList({"00123", "2024/4/1", "1904/1/1", "", "", "2024/4/1 12:00", ""}));
 }
 
 TEST(XlsxTableReader, DamagedWorkbooksAreRefusedNamingTheFault)
@@ -122,6 +181,12 @@ TEST(XlsxTableReader, DamagedWorkbooksAreRefusedNamingTheFault)
         const QString message = messageOf(workbookWith(folder, rows));
         EXPECT_TRUE(message.contains("Excel ブック") && message.contains(expected)) << qPrintable(message);
     }
+
+    const QString damagedStyles = folder.filePath("styles.xlsx");
+    WriteZipFile(damagedStyles, WorkbookParts({{"一覧", "sheet1.xml", R"(<row><c s="1"><v>1</v></c></row>)"}},
+                                              {.styles = R"(<cellXfs><xf numFmtId="14"></cellXfs>)"}));
+    EXPECT_TRUE(messageOf(damagedStyles).contains("xl/styles.xml が壊れています"))
+        << qPrintable(messageOf(damagedStyles));
 }
 
 TEST(XlsxTableReader, RunsNestedDeeperThanAnyWorkbookHoldsAreSkippedNotFollowed)

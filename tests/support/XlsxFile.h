@@ -29,10 +29,18 @@ struct WorkbookSheet {
     QString rows;
 };
 
-// The parts of a minimal workbook as an office program saves it, the sheets in the order given and
-// the shared strings as their <si> elements. The workbook's relationships are listed in the reverse
-// order, so that a reader that follows them rather than the sheets' order is caught.
-inline ZipParts WorkbookParts(const std::vector<WorkbookSheet> &sheets, const QString &sharedItems = {})
+// What a workbook holds besides its sheets: the shared strings as their <si> elements, the content
+// of its styles part (none when empty), and whether its dates count from 1904.
+struct WorkbookExtras {
+    QString sharedItems = {};
+    QString styles = {};
+    bool date1904 = false;
+};
+
+// The parts of a minimal workbook as an office program saves it, the sheets in the order given. The
+// workbook's relationships are listed in the reverse order, so that a reader that follows them rather
+// than the sheets' order is caught.
+inline ZipParts WorkbookParts(const std::vector<WorkbookSheet> &sheets, const WorkbookExtras &extras = {})
 {
     const QString relationshipType =
         QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships/");
@@ -69,6 +77,14 @@ inline ZipParts WorkbookParts(const std::vector<WorkbookSheet> &sheets, const QS
         QStringLiteral(R"(<Relationship Id="rId%1" Type="%2sharedStrings" Target="sharedStrings.xml"/>)")
             .arg(sheets.size() + 1)
             .arg(relationshipType);
+    if (!extras.styles.isEmpty()) {
+        relations += QStringLiteral(R"(<Relationship Id="rId%1" Type="%2styles" Target="styles.xml"/>)")
+                         .arg(sheets.size() + 2)
+                         .arg(relationshipType);
+        overrides += QStringLiteral(R"(<Override PartName="/xl/styles.xml" ContentType="%1styles+xml"/>)")
+                         .arg(contentType);
+        addPart("xl/styles.xml", "styleSheet", mainNamespace, extras.styles);
+    }
     addPart(
         "[Content_Types].xml", "Types", "http://schemas.openxmlformats.org/package/2006/content-types",
         QStringLiteral(R"(<Default Extension="rels" ContentType="application/)"
@@ -81,10 +97,11 @@ inline ZipParts WorkbookParts(const std::vector<WorkbookSheet> &sheets, const QS
             QStringLiteral(R"(<Relationship Id="rId1" Type="%1officeDocument" Target="xl/workbook.xml"/>)")
                 .arg(relationshipType));
     // The relationships' namespace is declared on the sheets, where the ids are used.
-    addPart(
-        "xl/workbook.xml", "workbook", mainNamespace,
-        QStringLiteral(R"(<sheets xmlns:r="%1">%2</sheets>)").arg(relationshipType.chopped(1), sheetList));
+    addPart("xl/workbook.xml", "workbook", mainNamespace,
+            QStringLiteral(R"(%1<sheets xmlns:r="%2">%3</sheets>)")
+                .arg(extras.date1904 ? R"(<workbookPr date1904="1"/>)" : "", relationshipType.chopped(1),
+                     sheetList));
     addPart("xl/_rels/workbook.xml.rels", "Relationships", packageNamespace, relations);
-    addPart("xl/sharedStrings.xml", "sst", mainNamespace, sharedItems);
+    addPart("xl/sharedStrings.xml", "sst", mainNamespace, extras.sharedItems);
     return parts;
 }

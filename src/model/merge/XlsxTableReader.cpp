@@ -1,5 +1,6 @@
 #include "model/merge/XlsxTableReader.h"
 
+#include "model/merge/XlsxNumberFormat.h"
 #include "model/merge/ZipArchive.h"
 #include "model/platform/VkError.h"
 
@@ -7,6 +8,7 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <map>
 #include <vector>
 
 namespace {
@@ -18,6 +20,8 @@ constexpr qint64 kMaxPartBytes = 256 * 1024 * 1024;
 constexpr qsizetype kMaxValues = 4'000'000;
 // A sheet's last column is XFD.
 constexpr int kMaxColumns = 16384;
+// Cell formats and number formats of a workbook: Excel keeps fewer than 65000.
+constexpr std::size_t kMaxFormats = 65536;
 
 const QString kWorkbookPart = QStringLiteral("xl/workbook.xml");
 const QString kWorkbookRelationsPart = QStringLiteral("xl/_rels/workbook.xml.rels");
@@ -55,14 +59,34 @@ QString relationshipIdOf(const QXmlStreamReader &xml)
     return {};
 }
 
-QString firstSheetId(const QByteArray &workbook)
+struct WorkbookSettings {
+    QString firstSheetId;
+    XlsxNumberFormat::DateSystem dateSystem = XlsxNumberFormat::DateSystem::From1900;
+};
+
+// The first sheet's relationship id, and the date system the workbook's properties (ahead of its
+// sheets) name.
+WorkbookSettings readWorkbookSettings(const QByteArray &workbook)
 {
+    WorkbookSettings settings;
     QXmlStreamReader xml(workbook);
-    const bool found = nextStartElement(xml, u"sheet");
+    bool found = false;
+    while (!found && !xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"workbookPr") {
+            const QStringView date1904 = xml.attributes().value(QLatin1String("date1904"));
+            if (date1904 == u"1" || date1904 == u"true")
+                settings.dateSystem = XlsxNumberFormat::DateSystem::From1904;
+        } else if (xml.name() == u"sheet") {
+            found = true;
+            settings.firstSheetId = relationshipIdOf(xml);
+        }
+    }
     checkParsed(xml, kWorkbookPart);
     if (!found)
         throw VkError(QStringLiteral("%1 にシートがありません").arg(kWorkbookPart));
-    return relationshipIdOf(xml);
+    return settings;
 }
 
 // Targets are relative to the workbook's folder, or to the archive's root when they start with "/".
@@ -143,14 +167,64 @@ QStringList readSharedStrings(const QByteArray &bytes, const QString &part)
     return strings;
 }
 
-// A number as Excel's General format shows it: integers without a decimal point, and no more than
-// the 15 significant digits Excel computes with, so that 0.1+0.2 shows as 0.3.
-QString generalNumberText(const QString &stored)
+// The number format of each of a workbook's cell formats, in their order, which a cell's s attribute
+// indexes. A format number the workbook defines no code for is a built-in format.
+std::vector<XlsxNumberFormat> readCellFormats(const QByteArray &bytes, const QString &part)
 {
-    bool isNumber = false;
-    const double value = stored.toDouble(&isNumber);
-    return isNumber ? QString::number(value, 'g', 15).toUpper() : stored;
+    std::map<int, XlsxNumberFormat> codedFormats;
+    std::vector<int> formatIds;
+    const auto checkCount = [&part](std::size_t count) {
+        if (count >= kMaxFormats)
+            throw VkError(QStringLiteral("%1 の書式が多すぎます").arg(part));
+    };
+    QXmlStreamReader xml(bytes);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QXmlStreamAttributes attributes = xml.attributes();
+        if (xml.name() == u"numFmt") {
+            checkCount(codedFormats.size());
+            codedFormats[attributes.value(QLatin1String("numFmtId")).toInt()] =
+                XlsxNumberFormat::FromCode(attributes.value(QLatin1String("formatCode")));
+        } else if (xml.name() == u"cellXfs") {
+            // The cell style formats (cellStyleXfs) hold <xf> elements too; cells index these only.
+            while (xml.readNextStartElement()) {
+                if (xml.name() == u"xf") {
+                    checkCount(formatIds.size());
+                    formatIds.push_back(xml.attributes().value(QLatin1String("numFmtId")).toInt());
+                }
+                xml.skipCurrentElement();
+            }
+        }
+    }
+    checkParsed(xml, part);
+    std::vector<XlsxNumberFormat> formats;
+    for (const int id : formatIds) {
+        const auto coded = codedFormats.find(id);
+        formats.push_back(coded == codedFormats.end() ? XlsxNumberFormat::BuiltIn(id) : coded->second);
+    }
+    return formats;
 }
+
+// How the workbook shows its numbers. A cell whose s attribute names no cell format, as in a
+// workbook saved without styles, shows its number as General does.
+struct NumberFormats {
+    std::vector<XlsxNumberFormat> cellFormats;
+    XlsxNumberFormat::DateSystem dateSystem;
+
+    QString TextOf(const QString &stored, QStringView styleIndex) const
+    {
+        bool isNumber = false;
+        const double value = stored.toDouble(&isNumber);
+        if (!isNumber)
+            return stored;
+        bool isIndex = false;
+        const qsizetype index = styleIndex.toInt(&isIndex);
+        return isIndex && index >= 0 && index < qsizetype(cellFormats.size())
+                   ? cellFormats[std::size_t(index)].Text(value, dateSystem)
+                   : XlsxNumberFormat::GeneralText(value);
+    }
+};
 
 // The column of a reference such as "C5", from 0; -1 when it is not one.
 int columnOfReference(QStringView reference)
@@ -174,7 +248,10 @@ struct Cell {
 
 class CellReader {
 public:
-    CellReader(const QStringList &sharedStrings, const QString &part) : shared_(sharedStrings), part_(part) {}
+    CellReader(const QStringList &sharedStrings, const NumberFormats &numberFormats, const QString &part)
+        : shared_(sharedStrings), numberFormats_(numberFormats), part_(part)
+    {
+    }
 
     // Reads the <c> element the reader is on; a cell without a reference follows the one before it.
     Cell Read(QXmlStreamReader &xml, int previousColumn) const
@@ -184,7 +261,6 @@ public:
         const int column = reference.isEmpty() ? previousColumn + 1 : columnOfReference(reference);
         if (column < 0 || column >= kMaxColumns)
             throw VkError(QStringLiteral("%1 のセル番地 %2 が正しくありません").arg(part_, reference));
-        const QStringView type = attributes.value(QLatin1String("t"));
         QString value;
         QString inlineText;
         while (xml.readNextStartElement()) {
@@ -195,13 +271,14 @@ public:
             else
                 xml.skipCurrentElement();
         }
-        return {column, textOf(type, value, inlineText, reference)};
+        return {column, textOf(attributes, value, inlineText, reference)};
     }
 
 private:
-    QString textOf(QStringView type, const QString &value, const QString &inlineText,
+    QString textOf(const QXmlStreamAttributes &attributes, const QString &value, const QString &inlineText,
                    const QString &reference) const
     {
+        const QStringView type = attributes.value(QLatin1String("t"));
         if (type == u"inlineStr")
             return inlineText;
         if (value.isEmpty())
@@ -215,7 +292,7 @@ private:
         // Errors (#DIV/0!) and dates written as text are shown as they are stored.
         if (type == u"e" || type == u"d")
             return value;
-        return generalNumberText(value);
+        return numberFormats_.TextOf(value, attributes.value(QLatin1String("s")));
     }
 
     QString sharedString(const QString &value, const QString &reference) const
@@ -229,6 +306,7 @@ private:
     }
 
     const QStringList &shared_;
+    const NumberFormats &numberFormats_;
     const QString &part_;
 };
 
@@ -258,9 +336,10 @@ bool isEmptyRow(const QStringList &values)
     return std::all_of(values.begin(), values.end(), [](const QString &value) { return value.isEmpty(); });
 }
 
-MergeTable readSheet(const QByteArray &bytes, const QString &part, const QStringList &sharedStrings)
+MergeTable readSheet(const QByteArray &bytes, const QString &part, const QStringList &sharedStrings,
+                     const NumberFormats &numberFormats)
 {
-    const CellReader cells(sharedStrings, part);
+    const CellReader cells(sharedStrings, numberFormats, part);
     QStringList columns;
     std::vector<QStringList> records;
     QXmlStreamReader xml(bytes);
@@ -294,7 +373,8 @@ MergeTable readWorkbook(const ZipArchive &archive)
 {
     if (!archive.Contains(kWorkbookPart))
         throw VkError(QStringLiteral("%1 がありません").arg(kWorkbookPart));
-    const QString sheetId = firstSheetId(archive.Read(kWorkbookPart, kMaxPartBytes));
+    const WorkbookSettings settings = readWorkbookSettings(archive.Read(kWorkbookPart, kMaxPartBytes));
+    const QString &sheetId = settings.firstSheetId;
     const std::vector<Relationship> relationships =
         readRelationships(archive.Read(kWorkbookRelationsPart, kMaxPartBytes));
     const QString sheetPart =
@@ -307,7 +387,13 @@ MergeTable readWorkbook(const ZipArchive &archive)
     const QStringList sharedStrings =
         sharedPart.isEmpty() ? QStringList()
                              : readSharedStrings(archive.Read(sharedPart, kMaxPartBytes), sharedPart);
-    return readSheet(archive.Read(sheetPart, kMaxPartBytes), sheetPart, sharedStrings);
+    const QString stylesPart = partOf(
+        relationships, [](const Relationship &relation) { return relation.type.endsWith(u"/styles"); });
+    const NumberFormats numberFormats{
+        stylesPart.isEmpty() ? std::vector<XlsxNumberFormat>()
+                             : readCellFormats(archive.Read(stylesPart, kMaxPartBytes), stylesPart),
+        settings.dateSystem};
+    return readSheet(archive.Read(sheetPart, kMaxPartBytes), sheetPart, sharedStrings, numberFormats);
 }
 
 } // namespace
