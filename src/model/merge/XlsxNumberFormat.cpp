@@ -69,6 +69,15 @@ struct Section {
     bool isOnly = true;
 };
 
+// The length of the AM/PM or A/P marker at the position, or 0.
+qsizetype amPmLengthAt(QStringView code, qsizetype at)
+{
+    for (const QStringView marker : {u"AM/PM", u"A/P"})
+        if (code.mid(at, marker.size()).compare(marker, Qt::CaseInsensitive) == 0)
+            return marker.size();
+    return 0;
+}
+
 // The format's first section: the one that shows positive numbers, and dates.
 Section firstSectionOf(QStringView code)
 {
@@ -95,10 +104,9 @@ Section firstSectionOf(QStringView code)
                 tokens.push_back({character == u'\\' ? Token::Type::Literal : Token::Type::Spacing,
                                   code.sliced(at + 1, 1)});
             at += 2;
-        } else if (code.mid(at, 5).compare(u"AM/PM", Qt::CaseInsensitive) == 0 ||
-                   code.mid(at, 3).compare(u"A/P", Qt::CaseInsensitive) == 0) {
+        } else if (const qsizetype marker = amPmLengthAt(code, at)) {
             tokens.push_back({Token::Type::AmPm, {}});
-            at += code.mid(at, 5).compare(u"AM/PM", Qt::CaseInsensitive) == 0 ? 5 : 3;
+            at += marker;
         } else {
             tokens.push_back({Token::Type::Plain, code.sliced(at, 1)});
             ++at;
