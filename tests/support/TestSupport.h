@@ -46,8 +46,10 @@ private:
 // Runs handler on the next modal widget that opens (a dialog or message box started by the code
 // under test), polling from the event loop that the modal widget runs. On a loaded machine the
 // poll can find a dialog that is shown but not yet running its own loop, where closing it is lost;
-// so a modal widget still open a while after the handler gets the handler again.
-inline void OnNextModal(std::function<void(QWidget *)> handler, int timeoutMs = 5000)
+// so a modal widget still open a while after the handler gets the handler again. The wait for the
+// widget is long because a machine busy with other builds, or the sanitizers, can take seconds to
+// open one; a widget that opens in time ends the wait at once.
+inline void OnNextModal(std::function<void(QWidget *)> handler, int timeoutMs = 20000)
 {
     struct State {
         QElapsedTimer sinceStart;
