@@ -78,13 +78,16 @@ QString messageOf(const QString &path)
 
 } // namespace
 
-TEST(XlsxTableReader, TheFirstSheetGivesTheSameTableAsItsCsv)
+TEST(XlsxTableReader, TheFirstShownSheetGivesTheSameTableAsItsCsv)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath("staff.data");
-    // The first sheet in the workbook's order is the staff list, though its part is not named sheet1.
-    WriteZipFile(path, WorkbookParts({{"社員", "staff.xml", kStaffRows},
-                                      {"メモ", "sheet1.xml", R"(<row r="1"><c r="A1"><v>9</v></c></row>)"}},
+    // The first sheet the user sees in the workbook's order is the staff list, though its part is
+    // not named sheet1 and a hidden sheet comes before it.
+    const QString note = R"(<row r="1"><c r="A1"><v>9</v></c></row>)";
+    WriteZipFile(path, WorkbookParts({{"設定", "settings.xml", note, true},
+                                      {"社員", "staff.xml", kStaffRows},
+                                      {"メモ", "sheet1.xml", note}},
                                      {.sharedItems = kStaffSharedStrings}));
     const MergeTable csv = MergeTableReader::Read(kStaffCsv);
     const MergeTable workbook = MergeTableReader::ReadFile(path);

@@ -22,11 +22,13 @@ inline void WriteZipFile(const QString &path, const ZipParts &parts)
     ASSERT_EQ(zip_close(archive), 0) << zip_strerror(archive);
 }
 
-// A sheet of a workbook: its name, its part's file name and the <row> elements of its data.
+// A sheet of a workbook: its name, its part's file name, the <row> elements of its data and whether
+// the workbook hides it.
 struct WorkbookSheet {
     QString name;
     QString file;
     QString rows;
+    bool hidden = false;
 };
 
 // What a workbook holds besides its sheets: the shared strings as their <si> elements, the content
@@ -61,8 +63,10 @@ inline ZipParts WorkbookParts(const std::vector<WorkbookSheet> &sheets, const Wo
     QString sheetList, relations, overrides;
     for (std::size_t index = 0; index < sheets.size(); ++index) {
         const WorkbookSheet &sheet = sheets[index];
-        sheetList +=
-            QStringLiteral(R"(<sheet name="%1" sheetId="%2" r:id="rId%2"/>)").arg(sheet.name).arg(index + 1);
+        sheetList += QStringLiteral(R"(<sheet name="%1" sheetId="%2" r:id="rId%2"%3/>)")
+                         .arg(sheet.name)
+                         .arg(index + 1)
+                         .arg(sheet.hidden ? QStringLiteral(R"( state="hidden")") : QString());
         relations.prepend(
             QStringLiteral(R"(<Relationship Id="rId%1" Type="%2worksheet" Target="worksheets/%3"/>)")
                 .arg(index + 1)

@@ -64,14 +64,22 @@ struct WorkbookSettings {
     XlsxNumberFormat::DateSystem dateSystem = XlsxNumberFormat::DateSystem::From1900;
 };
 
-// The first sheet's relationship id, and the date system the workbook's properties (ahead of its
-// sheets) name.
+// A sheet the workbook hides is not among the tabs its user sees.
+bool isShown(const QXmlStreamReader &xml)
+{
+    const QStringView state = xml.attributes().value(QLatin1String("state"));
+    return state.isEmpty() || state == u"visible";
+}
+
+// The relationship id of the first sheet the user sees (of the first sheet, when every one is
+// hidden), and the date system the workbook's properties (ahead of its sheets) name.
 WorkbookSettings readWorkbookSettings(const QByteArray &workbook)
 {
     WorkbookSettings settings;
     QXmlStreamReader xml(workbook);
-    bool found = false;
-    while (!found && !xml.atEnd()) {
+    bool anySheet = false;
+    bool shownSheet = false;
+    while (!shownSheet && !xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == u"workbookPr") {
@@ -79,12 +87,14 @@ WorkbookSettings readWorkbookSettings(const QByteArray &workbook)
             if (date1904 == u"1" || date1904 == u"true")
                 settings.dateSystem = XlsxNumberFormat::DateSystem::From1904;
         } else if (xml.name() == u"sheet") {
-            found = true;
-            settings.firstSheetId = relationshipIdOf(xml);
+            shownSheet = isShown(xml);
+            if (!anySheet || shownSheet)
+                settings.firstSheetId = relationshipIdOf(xml);
+            anySheet = true;
         }
     }
     checkParsed(xml, kWorkbookPart);
-    if (!found)
+    if (!anySheet)
         throw VkError(QStringLiteral("%1 にシートがありません").arg(kWorkbookPart));
     return settings;
 }
