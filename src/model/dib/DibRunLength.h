@@ -16,8 +16,16 @@ struct Target {
     bool bottomUp = true;
 };
 
+// How the runs of 8-bit data are written: with the C library's fill and copy, or with 64-byte
+// stores masked to each run's length, which only some processors have.
+enum class Stores { Library, Masked };
+
+// Masked where this processor has them.
+Stores fastestStores();
+
 // False when a run or a delta would leave the picture, or the data ends inside an escape; the
 // data may end without an end-of-bitmap mark.
-bool decode(QByteArrayView data, int bitCount, const Target &target);
+// Masked stores fall back to the library's where the processor lacks them.
+bool decode(QByteArrayView data, int bitCount, const Target &target, Stores stores = fastestStores());
 
 } // namespace DibRunLength
