@@ -15,6 +15,16 @@
 
 namespace {
 
+QtMessageHandler passQtMessage = nullptr;
+
+// Run from a scheduled job there is no session folder; Qt then makes one of its own and says so
+// on every run, which the job's owner would read as a fault.
+void dropSessionFolderNote(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (!message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        passQtMessage(type, context, message);
+}
+
 void printError(const QString &message)
 {
     std::fprintf(stderr, "vellumax: %s\n", qPrintable(message));
@@ -62,6 +72,7 @@ int RunBatch(int argc, char *argv[])
     // No window is ever shown, so no display is needed, and none is waited for.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    passQtMessage = qInstallMessageHandler(dropSessionFolderNote);
     QGuiApplication application(argc, argv);
     InstallFontSubstitutions();
     try {

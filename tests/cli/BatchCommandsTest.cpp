@@ -41,7 +41,8 @@ QString popplerOutput(const QString &tool, const QStringList &arguments)
 }
 
 // Cards as people make them, saved as documents in a folder of their own that also serves as the
-// program's folder, with the shipped card sheets and no display to be had.
+// program's folder, with the shipped card sheets, no display to be had and no session, as a
+// scheduled job runs them.
 class BatchCommands : public ::testing::Test {
 protected:
     void SetUp() override
@@ -51,6 +52,7 @@ protected:
         environment.remove(QStringLiteral("DISPLAY"));
         environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
         environment.insert(QStringLiteral("VELLUMAX_HOME"), folder.path());
     }
 
@@ -163,7 +165,9 @@ TEST_F(BatchCommands, ExportWritesPicturesAtTheScreenSizeOrTheResolutionAsked)
     const QString card = saveBusinessCard(QStringLiteral("card.vkc"));
     Outcome run = vellumax({QStringLiteral("--export"), path("screen.bmp"), card});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    // A run that succeeds says nothing, so a scheduled job mails nobody.
     EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
     EXPECT_EQ(QImage(path("screen.bmp")).size(), QSize(455, 275));
 
     run = vellumax({QStringLiteral("--export"), path("sharp.png"), QStringLiteral("--dpi"),
