@@ -6,6 +6,7 @@
 #include "model/card/TVkVellumPanel.h"
 #include "model/merge/MergeSheetDrawing.h"
 #include "model/merge/MergeTable.h"
+#include "model/platform/BackSideSettings.h"
 #include "model/platform/IniFile.h"
 #include "model/sheet/CalibrationSheet.h"
 #include "model/sheet/CardDefinitions.h"
@@ -14,6 +15,7 @@
 #include "printer/TQdPrinter.h"
 #include "ui/app/TfrmMain.h"
 #include "ui/merge/MergeBar.h"
+#include "ui/print/SheetPreviewView.h"
 #include "ui/print/TfrmPrint.h"
 
 #include <QAction>
@@ -394,4 +396,37 @@ TEST_F(PrintDialogs, ThePaperSetupPreviewTurnsOverOnlyForACardWithABack)
     EXPECT_FALSE(backShown());
     form.Document().Side(CardSide::Back).SetColor(RGBToColor(255, 0, 0));
     EXPECT_TRUE(backShown());
+}
+
+// Where the back lands is kept for each printer, so choosing another printer in the paper setup
+// moves the back it shows.
+TEST_F(PrintDialogs, ThePaperSetupsBackFollowsThePrinterChosenInIt)
+{
+    const auto keepForQueue = [&](const BackSidePlacement &placement) {
+        IniFile ini(folder.filePath(QStringLiteral("VELLUMAX.INI")));
+        BackSideSettings kept;
+        kept.Load(ini);
+        kept.SetPlacementOn(kQueue, placement);
+        EXPECT_TRUE(kept.Save(ini));
+    };
+    const BackSidePlacement before{.Turn = SheetTurn::LongEdge, .OffsetXTenthMm = 5};
+    const BackSidePlacement after{.Turn = SheetTurn::ShortEdge, .OffsetXTenthMm = -12, .OffsetYTenthMm = 30};
+    keepForQueue(before);
+    form.Document().Side(CardSide::Back).SetColor(RGBToColor(255, 0, 0));
+
+    BackSidePlacement shown;
+    BackSidePlacement shownAfterSetup;
+    OnNextModal([&](QWidget *dialog) {
+        const auto *preview = dialog->findChild<SheetPreviewView *>("pbPaper");
+        shown = preview->Cards().BackPlacement;
+        // The printer setup confirms a printer whose back is placed otherwise.
+        keepForQueue(after);
+        OnNextModal([](QWidget *setup) { setup->findChild<QPushButton *>("btnOK")->click(); });
+        dialog->findChild<QPushButton *>("Button1")->click();
+        shownAfterSetup = preview->Cards().BackPlacement;
+        dialog->findChild<QPushButton *>("Button2")->click();
+    });
+    form.Action("acPrintSetup")->trigger();
+    EXPECT_EQ(shown, before);
+    EXPECT_EQ(shownAfterSetup, after);
 }

@@ -9,6 +9,7 @@
 #include "ui/print/SheetPreviewView.h"
 #include "ui/print/TQdPrinterSetupDialog.h"
 #include "ui/print/TfrmEditCard.h"
+#include "ui/print/TwoSidedPrintCommand.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -244,6 +245,15 @@ void TfrmPaperSetup::readSheet()
               .Adjustment = printer_.CurrentAdjustment()};
 }
 
+void TfrmPaperSetup::readBackPlacement()
+{
+    PaperPreviewCards cards = pbPaper_->Cards();
+    if (!cards.Back)
+        return;
+    cards.BackPlacement = KeptBackSidePlacement(printer_.Printer());
+    pbPaper_->SetCards(cards);
+}
+
 void TfrmPaperSetup::updatePaperLabel()
 {
     if (!printerAvailable_ || busy_)
@@ -350,9 +360,11 @@ void TfrmPaperSetup::runPrinterSetup()
 {
     if (!printerSetupDialog_.Execute(this))
         return;
-    // The paper or the printer may have changed, so the sheet is read again as well.
+    // The paper or the printer may have changed, so the sheet is read again as well, and where the
+    // back lands, which is kept for each printer.
     const auto refresh = [this] {
         readSheet();
+        readBackPlacement();
         updatePaperLabel();
     };
     try {

@@ -50,6 +50,7 @@ private:
     void updatePaperLabel();
     void updatePreview();
     void readSheet();
+    void readBackPlacement();
     void selectRow(int row);
     void selectionChanged();
     void editDefinition();
