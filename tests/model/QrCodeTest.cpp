@@ -98,6 +98,18 @@ TEST(QrCode, ModulesAreExactSquaresWithTheirQuietZone)
     EXPECT_FALSE(DrawQrModules(painter, canvas.rect(), QImage(30, 20, QImage::Format_Mono)));
 }
 
+// Short Japanese bytes also make sense as Shift_JIS; a reader left to guess takes them so.
+TEST(QrCode, ShortJapaneseTextReadsBackAsWritten)
+{
+    if (QrReaderTool().isEmpty())
+        GTEST_SKIP() << "zbarimg (zbar-tools) is not installed";
+    for (const QString &text :
+         {QStringLiteral("名刺"), QStringLiteral("ヤマダ タロウ"), QStringLiteral("株式会社")}) {
+        const QImage modules = EncodeQrCode(text, qlMedium, kQrStandardQuietZone);
+        EXPECT_EQ(ReadQrCode(modules.scaled(modules.size() * 6)), text);
+    }
+}
+
 TEST(QrCode, CodeReadsBackFromScreenExportAndPdf)
 {
     if (QrReaderTool().isEmpty())

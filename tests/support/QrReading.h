@@ -12,8 +12,8 @@ inline QString QrReaderTool()
     return QStandardPaths::findExecutable(QStringLiteral("zbarimg"));
 }
 
-// The text of the one QR code zbarimg finds in image, its bytes read as the UTF-8 the codes hold
-// (left to guess, zbarimg takes a short Japanese text for Shift_JIS); empty when it finds none.
+// The text of the one QR code zbarimg finds in image, read in the character set the code declares,
+// as a phone's reader does; empty when it finds none.
 inline QString ReadQrCode(const QImage &image)
 {
     QTemporaryDir dir;
@@ -22,7 +22,7 @@ inline QString ReadQrCode(const QImage &image)
         return QString();
     QProcess tool;
     tool.start(QrReaderTool(), {QStringLiteral("--raw"), QStringLiteral("-q"), QStringLiteral("-Sdisable"),
-                                QStringLiteral("-Sqrcode.enable"), QStringLiteral("-Sqrcode.binary"), path});
+                                QStringLiteral("-Sqrcode.enable"), path});
     if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
         return QString();
     QByteArray output = tool.readAllStandardOutput();

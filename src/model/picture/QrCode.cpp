@@ -26,6 +26,29 @@ struct QrCodeFree {
     void operator()(QRcode *code) const { QRcode_free(code); }
 };
 
+struct QrInputFree {
+    void operator()(QRinput *input) const { QRinput_free(input); }
+};
+
+// The assignment number of UTF-8 among the character sets a QR code can declare.
+constexpr unsigned kUtf8Eci = 26;
+
+QRcode *encodeBytes(const QByteArray &utf8, QRecLevel level)
+{
+    const bool ascii = std::all_of(utf8.begin(), utf8.end(), [](char c) { return uchar(c) < 0x80; });
+    // Mode 8 keeps the bytes as they are; the library still packs runs of digits more tightly.
+    if (ascii)
+        return QRcode_encodeString(utf8.constData(), 0, level, QR_MODE_8, 1);
+    // Left to guess, readers take short Japanese text for Shift_JIS, the older custom in Japan, so
+    // text beyond ASCII says it is UTF-8. Plain ASCII stays as every reader knows it.
+    const std::unique_ptr<QRinput, QrInputFree> input(QRinput_new2(0, level));
+    if (!input || QRinput_appendECIheader(input.get(), kUtf8Eci) != 0 ||
+        QRinput_append(input.get(), QR_MODE_8, int(utf8.size()),
+                       reinterpret_cast<const uchar *>(utf8.constData())) != 0)
+        return nullptr;
+    return QRcode_encodeInput(input.get());
+}
+
 bool isDark(const QImage &modules, int x, int y)
 {
     return qGray(modules.pixel(x, y)) < 128;
@@ -38,9 +61,7 @@ QImage EncodeQrCode(const QString &text, TQrLevel level, int quietZone)
     const QByteArray utf8 = text.toUtf8();
     if (utf8.isEmpty() || utf8.contains('\0'))
         return QImage();
-    // Mode 8 keeps the bytes as they are; the library still packs runs of digits more tightly.
-    const std::unique_ptr<QRcode, QrCodeFree> code(
-        QRcode_encodeString(utf8.constData(), 0, recoveryLevel(level), QR_MODE_8, 1));
+    const std::unique_ptr<QRcode, QrCodeFree> code(encodeBytes(utf8, recoveryLevel(level)));
     if (!code)
         return QImage();
     const int margin = std::clamp(quietZone, 0, kMaxQrQuietZone);

@@ -11,7 +11,8 @@ class QPainter;
 // The largest quiet zone offered, in modules; four is what the QR standard asks for.
 constexpr int kMaxQrQuietZone = 16;
 
-// The modules of the QR code for text, taken as UTF-8 bytes: one pixel a module, dark modules
+// The modules of the QR code for text, taken as UTF-8 bytes and declared so when they go beyond
+// ASCII: one pixel a module, dark modules
 // black and light ones white (QImage::Format_Mono), with quietZone light modules on every side.
 // A null image when the text is empty or more than a QR code of this level can hold.
 QImage EncodeQrCode(const QString &text, TQrLevel level, int quietZone);
