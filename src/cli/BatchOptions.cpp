@@ -177,8 +177,8 @@ const std::vector<OptionRow> &optionTable()
              o.Run.Count = wholeNumberIn(QStringLiteral("cards"), v, 1, 99999);
          }},
         {QStringLiteral("merge"), QStringLiteral("TABLE"),
-         QStringLiteral("表 (CSV、タブ区切り) の各レコードを {{列名}} に差し込みます"), kOutputs,
-         [](BatchOptions &o, const QString &v) { o.MergeTable = v; }},
+         QStringLiteral("表 (CSV、タブ区切り、Excel ブック) の各レコードを {{列名}} に差し込みます"),
+         kOutputs, [](BatchOptions &o, const QString &v) { o.MergeTable = v; }},
         {QStringLiteral("per-record"), QStringLiteral("card|sheet"),
          QStringLiteral("差し込みで 1 件ごとにカード 1 枚か、用紙 1 枚 (既定) か"), kSheets,
          [](BatchOptions &o, const QString &v) { o.PerRecord = perRecord(v); }},
