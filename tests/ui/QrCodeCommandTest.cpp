@@ -4,8 +4,11 @@
 #include "model/picture/QrCode.h"
 #include "model/picture/VCard.h"
 #include "ui/app/TfrmMain.h"
+#include "ui/commands/QrCodePreview.h"
+#include "ui/commands/TfrmQrCode.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -116,4 +119,41 @@ TEST(QrCodeCommand, ContactFormMakesAVCardAndEmptyInputIsRefused)
     });
     window.form.Panel().Object(0).DblClick();
     EXPECT_EQ(name, QStringLiteral("山田 太郎"));
+}
+
+// The dialog shows the code OK would make as its source, level and quiet zone change.
+TEST(QrCodeCommand, ThePreviewFollowsTheSourceLevelAndQuietZone)
+{
+    TfrmQrCode dialog;
+    dialog.show();
+    auto *preview = FindChild<QrCodePreview>(dialog, "pbQrPreview");
+    auto *size = FindChild<QLabel>(dialog, "lblQrSize");
+    const auto darkPixels = [&] {
+        const QImage shown = preview->grab().toImage();
+        int dark = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                dark += qGray(shown.pixel(x, y)) < 60;
+        return dark;
+    };
+    EXPECT_TRUE(preview->Modules().isNull());
+    EXPECT_EQ(darkPixels(), 0);
+
+    QTest::keyClicks(FindChild<QLineEdit>(dialog, "edtText"), QStringLiteral("HELLO"));
+    EXPECT_EQ(preview->Modules(), EncodeQrCode(QStringLiteral("HELLO"), qlMedium, kQrStandardQuietZone));
+    EXPECT_EQ(size->text(), QStringLiteral("21 × 21 モジュール"));
+    EXPECT_GT(darkPixels(), 0);
+
+    dialog.SetLevel(qlHigh);
+    dialog.SetQuietZone(0);
+    EXPECT_EQ(preview->Modules(), EncodeQrCode(QStringLiteral("HELLO"), qlHigh, 0));
+    EXPECT_EQ(dialog.Modules(), preview->Modules());
+
+    dialog.SetSource(BuildVCard({QStringLiteral("山田 太郎"), {}, {}, {}, {}, {}, {}, {}}));
+    EXPECT_EQ(preview->Modules(), EncodeQrCode(dialog.Source(), qlHigh, 0));
+
+    dialog.SetSource(QString(3000, QChar(0x540D)));
+    EXPECT_TRUE(preview->Modules().isNull());
+    EXPECT_EQ(size->text(), QStringLiteral("QRコードに収まりません"));
+    EXPECT_EQ(darkPixels(), 0);
 }

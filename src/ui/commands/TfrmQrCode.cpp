@@ -2,6 +2,7 @@
 
 #include "model/picture/QrCode.h"
 #include "model/picture/VCard.h"
+#include "ui/commands/QrCodePreview.h"
 #include "ui/platform/DialogPlacement.h"
 #include "ui/platform/MessageBox.h"
 #include "ui/platform/ProgramDialog.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -19,6 +21,7 @@ namespace {
 
 constexpr int kTextPage = 0;
 constexpr int kContactPage = 1;
+constexpr int kPreviewSide = 168;
 
 } // namespace
 
@@ -29,11 +32,15 @@ TfrmQrCode::TfrmQrCode(QWidget *parent) : QDialog(parent)
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(8);
 
+    auto *source = new QHBoxLayout;
+    source->setSpacing(12);
     tabSource_ = new QTabWidget(this);
     tabSource_->setObjectName(QStringLiteral("tabSource"));
-    layout->addWidget(tabSource_);
+    source->addWidget(tabSource_, 1);
     buildTextPage();
     buildContactPage();
+    source->addLayout(buildPreview());
+    layout->addLayout(source);
 
     auto *options = new QFormLayout;
     cmbLevel_ = new QComboBox(this);
@@ -57,6 +64,28 @@ TfrmQrCode::TfrmQrCode(QWidget *parent) : QDialog(parent)
     layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &TfrmQrCode::tryAccept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    connect(tabSource_, &QTabWidget::currentChanged, this, &TfrmQrCode::updateCode);
+    connect(cmbLevel_, &QComboBox::currentIndexChanged, this, &TfrmQrCode::updateCode);
+    connect(edtQuietZone_, &QSpinBox::valueChanged, this, &TfrmQrCode::updateCode);
+}
+
+QVBoxLayout *TfrmQrCode::buildPreview()
+{
+    auto *layout = new QVBoxLayout;
+    // Level with the pages below the tabs.
+    layout->addSpacing(tabSource_->tabBar()->sizeHint().height());
+    preview_ = new QrCodePreview(this);
+    preview_->setFixedSize(kPreviewSide, kPreviewSide);
+    layout->addWidget(preview_);
+    lblSize_ = new QLabel(this);
+    lblSize_->setObjectName(QStringLiteral("lblQrSize"));
+    lblSize_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblSize_->setWordWrap(true);
+    lblSize_->setFixedWidth(kPreviewSide);
+    layout->addWidget(lblSize_);
+    layout->addStretch(1);
+    return layout;
 }
 
 void TfrmQrCode::buildTextPage()
@@ -68,6 +97,7 @@ void TfrmQrCode::buildTextPage()
     edtText_->setObjectName(QStringLiteral("edtText"));
     edtText_->setMinimumWidth(360);
     label->setBuddy(edtText_);
+    connect(edtText_, &QLineEdit::textChanged, this, &TfrmQrCode::updateCode);
     layout->addWidget(label);
     layout->addWidget(edtText_);
     layout->addStretch(1);
@@ -79,6 +109,7 @@ QLineEdit *TfrmQrCode::addContactField(const char *name, const QString &label)
     QWidget *page = tabSource_->widget(kContactPage);
     auto *edit = new QLineEdit(page);
     edit->setObjectName(QLatin1String(name));
+    connect(edit, &QLineEdit::textChanged, this, &TfrmQrCode::updateCode);
     static_cast<QFormLayout *>(page->layout())->addRow(label, edit);
     return edit;
 }
@@ -148,17 +179,29 @@ void TfrmQrCode::SetQuietZone(int modules)
     edtQuietZone_->setValue(modules);
 }
 
-void TfrmQrCode::tryAccept()
+// The code follows every change, so the preview shows what OK makes and how dense it is.
+void TfrmQrCode::updateCode()
 {
     const QString source = Source();
-    if (source.isEmpty()) {
+    modules_ = source.isEmpty() ? QImage() : EncodeQrCode(source, Level(), QuietZone());
+    preview_->SetModules(modules_);
+    if (source.isEmpty())
+        lblSize_->clear();
+    else if (modules_.isNull())
+        lblSize_->setText(QStringLiteral("QRコードに収まりません"));
+    else
+        lblSize_->setText(QStringLiteral("%1 × %1 モジュール").arg(modules_.width() - 2 * QuietZone()));
+}
+
+void TfrmQrCode::tryAccept()
+{
+    if (Source().isEmpty()) {
         VkMessageBox(tabSource_->currentIndex() == kTextPage
                          ? QStringLiteral("QRコードにするテキストを入力してください。")
                          : QStringLiteral("名前か会社名を入力してください。"),
                      MB_OK | MB_ICONEXCLAMATION, this);
         return;
     }
-    modules_ = EncodeQrCode(source, Level(), QuietZone());
     if (modules_.isNull()) {
         VkMessageBox(
             QStringLiteral(

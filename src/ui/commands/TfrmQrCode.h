@@ -6,14 +6,18 @@
 #include <QImage>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
+class QrCodePreview;
 class QSpinBox;
 class QTabWidget;
+class QVBoxLayout;
 
 // The QR code dialog: a text or URL, or a contact made into a vCard, with the error correction
 // level and the quiet zone. OK makes the code; text that makes none (nothing typed, more than a QR
 // code holds) is refused with a message and the dialog stays open. The text box has the focus when
-// the dialog opens, and Enter in any box is OK.
+// the dialog opens, and Enter in any box is OK. Beside the source, the code OK would make is shown
+// as it is typed, with its size in modules.
 class TfrmQrCode : public QDialog {
 public:
     explicit TfrmQrCode(QWidget *parent = nullptr);
@@ -26,13 +30,15 @@ public:
     void SetLevel(TQrLevel level);
     int QuietZone() const;
     void SetQuietZone(int modules);
-    // The modules made at OK, as EncodeQrCode gives them.
+    // The modules of the source shown, as EncodeQrCode gives them; null without a code.
     const QImage &Modules() const { return modules_; }
 
 private:
+    QVBoxLayout *buildPreview();
     void buildTextPage();
     void buildContactPage();
     QLineEdit *addContactField(const char *name, const QString &label);
+    void updateCode();
     void tryAccept();
     void showEvent(QShowEvent *event) override;
 
@@ -42,5 +48,7 @@ private:
     QLineEdit *edtPhone_ = nullptr, *edtMail_ = nullptr, *edtAddress_ = nullptr, *edtUrl_ = nullptr;
     QComboBox *cmbLevel_ = nullptr;
     QSpinBox *edtQuietZone_ = nullptr;
+    QrCodePreview *preview_ = nullptr;
+    QLabel *lblSize_ = nullptr;
     QImage modules_;
 };
