@@ -75,7 +75,7 @@ TEST(MainActions, EveryIconIsBundled)
         EXPECT_TRUE(QFile::exists(file)) << entry.name.Name();
         EXPECT_FALSE(QIcon(file).pixmap(16, 16).isNull()) << entry.name.Name();
     }
-    EXPECT_EQ(icons, 35);
+    EXPECT_EQ(icons, 36);
     EXPECT_FALSE(QIcon(":/icons/vellumia.svg").pixmap(48, 48).isNull());
 }
 

@@ -89,7 +89,7 @@ const std::vector<MainActionEntry> &MainActionTable()
          "オブジェクトの修正|テキストラベルや画像の変更を行います。", QKeySequence(), nullptr},
         {"acDraw", "簡易描画(&D)...", "簡易描画|簡単な図形を描画します。", keys(CTRL | Qt::Key_D), "draw"},
         {"acQrCode", "QRコード(&Q)...", "QRコード|テキストや連絡先から QRコードを作成します。",
-         keys(CTRL | Qt::Key_R), nullptr},
+         keys(CTRL | Qt::Key_R), "qr-code"},
         {"acNew", "新規作成(&N)...", "新規作成|新しいカードを編集します。", keys(CTRL | Qt::Key_N), "new"},
         {"acMailMerge", "差し込み印刷(&M)...", "差し込み印刷|表のデータを差し込んでカードを印刷します。",
          QKeySequence(), nullptr},
