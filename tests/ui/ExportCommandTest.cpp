@@ -1,7 +1,9 @@
 #include "ui/commands/ExportCommand.h"
+#include "PrintTestSupport.h"
 #include "TestSupport.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
+#include "model/document/CardDocument.h"
 #include "ui/app/DocumentCommands.h"
 #include "ui/app/TfrmMain.h"
 #include "ui/platform/MessageBox.h"
@@ -234,4 +236,51 @@ TEST(ExportQuality, NotANumberIs80AndOthersAreBroughtInto1To100)
     EXPECT_EQ(ParseJpegQuality("0"), 1);
     EXPECT_EQ(ParseJpegQuality("150"), 100);
     EXPECT_EQ(ParseJpegQuality(" 55 "), 55);
+}
+
+// The sheet goes to a PDF file as printing lays it out, the card in every cell, and the back on a
+// page of its own when the card has one.
+TEST_F(ExportCommandTest, PdfHoldsTheSheetAndTheBackOnAPageOfItsOwn)
+{
+    if (PdfToImageTool().isEmpty())
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    const auto savePdf = [&](const QString &name) {
+        OnNextModal([&](QWidget *modal) {
+            auto *dialog = qobject_cast<QFileDialog *>(modal);
+            ASSERT_TRUE(dialog);
+            EXPECT_EQ(dialog->windowTitle(), "PDFとして保存");
+            EXPECT_EQ(dialog->nameFilters(), QStringList{QStringLiteral("PDF ファイル(*.pdf)")});
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path(name));
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        form.Action("acSaveAsPdf")->trigger();
+    };
+    // Pixels of a page near a colour, at 20 dpi.
+    const auto pixelsOf = [&](const QString &pdf, int page, QRgb colour) {
+        const QImage image = RasterisePdf(path(pdf), 20, page);
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += IsNear(image.pixel(x, y), colour, 12);
+        return count;
+    };
+    const QRgb cream = qRgb(250, 240, 200);
+    const QRgb red = qRgb(255, 0, 0);
+    const int cells = form.CardDef().Columns * form.CardDef().Lines;
+    ASSERT_GT(cells, 1);
+
+    savePdf(QStringLiteral("front")); // the type's extension is added to a bare name
+    ASSERT_TRUE(QFile::exists(path("front.pdf")));
+    const int creamOfOneSheet = pixelsOf("front.pdf", 1, cream);
+    // Each cell holds a card about 72 by 43 pixels at 20 dpi, less its shapes and text.
+    EXPECT_GT(creamOfOneSheet, cells * 1500);
+    EXPECT_TRUE(RasterisePdf(path("front.pdf"), 20, 2).isNull());
+    EXPECT_EQ(form.Settings().SaveDirectory, folder.filePath(QStringLiteral("pictures")));
+
+    form.Document().Side(CardSide::Back).SetColor(RGBToColor(255, 0, 0));
+    savePdf(QStringLiteral("both.pdf"));
+    EXPECT_EQ(pixelsOf("both.pdf", 1, cream), creamOfOneSheet);
+    EXPECT_EQ(pixelsOf("both.pdf", 1, red), 0);
+    EXPECT_GT(pixelsOf("both.pdf", 2, red), cells * 2500);
+    EXPECT_FALSE(form.Modified());
 }

@@ -147,7 +147,7 @@ TEST(MainWindow, ActionsCarryTheirTextsHintsAndShortcuts)
     EXPECT_EQ(namesOf(menus[0]->menu()->actions()).join(' '),
               "acNew acOpen acSaveUpdate acSaveAs | acPrintSetup acPrint acMailMerge mnuPrinterSetup "
               "acPrintAdjust | "
-              "acSaveAsBitmap | "
+              "acSaveAsBitmap acSaveAsPdf | "
               "mnuRecentFiles | WindowClose1");
     EXPECT_EQ(
         namesOf(menus[1]->menu()->actions()).join(' '),

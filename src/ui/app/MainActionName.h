@@ -56,6 +56,7 @@ inline constexpr auto kMainActionNames = std::to_array<std::string_view>({
     "acDistributeHorz",
     "acDistributeVert",
     "acCentreOnCard",
+    "acSaveAsPdf",
     "mnuPrinterSetup",
     "mnuShowToolBar",
     "mnuShowStatusBar",

@@ -139,6 +139,8 @@ const std::vector<MainActionEntry> &MainActionTable()
         {"acCentreOnCard", "カードの中央へ(&E)",
          "カードの中央へ|選択されたオブジェクトをカードの中央に移動します。", QKeySequence(),
          "centre-on-card"},
+        {"acSaveAsPdf", "PDFとして保存(&D)...",
+         "PDFとして保存|カードを並べた用紙を PDF ファイルとして保存します。", QKeySequence(), nullptr},
     };
     return table;
 }

@@ -80,8 +80,8 @@ MainMenus BuildMainMenus(QMainWindow &window, const std::function<QAction *(cons
     file->setObjectName(QStringLiteral("mnuFile"));
     addAll(file, action,
            {"acNew", "acOpen", "acSaveUpdate", "acSaveAs", separator, "acPrintSetup", "acPrint",
-            "acMailMerge", "mnuPrinterSetup", "acPrintAdjust", separator, "acSaveAsBitmap", separator,
-            "WindowClose1"});
+            "acMailMerge", "mnuPrinterSetup", "acPrintAdjust", separator, "acSaveAsBitmap", "acSaveAsPdf",
+            separator, "WindowClose1"});
 
     QMenu *edit = menus.MainMenu1->addMenu(QStringLiteral("編集(&E)"));
     edit->setObjectName(QStringLiteral("mnuEdit"));

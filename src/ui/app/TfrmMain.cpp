@@ -205,12 +205,15 @@ void TfrmMain::SetCurrentFileName(const QString &fileName)
     UpdateCaption();
 }
 
+QString TfrmMain::DocumentName() const
+{
+    return CurrentFileName().isEmpty() ? QStringLiteral("無題") : QFileInfo(CurrentFileName()).fileName();
+}
+
 void TfrmMain::UpdateCaption()
 {
-    const QString name =
-        CurrentFileName().isEmpty() ? QStringLiteral("無題") : QFileInfo(CurrentFileName()).fileName();
     // The desktop marks unsaved changes where the placeholder stands.
-    setWindowTitle(name + QStringLiteral("[*] - ") + kApplicationTitle);
+    setWindowTitle(DocumentName() + QStringLiteral("[*] - ") + kApplicationTitle);
 }
 
 bool TfrmMain::event(QEvent *event)

@@ -97,6 +97,8 @@ public:
 
     // --- Caption, settings and the card surface.
     void UpdateCaption();
+    // The card file's name, or 無題 for a card never saved: the caption's and a PDF's title.
+    QString DocumentName() const;
     void LoadSettings();
     void SaveSettings();
     void LayoutCardSurface();
@@ -112,6 +114,8 @@ public:
     // The card drawn into a new 24-bit bitmap, scaled to width when width is above 0; see
     // print/CardRenderer.h.
     void RenderCardToBitmap(QImage &bitmap, int width, int height) const;
+    // The card's sheet as a PDF file; throws VkError when it cannot be written.
+    void WriteSheetPdf(const QString &path);
     // Makes the card sheet at index the current one; false (after telling the user) when there are
     // no card sheets at all.
     bool SelectCardDef(int index);

@@ -1,11 +1,16 @@
 // The main window's picture of the card, the export command and the about box. The command bodies
 // live in src/commands and the drawing in src/print.
 #include "model/card/TVkVellumPanel.h"
+#include "model/document/CardStream.h"
+#include "model/sheet/BackSideSheet.h"
 #include "model/sheet/CardRenderer.h"
+#include "model/sheet/CardSheetPdf.h"
+#include "printer/TQdPrinter.h"
 #include "ui/app/DocumentCommands.h"
 #include "ui/app/TfrmMain.h"
 #include "ui/commands/ExportCommand.h"
 #include "ui/commands/TfrmVersion.h"
+#include "ui/print/TwoSidedPrintCommand.h"
 
 #include <QAction>
 #include <QImage>
@@ -14,6 +19,20 @@
 void TfrmMain::RenderCardToBitmap(QImage &bitmap, int width, int height) const
 {
     ::RenderCardToBitmap(Panel(), CardDef(), bitmap, width, height);
+}
+
+// The whole sheet with the paper setup's crop marks, a print shop's copy: no printer's correction,
+// and the back on a second page, turned as it was last printed, when the card has one.
+void TfrmMain::WriteSheetPdf(const QString &path)
+{
+    const QString title = DocumentName();
+    const TVkVellumPanel &front = document_.Side(CardSide::Front);
+    const TVkVellumPanel &back = document_.Side(CardSide::Back);
+    if (SideHasContent(back))
+        WriteTwoSidedCardSheetPdf(path, front, back, CardDef(), settings_.GuessMark,
+                                  KeptBackSidePlacement(Printer().Printer()).Turn, title);
+    else
+        WriteCardSheetPdf(path, front, CardDef(), settings_.GuessMark, title);
 }
 
 void TfrmMain::connectExportCommands()
@@ -32,8 +51,10 @@ void TfrmMain::connectExportCommands()
         return bitmap;
     };
     context.RenderCardAtDpi = [this](int dpi) { return ::RenderCardAtDpi(Panel(), CardDef(), dpi); };
+    context.WriteSheetPdf = [this](const QString &path) { WriteSheetPdf(path); };
     auto exporter = std::make_shared<ExportCommand>(std::move(context));
     OnExecute(Action("acSaveAsBitmap"), [exporter] { exporter->SaveAsBitmap(); });
+    OnExecute(Action("acSaveAsPdf"), [exporter] { exporter->SaveAsPdf(); });
     OnExecute(Action("acVersion"), [this] {
         TfrmVersion box(this);
         box.exec();

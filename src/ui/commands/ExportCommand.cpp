@@ -5,6 +5,7 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -12,6 +13,7 @@ namespace {
 const QString kBitmapType = QStringLiteral("ビットマップイメージ(*.bmp *.dib)");
 const QString kJpegType = QStringLiteral("JPEGイメージ(*.jpg)");
 const QString kPngType = QStringLiteral("PNGイメージ(*.png)");
+const QString kPdfType = QStringLiteral("PDF ファイル(*.pdf)");
 constexpr int kDefaultQuality = 80;
 
 // The resolutions offered, 0 standing for the card surface's own size.
@@ -26,14 +28,11 @@ PictureFileType typeOf(const QString &fileType)
     return PictureFileType::Bmp;
 }
 
+// The first extension a file type names, added to a name typed without one.
 QString suffixOf(const QString &fileType)
 {
-    switch (typeOf(fileType)) {
-    case PictureFileType::Jpeg: return QStringLiteral("jpg");
-    case PictureFileType::Png: return QStringLiteral("png");
-    case PictureFileType::Bmp: break;
-    }
-    return QStringLiteral("bmp");
+    static const QRegularExpression firstSuffix(QStringLiteral("\\*\\.(\\w+)"));
+    return firstSuffix.match(fileType).captured(1);
 }
 
 QString resolutionText(int dpi)
@@ -81,31 +80,31 @@ std::optional<int> ExportCommand::askResolution()
     return resolution_;
 }
 
-QString ExportCommand::chooseFile()
+QString ExportCommand::chooseFile(const QString &title, const QStringList &types, QString &type)
 {
     QFileDialog &dialog = *context_.SaveDialog;
     const QString cardSuffix = dialog.defaultSuffix();
-    context_.PrepareSaveDialog(QStringLiteral("画像ファイルとして保存"),
-                               kBitmapType + ";;" + kJpegType + ";;" + kPngType);
-    if (!fileType_.isEmpty())
-        dialog.selectNameFilter(fileType_);
+    context_.PrepareSaveDialog(title, types.join(QStringLiteral(";;")));
+    if (!type.isEmpty())
+        dialog.selectNameFilter(type);
     // The extension added to a bare name follows the file type while the dialog is open.
     dialog.setDefaultSuffix(suffixOf(dialog.selectedNameFilter()));
     const QMetaObject::Connection following =
         QObject::connect(&dialog, &QFileDialog::filterSelected,
-                         [&dialog](const QString &type) { dialog.setDefaultSuffix(suffixOf(type)); });
+                         [&dialog](const QString &chosen) { dialog.setDefaultSuffix(suffixOf(chosen)); });
     const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     // Taken before the card's extension is back, which the dialog would add to a bare name.
     const QString path = accepted ? dialog.selectedFiles().first() : QString();
     QObject::disconnect(following);
     dialog.setDefaultSuffix(cardSuffix);
-    fileType_ = dialog.selectedNameFilter();
+    type = dialog.selectedNameFilter();
     return path;
 }
 
 bool ExportCommand::SaveAsBitmap()
 {
-    const QString path = chooseFile();
+    const QString path =
+        chooseFile(QStringLiteral("画像ファイルとして保存"), {kBitmapType, kJpegType, kPngType}, fileType_);
     if (path.isEmpty())
         return false;
     const std::optional<int> dpi = askResolution();
@@ -121,6 +120,17 @@ bool ExportCommand::SaveAsBitmap()
     }
     const QImage picture = *dpi == 0 ? context_.RenderCard() : context_.RenderCardAtDpi(*dpi);
     WritePictureFile(path, EncodePictureFile(picture, type, *dpi == 0 ? kCardSurfaceDpi : *dpi, quality));
+    *context_.SaveDirectory = FolderPart(path);
+    return true;
+}
+
+bool ExportCommand::SaveAsPdf()
+{
+    QString type;
+    const QString path = chooseFile(QStringLiteral("PDFとして保存"), {kPdfType}, type);
+    if (path.isEmpty())
+        return false;
+    context_.WriteSheetPdf(path);
     *context_.SaveDirectory = FolderPart(path);
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -11,9 +12,9 @@ class QFileDialog;
 class QWidget;
 
 // Saves the card as a picture file, a 24-bit BMP, a baseline JPEG or a PNG, at the size the card
-// surface shows it or drawn at 300 or 600 dpi as printing draws it. The file type chosen in the
-// save dialog decides the format, whatever extension the name has; a name typed without an
-// extension gets the chosen type's. The card is never changed.
+// surface shows it or drawn at 300 or 600 dpi as printing draws it; or its sheet as a PDF file. The
+// file type chosen in the save dialog decides the format, whatever extension the name has; a name
+// typed without an extension gets the chosen type's. The card is never changed.
 class ExportCommand {
 public:
     // What the export needs from the main window.
@@ -28,6 +29,8 @@ public:
         QString *SaveDirectory = nullptr;                    // follows the folder of each file written
         std::function<QImage()> RenderCard = {};             // at the surface's size
         std::function<QImage(int dpi)> RenderCardAtDpi = {}; // as printing draws it
+        // Writes the card's sheet to a PDF file as printing lays it out; throws VkError when it cannot.
+        std::function<void(const QString &path)> WriteSheetPdf = {};
     };
 
     explicit ExportCommand(Context context) : context_(std::move(context)) {}
@@ -36,9 +39,14 @@ public:
     // whether a file was written; false when the user cancelled. Throws VkError when writing fails, with any
     // file of that name left as it was and the save folder unchanged.
     bool SaveAsBitmap();
+    // acSaveAsPdf: asks for the file, then writes the card's sheet. Returns whether a file was written;
+    // false when the user cancelled. Throws VkError like SaveAsBitmap.
+    bool SaveAsPdf();
 
 private:
-    QString chooseFile();
+    // The save dialog on the file types given, type chosen first and then the one chosen; the path,
+    // empty when the user cancelled.
+    QString chooseFile(const QString &title, const QStringList &types, QString &type);
     std::optional<int> askResolution();
 
     Context context_;
