@@ -13,7 +13,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -73,9 +78,34 @@ TEST(MergePrint, TheRecordBarShowsEachRecordOnTheCardAndLeavesTheDesign)
     EXPECT_EQ(name.Caption(), QStringList({"{{氏名}}", "{{役職}}"}));
     EXPECT_FALSE(frmMain.Modified());
 
+    // While the table is open, the text dialog offers its columns as fields to put in at the cursor.
+    const auto offeredFields = [&frmMain](const QString &chosen) {
+        QStringList offered;
+        QString typed;
+        OnNextModal([&](QWidget *dialog) {
+            auto *fields = FindChild<QToolButton>(*dialog, "btnMergeField");
+            auto *memo = FindChild<QPlainTextEdit>(*dialog, "Memo1");
+            memo->setPlainText(QStringLiteral("様"));
+            memo->moveCursor(QTextCursor::Start);
+            if (fields->isVisibleTo(dialog)) {
+                for (QAction *field : fields->menu()->actions()) {
+                    offered << field->text();
+                    if (field->text() == chosen)
+                        field->trigger();
+                }
+            }
+            typed = memo->toPlainText();
+            FindChild<QPushButton>(*dialog, "btnCancel")->click();
+        });
+        frmMain.Action("acAddText")->trigger();
+        return std::pair(offered, typed);
+    };
+    EXPECT_EQ(offeredFields("部署"), std::pair(QStringList({"氏名", "部署"}), QStringLiteral("{{部署}}様")));
+
     bar->findChild<QAction *>(QStringLiteral("acMergeClose"))->trigger();
     EXPECT_FALSE(bar->isVisible());
     EXPECT_EQ(frmMain.SurfaceView().grab().toImage(), design);
+    EXPECT_EQ(offeredFields("部署"), std::pair(QStringList(), QStringLiteral("様")));
 }
 
 TEST(MergePrint, ANarrowWindowKeepsTheRecordCommandsAndEachCaptionWithItsField)

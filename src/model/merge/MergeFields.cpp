@@ -15,6 +15,11 @@ const QRegularExpression &fieldPattern()
 
 namespace MergeFields {
 
+QString Field(const QString &column)
+{
+    return QStringLiteral("{{") + column + QStringLiteral("}}");
+}
+
 QStringList FieldNames(const QStringList &lines)
 {
     QStringList names;

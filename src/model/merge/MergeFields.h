@@ -8,6 +8,9 @@
 // record being printed. The braces are plain ASCII, so a card document stores fields as typed.
 namespace MergeFields {
 
+// The field that stands for column, as it is typed into a text.
+QString Field(const QString &column);
+
 // The column names of the fields in lines, in order of first appearance.
 QStringList FieldNames(const QStringList &lines);
 

@@ -1,7 +1,9 @@
 #include "ui/app/ObjectCommandWiring.h"
 
+#include "model/merge/MergeTable.h"
 #include "ui/app/MainPictureDialog.h"
 #include "ui/app/TfrmMain.h"
+#include "ui/card/CardSurfaceView.h"
 #include "ui/commands/BackgroundCommands.h"
 #include "ui/commands/CardEditContext.h"
 #include "ui/commands/EditObjectCommand.h"
@@ -31,6 +33,16 @@ GridCommandContext gridContext(TfrmMain &frmMain)
 
 } // namespace
 
+namespace {
+
+QStringList mergeColumns(const TfrmMain &frmMain)
+{
+    const MergeTable *table = frmMain.SurfaceView().ShownMergeTable();
+    return table ? table->Columns() : QStringList();
+}
+
+} // namespace
+
 CardEditContext MainEditContext(TfrmMain &frmMain)
 {
     return {.Surface = frmMain.Panel(),
@@ -44,7 +56,8 @@ CardEditContext MainEditContext(TfrmMain &frmMain)
             .WireCardObject = [&frmMain](TVkDragLabel &object) { frmMain.WireCardObject(object); },
             .ChoosePictureFile =
                 [&frmMain](const QString &folder) { return ChooseMainPictureFile(frmMain, folder); },
-            .ImageDirectory = &frmMain.Settings().ImageDirectory};
+            .ImageDirectory = &frmMain.Settings().ImageDirectory,
+            .MergeColumns = mergeColumns(frmMain)};
 }
 
 namespace {

@@ -24,6 +24,8 @@ public:
     QRect ScreenRect(const QRect &surfaceRect) const;
     // Shows a record of a merge table on the card, or the design again with no table.
     void SetMergeRecord(const MergeTable *table, int record);
+    // The table whose record is shown; null while the design is.
+    const MergeTable *ShownMergeTable() const { return mergeTable_; }
 
     // A press on the empty card (the surface's own button-down event).
     std::function<void(Qt::MouseButton, QPoint)> OnSurfaceMouseDown;

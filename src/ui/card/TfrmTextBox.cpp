@@ -1,5 +1,6 @@
 #include "ui/card/TfrmTextBox.h"
 
+#include "model/merge/MergeFields.h"
 #include "model/platform/ColorText.h"
 #include "model/platform/Cp932.h"
 #include "model/platform/FontSubstitutions.h"
@@ -18,6 +19,7 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -287,6 +289,7 @@ void TfrmTextBox::buildTypesettingBars(QHBoxLayout *bar, QHBoxLayout *spacingBar
     edtLetterSpacing_->setSuffix(QStringLiteral(" pt"));
     addLabel(QStringLiteral("字間"), edtLetterSpacing_);
     spacingBar->addStretch(1);
+    buildMergeFieldButton(spacingBar);
 
     connect(btnVertical_, &QToolButton::toggled, this, &TfrmTextBox::updateAlignmentHints);
     updateAlignmentHints();
@@ -358,6 +361,32 @@ QToolButton *TfrmTextBox::addStyleButton(QHBoxLayout *bar, const char *name, con
     bar->addWidget(button);
     connect(button, &QToolButton::clicked, this, &TfrmTextBox::SetFontStyle);
     return button;
+}
+
+void TfrmTextBox::buildMergeFieldButton(QHBoxLayout *bar)
+{
+    btnMergeField_ = new QToolButton(this);
+    btnMergeField_->setObjectName(QStringLiteral("btnMergeField"));
+    btnMergeField_->setText(QStringLiteral("差し込み項目"));
+    btnMergeField_->setToolTip(
+        QStringLiteral("差し込みデータの列を {{列名}} としてカーソルの位置に入れます。"));
+    btnMergeField_->setPopupMode(QToolButton::InstantPopup);
+    btnMergeField_->setMenu(new QMenu(btnMergeField_));
+    btnMergeField_->hide();
+    bar->addWidget(btnMergeField_);
+}
+
+void TfrmTextBox::SetMergeColumns(const QStringList &columns)
+{
+    QMenu *menu = btnMergeField_->menu();
+    menu->clear();
+    for (const QString &column : columns) {
+        menu->addAction(column, this, [this, column] {
+            Memo1_->insertPlainText(MergeFields::Field(column));
+            Memo1_->setFocus();
+        });
+    }
+    btnMergeField_->setVisible(!columns.isEmpty());
 }
 
 void TfrmTextBox::readSettings()

@@ -41,9 +41,14 @@ public:
     QStringList Lines() const;
     void SetLines(const QStringList &lines);
 
+    // The columns of the open merge table, offered as fields to put into the text at the cursor;
+    // none hides the offer.
+    void SetMergeColumns(const QStringList &columns);
+
 private:
     void buildToolBar(QHBoxLayout *bar);
     void buildTypesettingBars(QHBoxLayout *bar, QHBoxLayout *spacingBar);
+    void buildMergeFieldButton(QHBoxLayout *bar);
     QToolButton *addTextButton(QHBoxLayout *bar, const char *name, const QString &label, const QString &hint);
     void updateAlignmentHints();
     QToolButton *addStyleButton(QHBoxLayout *bar, const char *name, const QString &letter,
@@ -70,6 +75,7 @@ private:
     QToolButton *btnStrikeOut_ = nullptr;
     QToolButton *btnVertical_ = nullptr;
     QToolButton *btnUprightDigits_ = nullptr;
+    QToolButton *btnMergeField_ = nullptr;
     QButtonGroup *alignmentButtons_ = nullptr;
     QSpinBox *edtLineSpacing_ = nullptr;
     QDoubleSpinBox *edtLetterSpacing_ = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -23,6 +24,9 @@ struct CardEditContext {
     std::function<QString(const QString &folder)> ChoosePictureFile = {};
     // The remembered picture folder, updated when a picture file is chosen.
     QString *ImageDirectory = nullptr;
+    // The columns of the open merge table, offered as fields in the text dialog; none while no
+    // table is open.
+    QStringList MergeColumns = {};
 };
 
 // Puts a newly made object on the card as every adding command does: one undo step, the other

@@ -11,6 +11,7 @@
 TVkDragLabel *AddText(const CardEditContext &context)
 {
     TfrmTextBox dialog(context.Surface.Color(), context.DialogParent);
+    dialog.SetMergeColumns(context.MergeColumns);
     if (dialog.exec() != QDialog::Accepted || dialog.Lines().isEmpty())
         return nullptr;
     auto created = std::make_unique<TVkDragLabel>();
@@ -28,6 +29,7 @@ bool EditText(const CardEditContext &context, TVkDragLabel &object)
     dialog.SetMemoFont(object.Font());
     dialog.SetLines(object.Caption());
     dialog.SetTypesetting(object.Typesetting());
+    dialog.SetMergeColumns(context.MergeColumns);
     if (dialog.exec() != QDialog::Accepted || dialog.Lines().isEmpty())
         return false;
     context.TakeUndoSnapshot();
