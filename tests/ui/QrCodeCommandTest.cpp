@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -156,4 +157,34 @@ TEST(QrCodeCommand, ThePreviewFollowsTheSourceLevelAndQuietZone)
     EXPECT_TRUE(preview->Modules().isNull());
     EXPECT_EQ(size->text(), QStringLiteral("QRコードに収まりません"));
     EXPECT_EQ(darkPixels(), 0);
+}
+
+// With a merge table open, its columns go into the box being typed in, so that a contact's code
+// can hold each record's own values.
+TEST(QrCodeCommand, MergeFieldsGoIntoTheBoxBeingTypedIn)
+{
+    TfrmQrCode dialog;
+    dialog.SetSource(BuildVCard({QStringLiteral("山田"), {}, {}, {}, {}, {}, {}, {}}));
+    dialog.show();
+    auto *fields = FindChild<QToolButton>(dialog, "btnMergeField");
+    EXPECT_FALSE(fields->isVisible());
+    dialog.SetMergeColumns({QStringLiteral("氏名"), QStringLiteral("電話")});
+    ASSERT_TRUE(fields->isVisible());
+    const auto choose = [fields](const QString &column) {
+        for (QAction *field : fields->menu()->actions())
+            if (field->text() == column)
+                field->trigger();
+    };
+    auto *phone = FindChild<QLineEdit>(dialog, "edtPhone");
+    phone->setFocus();
+    phone->setText(QStringLiteral("TEL "));
+    choose(QStringLiteral("電話"));
+    EXPECT_EQ(phone->text(), QStringLiteral("TEL {{電話}}"));
+    EXPECT_TRUE(dialog.Source().contains(QStringLiteral(":TEL {{電話}}\r\n")));
+    EXPECT_EQ(FindChild<QrCodePreview>(dialog, "pbQrPreview")->Modules(),
+              EncodeQrCode(dialog.Source(), qlMedium, kQrStandardQuietZone));
+
+    FindChild<QTabWidget>(dialog, "tabSource")->setCurrentIndex(0);
+    choose(QStringLiteral("氏名"));
+    EXPECT_EQ(FindChild<QLineEdit>(dialog, "edtText")->text(), QStringLiteral("{{氏名}}"));
 }

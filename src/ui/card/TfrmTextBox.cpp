@@ -1,12 +1,12 @@
 #include "ui/card/TfrmTextBox.h"
 
-#include "model/merge/MergeFields.h"
 #include "model/platform/ColorText.h"
 #include "model/platform/Cp932.h"
 #include "model/platform/FontSubstitutions.h"
 #include "model/platform/IniFile.h"
 #include "model/platform/LineListText.h"
 #include "model/platform/ProgramFolder.h"
+#include "ui/merge/MergeFieldButton.h"
 #include "ui/platform/DialogPlacement.h"
 #include "ui/platform/MessageBox.h"
 #include "ui/platform/ProgramDialog.h"
@@ -19,7 +19,6 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -365,28 +364,17 @@ QToolButton *TfrmTextBox::addStyleButton(QHBoxLayout *bar, const char *name, con
 
 void TfrmTextBox::buildMergeFieldButton(QHBoxLayout *bar)
 {
-    btnMergeField_ = new QToolButton(this);
-    btnMergeField_->setObjectName(QStringLiteral("btnMergeField"));
-    btnMergeField_->setText(QStringLiteral("差し込み項目"));
-    btnMergeField_->setToolTip(
-        QStringLiteral("差し込みデータの列を {{列名}} としてカーソルの位置に入れます。"));
-    btnMergeField_->setPopupMode(QToolButton::InstantPopup);
-    btnMergeField_->setMenu(new QMenu(btnMergeField_));
-    btnMergeField_->hide();
+    btnMergeField_ = new MergeFieldButton(this);
+    btnMergeField_->OnField = [this](const QString &field) {
+        Memo1_->insertPlainText(field);
+        Memo1_->setFocus();
+    };
     bar->addWidget(btnMergeField_);
 }
 
 void TfrmTextBox::SetMergeColumns(const QStringList &columns)
 {
-    QMenu *menu = btnMergeField_->menu();
-    menu->clear();
-    for (const QString &column : columns) {
-        menu->addAction(column, this, [this, column] {
-            Memo1_->insertPlainText(MergeFields::Field(column));
-            Memo1_->setFocus();
-        });
-    }
-    btnMergeField_->setVisible(!columns.isEmpty());
+    btnMergeField_->SetColumns(columns);
 }
 
 void TfrmTextBox::readSettings()

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QStringList>
 
+class MergeFieldButton;
 class QButtonGroup;
 class QComboBox;
 class QDoubleSpinBox;
@@ -75,7 +76,7 @@ private:
     QToolButton *btnStrikeOut_ = nullptr;
     QToolButton *btnVertical_ = nullptr;
     QToolButton *btnUprightDigits_ = nullptr;
-    QToolButton *btnMergeField_ = nullptr;
+    MergeFieldButton *btnMergeField_ = nullptr;
     QButtonGroup *alignmentButtons_ = nullptr;
     QSpinBox *edtLineSpacing_ = nullptr;
     QDoubleSpinBox *edtLetterSpacing_ = nullptr;

@@ -26,6 +26,7 @@ void applyDialog(const TfrmQrCode &dialog, TVkDragLabel &object)
 TVkDragLabel *AddQrCode(const CardEditContext &context)
 {
     TfrmQrCode dialog(context.DialogParent);
+    dialog.SetMergeColumns(context.MergeColumns);
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
     const int modules = dialog.Modules().width();
@@ -43,6 +44,7 @@ bool EditQrCode(const CardEditContext &context, TVkDragLabel &object)
     dialog.SetSource(object.QrText());
     dialog.SetLevel(object.QrLevel());
     dialog.SetQuietZone(object.QrQuietZone());
+    dialog.SetMergeColumns(context.MergeColumns);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     context.TakeUndoSnapshot();

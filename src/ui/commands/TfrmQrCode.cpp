@@ -3,6 +3,7 @@
 #include "model/picture/QrCode.h"
 #include "model/picture/VCard.h"
 #include "ui/commands/QrCodePreview.h"
+#include "ui/merge/MergeFieldButton.h"
 #include "ui/platform/DialogPlacement.h"
 #include "ui/platform/MessageBox.h"
 #include "ui/platform/ProgramDialog.h"
@@ -84,8 +85,26 @@ QVBoxLayout *TfrmQrCode::buildPreview()
     lblSize_->setWordWrap(true);
     lblSize_->setFixedWidth(kPreviewSide);
     layout->addWidget(lblSize_);
+    btnMergeField_ = new MergeFieldButton(this);
+    btnMergeField_->OnField = [this](const QString &field) { insertField(field); };
+    layout->addWidget(btnMergeField_, 0, Qt::AlignHCenter);
     layout->addStretch(1);
     return layout;
+}
+
+void TfrmQrCode::SetMergeColumns(const QStringList &columns)
+{
+    btnMergeField_->SetColumns(columns);
+}
+
+// Into the box being typed in, which the menu leaves with the focus; else the page's first box.
+void TfrmQrCode::insertField(const QString &field)
+{
+    auto *box = qobject_cast<QLineEdit *>(focusWidget());
+    if (!box || !tabSource_->currentWidget()->isAncestorOf(box))
+        box = tabSource_->currentIndex() == kTextPage ? edtText_ : edtName_;
+    box->insert(field);
+    box->setFocus();
 }
 
 void TfrmQrCode::buildTextPage()

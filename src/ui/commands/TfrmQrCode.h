@@ -4,7 +4,9 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QStringList>
 
+class MergeFieldButton;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -30,6 +32,9 @@ public:
     void SetLevel(TQrLevel level);
     int QuietZone() const;
     void SetQuietZone(int modules);
+    // The columns of the open merge table, offered as fields to put into the box being typed in;
+    // none hides the offer.
+    void SetMergeColumns(const QStringList &columns);
     // The modules of the source shown, as EncodeQrCode gives them; null without a code.
     const QImage &Modules() const { return modules_; }
 
@@ -39,6 +44,7 @@ private:
     void buildContactPage();
     QLineEdit *addContactField(const char *name, const QString &label);
     void updateCode();
+    void insertField(const QString &field);
     void tryAccept();
     void showEvent(QShowEvent *event) override;
 
@@ -50,5 +56,6 @@ private:
     QSpinBox *edtQuietZone_ = nullptr;
     QrCodePreview *preview_ = nullptr;
     QLabel *lblSize_ = nullptr;
+    MergeFieldButton *btnMergeField_ = nullptr;
     QImage modules_;
 };
