@@ -252,6 +252,33 @@ TEST(DibReaderTest, PlainDepthsGiveTheStoredPixelsAsQtReadsThem)
     expectSameAsQt(rgb, twentyFourBit());
 }
 
+// A 24-bit picture's bitmap shows the picture's own memory, heap or mapped: it must outlive the
+// picture, and writing to it must leave the picture as it was.
+TEST(DibReaderTest, TwentyFourBitBitmapsOutliveThePictureAndNeverWriteIntoIt)
+{
+    for (const bool mapped : {false, true}) {
+        QBuffer buffer;
+        buffer.setData(twentyFourBit());
+        buffer.open(QIODevice::ReadOnly);
+        auto picture = std::make_unique<TQdDIB>();
+        picture->SetUseFileMapping(mapped);
+        picture->LoadFromStream(buffer);
+        QImage written;
+        QImage kept;
+        picture->AssignTo(written);
+        picture->AssignTo(kept);
+        const QImage original = written.copy();
+
+        written.setPixel(0, 0, qRgb(9, 9, 9));
+        QImage again;
+        picture->AssignTo(again);
+        EXPECT_EQ(again, original) << (mapped ? "mapped" : "heap");
+        picture.reset();
+        EXPECT_EQ(kept, original) << (mapped ? "mapped" : "heap");
+        EXPECT_EQ(written.pixel(0, 0), qRgb(9, 9, 9));
+    }
+}
+
 TEST(DibReaderTest, NegativeHeightStoresRowsFromTheTop)
 {
     const QByteArray topDown = sample("topdown", eightBitShortPalette(-2));
@@ -272,6 +299,9 @@ TEST(DibReaderTest, NegativeHeightStoresRowsFromTheTop)
                                         "03020100")}
                                 .bytes();
     expectPixels(decode(wide), {{qRgb(255, 0, 0)}, {qRgb(1, 2, 3)}});
+    QByteArray bottomUp = wide;
+    patch32(bottomUp, 22, 2);
+    expectPixels(decode(bottomUp), {{qRgb(1, 2, 3)}, {qRgb(255, 0, 0)}});
 }
 
 TEST(DibReaderTest, IndicesBeyondAShortColourTableShowBlack)

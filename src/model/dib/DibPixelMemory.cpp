@@ -34,3 +34,16 @@ DibPixelMemory::DibPixelMemory(qint64 size, bool useFileMapping, Contents conten
         throw EQdDIBOutOfResources("GetMemory: Out of memory");
     block_ = {block, Release{size, false}};
 }
+
+QImage DibPixelMemory::SharedImage(int width, int height, qsizetype bytesPerLine, QImage::Format format) const
+{
+    if (width <= 0 || height <= 0 || bytesPerLine * height > size_)
+        return QImage();
+    auto *holder = new std::shared_ptr<uchar>(block_);
+    const auto release = [](void *info) { delete static_cast<std::shared_ptr<uchar> *>(info); };
+    QImage image(static_cast<const uchar *>(block_.get()), width, height, bytesPerLine, format, release,
+                 holder);
+    if (image.isNull())
+        delete holder;
+    return image;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QtGlobal>
 #include <memory>
 
@@ -15,6 +16,11 @@ public:
     // Throws EQdDIBOutOfResources when the memory cannot be had.
     DibPixelMemory(qint64 size, bool useFileMapping, Contents contents = Contents::Zeroed);
 
+    // A bitmap that shows the memory as it is, rows of bytesPerLine from the first byte, without a
+    // copy: the memory lives on until the bitmap and this are both gone, and the bitmap copies it
+    // before anything writes to it. A null image when the memory is too small for the bitmap.
+    QImage SharedImage(int width, int height, qsizetype bytesPerLine, QImage::Format format) const;
+
     uchar *data() { return block_.get(); }
     const uchar *data() const { return block_.get(); }
     qint64 size() const { return size_; }
@@ -27,7 +33,7 @@ private:
         void operator()(uchar *block) const;
     };
 
-    std::unique_ptr<uchar, Release> block_;
+    std::shared_ptr<uchar> block_;
     qint64 size_ = 0;
     bool mapped_ = false;
 };

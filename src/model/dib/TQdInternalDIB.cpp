@@ -57,7 +57,7 @@ QImage TQdInternalDIB::ToImage() const
     case DibPixelFormat::Bits1: return plainImage(QImage::Format_Mono);
     case DibPixelFormat::Bits4:
     case DibPixelFormat::Bits8: return plainImage(QImage::Format_Indexed8);
-    // The file's blue, green, red order is a pixel format of its own: the rows are copied as they are.
+    // The file's blue, green, red order is a pixel format of its own: the rows are shown as they are.
     case DibPixelFormat::Bits24: return plainImage(QImage::Format_BGR888);
     case DibPixelFormat::Bits4Rle: return runLengthImage(4);
     case DibPixelFormat::Bits8Rle: return runLengthImage(8);
@@ -80,8 +80,7 @@ std::unique_ptr<TQdInternalDIB> TQdInternalDIB::Clone(bool useFileMapping) const
 
 const uchar *TQdInternalDIB::storedRow(int line) const
 {
-    const int stored = header_.height > 0 ? height_ - 1 - line : line;
-    return pixels_.data() + qint64(stored) * dibBytesPerLine(width_, header_.bitCount);
+    return pixels_.data() + qint64(line) * dibBytesPerLine(width_, header_.bitCount);
 }
 
 namespace {
@@ -108,6 +107,13 @@ QImage TQdInternalDIB::plainImage(QImage::Format format) const
     const int bitCount = header_.bitCount;
     if (pixels_.size() < dibBytesPerLine(width_, bitCount) * height_)
         throw EQdDIBInvalidDIB("TQdInternalDIB: Pixel data is too short");
+    // Without a colour table to give it, the bitmap shows the rows where they are.
+    if (bitCount == 24) {
+        QImage shared = pixels_.SharedImage(width_, height_, dibBytesPerLine(width_, bitCount), format);
+        if (shared.isNull())
+            throw EQdDIBOutOfResources("GetMemory: Out of memory");
+        return shared;
+    }
     QImage image = newImage(width_, height_, format);
     if (bitCount <= 8)
         image.setColorTable(fullColorTable(colorTable_, bitCount));
@@ -119,8 +125,7 @@ QImage TQdInternalDIB::plainImage(QImage::Format format) const
         switch (bitCount) {
         case 1: std::memcpy(target, source, std::size_t((width_ + 7) / 8)); break;
         case 4: expandNibbles(source, width_, target); break;
-        case 8: std::memcpy(target, source, std::size_t(width_)); break;
-        default: std::memcpy(target, source, std::size_t(width_) * 3); break;
+        default: std::memcpy(target, source, std::size_t(width_)); break;
         }
     }
     return image;

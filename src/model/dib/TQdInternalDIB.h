@@ -12,7 +12,9 @@ class DibStreamReader;
 
 // One device-independent bitmap in memory: its header in the 40-byte form, its colour table and its
 // pixel data. 1-, 4-, 8- and 24-bit pixels stay in the file's own layout (run-length data stays
-// compressed); 16- and 32-bit files are widened to 24 bits while they are read.
+// compressed), except that rows are kept from the top down whatever the file's order, so that a
+// bitmap can show them where they are; 16- and 32-bit files are widened to 24 bits while they are
+// read.
 class TQdInternalDIB {
 public:
     explicit TQdInternalDIB(bool useFileMapping = false);
@@ -46,6 +48,9 @@ private:
     void readCoreHeader(DibStreamReader &in, qint64 offBits);
     void checkSize() const;
     void readPixels(DibStreamReader &in, qint64 dataSize);
+    void readRows(DibStreamReader &in);
+    // Where a row of the file is kept, counted from the top.
+    qint64 rowInMemory(qint64 rowInFile) const;
     void readBitFields(DibStreamReader &in, const quint32 masks[3]);
     QImage plainImage(QImage::Format format) const;
     QImage runLengthImage(int bitCount) const;

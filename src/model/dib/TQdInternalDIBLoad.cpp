@@ -89,7 +89,7 @@ void TQdInternalDIB::LoadFromStream(QIODevice &stream)
     }
     const bool runLength = header_.compression == kDibRle8 || header_.compression == kDibRle4;
     if (!runLength) {
-        readPixels(in, dibBytesPerLine(width_, header_.bitCount) * height_);
+        readRows(in);
         return;
     }
     // Run-length data is as long as the file says; a file size that says nothing sensible leaves
@@ -193,6 +193,24 @@ void TQdInternalDIB::readPixels(DibStreamReader &in, qint64 dataSize)
     in.read(pixels_.data(), dataSize);
 }
 
+qint64 TQdInternalDIB::rowInMemory(qint64 rowInFile) const
+{
+    return header_.height > 0 ? height_ - 1 - rowInFile : rowInFile;
+}
+
+void TQdInternalDIB::readRows(DibStreamReader &in)
+{
+    const qint64 line = dibBytesPerLine(width_, header_.bitCount);
+    in.require(line * height_);
+    pixels_ = DibPixelMemory(line * height_, useFileMapping_, DibPixelMemory::Contents::Overwritten);
+    if (header_.height < 0) {
+        in.read(pixels_.data(), line * height_);
+        return;
+    }
+    for (qint64 row = 0; row < height_; ++row)
+        in.read(pixels_.data() + rowInMemory(row) * line, line);
+}
+
 void TQdInternalDIB::readBitFields(DibStreamReader &in, const quint32 masks[3])
 {
     const int bitCount = header_.bitCount;
@@ -204,8 +222,7 @@ void TQdInternalDIB::readBitFields(DibStreamReader &in, const quint32 masks[3])
     in.require(sourceLine * height_);
     pixels_ = DibPixelMemory(targetLine * height_, useFileMapping_);
 
-    // Rows are read a block at a time and converted in file order, so a top-down file stays
-    // top-down.
+    // Rows are read a block at a time and converted in file order, each into its place from the top.
     const qint64 rowsPerChunk = std::max<qint64>(1, kRowChunkBytes / sourceLine);
     QByteArray chunk(qsizetype(std::min<qint64>(rowsPerChunk, height_) * sourceLine), Qt::Uninitialized);
     for (qint64 first = 0; first < height_; first += rowsPerChunk) {
@@ -214,7 +231,7 @@ void TQdInternalDIB::readBitFields(DibStreamReader &in, const quint32 masks[3])
         const auto *source = reinterpret_cast<const uchar *>(chunk.constData());
         for (qint64 row = 0; row < rows; ++row)
             fields.convertRow(source + row * sourceLine, bitCount, width_,
-                              pixels_.data() + (first + row) * targetLine);
+                              pixels_.data() + rowInMemory(first + row) * targetLine);
     }
     header_.bitCount = 24;
     header_.compression = kDibRgb;
