@@ -12,12 +12,14 @@ void ExportBatchCard(const BatchCard &card, const BatchOptions &options)
     if (!type)
         throw VkError(
             QStringLiteral("%1 は .png、.jpg、.bmp のどれかの名前にしてください").arg(options.OutputFile));
+    if (options.ExportBack && !card.HasBackSide())
+        throw VkError(QStringLiteral("%1 には裏面がありません").arg(options.CardFile));
+    const TVkVellumPanel &side = options.ExportBack ? card.Back() : card.Surface();
     QImage picture;
     if (options.Dpi)
-        picture = RenderCardAtDpi(card.Surface(), card.CardDef(), *options.Dpi);
+        picture = RenderCardAtDpi(side, card.CardDef(), *options.Dpi);
     else
-        RenderCardToBitmap(card.Surface(), card.CardDef(), picture, card.Surface().Width(),
-                           card.Surface().Height());
+        RenderCardToBitmap(side, card.CardDef(), picture, side.Width(), side.Height());
     const int dpi = options.Dpi.value_or(kCardSurfaceDpi);
     WritePictureFile(options.OutputFile, EncodePictureFile(picture, *type, dpi, options.Quality));
 }

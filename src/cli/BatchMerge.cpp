@@ -70,7 +70,7 @@ void exportRecords(BatchCard &card, const BatchOptions &options, const MergeTabl
     QStringList missing;
     const auto progress = progressOnTerminal(range.count);
     for (int record = range.first; record < range.first + range.count; ++record) {
-        const MergeRecordScope shown(card.Surface(), table, record);
+        const MergeRecordScope shown(options.ExportBack ? card.Back() : card.Surface(), table, record);
         for (const QString &column : shown.MissingColumns())
             if (!missing.contains(column))
                 missing.append(column);

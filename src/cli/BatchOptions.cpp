@@ -100,6 +100,13 @@ void storeBackSide(BatchOptions &options, const QString &value)
             QStringLiteral("--back の値 %1 は long、short、none のどれかにしてください").arg(value));
 }
 
+bool backSideChosen(const QString &value)
+{
+    if (value != u"front" && value != u"back")
+        throw VkError(QStringLiteral("--side の値 %1 は front か back にしてください").arg(value));
+    return value == u"back";
+}
+
 const std::vector<OptionRow> &optionTable()
 {
     static const std::vector<OptionRow> table{
@@ -132,6 +139,11 @@ const std::vector<OptionRow> &optionTable()
          [](BatchOptions &o, const QString &v) {
              o.Quality = wholeNumberIn(QStringLiteral("quality"), v, 1, 100);
          }},
+        {QStringLiteral("side"),
+         QStringLiteral("front|back"),
+         QStringLiteral("画像にする面: 表面 (既定) か裏面"),
+         {BatchCommand::Export},
+         [](BatchOptions &o, const QString &v) { o.ExportBack = backSideChosen(v); }},
         {QStringLiteral("marks"), QStringLiteral("none|frame|cross"),
          QStringLiteral("トンボ: なし、点線の枠、角の十字。省略すると用紙設定の選択"), kSheets,
          [](BatchOptions &o, const QString &v) { o.Marks = cropMarkStyle(v); }},
@@ -279,7 +291,7 @@ QString BatchOptions::HelpText()
     QString text = QStringLiteral(
         "使い方:\n"
         "  vellumax [CARD.vkc]                     ウィンドウでカードを開きます\n"
-        "  vellumax --export OUT.png [--dpi N] [--quality Q] CARD.vkc\n"
+        "  vellumax --export OUT.png [--dpi N] [--quality Q] [--side front|back] CARD.vkc\n"
         "  vellumax --pdf OUT.pdf [--marks none|frame|cross] [--sheet NAME] [--start N] [--sheets N|--cards "
         "N]\n"
         "                 [--offset X,Y] [--back long|short|none] CARD.vkc\n"

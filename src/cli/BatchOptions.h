@@ -22,6 +22,7 @@ public:
     QString OutputFile;       // the picture of --export, the file of --pdf
     std::optional<int> Dpi;   // --export at a resolution rather than the screen's size
     int Quality = 80;         // --export as JPEG
+    bool ExportBack = false;  // --side back: the picture is of the card's back
     std::optional<int> Marks; // a CropMarkStyle; the settings' choice when none is given
     QString SheetName;        // a card sheet from the card definitions instead of the card's own
     // --back: how a card's back side follows its front (the turn chosen last when none is given),

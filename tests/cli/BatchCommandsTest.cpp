@@ -516,6 +516,36 @@ TEST_F(BatchCommands, PdfOfATwoSidedCardHasItsBackAfterTheFront)
     EXPECT_TRUE(run.err.contains(QStringLiteral("--back"))) << run.err.toStdString();
 }
 
+// A picture is of the front unless the back is asked for; a card without a back has none to give.
+TEST_F(BatchCommands, ExportGivesTheBackWhenAsked)
+{
+    TVkVellumPanel front;
+    front.SetBounds(0, 0, 455, 275);
+    front.SetColor(RGBToColor(255, 255, 255));
+    TVkVellumPanel back;
+    back.SetBounds(0, 0, 455, 275);
+    back.SetColor(RGBToColor(200, 30, 30));
+    const TCardDef sheet = ParseCardDef("\"Ten up\",910,550,2,5,140,110,0,0,0");
+    const QString card = save(front, sheet, QStringLiteral("two.vkc"), &back);
+
+    Outcome run = vellumax({QStringLiteral("--export"), path("back.png"), QStringLiteral("--side"),
+                            QStringLiteral("back"), QStringLiteral("--dpi"), QStringLiteral("100"), card});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QImage picture(path("back.png"));
+    ASSERT_EQ(picture.size(), QSize(358, 217));
+    EXPECT_EQ(picture.pixel(179, 108), qRgb(200, 30, 30));
+    run = vellumax({QStringLiteral("--export"), path("front.png"), card});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(QImage(path("front.png")).pixel(200, 100), qRgb(255, 255, 255));
+
+    const QString oneSided = save(front, sheet, QStringLiteral("one.vkc"));
+    run = vellumax({QStringLiteral("--export"), path("none.png"), QStringLiteral("--side"),
+                    QStringLiteral("back"), oneSided});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("裏面がありません"))) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("none.png")));
+}
+
 TEST_F(BatchCommands, PrintingBothSidesNeedsAPrinterThatTurnsTheSheet)
 {
     if (const std::string missing = TestQueueMissing(false); !missing.empty())

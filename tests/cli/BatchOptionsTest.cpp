@@ -37,6 +37,9 @@ TEST(BatchOptions, EachCommandTakesItsOwnOptionsInAnyOrder)
     EXPECT_EQ(screen.OutputFile, "out.png");
     EXPECT_FALSE(screen.Dpi);
     EXPECT_EQ(screen.Quality, 80);
+    EXPECT_FALSE(screen.ExportBack);
+    EXPECT_TRUE(parse("--export back.png --side back card.vkc").ExportBack);
+    EXPECT_FALSE(parse("--export front.png --side front card.vkc").ExportBack);
 
     const BatchOptions pdf = parse("--pdf out.pdf --marks cross --sheet A-ONE card.vkc");
     EXPECT_EQ(pdf.Command, BatchCommand::Pdf);
@@ -66,6 +69,8 @@ TEST(BatchOptions, RefusalsNameTheOptionAtFault)
     EXPECT_TRUE(refusal("--export out.jpg --quality 0 card.vkc").contains("--quality の値 0"));
     EXPECT_TRUE(refusal("--print --copies 0 card.vkc").contains("--copies の値 0"));
     EXPECT_TRUE(refusal("--pdf out.pdf --marks dots card.vkc").contains("--marks の値 dots"));
+    EXPECT_TRUE(refusal("--export out.png --side left card.vkc").contains("--side の値 left"));
+    EXPECT_EQ(refusal("--pdf out.pdf --side back card.vkc"), "--side は --pdf とともには使えません");
     EXPECT_EQ(refusal("--pdf out.pdf --dpi 300 card.vkc"), "--dpi は --pdf とともには使えません");
     EXPECT_EQ(refusal("--export out.png --printer Office card.vkc"),
               "--printer は --export とともには使えません");
