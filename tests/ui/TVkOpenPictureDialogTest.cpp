@@ -8,6 +8,7 @@
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPainter>
 #include <QPushButton>
@@ -183,6 +184,15 @@ TEST(TVkOpenPictureDialog, PreviewFollowsTheSelectedFile)
         EXPECT_TRUE(QTest::qWaitFor([&] { return size->text().isEmpty(); }));
         EXPECT_TRUE(bytes->text().isEmpty());
         EXPECT_TRUE(dialog.PreviewPicture().isNull());
+
+        // A name typed in full, in the folder shown or as a whole path, shows its picture too.
+        auto *name = dialog.findChild<QLineEdit *>("fileNameEdit");
+        name->setText(QStringLiteral("four"));
+        EXPECT_TRUE(size->text().isEmpty());
+        name->setText(QStringLiteral("four.bmp"));
+        EXPECT_EQ(size->text(), "画像ｻｲｽﾞ：\t3 x 2 pixels 4 bpp");
+        name->setText(photo);
+        EXPECT_EQ(size->text(), "画像ｻｲｽﾞ：\t640 x 480 pixels 24 bpp");
 
         check->click();
         EXPECT_FALSE(dialog.EnablePreview());

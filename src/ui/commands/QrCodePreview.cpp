@@ -3,6 +3,7 @@
 #include "model/picture/QrCode.h"
 
 #include <QPainter>
+#include <algorithm>
 
 QrCodePreview::QrCodePreview(QWidget *parent) : QWidget(parent)
 {

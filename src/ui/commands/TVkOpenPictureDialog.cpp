@@ -14,6 +14,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
 #include <QToolTip>
@@ -87,6 +88,8 @@ TVkOpenPictureDialog::TVkOpenPictureDialog(QWidget *owner) : QFileDialog(owner),
     sizeFileDialogForReading(*this, picturePanel_->sizeHint().height());
     CloseCompletionWithDialog(*this);
     connect(this, &QFileDialog::currentChanged, this, &TVkOpenPictureDialog::selectionChanged);
+    if (auto *name = findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        connect(name, &QLineEdit::textChanged, this, &TVkOpenPictureDialog::nameTyped);
 }
 
 void TVkOpenPictureDialog::buildPreviewArea()
@@ -200,6 +203,17 @@ void TVkOpenPictureDialog::selectionChanged(const QString &path)
 {
     currentPath_ = path;
     showPreviewOf(path);
+}
+
+// A name typed in full shows its picture as a file chosen in the list does; choosing one writes its
+// name here too, and it is not read twice.
+void TVkOpenPictureDialog::nameTyped(const QString &name)
+{
+    if (name.trimmed().isEmpty())
+        return;
+    const QString path = QDir(directory().absolutePath()).absoluteFilePath(name.trimmed());
+    if (path != currentPath_ && QFileInfo(path).isFile())
+        selectionChanged(path);
 }
 
 void TVkOpenPictureDialog::showPreviewOf(const QString &path)

@@ -54,6 +54,7 @@ protected:
 private:
     void buildPreviewArea();
     void selectionChanged(const QString &path);
+    void nameTyped(const QString &name);
     void showPreviewOf(const QString &path);
     void clearPreview();
     void previewClicked(bool checked);
