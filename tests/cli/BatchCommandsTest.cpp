@@ -520,11 +520,9 @@ TEST_F(BatchCommands, PdfOfATwoSidedCardHasItsBackAfterTheFront)
 TEST_F(BatchCommands, ExportGivesTheBackWhenAsked)
 {
     TVkVellumPanel front;
-    front.SetBounds(0, 0, 455, 275);
-    front.SetColor(RGBToColor(255, 255, 255));
+    SetPlainCardSide(front, RGBToColor(255, 255, 255));
     TVkVellumPanel back;
-    back.SetBounds(0, 0, 455, 275);
-    back.SetColor(RGBToColor(200, 30, 30));
+    SetPlainCardSide(back, RGBToColor(200, 30, 30));
     const TCardDef sheet = ParseCardDef("\"Ten up\",910,550,2,5,140,110,0,0,0");
     const QString card = save(front, sheet, QStringLiteral("two.vkc"), &back);
 

@@ -1,3 +1,4 @@
+#include "PrintTestSupport.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/sheet/CardDefinitions.h"
 #include "model/sheet/PaperPreview.h"
@@ -100,11 +101,9 @@ TEST(PaperPreviewCards, ASheetLargerThanThePaperRunsOffItInRed)
 TEST(PaperPreviewCards, TheBackOfThePaperShowsTheBackBehindEachPrintedCellAndClicksReachTheFront)
 {
     TVkVellumPanel front;
-    front.SetBounds(0, 0, 455, 275);
-    front.SetColor(RGBToColor(0, 0, 255));
+    SetPlainCardSide(front, RGBToColor(0, 0, 255));
     TVkVellumPanel back;
-    back.SetBounds(0, 0, 455, 275);
-    back.SetColor(RGBToColor(255, 0, 0));
+    SetPlainCardSide(back, RGBToColor(255, 0, 0));
     const QRgb red = qRgb(255, 0, 0);
     // One card across at 20 mm from the left: turned about the long edge, its back is 99 to 190 mm
     // from the left as the back is looked at; about the short edge, the rows are mirrored instead.

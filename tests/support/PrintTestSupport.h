@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/card/TVkVellumPanel.h"
 #include "model/sheet/CardSheetDrawing.h"
 
 #include <QDeadlineTimer>
@@ -121,6 +122,13 @@ inline TCardDef BusinessCardSheet(int columns, int lines, int leftMargin = 0, in
     cardDef.LeftMargin = leftMargin;
     cardDef.TopMargin = topMargin;
     return cardDef;
+}
+
+// A side of a 91 x 55 mm card at the surface's 5 pixels per mm, in one colour all over.
+inline void SetPlainCardSide(TVkVellumPanel &side, TColor colour)
+{
+    side.SetBounds(0, 0, 455, 275);
+    side.SetColor(colour);
 }
 
 // A sheet of one 91 x 55 mm card at its top-left corner.
