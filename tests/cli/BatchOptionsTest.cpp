@@ -1,5 +1,5 @@
 #include "cli/BatchOptions.h"
-#include "model/platform/VkError.h"
+#include "ErrorMessage.h"
 #include "model/sheet/CardSheetDrawing.h"
 
 #include <gtest/gtest.h>
@@ -14,12 +14,7 @@ BatchOptions parse(const QString &line)
 // The message of the error the command line is refused with; empty when it is accepted.
 QString refusal(const QString &line)
 {
-    try {
-        parse(line);
-    } catch (const VkError &error) {
-        return error.Message();
-    }
-    return {};
+    return ErrorMessageOf([&line] { parse(line); });
 }
 
 } // namespace

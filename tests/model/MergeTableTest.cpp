@@ -1,3 +1,4 @@
+#include "ErrorMessage.h"
 #include "model/merge/MergeFields.h"
 #include "model/merge/MergeTableReader.h"
 #include "model/platform/Cp932.h"
@@ -18,12 +19,7 @@ const QString kStaffList = QStringLiteral("氏名,役職,電話\r\n"
 
 QString messageOf(const QByteArray &bytes)
 {
-    try {
-        MergeTableReader::Read(bytes);
-    } catch (const VkError &error) {
-        return error.Message();
-    }
-    return {};
+    return ErrorMessageOf([&bytes] { MergeTableReader::Read(bytes); });
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "ErrorMessage.h"
 #include "model/merge/MergeTableReader.h"
 #include "model/merge/ZipArchive.h"
 #include "model/platform/VkError.h"
@@ -68,12 +69,7 @@ QString workbookWith(const QTemporaryDir &folder, const QString &rows, const QSt
 
 QString messageOf(const QString &path)
 {
-    try {
-        MergeTableReader::ReadFile(path);
-    } catch (const VkError &error) {
-        return error.Message();
-    }
-    return {};
+    return ErrorMessageOf([&path] { MergeTableReader::ReadFile(path); });
 }
 
 } // namespace
