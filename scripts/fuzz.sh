@@ -8,7 +8,8 @@ seconds=${FUZZ_SECONDS:-20}
 seed=${FUZZ_SEED:-1}
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
-export CCACHE_BASEDIR="$PWD"
+# Without the folder in the hash, a build in another checkout (CI's fresh clone) reuses the cache.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVELLUMIA_FUZZ=ON "${launcher[@]}" >/dev/null
 cmake --build build-fuzz --target fuzzers
