@@ -13,7 +13,7 @@ packages=(
 )
 if [ "${VELLUMIA_TEST_PACKAGES:-0}" = 1 ]; then
   packages+=(xvfb xauth cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils desktop-file-utils libxml2-utils
-    shared-mime-info clang-format-14 zbar-tools)
+    shared-mime-info libglib2.0-bin clang-format-14 zbar-tools)
 fi
 
 missing=()
