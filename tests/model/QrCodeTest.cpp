@@ -167,3 +167,27 @@ TEST(QrCode, AMergeRecordFillsTheCodeWhileItIsShownAndLeavesTheDocumentAsItWas)
     WriteCardStream(after, card.surface, OneCardSheet());
     EXPECT_EQ(after, before);
 }
+
+TEST(QrCode, AMergedContactSplitsTheNameAndEscapesItsValues)
+{
+    if (QrReaderTool().isEmpty())
+        GTEST_SKIP() << "zbarimg (zbar-tools) is not installed";
+    const VCardContact design{QStringLiteral("{{氏名}}"), {}, QStringLiteral("{{会社}}"), {}, {}, {},
+                              QStringLiteral("{{住所}}"), {}};
+    const QString text = BuildVCard(design);
+    CardWithCode card(text, 3 * EncodeQrCode(text, qlMedium, kQrStandardQuietZone).width() + 40);
+    const MergeTable staff({"氏名", "会社", "住所"},
+                           {{QStringLiteral("山田　太郎"), QStringLiteral("ベラム商事; 名刺部"),
+                             QStringLiteral("千代田区1-2, 3階")}},
+                           TableEncoding::Utf8);
+
+    QImage screen(455, 275, QImage::Format_RGB32);
+    MergeRecordScope scope(card.surface, staff, 0);
+    card.surface.Paint(screen, screen.rect());
+    const QString read = ReadQrCode(screen);
+    EXPECT_TRUE(read.contains(QStringLiteral("\r\nN:山田;太郎;;;\r\nFN:山田　太郎\r\n")))
+        << read.toStdString();
+    EXPECT_TRUE(read.contains(QStringLiteral("\r\nORG:ベラム商事\\; 名刺部\r\n"))) << read.toStdString();
+    EXPECT_TRUE(read.contains(QStringLiteral("\r\nADR;TYPE=WORK:;;千代田区1-2\\, 3階;;;;\r\n")))
+        << read.toStdString();
+}
