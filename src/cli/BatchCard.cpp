@@ -38,6 +38,11 @@ BatchCard::BatchCard(const QString &path) : path_(path)
     const CardStreamReadResult &read = content.read;
     if (!read.ok)
         throw VkError(NotCardFileMessage(QFileInfo(path).absoluteFilePath()));
+    // A card missing part of itself would be printed or exported as if whole; a script is told
+    // by the exit status, and the window can open what is left to be checked and saved again.
+    if (LostContent(read))
+        throw VkError(LostContentMessage(QFileInfo(path).absoluteFilePath(), read) +
+                      QStringLiteral("\nウィンドウで開いて確かめ、保存し直してください。"));
     surface_ = std::move(content.surface);
     back_ = std::move(content.back);
     if (read.headerRead) {

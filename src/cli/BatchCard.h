@@ -14,7 +14,8 @@ class BatchCard {
 public:
     // Reads the document at path by the rules the window opens cards with. One without a card
     // definition is laid out for the card sheet the window chose last. Throws VkError naming the
-    // file when it is missing, not a plain file, unreadable or not a card document.
+    // file when it is missing, not a plain file, unreadable, not a card document, or so damaged that
+    // part of it could not be read (saying what).
     explicit BatchCard(const QString &path);
 
     const TVkVellumPanel &Surface() const { return *surface_; }

@@ -377,6 +377,22 @@ TEST_F(BatchCommands, FailuresNameTheirCauseOnStandardErrorAndExitWithOne)
     EXPECT_EQ(ReadFileBytes(path("kept.png")), "old");
 }
 
+TEST_F(BatchCommands, ADamagedCardIsRefusedSayingWhatWasLost)
+{
+    const QString card = saveBusinessCard(QStringLiteral("card.vkc"));
+    QByteArray bytes = ReadFileBytes(card);
+    const qsizetype frame = bytes.indexOf("DrawMode", bytes.lastIndexOf("TPF0"));
+    ASSERT_GT(frame, 0);
+    bytes[frame + 8] = '\x55'; // the frame's drawing mode given a value tag that no value has
+    WriteFileBytes(card, bytes);
+
+    const Outcome run = vellumax({QStringLiteral("--export"), path("out.png"), card});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("・表面のオブジェクト 1 個"))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(card));
+    EXPECT_FALSE(QFile::exists(path("out.png")));
+}
+
 TEST_F(BatchCommands, HelpAndVersionAnswerOnStandardOutput)
 {
     Outcome run = vellumax({QStringLiteral("--version")});

@@ -112,22 +112,25 @@ TEST_F(CardBackSideStreamTest, ADamagedBackFollowsTheRulesForDamagedObjects)
 
     // The back's own properties unreadable: its objects still go on the back, not the front.
     QByteArray badSurface = document;
-    badSurface[badSurface.indexOf("ShowGrid", backStart)] = 'X';
+    badSurface[badSurface.indexOf("ShowGrid", backStart) + 8] = '\x55'; // no value has this tag
     TVkVellumPanel frontRead;
     TVkVellumPanel backRead;
     CardStreamReadResult result = ReadCardStream(badSurface, frontRead, {}, &backRead);
-    EXPECT_EQ(result.objectsLost, 1);
+    EXPECT_TRUE(result.backLost);
+    EXPECT_EQ(result.objectsLost, 0);
     EXPECT_EQ(captions(frontRead), QStringList{"山田 太郎"});
     EXPECT_EQ(captions(backRead), (QStringList{"地図", "営業時間"}));
     EXPECT_EQ(backRead.Color(), clWhite) << "the colour read before the damage is put back";
 
     // One of its objects unreadable: the others stay.
     QByteArray badObject = document;
-    badObject[badObject.indexOf("Caption.Strings", backStart)] = 'X';
+    badObject[badObject.indexOf("Caption.Strings", backStart) + 15] = '\x55';
     TVkVellumPanel frontAgain;
     TVkVellumPanel backAgain;
     result = ReadCardStream(badObject, frontAgain, {}, &backAgain);
     EXPECT_EQ(result.objectsLost, 1);
+    EXPECT_EQ(result.backObjectsLost, 1);
+    EXPECT_FALSE(result.backLost);
     EXPECT_EQ(captions(backAgain), QStringList{"営業時間"});
     EXPECT_EQ(backAgain.Color(), 0x00CCEEFFu);
 

@@ -125,10 +125,10 @@ TEST_F(CardDocumentTest, DamagedObjectsAreCountedAndTheRestOpen)
     const QString file = path(QStringLiteral("card.vkc"));
     written.Save(file);
     QByteArray bytes = ReadFileBytes(file);
-    // The middle object's text property renamed to one no card object has.
+    // The middle object's text given a value tag that no value has.
     const qsizetype middle = bytes.indexOf("Caption.Strings", bytes.indexOf("Caption.Strings") + 1);
     ASSERT_GT(middle, 0);
-    bytes[middle] = 'X';
+    bytes[middle + QByteArrayView("Caption.Strings").size()] = '\x55';
     WriteFileBytes(file, bytes);
 
     CardDocument opened;
@@ -136,8 +136,6 @@ TEST_F(CardDocumentTest, DamagedObjectsAreCountedAndTheRestOpen)
     EXPECT_EQ(read.objectsRead, 2);
     EXPECT_EQ(read.objectsLost, 1);
     EXPECT_EQ(captions(opened), (QStringList{"山田", "営業部"}));
-    EXPECT_EQ(LostObjectsMessage(QStringLiteral("/a/b.vkc"), 1),
-              QStringLiteral("/a/b.vkc は壊れているため、1 個のオブジェクトを読み込めませんでした。"));
 
     // Cut short inside the last object: that one is lost.
     WriteFileBytes(file, bytes.left(bytes.size() - 10));
@@ -283,4 +281,98 @@ TEST_F(CardDocumentTest, UndoCoversTheBackSide)
     ASSERT_EQ(captions(written), QStringList{"地図"});
     EXPECT_EQ(written.Surface().Object(0).Left(), 70);
     EXPECT_EQ(written.Surface().Color(), 0x00CCEEFFu);
+}
+
+namespace {
+
+// A background picture made from an SVG file, as the background command gives one.
+void setSvgBackground(TVkVellumPanel &side, const QByteArray &svg)
+{
+    side.SetBitmap(SvgPicture::Render(svg, SvgPicture::NaturalSize(svg)));
+    side.SetSvgData(svg);
+}
+
+QByteArray svgOfColour(const char *colour)
+{
+    return QByteArray(R"(<svg xmlns="http://www.w3.org/2000/svg" width="40" height="20"><rect width="40" )") +
+           "height=\"20\" fill=\"" + colour + "\"/></svg>";
+}
+
+} // namespace
+
+TEST_F(CardDocumentTest, TheSavedBytesAreTheSameWhicheverSideIsShown)
+{
+    const QByteArray frontSvg = svgOfColour("#ff0000");
+    const QByteArray backSvg = svgOfColour("#0000ff");
+    written.Surface().SetPopupMenu(QStringLiteral("frmMain.Popup2")); // as the window wires it
+    setSvgBackground(written.Surface(), frontSvg);
+    written.ShowSide(CardSide::Back);
+    setSvgBackground(written.Surface(), backSvg);
+    addText(written, QStringLiteral("地図"), 50);
+    written.ShowSide(CardSide::Front);
+
+    const QString frontShown = path(QStringLiteral("front.vkc"));
+    written.Save(frontShown);
+    written.Save(frontShown); // the hidden side is not worn down by saving
+    const QByteArray expected = ReadFileBytes(frontShown);
+    written.ShowSide(CardSide::Back);
+    written.Save(path(QStringLiteral("back.vkc")));
+    EXPECT_EQ(ReadFileBytes(path(QStringLiteral("back.vkc"))), expected);
+    written.ShowSide(CardSide::Front);
+    written.Save(path(QStringLiteral("again.vkc")));
+    EXPECT_EQ(ReadFileBytes(path(QStringLiteral("again.vkc"))), expected);
+    EXPECT_EQ(written.Surface().SvgData(), frontSvg);
+
+    CardDocument opened;
+    opened.Open(frontShown);
+    EXPECT_EQ(opened.Surface().SvgData(), frontSvg);
+    opened.ShowSide(CardSide::Back);
+    EXPECT_EQ(opened.Surface().SvgData(), backSvg);
+    EXPECT_EQ(captions(opened), QStringList{"地図"});
+}
+
+TEST_F(CardDocumentTest, ADamagedCardSaysWhatEachSideLost)
+{
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    written.Surface().Object(0).LoadBitmap(picture);
+    written.ShowSide(CardSide::Back);
+    written.Surface().SetColor(0x00CCEEFF);
+    addText(written, QStringLiteral("地図"), 50);
+    addText(written, QStringLiteral("営業時間"), 60);
+    written.ShowSide(CardSide::Front);
+    const QString file = path(QStringLiteral("card.vkc"));
+    written.Save(file);
+
+    // The first object's picture claims nearly the whole rest of the file, taking the other objects
+    // of the front, the back and its objects with it.
+    QByteArray bytes = ReadFileBytes(file);
+    const qsizetype lengthAt = bytes.indexOf("Bitmap.Data") + QByteArrayView("Bitmap.Data").size() + 1;
+    const auto swallowing = std::uint32_t(bytes.size() - lengthAt - 4 - 12);
+    for (int i = 0; i < 4; ++i)
+        bytes[lengthAt + i] = char(swallowing >> (8 * i));
+    WriteFileBytes(file, bytes);
+    CardDocument opened;
+    CardStreamReadResult read = opened.Open(file);
+    EXPECT_EQ(read.objectsRead, 0);
+    EXPECT_EQ(read.objectsLost, 5);
+    EXPECT_EQ(read.backObjectsLost, 2);
+    EXPECT_TRUE(read.backLost);
+    EXPECT_FALSE(read.cutShort);
+    EXPECT_EQ(LostContentMessage(QStringLiteral("/a/b.vkc"), read),
+              QStringLiteral("/a/b.vkc は壊れているため、読み込めなかったものがあります。\n"
+                             "・表面のオブジェクト 3 個\n・裏面の色と背景\n・裏面のオブジェクト 2 個"));
+
+    // Cut short inside the back's first object.
+    written.Save(file);
+    const QByteArray saved = ReadFileBytes(file);
+    WriteFileBytes(file, saved.left(saved.indexOf("Caption.Strings", saved.indexOf("CARDBACK"))));
+    read = opened.Open(file);
+    EXPECT_EQ(read.objectsLost, 1);
+    EXPECT_EQ(read.backObjectsLost, 1);
+    EXPECT_TRUE(read.cutShort);
+    EXPECT_TRUE(LostContentMessage(QStringLiteral("/a/b.vkc"), read)
+                    .endsWith(QStringLiteral(
+                        "・裏面のオブジェクト 1 個\n"
+                        "ファイルが途中で切れているため、その後に続いていたものも失われています。")));
 }

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringList>
 
 namespace {
 
@@ -59,6 +60,28 @@ bool writeWhole(QSaveFile &file, QByteArrayView bytes)
     return true;
 }
 
+// What a side has of its own besides its objects: its colour and its background picture, with the
+// SVG file the picture was made from.
+class SideBackground {
+public:
+    explicit SideBackground(const TVkVellumPanel &side)
+        : color_(side.Color()), bitmap_(side.Bitmap()), svg_(side.SvgData())
+    {
+    }
+
+    void PutOn(TVkVellumPanel &side) const
+    {
+        side.SetColor(color_);
+        side.SetBitmap(bitmap_); // drops the SVG source, which is put back after it
+        side.SetSvgData(svg_);
+    }
+
+private:
+    TColor color_;
+    QImage bitmap_;
+    QByteArray svg_;
+};
+
 } // namespace
 
 CardDocument::CardDocument() = default;
@@ -83,28 +106,24 @@ void CardDocument::ShowSide(CardSide side)
         surface_.AddObject(std::move(object));
     for (std::unique_ptr<TVkDragLabel> &object : shownObjects)
         hidden.AddObject(std::move(object));
-    const TColor shownColor = surface_.Color();
-    const QImage shownBitmap = surface_.Bitmap();
-    surface_.SetColor(hidden.Color());
-    surface_.SetBitmap(hidden.Bitmap());
-    hidden.SetColor(shownColor);
-    hidden.SetBitmap(shownBitmap);
+    const SideBackground shownBackground(surface_);
+    SideBackground(hidden).PutOn(surface_);
+    shownBackground.PutOn(hidden);
     shownSide_ = side;
     surface_.Invalidate();
     if (OnShownSideChanged)
         OnShownSideChanged(side);
 }
 
-// The side not shown, given the shown side's layout: only the objects and the background are a
-// side's own.
+// The side not shown, given the shown side's layout and its menu, so that both sides are written
+// alike whichever is shown: only the objects and the background are a side's own.
 TVkVellumPanel &CardDocument::hiddenSide()
 {
-    const TColor color = otherSide_.Color();
-    const QImage bitmap = otherSide_.Bitmap();
+    const SideBackground background(otherSide_);
     CopySurfaceProperties(surface_, otherSide_);
+    otherSide_.SetPopupMenu(surface_.PopupMenu());
     otherSide_.SetBounds(surface_.Left(), surface_.Top(), surface_.Width(), surface_.Height());
-    otherSide_.SetColor(color);
-    otherSide_.SetBitmap(bitmap);
+    background.PutOn(otherSide_);
     return otherSide_;
 }
 
@@ -208,9 +227,27 @@ std::optional<CardStreamReadResult> CardDocument::Redo(const UndoHistory::Restor
     return restored;
 }
 
-QString LostObjectsMessage(const QString &absolutePath, int objectsLost)
+bool LostContent(const CardStreamReadResult &read)
 {
-    return QStringLiteral("%1 は壊れているため、%2 個のオブジェクトを読み込めませんでした。")
-        .arg(absolutePath)
-        .arg(objectsLost);
+    return read.objectsLost > 0 || read.backLost || read.cutShort;
+}
+
+QString LostContentMessage(const QString &absolutePath, const CardStreamReadResult &read)
+{
+    QStringList lost;
+    const int frontObjectsLost = read.objectsLost - read.backObjectsLost;
+    if (frontObjectsLost > 0)
+        lost << QStringLiteral("表面のオブジェクト %1 個").arg(frontObjectsLost);
+    if (read.backLost)
+        lost << QStringLiteral("裏面の色と背景");
+    if (read.backObjectsLost > 0)
+        lost << QStringLiteral("裏面のオブジェクト %1 個").arg(read.backObjectsLost);
+    QString message =
+        QStringLiteral("%1 は壊れているため、読み込めなかったものがあります。").arg(absolutePath);
+    for (const QString &item : lost)
+        message += QStringLiteral("\n・") + item;
+    if (read.cutShort)
+        message +=
+            QStringLiteral("\nファイルが途中で切れているため、その後に続いていたものも失われています。");
+    return message;
 }

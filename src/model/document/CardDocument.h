@@ -74,7 +74,7 @@ public:
     // unsmoothed.
     void Replace(CardFileContent &&content, const std::function<void(TVkDragLabel &)> &wireObject = {});
     // ReadCardFile, then Replace. Throws VkError with NotCardFileMessage, the card untouched, when
-    // the file is not a card document; objects that could not be read are counted in objectsLost.
+    // the file is not a card document; what could not be read is counted in the result.
     CardStreamReadResult Open(const QString &path);
     // Writes the card beside the file at path and renames it over it, so a failed save leaves the
     // previous file whole; the failure is a VkError naming the file and the system's reason. The
@@ -105,5 +105,8 @@ private:
     UndoHistory history_;
 };
 
-// The text shown when a card opened without some of its objects: how many could not be read.
-QString LostObjectsMessage(const QString &absolutePath, int objectsLost);
+// Whether a card opened without some of what its file held.
+bool LostContent(const CardStreamReadResult &read);
+// The text shown when it did: the objects of each side and the back's own entry that could not be
+// read, and whether the file is cut short.
+QString LostContentMessage(const QString &absolutePath, const CardStreamReadResult &read);

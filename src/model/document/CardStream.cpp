@@ -54,8 +54,8 @@ void writeEntry(ComponentStreamWriter &writer, const QByteArray &resourceName, c
 }
 
 // Reads a resource entry's header and the signature of the component stream behind it; name is
-// given the entry's resource name.
-bool readEntryStart(ComponentStreamReader &reader, QByteArrayView *name = nullptr)
+// given the entry's resource name, end where the header says the entry ends.
+bool readEntryStart(ComponentStreamReader &reader, QByteArrayView *name = nullptr, qsizetype *end = nullptr)
 {
     const qsizetype entryStart = reader.Position();
     const QByteArrayView header = reader.ReadBytes(std::min(reader.Remaining(), kEntryHeaderLimit));
@@ -66,7 +66,11 @@ bool readEntryStart(ComponentStreamReader &reader, QByteArrayView *name = nullpt
         return false;
     if (name)
         *name = header.sliced(3, nameEnd - 3);
-    reader.Seek(entryStart + nameEnd + 7);
+    reader.Seek(entryStart + nameEnd + 3);
+    const qsizetype componentStart = entryStart + nameEnd + 7;
+    const std::uint32_t componentSize = std::uint32_t(reader.ReadInt32());
+    if (end)
+        *end = componentStart + qsizetype(componentSize);
     return reader.ReadBytes(4) == kSignature;
 }
 
@@ -81,6 +85,15 @@ bool startsEntry(QByteArrayView stream, qsizetype position)
 {
     ComponentStreamReader reader(stream, position);
     return readEntryStart(reader);
+}
+
+// Where the entry at position says it ends; the position itself when no entry starts there.
+qsizetype declaredEntryEnd(QByteArrayView stream, qsizetype position)
+{
+    ComponentStreamReader reader(stream, position);
+    qsizetype end = position;
+    readEntryStart(reader, nullptr, &end);
+    return end;
 }
 
 // Where the first entry header at or after from begins, or -1. An entry that cannot be read is
@@ -114,6 +127,14 @@ bool readEntry(ComponentStreamReader &reader, Component &component, const Proper
     if (!ReadProperties(reader, table, component))
         return false;
     return reader.ReadByte() == 0 && !reader.Failed(); // the empty child list
+}
+
+// The writer leaves a surface's colour out when it is the button face colour, so an entry without
+// one has that colour, whatever the surface had before.
+bool readSurfaceEntry(ComponentStreamReader &reader, TVkVellumPanel &surface)
+{
+    surface.SetColor(clBtnFace);
+    return readEntry(reader, surface, SurfaceProperties());
 }
 
 // The current layout puts the card definition in front of the surface, field by field and
@@ -174,22 +195,21 @@ private:
 bool readSurface(QByteArrayView stream, TVkVellumPanel &surface, CardStreamReadResult &result,
                  ComponentStreamReader &reader, std::span<const PictureSplice> pictures)
 {
-    const auto &table = SurfaceProperties();
     const SurfaceBeforeReading before(surface);
     TCardDef cardDef{};
     reader = ComponentStreamReader(stream, 0, pictures);
-    if (readHeader(reader, cardDef) && readEntry(reader, surface, table)) {
+    if (readHeader(reader, cardDef) && readSurfaceEntry(reader, surface)) {
         result.headerRead = true;
         result.cardDef = cardDef;
         return true;
     }
     before.PutBack(surface);
     reader = ComponentStreamReader(stream, 0, pictures);
-    if (readEntry(reader, surface, table))
+    if (readSurfaceEntry(reader, surface))
         return true;
     before.PutBack(surface);
     reader = ComponentStreamReader(stream, std::min(kOldLayoutPrefix, stream.size()), pictures);
-    if (stream.size() >= kOldLayoutPrefix && readEntry(reader, surface, table))
+    if (stream.size() >= kOldLayoutPrefix && readSurfaceEntry(reader, surface))
         return true;
     before.PutBack(surface);
     return false;
@@ -245,6 +265,35 @@ void writeCard(ComponentStreamWriter &writer, const TVkVellumPanel &surface, con
         writeSide(kBackResource.toByteArray(), kBackName, *back);
 }
 
+void loseObject(CardStreamReadResult &result, bool onBack)
+{
+    ++result.objectsLost;
+    if (onBack)
+        ++result.backObjectsLost;
+}
+
+// Where reading goes on after the damaged entry at entry whose grammar took the bytes up to from:
+// the next entry's start, or -1. The entries that begin inside those bytes are lost with it, each
+// on its side; a back side's entry among them turns the count to the back, or ends the reading
+// when the back is not read.
+qsizetype skipLostEntries(QByteArrayView stream, qsizetype entry, qsizetype from, bool readsBack,
+                          bool &onBack, CardStreamReadResult &result)
+{
+    for (qsizetype at = nextEntryStart(stream, entry + 1); at >= 0; at = nextEntryStart(stream, at + 1)) {
+        if (at >= from)
+            return at;
+        if (!startsBackSide(stream, at)) {
+            loseObject(result, onBack);
+        } else if (readsBack) {
+            onBack = true;
+            result.backLost = true;
+        } else {
+            return -1;
+        }
+    }
+    return -1;
+}
+
 CardStreamReadResult readCard(QByteArrayView stream, std::span<const PictureSplice> pictures,
                               TVkVellumPanel &surface, const std::function<void(TVkDragLabel &)> &wireObject,
                               TVkVellumPanel *back)
@@ -257,35 +306,42 @@ CardStreamReadResult readCard(QByteArrayView stream, std::span<const PictureSpli
     result.showGrid = surface.ShowGrid();
 
     const auto &table = DragLabelProperties();
-    TVkVellumPanel *side = &surface;
+    bool onBack = false;
     qsizetype entry = reader.Position();
+    // The next entry is looked for after what a damaged entry's grammar took, so that no byte is
+    // read as part of two objects and a crafted file cannot make reading quadratic.
+    const auto skipDamaged = [&](qsizetype from) {
+        const qsizetype next = skipLostEntries(stream, entry, from, back != nullptr, onBack, result);
+        if (next < 0 && declaredEntryEnd(stream, entry) > stream.size())
+            result.cutShort = true;
+        return next;
+    };
     while (entry >= 0 && stream.size() - entry > kMinimumEntryRest) {
         reader.Resume(entry);
         if (startsBackSide(stream, entry)) {
             if (!back)
                 break;
             // The objects after it belong to the back even when its own properties are damaged.
-            side = back;
+            onBack = true;
             const SurfaceBeforeReading before(*back);
-            if (readEntry(reader, *back, SurfaceProperties())) {
+            if (readSurfaceEntry(reader, *back)) {
                 entry = reader.Position();
                 continue;
             }
             before.PutBack(*back);
-            ++result.objectsLost;
-            entry = nextEntryStart(stream, std::max(entry + 1, reader.Position()));
+            result.backLost = true;
+            entry = skipDamaged(std::max(entry + 1, reader.Position()));
             continue;
         }
         auto object = std::make_unique<TVkDragLabel>();
         const int refusedBefore = reader.PicturesRefused();
         if (result.objectsRead >= kMaxCardObjects || !readEntry(reader, *object, table)) {
-            // The next entry is looked for after what this one's grammar took, so that no byte is
-            // read as part of two objects and a crafted file cannot make reading quadratic.
             const bool damagedObject = startsEntry(stream, entry);
+            const bool objectOnBack = onBack;
             const qsizetype next =
-                nextEntryStart(stream, damagedObject ? std::max(entry + 1, reader.Position()) : entry + 1);
+                skipDamaged(damagedObject ? std::max(entry + 1, reader.Position()) : entry + 1);
             if (next >= 0 || damagedObject)
-                ++result.objectsLost;
+                loseObject(result, objectOnBack);
             entry = next;
             continue;
         }
@@ -294,7 +350,7 @@ CardStreamReadResult readCard(QByteArrayView stream, std::span<const PictureSpli
             continue;
         object->Loaded();
         object->SetSelected(false);
-        TVkDragLabel &added = side->AddObject(std::move(object));
+        TVkDragLabel &added = (onBack ? *back : surface).AddObject(std::move(object));
         ++result.objectsRead;
         if (wireObject)
             wireObject(added);

@@ -28,7 +28,10 @@ struct CardStreamReadResult {
     TCardDef cardDef{};
     bool showGrid = false; // the grid tick the card carries
     int objectsRead = 0;
-    int objectsLost = 0; // object entries that could not be read, or beyond kMaxCardObjects
+    int objectsLost = 0;     // object entries that could not be read, or beyond kMaxCardObjects
+    int backObjectsLost = 0; // how many of those were the back's
+    bool backLost = false;   // the back's own entry (its colour and background) could not be read
+    bool cutShort = false;   // the document ends inside an entry: what came after it is not known
     // Pictures left out because the card would hold more picture memory than PictureBudget
     // allows: a refused background leaves the colour, an object with a refused picture is left out.
     int picturesRefused = 0;

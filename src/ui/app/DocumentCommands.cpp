@@ -288,6 +288,9 @@ void DocumentCommands::showCardFile(CardFileContent &&content)
     window_.Action("acShowGrid")->setChecked(read.showGrid);
     window_.Action("acFixedGrid")->setEnabled(read.showGrid);
     nudgeFlag_ = false;
+    // The card on screen is not what its file held, so closing or opening another asks first.
+    if (LostContent(read))
+        document().SetModified(true);
     window_.UpdateCaption();
     updateUndoActions();
     window_.Panel().SetGridStyle(window_.Settings().GridStyle == 0 ? gsLine : gsDot);
@@ -295,9 +298,9 @@ void DocumentCommands::showCardFile(CardFileContent &&content)
     window_.LayoutCardSurface();
     window_.raise();
     window_.activateWindow();
-    if (read.objectsLost > 0)
-        VkMessageBox(LostObjectsMessage(QFileInfo(path).absoluteFilePath(), read.objectsLost),
-                     MB_OK | MB_ICONEXCLAMATION, &window_);
+    if (LostContent(read))
+        VkMessageBox(LostContentMessage(QFileInfo(path).absoluteFilePath(), read), MB_OK | MB_ICONEXCLAMATION,
+                     &window_);
     if (read.picturesRefused > 0)
         VkMessageBox(PictureBudgetMessage(read.picturesRefused), MB_OK | MB_ICONEXCLAMATION, &window_);
 }
