@@ -79,11 +79,24 @@ TEST(PictureCommands, FailuresSayWhyAndTheFolderFollowsTheChoice)
     bytes[18] = char(40000 & 0xFF);
     bytes[19] = char(40000 >> 8);
     WriteFileBytes(huge, bytes);
+    // A PNG cut short after its header, and a whole PNG under a JPEG's name.
+    const QString cut = card.writePicture("cut.png", QSize(40, 40));
+    WriteFileBytes(cut, ReadFileBytes(cut).left(60));
+    const QString misnamed = card.folder.filePath("photo.jpg");
+    QFile::rename(card.writePicture("photo.png", QSize(40, 40)), misnamed);
+    const QString empty = card.folder.filePath("empty.gif");
+    WriteFileBytes(empty, {});
     const std::pair<QString, QString> failures[] = {
         {card.writeText("letter.jpg"),
          QStringLiteral("画像が壊れているか、拡張子とは違う種類のファイルです。")},
+        {cut, QStringLiteral("画像が壊れているか、拡張子とは違う種類のファイルです。")},
+        {misnamed, QStringLiteral("中身は PNG の画像で、拡張子 .jpg の種類とは違います。")},
+        {empty, QStringLiteral("ファイルが空です。")},
+        {card.writeText("broken.svg"),
+         QStringLiteral("SVG の図形が壊れているか、大きさが決まっていません。")},
         {card.writeText("letter.txt"),
-         QStringLiteral("この種類のファイルは読めません。BMP、DIB、JPEG の画像が使えます。")},
+         QStringLiteral(
+             "この種類のファイルは読めません。BMP、DIB、JPEG、PNG、GIF、WebP、TIFF、SVG の画像が使えます。")},
         {huge, QStringLiteral("画像が大きすぎます。縦横 32767 ピクセル、128 MB までの画像が使えます。")},
         {card.folder.filePath("gone.bmp"), QStringLiteral("ファイルを開けません。")},
     };

@@ -96,6 +96,31 @@ bool isJpegExtension(const QString &extension)
            extension == QLatin1String("jpe");
 }
 
+// The format Qt's readers know a picture extension by; empty for an extension not read here.
+QByteArray readerFormatOf(const QString &extension)
+{
+    static const std::pair<const char *, const char *> formats[] = {
+        {"bmp", "bmp"}, {"dib", "bmp"},   {"jpg", "jpeg"}, {"jpeg", "jpeg"}, {"jpe", "jpeg"}, {"png", "png"},
+        {"gif", "gif"}, {"webp", "webp"}, {"tif", "tiff"}, {"tiff", "tiff"}, {"svg", "svg"}};
+    for (const auto &[suffix, format] : formats) {
+        if (extension == QLatin1String(suffix))
+            return format;
+    }
+    return {};
+}
+
+// The kind of picture the bytes hold, as a user knows it, or an empty text when they hold none.
+QString contentKind(QFile &file)
+{
+    file.seek(0);
+    const QByteArray format = QImageReader::imageFormat(&file);
+    if (format.isEmpty())
+        return {};
+    return format == "tiff"   ? QStringLiteral("TIFF")
+           : format == "webp" ? QStringLiteral("WebP")
+                              : QString::fromLatin1(format).toUpper();
+}
+
 // Why a file gave no picture, found after the fact: the readers tell only that they failed.
 QString failureReason(const QString &path)
 {
@@ -103,16 +128,26 @@ QString failureReason(const QString &path)
     QFile file(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly))
         return QStringLiteral("ファイルを開けません。");
-    const QString extension = info.suffix().toLower();
-    const bool bitmap = extension == QLatin1String("bmp") || extension == QLatin1String("dib");
-    if (!bitmap && !isJpegExtension(extension))
-        return QStringLiteral("この種類のファイルは読めません。BMP、DIB、JPEG の画像が使えます。");
-    // Bitmaps with a file header, .dib ones too, and JPEGs tell their size before their pixels.
-    const QSize size = QImageReader(&file, bitmap ? "bmp" : "jpeg").size();
+    const QByteArray format = readerFormatOf(info.suffix().toLower());
+    if (format.isEmpty())
+        return QStringLiteral("この種類のファイルは読めません。BMP、DIB、JPEG、PNG、GIF、WebP、TIFF、SVG の"
+                              "画像が使えます。");
+    if (file.size() == 0)
+        return QStringLiteral("ファイルが空です。");
+    if (format == "svg")
+        return file.size() > kMaxPictureBytes
+                   ? QStringLiteral("SVG ファイルが大きすぎます。%1 MB までの SVG が使えます。")
+                         .arg(kMaxPictureBytes / (1024 * 1024))
+                   : QStringLiteral("SVG の図形が壊れているか、大きさが決まっていません。");
+    // Every reader but the DIB's own reads the size from the header before the pixels.
+    const QSize size = QImageReader(&file, format).size();
     if (size.isValid() && !PictureSizeAllowed(size.width(), size.height(), 32))
         return QStringLiteral("画像が大きすぎます。縦横 %1 ピクセル、%2 MB までの画像が使えます。")
             .arg(kMaxPictureSide)
             .arg(kMaxPictureBytes / (1024 * 1024));
+    const QString kind = contentKind(file);
+    if (!kind.isEmpty() && kind.toLatin1().toLower() != format)
+        return QStringLiteral("中身は %1 の画像で、拡張子 .%2 の種類とは違います。").arg(kind, info.suffix());
     return QStringLiteral("画像が壊れているか、拡張子とは違う種類のファイルです。");
 }
 
