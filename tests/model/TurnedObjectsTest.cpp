@@ -116,6 +116,28 @@ TEST(TurnedObjectsTest, TurningSwapsTheSidesAboutTheCentreAndBack)
     }
 }
 
+TEST(TurnedObjectsTest, ATurnThatPushesAnObjectOffTheCardMovesItBackOn)
+{
+    // A 455 x 275 card; a wide box along its top edge, turned, would stick out above it.
+    TVkDragLabel box;
+    box.SetDrawMode(dmRectangle);
+    box.SetBounds(0, 0, 200, 40);
+    TurnObjectOnCard(box, 1, 455, 275);
+    EXPECT_EQ(box.BoundsRect(), QRect(80, 0, 40, 200));
+    // Near the bottom right corner it comes back in both ways.
+    box.SetBounds(415, 75, 40, 200);
+    TurnObjectOnCard(box, -1, 455, 275);
+    EXPECT_EQ(box.BoundsRect(), QRect(255, 155, 200, 40));
+    // Longer than the card is high, it is centred on the card across that side.
+    box.SetBounds(100, 100, 300, 20);
+    TurnObjectOnCard(box, 1, 455, 275);
+    EXPECT_EQ(box.BoundsRect(), QRect(240, -12, 20, 300));
+    // One that already ran off the edge is left where the turn puts it.
+    box.SetBounds(-50, 10, 200, 40);
+    TurnObjectOnCard(box, 1, 455, 275);
+    EXPECT_EQ(box.BoundsRect(), QRect(30, -70, 40, 200));
+}
+
 TEST(TurnedObjectsTest, ATurnedCardComesBackByteForByte)
 {
     TVkVellumPanel card;

@@ -67,6 +67,23 @@ TEST(PictureCommands, AddImagePutsASelectedPictureAtTheCornerOnTop)
     EXPECT_EQ(card.imageDirectory, card.folder.path());
 }
 
+TEST(PictureCommands, APictureLargerThanTheCardIsFittedInsideKeepingItsAspect)
+{
+    PictureCard card;
+    card.chosenFile = card.writePicture("wide.png", QSize(2000, 500));
+    TVkDragLabel *wide = AddImage(card.context);
+    ASSERT_NE(wide, nullptr);
+    // 455 pixels across less the two 2-pixel insets: 451 x 112.75 of picture.
+    EXPECT_EQ(wide->BoundsRect(), QRect(0, 0, 455, 117));
+    EXPECT_FALSE(wide->AutoSize());
+    EXPECT_EQ(wide->Bitmap().size(), QSize(2000, 500)) << "the picture itself is kept whole";
+
+    card.chosenFile = card.writePicture("tall.png", QSize(300, 900));
+    TVkDragLabel *tall = AddImage(card.context);
+    ASSERT_NE(tall, nullptr);
+    EXPECT_EQ(tall->BoundsRect(), QRect(0, 0, 94, 275));
+}
+
 TEST(PictureCommands, FailuresSayWhyAndTheFolderFollowsTheChoice)
 {
     PictureCard card;

@@ -4,6 +4,7 @@
 #include "model/card/TVkVellumPanel.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <memory>
 
@@ -16,6 +17,14 @@ int clampKeepingTenPixels(long long position, int extent, int clientExtent)
     if (position + extent < 10)
         return int(std::max<long long>(10LL - extent, std::numeric_limits<int>::min()));
     return int(std::min<long long>(position, clientExtent - 10));
+}
+
+// The place along one side that keeps an object of that extent on a card of that extent.
+int placedWithin(int position, int extent, int clientExtent)
+{
+    if (extent > clientExtent)
+        return (clientExtent - extent) / 2;
+    return std::clamp(position, 0, clientExtent - extent);
 }
 
 void copyContent(const TVkDragLabel &source, TVkDragLabel &copy)
@@ -142,4 +151,28 @@ bool NudgeSelectedObjects(TVkVellumPanel &surface, int dx, int dy)
         object.NotifyMoved();
     }
     return any;
+}
+
+void MoveOntoCard(TVkDragLabel &object, int clientWidth, int clientHeight)
+{
+    object.SetLeft(placedWithin(object.Left(), object.Width(), clientWidth));
+    object.SetTop(placedWithin(object.Top(), object.Height(), clientHeight));
+}
+
+void FitPictureOnCard(TVkDragLabel &object, int clientWidth, int clientHeight)
+{
+    object.ApplyAutoSize();
+    if (object.Width() <= clientWidth && object.Height() <= clientHeight)
+        return;
+    const int inset = 2 * TVkDragLabel::kContentInset;
+    const QSize picture = object.MeasureContent();
+    if (picture.isEmpty())
+        return;
+    const double scale = std::min(double(std::max(clientWidth - inset, 1)) / picture.width(),
+                                  double(std::max(clientHeight - inset, 1)) / picture.height());
+    // Rounded, the fitting side comes out whole and the other never beyond the card.
+    const QSize fitted(std::max(1, int(std::lround(picture.width() * scale))),
+                       std::max(1, int(std::lround(picture.height() * scale))));
+    object.SetAutoSize(false);
+    object.SetBounds(object.Left(), object.Top(), fitted.width() + inset, fitted.height() + inset);
 }

@@ -38,3 +38,11 @@ void PlaceOnCard(TVkDragLabel &object, const QRect &bounds, int clientWidth, int
 
 // Brings an object that lies wholly outside the surface back to its nearest edge.
 void PullOntoCard(TVkDragLabel &object, int clientWidth, int clientHeight);
+
+// Moves an object that sticks out of the card back on, as far as it fits: along a side on which it
+// is larger than the card, it is centred on the card instead.
+void MoveOntoCard(TVkDragLabel &object, int clientWidth, int clientHeight);
+
+// A picture larger than the card is sized to fit inside it, keeping its aspect, with its AutoSize
+// turned off; a picture that fits keeps its size.
+void FitPictureOnCard(TVkDragLabel &object, int clientWidth, int clientHeight);

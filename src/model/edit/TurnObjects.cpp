@@ -1,6 +1,9 @@
 #include "model/edit/TurnObjects.h"
 
 #include "model/card/TVkDragLabel.h"
+#include "model/edit/ArrangeCommands.h"
+
+#include <cstdint>
 
 namespace {
 
@@ -35,4 +38,15 @@ void TurnObject(TVkDragLabel &object, int quarterTurns)
         return;
     }
     object.SetRotation(object.Rotation() + 90 * quarters);
+}
+
+void TurnObjectOnCard(TVkDragLabel &object, int quarterTurns, int clientWidth, int clientHeight)
+{
+    object.ApplyAutoSize();
+    const bool onCard = object.Left() >= 0 && object.Top() >= 0 &&
+                        std::int64_t(object.Left()) + object.Width() <= clientWidth &&
+                        std::int64_t(object.Top()) + object.Height() <= clientHeight;
+    TurnObject(object, quarterTurns);
+    if (onCard)
+        MoveOntoCard(object, clientWidth, clientHeight);
 }

@@ -63,9 +63,10 @@ void ConnectAlignCommands(TfrmMain &frmMain)
     distribute("acDistributeVert", Qt::Vertical);
     const auto turn = [&frmMain](MainActionName name, int quarterTurns) {
         frmMain.OnExecute(frmMain.Action(name), [&frmMain, quarterTurns] {
-            arrange(frmMain, 1, [quarterTurns](const std::vector<TVkDragLabel *> &selected) {
+            arrange(frmMain, 1, [&frmMain, quarterTurns](const std::vector<TVkDragLabel *> &selected) {
                 for (TVkDragLabel *object : selected)
-                    TurnObject(*object, quarterTurns);
+                    TurnObjectOnCard(*object, quarterTurns, frmMain.Panel().ClientWidth(),
+                                     frmMain.Panel().ClientHeight());
             });
         });
     };

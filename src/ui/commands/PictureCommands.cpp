@@ -3,6 +3,7 @@
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/PictureBudget.h"
+#include "model/edit/ArrangeCommands.h"
 #include "model/picture/PictureLoader.h"
 #include "model/platform/FolderPart.h"
 #include "ui/commands/CardEditContext.h"
@@ -22,5 +23,6 @@ TVkDragLabel *AddImage(const CardEditContext &context)
     TVkDragLabel &object = PlaceNewObject(context, std::move(created));
     object.SetBitmap(picture);
     object.SetSvgData(LoadSvgSource(fileName));
+    FitPictureOnCard(object, context.Surface.ClientWidth(), context.Surface.ClientHeight());
     return &object;
 }
