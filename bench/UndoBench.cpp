@@ -35,17 +35,19 @@ BusyCardFixture &busyCard()
 using Clock = std::chrono::steady_clock;
 
 // A snapshot against a plain copy of as many bytes, timed side by side in the same run. The copy
-// goes into 17 buffers in turn, as the snapshots do, so both write memory that is not in the cache.
+// goes into as many buffers in turn as the default history has slots, as the snapshots do, so both
+// write memory that is not in the cache.
 void BM_TakeUndoSnapshotVsMemcpy(benchmark::State &state)
 {
     BusyCardFixture &card = busyCard();
     UndoHistory history;
-    for (int i = 0; i < UndoHistory::kSlotCount; ++i)
+    constexpr int slotCount = UndoHistory::kDefaultUndoCount + 1;
+    for (int i = 0; i < slotCount; ++i)
         history.TakeUndoSnapshot(card.surface, card.cardDef);
     const qsizetype bytes = history.SlotSize(history.UndoPosition());
     const QByteArray from(bytes, 'a');
     std::vector<QByteArray> to;
-    for (int i = 0; i < UndoHistory::kSlotCount; ++i)
+    for (int i = 0; i < slotCount; ++i)
         to.emplace_back(bytes, char('b' + i)); // each its own memory, already touched
     Clock::duration snapshotTime{}, copyTime{};
     std::size_t next = 0;
@@ -70,18 +72,20 @@ void BM_TakeUndoSnapshotVsMemcpy(benchmark::State &state)
 }
 BENCHMARK(BM_TakeUndoSnapshotVsMemcpy)->Unit(benchmark::kMillisecond);
 
-// The history after a full run of small edits, each moving one text by one pixel, against the
-// memory of one snapshot (the document it holds): what the pictures shared between steps save.
-void BM_HistoryMemoryAfterSixteenSmallEdits(benchmark::State &state)
+// The history after a full run of small edits at the depth given (the default 16 steps, the
+// deepest 100), each moving one text by one pixel, against the memory of one snapshot (the document
+// it holds): what the pictures shared between steps save.
+void BM_HistoryMemoryAfterAFullRunOfSmallEdits(benchmark::State &state)
 {
+    const int depth = int(state.range(0));
     BusyCardFixture &card = busyCard();
     TVkVellumPanel surface;
     CopySurface(card.surface, surface, card.cardDef);
     double ratio = 0;
     double historyMB = 0;
     for (auto _ : state) {
-        UndoHistory history;
-        for (int step = 0; step < UndoHistory::kMaxUndoCount; ++step) {
+        UndoHistory history(depth);
+        for (int step = 0; step < depth; ++step) {
             history.TakeUndoSnapshot(surface, card.cardDef);
             TVkDragLabel &text = surface.Object(step % kBusyCardFirstPicture);
             text.SetLeft(text.Left() + 1);
@@ -93,7 +97,10 @@ void BM_HistoryMemoryAfterSixteenSmallEdits(benchmark::State &state)
     state.counters["memory_ratio"] = ratio;
     state.counters["history_MB"] = historyMB;
 }
-BENCHMARK(BM_HistoryMemoryAfterSixteenSmallEdits)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HistoryMemoryAfterAFullRunOfSmallEdits)
+    ->Arg(UndoHistory::kDefaultUndoCount)
+    ->Arg(UndoHistory::kMaxUndoCount)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_Undo(benchmark::State &state)
 {

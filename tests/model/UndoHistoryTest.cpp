@@ -64,6 +64,19 @@ TEST_F(UndoHistoryTest, SixteenStepsBackAfterSeventeenChanges)
     EXPECT_EQ(history.RedoCount(), 16);
 }
 
+TEST_F(UndoHistoryTest, TheDeepestHistoryKeepsAHundredSteps)
+{
+    history.SetUndoCount(250);
+    EXPECT_EQ(history.UndoCount(), 100);
+    for (int i = 1; i <= 102; ++i)
+        change(i);
+    EXPECT_EQ(history.UndoPosition(), 100);
+    for (int i = 0; i < 100; ++i)
+        ASSERT_TRUE(undo());
+    EXPECT_EQ(markers(), std::vector<int>({1, 2}));
+    EXPECT_FALSE(history.CanUndo());
+}
+
 TEST_F(UndoHistoryTest, RedoReturnsToTheCardBeforeUndo)
 {
     surface.SetBitmap(QImage(8, 8, QImage::Format_RGB32));
@@ -143,7 +156,7 @@ TEST_F(UndoHistoryTest, CountZeroKeepsNoSnapshots)
 
 TEST_F(UndoHistoryTest, UndoCountBoxClampsAndIgnoresLetters)
 {
-    EXPECT_EQ(UndoHistory::ParseUndoCount(QStringLiteral("20")), 16);
+    EXPECT_EQ(UndoHistory::ParseUndoCount(QStringLiteral("250")), 100);
     EXPECT_EQ(UndoHistory::ParseUndoCount(QStringLiteral("-3")), 0);
     EXPECT_EQ(UndoHistory::ParseUndoCount(QStringLiteral("7")), 7);
     EXPECT_EQ(UndoHistory::ParseUndoCount(QStringLiteral("abc")), std::nullopt);
@@ -196,8 +209,10 @@ QImage greyPalettePicture(int width, int height)
 
 class UndoHistoryPictureTest : public UndoHistoryTest {
 protected:
+    // At the deepest history, where sharing the pictures between steps matters most.
     UndoHistoryPictureTest()
     {
+        history.SetUndoCount(UndoHistory::kMaxUndoCount);
         surface.SetBounds(0, 0, 120, 80);
         surface.SetBitmap(numberedPicture(480, 320, 1));
         addPicture(numberedPicture(40, 30, 2), 5);
@@ -242,10 +257,12 @@ protected:
 
 } // namespace
 
-TEST_F(UndoHistoryPictureTest, SixteenStepsComeBackExactlyBothWays)
+TEST_F(UndoHistoryPictureTest, AHundredStepsComeBackExactlyBothWays)
 {
     for (int i = 0; i < UndoHistory::kMaxUndoCount; ++i)
         step(i);
+    // Each step holds only its objects: the pictures it shares with the others are held once.
+    EXPECT_LT(history.MemoryBytes(), 2 * history.SlotSize(1));
     const QByteArray last = card();
     const QImage lastLook = drawn();
     for (int slot = 1; slot <= UndoHistory::kMaxUndoCount; ++slot)
@@ -293,11 +310,12 @@ TEST_F(UndoHistoryPictureTest, ReplacingAPictureAfterUndoLeavesTheEarlierStepsAl
 
 TEST_F(UndoHistoryPictureTest, PicturesThatStayTheSameAreHeldOnce)
 {
+    history.SetUndoCount(UndoHistory::kDefaultUndoCount);
     for (int i = 0; i < 6; ++i)
         step(i); // the sixth replaces no picture yet
     // A picture loaded again is a new image with the same pixels.
     surface.SetBitmap(numberedPicture(480, 320, 1));
-    for (int i = 7; i < UndoHistory::kMaxUndoCount + 2; ++i)
+    for (int i = 7; i < UndoHistory::kDefaultUndoCount + 2; ++i)
         step(i);
     const qsizetype snapshot = history.SlotSize(1);
     EXPECT_LT(history.MemoryBytes(), snapshot + snapshot / 4);

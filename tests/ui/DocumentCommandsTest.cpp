@@ -422,7 +422,7 @@ TEST_F(DocumentCommandsTest, UndoCountBox)
             auto *dialog = qobject_cast<QInputDialog *>(modal);
             ASSERT_TRUE(dialog);
             EXPECT_EQ(dialog->windowTitle(), "元に戻す動作の回数");
-            EXPECT_EQ(dialog->labelText(), "回数を入力してください(0～16)");
+            EXPECT_EQ(dialog->labelText(), "回数を入力してください(0～100)");
             EXPECT_GE(dialog->width(), 2 * dialog->fontMetrics().horizontalAdvance(dialog->windowTitle()));
             dialog->setTextValue(typed);
             dialog->accept();
@@ -430,7 +430,8 @@ TEST_F(DocumentCommandsTest, UndoCountBox)
         form.Action("acUndoCount")->trigger();
         return form.Settings().UndoCount;
     };
-    EXPECT_EQ(typeCount("20"), 16);
+    EXPECT_EQ(typeCount("100"), 100);
+    EXPECT_EQ(typeCount("250"), 100);
     EXPECT_EQ(typeCount("-3"), 0);
     EXPECT_EQ(typeCount("abc"), 0);
     EXPECT_EQ(typeCount("5"), 5);

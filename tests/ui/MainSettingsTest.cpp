@@ -129,10 +129,10 @@ TEST(MainSettings, BrokenValuesFallBack)
     const QRect fallback(0, 0, 600, 400);
 
     MainSettings settings = loadFrom(path, "[Placement]\r\nPosition=10,20,300\r\n"
-                                           "[Settings]\r\nUndoCount=99\r\nGridStyle=7\r\nShowGrid=yes\r\n"
+                                           "[Settings]\r\nUndoCount=250\r\nGridStyle=7\r\nShowGrid=yes\r\n"
                                            "GridSize=\x82\xa0\r\nCardIndex=-3\r\n");
     EXPECT_EQ(settings.Position, fallback);
-    EXPECT_EQ(settings.UndoCount, 16);
+    EXPECT_EQ(settings.UndoCount, 100);
     EXPECT_EQ(settings.GridStyle, 1);
     EXPECT_TRUE(settings.ShowGrid);
     EXPECT_EQ(settings.GridSize, 2);

@@ -13,7 +13,7 @@
 class TVkDragLabel;
 class TVkVellumPanel;
 
-// The undo history: up to 16 snapshots of the whole card, each a card document in memory, taken
+// The undo history: up to 100 snapshots of the whole card, each a card document in memory, taken
 // just before each change. The snapshots hold their pictures by reference, so a picture that did
 // not change between steps takes its memory once, however many snapshots hold it. Slots 1 to U hold the
 // snapshots, oldest first; the slot after the newest keeps the card as it was when undo was first pressed,
@@ -22,8 +22,9 @@ class TVkVellumPanel;
 // CanUndo and CanRedo.
 class UndoHistory {
 public:
-    static constexpr int kSlotCount = 17;
-    static constexpr int kMaxUndoCount = 16;
+    static constexpr int kMaxUndoCount = 100;
+    static constexpr int kSlotCount = kMaxUndoCount + 1;
+    static constexpr int kDefaultUndoCount = 16;
 
     // What restoring needs from the main window: its way of clearing the card's objects (which
     // also forgets the selection) and the wiring every object read gets.
@@ -32,7 +33,7 @@ public:
         std::function<void(TVkDragLabel &)> WireObject;
     };
 
-    explicit UndoHistory(int undoCount = kMaxUndoCount);
+    explicit UndoHistory(int undoCount = kDefaultUndoCount);
 
     // Empties the history (after loading a document) and lets go of its pictures; the slot buffers
     // are kept for reuse.
@@ -40,10 +41,10 @@ public:
     // Releases the slot buffers too (a new card).
     void Clear();
 
-    // The most snapshots kept, 0 to 16. A lower count takes effect at the next snapshot.
+    // The most snapshots kept, 0 to 100. A lower count takes effect at the next snapshot.
     int UndoCount() const { return undoCount_; }
     void SetUndoCount(int count);
-    // The count typed into the undo count box: clamped to 0..16, or none when it is not a number.
+    // The count typed into the undo count box: clamped to 0..100, or none when it is not a number.
     static std::optional<int> ParseUndoCount(const QString &text);
 
     int UndoPosition() const { return undoPosition_; }
@@ -64,7 +65,7 @@ public:
     std::optional<CardStreamReadResult> Redo(TVkVellumPanel &surface, const TCardDef &cardDef,
                                              const RestoreHooks &hooks, TVkVellumPanel *back = nullptr);
 
-    // Slot 1 to 17, as the history numbers them: the card document it holds, pictures included.
+    // Slot 1 to kSlotCount, as the history numbers them: the card document it holds, pictures included.
     QByteArray Slot(int number) const { return slot(number).Joined(); }
     qsizetype SlotSize(int number) const { return slot(number).Size(); }
     // The memory the slot buffers, the restore stream and the pictures held for them take.
@@ -84,6 +85,6 @@ private:
     SplicedCardStream copyStream_;
     int undoPosition_ = 0;
     int redoCount_ = 0;
-    int undoCount_ = kMaxUndoCount;
+    int undoCount_ = kDefaultUndoCount;
     qsizetype lastSnapshotSize_ = 0;
 };

@@ -78,8 +78,8 @@ void MainSettings::Load(const IniFile &ini, const QRect &currentBounds)
     Position = ParsePositionText(position).value_or(kFallbackPosition);
     PositionStored = !ini.ReadString(kPlacement, QStringLiteral("Position"), QString()).isEmpty();
     ShowCmd = ini.ReadInteger(kPlacement, QStringLiteral("ShowCmd"), 5);
-    UndoCount =
-        std::clamp(ini.ReadInteger(kSettings, QStringLiteral("UndoCount"), MaxUndoCount), 0, MaxUndoCount);
+    UndoCount = std::clamp(ini.ReadInteger(kSettings, QStringLiteral("UndoCount"), DefaultUndoCount), 0,
+                           MaxUndoCount);
     CardIndex = ini.ReadInteger(kSettings, QStringLiteral("CardIndex"), 0);
     OpenDirectory = ini.ReadString(kSettings, QStringLiteral("OpenDirectory"), QString());
     SaveDirectory = ini.ReadString(kSettings, QStringLiteral("SaveDirectory"), QString());

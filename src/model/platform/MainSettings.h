@@ -18,12 +18,14 @@ public:
     static constexpr int ShowNormal = 1;
     static constexpr int ShowMinimized = 2;
     static constexpr int ShowMaximized = 3;
-    static constexpr int MaxUndoCount = 16;
+    // Steps share their pictures, so a deep history costs little more than the card's objects.
+    static constexpr int MaxUndoCount = 100;
+    static constexpr int DefaultUndoCount = 16;
 
     QRect Position{20, 20, 430, 500}; // the window's restored rectangle
     bool PositionStored = false;      // whether the file gave one; the first window is sized to the card
     int ShowCmd = 5;
-    int UndoCount = MaxUndoCount;
+    int UndoCount = DefaultUndoCount;
     int CardIndex = 0;
     QString OpenDirectory;
     QString SaveDirectory;

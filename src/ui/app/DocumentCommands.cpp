@@ -189,7 +189,7 @@ void DocumentCommands::AskUndoCount()
 {
     QInputDialog box(&window_);
     box.setWindowTitle(QStringLiteral("元に戻す動作の回数"));
-    box.setLabelText(QStringLiteral("回数を入力してください(0～16)"));
+    box.setLabelText(QStringLiteral("回数を入力してください(0～%1)").arg(UndoHistory::kMaxUndoCount));
     box.setTextValue(QString::number(window_.Settings().UndoCount));
     // Left to itself the box is as narrow as its prompt, and the title bar cuts the caption short.
     const QSize fitted = box.sizeHint();
