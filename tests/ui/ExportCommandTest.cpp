@@ -113,7 +113,10 @@ protected:
                     return input->reject();
                 if (!resolution->isEmpty())
                     input->setTextValue(*resolution);
-                if (type == kJpegType || failing)
+                const QString suffix = QFileInfo(name).suffix().toLower();
+                const bool jpeg = suffix == "jpg" || suffix == "jpeg" ||
+                                  (type == kJpegType && !PictureFileTypeOfName(name));
+                if (jpeg || failing)
                     OnNextModal(answerLater);
                 input->accept();
             });
@@ -134,8 +137,14 @@ protected:
 
 } // namespace
 
-TEST_F(ExportCommandTest, FilesHoldTheCardInTheChosenFormatWhateverTheExtension)
+TEST_F(ExportCommandTest, TheNamesExtensionDecidesTheFormatAndABareNameTakesTheChosenType)
 {
+    // The type list left as it opens, on bitmaps.
+    exportCard(kBitmapType, path("left.png"));
+    EXPECT_TRUE(ReadFileBytes(path("left.png")).startsWith("\x89PNG\r\n\x1A\n"));
+    EXPECT_EQ(offeredType, kBitmapType);
+    exportCard(kBitmapType, path("left.JPG"), QStringLiteral("90"));
+    EXPECT_TRUE(ReadFileBytes(path("left.JPG")).startsWith("\xFF\xD8\xFF"));
     exportCard(kBitmapType, path("card"));
     QImage expected;
     form.RenderCardToBitmap(expected, form.Panel().Width(), form.Panel().Height());
@@ -154,12 +163,15 @@ TEST_F(ExportCommandTest, FilesHoldTheCardInTheChosenFormatWhateverTheExtension)
     const QImage best(path("best.jpg"), "JPEG");
     ASSERT_EQ(best.size(), expected.size());
     EXPECT_LT(meanDifference(best, expected), 2.0);
-    exportCard(kJpegType, path("worst.bmp"), QStringLiteral("0"));
+    exportCard(kJpegType, path("worst.jpeg"), QStringLiteral("0"));
     EXPECT_EQ(offeredType, kJpegType); // the type chosen the time before
-    EXPECT_TRUE(ReadFileBytes(path("worst.bmp")).startsWith("\xFF\xD8\xFF"));
-    EXPECT_LT(QFileInfo(path("worst.bmp")).size(), QFileInfo(path("best.jpg")).size() / 4);
-    exportCard(kBitmapType, path("looks-like.jpg"));
-    EXPECT_TRUE(ReadFileBytes(path("looks-like.jpg")).startsWith("BM"));
+    EXPECT_TRUE(ReadFileBytes(path("worst.jpeg")).startsWith("\xFF\xD8\xFF"));
+    EXPECT_LT(QFileInfo(path("worst.jpeg")).size(), QFileInfo(path("best.jpg")).size() / 4);
+    exportCard(kJpegType, path("named.dib"));
+    EXPECT_TRUE(ReadFileBytes(path("named.dib")).startsWith("BM"));
+    // An extension that names no picture type takes the type chosen.
+    exportCard(kPngType, path("card.v2"));
+    EXPECT_TRUE(ReadFileBytes(path("card.v2")).startsWith("\x89PNG"));
 
     // The card and its history are untouched; save-as still adds the card's own extension.
     EXPECT_FALSE(form.Modified());

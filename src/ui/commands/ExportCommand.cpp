@@ -110,7 +110,8 @@ bool ExportCommand::SaveAsBitmap()
     const std::optional<int> dpi = askResolution();
     if (!dpi)
         return false;
-    const PictureFileType type = typeOf(fileType_);
+    // A name saying .png or .jpg is taken at its word, whatever the type list was left at.
+    const PictureFileType type = PictureFileTypeOfName(path).value_or(typeOf(fileType_));
     int quality = kDefaultQuality;
     if (type == PictureFileType::Jpeg) {
         const std::optional<int> chosen = askJpegQuality(context_.DialogParent);

@@ -12,9 +12,10 @@ class QFileDialog;
 class QWidget;
 
 // Saves the card as a picture file, a 24-bit BMP, a baseline JPEG or a PNG, at the size the card
-// surface shows it or drawn at 300 or 600 dpi as printing draws it; or its sheet as a PDF file. The
-// file type chosen in the save dialog decides the format, whatever extension the name has; a name
-// typed without an extension gets the chosen type's. The card is never changed.
+// surface shows it or drawn at 300 or 600 dpi as printing draws it; or its sheet as a PDF file. A
+// name's picture extension (.bmp, .dib, .jpg, .jpeg, .png) decides the format; a name with another
+// takes the type chosen in the save dialog, and a name typed without one gets that type's extension.
+// The card is never changed.
 class ExportCommand {
 public:
     // What the export needs from the main window.
