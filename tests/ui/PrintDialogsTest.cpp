@@ -187,6 +187,32 @@ TEST_F(PrintDialogs, ThePaperSetupWarnsNamingThePaperWhenTheSheetRunsOffIt)
     EXPECT_FALSE(form.Modified());
 }
 
+TEST_F(PrintDialogs, ThePreviewShowsTheNumberOfCardsChosenAndNoMore)
+{
+    const TCardDef &cardDef = form.CardDef();
+    TfrmPrint dialog(printer, form.Panel(), cardDef, cmNone,
+                     {.StartCell = 1, .CountUnit = SheetRun::Unit::Cards, .Count = 2}, true);
+    auto *preview = dialog.findChild<QWidget *>("pbSheet");
+    // The cells holding the black card, in order.
+    const auto cardsShown = [&] {
+        const QImage shown = preview->grab().toImage();
+        QList<int> cells;
+        for (int cell = 0; cell < 10; ++cell) {
+            const QPoint middle = pointOfCell(printer, cardDef, preview->size(), cell);
+            if (qGray(shown.pixel(middle)) < 40)
+                cells << cell;
+        }
+        return cells;
+    };
+    EXPECT_EQ(cardsShown(), QList<int>({1, 2}));
+    dialog.findChild<QSpinBox *>("edtCards")->setValue(4);
+    EXPECT_EQ(cardsShown(), QList<int>({1, 2, 3, 4}));
+    dialog.findChild<QRadioButton *>("rbSheets")->setChecked(true);
+    EXPECT_EQ(cardsShown(), QList<int>({1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    dialog.findChild<QRadioButton *>("rbCards")->setChecked(true);
+    EXPECT_EQ(cardsShown(), QList<int>({1, 2, 3, 4}));
+}
+
 TEST_F(PrintDialogs, AMergesPreviewShowsItsRecordsFromTheStartCell)
 {
     // Two records of solid blocks, so that a cell with a record is dark and one without is white.

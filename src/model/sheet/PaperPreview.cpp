@@ -197,7 +197,9 @@ void drawCards(QPainter &painter, const PreviewLayout &layout, const PaperPrevie
     const auto frontCellOf = [&](std::int64_t cell) {
         return back ? FrontCellBehind(cardDef, page, cards.BackPlacement.Turn, cell) : cell;
     };
-    const auto printed = [&cards](std::int64_t cell) { return cell >= cards.StartCell; };
+    const auto printed = [&cards](std::int64_t cell) {
+        return cell >= cards.StartCell && (!cards.CardCount || cell - cards.StartCell < *cards.CardCount);
+    };
     painter.save();
     painter.translate(layout.left, layout.top);
     painter.scale(layout.k, layout.k);
@@ -233,7 +235,7 @@ void drawCards(QPainter &painter, const PreviewLayout &layout, const PaperPrevie
     painter.setPen(Qt::NoPen);
     painter.setBrush(QBrush(QColor(128, 128, 128), Qt::DiagCrossPattern));
     for (std::int64_t cell = 0; cell < cellCount; ++cell) {
-        if (!printed(frontCellOf(cell)))
+        if (frontCellOf(cell) < cards.StartCell)
             painter.drawRect(cellRect(cell));
     }
     painter.setPen(QPen(QColor(0, 96, 255), 2 / layout.k));

@@ -8,6 +8,7 @@
 #include <QSize>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QPainter;
 class TVkVellumPanel;
@@ -32,6 +33,9 @@ struct PaperPreviewCards {
     const TVkVellumPanel *Card = nullptr;
     int GuessMark = 0;
     std::int64_t StartCell = 0;
+    // The number of cards printed from the start cell when a count of cards is chosen; the cells
+    // after them stay empty. None prints the rest of the sheet.
+    std::optional<std::int64_t> CardCount{};
     // Draws the first sheet as the print will, for a print whose cells differ (a merge); without it
     // the card is drawn in every cell from the start cell.
     std::function<void(QPainter &, const PrinterPage &, std::int64_t startCell)> DrawSheet{};

@@ -151,6 +151,7 @@ TfrmPrint::TfrmPrint(TQdPrinter &printer, const TVkVellumPanel &card, const TCar
     if (run.CountUnit == SheetRun::Unit::Sheets)
         edtCards_->setValue(int(std::min<std::int64_t>(cells - run.StartCell, 99999)));
     pbSheet_->SetCards({.Card = &card, .GuessMark = guessMark, .StartCell = run.StartCell});
+    showCount();
 
     connect(edtStart_, &QSpinBox::valueChanged, this, [this](int number) {
         showStart(number - 1);
@@ -163,7 +164,11 @@ TfrmPrint::TfrmPrint(TQdPrinter &printer, const TVkVellumPanel &card, const TCar
     connect(pbSheet_, &SheetPreviewView::CellClicked, this,
             [this](std::int64_t cell) { edtStart_->setValue(int(cell + 1)); });
     connect(edtSheets_, &QSpinBox::valueChanged, this, [this] { rbSheets_->setChecked(true); });
-    connect(edtCards_, &QSpinBox::valueChanged, this, [this] { rbCards_->setChecked(true); });
+    connect(edtCards_, &QSpinBox::valueChanged, this, [this] {
+        rbCards_->setChecked(true);
+        showCount();
+    });
+    connect(rbCards_, &QRadioButton::toggled, this, [this] { showCount(); });
     connect(adjust, &QPushButton::clicked, this, [this] {
         if (OnAdjust)
             OnAdjust();
@@ -229,6 +234,13 @@ void TfrmPrint::showStart(std::int64_t cell)
 {
     PaperPreviewCards cards = pbSheet_->Cards();
     cards.StartCell = cell;
+    pbSheet_->SetCards(cards);
+}
+
+void TfrmPrint::showCount()
+{
+    PaperPreviewCards cards = pbSheet_->Cards();
+    cards.CardCount = rbCards_->isChecked() ? std::optional<std::int64_t>(edtCards_->value()) : std::nullopt;
     pbSheet_->SetCards(cards);
 }
 

@@ -48,6 +48,7 @@ public:
 private:
     void readPrinter();
     void showStart(std::int64_t cell);
+    void showCount();
     void showEvent(QShowEvent *event) override;
 
     TQdPrinter &printer_;
