@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -45,6 +46,17 @@ inline QImage RasterisePdf(const QString &pdf, int dpi, int pageNumber = 1)
     QImage image = QImageReader(prefix + QStringLiteral(".png")).read().convertToFormat(QImage::Format_RGB32);
     QImageReader::setAllocationLimit(limit);
     return image;
+}
+
+// The text of every page of a PDF file as pdftotext reads it, without blanks or line breaks; empty
+// when it cannot be read.
+inline QString PdfText(const QString &pdf)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(tool.readAllStandardOutput()).remove(QRegularExpression(QStringLiteral("\\s")));
 }
 
 // Colours compared with room for a printing path that converts them on the way.

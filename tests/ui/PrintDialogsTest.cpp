@@ -365,6 +365,61 @@ TEST_F(PrintDialogs, AMergeStartsAtTheCellChosenOnPaperAndInAPdfFile)
     QFile::remove(printed);
 }
 
+TEST_F(PrintDialogs, WithATableOpenTheCardsPrintAndPdfMergeItAsTheRecordBarDoes)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    form.Panel().SetColor(clWhite);
+    TVkDragLabel &name = form.Panel().AddObject(std::make_unique<TVkDragLabel>());
+    name.SetBounds(10, 10, 300, 60);
+    name.LoadCaption({"{{氏名}}様"});
+    const QString table = folder.filePath("staff.csv");
+    WriteFileBytes(table, "氏名\n山田\n鈴木\n");
+    auto *bar = form.findChild<MergeBar *>("tbMerge");
+    ASSERT_TRUE(bar);
+    bar->OpenTable(table);
+    auto *layout = bar->findChild<QComboBox *>("cmbMergeLayout");
+    layout->setCurrentIndex(layout->findData(int(MergeLayout::CardPerRecord)));
+
+    const QString saved = folder.filePath("merged.pdf");
+    OnNextModal([&](QWidget *dialog) {
+        auto *start = qobject_cast<QInputDialog *>(dialog);
+        ASSERT_TRUE(start);
+        OnNextModal([&](QWidget *files) {
+            FindChild<QLineEdit>(*files, "fileNameEdit")->setText(saved);
+            QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+        });
+        start->accept();
+    });
+    form.Action("acSaveAsPdf")->trigger();
+
+    OnNextModal([&](QWidget *dialog) {
+        OnNextModal([](QWidget *printDialog) { static_cast<QDialog *>(printDialog)->accept(); });
+        dialog->findChild<QPushButton *>("btnPrint")->click();
+    });
+    form.Action("acPrint")->trigger();
+    const QString printed = pdfOfJob();
+
+    EXPECT_EQ(PdfText(saved), "山田様鈴木様");
+    // The print queue's PDF keeps no text to read back: its cards are inked as the saved file's are,
+    // the typed fields being twice as wide as the names merged into them.
+    const QImage savedPage = RasterisePdf(saved, 300);
+    const QImage printedPage = RasterisePdf(printed, 300);
+    QFile::remove(printed);
+    ASSERT_FALSE(savedPage.isNull());
+    ASSERT_FALSE(printedPage.isNull());
+    const PrinterPage sheet{QSize(300, 300), QSize(), QSize(), QPoint()};
+    for (int cell = 0; cell < 3; ++cell) {
+        const QRect area = CardCellRect(form.CardDef(), sheet, cell % 2, cell / 2);
+        const QRect inkSaved = InkBounds(savedPage, area);
+        const QRect inkPrinted = InkBounds(printedPage, area);
+        EXPECT_EQ(inkSaved.isEmpty(), cell == 2) << cell;
+        EXPECT_NEAR(inkPrinted.width(), inkSaved.width(), 4) << cell;
+        EXPECT_NEAR(inkPrinted.left(), inkSaved.left(), 4) << cell;
+    }
+    EXPECT_EQ(name.Caption(), QStringList({"{{氏名}}様"}));
+}
+
 TEST_F(PrintDialogs, ThePreviewTurnsOverToTheBackOfThePaperWhereAClickStillChoosesTheStart)
 {
     TVkVellumPanel front;

@@ -60,3 +60,12 @@ void ConnectMergeCommands(TfrmMain &frmMain)
         frmMain.Settings().MergeTable = path;
     });
 }
+
+bool RunOpenMergeInstead(TfrmMain &frmMain, const char *mergeCommand)
+{
+    auto *bar = frmMain.findChild<MergeBar *>(QStringLiteral("tbMerge"));
+    if (!bar || !bar->IsOpen())
+        return false;
+    bar->findChild<QAction *>(QString::fromLatin1(mergeCommand))->trigger();
+    return true;
+}

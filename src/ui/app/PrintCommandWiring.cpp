@@ -1,5 +1,6 @@
 #include "ui/app/PrintCommandWiring.h"
 
+#include "ui/app/MergeCommandWiring.h"
 #include "ui/app/TfrmMain.h"
 #include "ui/print/PrintCommands.h"
 #include "ui/print/TQdPrintDialog.h"
@@ -43,7 +44,10 @@ void ConnectPrintCommands(TfrmMain &frmMain)
     const auto context = [&frmMain, printDialog, printerSetupDialog, run] {
         return printContext(frmMain, *printDialog, *printerSetupDialog, *run);
     };
-    frmMain.OnExecute(frmMain.Action("acPrint"), [context] { PrintCard(context()); });
+    frmMain.OnExecute(frmMain.Action("acPrint"), [context, &frmMain] {
+        if (!RunOpenMergeInstead(frmMain, "acMergePrint"))
+            PrintCard(context());
+    });
     frmMain.OnExecute(frmMain.Action("acPrintSetup"), [context] { PaperSetup(context()); });
     frmMain.OnExecute(frmMain.Action("mnuPrinterSetup"), [context] { PrinterSetup(context()); });
     frmMain.OnExecute(frmMain.Action("acPrintAdjust"),

@@ -7,6 +7,7 @@
 #include "model/sheet/CardSheetPdf.h"
 #include "printer/TQdPrinter.h"
 #include "ui/app/DocumentCommands.h"
+#include "ui/app/MergeCommandWiring.h"
 #include "ui/app/TfrmMain.h"
 #include "ui/commands/ExportCommand.h"
 #include "ui/commands/TfrmVersion.h"
@@ -54,7 +55,10 @@ void TfrmMain::connectExportCommands()
     context.WriteSheetPdf = [this](const QString &path) { WriteSheetPdf(path); };
     auto exporter = std::make_shared<ExportCommand>(std::move(context));
     OnExecute(Action("acSaveAsBitmap"), [exporter] { exporter->SaveAsBitmap(); });
-    OnExecute(Action("acSaveAsPdf"), [exporter] { exporter->SaveAsPdf(); });
+    OnExecute(Action("acSaveAsPdf"), [this, exporter] {
+        if (!RunOpenMergeInstead(*this, "acMergePdf"))
+            exporter->SaveAsPdf();
+    });
     OnExecute(Action("acVersion"), [this] {
         TfrmVersion box(this);
         box.exec();
