@@ -164,6 +164,25 @@ TEST_F(PrintDialogs, TheTestSheetLandsWhereTheCorrectionPutsItAndOkKeepsIt)
     EXPECT_NEAR(down, 292, 1);
 }
 
+TEST_F(PrintDialogs, PrintingFollowsACorrectionAnotherWindowMeasuredAndClosingKeepsIt)
+{
+    // Another window of the program measures the queue after this one started.
+    IniFile(folder.filePath("VELLUMAX.INI")).WriteString("PrintAdjustment", kQueue, "2,-1,100");
+    QString shown;
+    OnNextModal([&shown](QWidget *dialog) {
+        shown = dialog->findChild<QLabel *>("lblAdjust")->text();
+        dialog->findChild<QPushButton *>("btnCancel")->click();
+    });
+    form.Action("acPrint")->trigger();
+    EXPECT_EQ(shown, "右へ 2.0 mm、下へ -1.0 mm、100.00 %");
+    EXPECT_EQ(printer.CurrentAdjustment(), (PrintAdjustment{20, -10, 10000}));
+
+    IniFile(folder.filePath("VELLUMAX.INI")).WriteString("PrintAdjustment", kQueue, "3,0,100");
+    form.SaveSettings();
+    EXPECT_EQ(IniFile(folder.filePath("VELLUMAX.INI")).ReadString("PrintAdjustment", kQueue, QString()),
+              "3,0,100");
+}
+
 TEST_F(PrintDialogs, ThePaperSetupWarnsNamingThePaperWhenTheSheetRunsOffIt)
 {
     QStringList warnings;

@@ -46,7 +46,10 @@ void ConnectMergeCommands(TfrmMain &frmMain)
     QAction *print = bar->AddCommand(QStringLiteral("印刷..."));
     print->setObjectName(QStringLiteral("acMergePrint"));
     print->setToolTip(QStringLiteral("選んだレコードを差し込んで印刷します"));
-    frmMain.OnExecute(print, [context] { PrintMerge(context()); });
+    frmMain.OnExecute(print, [&frmMain, context] {
+        frmMain.ReadPrintAdjustments();
+        PrintMerge(context());
+    });
     QAction *pdf = bar->AddCommand(QStringLiteral("PDF..."));
     pdf->setObjectName(QStringLiteral("acMergePdf"));
     pdf->setToolTip(QStringLiteral("選んだレコードを差し込んで PDF ファイルに保存します"));

@@ -101,6 +101,11 @@ public:
     QString DocumentName() const;
     void LoadSettings();
     void SaveSettings();
+    // Each printer's correction as the settings file holds it now, for the printer to follow:
+    // another running window may have measured one since this window read it.
+    void ReadPrintAdjustments();
+    // Writes each printer's correction to the settings file at once.
+    void SavePrintAdjustments();
     void LayoutCardSurface();
     // The zoom of the card view in percent, kept within its limits; the card point at the centre of
     // the scroll box, or at viewportPoint, stays where it is on screen.

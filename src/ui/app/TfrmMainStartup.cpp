@@ -109,7 +109,22 @@ void TfrmMain::SaveSettings()
     settings_.ShowStatusBar = Action("mnuShowStatusBar")->isChecked();
     settings_.Zoom = Panel().Zoom();
     IniFile ini(ProgramFile(kSettingsFileName));
+    // Corrections are written as they are measured, so the file's are the latest, perhaps measured in
+    // another window: this window's older copy must not write over them.
+    settings_.PrintAdjustments.Load(ini);
     settings_.Save(ini);
+}
+
+void TfrmMain::ReadPrintAdjustments()
+{
+    settings_.PrintAdjustments.Load(IniFile(ProgramFile(kSettingsFileName)));
+    printer_->SetAdjustments(settings_.PrintAdjustments);
+}
+
+void TfrmMain::SavePrintAdjustments()
+{
+    IniFile ini(ProgramFile(kSettingsFileName));
+    settings_.PrintAdjustments.Save(ini);
 }
 
 bool TfrmMain::SelectCardDef(int index)

@@ -14,6 +14,7 @@ void PrintCard(const PrintCommandContext &context)
 {
     context.Printer.CheckPrinterChanges();
     context.Printer.CheckNoPrinter();
+    context.ReadAdjustments();
     TfrmPrint form(context.Printer, context.Surface, context.CardDef, context.GuessMark, context.Run, true,
                    context.DialogParent);
     form.OnAdjust = [&context, &form] { AdjustPrintPosition(context, &form); };
@@ -39,12 +40,13 @@ void AdjustPrintPosition(const PrintCommandContext &context, QWidget *parent)
 {
     context.Printer.CheckPrinterChanges();
     context.Printer.CheckNoPrinter();
+    context.ReadAdjustments();
     TfrmPrintAdjust dialog(context.Printer, context.Adjustments, context.CardDef, context.Caption, parent);
     if (dialog.exec() != QDialog::Accepted)
         return;
     context.Adjustments = dialog.Adjustments();
     context.Printer.SetAdjustments(context.Adjustments);
-    context.SaveSettings();
+    context.SaveAdjustments();
 }
 
 void PrinterSetup(const PrintCommandContext &context)
@@ -55,6 +57,7 @@ void PrinterSetup(const PrintCommandContext &context)
 void PaperSetup(const PrintCommandContext &context)
 {
     context.Printer.CheckPrinterChanges();
+    context.ReadAdjustments();
     TfrmPaperSetup dialog(context.Printer, context.PrinterSetupDialog, context.DialogParent);
     dialog.SelectCurrentDefinition(context.CardDef);
     dialog.SetGuessMark(context.GuessMark);
