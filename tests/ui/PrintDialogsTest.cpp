@@ -66,6 +66,35 @@ protected:
         return pdf;
     }
 
+    // Opens a table of two staff in the record bar, a card for each record.
+    MergeBar *openStaffTable()
+    {
+        const QString table = folder.filePath("staff.csv");
+        WriteFileBytes(table, "氏名\n山田\n鈴木\n");
+        auto *bar = form.findChild<MergeBar *>("tbMerge");
+        if (!bar)
+            return nullptr;
+        bar->OpenTable(table);
+        auto *layout = bar->findChild<QComboBox *>("cmbMergeLayout");
+        layout->setCurrentIndex(layout->findData(int(MergeLayout::CardPerRecord)));
+        return bar;
+    }
+
+    // Answers the merge's PDF questions that come next: the card to start at, then the file.
+    static void answerMergePdf(const QString &file, int startCard)
+    {
+        OnNextModal([file, startCard](QWidget *dialog) {
+            auto *start = qobject_cast<QInputDialog *>(dialog);
+            ASSERT_TRUE(start);
+            start->setIntValue(startCard);
+            OnNextModal([file](QWidget *files) {
+                FindChild<QLineEdit>(*files, "fileNameEdit")->setText(file);
+                QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+            });
+            start->accept();
+        });
+    }
+
     ScopedProgramFolder folder;
     TQdPrinter printer;
     TfrmMain form{printer};
@@ -339,25 +368,11 @@ TEST_F(PrintDialogs, BothSidesPrintFromTheStartCellForTheCardsChosen)
 
 TEST_F(PrintDialogs, AMergeStartsAtTheCellChosenOnPaperAndInAPdfFile)
 {
-    const QString table = folder.filePath("staff.csv");
-    WriteFileBytes(table, "氏名\n山田\n鈴木\n");
-    auto *bar = form.findChild<MergeBar *>("tbMerge");
+    MergeBar *bar = openStaffTable();
     ASSERT_TRUE(bar);
-    bar->OpenTable(table);
-    auto *layout = bar->findChild<QComboBox *>("cmbMergeLayout");
-    layout->setCurrentIndex(layout->findData(int(MergeLayout::CardPerRecord)));
 
     const QString saved = folder.filePath("merged.pdf");
-    OnNextModal([&](QWidget *dialog) {
-        auto *start = qobject_cast<QInputDialog *>(dialog);
-        ASSERT_TRUE(start);
-        start->setIntValue(3);
-        OnNextModal([&](QWidget *files) {
-            FindChild<QLineEdit>(*files, "fileNameEdit")->setText(saved);
-            QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
-        });
-        start->accept();
-    });
+    answerMergePdf(saved, 3);
     bar->findChild<QAction *>("acMergePdf")->trigger();
 
     OnNextModal([&](QWidget *dialog) {
@@ -392,24 +407,11 @@ TEST_F(PrintDialogs, WithATableOpenTheCardsPrintAndPdfMergeItAsTheRecordBarDoes)
     TVkDragLabel &name = form.Panel().AddObject(std::make_unique<TVkDragLabel>());
     name.SetBounds(10, 10, 300, 60);
     name.LoadCaption({"{{氏名}}様"});
-    const QString table = folder.filePath("staff.csv");
-    WriteFileBytes(table, "氏名\n山田\n鈴木\n");
-    auto *bar = form.findChild<MergeBar *>("tbMerge");
+    MergeBar *bar = openStaffTable();
     ASSERT_TRUE(bar);
-    bar->OpenTable(table);
-    auto *layout = bar->findChild<QComboBox *>("cmbMergeLayout");
-    layout->setCurrentIndex(layout->findData(int(MergeLayout::CardPerRecord)));
 
     const QString saved = folder.filePath("merged.pdf");
-    OnNextModal([&](QWidget *dialog) {
-        auto *start = qobject_cast<QInputDialog *>(dialog);
-        ASSERT_TRUE(start);
-        OnNextModal([&](QWidget *files) {
-            FindChild<QLineEdit>(*files, "fileNameEdit")->setText(saved);
-            QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
-        });
-        start->accept();
-    });
+    answerMergePdf(saved, 1);
     form.Action("acSaveAsPdf")->trigger();
 
     OnNextModal([&](QWidget *dialog) {
