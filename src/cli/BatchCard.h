@@ -6,6 +6,7 @@
 #include "model/sheet/TCardDef.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 // The card of a batch run: a card document read into a surface laid out for its card definition as
@@ -31,6 +32,8 @@ public:
     const BackSideSettings &BackSide() const { return backSide_; }
     // The file's name without its folder, as a print job or PDF title.
     QString Title() const;
+    // What the card was read without, though it draws as its file has it: for standard error.
+    const QStringList &Notes() const { return notes_; }
 
     // Lays the card out for the card sheet of that name in the card definitions file, as choosing
     // it in the paper setup does; objects keep their places. Throws VkError naming the sheet when
@@ -46,4 +49,5 @@ private:
     std::unique_ptr<TVkVellumPanel> surface_;
     std::unique_ptr<TVkVellumPanel> back_;
     TCardDef cardDef_{};
+    QStringList notes_;
 };

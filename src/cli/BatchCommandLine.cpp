@@ -33,6 +33,8 @@ void printError(const QString &message)
 void runCommand(const BatchOptions &options)
 {
     BatchCard card(options.CardFile);
+    for (const QString &note : card.Notes())
+        printError(note);
     if (!options.MergeTable.isEmpty()) {
         RunBatchMerge(card, options);
         return;

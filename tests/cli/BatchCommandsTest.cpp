@@ -393,6 +393,27 @@ TEST_F(BatchCommands, ADamagedCardIsRefusedSayingWhatWasLost)
     EXPECT_FALSE(QFile::exists(path("out.png")));
 }
 
+TEST_F(BatchCommands, ACardFromANewerVersionIsDrawnAndTheSkippedPropertiesNamed)
+{
+    const QString card = saveBusinessCard(QStringLiteral("card.vkc"));
+    QByteArray bytes = ReadFileBytes(card);
+    const qsizetype frame = bytes.indexOf("\x08"
+                                          "DrawMode",
+                                          bytes.lastIndexOf("TPF0"));
+    ASSERT_GT(frame, 0);
+    bytes.insert(frame, QByteArray("\x06"
+                                   "Shadow"
+                                   "\x02\x03",
+                                   9)); // a property this version lacks
+    WriteFileBytes(card, bytes);
+
+    const Outcome run = vellumax({QStringLiteral("--export"), path("out.png"), card});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("知らない 1 個の設定を読み飛ばしました")))
+        << run.err.toStdString();
+    EXPECT_TRUE(QFile::exists(path("out.png")));
+}
+
 TEST_F(BatchCommands, HelpAndVersionAnswerOnStandardOutput)
 {
     Outcome run = vellumax({QStringLiteral("--version")});

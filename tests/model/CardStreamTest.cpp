@@ -408,7 +408,7 @@ TEST(CardStreamTest, MalformedObjectsAreDropped)
     const QByteArray malformed[] = {
         left + "\x05" + QByteArray(10, '\0'), // real numbers are never written
         left + "\x0E\x01",                    // unknown tag
-        shortString("Nonsense") + "\x02\x01", // no such property
+        shortString("Nonsense") + "\x0E\x01", // no such property, and a tag no value has
         left + "\x06\x01"
                "a",                                               // text where a number belongs
         shortString("DrawMode") + "\x07" + shortString("dmStar"), // no such member
@@ -429,6 +429,38 @@ TEST(CardStreamTest, MalformedObjectsAreDropped)
     }
     TVkVellumPanel copy;
     EXPECT_EQ(ReadCardStream(documentWithObjectProperties(left + "\x02\x07"), copy).objectsRead, 1);
+}
+
+TEST(CardStreamTest, PropertiesOfANewerVersionArePassedOverAndCounted)
+{
+    // Every kind of value a newer version could write, lists within lists too.
+    const QByteArray newer =
+        shortString("Shadow") + QByteArrayLiteral("\x01\x02\x05\x01\x06\x01x\x00\x09\x00") +
+        shortString("Outline") + "\x0B" + shortString("olInner") + '\0' + shortString("Texture") + "\x0A" +
+        le32(3) + "abc" + shortString("Glow") + "\x0C" + le32(2) + "hi" + shortString("Bevel") + "\x04" +
+        le32(7) + shortString("Mark") + "\x07" + shortString("mkStar") + shortString("Blur") +
+        QByteArrayLiteral("\x03\x01\x00") + shortString("Ink") + "\x0D";
+    const QByteArray left = shortString("Left") + "\x02\x07";
+    QByteArray document = documentWithObjectProperties(newer + left);
+    // The surface's property list ends after its grid style, before the end of its children.
+    const QByteArray gridStyle = shortString("GridStyle") + "\x07" + shortString("gsLine");
+    const qsizetype surfaceEnd = document.indexOf(gridStyle) + gridStyle.size();
+    document.insert(surfaceEnd, shortString("Paper") + "\x06\x05matte");
+
+    TVkVellumPanel copy;
+    const CardStreamReadResult result = ReadCardStream(document, copy);
+    ASSERT_TRUE(result.ok);
+    EXPECT_TRUE(result.headerRead);
+    ASSERT_EQ(copy.ObjectCount(), 1);
+    EXPECT_EQ(copy.Object(0).Left(), 7) << "the properties after them are read";
+    EXPECT_EQ(result.objectsLost, 0);
+    EXPECT_EQ(result.propertiesSkipped, 9);
+
+    // A value whose tag no value has cannot be passed over: that object is lost, as before.
+    TVkVellumPanel again;
+    const CardStreamReadResult unknownTag =
+        ReadCardStream(documentWithObjectProperties(shortString("Shadow") + "\x05" + left), again);
+    EXPECT_EQ(unknownTag.objectsLost, 1);
 }
 
 TEST(CardStreamTest, EveryIntegerTheWriterWritesReadsBack)

@@ -251,3 +251,11 @@ QString LostContentMessage(const QString &absolutePath, const CardStreamReadResu
             QStringLiteral("\nファイルが途中で切れているため、その後に続いていたものも失われています。");
     return message;
 }
+
+QString SkippedPropertiesMessage(const QString &absolutePath, int propertiesSkipped)
+{
+    return QStringLiteral("%1 は新しい版のプログラムで作られています。このプログラムが知らない %2 個の設定を"
+                          "読み飛ばしました。このプログラムで保存すると、それらの設定は失われます。")
+        .arg(absolutePath)
+        .arg(propertiesSkipped);
+}

@@ -105,6 +105,9 @@ private:
     UndoHistory history_;
 };
 
+// The text shown when a card from a newer version of the program opened without the properties
+// this one does not know.
+QString SkippedPropertiesMessage(const QString &absolutePath, int propertiesSkipped);
 // Whether a card opened without some of what its file held.
 bool LostContent(const CardStreamReadResult &read);
 // The text shown when it did: the objects of each side and the back's own entry that could not be

@@ -356,6 +356,7 @@ CardStreamReadResult readCard(QByteArrayView stream, std::span<const PictureSpli
             wireObject(added);
     }
     result.picturesRefused = reader.PicturesRefused();
+    result.propertiesSkipped = reader.PropertiesSkipped();
     return result;
 }
 

@@ -32,6 +32,9 @@ struct CardStreamReadResult {
     int backObjectsLost = 0; // how many of those were the back's
     bool backLost = false;   // the back's own entry (its colour and background) could not be read
     bool cutShort = false;   // the document ends inside an entry: what came after it is not known
+    // Properties passed over because this program does not know them: the document was written by
+    // a newer version, and what they hold is neither shown nor saved again.
+    int propertiesSkipped = 0;
     // Pictures left out because the card would hold more picture memory than PictureBudget
     // allows: a refused background leaves the colour, an object with a refused picture is left out.
     int picturesRefused = 0;

@@ -241,8 +241,9 @@ const PropertyTable<TVkDragLabel> &DragLabelProperties()
         integer<Label>("PenWidth", &Label::PenWidth, &Label::SetPenWidth),
         boolean<Label>("FillDraw", &Label::FillDraw, &Label::SetFillDraw),
         color<Label>("BrushColor", &Label::BrushColor, &Label::SetBrushColor),
-        // Typesetting beyond plain horizontal lines; readers that know only the properties above
-        // refuse just the objects that use it.
+        // Properties beyond those above: a reader that knows only those stops reading the card at
+        // the first object holding one, so they are written only when they differ from their
+        // defaults.
         boolean<Label>("Vertical", &Label::Vertical, &Label::SetVertical, unless(&Label::Vertical, false)),
         enumeration<Label>("Alignment", &Label::Alignment, &Label::SetAlignment, names::kTextAlignments,
                            unless(&Label::Alignment, taLeftJustify)),

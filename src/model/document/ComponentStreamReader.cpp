@@ -163,3 +163,33 @@ std::uint32_t ComponentStreamReader::ReadSet(std::span<const char *const> member
     }
     return bits;
 }
+
+void ComponentStreamReader::SkipValue()
+{
+    int openLists = 0;
+    do {
+        switch (ReadByte()) {
+        case StreamTag::Null:
+            if (openLists == 0)
+                Fail();
+            --openLists;
+            break;
+        case StreamTag::List: ++openLists; break;
+        case StreamTag::Int8: ReadBytes(1); break;
+        case StreamTag::Int16: ReadBytes(2); break;
+        case StreamTag::Int32: ReadBytes(4); break;
+        case StreamTag::String:
+        case StreamTag::Ident: ReadShortString(); break;
+        case StreamTag::False:
+        case StreamTag::True:
+        case StreamTag::Nil: break;
+        case StreamTag::Binary:
+        case StreamTag::LongString: ReadBytes(ReadInt32()); break;
+        case StreamTag::Set:
+            while (!Failed() && !ReadShortString().isEmpty()) {
+            }
+            break;
+        default: Fail(); break;
+        }
+    } while (openLists > 0 && !Failed());
+}

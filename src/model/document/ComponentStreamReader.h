@@ -87,6 +87,17 @@ public:
     std::uint32_t ReadSet(std::span<const char *const> memberNames);
     // The tag of the next value, without consuming it.
     std::uint8_t PeekTag() { return PeekByte(); }
+    // Passes over a value of any kind by its tag, lists within lists too; a tag that no value has
+    // fails the stream.
+    void SkipValue();
+    // Properties passed over because the component has none of their name: a document from a newer
+    // version of the program.
+    void SkipProperty()
+    {
+        SkipValue();
+        ++propertiesSkipped_;
+    }
+    int PropertiesSkipped() const { return propertiesSkipped_; }
 
 private:
     QString readTextAfter(std::uint8_t tag);
@@ -96,5 +107,6 @@ private:
     std::span<const PictureSplice> splices_;
     PictureBudget budget_;
     int picturesRefused_ = 0;
+    int propertiesSkipped_ = 0;
     bool failed_ = false;
 };

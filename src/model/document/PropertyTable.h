@@ -67,7 +67,8 @@ void WriteProperties(ComponentStreamWriter &writer, const PropertyTable<Componen
 }
 
 // Reads properties up to the zero byte that ends them, setting each. A name the class does not
-// have, or a value that does not fit, fails the stream; the properties set before stay set.
+// have is a property of a newer version of the program: its value is passed over by its tag and
+// counted. A value that does not fit fails the stream; the properties set before stay set.
 template <class Component>
 bool ReadProperties(ComponentStreamReader &reader, const PropertyTable<Component> &table,
                     Component &component)
@@ -82,8 +83,8 @@ bool ReadProperties(ComponentStreamReader &reader, const PropertyTable<Component
             }
         }
         if (!row) {
-            reader.Fail();
-            break;
+            reader.SkipProperty();
+            continue;
         }
         std::optional<PropertyValue> value = ReadPropertyValue(reader, row->kind, row->members);
         if (!value)
