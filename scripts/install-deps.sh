@@ -11,9 +11,13 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation2
   xdg-utils
 )
+# Making the Debian package and checking it.
+if [ "${VELLUMIA_TEST_PACKAGES:-0}" = 1 ] || [ "${VELLUMIA_PACKAGE_TOOLS:-0}" = 1 ]; then
+  packages+=(dpkg-dev file lintian appstream gzip)
+fi
 if [ "${VELLUMIA_TEST_PACKAGES:-0}" = 1 ]; then
   packages+=(xvfb xauth cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils desktop-file-utils libxml2-utils
-    shared-mime-info libglib2.0-bin clang-format-14 zbar-tools)
+    shared-mime-info libglib2.0-bin clang-format-14 zbar-tools groff-base bash-completion parallel qpdf x11-utils imagemagick xdotool)
 fi
 
 missing=()

@@ -629,3 +629,47 @@ TEST_F(BatchCommands, PdfKeepsVerticalTextInReadingOrder)
     text.remove(QRegularExpression(QStringLiteral("\\s")));
     EXPECT_EQ(text.count(QStringLiteral("山田太郎営業部長")), 10) << text.toStdString();
 }
+
+// The README's recipe for a very large merge, run as written on four ranges of a smaller table:
+// the parts, joined, hold the pages and the text of one run over the whole table.
+TEST_F(BatchCommands, MergeRunInParallelRangesJoinsToTheSingleRunsPdf)
+{
+    for (const char *tool : {"parallel", "qpdf", "pdftotext"})
+        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+            GTEST_SKIP() << tool << " is not installed";
+    QFile readme(QStringLiteral(VELLUMIA_SOURCE_DIR "/README.md"));
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+    QString recipe =
+        QString::fromUtf8(readme.readAll()).section(QStringLiteral("```sh\nrecords=100000 size=1000"), 1);
+    recipe = QStringLiteral("records=40 size=10") + recipe.section(QStringLiteral("```"), 0, 0);
+    ASSERT_TRUE(recipe.contains(QStringLiteral("parallel"))) << recipe.toStdString();
+
+    TVkVellumPanel design;
+    design.SetBounds(0, 0, 455, 275);
+    design.AddObject(lineOfText(QStringLiteral("{{氏名}}")));
+    save(design, ParseCardDef("\"Ten up\",910,550,2,5,140,110,0,0,0"), "card.vkc");
+    QByteArray csv = "氏名\r\n";
+    for (int person = 1; person <= 37; ++person)
+        csv += QStringLiteral("社員%1\r\n").arg(person, 3, 10, QLatin1Char('0')).toUtf8();
+    WriteFileBytes(path("staff.csv"), csv);
+    const Outcome single = vellumax(
+        {"--pdf", path("single.pdf"), "--merge", path("staff.csv"), "--per-record", "card", "card.vkc"});
+    ASSERT_EQ(single.exitCode, 0) << single.err.toStdString();
+
+    QProcess shell;
+    QProcessEnvironment environment = this->environment;
+    environment.insert(QStringLiteral("PATH"), QFileInfo(QStringLiteral(VELLUMAX_BINARY)).absolutePath() +
+                                                   u':' + environment.value(QStringLiteral("PATH")));
+    shell.setProcessEnvironment(environment);
+    shell.setWorkingDirectory(folder.path());
+    shell.start(QStringLiteral("bash"), {"-euo", "pipefail", "-c", recipe});
+    ASSERT_TRUE(shell.waitForFinished(120000));
+    ASSERT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
+    EXPECT_TRUE(QFile::exists(path("part-4.pdf")));
+    EXPECT_FALSE(QFile::exists(path("part-5.pdf")));
+
+    const QString joined = popplerOutput("pdftotext", {path("cards.pdf"), "-"});
+    EXPECT_EQ(joined.count(u'\f'), 4);
+    EXPECT_EQ(joined, popplerOutput("pdftotext", {path("single.pdf"), "-"}));
+    EXPECT_TRUE(joined.remove(QRegularExpression("\\s")).contains(QStringLiteral("社員037")));
+}
