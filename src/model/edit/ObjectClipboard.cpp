@@ -23,15 +23,24 @@ QImage asCardPicture(const QImage &image)
 }
 
 // Other programs offer a picture in several formats, the one they prefer first. Its size is read
-// before its pixels, so that a hostile one is refused before anything is allocated for it.
+// before its pixels, so that a hostile one is refused before anything is allocated for it. Vector
+// pictures are drawn as the card draws them, without what they name outside themselves; Qt's own
+// conversions of the clipboard would read those, so they are not asked when one is offered.
 QImage readPicture(const QMimeData &data)
 {
+    bool vectorOffered = false;
     for (const QString &format : data.formats()) {
         if (!format.startsWith(QLatin1String("image/")))
             continue;
         QByteArray bytes = data.data(format);
         QBuffer buffer(&bytes);
         QImageReader reader(&buffer);
+        if (reader.format().startsWith("svg") || format.startsWith(QLatin1String("image/svg"))) {
+            vectorOffered = true;
+            if (const QImage image = RenderSvgPicture(bytes); !image.isNull())
+                return asCardPicture(image);
+            continue;
+        }
         const QSize size = reader.size();
         if (!size.isValid() || !PictureSizeAllowed(size.width(), size.height(), 32))
             continue;
@@ -39,7 +48,7 @@ QImage readPicture(const QMimeData &data)
         if (!image.isNull())
             return asCardPicture(image);
     }
-    if (!data.hasImage())
+    if (vectorOffered || !data.hasImage())
         return QImage();
     const QImage image = qvariant_cast<QImage>(data.imageData());
     return PictureSizeAllowed(image.width(), image.height(), 32) ? asCardPicture(image) : QImage();

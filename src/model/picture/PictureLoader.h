@@ -27,6 +27,7 @@ QImage LoadReaderPicture(const QString &path, const char *format);
 // The rendering of an SVG file at the size it gives itself, its longer side held to
 // kMaxSvgRenderingSide so that a drawing declared huge still makes a modest stand-in picture.
 QImage LoadSvgPicture(const QString &path);
+QImage RenderSvgPicture(const QByteArray &svg);
 inline constexpr int kMaxSvgRenderingSide = 1024;
 // The bytes of an SVG file that Qt SVG can draw; empty for any other file.
 QByteArray LoadSvgSource(const QString &path);

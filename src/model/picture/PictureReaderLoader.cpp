@@ -22,7 +22,7 @@ bool IsSvgFileName(const QString &path)
 
 QByteArray LoadSvgSource(const QString &path)
 {
-    if (!IsSvgFileName(path))
+    if (!IsSvgFileName(path) || !QFileInfo(path).isFile())
         return QByteArray();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxPictureBytes)
@@ -33,7 +33,11 @@ QByteArray LoadSvgSource(const QString &path)
 
 QImage LoadSvgPicture(const QString &path)
 {
-    const QByteArray svg = LoadSvgSource(path);
+    return RenderSvgPicture(LoadSvgSource(path));
+}
+
+QImage RenderSvgPicture(const QByteArray &svg)
+{
     QSize size = SvgPicture::NaturalSize(svg);
     if (size.isEmpty())
         return QImage();

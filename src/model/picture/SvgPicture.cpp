@@ -1,7 +1,18 @@
 #include "model/picture/SvgPicture.h"
+#include "model/picture/SvgReferences.h"
 
 #include <QPainter>
 #include <QSvgRenderer>
+
+namespace {
+
+// Every drawing goes through here, so that no picture reads anything but its own bytes.
+std::unique_ptr<QSvgRenderer> makeRenderer(const QByteArray &svg)
+{
+    return std::make_unique<QSvgRenderer>(WithoutOutsideReferences(svg).Svg);
+}
+
+} // namespace
 
 SvgPicture::SvgPicture() = default;
 SvgPicture::~SvgPicture() = default;
@@ -19,7 +30,7 @@ bool SvgPicture::Draw(QPainter &canvas, const QRectF &destination) const
     if (source_.isEmpty())
         return false;
     if (!renderer_)
-        renderer_ = std::make_unique<QSvgRenderer>(source_);
+        renderer_ = makeRenderer(source_);
     if (!renderer_->isValid())
         return false;
     if (destination.isEmpty())
@@ -32,8 +43,8 @@ bool SvgPicture::Draw(QPainter &canvas, const QRectF &destination) const
 
 QSize SvgPicture::NaturalSize(const QByteArray &svg)
 {
-    const QSvgRenderer renderer(svg);
-    return renderer.isValid() ? renderer.defaultSize() : QSize();
+    const auto renderer = makeRenderer(svg);
+    return renderer->isValid() ? renderer->defaultSize() : QSize();
 }
 
 QImage SvgPicture::Render(const QByteArray &svg, QSize size)
@@ -44,8 +55,7 @@ QImage SvgPicture::Render(const QByteArray &svg, QSize size)
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
-        QSvgRenderer renderer(svg);
-        renderer.render(&painter, QRectF(image.rect()));
+        makeRenderer(svg)->render(&painter, QRectF(image.rect()));
     }
     return image.convertToFormat(QImage::Format_ARGB32);
 }

@@ -1,6 +1,7 @@
 #include "ui/commands/TVkOpenPictureDialog.h"
 
 #include "model/picture/PictureLoader.h"
+#include "model/picture/SvgReferences.h"
 #include "ui/platform/DialogFont.h"
 #include "ui/platform/FileDialogCompletion.h"
 #include "ui/platform/FileDialogSize.h"
@@ -70,6 +71,15 @@ QString timeFormatWithoutZone(const QLocale &locale)
             format += c;
     }
     return format.trimmed();
+}
+
+// A vector picture is shown without what it names outside itself; the user is told it is not all there.
+QString vectorText(const QString &path)
+{
+    const int removed = WithoutOutsideReferences(LoadSvgSource(path)).Removed;
+    if (removed == 0)
+        return QStringLiteral("ベクター");
+    return QStringLiteral("ベクター（外部への参照 %1 個は描きません）").arg(removed);
 }
 
 } // namespace
@@ -230,7 +240,7 @@ void TVkOpenPictureDialog::showPreviewOf(const QString &path)
     }
     // The depth is the file's own: 4-bit bitmaps, 24-bit PNGs and the like are read into wider images.
     const int fileDepth = PictureFileDepth(path);
-    const QString depthText = IsSvgFileName(path) ? QStringLiteral("ベクター")
+    const QString depthText = IsSvgFileName(path) ? vectorText(path)
                               : fileDepth > 0     ? QStringLiteral("%1 bpp").arg(fileDepth)
                                                   : BitDepthText(preview_);
     labels_[0]->setText(QStringLiteral("画像ｻｲｽﾞ：\t%1 x %2 pixels %3")
