@@ -87,3 +87,20 @@ TEST(MergeFields, FieldsAreFilledAndMissingColumnsStayAsTyped)
     EXPECT_FALSE(MergeFields::HasFields({"plain", "{姓}"}));
     EXPECT_TRUE(MergeFields::HasFields({"plain", "{{姓}}"}));
 }
+
+// A table stops where a workbook would, before its values take the memory; a long value is still
+// read whole.
+TEST(MergeTableReader, TablesStopAtFourMillionValues)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("cells.csv");
+    QByteArray row = QByteArray("x,").repeated(1999) + "x\n";
+    WriteFileBytes(path, row.repeated(2001));
+    const QString message = ErrorMessageOf([&path] { MergeTableReader::ReadFile(path); });
+    EXPECT_TRUE(message.contains("多すぎます")) << qPrintable(message);
+    EXPECT_TRUE(message.contains(path)) << qPrintable(message);
+
+    const QByteArray value = QByteArray("ab\"\"c\n").repeated(10'000);
+    const MergeTable table = MergeTableReader::Read("name,note\n1,\"" + value + "\"\n");
+    EXPECT_EQ(table.Record(0).at(1), QString::fromUtf8(value).replace("\"\"", "\""));
+}

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <cstdlib>
 #include <csv.h>
 #include <memory>
 
@@ -12,6 +13,8 @@ namespace {
 
 // Larger than any staff list; a bound so that a wrong file cannot take the memory.
 constexpr qint64 kMaxTableBytes = 64 * 1024 * 1024;
+// As many values as a workbook may give: each value costs far more memory than its bytes.
+constexpr std::size_t kMaxValues = 4'000'000;
 
 // Gathers libcsv's fields into records and remembers on which line each record began.
 struct RecordCollector {
@@ -21,10 +24,13 @@ struct RecordCollector {
     int line = 0;
     bool betweenRecords = true;
     int recordLine = 0;
+    std::size_t values = 0;
 
     static void EndField(void *data, std::size_t length, void *self)
     {
         auto &collector = *static_cast<RecordCollector *>(self);
+        if (++collector.values > kMaxValues)
+            return;
         collector.fields.append(QString::fromUtf8(static_cast<const char *>(data), qsizetype(length)));
     }
     static void EndRecord(int, void *self)
@@ -36,6 +42,25 @@ struct RecordCollector {
         collector.betweenRecords = true;
     }
 };
+
+// libcsv grows a field by a fixed step; with a step as large as the field so far, a long field is
+// copied a few times rather than once for every step. The parser is the one being run on this thread.
+thread_local csv_parser *growingParser = nullptr;
+
+struct GrowingParser {
+    explicit GrowingParser(csv_parser &parser) { growingParser = &parser; }
+    ~GrowingParser() { growingParser = nullptr; }
+    GrowingParser(const GrowingParser &) = delete;
+    GrowingParser &operator=(const GrowingParser &) = delete;
+};
+
+void *growField(void *buffer, std::size_t size)
+{
+    void *grown = std::realloc(buffer, size);
+    if (grown && growingParser)
+        csv_set_blk_size(growingParser, size);
+    return grown;
+}
 
 // Fields keep their spaces: only quotes delimit a value.
 int noSpace(unsigned char)
@@ -67,6 +92,13 @@ unsigned char delimiterOf(const QString &text)
     return header.count(u'\t') > header.count(u',') ? CSV_TAB : CSV_COMMA;
 }
 
+void checkValueCount(const RecordCollector &collector)
+{
+    if (collector.values > kMaxValues)
+        throw VkError(
+            QStringLiteral("差し込みデータの値が多すぎます。%1 個までの表が使えます").arg(kMaxValues));
+}
+
 RecordCollector parseRecords(const QString &text)
 {
     csv_parser parser;
@@ -75,6 +107,8 @@ RecordCollector parseRecords(const QString &text)
     const std::unique_ptr<csv_parser, void (*)(csv_parser *)> guard(&parser, csv_free);
     csv_set_delim(&parser, delimiterOf(text));
     csv_set_space_func(&parser, noSpace);
+    csv_set_realloc_func(&parser, growField);
+    const GrowingParser growing(parser);
 
     RecordCollector collector;
     const QByteArray bytes = text.toUtf8();
@@ -93,10 +127,12 @@ RecordCollector parseRecords(const QString &text)
             throw csv_error(&parser) == CSV_EPARSE
                 ? VkError(lineMessage(collector.line, QStringLiteral("引用符 \" の使い方が正しくありません")))
                 : VkError(QString::fromUtf8(csv_strerror(csv_error(&parser))));
+        checkValueCount(collector);
         start = end;
     }
     if (csv_fini(&parser, RecordCollector::EndField, RecordCollector::EndRecord, &collector) != 0)
         throw VkError(lineMessage(collector.recordLine, QStringLiteral("引用符 \" が閉じていません")));
+    checkValueCount(collector);
     return collector;
 }
 
