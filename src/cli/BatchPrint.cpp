@@ -3,6 +3,7 @@
 #include "cli/BatchCard.h"
 #include "cli/BatchOptions.h"
 #include "model/platform/VkError.h"
+#include "model/sheet/CardDefinitions.h"
 #include "printer/DuplexForOneJob.h"
 #include "printer/SheetPrinter.h"
 #include "printer/TQdPrinter.h"
@@ -38,6 +39,10 @@ void PrepareBatchPrinter(TQdPrinter &printer, const BatchCard &card, const Batch
 void CheckBatchStartCell(const BatchCard &card, const BatchOptions &options)
 {
     const std::int64_t cells = std::int64_t(card.CardDef().Columns) * card.CardDef().Lines;
+    // A sheet without cells is the card's fault, whether or not a start was asked for.
+    if (cells <= 0)
+        throw VkError(
+            QStringLiteral("用紙 %1 にはカードを置く場所がありません").arg(CardDefName(card.CardDef())));
     if (options.Run.StartCell >= cells)
         throw VkError(QStringLiteral("--start の値 %1 は用紙のカードの数 %2 までにしてください")
                           .arg(options.Run.StartCell + 1)

@@ -319,6 +319,15 @@ TEST_F(BatchCommands, PdfMovesByTheOffsetAndStartsAtTheCellAsked)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("--start"))) << run.err.toStdString();
     EXPECT_FALSE(QFile::exists(path("beyond.pdf")));
+
+    // A sheet with no cells is the card's own fault, not that of a start nobody gave.
+    TVkVellumPanel blank;
+    blank.SetBounds(0, 0, 455, 275);
+    const QString empty = save(blank, ParseCardDef("\"No cells\",910,550,0,5,140,110,0,0,0"), "empty.vkc");
+    run = vellumax({QStringLiteral("--pdf"), path("empty.pdf"), empty});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_FALSE(run.err.contains(QStringLiteral("--start"))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("No cells"))) << run.err.toStdString();
 }
 
 TEST_F(BatchCommands, PrintFollowsThePrintersCorrectionUnlessAnOffsetReplacesIt)
