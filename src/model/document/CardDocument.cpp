@@ -2,11 +2,11 @@
 
 #include "model/card/TVkDragLabel.h"
 #include "model/document/CardStreamProperties.h"
+#include "model/platform/OutputFile.h"
 #include "model/platform/VkError.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 
 namespace {
@@ -44,20 +44,6 @@ void resetTextEffects(TVkVellumPanel &surface)
             object.SetAntiAlias(false);
         }
     }
-}
-
-// Writes every byte, unbuffered: a write the system refuses part way (a full disk) returns what it
-// wrote, and only writing the rest fails with the system's reason, which the commit of a buffered
-// write would lose.
-bool writeWhole(QSaveFile &file, QByteArrayView bytes)
-{
-    while (!bytes.isEmpty()) {
-        const qint64 written = file.write(bytes.data(), bytes.size());
-        if (written <= 0)
-            return false;
-        bytes = bytes.sliced(written);
-    }
-    return true;
 }
 
 // What a side has of its own besides its objects: its colour and its background picture, with the
@@ -185,10 +171,9 @@ CardStreamReadResult CardDocument::Open(const QString &path)
 void CardDocument::Save(const QString &path)
 {
     const QByteArray bytes = CardDocumentBytes(Side(CardSide::Front), cardDef_, &Side(CardSide::Back));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeWhole(file, bytes) ||
-        !file.commit())
-        throw VkError(QStringLiteral("ファイル %1 を作成できません: %2").arg(path, file.errorString()));
+    OutputFile file(path);
+    if (!file.Open() || !file.Write(bytes) || !file.Commit())
+        throw VkError(QStringLiteral("ファイル %1 を作成できません: %2").arg(path, file.ErrorString()));
     fileName_ = path;
     SetModified(false);
 }

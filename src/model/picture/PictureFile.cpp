@@ -2,12 +2,12 @@
 
 #include "model/document/BmpCodec.h"
 #include "model/picture/JpegEncoder.h"
+#include "model/platform/OutputFile.h"
 #include "model/platform/VkError.h"
 
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <cmath>
 
 namespace {
@@ -76,10 +76,11 @@ QByteArray EncodePictureFile(const QImage &picture, PictureFileType type, int dp
 
 void WritePictureFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-        !file.commit())
+    if (bytes.isEmpty())
         throw VkError(QStringLiteral("ファイル %1 を作成できません").arg(path));
+    OutputFile file(path);
+    if (!file.Open() || !file.Write(bytes) || !file.Commit())
+        throw VkError(QStringLiteral("ファイル %1 を作成できません: %2").arg(path, file.ErrorString()));
 }
 
 void WriteBmpFile(const QString &path, const QImage &picture)

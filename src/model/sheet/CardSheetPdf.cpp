@@ -1,12 +1,12 @@
 #include "model/sheet/CardSheetPdf.h"
 
 #include "model/merge/MergePlan.h"
+#include "model/platform/OutputFile.h"
 #include "model/platform/VkError.h"
 #include "model/sheet/CardSheetDrawing.h"
 
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -45,11 +45,14 @@ QPageSize PdfPaperFor(const TCardDef &cardDef)
 void WriteSheetsPdf(const QString &path, const TCardDef &cardDef, const QString &title, int sheetCount,
                     const std::function<void(QPainter &, const PrinterPage &, int sheet)> &drawSheet)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw VkError(QStringLiteral("ファイル %1 を作成できません").arg(path));
+    OutputFile file(path);
+    const auto failure = [&path, &file] {
+        return VkError(QStringLiteral("ファイル %1 を作成できません: %2").arg(path, file.ErrorString()));
+    };
+    if (!file.Open())
+        throw failure();
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&file.Device());
         writer.setResolution(kPdfDpi);
         writer.setPageSize(PdfPaperFor(cardDef));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -62,16 +65,19 @@ void WriteSheetsPdf(const QString &path, const TCardDef &cardDef, const QString 
         CheckCardSheetDrawable(page, cardDef);
         QPainter painter;
         if (!painter.begin(&writer))
-            throw VkError(QStringLiteral("ファイル %1 を作成できません").arg(path));
+            throw failure();
+        // Each sheet is written out as the next one begins: a full disk stops the run there.
         for (int index = 0; index < sheetCount; ++index) {
             if (index > 0)
                 writer.newPage();
+            if (!file.Healthy())
+                throw failure();
             drawSheet(painter, page, index);
         }
         painter.end();
     }
-    if (!file.commit())
-        throw VkError(QStringLiteral("ファイル %1 を作成できません").arg(path));
+    if (!file.Commit())
+        throw failure();
 }
 
 void WriteCardSheetPdf(const QString &path, const TVkVellumPanel &card, const TCardDef &cardDef,
