@@ -1,4 +1,5 @@
 #include "model/document/CardStream.h"
+#include "ErrorMessage.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/BmpCodec.h"
@@ -646,6 +647,24 @@ TEST(CardStreamTest, ARefusedDocumentLeavesTheSurfaceAsItWas)
     EXPECT_EQ(surface.Color(), 0x010203u);
     EXPECT_EQ(surface.BoundsRect(), QRect(1, 2, 3, 4));
     EXPECT_TRUE(surface.Bitmap().isNull());
+}
+
+// A card whose text no card can show is refused by the object, before anything sets it in a font.
+TEST(CardStreamTest, TextsLongerThanACardCanShowAreRefusedByTheObject)
+{
+    TVkVellumPanel written;
+    setUpSurface(written);
+    for (const QStringList &caption : {QStringList({QStringLiteral("short")}),
+                                       QStringList({QString(40000, u'a'), QString(40000, u'b')})}) {
+        auto object = std::make_unique<TVkDragLabel>();
+        object->SetCaption(caption);
+        written.AddObject(std::move(object));
+    }
+    QByteArray document;
+    WriteCardStream(document, written, cardDef());
+    TVkVellumPanel surface;
+    const QString message = ErrorMessageOf([&] { ReadCardStream(document, surface); });
+    EXPECT_TRUE(message.contains(QStringLiteral("2 番目のオブジェクト"))) << qPrintable(message);
 }
 
 namespace {

@@ -88,6 +88,19 @@ TEST(MergeFields, FieldsAreFilledAndMissingColumnsStayAsTyped)
     EXPECT_TRUE(MergeFields::HasFields({"plain", "{{姓}}"}));
 }
 
+// A value no card can show is refused by its record and column, alone or added up over a text.
+TEST(MergeFields, TextsLongerThanACardCanShowAreRefusedByRecordAndColumn)
+{
+    const QString half(40000, u'x');
+    const MergeTable table({"氏名", "備考"}, {{"山田", "短い"}, {"鈴木", QString(70000, u'x')}, {half, half}},
+                           TableEncoding::Utf8);
+    EXPECT_EQ(MergeFields::Fill({"{{備考}}"}, table, 0), QStringList({"短い"}));
+    QString message = ErrorMessageOf([&table] { MergeFields::FillText("{{備考}}", table, 1); });
+    EXPECT_TRUE(message.contains("レコード 2") && message.contains("備考")) << qPrintable(message);
+    message = ErrorMessageOf([&table] { MergeFields::Fill({"{{氏名}}", "{{備考}}"}, table, 2); });
+    EXPECT_TRUE(message.contains("レコード 3") && message.contains("備考")) << qPrintable(message);
+}
+
 // A table stops where a workbook would, before its values take the memory; a long value is still
 // read whole.
 TEST(MergeTableReader, TablesStopAtFourMillionValues)

@@ -2,6 +2,7 @@
 
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
+#include "model/card/TextLimit.h"
 #include "model/document/CardStreamProperties.h"
 #include "model/document/SplicedCardStream.h"
 #include "model/platform/Cp932.h"
@@ -294,6 +295,18 @@ qsizetype skipLostEntries(QByteArrayView stream, qsizetype entry, qsizetype from
     return -1;
 }
 
+// A text longer than any card can show is refused whole rather than laid out at a cost in memory
+// that has no bound.
+void refuseEndlessText(const TVkDragLabel &object, bool front, int index)
+{
+    if (TextLength(object.Caption()) > kMaxTextLength)
+        throw VkError(
+            QStringLiteral("%1の %2 番目のオブジェクトの文字列が長すぎます。%3 文字までの文字列が使えます")
+                .arg(front ? QStringLiteral("カード") : QStringLiteral("裏面"))
+                .arg(index + 1)
+                .arg(kMaxTextLength));
+}
+
 CardStreamReadResult readCard(QByteArrayView stream, std::span<const PictureSplice> pictures,
                               TVkVellumPanel &surface, const std::function<void(TVkDragLabel &)> &wireObject,
                               TVkVellumPanel *back)
@@ -348,6 +361,7 @@ CardStreamReadResult readCard(QByteArrayView stream, std::span<const PictureSpli
         entry = reader.Position();
         if (reader.PicturesRefused() > refusedBefore)
             continue;
+        refuseEndlessText(*object, !onBack, (onBack ? *back : surface).ObjectCount());
         object->Loaded();
         object->SetSelected(false);
         TVkDragLabel &added = (onBack ? *back : surface).AddObject(std::move(object));
@@ -463,7 +477,8 @@ std::vector<std::unique_ptr<TVkDragLabel>> ReadObjectEntries(QByteArrayView stre
     const auto &table = DragLabelProperties();
     while (reader.Remaining() > 0) {
         auto object = std::make_unique<TVkDragLabel>();
-        if (objects.size() >= std::size_t(kMaxCardObjects) || !readEntry(reader, *object, table))
+        if (objects.size() >= std::size_t(kMaxCardObjects) || !readEntry(reader, *object, table) ||
+            TextLength(object->Caption()) > kMaxTextLength)
             return {};
         objects.push_back(std::move(object));
     }
