@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -145,6 +146,20 @@ TEST(CardDefinitions, FailedCopyAndMissingFiles)
     QFile::remove(folder.filePath("CardDef.Def"));
     ASSERT_TRUE(QDir(folder.path()).mkdir("CardDef.Def"));
     EXPECT_THROW(SaveCardDefs(*list), VkError);
+}
+
+// A pipe in the sheets' place would keep the start waiting for ever, and a huge file would take the
+// memory: neither is read as a list of sheets.
+TEST(CardDefinitions, OnlyAPlainFileOfModestSizeIsAList)
+{
+    ScopedProgramFolder folder;
+    ASSERT_EQ(mkfifo(QFile::encodeName(folder.filePath("CardDef.Def")).constData(), 0600), 0);
+    auto list = std::make_unique<TCardDefList>();
+    EXPECT_THROW(LoadCardDefs(list), VkError);
+
+    WriteFileBytes(folder.filePath("CardDef.lst"),
+                   QByteArray("huge,1,2,3,4,5,6,7,8,1\r\n").repeated(200'000));
+    EXPECT_THROW(LoadCardDefs(list), VkError);
 }
 
 TEST(CardDefinitions, ShippedSheetsFitTheirPaper)

@@ -25,6 +25,7 @@
 #include <QToolBar>
 #include <QWindow>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -266,6 +267,35 @@ TEST(MainWindow, MissingCardSheetsEndStartUpWithTheMessage)
     EXPECT_EQ(shown, "必要なファイル『CARDDEF.DEF』が存在しないか、または壊れています。\n"
                      "アプリケーションを再インストールしてください。");
     EXPECT_FALSE(form.isVisible());
+}
+
+// Settings that cannot be kept are said at start, while the folder can still be mended, and again
+// when they are lost; a pipe in their place neither holds the start up nor is replaced.
+TEST(MainWindow, SettingsThatCannotBeSavedAreSaidAtStartAndWhenLost)
+{
+    ScopedProgramFolder folder;
+    QFile::copy(QStringLiteral(VELLUMIA_SOURCE_DIR "/data/CardDef.Def"), folder.filePath("CardDef.Def"));
+    const QString settings = folder.filePath("VELLUMAX.INI");
+    ASSERT_EQ(mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
+    QStringList shown;
+    const auto answer = [&shown](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        ASSERT_TRUE(box);
+        shown << box->text();
+        box->accept();
+    };
+    TfrmMain form;
+    OnNextModal(answer);
+    ASSERT_TRUE(form.Startup({}));
+    OnNextModal(answer);
+    form.SaveSettings();
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_TRUE(shown[0].contains(settings)) << qPrintable(shown[0]);
+    EXPECT_TRUE(shown[1].contains(settings) && shown[1].contains("保存できませんでした"))
+        << qPrintable(shown[1]);
+    struct stat status {};
+    ASSERT_EQ(stat(QFile::encodeName(settings).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
 }
 
 TEST(MainWindow, ProgramWithoutCardSheetsExitsWithFailure)

@@ -2,8 +2,9 @@
 
 #include "model/platform/Cp932.h"
 #include "model/platform/SaveWholeFile.h"
+#include "model/platform/SettingsFileBytes.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 
 namespace {
@@ -49,10 +50,12 @@ IniFile::IniFile(QString path) : path_(std::move(path))
 void IniFile::load()
 {
     lines_.clear();
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = ReadSettingsFileBytes(path_);
+    // Something that is there but no plain file of settings is neither read nor replaced.
+    unusable_ = !bytes && QFileInfo::exists(path_);
+    if (!bytes)
         return;
-    QString text = Cp932::Decode(file.readAll());
+    QString text = Cp932::Decode(*bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(u'\r', u'\n');
     lines_ = text.split(u'\n');
@@ -64,6 +67,8 @@ bool IniFile::save()
 {
     if (holding_)
         return true;
+    if (unusable_)
+        return false;
     QByteArray bytes;
     for (const QString &line : lines_)
         bytes += Cp932::Encode(line) + "\r\n";

@@ -12,6 +12,9 @@ public:
     explicit IniFile(QString path);
 
     const QString &FileName() const { return path_; }
+    // False when the path holds something other than a settings file (a pipe, a device, a folder, a
+    // file far too large): it is then neither read nor written.
+    bool Usable() const { return !unusable_; }
 
     QString ReadString(const QString &section, const QString &key, const QString &defaultValue) const;
     // A missing key, or a value that is not a decimal integer, reads as the default.
@@ -47,5 +50,6 @@ private:
 
     QString path_;
     QStringList lines_;
-    bool holding_ = false; // inside WriteTogether: writes wait for its one save
+    bool holding_ = false;  // inside WriteTogether: writes wait for its one save
+    bool unusable_ = false; // the path holds something other than a settings file
 };

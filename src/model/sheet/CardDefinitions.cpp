@@ -3,6 +3,7 @@
 #include "model/platform/Cp932.h"
 #include "model/platform/ProgramFolder.h"
 #include "model/platform/SaveWholeFile.h"
+#include "model/platform/SettingsFileBytes.h"
 #include "model/platform/VkError.h"
 
 #include <QDir>
@@ -231,12 +232,11 @@ void LoadCardDefs(std::unique_ptr<TCardDefList> &list)
     FreeCardDefs(list);
     list = std::make_unique<TCardDefList>();
     const QString path = CardDefFileName();
+    const std::optional<QByteArray> text = ReadSettingsFileBytes(path);
+    if (!text)
+        throw VkError(QStringLiteral("ファイル %1 はカード用紙の一覧として読めません").arg(path));
     copyShippedToList(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw VkError(QStringLiteral("ファイル %1 を開けません。%2").arg(path, file.errorString()));
-    const QByteArray text = file.readAll();
-    for (const QByteArrayView line : splitLines(text))
+    for (const QByteArrayView line : splitLines(*text))
         list->push_back(ParseCardDef(line));
 }
 

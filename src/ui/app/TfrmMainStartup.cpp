@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStatusBar>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <QToolBar>
 #include <cstdio>
@@ -30,13 +31,10 @@ QString longPathName(const QString &path)
     return info.exists() ? QDir::cleanPath(info.absoluteFilePath()) : QString();
 }
 
-// The program cannot run without card sheets. The message also goes to the terminal, and
-// VELLUMAX_MESSAGE_TIMEOUT_MS lets an unattended run (a test, a script) see the program end.
-void showMissingCardDefsMessage()
+// A message at start also goes to the terminal, and VELLUMAX_MESSAGE_TIMEOUT_MS lets an unattended
+// run (a test, a script) go on past it.
+void showStartMessage(const QString &message, unsigned flags)
 {
-    const QString message =
-        QStringLiteral("必要なファイル『CARDDEF.DEF』が存在しないか、または壊れています。\n"
-                       "アプリケーションを再インストールしてください。");
     std::fprintf(stderr, "%s\n", qPrintable(message));
     bool timeoutOk = false;
     const int timeoutMs = qEnvironmentVariableIntValue("VELLUMAX_MESSAGE_TIMEOUT_MS", &timeoutOk);
@@ -48,7 +46,28 @@ void showMissingCardDefsMessage()
         });
         closer.start(timeoutMs);
     }
-    VkMessageBox(message, MB_OK | MB_ICONSTOP);
+    VkMessageBox(message, flags);
+}
+
+// The program cannot run without card sheets.
+void showMissingCardDefsMessage()
+{
+    showStartMessage(QStringLiteral("必要なファイル『CARDDEF.DEF』が存在しないか、または壊れています。\n"
+                                    "アプリケーションを再インストールしてください。"),
+                     MB_OK | MB_ICONSTOP);
+}
+
+// Settings are written when the program ends: told now, the user can still mend the folder rather
+// than find the window's settings lost. The folder is tried with a file of its own.
+QString settingsWriteProblem(const QString &settingsPath)
+{
+    const QFileInfo settings(settingsPath);
+    if (settings.exists() && (!IniFile(settingsPath).Usable() || !settings.isWritable()))
+        return QStringLiteral("設定ファイル %1 に書き込めません。").arg(settingsPath);
+    QTemporaryFile probe(settings.absolutePath() + QStringLiteral("/.vellumax-XXXXXX"));
+    if (!probe.open())
+        return QStringLiteral("設定ファイルのフォルダ %1 に書き込めません。").arg(settings.absolutePath());
+    return {};
 }
 
 } // namespace
@@ -61,6 +80,10 @@ bool TfrmMain::Startup(const QStringList &arguments)
         LoadStartupCard(startupCard);
     if (!SelectCardDef(settings_.CardIndex))
         return false;
+    if (const QString problem = settingsWriteProblem(ProgramFile(kSettingsFileName)); !problem.isEmpty())
+        showStartMessage(problem +
+                             QStringLiteral("\n終了するときに、ウィンドウの位置などの設定は保存されません。"),
+                         MB_OK | MB_ICONEXCLAMATION);
     CreateUndoBuffers();
     // Laid out first, so that a command-line card that cannot be opened leaves an empty card.
     ApplyGridSettings();
@@ -112,7 +135,9 @@ void TfrmMain::SaveSettings()
     // Corrections are written as they are measured, so the file's are the latest, perhaps measured in
     // another window: this window's older copy must not write over them.
     settings_.PrintAdjustments.Load(ini);
-    settings_.Save(ini);
+    if (!settings_.Save(ini))
+        VkMessageBox(QStringLiteral("設定ファイル %1 に設定を保存できませんでした。").arg(ini.FileName()),
+                     MB_OK | MB_ICONEXCLAMATION, this);
 }
 
 void TfrmMain::ReadPrintAdjustments()
