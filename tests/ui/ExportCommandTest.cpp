@@ -1,4 +1,5 @@
 #include "ui/commands/ExportCommand.h"
+#include "FileBytes.h"
 #include "PrintTestSupport.h"
 #include "TestSupport.h"
 #include "model/card/TVkDragLabel.h"
@@ -6,6 +7,8 @@
 #include "model/document/CardDocument.h"
 #include "ui/app/DocumentCommands.h"
 #include "ui/app/TfrmMain.h"
+#include "ui/card/CardSurfaceView.h"
+#include "ui/merge/MergeBar.h"
 #include "ui/platform/MessageBox.h"
 
 #include <QAction>
@@ -241,6 +244,44 @@ TEST_F(ExportCommandTest, PngAndPrintResolutionsAreOffered)
     EXPECT_EQ(offeredResolution, "300 dpi"); // the choice made the time before
     EXPECT_EQ(QImage(path("again.jpg"), "JPEG").size(), QSize(1075, 650));
     EXPECT_FALSE(form.Modified());
+}
+
+// With a table open in the record bar, the picture is the card the screen shows: the bar's record in
+// its fields, whichever record that is, and the design's fields left as typed.
+TEST_F(ExportCommandTest, WithATableOpenThePictureIsTheRecordTheScreenShows)
+{
+    TVkDragLabel &name = form.Panel().AddObject(std::make_unique<TVkDragLabel>());
+    name.SetBounds(240, 60, 300, 60);
+    CardFont font = name.Font();
+    font.Height = -40;
+    name.SetFont(font);
+    name.LoadCaption({"{{氏名}}様"});
+    const QString table = folder.filePath("staff.csv");
+    WriteFileBytes(table, "氏名\n山田\n鈴木\n");
+    auto *bar = form.findChild<MergeBar *>(QStringLiteral("tbMerge"));
+    ASSERT_TRUE(bar);
+    bar->OpenTable(table);
+    // The grid is the screen's alone: a picture leaves it out.
+    if (form.Action("acShowGrid")->isChecked())
+        form.Action("acShowGrid")->trigger();
+    const QImage first = form.SurfaceView().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    exportCard(kPngType, path("first"), {}, false, QStringLiteral("300 dpi"));
+    bar->findChild<QAction *>(QStringLiteral("acMergeNext"))->trigger();
+    const QImage second = form.SurfaceView().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_NE(second, first);
+
+    exportCard(kPngType, path("second"), {}, false, QStringLiteral("画面と同じ大きさ (5 ピクセル/mm)"));
+    // The screen's one-pixel frame round the card is its own too.
+    const QImage picture = QImage(path("second.png"), "PNG").convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(picture.size(), second.size());
+    const QRect inside = second.rect().adjusted(1, 1, -1, -1);
+    EXPECT_EQ(picture.copy(inside), second.copy(inside));
+    exportCard(kPngType, path("second300"), {}, false, QStringLiteral("300 dpi"));
+    const QImage firstPrint(path("first.png"), "PNG");
+    const QImage secondPrint(path("second300.png"), "PNG");
+    ASSERT_EQ(secondPrint.size(), QSize(1075, 650));
+    EXPECT_NE(secondPrint, firstPrint);
+    EXPECT_EQ(name.Caption(), QStringList({"{{氏名}}様"}));
 }
 
 TEST(ExportQuality, NotANumberIs80AndOthersAreBroughtInto1To100)

@@ -2,6 +2,7 @@
 // live in src/commands and the drawing in src/print.
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/CardStream.h"
+#include "model/merge/MergeRecordScope.h"
 #include "model/sheet/BackSideSheet.h"
 #include "model/sheet/CardRenderer.h"
 #include "model/sheet/CardSheetPdf.h"
@@ -9,13 +10,30 @@
 #include "ui/app/DocumentCommands.h"
 #include "ui/app/MergeCommandWiring.h"
 #include "ui/app/TfrmMain.h"
+#include "ui/card/CardSurfaceView.h"
 #include "ui/commands/ExportCommand.h"
 #include "ui/commands/TfrmVersion.h"
 #include "ui/print/TwoSidedPrintCommand.h"
 
 #include <QAction>
 #include <QImage>
+#include <functional>
 #include <memory>
+#include <optional>
+
+namespace {
+
+// The card drawn as the screen shows it: with the record bar's record in its fields while a table
+// is open, the design's own fields otherwise.
+QImage drawnAsShown(const CardSurfaceView &view, const std::function<QImage()> &draw)
+{
+    std::optional<MergeRecordScope> record;
+    if (const MergeTable *table = view.ShownMergeTable())
+        record.emplace(view.Panel(), *table, view.ShownMergeRecord());
+    return draw();
+}
+
+} // namespace
 
 void TfrmMain::RenderCardToBitmap(QImage &bitmap, int width, int height) const
 {
@@ -47,11 +65,16 @@ void TfrmMain::connectExportCommands()
     context.SaveDirectory = &settings_.SaveDirectory;
     // At the surface's own size the scale is exactly 1.
     context.RenderCard = [this] {
-        QImage bitmap;
-        RenderCardToBitmap(bitmap, Panel().Width(), Panel().Height());
-        return bitmap;
+        return drawnAsShown(SurfaceView(), [this] {
+            QImage bitmap;
+            RenderCardToBitmap(bitmap, Panel().Width(), Panel().Height());
+            return bitmap;
+        });
     };
-    context.RenderCardAtDpi = [this](int dpi) { return ::RenderCardAtDpi(Panel(), CardDef(), dpi); };
+    context.RenderCardAtDpi = [this](int dpi) {
+        return drawnAsShown(SurfaceView(),
+                            [this, dpi] { return ::RenderCardAtDpi(Panel(), CardDef(), dpi); });
+    };
     context.WriteSheetPdf = [this](const QString &path) { WriteSheetPdf(path); };
     auto exporter = std::make_shared<ExportCommand>(std::move(context));
     OnExecute(Action("acSaveAsBitmap"), [exporter] { exporter->SaveAsBitmap(); });

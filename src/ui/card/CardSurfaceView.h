@@ -26,6 +26,7 @@ public:
     void SetMergeRecord(const MergeTable *table, int record);
     // The table whose record is shown; null while the design is.
     const MergeTable *ShownMergeTable() const { return mergeTable_; }
+    int ShownMergeRecord() const { return mergeRecord_; }
 
     // A press on the empty card (the surface's own button-down event).
     std::function<void(Qt::MouseButton, QPoint)> OnSurfaceMouseDown;
