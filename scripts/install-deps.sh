@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n libgl-dev
   qt6-image-formats-plugins libqrencode-dev
   libjpeg62-turbo-dev libcsv-dev libzip-dev libharfbuzz-dev libicu-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation2
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation2 fonts-noto-cjk
   xdg-utils
 )
 # Making the Debian package and checking it.

@@ -43,6 +43,8 @@ BatchCard::BatchCard(const QString &path) : path_(path)
     if (LostContent(read))
         throw VkError(LostContentMessage(QFileInfo(path).absoluteFilePath(), read) +
                       QStringLiteral("\nウィンドウで開いて確かめ、保存し直してください。"));
+    if (read.charactersLost > 0)
+        notes_ << LostCharactersMessage(QFileInfo(path).absoluteFilePath(), read.charactersLost);
     if (read.propertiesSkipped > 0)
         notes_ << SkippedPropertiesMessage(QFileInfo(path).absoluteFilePath(), read.propertiesSkipped);
     surface_ = std::move(content.surface);

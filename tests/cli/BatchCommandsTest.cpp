@@ -424,6 +424,27 @@ TEST_F(BatchCommands, ACardFromANewerVersionIsDrawnAndTheSkippedPropertiesNamed)
     EXPECT_TRUE(QFile::exists(path("out.png")));
 }
 
+TEST_F(BatchCommands, TextBeyondShiftJisIsPrintedAsText)
+{
+    TVkVellumPanel card;
+    card.SetBounds(0, 0, 455, 275);
+    const QString name = QStringLiteral("𠮷野 髙﨑 Café ♥ 😀");
+    card.AddObject(lineOfText(name));
+    const QString saved = save(card, ParseCardDef("\"Ten up\",910,550,2,5,140,110,0,0,0"), "name.vkc");
+
+    const Outcome run = vellumax({QStringLiteral("--pdf"), path("name.pdf"), saved});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString text = popplerOutput(QStringLiteral("pdftotext"), {path("name.pdf"), QStringLiteral("-")});
+    if (text.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    // The writer maps no character beyond the basic plane back to text, so 𠮷 and the emoji are
+    // looked for as the fonts drawing them: the fallbacks that have their glyphs.
+    EXPECT_EQ(text.count(QStringLiteral("野 髙﨑 Café ♥")), 10) << text.toStdString();
+    const QString fonts = popplerOutput(QStringLiteral("pdffonts"), {path("name.pdf")});
+    EXPECT_TRUE(fonts.contains(QStringLiteral("NotoSansCJK"))) << fonts.toStdString();
+    EXPECT_TRUE(fonts.contains(QStringLiteral("DejaVuSans"))) << fonts.toStdString();
+}
+
 TEST_F(BatchCommands, HelpAndVersionAnswerOnStandardOutput)
 {
     Outcome run = vellumax({QStringLiteral("--version")});

@@ -305,21 +305,25 @@ TEST_F(DocumentCommandsTest, FailedSaveKeepsTheDocumentState)
     EXPECT_EQ(file.readAll(), before);
 }
 
-TEST_F(DocumentCommandsTest, TextThatCannotBeStoredKeepsTheSavedFile)
+TEST_F(DocumentCommandsTest, AnOldCardWithLostCharactersOpensWithTheMarkAndSaves)
 {
-    const QString saved = path(QStringLiteral("card.vkc"));
-    addText(form, QStringLiteral("kept"));
-    form.Documents().SaveCardFile(saved);
-    const QByteArray before = ReadFileBytes(saved);
-    addText(form, QString::fromUtf8("pasted 😀"));
-    form.SetModified(true);
+    const QString file = writeDocument(QStringLiteral("old.vkc"), {QStringLiteral("山田 X 太郎")});
+    QByteArray bytes = ReadFileBytes(file);
+    const qsizetype lost = bytes.indexOf(" X ");
+    ASSERT_GT(lost, 0);
+    bytes.replace(lost + 1, 1, "\xFC\xFC"); // how an older version stored what it could not hold
+    bytes[lost - 5]++;                      // the line's length byte, before the four bytes of 山田
+    WriteFileBytes(file, bytes);
+
     QString message;
     answerNextBox(QMessageBox::Ok, &message);
-    RunGuarded([&] { form.Documents().SaveCardFile(saved); });
-    EXPECT_TRUE(message.contains(QString::fromUtf8("2 番目のオブジェクトの文字列"))) << message.toStdString();
-    EXPECT_TRUE(message.contains(QString::fromUtf8("「😀」(U+1F600)"))) << message.toStdString();
-    EXPECT_TRUE(form.Modified());
-    EXPECT_EQ(ReadFileBytes(saved), before);
+    form.OpenCardFile(file);
+    EXPECT_EQ(captions(form), QStringList{QStringLiteral("山田 〓 太郎")});
+    EXPECT_EQ(message, file + QStringLiteral(" には、保存されたときに失われた文字が 1 か所あります。"
+                                             "「〓」に置き換えて表示します。"));
+    form.Documents().SaveCardFile(file);
+    EXPECT_TRUE(ReadFileBytes(file).contains("\x81\xAC"));
+    EXPECT_FALSE(form.Modified());
 }
 
 TEST_F(DocumentCommandsTest, SaveWithoutANameAsksForOne)

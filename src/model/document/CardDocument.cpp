@@ -244,3 +244,11 @@ QString SkippedPropertiesMessage(const QString &absolutePath, int propertiesSkip
         .arg(absolutePath)
         .arg(propertiesSkipped);
 }
+
+QString LostCharactersMessage(const QString &absolutePath, int charactersLost)
+{
+    return QStringLiteral(
+               "%1 には、保存されたときに失われた文字が %2 か所あります。「〓」に置き換えて表示します。")
+        .arg(absolutePath)
+        .arg(charactersLost);
+}

@@ -108,6 +108,8 @@ private:
 // The text shown when a card from a newer version of the program opened without the properties
 // this one does not know.
 QString SkippedPropertiesMessage(const QString &absolutePath, int propertiesSkipped);
+// The text shown when a card holds characters an older version could not store.
+QString LostCharactersMessage(const QString &absolutePath, int charactersLost);
 // Whether a card opened without some of what its file held.
 bool LostContent(const CardStreamReadResult &read);
 // The text shown when it did: the objects of each side and the back's own entry that could not be

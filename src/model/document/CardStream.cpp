@@ -220,8 +220,6 @@ bool readSurface(QByteArrayView stream, TVkVellumPanel &surface, CardStreamReadR
 QString textFieldName(const char *property)
 {
     const QByteArrayView name(property);
-    if (name == "Caption.Strings")
-        return QStringLiteral("文字列");
     if (name == "Font.Name")
         return QStringLiteral("フォント名");
     if (name == "Hint")
@@ -235,13 +233,12 @@ void refuseUnstorableText(const Component &component, const PropertyTable<Compon
                           const QString &owner)
 {
     for (const PropertyRow<Component> &row : table) {
-        if (row.kind != PropertyKind::Text && row.kind != PropertyKind::Lines)
+        // Text lines keep what the code page cannot hold in a UTF-8 copy of their own.
+        if (row.kind != PropertyKind::Text)
             continue;
         if (row.stored && !row.stored(component))
             continue;
-        const PropertyValue value = row.get(component);
-        const QString text = row.kind == PropertyKind::Text ? std::get<QString>(value)
-                                                            : std::get<QStringList>(value).join(u'\n');
+        const QString text = std::get<QString>(row.get(component));
         const QString refused = Cp932::UnencodableCharacters(text);
         if (!refused.isEmpty())
             throw VkError(QStringLiteral("%1の%2に、カードファイルに保存できない文字があります。\n%3\n"
@@ -371,6 +368,7 @@ CardStreamReadResult readCard(QByteArrayView stream, std::span<const PictureSpli
     }
     result.picturesRefused = reader.PicturesRefused();
     result.propertiesSkipped = reader.PropertiesSkipped();
+    result.charactersLost = reader.CharactersLost();
     return result;
 }
 

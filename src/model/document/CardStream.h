@@ -35,6 +35,8 @@ struct CardStreamReadResult {
     // Properties passed over because this program does not know them: the document was written by
     // a newer version, and what they hold is neither shown nor saved again.
     int propertiesSkipped = 0;
+    // Characters an older version could not store, shown as the code page's unstorable mark.
+    int charactersLost = 0;
     // Pictures left out because the card would hold more picture memory than PictureBudget
     // allows: a refused background leaves the colour, an object with a refused picture is left out.
     int picturesRefused = 0;
@@ -48,9 +50,9 @@ void WriteCardStream(QByteArray &stream, const TVkVellumPanel &surface, const TC
 // The same with the pictures held by reference from pictures, which encodes each picture once.
 void WriteCardStream(SplicedCardStream &stream, const TVkVellumPanel &surface, const TCardDef &cardDef,
                      PictureCache &pictures, const TVkVellumPanel *back = nullptr);
-// The bytes of a document to be kept, with its back side as above. Text that code page 932 cannot
-// hold would be written as bytes that no reader decodes, so it is refused first: a VkError names
-// the characters and where they are, and nothing is written.
+// The bytes of a document to be kept, with its back side as above. Text lines keep what code page
+// 932 cannot hold in a UTF-8 copy of their own; a font name or hint it cannot hold would be lost,
+// so it is refused first: a VkError names the characters and where they are, and nothing is written.
 QByteArray CardDocumentBytes(const TVkVellumPanel &surface, const TCardDef &cardDef,
                              const TVkVellumPanel *back = nullptr);
 // A document into a device, from its start, cut off at the end of what was written. False when the

@@ -3,6 +3,7 @@
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/picture/PictureAlpha.h"
+#include "model/platform/Cp932.h"
 
 namespace {
 
@@ -157,6 +158,20 @@ PropertyRow<TVkDragLabel> fontName()
     return row;
 }
 
+// An own font's name is written only when it is not empty, always after its character set, which
+// an own font always writes: a font read without a name has none.
+PropertyRow<TVkDragLabel> fontCharset()
+{
+    PropertyRow<TVkDragLabel> row = fontField("Font.Charset", PropertyKind::Charset, &CardFont::Charset);
+    row.set = [](TVkDragLabel &o, const PropertyValue &v) {
+        CardFont font = o.Font();
+        font.Charset = std::get<std::int32_t>(v);
+        font.Name.clear();
+        o.SetFont(font);
+    };
+    return row;
+}
+
 using Panel = TVkVellumPanel;
 using Label = TVkDragLabel;
 
@@ -209,7 +224,7 @@ const PropertyTable<TVkDragLabel> &DragLabelProperties()
                       unless(&Label::DragCursor, int(crDrag))),
         enumeration<Label>("DragMode", &Label::DragMode, &Label::SetDragMode, names::kDragModes,
                            unless(&Label::DragMode, dmManual)),
-        fontField("Font.Charset", PropertyKind::Charset, &CardFont::Charset),
+        fontCharset(),
         fontField("Font.Color", PropertyKind::Color, &CardFont::Color),
         fontField("Font.Height", PropertyKind::Integer, &CardFont::Height),
         fontName(),
@@ -268,6 +283,14 @@ const PropertyTable<TVkDragLabel> &DragLabelProperties()
             "QrQuietZone", &Label::QrQuietZone, &Label::SetQrQuietZone,
             [](const Label &o) { return o.IsQrCode() && o.QrQuietZone() != kQrStandardQuietZone; }),
         integer<Label>("Rotation", &Label::Rotation, &Label::SetRotation, unless(&Label::Rotation, 0)),
+        // Text lines whole, when the code page cannot hold them: "Caption.Strings" then holds
+        // them with the unstorable mark in place of what it cannot hold, for readers of that alone.
+        {"CaptionUtf8",
+         PropertyKind::Utf8Text,
+         {},
+         [](const Label &o) { return PropertyValue(o.Caption().join(u'\n')); },
+         [](Label &o, const PropertyValue &v) { o.LoadCaption(std::get<QString>(v).split(u'\n')); },
+         [](const Label &o) { return !o.Caption().isEmpty() && !Cp932::Holds(o.Caption().join(u'\n')); }},
     };
     return table;
 }

@@ -6,15 +6,21 @@
 
 #include <algorithm>
 
-namespace {
-
-QString decodeText(QByteArrayView bytes)
+QString ComponentStreamReader::decodeText(QByteArrayView bytes)
 {
     const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
-    return ascii ? QString::fromLatin1(bytes) : Cp932::Decode(bytes);
+    if (ascii)
+        return QString::fromLatin1(bytes);
+    QString text = Cp932::Decode(bytes);
+    // Older versions stored a character the code page cannot hold as bytes that decode to nothing.
+    for (QChar &c : text) {
+        if (c == QChar::ReplacementCharacter) {
+            c = QChar(Cp932::kUnstorableMark);
+            ++charactersLost_;
+        }
+    }
+    return text;
 }
-
-} // namespace
 
 std::uint8_t ComponentStreamReader::ReadByte()
 {

@@ -98,9 +98,12 @@ public:
         ++propertiesSkipped_;
     }
     int PropertiesSkipped() const { return propertiesSkipped_; }
+    // Characters of texts whose bytes are no code page 932 character, read as its unstorable mark.
+    int CharactersLost() const { return charactersLost_; }
 
 private:
     QString readTextAfter(std::uint8_t tag);
+    QString decodeText(QByteArrayView bytes);
 
     QByteArrayView data_;
     qsizetype position_ = 0;
@@ -108,5 +111,6 @@ private:
     PictureBudget budget_;
     int picturesRefused_ = 0;
     int propertiesSkipped_ = 0;
+    int charactersLost_ = 0;
     bool failed_ = false;
 };

@@ -18,6 +18,7 @@ QString withCodePageForms(QString text)
         {u'\u301C', u'\uFF5E'}, // wave dash
         {u'\u2016', u'\u2225'}, // double vertical line
         {u'\u2212', u'\uFF0D'}, // minus sign
+        {u'\u00A5', u'\uFFE5'}, // yen sign
         {u'\u00A2', u'\uFFE0'}, // cent sign
         {u'\u00A3', u'\uFFE1'}, // pound sign
         {u'\u00AC', u'\uFFE2'}, // not sign
@@ -39,8 +40,28 @@ namespace Cp932 {
 
 QByteArray Encode(const QString &text)
 {
-    QStringEncoder encoder(kCodecName, QStringConverter::Flag::Stateless);
-    return encoder.encode(withCodePageForms(text));
+    const QString forms = withCodePageForms(text);
+    QStringEncoder encoder(kCodecName);
+    QByteArray bytes = encoder.encode(forms);
+    if (!encoder.hasError())
+        return bytes;
+    // Character by character, so that each one the code page cannot hold becomes the mark alone.
+    bytes.clear();
+    for (qsizetype i = 0; i < forms.size();) {
+        const qsizetype length = forms[i].isHighSurrogate() && i + 1 < forms.size() ? 2 : 1;
+        QStringEncoder one(kCodecName);
+        const QByteArray converted = one.encode(QStringView(forms).sliced(i, length));
+        bytes += one.hasError() ? QByteArray(kUnstorableMarkBytes) : converted;
+        i += length;
+    }
+    return bytes;
+}
+
+bool Holds(const QString &text)
+{
+    QStringEncoder encoder(kCodecName);
+    const QByteArray converted = encoder.encode(withCodePageForms(text)); // fails only when read
+    return !encoder.hasError();
 }
 
 QString Decode(QByteArrayView bytes)

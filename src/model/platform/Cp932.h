@@ -7,9 +7,16 @@
 // documents, the card sheet files and the settings file store.
 namespace Cp932 {
 
-// Text to bytes. Characters that code page 932 cannot hold come out as a substitute; callers that must not
-// lose text check with UnencodableCharacters first.
+// The mark that stands for a character code page 932 cannot hold, and its bytes.
+constexpr char16_t kUnstorableMark = u'\u3013';
+constexpr char kUnstorableMarkBytes[] = "\x81\xAC";
+
+// Text to bytes. Characters that code page 932 cannot hold come out as kUnstorableMark; callers that
+// must not lose text check with Holds or UnencodableCharacters first.
 QByteArray Encode(const QString &text);
+
+// Whether code page 932 holds every character of text.
+bool Holds(const QString &text);
 
 // Bytes to text. Bytes that are not valid code page 932 become U+FFFD; decoding never fails.
 QString Decode(QByteArrayView bytes);

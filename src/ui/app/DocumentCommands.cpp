@@ -301,6 +301,9 @@ void DocumentCommands::showCardFile(CardFileContent &&content)
     if (LostContent(read))
         VkMessageBox(LostContentMessage(QFileInfo(path).absoluteFilePath(), read), MB_OK | MB_ICONEXCLAMATION,
                      &window_);
+    if (read.charactersLost > 0)
+        VkMessageBox(LostCharactersMessage(QFileInfo(path).absoluteFilePath(), read.charactersLost),
+                     MB_OK | MB_ICONINFORMATION, &window_);
     if (read.propertiesSkipped > 0)
         VkMessageBox(SkippedPropertiesMessage(QFileInfo(path).absoluteFilePath(), read.propertiesSkipped),
                      MB_OK | MB_ICONINFORMATION, &window_);

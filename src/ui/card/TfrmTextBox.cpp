@@ -535,30 +535,7 @@ void TfrmTextBox::btnOKClick()
         reject();
         return;
     }
-    if (refuseUnstorableText())
-        return;
     accept();
-}
-
-// Card documents keep text in code page 932; a character it cannot hold would silently turn into
-// "?" on saving, so the dialog asks for another one instead of closing.
-bool TfrmTextBox::refuseUnstorableText()
-{
-    const QString text = Memo1_->toPlainText();
-    const QString refused = Cp932::UnencodableCharacters(text);
-    if (refused.isEmpty())
-        return false;
-    VkMessageBox(
-        QStringLiteral("次の文字はカードに保存できないため使えません。\n%1\n別の文字に置き換えてください。")
-            .arg(Cp932::DescribeCharacters(refused)),
-        MB_OK | MB_ICONEXCLAMATION, this);
-    const qsizetype first = text.indexOf(refused.left(refused.at(0).isHighSurrogate() ? 2 : 1));
-    QTextCursor cursor = Memo1_->textCursor();
-    cursor.setPosition(int(first));
-    cursor.setPosition(int(first + (text.at(first).isHighSurrogate() ? 2 : 1)), QTextCursor::KeepAnchor);
-    Memo1_->setTextCursor(cursor);
-    Memo1_->setFocus();
-    return true;
 }
 
 void TfrmTextBox::showMemoFont()

@@ -61,7 +61,6 @@ private:
     void SetFontStyle();
     void SpeedButton1Click();
     void btnOKClick();
-    bool refuseUnstorableText();
     void selectFace(const QString &face);
     void showMemoFont();
     void updateColourIcon();

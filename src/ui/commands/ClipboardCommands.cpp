@@ -5,10 +5,8 @@
 #include "model/edit/ArrangeCommands.h"
 #include "model/edit/ObjectClipboard.h"
 #include "model/edit/PastePlacement.h"
-#include "model/platform/Cp932.h"
 #include "ui/card/TfrmTextBox.h"
 #include "ui/commands/CardEditContext.h"
-#include "ui/platform/MessageBox.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -56,16 +54,6 @@ TVkDragLabel &placeSizedToContent(const CardEditContext &context)
     return PlaceNewObject(context, std::move(created));
 }
 
-bool refuseUnstorableText(const CardEditContext &context, const QStringList &lines)
-{
-    const QString refused = Cp932::UnencodableCharacters(lines.join(u'\n'));
-    if (refused.isEmpty())
-        return false;
-    VkMessageBox(QStringLiteral("次の文字はカードに保存できないため貼り付けられません。\n%1").arg(refused),
-                 MB_OK | MB_ICONEXCLAMATION, context.DialogParent);
-    return true;
-}
-
 std::vector<QRect> allBounds(const TVkVellumPanel &surface)
 {
     std::vector<QRect> bounds;
@@ -99,7 +87,7 @@ std::vector<TVkDragLabel *> PasteClipboard(const CardEditContext &context, const
         TVkDragLabel &object = placeSizedToContent(context);
         object.SetBitmap(content.Picture);
         pasted.push_back(&object);
-    } else if (!content.Lines.isEmpty() && !refuseUnstorableText(context, content.Lines)) {
+    } else if (!content.Lines.isEmpty()) {
         TVkDragLabel &object = placeSizedToContent(context);
         object.SetCaption(content.Lines);
         object.SetFont(TfrmTextBox::RememberedFont());

@@ -14,5 +14,5 @@ bool CopySelectedObjects(const TVkVellumPanel &surface);
 // Adds what the clipboard holds as one undo step: card objects, else a new picture, else a new text
 // in the text dialog's remembered font. The pasted objects go on top, selected alone, moved as
 // PasteOffset says into visible (surface pixels). Returns them, none when the clipboard held nothing
-// the card can take; text that documents cannot store is refused with a message.
+// the card can take.
 std::vector<TVkDragLabel *> PasteClipboard(const CardEditContext &context, const QRect &visible);
