@@ -75,7 +75,8 @@ protected:
     {
         auto text = std::make_unique<TVkDragLabel>();
         CardFont font;
-        font.Height = -40;
+        // Small enough for the line to stay on the card, where print shows it as the screen does.
+        font.Height = -30;
         font.Color = RGBToColor(0, 0, 0);
         text->SetFont(font);
         text->SetCaption({line});

@@ -309,7 +309,7 @@ TEST(CardObjectDrawing, DrawScaledMultipliesSizesAndPen)
     EXPECT_FALSE(isBlack(canvas, 300, 270));
 }
 
-TEST(CardObjectDrawing, DrawScaledSpreadsTheWidestLineOverTheObjectWidthAtAnyResolution)
+TEST(CardObjectDrawing, DrawScaledSpreadsTheWidestLineOverItsScreenWidthAtAnyResolution)
 {
     for (int dpi : {96, 300, 600}) {
         SCOPED_TRACE(dpi);
@@ -317,7 +317,11 @@ TEST(CardObjectDrawing, DrawScaledSpreadsTheWidestLineOverTheObjectWidthAtAnyRes
         object->SetAutoSize(true); // ignored when printing
         object->SetAlphaChannel(40);
         object->SetAntiAlias(true);
+        // Far wider than the text: the box's width is not the text's.
         object->SetBounds(0, 0, 200, 40);
+        const int screenWidth =
+            QFontMetrics(object->Font().ToQFont()).horizontalAdvance(QStringLiteral("Much longer line"));
+        ASSERT_LT(screenWidth, 150);
         QImage canvas = whiteCanvas(1400, 300);
         canvas.setDotsPerMeterX(int(dpi / 0.0254 + 0.5));
         canvas.setDotsPerMeterY(int(dpi / 0.0254 + 0.5));
@@ -334,9 +338,9 @@ TEST(CardObjectDrawing, DrawScaledSpreadsTheWidestLineOverTheObjectWidthAtAnyRes
                     right = x;
             }
         }
-        // The line spans trunc(196 * 6.25 + 0.5) = 1225 pixels from x + 2, up to the rounding of the
-        // spacing and the side bearing of the last letter.
-        EXPECT_NEAR(right, 10 + 2 + 1225, 12);
+        // The line spans its screen width times 6.25 from x + 2, up to the rounding of the spacing and
+        // the side bearing of the last letter.
+        EXPECT_NEAR(right, 10 + 2 + screenWidth * 6.25, 12);
         // Opacity is not applied: the ink is the font colour.
         EXPECT_EQ(colours(canvas, canvas.rect()).count(rgb(0, 0, 0)), 1u);
     }

@@ -2,6 +2,7 @@
 #include "PrintTestSupport.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
+#include "model/merge/MergeRecordScope.h"
 #include "model/merge/MergeTableReader.h"
 #include "model/sheet/TCardDef.h"
 
@@ -68,7 +69,6 @@ TEST(MergePdf, EachRecordPrintsOnItsOwnPageOrCellAndCancelWritesNothing)
     // From the fourth cell, 1,003 cells fill 101 sheets.
     ASSERT_TRUE(print(cards, MergePlan(0, staff, MergeLayout::CardPerRecord, 10, 3), -1));
     EXPECT_TRUE(runTool(pdfInfo, {cards}).contains(QRegularExpression("Pages:\\s+101\\n")));
-    // Text stretched to its box comes out of the PDF with spaces between the letters.
     const QString text = runTool(pdfText, {cards, "-"}).remove(QRegularExpression("\\s"));
     for (int person = 1; person <= staff; ++person)
         EXPECT_TRUE(text.contains(name(person))) << person;
@@ -116,4 +116,42 @@ TEST(MergePdf, EachRecordsBackLandsBehindItsFront)
     EXPECT_EQ(cellText(2, 105), "裏社員001");
     EXPECT_EQ(cellText(2, 14), "裏社員002");
     EXPECT_EQ(back.Object(0).Caption(), QStringList({"裏{{氏名}}"}));
+}
+
+// A short value in a field laid out for a long one prints as the card shows it, and so does a long
+// value in a narrow box: neither is spread nor crushed to the box's width.
+TEST(MergePdf, MergedTextPrintsAsWideAsTheCardShowsIt)
+{
+    const QString pdfText = QStandardPaths::findExecutable("pdftotext");
+    if (pdfText.isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    QTemporaryDir folder;
+    const MergeTable table = MergeTableReader::Read("部署\n経理部\n国際営業推進本部第一営業部\n");
+    TVkVellumPanel card;
+    card.SetBounds(0, 0, 455, 275);
+    addText(card, {"{{部署}}"});
+    card.Object(0).SetAutoSize(false);
+
+    const QString pdf = folder.filePath("departments.pdf");
+    ASSERT_TRUE(WriteMergePdf(pdf, card, OneCardSheet(), 0, "merge", table,
+                              MergePlan(0, 2, MergeLayout::SheetPerRecord, 1)));
+    for (int record = 0; record < 2; ++record) {
+        SCOPED_TRACE(record);
+        int screenWidth = 0;
+        {
+            MergeRecordScope scope(card, table, record);
+            screenWidth = card.Object(0).MeasureContent().width();
+        }
+        const QString page = QString::number(record + 1);
+        const QString words = runTool(pdfText, {"-bbox", "-f", page, "-l", page, pdf, "-"});
+        const QRegularExpression word("<word xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\"");
+        QList<QRegularExpressionMatch> found;
+        for (const QRegularExpressionMatch &match : word.globalMatch(words))
+            found << match;
+        // One word: the letters are not spread apart.
+        ASSERT_EQ(found.size(), 1) << words.toStdString();
+        const double printedPoints = found[0].captured(2).toDouble() - found[0].captured(1).toDouble();
+        // Five surface pixels a millimetre.
+        EXPECT_NEAR(printedPoints, screenWidth / 5.0 / 25.4 * 72, 2.0);
+    }
 }

@@ -272,9 +272,7 @@ void TVkDragLabel::drawScaledUnturned(const TVkDragLabel &object, QPainter &canv
         return;
     }
     canvas.setPen(ColorToQColor(object.font_.Color));
-    const QSize unturned = UnturnedSize(object.rotation_, object.BoundsRect().size());
-    LayOutScaledText(object.caption_, object.font_, object.textStyle_, scale, unturned, canvas)
-        ->Draw(canvas, box);
+    LayOutScaledText(object.caption_, object.font_, object.textStyle_, scale, canvas)->Draw(canvas, box);
     QFont unspaced = canvas.font();
     unspaced.setLetterSpacing(QFont::AbsoluteSpacing, 0);
     canvas.setFont(unspaced);

@@ -2,7 +2,6 @@
 
 #include "model/card/CardZoom.h"
 #include "model/card/HorizontalTextLayout.h"
-#include "model/card/ReachableRect.h"
 #include "model/card/VerticalTextLayout.h"
 
 #include <QFontMetrics>
@@ -21,29 +20,43 @@ std::unique_ptr<TextLayout> LayOutText(const QStringList &lines, const CardFont 
                                                   HorizontalTextLayout::Shaping::Once);
 }
 
+namespace {
+
+// Spaces the painter's font, set at some scale, so that the widest line spans the width it has on
+// the card surface, scaled: hinting at another size would make lines longer or shorter than the
+// card shows them. The surface's width, not the object's, is the measure: a merged record, a box
+// wider than its text or a card never shown on a screen would otherwise have its lines stretched
+// or crushed.
+void fitSurfaceWidth(QPainter &canvas, const QStringList &lines, const CardFont &font, const TextStyle &style,
+                     double scale)
+{
+    QFont surfaceFont = font.ToQFont();
+    SetLetterSpacingPixels(surfaceFont, style.LetterSpacingPixels(), nullptr);
+    const QString widest = WidestLine(canvas, lines);
+    FitCharacterSpacing(canvas, widest,
+                        ZoomedLength(QFontMetrics(surfaceFont).horizontalAdvance(widest), scale));
+}
+
+} // namespace
+
 std::unique_ptr<TextLayout> LayOutZoomedText(const QStringList &lines, const CardFont &font,
                                              const TextStyle &style, double scale, QPainter &canvas)
 {
     if (style.Vertical)
         return std::make_unique<VerticalTextLayout>(lines, font.ToQFont(), style, scale);
-    QFont natural = font.ToQFont();
-    SetLetterSpacingPixels(natural, style.LetterSpacingPixels(), nullptr);
     canvas.setFont(font.ToQFont(scale));
-    const QString widest = WidestLine(canvas, lines);
-    FitCharacterSpacing(canvas, widest, ZoomedLength(QFontMetrics(natural).horizontalAdvance(widest), scale));
+    fitSurfaceWidth(canvas, lines, font, style, scale);
     return std::make_unique<HorizontalTextLayout>(lines, canvas.font(), style, ZoomedLength(2, scale));
 }
 
 std::unique_ptr<TextLayout> LayOutScaledText(const QStringList &lines, const CardFont &font,
-                                             const TextStyle &style, double scale, const QSize &objectSize,
-                                             QPainter &canvas)
+                                             const TextStyle &style, double scale, QPainter &canvas)
 {
     if (style.Vertical)
         return std::make_unique<VerticalTextLayout>(lines, font.ToQFont(), style, scale);
     CardFont scaledFont = font;
     scaledFont.Height = ZoomedLength(font.Height, scale);
     canvas.setFont(scaledFont.ToQFont());
-    FitCharacterSpacing(canvas, WidestLine(canvas, lines),
-                        ZoomedLength(SaturatedInt(objectSize.width() - 4LL), scale));
+    fitSurfaceWidth(canvas, lines, font, style, scale);
     return std::make_unique<HorizontalTextLayout>(lines, canvas.font(), style);
 }

@@ -35,9 +35,8 @@ std::unique_ptr<TextLayout> LayOutZoomedText(const QStringList &lines, const Car
                                              const TextStyle &style, double scale, QPainter &canvas);
 
 // The layout on a printer page at `scale` device pixels per surface pixel. It keeps the
-// proportions of the screen: horizontal lines are spread so that the widest spans the object's
-// scaled width, as hinting at another size would otherwise make them longer or shorter, and keep
-// their 2-pixel inset in device pixels; vertical text is the screen's layout enlarged.
+// proportions of the screen: horizontal lines are spaced so that the widest spans its scaled width
+// on the card surface, as hinting at another size would otherwise make them longer or shorter, and
+// keep their 2-pixel inset in device pixels; vertical text is the screen's layout enlarged.
 std::unique_ptr<TextLayout> LayOutScaledText(const QStringList &lines, const CardFont &font,
-                                             const TextStyle &style, double scale, const QSize &objectSize,
-                                             QPainter &canvas);
+                                             const TextStyle &style, double scale, QPainter &canvas);
