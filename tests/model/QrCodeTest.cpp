@@ -77,20 +77,26 @@ TEST(QrCode, ModulesAreExactSquaresWithTheirQuietZone)
     EXPECT_TRUE(EncodeQrCode(QString(), qlMedium, 4).isNull());
     EXPECT_TRUE(EncodeQrCode(QString(3000, QChar(0x540D)), qlHigh, 4).isNull()); // beyond version 40
 
-    // Over a destination of 4 pixels a module and 3 to spare, each module is a 4 x 4 block of one
-    // colour, with the code centred and no pixel in between.
+    // Over a destination 3 pixels beyond 4 a module, and taller than wide, the code fills the width
+    // and is centred down it: each module is whole pixels, 4 or 5 of them, edges at rounded places.
     const int count = modules.width();
-    QImage canvas(4 * count + 3, 4 * count + 3, QImage::Format_RGB32);
+    const int side = 4 * count + 3;
+    QImage canvas(side, side + 10, QImage::Format_RGB32);
     canvas.fill(Qt::red);
     {
         QPainter painter(&canvas);
         ASSERT_TRUE(DrawQrModules(painter, canvas.rect(), modules));
     }
+    const auto module = [&](int pixel) {
+        int m = 0;
+        while ((2 * (m + 1) * side + count) / (2 * count) <= pixel)
+            ++m;
+        return m;
+    };
     for (int y = 0; y < canvas.height(); ++y) {
         for (int x = 0; x < canvas.width(); ++x) {
-            const int mx = (x - 1) / 4, my = (y - 1) / 4;
-            const bool inCode = x >= 1 && y >= 1 && mx < count && my < count;
-            const QRgb expected = inCode ? modules.pixel(mx, my) : qRgb(255, 255, 255);
+            const bool inCode = y >= 5 && y < 5 + side;
+            const QRgb expected = inCode ? modules.pixel(module(x), module(y - 5)) : qRgb(255, 255, 255);
             ASSERT_EQ(canvas.pixel(x, y), expected | 0xFF000000u) << x << "," << y;
         }
     }
@@ -190,4 +196,55 @@ TEST(QrCode, AMergedContactSplitsTheNameAndEscapesItsValues)
     EXPECT_TRUE(read.contains(QStringLiteral("\r\nORG:ベラム商事\\; 名刺部\r\n"))) << read.toStdString();
     EXPECT_TRUE(read.contains(QStringLiteral("\r\nADR;TYPE=WORK:;;千代田区1-2\\, 3階;;;;\r\n")))
         << read.toStdString();
+}
+
+// However few device pixels a module gets, the code fills its box: on the card view at 80 % and
+// 167 %, in a 300-dpi export and in a PDF.
+TEST(QrCode, CodeFillsItsBoxAtAnyZoomAndResolution)
+{
+    const QString text = QStringLiteral("https://example.jp/staff/yamada-taro");
+    const int count = EncodeQrCode(text, qlMedium, kQrStandardQuietZone).width();
+    // 1.9 surface pixels a module inside the 2-pixel inset: a whole number of them would be 1.
+    const int inner = count * 19 / 10;
+    CardWithCode card(text, inner + 4);
+    const QRect box(20, 20, inner + 4, inner + 4);
+    // The dark modules span the code less its quiet zone.
+    const double darkShare = double(count - 2 * kQrStandardQuietZone) / count;
+    const auto expectFilled = [&](const QImage &image, double scale, bool readable) {
+        const QRect area(int(box.left() * scale), int(box.top() * scale), int(box.width() * scale) + 1,
+                         int(box.height() * scale) + 1);
+        QRect ink;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                if (qGray(image.pixel(x, y)) < 100)
+                    ink |= QRect(x, y, 1, 1);
+            }
+        }
+        const double expected = (inner + 0.0) * scale * darkShare;
+        EXPECT_NEAR(ink.width(), expected, 0.04 * expected + 2);
+        EXPECT_NEAR(ink.height(), expected, 0.04 * expected + 2);
+        // Centred in the box.
+        EXPECT_NEAR(ink.center().x(), (box.left() + box.width() / 2.0) * scale, 2 + scale);
+        if (readable && !QrReaderTool().isEmpty()) {
+            EXPECT_EQ(ReadQrCode(image), text);
+        }
+    };
+    for (const double zoom : {0.8, 1.67}) {
+        SCOPED_TRACE(zoom);
+        QImage view(int(460 * zoom), int(280 * zoom), QImage::Format_RGB32);
+        QPainter painter(&view);
+        card.surface.PaintZoomed(painter, view.rect(), zoom, 1.0);
+        painter.end();
+        expectFilled(view, zoom, zoom > 1);
+    }
+    QImage exported;
+    RenderCardToBitmap(card.surface, OneCardSheet(), exported, 1075, 650);
+    expectFilled(exported, 1075 / 455.0, true);
+
+    if (PdfToImageTool().isEmpty())
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("card.pdf"));
+    PrintCardToPdf(card.surface, pdf);
+    expectFilled(RasterisePdf(pdf, 254), 254 / 127.0, true);
 }

@@ -1,5 +1,6 @@
 #include "model/picture/QrCode.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -86,8 +87,16 @@ bool DrawQrModules(QPainter &canvas, const QRect &destination, const QImage &mod
         return false;
     if (destination.isEmpty())
         return true;
-    const int module = std::max(1, std::min(destination.width(), destination.height()) / count);
-    const int codeSide = module * count;
+    // Never less than a pixel a module, even where that overflows a tiny box.
+    const int side = std::max(count, std::min(destination.width(), destination.height()));
+    const QPaintEngine *engine = canvas.paintEngine();
+    const bool onPixels = engine && engine->type() == QPaintEngine::Raster;
+    // Where module i begins across the code. On pixels it begins on a whole pixel, so no module is
+    // blurred, and modules differ by a pixel at most; a page gets exact squares to scale itself.
+    const auto edge = [side, count, onPixels](int i) {
+        return onPixels ? qreal((2 * qint64(i) * side + count) / (2 * qint64(count)))
+                        : qreal(i) * side / count;
+    };
     QPainterPath dark;
     dark.setFillRule(Qt::WindingFill);
     for (int y = 0; y < count; ++y) {
@@ -99,15 +108,14 @@ bool DrawQrModules(QPainter &canvas, const QRect &destination, const QImage &mod
             const int runStart = x;
             while (x < count && isDark(modules, x, y))
                 ++x;
-            dark.addRect(runStart, y, x - runStart, 1);
+            dark.addRect(QRectF(QPointF(edge(runStart), edge(y)), QPointF(edge(x), edge(y + 1))));
         }
     }
     canvas.save();
     canvas.setRenderHint(QPainter::Antialiasing, false);
     canvas.fillRect(destination, Qt::white);
-    canvas.translate(destination.left() + (destination.width() - codeSide) / 2,
-                     destination.top() + (destination.height() - codeSide) / 2);
-    canvas.scale(module, module);
+    canvas.translate(destination.left() + (destination.width() - side) / 2,
+                     destination.top() + (destination.height() - side) / 2);
     canvas.fillPath(dark, Qt::black);
     canvas.restore();
     return true;

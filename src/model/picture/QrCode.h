@@ -17,8 +17,9 @@ constexpr int kMaxQrQuietZone = 16;
 // A null image when the text is empty or more than a QR code of this level can hold.
 QImage EncodeQrCode(const QString &text, TQrLevel level, int quietZone);
 
-// Draws the modules of a QR code picture over destination as exact squares: the largest whole
-// number of device pixels a module that fits, the code centred, everything else in destination
-// white. Squares are filled as one shape, so a PDF holds vectors and no reader blurs them. False,
-// drawing nothing, for a picture that is not square or larger than any QR code.
+// Draws the modules of a QR code picture over destination, filling the largest square that fits,
+// centred, with everything else in destination white. On pixels each module covers whole pixels;
+// on a page (PDF, printer) modules are exact squares. Squares are filled as one shape, so a PDF holds
+// vectors and no reader blurs them. False, drawing nothing, for a picture that is not square or
+// larger than any QR code.
 bool DrawQrModules(QPainter &canvas, const QRect &destination, const QImage &modules);
