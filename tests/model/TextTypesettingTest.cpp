@@ -288,3 +288,35 @@ TEST(TextTypesetting, PdfKeepsVerticalTextAsTextInReadingOrder)
     text.remove(QRegularExpression(QStringLiteral("\\s")));
     EXPECT_EQ(text, QStringLiteral("山田太郎営業部長株式会社ベラム"));
 }
+
+// Letter spacing more negative than a character is wide packs the characters together but never
+// draws them backwards, on the card and on a page, across and down.
+TEST(TextTypesetting, TightestLetterSpacingKeepsTheCharactersInOrder)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("tight.pdf"));
+    {
+        QPdfWriter writer(path);
+        writer.setResolution(600);
+        QPainter painter(&writer);
+        int top = 100;
+        for (const bool vertical : {false, true}) {
+            auto object = textObject({QStringLiteral("経理部")}, vertical);
+            CardFont font = object->Font();
+            font.Height = -12;
+            object->SetFont(font);
+            object->SetLetterSpacing(TextStyle::kMinLetterSpacing); // 13.3 pixels back
+            const QSize extent = object->MeasureContent();
+            EXPECT_GT(vertical ? extent.height() : extent.width(), 0) << vertical;
+            drawn(*object);
+            TVkDragLabel::DrawScaled(*object, painter, 100, top, 600 / 127.0);
+            top += 2000;
+        }
+    }
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), path, QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished());
+    QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    text.remove(QRegularExpression(QStringLiteral("\\s")));
+    EXPECT_EQ(text, QStringLiteral("経理部経理部"));
+}

@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <cmath>
+#include <limits>
 
 // Every line is one font cell high. An empty line between others stands for a space, which is one
 // cell high as well, and draws nothing; so only the widths of non-empty lines count.
@@ -69,6 +70,28 @@ QString WidestLine(const QPainter &canvas, const QStringList &lines)
         }
     }
     return widest;
+}
+
+double OrderKeepingSpacing(const QFont &font, const QStringList &lines, double pixels)
+{
+    if (pixels >= 0)
+        return pixels;
+    QFont plain = font;
+    plain.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    const QFontMetricsF metrics(plain);
+    double narrowest = std::numeric_limits<double>::infinity();
+    for (const QString &line : lines) {
+        for (const char32_t character : line.toUcs4()) {
+            // Marks drawn over the character before them move the pen by nothing of their own.
+            const double advance = metrics.horizontalAdvance(QString::fromUcs4(&character, 1));
+            if (advance > 0)
+                narrowest = std::min(narrowest, advance);
+        }
+    }
+    if (!std::isfinite(narrowest))
+        return pixels;
+    // The narrowest character still moves the pen on by a pixel.
+    return std::max(pixels, std::min(0.0, 1 - narrowest));
 }
 
 void SetLetterSpacingPixels(QFont &font, double pixels, QPaintDevice *device)

@@ -37,6 +37,10 @@ void DrawTextLines(QPainter &canvas, const QStringList &lines, int x, int y,
 // The first of the widest lines in the painter's font, or an empty text when there are none.
 QString WidestLine(const QPainter &canvas, const QStringList &lines);
 
+// The letter spacing in pixels for `pixels` asked of the lines in font: never so far below zero that
+// a character would start before the one in front of it and the text would read backwards.
+double OrderKeepingSpacing(const QFont &font, const QStringList &lines, double pixels);
+
 // Sets `pixels` of extra spacing after each character of the font as drawn on `device`.
 void SetLetterSpacingPixels(QFont &font, double pixels, QPaintDevice *device);
 

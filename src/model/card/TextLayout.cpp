@@ -15,7 +15,7 @@ std::unique_ptr<TextLayout> LayOutText(const QStringList &lines, const CardFont 
         return std::make_unique<VerticalTextLayout>(lines, qfont, style);
     if (plainInk)
         qfont.setStyleStrategy(QFont::NoAntialias);
-    SetLetterSpacingPixels(qfont, style.LetterSpacingPixels(), nullptr);
+    SetLetterSpacingPixels(qfont, OrderKeepingSpacing(qfont, lines, style.LetterSpacingPixels()), nullptr);
     return std::make_unique<HorizontalTextLayout>(lines, qfont, style, 2,
                                                   HorizontalTextLayout::Shaping::Once);
 }
@@ -31,7 +31,8 @@ void fitSurfaceWidth(QPainter &canvas, const QStringList &lines, const CardFont 
                      double scale)
 {
     QFont surfaceFont = font.ToQFont();
-    SetLetterSpacingPixels(surfaceFont, style.LetterSpacingPixels(), nullptr);
+    SetLetterSpacingPixels(surfaceFont, OrderKeepingSpacing(surfaceFont, lines, style.LetterSpacingPixels()),
+                           nullptr);
     const QString widest = WidestLine(canvas, lines);
     FitCharacterSpacing(canvas, widest,
                         ZoomedLength(QFontMetrics(surfaceFont).horizontalAdvance(widest), scale));

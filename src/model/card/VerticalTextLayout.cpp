@@ -1,6 +1,7 @@
 #include "model/card/VerticalTextLayout.h"
 
 #include "model/card/GlyphShaper.h"
+#include "model/card/TextDrawing.h"
 #include "model/card/VerticalRuns.h"
 
 #include <QPainter>
@@ -34,7 +35,8 @@ struct GlyphList {
 
 VerticalTextLayout::VerticalTextLayout(const QStringList &lines, const QFont &screenFont,
                                        const TextStyle &style, double scale)
-    : style_(style), inset_(2 * scale), letterSpacing_(style.LetterSpacingPixels(scale))
+    : style_(style), inset_(2 * scale),
+      letterSpacing_(OrderKeepingSpacing(screenFont, lines, style.LetterSpacingPixels()) * scale)
 {
     const double pixelSize = screenFont.pixelSize() * scale;
     QRawFont rawFont = QRawFont::fromFont(screenFont);
