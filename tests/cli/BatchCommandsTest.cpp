@@ -705,3 +705,39 @@ TEST_F(BatchCommands, MergeRunInParallelRangesJoinsToTheSingleRunsPdf)
     EXPECT_EQ(joined, popplerOutput("pdftotext", {path("single.pdf"), "-"}));
     EXPECT_TRUE(joined.remove(QRegularExpression("\\s")).contains(QStringLiteral("社員037")));
 }
+
+// A drawing with sharp edges keeps its exact pixels in the PDF, and the same picture on the front
+// and the back of a saved card is stored once.
+TEST_F(BatchCommands, PdfKeepsPicturesLosslessAndOnceForBothSides)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    QImage logo(60, 40, QImage::Format_RGB32);
+    for (int y = 0; y < logo.height(); ++y)
+        for (int x = 0; x < logo.width(); ++x)
+            logo.setPixel(x, y, (x / 3 + y / 2) % 2 ? qRgb(200, 30, 30) : qRgb(255, 255, 255));
+    TVkVellumPanel front;
+    front.SetBounds(0, 0, 455, 275);
+    TVkVellumPanel back;
+    back.SetBounds(0, 0, 455, 275);
+    for (TVkVellumPanel *side : {&front, &back}) {
+        auto picture = std::make_unique<TVkDragLabel>();
+        picture->SetBitmap(logo.copy());
+        picture->SetBounds(20, 20, 124, 84);
+        side->AddObject(std::move(picture));
+    }
+    const QString card =
+        save(front, ParseCardDef("\"Ten up\",910,550,2,5,140,110,0,0,0"), QStringLiteral("logo.vkc"), &back);
+    const QString pdf = path("logo.pdf");
+    const Outcome run =
+        vellumax({QStringLiteral("--pdf"), pdf, QStringLiteral("--back"), QStringLiteral("long"), card});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+
+    ASSERT_EQ(storedImages(pdf).size(), 1);
+    const QString list = popplerOutput(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+    EXPECT_FALSE(list.contains(QStringLiteral(" jpeg "))) << list.toStdString();
+    ASSERT_EQ(popplerOutput(QStringLiteral("pdfimages"), {QStringLiteral("-png"), pdf, path("stored")}),
+              QString());
+    const QImage stored = QImage(path("stored-000.png")).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(stored, logo);
+}

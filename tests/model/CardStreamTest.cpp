@@ -737,10 +737,14 @@ TEST(CardStreamTest, PicturesPastTheCardsBudgetAreLeftOut)
 {
     // Run-length pictures of 4096 x 4096 that each take 16 MB from a few bytes; 40 of them would
     // take 640 MB, and then a text object.
-    const QByteArray rle =
-        bmpFile(infoHeader(4096, 4096, 8, 1, 2), QByteArray(8, '\0'), QByteArray("\x00\x01", 2));
-    const QByteArray picture = shortString("Bitmap.Data") + '\x0A' + le32(std::uint32_t(rle.size() + 4)) +
-                               le32(std::uint32_t(rle.size())) + rle;
+    // Each picture has a colour of its own: the same picture twice is read once and shared.
+    const auto picture = [](int i) {
+        const QByteArray rle =
+            bmpFile(infoHeader(4096, 4096, 8, 1, 2), QByteArray(1, char(i)) + QByteArray(7, '\0'),
+                    QByteArray("\x00\x01", 2));
+        return shortString("Bitmap.Data") + '\x0A' + le32(std::uint32_t(rle.size() + 4)) +
+               le32(std::uint32_t(rle.size())) + rle;
+    };
     const auto entry = [](const QByteArray &properties) {
         const QByteArray component =
             "TPF0" + shortString("TVkDragLabel") + '\0' + properties + QByteArray(2, '\0');
@@ -751,7 +755,7 @@ TEST(CardStreamTest, PicturesPastTheCardsBudgetAreLeftOut)
     };
     QByteArray document = documentWithObjectProperties(shortString("Left") + "\x02\x05");
     for (int i = 0; i < 40; ++i)
-        document += entry(shortString("Top") + char(2) + char(i) + picture);
+        document += entry(shortString("Top") + char(2) + char(i) + picture(i));
     document += entry(shortString("Left") + "\x02\x07");
 
     TVkVellumPanel copy;

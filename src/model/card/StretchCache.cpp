@@ -186,7 +186,12 @@ void StretchCache::Draw(QPainter &canvas, const QRect &destination, const QImage
     if (picture.isNull() || destination.isEmpty())
         return;
     if (drawsVectors(canvas)) {
+        // The page keeps the picture's own pixels, as the card shows them: a page description would
+        // otherwise store it as JPEG and blur the sharp edges of a logo or a drawing.
+        canvas.save();
+        canvas.setRenderHint(QPainter::LosslessImageRendering);
         canvas.drawImage(QRectF(destination), picture);
+        canvas.restore();
         return;
     }
     // The cached part ignores the clip, so that a repaint of a small dirty area reuses a copy made

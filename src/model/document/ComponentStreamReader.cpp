@@ -122,6 +122,15 @@ const StoredPicture *ComponentStreamReader::SplicedPicture(qsizetype position) c
     return splice != splices_.end() && splice->at == position ? splice->picture.get() : nullptr;
 }
 
+const QImage *ComponentStreamReader::DecodedPicture(QByteArrayView file) const
+{
+    for (const auto &[bytes, image] : decoded_) {
+        if (bytes == file)
+            return &image;
+    }
+    return nullptr;
+}
+
 QByteArrayView ComponentStreamReader::ReadBinary()
 {
     if (ReadByte() != StreamTag::Binary) {

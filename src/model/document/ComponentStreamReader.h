@@ -3,11 +3,14 @@
 #include "model/document/PictureBudget.h"
 
 #include <QByteArrayView>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <utility>
+#include <vector>
 
 // The value tags of a component stream.
 namespace StreamTag {
@@ -58,6 +61,11 @@ public:
         failed_ = false;
         Seek(position);
     }
+    // A picture the bytes hold more than once, on the front and the back say, is decoded once and
+    // shared, so that it is held, drawn and written into a PDF once: the one read before from the
+    // same file bytes, or none.
+    const QImage *DecodedPicture(QByteArrayView file) const;
+    void KeepDecodedPicture(QByteArrayView file, const QImage &image) { decoded_.push_back({file, image}); }
     // The picture left out of the bytes at position, or none.
     const StoredPicture *SplicedPicture(qsizetype position) const;
     // Goes to a position within the bytes; beyond them the stream fails.
@@ -109,6 +117,7 @@ private:
     qsizetype position_ = 0;
     std::span<const PictureSplice> splices_;
     PictureBudget budget_;
+    std::vector<std::pair<QByteArrayView, QImage>> decoded_;
     int picturesRefused_ = 0;
     int propertiesSkipped_ = 0;
     int charactersLost_ = 0;

@@ -86,6 +86,8 @@ std::optional<QImage> readBitmap(ComponentStreamReader &reader)
     }
     if (file.isEmpty())
         return QImage();
+    if (const QImage *decoded = reader.DecodedPicture(file))
+        return *decoded;
     QImage image = BmpCodec::DecodeBmp(file);
     if (image.isNull()) {
         reader.Fail();
@@ -95,6 +97,7 @@ std::optional<QImage> readBitmap(ComponentStreamReader &reader)
         reader.RefusePicture();
         return QImage();
     }
+    reader.KeepDecodedPicture(file, image);
     return image;
 }
 
