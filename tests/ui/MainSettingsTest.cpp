@@ -97,6 +97,26 @@ TEST(MainSettings, WritesEveryKeyInOrderAndReadsItBack)
     EXPECT_EQ(read.Zoom, 300);
 }
 
+TEST(MainSettings, KeySchemeIsWrittenOnlyOnceChosen)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("VELLUMAX.INI");
+    EXPECT_FALSE(loadFrom(path, "[Settings]\r\nUndoCount=3\r\n").StandardKeys);
+    MainSettings settings;
+    IniFile ini(path);
+    ASSERT_TRUE(settings.Save(ini));
+    EXPECT_FALSE(ReadFileBytes(path).contains("StandardKeys"));
+
+    settings.StandardKeys = true;
+    ASSERT_TRUE(settings.Save(ini));
+    EXPECT_TRUE(loadFrom(path, ReadFileBytes(path)).StandardKeys);
+    // Going back to the program's own keys is a choice too: it stays written.
+    settings.StandardKeys = false;
+    ASSERT_TRUE(settings.Save(ini));
+    EXPECT_TRUE(ReadFileBytes(path).contains("StandardKeys=0\r\n"));
+    EXPECT_FALSE(loadFrom(path, ReadFileBytes(path)).StandardKeys);
+}
+
 TEST(MainSettings, FoldersTheFileCannotHoldAreRememberedAsTheNearestThatItCan)
 {
     QTemporaryDir dir;

@@ -153,7 +153,8 @@ TEST(MainWindow, ActionsCarryTheirTextsHintsAndShortcuts)
     EXPECT_EQ(
         namesOf(menus[1]->menu()->actions()).join(' '),
         "acUndo acRedo | acAddText mnuAddImage acDraw acQrCode | acEditLastSelObject acPositionSize | acCut "
-        "acClipboardCopy acPaste | acCopy acDelete | mnuAlign mnuTurn | acAllClear | acUndoCount");
+        "acClipboardCopy acPaste | acCopy acDelete acSelectAll | mnuAlign mnuTurn | acAllClear | acUndoCount "
+        "mnuKeys");
     EXPECT_EQ(namesOf(menus[3]->menu()->actions()).join(' '), "mnuHelpTopics mnuHomePage | acVersion");
 }
 
@@ -298,21 +299,52 @@ TEST(MainWindow, SettingsThatCannotBeSavedAreSaidAtStartAndWhenLost)
     EXPECT_TRUE(S_ISFIFO(status.st_mode));
 }
 
-TEST(MainWindow, ProgramWithoutCardSheetsExitsWithFailure)
+namespace {
+
+void startProgramIn(QProcess &program, const ScopedProgramFolder &folder)
 {
-    ScopedProgramFolder emptyFolder;
-    QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("VELLUMAX_HOME", emptyFolder.path());
+    environment.insert("VELLUMAX_HOME", folder.path());
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("VELLUMAX_MESSAGE_TIMEOUT_MS", "200");
     program.setProcessEnvironment(environment);
     program.start(VELLUMAX_BINARY, {});
+}
+
+} // namespace
+
+TEST(MainWindow, ProgramWithDamagedCardSheetsExitsWithFailure)
+{
+    ScopedProgramFolder folder;
+    QFile emptyList(folder.filePath("CardDef.lst"));
+    ASSERT_TRUE(emptyList.open(QIODevice::WriteOnly));
+    emptyList.close();
+    QProcess program;
+    startProgramIn(program, folder);
     ASSERT_TRUE(program.waitForFinished(30000));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_NE(program.exitCode(), 0);
     EXPECT_TRUE(QString::fromLocal8Bit(program.readAllStandardError()).contains("CARDDEF.DEF"));
-    EXPECT_FALSE(QFile::exists(emptyFolder.filePath("VELLUMAX.INI")));
+    EXPECT_FALSE(QFile::exists(folder.filePath("VELLUMAX.INI")));
+}
+
+TEST(MainWindow, FreshProgramFolderStartsWithTheShippedCardSheets)
+{
+    ScopedProgramFolder emptyFolder;
+    QProcess program;
+    startProgramIn(program, emptyFolder);
+    QString sheets;
+    for (int waited = 0; waited < 30000 && sheets.isEmpty(); waited += 100) {
+        QTest::qWait(100);
+        QFile list(emptyFolder.filePath("CardDef.lst"));
+        if (list.open(QIODevice::ReadOnly))
+            sheets = QString::fromLatin1(list.readAll().left(1));
+    }
+    EXPECT_FALSE(sheets.isEmpty()) << program.readAllStandardError().toStdString();
+    EXPECT_EQ(program.state(), QProcess::Running);
+    program.kill();
+    program.waitForFinished();
+    EXPECT_FALSE(QString::fromLocal8Bit(program.readAllStandardError()).contains("CARDDEF.DEF"));
 }
 
 TEST(MainWindow, CardSurfaceIsSizedFromTheSheetAndCentred)

@@ -102,6 +102,7 @@ void MainSettings::Load(const IniFile &ini, const QRect &currentBounds)
             RecentFiles << fileName;
     }
     MergeTable = ini.ReadString(kMerge, QStringLiteral("Table"), QString());
+    StandardKeys = ini.ReadBool(kSettings, QStringLiteral("StandardKeys"), false);
     PrintAdjustments.Load(ini);
 }
 
@@ -129,6 +130,9 @@ bool MainSettings::Save(IniFile &ini) const
         if (!MergeTable.isEmpty() || !ini.ReadString(kMerge, QStringLiteral("Table"), QString()).isEmpty())
             ini.WriteString(kMerge, QStringLiteral("Table"),
                             storableFileName(MergeTable) ? MergeTable : QString());
+        // Only once chosen, so that a file written before the choice existed keeps its keys.
+        if (StandardKeys || !ini.ReadString(kSettings, QStringLiteral("StandardKeys"), QString()).isEmpty())
+            ini.WriteBool(kSettings, QStringLiteral("StandardKeys"), StandardKeys);
         PrintAdjustments.Save(ini);
     });
 }

@@ -40,8 +40,9 @@ public:
     bool ShowStatusBar = true;
     int Zoom = 100; // percent; read within the zoom limits
     static constexpr int MaxRecentFiles = 8;
-    QStringList RecentFiles; // the cards last opened or saved, the latest first
-    QString MergeTable;      // the table last merged into the card; empty when none
+    QStringList RecentFiles;   // the cards last opened or saved, the latest first
+    QString MergeTable;        // the table last merged into the card; empty when none
+    bool StandardKeys = false; // the desktop's usual keys rather than the program's own
     PrinterAdjustments PrintAdjustments;
 
     // Reads every key; a missing or malformed value reads as its default. A "Position" that does

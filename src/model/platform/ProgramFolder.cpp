@@ -54,8 +54,14 @@ QString ProgramFile(const QString &fileName)
 QString ShippedFile(const QString &fileName)
 {
     const QString own = ProgramFile(fileName);
-    if (QFileInfo::exists(own) || !qEnvironmentVariableIsEmpty("VELLUMAX_HOME"))
+    if (QFileInfo::exists(own))
         return own;
-    const QString installed = QDir(installedDataFolder()).filePath(fileName);
-    return QFileInfo::exists(installed) ? installed : own;
+    // A program folder of its own (VELLUMAX_HOME, ~/.config/vellumax) starts empty: the program
+    // then starts from what came with it, installed or built.
+    for (const QString &folder : {installedDataFolder(), QCoreApplication::applicationDirPath()}) {
+        const QString shipped = QDir(folder).filePath(fileName);
+        if (QFileInfo::exists(shipped))
+            return shipped;
+    }
+    return own;
 }

@@ -13,6 +13,7 @@ QString ProgramFile(const QString &fileName);
 
 // A file shipped with the program (the card sheets, the start-up card): the one in the program's
 // folder when there is one, otherwise the installed one in the data folder next to the
-// executable's (<prefix>/share/vellumax for <prefix>/bin). When neither exists, the path in the
-// program's folder, so that a message names where the file was looked for.
+// executable's (<prefix>/share/vellumax for <prefix>/bin), otherwise the one beside the executable
+// (a build). When none exists, the path in the program's folder, so that a message names where
+// the file was looked for.
 QString ShippedFile(const QString &fileName);

@@ -57,6 +57,7 @@ inline constexpr auto kMainActionNames = std::to_array<std::string_view>({
     "acDistributeVert",
     "acCentreOnCard",
     "acSaveAsPdf",
+    "acSelectAll",
     "mnuPrinterSetup",
     "mnuShowToolBar",
     "mnuShowStatusBar",
@@ -65,6 +66,8 @@ inline constexpr auto kMainActionNames = std::to_array<std::string_view>({
     "mnuZoomIn",
     "mnuZoomOut",
     "mnuZoomFit",
+    "mnuKeysClassic",
+    "mnuKeysStandard",
 });
 
 // One of those names, checked while the program is compiled: a name that is not in the list does

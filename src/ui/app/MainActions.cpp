@@ -99,7 +99,8 @@ const std::vector<MainActionEntry> &MainActionTable()
          QKeySequence(), nullptr},
         {"acCut", "切り取り(&K)", "切り取り|選択されたオブジェクトをクリップボードに移します。",
          keys(CTRL | Qt::Key_X), "cut"},
-        {"acClipboardCopy", "コピー(&O)", "コピー|選択されたオブジェクトをクリップボードにコピーします。",
+        {"acClipboardCopy", "クリップボードにコピー(&O)",
+         "クリップボードにコピー|選択されたオブジェクトをクリップボードにコピーします。",
          keys(CTRL | Qt::SHIFT | Qt::Key_C), "clipboard-copy"},
         {"acPaste", "貼り付け(&P)",
          "貼り付け|クリップボードのオブジェクト、画像またはテキストをカードに貼り付けます。",
@@ -141,6 +142,8 @@ const std::vector<MainActionEntry> &MainActionTable()
          "centre-on-card"},
         {"acSaveAsPdf", "PDFとして保存(&D)...",
          "PDFとして保存|カードを並べた用紙を PDF ファイルとして保存します。", QKeySequence(), nullptr},
+        {"acSelectAll", "すべて選択(&L)", "すべて選択|表示している面のすべてのオブジェクトを選択します。",
+         QKeySequence(), nullptr},
     };
     return table;
 }
@@ -160,6 +163,13 @@ const std::vector<MainActionEntry> &MainMenuItemTable()
         {"mnuZoomOut", "縮小(&O)", "カードを小さく表示します。", keys(Qt::CTRL | Qt::Key_Minus), nullptr},
         {"mnuZoomFit", "ウィンドウに合わせる(&W)", "カード全体がウィンドウに収まる倍率で表示します。",
          keys(Qt::CTRL | Qt::Key_0), nullptr},
+        {"mnuKeysClassic", "従来(&C)",
+         "従来のキー操作|Ctrl+C で複製、Ctrl+D で簡易描画、Ctrl+A で名前を付けて保存します。", QKeySequence(),
+         nullptr, true},
+        {"mnuKeysStandard", "標準(&S)",
+         "標準のキー操作|Ctrl+C でクリップボードにコピー、Ctrl+D で複製、Ctrl+Shift+S で名前を付けて保存、"
+         "Ctrl+A ですべて選択します。",
+         QKeySequence(), nullptr, true},
     };
     return table;
 }
@@ -176,6 +186,29 @@ const std::vector<std::pair<MainActionName, QList<QKeySequence>>> &StartupShortc
         {"WindowClose1", {keys(Qt::ALT | Qt::Key_F4)}},
     };
     return shortcuts;
+}
+
+const std::vector<std::pair<MainActionName, QKeySequence>> &StandardKeyShortcuts()
+{
+    static const std::vector<std::pair<MainActionName, QKeySequence>> shortcuts = {
+        {"acClipboardCopy", {keys(Qt::CTRL | Qt::Key_C)}},
+        {"acCopy", {keys(Qt::CTRL | Qt::Key_D)}},
+        {"acDraw", {QKeySequence()}},
+        {"acSaveAs", {keys(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
+        {"acSelectAll", {keys(Qt::CTRL | Qt::Key_A)}},
+    };
+    return shortcuts;
+}
+
+QKeySequence ClassicShortcut(MainActionName name)
+{
+    for (const auto *table : {&MainActionTable(), &MainMenuItemTable()}) {
+        for (const MainActionEntry &entry : *table) {
+            if (entry.name.Index() == name.Index())
+                return entry.shortcut;
+        }
+    }
+    return {};
 }
 
 const std::vector<MainActionName> &ObjectActionNames()

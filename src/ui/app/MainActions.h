@@ -28,6 +28,10 @@ const std::vector<MainActionEntry> &MainMenuItemTable();
 // Shortcuts given during start-up rather than with the action list; they take Alt+T and Alt+B,
 // which the stored layout left to nothing.
 const std::vector<std::pair<MainActionName, QList<QKeySequence>>> &StartupShortcuts();
+// The keys that differ under the standard key scheme, which follows the desktop's usual keys; the
+// classic scheme keeps the shortcuts of the action tables.
+const std::vector<std::pair<MainActionName, QKeySequence>> &StandardKeyShortcuts();
+QKeySequence ClassicShortcut(MainActionName name);
 // The actions that need a selected object.
 const std::vector<MainActionName> &ObjectActionNames();
 

@@ -91,7 +91,7 @@ MainMenus BuildMainMenus(QMainWindow &window, const std::function<QAction *(cons
                               "イメージを追加|カードにイメージを追加します。"));
     addAll(edit, action,
            {"acDraw", "acQrCode", separator, "acEditLastSelObject", "acPositionSize", separator, "acCut",
-            "acClipboardCopy", "acPaste", separator, "acCopy", "acDelete", separator});
+            "acClipboardCopy", "acPaste", separator, "acCopy", "acDelete", "acSelectAll", separator});
     QMenu *align = edit->addMenu(QStringLiteral("整列(&A)"));
     align->setObjectName(QStringLiteral("mnuAlign"));
     align->menuAction()->setObjectName(QStringLiteral("mnuAlign"));
@@ -103,6 +103,10 @@ MainMenus BuildMainMenus(QMainWindow &window, const std::function<QAction *(cons
     turn->menuAction()->setObjectName(QStringLiteral("mnuTurn"));
     addAll(turn, action, {"acTurnRight", "acTurnLeft", "acTurn180"});
     addAll(edit, action, {separator, "acAllClear", separator, "acUndoCount"});
+    QMenu *keys = edit->addMenu(QStringLiteral("キー操作(&E)"));
+    keys->setObjectName(QStringLiteral("mnuKeys"));
+    keys->menuAction()->setObjectName(QStringLiteral("mnuKeys"));
+    addAll(keys, action, {"mnuKeysClassic", "mnuKeysStandard"});
 
     QMenu *view = menus.MainMenu1->addMenu(QStringLiteral("表示(&V)"));
     view->setObjectName(QStringLiteral("mnuView"));

@@ -8,6 +8,7 @@
 #include "ui/app/CardSideTabs.h"
 #include "ui/app/ClipboardCommandWiring.h"
 #include "ui/app/DocumentCommands.h"
+#include "ui/app/KeySchemeWiring.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/MainMenus.h"
 #include "ui/app/MergeCommandWiring.h"
@@ -75,6 +76,7 @@ TfrmMain::TfrmMain(TQdPrinter &printer, QWidget *parent) : QMainWindow(parent), 
     ConnectPositionCommands(*this);
     ConnectPrintCommands(*this);
     ConnectMergeCommands(*this);
+    ConnectKeySchemeCommands(*this);
     connectExportCommands();
     connectZoomCommands();
     qApp->installEventFilter(this);
@@ -195,6 +197,7 @@ void TfrmMain::connectWindowCommands()
               [this] { toolBar1_->setVisible(Action("mnuShowToolBar")->isChecked()); });
     OnExecute(Action("mnuShowStatusBar"),
               [this] { statusBar()->setVisible(Action("mnuShowStatusBar")->isChecked()); });
+    OnExecute(Action("acSelectAll"), [this] { SelectAllObjects(); });
     OnExecute(Action("mnuHelpTopics"), [this] { HelpWindow::ShowContents(this); });
     OnExecute(Action("mnuHomePage"), [] { TVkShellEx::OpenUnderWaitCursor(kHomePageAddress); });
 }

@@ -87,6 +87,7 @@ public:
     // or acDragLabelMoving, while it is still on the card.
     TVkDragLabel *ActionObject() const;
     void DeselectAllObjects();
+    void SelectAllObjects();
     void ObjectSelected(TVkDragLabel &object);
     void SetObjectActionsEnabled(bool enabled);
     // The Tab key: selects the card object after the selected one, wrapping to the bottom one.
@@ -186,5 +187,6 @@ private:
     TVkDragLabel *lastSelectedObject_ = nullptr;
     TVkDragLabel *actionObject_ = nullptr;
     bool layingOut_ = false;
+    bool selectingAll_ = false; // selecting one object then leaves the others selected
     std::unique_ptr<DocumentCommands> documents_;
 };

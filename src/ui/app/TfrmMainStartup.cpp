@@ -5,6 +5,7 @@
 #include "model/platform/ProgramFolder.h"
 #include "model/sheet/CardDefinitions.h"
 #include "printer/TQdPrinter.h"
+#include "ui/app/KeySchemeWiring.h"
 #include "ui/app/TfrmMain.h"
 #include "ui/platform/MessageBox.h"
 #include "ui/platform/WindowOnScreen.h"
@@ -118,6 +119,7 @@ void TfrmMain::LoadSettings()
     Panel().SetZoom(settings_.Zoom);
     showZoom();
     showRecentFiles();
+    ShowKeyScheme(*this);
 }
 
 void TfrmMain::SaveSettings()

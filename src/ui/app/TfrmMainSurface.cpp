@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <algorithm>
@@ -115,9 +116,17 @@ void TfrmMain::DeselectAllObjects()
         Panel().Object(i).SetSelected(false);
 }
 
+void TfrmMain::SelectAllObjects()
+{
+    const QScopedValueRollback keepOthers(selectingAll_, true);
+    for (int i = 0; i < Panel().ObjectCount(); ++i)
+        Panel().Object(i).SetSelected(true);
+    SetObjectActionsEnabled(Panel().ObjectCount() > 0);
+}
+
 void TfrmMain::ObjectSelected(TVkDragLabel &)
 {
-    if (!(QApplication::keyboardModifiers() & Qt::ShiftModifier))
+    if (!selectingAll_ && !(QApplication::keyboardModifiers() & Qt::ShiftModifier))
         DeselectAllObjects();
     SetObjectActionsEnabled(true);
 }
