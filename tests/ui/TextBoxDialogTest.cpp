@@ -304,3 +304,23 @@ TEST(TextBoxDialog, TypesettingControlsAreNamedByTheirLabelsAndRemembered)
     TfrmTextBox repaired(clWhite);
     EXPECT_EQ(repaired.Typesetting(), (TextStyle{false, taLeftJustify, 50, 0, false}));
 }
+
+// The card shows 5 pixels per mm, so a size of 24 (32 pixels, 6.4 mm) prints at 18.1 points.
+TEST(TextBoxDialog, ShowsTheSizeTheTextPrintsAt)
+{
+    ScopedProgramFolder folder;
+    TfrmTextBox dialog(clWhite);
+    auto *printed = FindChild<QLabel>(dialog, "lblPrintedSize");
+    FindChild<QSpinBox>(dialog, "edtFontSize")->setValue(24);
+    EXPECT_EQ(printed->text(), "印刷時 18.1 pt");
+    EXPECT_EQ(dialog.MemoFont().Height, -32);
+
+    // A stored cell height counts about a fifth more than the characters: 40 pixels print as 32.
+    CardFont cell;
+    cell.Height = 40;
+    dialog.SetMemoFont(cell);
+    EXPECT_EQ(printed->text(), "印刷時 18.1 pt");
+    // 10 is 13 pixels on the card: 2.6 mm.
+    FindChild<QSpinBox>(dialog, "edtFontSize")->setValue(10);
+    EXPECT_EQ(printed->text(), "印刷時 7.4 pt");
+}

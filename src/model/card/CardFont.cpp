@@ -1,5 +1,7 @@
 #include "model/card/CardFont.h"
 
+#include "model/card/SurfaceScale.h"
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -16,6 +18,17 @@ void CardFont::SetSizeInPoints(int points)
     Height = -int(std::lround(std::clamp(points * 96.0 / 72.0, -double(INT_MAX), double(INT_MAX))));
 }
 
+double CardFont::CharacterHeight() const
+{
+    // A positive height counts the cell, which is about one fifth taller than the characters.
+    return Height < 0 ? -double(Height) : Height * 0.8;
+}
+
+double CardFont::PrintedPoints() const
+{
+    return SurfacePixelsToPoints(CharacterHeight());
+}
+
 QFont CardFont::ToQFont() const
 {
     return ToQFont(1.0);
@@ -24,9 +37,7 @@ QFont CardFont::ToQFont() const
 QFont CardFont::ToQFont(double scale) const
 {
     QFont font(Name);
-    // A positive height counts the cell, which is about one fifth taller than the characters.
-    const double characterHeight = Height < 0 ? -double(Height) : Height * 0.8;
-    font.setPixelSize(int(std::clamp(std::trunc(characterHeight * scale + 0.5), 1.0, double(INT_MAX))));
+    font.setPixelSize(int(std::clamp(std::trunc(CharacterHeight() * scale + 0.5), 1.0, double(INT_MAX))));
     font.setBold(Style & fsBold);
     font.setItalic(Style & fsItalic);
     font.setUnderline(Style & fsUnderline);

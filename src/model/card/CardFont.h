@@ -20,6 +20,10 @@ struct CardFont {
     // Points at 96 dpi, as the text dialog shows them; and the height for a size in points.
     int SizeInPoints() const;
     void SetSizeInPoints(int points);
+    // The height of the characters on the card, in surface pixels, which print at 5 per mm: the
+    // size in points above is a screen size, and a size of 24 prints at 18.1 pt.
+    double CharacterHeight() const;
+    double PrintedPoints() const;
 
     // The font to draw with, sized in pixels so that the card looks the same at any screen setting.
     QFont ToQFont() const;

@@ -223,6 +223,12 @@ void TfrmTextBox::buildToolBar(QHBoxLayout *bar)
     edtFontSize_->setValue(kDefaultFontSize);
     edtFontSize_->setMinimumWidth(55);
     bar->addWidget(edtFontSize_);
+    lblPrintedSize_ = new QLabel(this);
+    lblPrintedSize_->setObjectName(QStringLiteral("lblPrintedSize"));
+    lblPrintedSize_->setToolTip(
+        QStringLiteral("印刷される文字の大きさです。カードは画面に 1 mm を 5 ピクセルで"
+                       "表示するため、サイズの数字と印刷時のポイント数は異なります。"));
+    bar->addWidget(lblPrintedSize_);
 
     btnBold_ = addStyleButton(bar, "btnBold", QStringLiteral("B"), QStringLiteral("太字"),
                               [](QFont &font) { font.setBold(true); });
@@ -547,6 +553,7 @@ void TfrmTextBox::showMemoFont()
     // A face that is not installed selects nothing; its name still shows, greyed, so that the empty
     // list does not look like a fault (a card's faces often come from another desktop).
     cmbFontName_->setPlaceholderText(memoFont_.Name);
+    lblPrintedSize_->setText(QStringLiteral("印刷時 %1 pt").arg(memoFont_.PrintedPoints(), 0, 'f', 1));
     updateColourIcon();
 }
 

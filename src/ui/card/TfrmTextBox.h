@@ -12,6 +12,7 @@ class QButtonGroup;
 class QComboBox;
 class QDoubleSpinBox;
 class QHBoxLayout;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
@@ -69,6 +70,7 @@ private:
     QToolButton *SpeedButton1_ = nullptr;
     QComboBox *cmbFontName_ = nullptr;
     QSpinBox *edtFontSize_ = nullptr;
+    QLabel *lblPrintedSize_ = nullptr;
     QToolButton *btnBold_ = nullptr;
     QToolButton *btnItalic_ = nullptr;
     QToolButton *btnUnderline_ = nullptr;
