@@ -33,6 +33,25 @@ TVkDragLabel &addText(TVkVellumPanel &card, const QStringList &lines)
     return object;
 }
 
+// A window on the shipped card sheets with table open in its merge bar, as a user picks it in the
+// file dialog.
+struct WindowWithTable : ScopedProgramFolder {
+    explicit WindowWithTable(const QString &table)
+    {
+        QFile::copy(QStringLiteral(VELLUMIA_SOURCE_DIR "/data/CardDef.Def"), filePath("CardDef.Def"));
+        EXPECT_TRUE(frmMain.Startup({}));
+        frmMain.show();
+        OnNextModal([&table](QWidget *dialog) {
+            FindChild<QLineEdit>(*dialog, "fileNameEdit")->setText(table);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        });
+        frmMain.Action("acMailMerge")->trigger();
+        bar = frmMain.findChild<MergeBar *>(QStringLiteral("tbMerge"));
+    }
+    TfrmMain frmMain;
+    MergeBar *bar = nullptr;
+};
+
 } // namespace
 
 TEST(MergePrint, TheRecordBarShowsEachRecordOnTheCardAndLeavesTheDesign)
@@ -113,17 +132,9 @@ TEST(MergePrint, ANarrowWindowKeepsTheRecordCommandsAndEachCaptionWithItsField)
     QTemporaryDir folder;
     const QString table = folder.filePath("staff.csv");
     WriteFileBytes(table, "氏名\n山田\n鈴木\n");
-    ScopedProgramFolder program;
-    QFile::copy(QStringLiteral(VELLUMIA_SOURCE_DIR "/data/CardDef.Def"), program.filePath("CardDef.Def"));
-    TfrmMain frmMain;
-    ASSERT_TRUE(frmMain.Startup({}));
-    frmMain.show();
-    OnNextModal([&](QWidget *dialog) {
-        FindChild<QLineEdit>(*dialog, "fileNameEdit")->setText(table);
-        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-    });
-    frmMain.Action("acMailMerge")->trigger();
-    auto *bar = frmMain.findChild<MergeBar *>(QStringLiteral("tbMerge"));
+    WindowWithTable window(table);
+    TfrmMain &frmMain = window.frmMain;
+    MergeBar *bar = window.bar;
     ASSERT_TRUE(bar && bar->isVisible());
 
     for (const int width : {1240, 640, 480}) {
@@ -141,6 +152,24 @@ TEST(MergePrint, ANarrowWindowKeepsTheRecordCommandsAndEachCaptionWithItsField)
                 << caption->text().toStdString() << " at " << width;
         }
     }
+}
+
+TEST(MergePrint, AWindowOf1024PixelsShowsTheRangeOfThousandsOfRecords)
+{
+    QTemporaryDir folder;
+    const QString table = folder.filePath("staff.csv");
+    QByteArray rows = "氏名\n";
+    for (int i = 0; i < 12000; ++i)
+        rows += "山田" + QByteArray::number(i) + "\n";
+    WriteFileBytes(table, rows);
+    WindowWithTable window(table);
+    TfrmMain &frmMain = window.frmMain;
+    MergeBar *bar = window.bar;
+    ASSERT_TRUE(bar && bar->isVisible());
+    frmMain.resize(1024, 700);
+    QApplication::processEvents();
+    for (const char *range : {"spnMergeFrom", "spnMergeTo", "cmbMergeLayout"})
+        EXPECT_TRUE(FindChild<QWidget>(*bar, range)->isVisible()) << range;
 }
 
 TEST(MergePrint, AWorkbookShowsAsSuchWithNoEncodingToChoose)

@@ -11,6 +11,7 @@
 #include "ui/print/TfrmPaperSetup.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
@@ -424,4 +425,29 @@ TEST(PaperSetup, LongSheetNamesWrapInsteadOfBeingCutOff)
         EXPECT_LE(shown.right(), list.viewport()->rect().right()) << name.toStdString();
     }
     fixture.dialog->hide();
+}
+
+TEST(PaperSetup, AWiderDialogGivesLongSheetNamesOneLine)
+{
+    ProgramFolderWithSheets folder;
+    PaperSetupFixture setup(userSheet("Business cards 91 x 55 mm A4 10 per sheet clean-cut edges", 910, 550));
+    TfrmPaperSetup &dialog = *setup.dialog;
+    dialog.show();
+    QListWidget &list = setup.list();
+    QListWidgetItem *longName = list.item(list.count() - 1);
+    const auto lines = [&list, longName] {
+        QApplication::processEvents();
+        list.doItemsLayout();
+        return list.visualItemRect(longName).height() / list.fontMetrics().lineSpacing();
+    };
+    EXPECT_GE(lines(), 2);
+
+    dialog.resize(900, 600);
+    EXPECT_EQ(lines(), 1);
+    // The buttons keep to the corners they were placed in, inside the dialog.
+    for (const QPushButton *button : dialog.findChildren<QPushButton *>())
+        EXPECT_TRUE(dialog.rect().contains(button->geometry())) << button->objectName().toStdString();
+    EXPECT_EQ(dialog.findChild<QPushButton *>("Button9")->geometry().right(), 900 - 9);
+    EXPECT_EQ(dialog.findChild<QPushButton *>("Button9")->geometry().bottom(), 600 - 11);
+    EXPECT_EQ(dialog.findChild<QWidget *>("zzPreviewBase")->geometry().right(), 900 - 10);
 }

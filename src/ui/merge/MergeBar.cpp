@@ -69,6 +69,21 @@ MergeBar::MergeBar(QWidget *parent) : QToolBar(QStringLiteral("差し込み印�
     });
     addSeparator();
 
+    layout_ = new QComboBox(this);
+    layout_->setObjectName(QStringLiteral("cmbMergeLayout"));
+    layout_->setAccessibleName(QStringLiteral("印刷"));
+    layout_->addItem(QStringLiteral("1 件ごとに用紙 1 枚"), int(MergeLayout::SheetPerRecord));
+    layout_->addItem(QStringLiteral("1 件ごとにカード 1 枚"), int(MergeLayout::CardPerRecord));
+    addCaptioned(*this, QStringLiteral("印刷"), {layout_});
+
+    from_ = new QSpinBox(this);
+    from_->setObjectName(QStringLiteral("spnMergeFrom"));
+    from_->setAccessibleName(QStringLiteral("最初に印刷するレコード"));
+    to_ = new QSpinBox(this);
+    to_->setObjectName(QStringLiteral("spnMergeTo"));
+    to_->setAccessibleName(QStringLiteral("最後に印刷するレコード"));
+    addCaptioned(*this, QStringLiteral("範囲"), {from_, new QLabel(QStringLiteral("～"), this), to_});
+    // Last, as the least used: a narrow window moves it into the overflow menu first.
     encoding_ = new QComboBox(this);
     encoding_->setObjectName(QStringLiteral("cmbMergeEncoding"));
     encoding_->setAccessibleName(QStringLiteral("文字コード"));
@@ -84,21 +99,6 @@ MergeBar::MergeBar(QWidget *parent) : QToolBar(QStringLiteral("差し込み印�
             OnEncodingChosen(index == 0 ? std::nullopt
                                         : std::optional(TableEncoding(encoding_->itemData(index).toInt())));
     });
-
-    layout_ = new QComboBox(this);
-    layout_->setObjectName(QStringLiteral("cmbMergeLayout"));
-    layout_->setAccessibleName(QStringLiteral("印刷"));
-    layout_->addItem(QStringLiteral("1 件ごとに用紙 1 枚"), int(MergeLayout::SheetPerRecord));
-    layout_->addItem(QStringLiteral("1 件ごとにカード 1 枚"), int(MergeLayout::CardPerRecord));
-    addCaptioned(*this, QStringLiteral("印刷"), {layout_});
-
-    from_ = new QSpinBox(this);
-    from_->setObjectName(QStringLiteral("spnMergeFrom"));
-    from_->setAccessibleName(QStringLiteral("最初に印刷するレコード"));
-    to_ = new QSpinBox(this);
-    to_->setObjectName(QStringLiteral("spnMergeTo"));
-    to_->setAccessibleName(QStringLiteral("最後に印刷するレコード"));
-    addCaptioned(*this, QStringLiteral("範囲"), {from_, new QLabel(QStringLiteral("～"), this), to_});
     hide();
 }
 

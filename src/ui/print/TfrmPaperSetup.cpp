@@ -22,6 +22,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <initializer_list>
 
 namespace {
 
@@ -34,6 +36,9 @@ struct WaitCursor {
     WaitCursor(const WaitCursor &) = delete;
     WaitCursor &operator=(const WaitCursor &) = delete;
 };
+
+// The size the controls are placed for; a larger dialog stretches the sheet list and the preview.
+constexpr QSize kLaidOutSize(468, 431);
 
 QPushButton *button(const char *name, const QString &text, const QRect &geometry, QWidget *parent)
 {
@@ -52,7 +57,9 @@ TfrmPaperSetup::TfrmPaperSetup(TQdPrinter &printer, TQdPrinterSetupDialog &print
       definitions_(std::make_unique<TCardDefList>())
 {
     SetUpProgramDialog(*this, QStringLiteral("frmPaperSetup"), QStringLiteral("用紙の設定"));
-    setFixedSize(468, 431);
+    setMinimumSize(kLaidOutSize);
+    resize(kLaidOutSize);
+    setSizeGripEnabled(true);
     createControls();
 
     try {
@@ -149,6 +156,18 @@ void TfrmPaperSetup::createControls()
                         printerSetup};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+    // The extra width goes to the sheet list, so that long sheet names need not wrap; the extra
+    // height to the list and the preview.
+    anchor(label14, kGrowWidth);
+    anchor(listBox1_, kGrowWidth | kGrowHeight);
+    for (QWidget *below : std::initializer_list<QWidget *>{add, edit, remove, up, down, group, printerSetup})
+        anchor(below, kFollowBottom);
+    anchor(previewBase, kFollowRight | kGrowHeight);
+    anchor(pbPaper_, kGrowHeight);
+    anchor(sideSwitch_, kFollowRight);
+    anchor(lblFit_, kFollowBottom | kGrowWidth);
+    for (QWidget *corner : {ok, cancel, help})
+        anchor(corner, kFollowRight | kFollowBottom);
 
     connect(listBox1_, &QListWidget::currentRowChanged, this, [this] {
         if (!selecting_)
@@ -379,9 +398,38 @@ void TfrmPaperSetup::SetPreviewCards(const PaperPreviewCards &cards)
 {
     pbPaper_->SetCards(cards);
     sideSwitch_->Refresh();
-    // The paper's name makes room for the switch between the sides.
-    lblPaper_->setGeometry(sideSwitch_->isHidden() ? QRect(196, 8, 263, 16) : QRect(290, 8, 169, 16));
+    placePaperLabel();
     updatePreview();
+}
+
+void TfrmPaperSetup::placePaperLabel()
+{
+    // The paper's name makes room for the switch between the sides.
+    const QRect laidOut = sideSwitch_->isHidden() ? QRect(196, 8, 263, 16) : QRect(290, 8, 169, 16);
+    lblPaper_->setGeometry(laidOut.translated(width() - kLaidOutSize.width(), 0));
+}
+
+void TfrmPaperSetup::anchor(QWidget *control, int how)
+{
+    anchored_.push_back({control, control->geometry(), how});
+}
+
+void TfrmPaperSetup::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    const int extraWidth = std::max(width() - kLaidOutSize.width(), 0);
+    const int extraHeight = std::max(height() - kLaidOutSize.height(), 0);
+    for (const Anchored &each : anchored_) {
+        QRect placed = each.laidOut;
+        if (each.how & kGrowWidth)
+            placed.setWidth(placed.width() + extraWidth);
+        if (each.how & kGrowHeight)
+            placed.setHeight(placed.height() + extraHeight);
+        placed.translate(each.how & kFollowRight ? extraWidth : 0,
+                         each.how & kFollowBottom ? extraHeight : 0);
+        each.control->setGeometry(placed);
+    }
+    placePaperLabel();
 }
 
 std::int64_t TfrmPaperSetup::StartCell() const

@@ -4,7 +4,9 @@
 #include "model/sheet/PaperPreview.h"
 
 #include <QDialog>
+#include <QRect>
 #include <memory>
+#include <vector>
 
 class QButtonGroup;
 class QLabel;
@@ -47,6 +49,11 @@ public:
 
 private:
     void createControls();
+    // How a control follows the dialog's size beyond the size it was placed for.
+    enum : int { kGrowWidth = 1, kGrowHeight = 2, kFollowRight = 4, kFollowBottom = 8 };
+    void anchor(QWidget *control, int how);
+    void placePaperLabel();
+    void resizeEvent(QResizeEvent *event) override;
     void updatePaperLabel();
     void updatePreview();
     void readSheet();
@@ -65,6 +72,12 @@ private:
     TQdPrinter &printer_;
     TQdPrinterSetupDialog &printerSetupDialog_;
     std::unique_ptr<TCardDefList> definitions_;
+    struct Anchored {
+        QWidget *control;
+        QRect laidOut;
+        int how;
+    };
+    std::vector<Anchored> anchored_;
     TCardDef workingCopy_{};
     bool printerAvailable_ = false;
     bool busy_ = false;
