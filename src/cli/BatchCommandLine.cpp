@@ -12,6 +12,7 @@
 
 #include <QGuiApplication>
 #include <cstdio>
+#include <new>
 
 namespace {
 
@@ -82,8 +83,11 @@ int RunBatch(int argc, char *argv[])
     } catch (const VkError &error) {
         printError(error.Message());
         return 1;
+    } catch (const std::bad_alloc &) {
+        printError(QStringLiteral("メモリが足りません"));
+        return 1;
     } catch (const std::exception &error) {
-        printError(QString::fromLocal8Bit(error.what()));
+        printError(QStringLiteral("予期しないエラーです (%1)").arg(QString::fromLocal8Bit(error.what())));
         return 1;
     }
     return 0;

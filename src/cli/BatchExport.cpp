@@ -10,8 +10,8 @@ void ExportBatchCard(const BatchCard &card, const BatchOptions &options)
 {
     const std::optional<PictureFileType> type = PictureFileTypeOfName(options.OutputFile);
     if (!type)
-        throw VkError(
-            QStringLiteral("%1 は .png、.jpg、.bmp のどれかの名前にしてください").arg(options.OutputFile));
+        throw VkError(QStringLiteral("%1 は .png、.jpg、.jpeg、.bmp、.dib のどれかの名前にしてください")
+                          .arg(options.OutputFile));
     if (options.ExportBack && !card.HasBackSide())
         throw VkError(QStringLiteral("%1 には裏面がありません").arg(options.CardFile));
     const TVkVellumPanel &side = options.ExportBack ? card.Back() : card.Surface();

@@ -214,6 +214,27 @@ QString commandOption(BatchCommand command)
     return {};
 }
 
+// Why the parser refused the arguments, in the program's words: an option given without the value
+// it needs, or a switch given one.
+QString refusal(const QStringList &arguments)
+{
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (!arguments[i].startsWith(QLatin1String("--")))
+            continue;
+        const QString name = arguments[i].mid(2).section(u'=', 0, 0);
+        const bool valueGiven = arguments[i].contains(u'=');
+        for (const OptionRow &row : optionTable()) {
+            if (row.name != name)
+                continue;
+            if (row.valueName.isEmpty() && valueGiven)
+                return QStringLiteral("--%1 には値を付けないでください").arg(name);
+            if (!row.valueName.isEmpty() && !valueGiven && i + 1 == arguments.size())
+                return QStringLiteral("--%1 の後に %2 を指定してください").arg(name, row.valueName);
+        }
+    }
+    return QStringLiteral("オプションを読み取れません: %1").arg(arguments.join(u' '));
+}
+
 BatchCommand chosenCommand(const QCommandLineParser &parser)
 {
     if (parser.isSet(QStringLiteral("help")))
@@ -249,7 +270,7 @@ BatchOptions BatchOptions::Parse(const QStringList &arguments)
             const QString name = parser.unknownOptionNames().first();
             throw VkError(QStringLiteral("不明なオプション %1%2").arg(name.size() == 1 ? "-" : "--", name));
         }
-        throw VkError(parser.errorText());
+        throw VkError(refusal(arguments));
     }
     BatchOptions options;
     options.Command = chosenCommand(parser);

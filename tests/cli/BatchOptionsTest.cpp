@@ -2,6 +2,7 @@
 #include "ErrorMessage.h"
 #include "model/sheet/CardSheetDrawing.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -57,7 +58,8 @@ TEST(BatchOptions, RefusalsNameTheOptionAtFault)
 {
     EXPECT_EQ(refusal("--export out.png --colour red card.vkc"), "不明なオプション --colour");
     EXPECT_EQ(refusal("--export out.png -x card.vkc"), "不明なオプション -x");
-    EXPECT_TRUE(refusal("--export out.png --dpi").contains("dpi"));
+    EXPECT_EQ(refusal("--export out.png --dpi"), "--dpi の後に N を指定してください");
+    EXPECT_EQ(refusal("--print=now card.vkc"), "--print には値を付けないでください");
     EXPECT_TRUE(refusal("--export out.png --dpi 71 card.vkc").contains("--dpi の値 71"));
     EXPECT_TRUE(refusal("--export out.png --dpi 1201 card.vkc").contains("--dpi の値 1201"));
     EXPECT_TRUE(refusal("--export out.png --dpi 3e2 card.vkc").contains("--dpi の値 3e2"));
@@ -75,6 +77,17 @@ TEST(BatchOptions, RefusalsNameTheOptionAtFault)
     EXPECT_TRUE(refusal("--export a.png --dpi 300 --dpi 600 card.vkc").contains("--dpi は一度だけ"));
     EXPECT_EQ(refusal("--export out.png"), "カードファイルを指定してください");
     EXPECT_TRUE(refusal("--export out.png a.vkc b.vkc").contains("a.vkc b.vkc"));
+}
+
+// The parser's own refusals are English; the program says each in its own words.
+TEST(BatchOptions, EveryRefusalIsInJapanese)
+{
+    for (const char *line : {"--export", "--help=now", "--export out.png --quality", "--pdf out.pdf --start",
+                             "--print --copies=x card.vkc", "--export out.png --merge"}) {
+        const QString message = refusal(QString::fromLatin1(line));
+        EXPECT_TRUE(std::any_of(message.begin(), message.end(), [](QChar c) { return c.unicode() > 0x2000; }))
+            << line << ": " << message.toStdString();
+    }
 }
 
 TEST(BatchOptions, OnlyLongOptionsAskForABatchRun)

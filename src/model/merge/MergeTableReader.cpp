@@ -170,7 +170,9 @@ MergeTable MergeTableReader::ReadFile(const QString &path, std::optional<TableEn
     if (!info.isFile())
         throw VkError(QStringLiteral("ファイル %1 が見つかりません").arg(path));
     if (info.size() > kMaxTableBytes)
-        throw VkError(QStringLiteral("ファイル %1 は差し込みデータとして大きすぎます").arg(path));
+        throw VkError(QStringLiteral("ファイル %1 は差し込みデータとして大きすぎます (%2 MB まで)")
+                          .arg(path)
+                          .arg(kMaxTableBytes / (1024 * 1024)));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw VkError(QStringLiteral("ファイル %1 を開けません。%2").arg(path, file.errorString()));
