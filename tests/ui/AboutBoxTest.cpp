@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 #include "ui/app/TfrmMain.h"
-#include "ui/commands/TVkUrlLabel.h"
-#include "ui/commands/TfrmVersion.h"
-#include "ui/platform/HomePage.h"
+#include "ui/help/HomePage.h"
+#include "ui/help/TVkUrlLabel.h"
+#include "ui/help/TfrmVersion.h"
 
 #include <QAction>
 #include <QClipboard>

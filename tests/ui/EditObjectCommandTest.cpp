@@ -1,8 +1,8 @@
-#include "ui/commands/EditObjectCommand.h"
+#include "ui/card/EditObjectCommand.h"
 #include "TestSupport.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
-#include "ui/commands/CardEditContext.h"
+#include "ui/card/CardEditContext.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "ui/commands/ExportCommand.h"
+#include "ui/export/ExportCommand.h"
 #include "FileBytes.h"
 #include "PrintTestSupport.h"
 #include "TestSupport.h"

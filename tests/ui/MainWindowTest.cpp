@@ -3,8 +3,8 @@
 #include "model/card/TVkVellumPanel.h"
 #include "model/platform/IniFile.h"
 #include "ui/app/TfrmMain.h"
+#include "ui/help/HelpWindow.h"
 #include "ui/platform/HelpTopic.h"
-#include "ui/platform/HelpWindow.h"
 
 #include <QAction>
 #include <QFile>

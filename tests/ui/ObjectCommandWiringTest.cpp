@@ -3,7 +3,7 @@
 #include "model/card/TVkVellumPanel.h"
 #include "ui/app/MainPictureDialog.h"
 #include "ui/app/TfrmMain.h"
-#include "ui/commands/TVkOpenPictureDialog.h"
+#include "ui/card/TVkOpenPictureDialog.h"
 
 #include <QAction>
 #include <QFile>

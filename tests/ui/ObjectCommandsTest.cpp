@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
-#include "ui/commands/CardEditContext.h"
-#include "ui/commands/ShapeCommands.h"
-#include "ui/commands/TextCommands.h"
+#include "ui/card/CardEditContext.h"
+#include "ui/card/ShapeCommands.h"
+#include "ui/card/TextCommands.h"
 
 #include <QDialog>
 #include <QDoubleSpinBox>

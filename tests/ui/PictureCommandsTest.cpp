@@ -1,10 +1,10 @@
-#include "ui/commands/PictureCommands.h"
+#include "ui/card/PictureCommands.h"
 #include "TestSupport.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/platform/VkError.h"
-#include "ui/commands/BackgroundCommands.h"
-#include "ui/commands/CardEditContext.h"
+#include "ui/card/BackgroundCommands.h"
+#include "ui/card/CardEditContext.h"
 
 #include <QColorDialog>
 #include <QImage>

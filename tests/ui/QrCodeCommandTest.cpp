@@ -4,8 +4,8 @@
 #include "model/picture/QrCode.h"
 #include "model/picture/VCard.h"
 #include "ui/app/TfrmMain.h"
-#include "ui/commands/QrCodePreview.h"
-#include "ui/commands/TfrmQrCode.h"
+#include "ui/card/QrCodePreview.h"
+#include "ui/card/TfrmQrCode.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "ui/commands/TVkOpenPictureDialog.h"
+#include "ui/card/TVkOpenPictureDialog.h"
 #include "TestSupport.h"
 
 #include <QCheckBox>

@@ -5,7 +5,7 @@
 #include "ui/app/ObjectCommandWiring.h"
 #include "ui/app/TfrmMain.h"
 #include "ui/card/CardSurfaceView.h"
-#include "ui/commands/ClipboardCommands.h"
+#include "ui/card/ClipboardCommands.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 #include "ui/app/MainPictureDialog.h"
 
-#include "ui/commands/TVkOpenPictureDialog.h"
+#include "ui/card/TVkOpenPictureDialog.h"
 
 namespace {
 

@@ -3,15 +3,15 @@
 #include "model/merge/MergeTable.h"
 #include "ui/app/MainPictureDialog.h"
 #include "ui/app/TfrmMain.h"
+#include "ui/card/BackgroundCommands.h"
+#include "ui/card/CardEditContext.h"
 #include "ui/card/CardSurfaceView.h"
-#include "ui/commands/BackgroundCommands.h"
-#include "ui/commands/CardEditContext.h"
-#include "ui/commands/EditObjectCommand.h"
-#include "ui/commands/GridCommands.h"
-#include "ui/commands/PictureCommands.h"
-#include "ui/commands/QrCodeCommands.h"
-#include "ui/commands/ShapeCommands.h"
-#include "ui/commands/TextCommands.h"
+#include "ui/card/EditObjectCommand.h"
+#include "ui/card/GridCommands.h"
+#include "ui/card/PictureCommands.h"
+#include "ui/card/QrCodeCommands.h"
+#include "ui/card/ShapeCommands.h"
+#include "ui/card/TextCommands.h"
 
 #include <QAction>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/commands/CardEditContext.h"
+#include "ui/card/CardEditContext.h"
 
 class TfrmMain;
 

@@ -6,7 +6,7 @@
 #include "ui/app/ObjectCommandWiring.h"
 #include "ui/app/TfrmMain.h"
 #include "ui/card/CardSurfaceView.h"
-#include "ui/commands/PositionCommands.h"
+#include "ui/card/PositionCommands.h"
 
 #include <QAction>
 #include <QLabel>

@@ -11,8 +11,8 @@
 #include "ui/app/MergeCommandWiring.h"
 #include "ui/app/TfrmMain.h"
 #include "ui/card/CardSurfaceView.h"
-#include "ui/commands/ExportCommand.h"
-#include "ui/commands/TfrmVersion.h"
+#include "ui/export/ExportCommand.h"
+#include "ui/help/TfrmVersion.h"
 #include "ui/print/TwoSidedPrintCommand.h"
 
 #include <QAction>

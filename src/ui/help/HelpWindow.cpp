@@ -1,4 +1,4 @@
-#include "ui/platform/HelpWindow.h"
+#include "ui/help/HelpWindow.h"
 
 #include "ui/platform/DialogPlacement.h"
 #include "ui/platform/ProgramResources.h"

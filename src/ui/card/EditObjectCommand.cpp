@@ -1,14 +1,14 @@
-#include "ui/commands/EditObjectCommand.h"
+#include "ui/card/EditObjectCommand.h"
 
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/picture/PictureLoader.h"
 #include "model/platform/FolderPart.h"
-#include "ui/commands/CardEditContext.h"
-#include "ui/commands/PositionCommands.h"
-#include "ui/commands/QrCodeCommands.h"
-#include "ui/commands/ShapeCommands.h"
-#include "ui/commands/TextCommands.h"
+#include "ui/card/CardEditContext.h"
+#include "ui/card/PositionCommands.h"
+#include "ui/card/QrCodeCommands.h"
+#include "ui/card/ShapeCommands.h"
+#include "ui/card/TextCommands.h"
 
 bool EditObject(const CardEditContext &context, TVkDragLabel &object, Qt::KeyboardModifiers keys)
 {

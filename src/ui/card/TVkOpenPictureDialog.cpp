@@ -1,4 +1,4 @@
-#include "ui/commands/TVkOpenPictureDialog.h"
+#include "ui/card/TVkOpenPictureDialog.h"
 
 #include "model/picture/PictureLoader.h"
 #include "model/picture/SvgReferences.h"

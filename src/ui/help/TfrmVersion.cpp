@@ -1,9 +1,9 @@
-#include "ui/commands/TfrmVersion.h"
+#include "ui/help/TfrmVersion.h"
 
 #include "model/platform/ProgramVersion.h"
-#include "ui/commands/TVkUrlLabel.h"
+#include "ui/help/HomePage.h"
+#include "ui/help/TVkUrlLabel.h"
 #include "ui/platform/DialogPlacement.h"
-#include "ui/platform/HomePage.h"
 #include "ui/platform/ProgramDialog.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "ui/commands/TVkUrlLabel.h"
+#include "ui/help/TVkUrlLabel.h"
 
 #include "ui/platform/TVkShellEx.h"
 

@@ -1,10 +1,10 @@
-#include "ui/commands/TextCommands.h"
+#include "ui/card/TextCommands.h"
 
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/edit/ArrangeCommands.h"
+#include "ui/card/CardEditContext.h"
 #include "ui/card/TfrmTextBox.h"
-#include "ui/commands/CardEditContext.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
-#include "ui/commands/GridCommands.h"
+#include "ui/card/GridCommands.h"
 
 #include "model/card/TVkVellumPanel.h"
-#include "ui/commands/TfrmGrid.h"
+#include "ui/card/TfrmGrid.h"
 
 #include <QAction>
 

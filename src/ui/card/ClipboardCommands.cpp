@@ -1,12 +1,12 @@
-#include "ui/commands/ClipboardCommands.h"
+#include "ui/card/ClipboardCommands.h"
 
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/edit/ArrangeCommands.h"
 #include "model/edit/ObjectClipboard.h"
 #include "model/edit/PastePlacement.h"
+#include "ui/card/CardEditContext.h"
 #include "ui/card/TfrmTextBox.h"
-#include "ui/commands/CardEditContext.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "ui/commands/PictureCommands.h"
+#include "ui/card/PictureCommands.h"
 
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
@@ -6,7 +6,7 @@
 #include "model/edit/ArrangeCommands.h"
 #include "model/picture/PictureLoader.h"
 #include "model/platform/FolderPart.h"
-#include "ui/commands/CardEditContext.h"
+#include "ui/card/CardEditContext.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
-#include "ui/commands/TfrmQrCode.h"
+#include "ui/card/TfrmQrCode.h"
 
 #include "model/picture/QrCode.h"
 #include "model/picture/VCard.h"
-#include "ui/commands/QrCodePreview.h"
+#include "ui/card/QrCodePreview.h"
 #include "ui/merge/MergeFieldButton.h"
 #include "ui/platform/DialogPlacement.h"
 #include "ui/platform/MessageBox.h"

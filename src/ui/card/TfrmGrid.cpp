@@ -1,4 +1,4 @@
-#include "ui/commands/TfrmGrid.h"
+#include "ui/card/TfrmGrid.h"
 
 #include "ui/platform/DialogPlacement.h"
 #include "ui/platform/HelpTopic.h"

@@ -1,4 +1,4 @@
-#include "ui/commands/CardEditContext.h"
+#include "ui/card/CardEditContext.h"
 
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"

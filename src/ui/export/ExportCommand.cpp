@@ -1,4 +1,4 @@
-#include "ui/commands/ExportCommand.h"
+#include "ui/export/ExportCommand.h"
 
 #include "model/platform/FolderPart.h"
 #include "ui/platform/MessageBox.h"

@@ -1,10 +1,10 @@
-#include "ui/commands/PositionCommands.h"
+#include "ui/card/PositionCommands.h"
 
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/edit/ArrangeCommands.h"
+#include "ui/card/CardEditContext.h"
 #include "ui/card/TfrmPosition.h"
-#include "ui/commands/CardEditContext.h"
 
 bool EditPositionAndSize(const CardEditContext &context, TVkDragLabel &object)
 {

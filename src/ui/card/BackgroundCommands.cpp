@@ -1,4 +1,4 @@
-#include "ui/commands/BackgroundCommands.h"
+#include "ui/card/BackgroundCommands.h"
 
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/PictureBudget.h"
@@ -6,7 +6,7 @@
 #include "model/picture/PictureLoader.h"
 #include "model/platform/FolderPart.h"
 #include "model/platform/TColor.h"
-#include "ui/commands/CardEditContext.h"
+#include "ui/card/CardEditContext.h"
 
 #include <QColorDialog>
 

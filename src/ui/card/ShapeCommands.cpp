@@ -1,10 +1,10 @@
-#include "ui/commands/ShapeCommands.h"
+#include "ui/card/ShapeCommands.h"
 
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/edit/ArrangeCommands.h"
+#include "ui/card/CardEditContext.h"
 #include "ui/card/TfrmDraw.h"
-#include "ui/commands/CardEditContext.h"
 
 #include <memory>
 

@@ -1,9 +1,9 @@
-#include "ui/commands/QrCodeCommands.h"
+#include "ui/card/QrCodeCommands.h"
 
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
-#include "ui/commands/CardEditContext.h"
-#include "ui/commands/TfrmQrCode.h"
+#include "ui/card/CardEditContext.h"
+#include "ui/card/TfrmQrCode.h"
 
 #include <algorithm>
 #include <memory>

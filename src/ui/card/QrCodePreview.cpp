@@ -1,4 +1,4 @@
-#include "ui/commands/QrCodePreview.h"
+#include "ui/card/QrCodePreview.h"
 
 #include "model/picture/QrCode.h"
 
