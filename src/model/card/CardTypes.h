@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/picture/TQrLevel.h"
+
 #include <cstdint>
 
 // The enumerations that card objects and the card surface store in card documents, with the
@@ -26,10 +28,6 @@ enum TDragMode : std::uint8_t { dmManual, dmAutomatic };
 
 // Where text lines sit along their direction; in vertical text left is top and right is bottom.
 enum TTextAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
-// Error correction of a QR code: about 7, 15, 25 and 30 per cent of the code may be lost.
-enum TQrLevel : std::uint8_t { qlLow, qlMedium, qlQuartile, qlHigh };
-// The light margin round a QR code that readers need, in modules.
-constexpr int kQrStandardQuietZone = 4;
 
 enum TFontPitch : std::uint8_t { fpDefault, fpVariable, fpFixed };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/card/CardTypes.h"
+#include "model/picture/TQrLevel.h"
 
 #include <QImage>
 #include <QRect>
