@@ -1,6 +1,6 @@
 #include "FuzzSupport.h"
-#include "model/document/BmpCodec.h"
 #include "model/document/PictureCache.h"
+#include "model/picture/BmpCodec.h"
 
 #include <cstdlib>
 

@@ -2,9 +2,9 @@
 #include "ErrorMessage.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
-#include "model/document/BmpCodec.h"
 #include "model/document/ComponentStreamWriter.h"
 #include "model/document/PictureBudget.h"
+#include "model/picture/BmpCodec.h"
 #include "model/platform/VkError.h"
 
 #include <QBuffer>

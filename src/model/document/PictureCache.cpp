@@ -1,6 +1,6 @@
 #include "model/document/PictureCache.h"
 
-#include "model/document/BmpCodec.h"
+#include "model/picture/BmpCodec.h"
 
 #include <algorithm>
 #include <cstring>

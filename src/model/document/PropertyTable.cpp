@@ -1,7 +1,7 @@
 #include "model/document/PropertyTable.h"
 
-#include "model/document/BmpCodec.h"
 #include "model/document/PictureCache.h"
+#include "model/picture/BmpCodec.h"
 
 namespace {
 

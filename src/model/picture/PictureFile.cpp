@@ -1,6 +1,6 @@
 #include "model/picture/PictureFile.h"
 
-#include "model/document/BmpCodec.h"
+#include "model/picture/BmpCodec.h"
 #include "model/picture/JpegEncoder.h"
 #include "model/platform/OutputFile.h"
 #include "model/platform/VkError.h"

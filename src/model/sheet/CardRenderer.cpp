@@ -2,9 +2,9 @@
 
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
-#include "model/document/BmpCodec.h"
 #include "model/document/CardStream.h"
 #include "model/document/PictureCache.h"
+#include "model/picture/BmpCodec.h"
 #include "model/platform/VkError.h"
 #include "model/sheet/CardSheetDrawing.h"
 

@@ -1,4 +1,4 @@
-#include "model/document/BmpCodec.h"
+#include "model/picture/BmpCodec.h"
 
 #include <algorithm>
 #include <cstdint>
