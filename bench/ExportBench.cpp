@@ -1,13 +1,13 @@
 #include "BusyCard.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/CardStream.h"
+#include "model/document/TCardDef.h"
 #include "model/picture/JpegEncoder.h"
 #include "model/picture/PictureFile.h"
 #include "model/sheet/CardDefinitions.h"
 #include "model/sheet/CardRenderer.h"
 #include "model/sheet/CardSheetDrawing.h"
 #include "model/sheet/CardSheetPdf.h"
-#include "model/sheet/TCardDef.h"
 
 #include <QBuffer>
 #include <QFile>

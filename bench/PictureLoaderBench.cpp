@@ -1,8 +1,8 @@
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
+#include "model/document/TCardDef.h"
 #include "model/document/UndoHistory.h"
 #include "model/picture/PictureLoader.h"
-#include "model/sheet/TCardDef.h"
 
 #include <QImageReader>
 #include <QImageWriter>

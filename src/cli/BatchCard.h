@@ -1,9 +1,9 @@
 #pragma once
 
 #include "model/card/TVkVellumPanel.h"
+#include "model/document/TCardDef.h"
 #include "model/platform/BackSideSettings.h"
 #include "model/platform/MainSettings.h"
-#include "model/sheet/TCardDef.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,9 +2,9 @@
 #include "PrintTestSupport.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
+#include "model/document/TCardDef.h"
 #include "model/merge/MergeRecordScope.h"
 #include "model/merge/MergeTableReader.h"
-#include "model/sheet/TCardDef.h"
 
 #include <QFileInfo>
 #include <QProcess>

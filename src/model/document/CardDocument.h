@@ -2,8 +2,8 @@
 
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/CardStream.h"
+#include "model/document/TCardDef.h"
 #include "model/document/UndoHistory.h"
-#include "model/sheet/TCardDef.h"
 
 #include <QString>
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/sheet/TCardDef.h"
+#include "model/document/TCardDef.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

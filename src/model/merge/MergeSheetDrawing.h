@@ -1,9 +1,9 @@
 #pragma once
 
+#include "model/document/TCardDef.h"
 #include "model/merge/MergePlan.h"
 #include "model/sheet/BackSideSheet.h"
 #include "model/sheet/PrinterPage.h"
-#include "model/sheet/TCardDef.h"
 
 #include <QStringList>
 

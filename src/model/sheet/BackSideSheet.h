@@ -1,9 +1,9 @@
 #pragma once
 
+#include "model/document/TCardDef.h"
 #include "model/sheet/CardSheetDrawing.h"
 #include "model/sheet/PrinterPage.h"
 #include "model/sheet/SheetRun.h"
-#include "model/sheet/TCardDef.h"
 
 #include <QString>
 #include <cstdint>

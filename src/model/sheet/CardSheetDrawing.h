@@ -1,7 +1,7 @@
 #pragma once
 
+#include "model/document/TCardDef.h"
 #include "model/sheet/PrinterPage.h"
-#include "model/sheet/TCardDef.h"
 
 #include <QRect>
 #include <QString>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "model/document/TCardDef.h"
 #include "model/sheet/BackSideSheet.h"
 #include "model/sheet/PrintAdjustment.h"
-#include "model/sheet/TCardDef.h"
 
 #include <QPoint>
 #include <QSize>

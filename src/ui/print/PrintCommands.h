@@ -1,8 +1,8 @@
 #pragma once
 
+#include "model/document/TCardDef.h"
 #include "model/platform/PrinterAdjustments.h"
 #include "model/sheet/SheetRun.h"
-#include "model/sheet/TCardDef.h"
 
 #include <QString>
 #include <functional>
