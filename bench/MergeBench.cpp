@@ -3,10 +3,10 @@
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/merge/MergePdf.h"
-#include "model/merge/MergePlan.h"
 #include "model/merge/MergeTable.h"
 #include "model/sheet/CardSheetDrawing.h"
 #include "model/sheet/CardSheetPdf.h"
+#include "model/sheet/MergePlan.h"
 #include "model/sheet/PrinterPage.h"
 
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/merge/MergePlan.h"
 #include "model/sheet/BackSideSheet.h"
+#include "model/sheet/MergePlan.h"
 #include "model/sheet/PrintAdjustment.h"
 #include "model/sheet/SheetRun.h"
 

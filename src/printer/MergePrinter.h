@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/document/TCardDef.h"
-#include "model/merge/MergePlan.h"
 #include "model/merge/MergeSheetDrawing.h"
+#include "model/sheet/MergePlan.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "printer/SheetPrinter.h"
 
-#include "model/merge/MergePlan.h"
 #include "model/platform/VkError.h"
 #include "model/sheet/CalibrationSheet.h"
+#include "model/sheet/MergePlan.h"
 #include "printer/TQdPrinter.h"
 
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "printer/TwoSidedPrinter.h"
 
-#include "model/merge/MergePlan.h"
+#include "model/sheet/MergePlan.h"
 #include "printer/DuplexForOneJob.h"
 #include "printer/SheetPrinter.h"
 #include "printer/TQdPrinter.h"

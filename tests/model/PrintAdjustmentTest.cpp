@@ -2,10 +2,10 @@
 #include "FileBytes.h"
 #include "PrintTestSupport.h"
 #include "model/card/TVkVellumPanel.h"
-#include "model/merge/MergePlan.h"
 #include "model/platform/IniFile.h"
 #include "model/platform/PrinterAdjustments.h"
 #include "model/sheet/CardSheetDrawing.h"
+#include "model/sheet/MergePlan.h"
 
 #include <QPainter>
 #include <QTemporaryDir>

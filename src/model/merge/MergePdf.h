@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/merge/MergePlan.h"
 #include "model/merge/MergeSheetDrawing.h"
+#include "model/sheet/MergePlan.h"
 #include "model/sheet/PrintAdjustment.h"
 
 #include <QString>

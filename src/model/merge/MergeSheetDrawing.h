@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/document/TCardDef.h"
-#include "model/merge/MergePlan.h"
 #include "model/sheet/BackSideSheet.h"
+#include "model/sheet/MergePlan.h"
 #include "model/sheet/PrinterPage.h"
 
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "model/sheet/BackSideSheet.h"
 
-#include "model/merge/MergePlan.h"
 #include "model/sheet/CardSheetPdf.h"
+#include "model/sheet/MergePlan.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,9 +1,9 @@
 #include "model/sheet/CardSheetPdf.h"
 
-#include "model/merge/MergePlan.h"
 #include "model/platform/OutputFile.h"
 #include "model/platform/VkError.h"
 #include "model/sheet/CardSheetDrawing.h"
+#include "model/sheet/MergePlan.h"
 
 #include <QPainter>
 #include <QPdfWriter>

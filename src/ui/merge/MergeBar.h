@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/merge/MergePlan.h"
 #include "model/merge/MergeTable.h"
+#include "model/sheet/MergePlan.h"
 
 #include <QToolBar>
 #include <functional>

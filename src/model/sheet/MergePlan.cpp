@@ -1,4 +1,4 @@
-#include "model/merge/MergePlan.h"
+#include "model/sheet/MergePlan.h"
 
 #include <algorithm>
 #include <limits>
