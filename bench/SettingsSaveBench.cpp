@@ -1,5 +1,5 @@
 #include "model/platform/IniFile.h"
-#include "model/platform/MainSettings.h"
+#include "model/settings/MainSettings.h"
 
 #include <QFile>
 #include <QTemporaryDir>

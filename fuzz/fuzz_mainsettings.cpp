@@ -1,7 +1,7 @@
 #include "FuzzSupport.h"
-#include "model/platform/BackSideSettings.h"
 #include "model/platform/IniFile.h"
-#include "model/platform/MainSettings.h"
+#include "model/settings/BackSideSettings.h"
+#include "model/settings/MainSettings.h"
 
 #include <cstdlib>
 

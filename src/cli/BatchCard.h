@@ -2,8 +2,8 @@
 
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/TCardDef.h"
-#include "model/platform/BackSideSettings.h"
-#include "model/platform/MainSettings.h"
+#include "model/settings/BackSideSettings.h"
+#include "model/settings/MainSettings.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "model/platform/BackSideSettings.h"
+#include "model/settings/BackSideSettings.h"
 #include "FileBytes.h"
 #include "model/platform/IniFile.h"
 

@@ -3,7 +3,7 @@
 #include "PrintTestSupport.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/platform/IniFile.h"
-#include "model/platform/PrinterAdjustments.h"
+#include "model/settings/PrinterAdjustments.h"
 #include "model/sheet/CardSheetDrawing.h"
 #include "model/sheet/MergePlan.h"
 

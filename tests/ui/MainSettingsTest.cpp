@@ -1,4 +1,4 @@
-#include "model/platform/MainSettings.h"
+#include "model/settings/MainSettings.h"
 #include "TestSupport.h"
 #include "model/platform/IniFile.h"
 

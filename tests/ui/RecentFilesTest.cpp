@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 #include "model/platform/IniFile.h"
-#include "model/platform/MainSettings.h"
+#include "model/settings/MainSettings.h"
 #include "ui/app/DocumentCommands.h"
 #include "ui/app/TfrmMain.h"
 

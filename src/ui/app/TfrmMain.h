@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/document/CardDocument.h"
-#include "model/platform/MainSettings.h"
+#include "model/settings/MainSettings.h"
 #include "ui/app/MainActionName.h"
 
 #include <QMainWindow>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/document/TCardDef.h"
-#include "model/platform/PrinterAdjustments.h"
+#include "model/settings/PrinterAdjustments.h"
 #include "model/sheet/SheetRun.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/platform/BackSideSettings.h"
+#include "model/settings/BackSideSettings.h"
 
 class QPrinter;
 class QWidget;

@@ -1,4 +1,4 @@
-#include "model/platform/PrinterSettingsKey.h"
+#include "model/settings/PrinterSettingsKey.h"
 
 #include <QUrl>
 

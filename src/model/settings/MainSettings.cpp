@@ -1,4 +1,4 @@
-#include "model/platform/MainSettings.h"
+#include "model/settings/MainSettings.h"
 
 #include "model/card/CardZoom.h"
 #include "model/platform/Cp932.h"

@@ -1,7 +1,7 @@
-#include "model/platform/BackSideSettings.h"
+#include "model/settings/BackSideSettings.h"
 
 #include "model/platform/IniFile.h"
-#include "model/platform/PrinterSettingsKey.h"
+#include "model/settings/PrinterSettingsKey.h"
 #include "model/sheet/PrintAdjustment.h"
 
 #include <algorithm>

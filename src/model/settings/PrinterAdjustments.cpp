@@ -1,7 +1,7 @@
-#include "model/platform/PrinterAdjustments.h"
+#include "model/settings/PrinterAdjustments.h"
 
 #include "model/platform/IniFile.h"
-#include "model/platform/PrinterSettingsKey.h"
+#include "model/settings/PrinterSettingsKey.h"
 
 #include <algorithm>
 

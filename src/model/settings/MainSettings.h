@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/platform/PrinterAdjustments.h"
+#include "model/settings/PrinterAdjustments.h"
 
 #include <QRect>
 #include <QString>
