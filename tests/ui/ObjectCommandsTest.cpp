@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
+#include "model/card/TextLimit.h"
 #include "ui/card/CardEditContext.h"
 #include "ui/card/ShapeCommands.h"
 #include "ui/card/TextCommands.h"
@@ -8,6 +9,7 @@
 #include <QDialog>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -139,6 +141,48 @@ TEST(TextCommands, EditTextKeepsSelectionAndTheNextDialogRemembersTheObject)
         dialog->findChild<QPushButton *>("btnCancel")->click();
     });
     AddText(card.context);
+}
+
+TEST(TextCommands, TypedTextLongerThanAnObjectHoldsIsRefusedAndNotOfferedAgain)
+{
+    ScopedProgramFolder folder;
+    Card card;
+    // The longest text an object holds, its line break counted.
+    const QString longest =
+        QString(kMaxTextLength / 2, u'名') + u'\n' + QString(kMaxTextLength / 2 - 1, u'x');
+    QString refusal;
+    bool stayedOpen = false;
+    OnNextModal([&](QWidget *dialog) {
+        auto *memo = dialog->findChild<QPlainTextEdit *>("Memo1");
+        memo->setPlainText(longest);
+        memo->moveCursor(QTextCursor::End);
+        QTest::keyClicks(memo, "y");
+        OnNextModal([&](QWidget *message) {
+            if (auto *box = qobject_cast<QMessageBox *>(message))
+                refusal = box->text();
+            message->close();
+        });
+        dialog->findChild<QPushButton *>("btnOK")->click();
+        stayedOpen = dialog->isVisible();
+        dialog->findChild<QPushButton *>("btnCancel")->click();
+    });
+    EXPECT_EQ(AddText(card.context), nullptr);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(refusal, QStringLiteral("文字列が長すぎます。65536 文字までの文字列が使えます。"));
+    EXPECT_EQ(card.surface.ObjectCount(), 0);
+    EXPECT_EQ(card.snapshots, 0);
+
+    QString offered;
+    OnNextModal([&](QWidget *dialog) {
+        auto *memo = dialog->findChild<QPlainTextEdit *>("Memo1");
+        offered = memo->toPlainText();
+        memo->setPlainText(longest);
+        dialog->findChild<QPushButton *>("btnOK")->click();
+    });
+    TVkDragLabel *added = AddText(card.context);
+    EXPECT_EQ(offered, QString());
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->Caption(), longest.split(u'\n'));
 }
 
 TEST(ShapeCommands, NewShapesTakeTheirSizeFromKindAndPen)

@@ -1,5 +1,6 @@
 #include "ui/card/TfrmTextBox.h"
 
+#include "model/card/TextLimit.h"
 #include "model/platform/ColorText.h"
 #include "model/platform/Cp932.h"
 #include "model/platform/FontSubstitutions.h"
@@ -436,7 +437,10 @@ void TfrmTextBox::writeSettings()
         ini.WriteBool(kFontSection, QStringLiteral("Italic"), btnItalic_->isChecked());
         ini.WriteBool(kFontSection, QStringLiteral("Underline"), btnUnderline_->isChecked());
         ini.WriteBool(kFontSection, QStringLiteral("StrikeOut"), btnStrikeOut_->isChecked());
-        ini.WriteString(kFontSection, QStringLiteral("Text"), LineListToText(Lines()));
+        // A refused text is not remembered: it would be offered again, and could make the settings
+        // file too large to be read at the next start.
+        if (withinTextLimit())
+            ini.WriteString(kFontSection, QStringLiteral("Text"), LineListToText(Lines()));
         const TextStyle style = Typesetting();
         ini.WriteBool(kTextBoxSection, QStringLiteral("Vertical"), style.Vertical);
         ini.WriteInteger(kTextBoxSection, QStringLiteral("Alignment"), style.Alignment);
@@ -541,7 +545,18 @@ void TfrmTextBox::btnOKClick()
         reject();
         return;
     }
+    if (!withinTextLimit()) {
+        VkMessageBox(
+            QStringLiteral("文字列が長すぎます。%1 文字までの文字列が使えます。").arg(kMaxTextLength),
+            MB_OK | MB_ICONEXCLAMATION, this);
+        return;
+    }
     accept();
+}
+
+bool TfrmTextBox::withinTextLimit() const
+{
+    return TextLength(Lines()) <= kMaxTextLength;
 }
 
 void TfrmTextBox::showMemoFont()

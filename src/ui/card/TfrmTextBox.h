@@ -62,6 +62,8 @@ private:
     void SetFontStyle();
     void SpeedButton1Click();
     void btnOKClick();
+    // Whether the text typed fits the longest text an object may hold.
+    bool withinTextLimit() const;
     void selectFace(const QString &face);
     void showMemoFont();
     void updateColourIcon();
