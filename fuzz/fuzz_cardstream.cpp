@@ -3,6 +3,7 @@
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/CardStream.h"
 #include "model/document/UndoHistory.h"
+#include "model/edit/ObjectDrag.h"
 
 #include <QImage>
 
@@ -34,9 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             TVkDragLabel &object = surface.Object(i);
             object.SetSelected(true);
             object.Paint(image, image.rect());
-            object.MouseDown(Qt::LeftButton, {}, 1, 1);
-            object.MouseMove({}, 9, 5);
-            object.MouseUp(Qt::LeftButton, {}, 9, 5);
+            ObjectDrag::Grab(object, QPoint(1, 1), 1.0)
+                .Follow(object, QPoint(9, 5), QSize(surface.ClientWidth(), surface.ClientHeight()));
         }
     }
     return 0;

@@ -109,21 +109,21 @@ TEST(ArrangeCommands, NudgeKeepsTenPixelsOnTheCardAndReportsMoves)
     a.SetBounds(-30, 0, 40, 30);
     a.SetSelected(true);
     int moves = 0;
-    a.OnMove = [&](TVkDragLabel &) { ++moves; };
-    EXPECT_TRUE(NudgeSelectedObjects(card.surface, -1, 0));
+    const auto moved = [&](TVkDragLabel &) { ++moves; };
+    EXPECT_TRUE(NudgeSelectedObjects(card.surface, -1, 0, moved));
     EXPECT_EQ(a.Left(), -30);
     for (int i = 0; i < 100; ++i)
-        NudgeSelectedObjects(card.surface, 10, 0);
+        NudgeSelectedObjects(card.surface, 10, 0, moved);
     EXPECT_EQ(a.Left(), 445);
     EXPECT_EQ(moves, 101);
     EXPECT_EQ(card.named('B').Left(), 20); // unselected objects stay
-    NudgeSelectedObjects(card.surface, 0, std::numeric_limits<int>::max());
+    NudgeSelectedObjects(card.surface, 0, std::numeric_limits<int>::max(), moved);
     EXPECT_EQ(a.Top(), 265);
-    NudgeSelectedObjects(card.surface, 0, std::numeric_limits<int>::min());
+    NudgeSelectedObjects(card.surface, 0, std::numeric_limits<int>::min(), moved);
     EXPECT_EQ(a.Top(), -20);
 
     a.SetSelected(false);
-    EXPECT_FALSE(NudgeSelectedObjects(card.surface, 1, 0));
+    EXPECT_FALSE(NudgeSelectedObjects(card.surface, 1, 0, moved));
 }
 
 TEST(SnapToGrid, RoundsToNearestPointButNeverOffTheCard)

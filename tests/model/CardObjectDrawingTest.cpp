@@ -208,17 +208,14 @@ TEST(CardObjectDrawing, DraggedPictureIsAnOutlineThatShowsOnAnyBackground)
     picture->SetSelected(false);
     picture->SetBounds(20, 20, 60, 60);
     TVkDragLabel &object = panel.AddObject(std::move(picture));
-    object.MouseDown(Qt::LeftButton, {}, 30, 30);
-    object.MouseMove({}, 30, 30);
     QImage surface(200, 100, QImage::Format_RGB32);
-    panel.Paint(surface, QRect(0, 0, 200, 100));
+    panel.Paint(surface, QRect(0, 0, 200, 100), HeldObject{&object, true});
 
     EXPECT_EQ(surface.pixel(20, 40), rgb(255, 0, 0));     // not-xor of red over white
     EXPECT_EQ(surface.pixel(20, 60), rgb(0, 255, 255));   // and over black
     EXPECT_EQ(surface.pixel(50, 40), rgb(255, 255, 255)); // the picture itself is not drawn
     EXPECT_EQ(surface.pixel(21, 40), rgb(255, 255, 255));
 
-    object.MouseUp(Qt::LeftButton, {}, 30, 30);
     panel.Paint(surface, QRect(0, 0, 200, 100));
     EXPECT_EQ(surface.pixel(50, 40), rgb(0, 255, 0));
     EXPECT_EQ(surface.pixel(20, 40), rgb(255, 255, 255)); // outside the 2-pixel inset

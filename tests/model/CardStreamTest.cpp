@@ -4,6 +4,7 @@
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/ComponentStreamWriter.h"
 #include "model/document/PictureBudget.h"
+#include "model/edit/ObjectDrag.h"
 #include "model/picture/BmpCodec.h"
 #include "model/platform/VkError.h"
 
@@ -505,9 +506,8 @@ TEST(CardStreamTest, EveryIntegerTheWriterWritesReadsBack)
             TVkDragLabel &object = copy.Object(i);
             object.SetSelected(true);
             object.Paint(image, image.rect());
-            object.MouseDown(Qt::LeftButton, {}, 0, 0);
-            object.MouseMove({}, 7, 9);
-            object.MouseUp(Qt::LeftButton, {}, 7, 9);
+            ObjectDrag::Grab(object, QPoint(0, 0), 1.0)
+                .Follow(object, QPoint(7, 9), QSize(copy.ClientWidth(), copy.ClientHeight()));
         }
     };
     for (const int value : extremes) {

@@ -22,6 +22,9 @@ protected:
         view = std::make_unique<CardSurfaceView>(panel);
         view->OnSurfaceMouseDown = [this](Qt::MouseButton, QPoint) { ++surfacePresses; };
         view->OnContextMenu = [this](TVkDragLabel *object, QPoint) { contextMenuFor = object; };
+        view->ObjectMouse().OnPressed = [](TVkDragLabel &sender) { sender.SetSelected(true); };
+        view->ObjectMouse().OnDragStarting = [this](TVkDragLabel &) { ++movings; };
+        view->ObjectMouse().OnMoved = [this](TVkDragLabel &) { ++moves; };
         view->show();
     }
 
@@ -29,11 +32,7 @@ protected:
     {
         object->SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
         object->SetSelected(false);
-        TVkDragLabel &added = panel.AddObject(std::move(object));
-        added.OnMouseDown = [](TVkDragLabel &sender) { sender.SetSelected(true); };
-        added.OnMoving = [this](TVkDragLabel &) { ++movings; };
-        added.OnMove = [this](TVkDragLabel &) { ++moves; };
-        return added;
+        return panel.AddObject(std::move(object));
     }
 
     TVkDragLabel &addPicture(QRect bounds)
@@ -176,10 +175,10 @@ TEST_F(MouseCard, DoubleClickOpensTheEditorAndStartsNoDrag)
 {
     TVkDragLabel &picture = addPicture(QRect(50, 50, 80, 60));
     int edits = 0;
-    picture.OnDblClick = [&](TVkDragLabel &) { ++edits; };
+    view->ObjectMouse().OnDoubleClicked = [&](TVkDragLabel &) { ++edits; };
     QTest::mouseDClick(view.get(), Qt::LeftButton, {}, QPoint(60, 60));
     EXPECT_EQ(edits, 1);
-    EXPECT_FALSE(picture.ButtonHeld());
+    EXPECT_FALSE(view->ObjectMouse().ButtonHeld());
     QTest::mouseMove(view.get(), QPoint(100, 100));
     EXPECT_EQ(rect(picture), QRect(50, 50, 80, 60));
 }
@@ -214,13 +213,13 @@ TEST_F(MouseCard, ADragWhoseReleaseWentElsewhereEndsAtTheNextMove)
     TVkDragLabel &picture = addPicture(QRect(50, 50, 80, 60));
     QTest::mousePress(view.get(), Qt::LeftButton, {}, QPoint(60, 60));
     QTest::mouseMove(view.get(), QPoint(70, 65));
-    ASSERT_TRUE(picture.DragStarted());
+    ASSERT_TRUE(view->ObjectMouse().DragStarted());
     // The button came up over a pop-up menu: the card sees only a move with no button held.
     QMouseEvent move(QEvent::MouseMove, QPointF(200, 150), QPointF(view->mapToGlobal(QPoint(200, 150))),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(view.get(), &move);
-    EXPECT_FALSE(picture.ButtonHeld());
-    EXPECT_FALSE(picture.DragStarted());
+    EXPECT_FALSE(view->ObjectMouse().ButtonHeld());
+    EXPECT_FALSE(view->ObjectMouse().DragStarted());
     EXPECT_EQ(rect(picture), QRect(60, 55, 80, 60));
     QTest::mouseRelease(view.get(), Qt::LeftButton, {}, QPoint(200, 150));
     EXPECT_EQ(rect(picture), QRect(60, 55, 80, 60));
@@ -235,7 +234,7 @@ TEST_F(MouseCard, APressOfAnotherButtonDuringADragGoesToTheDraggedObject)
     EXPECT_EQ(surfacePresses, 0);
     QTest::mouseRelease(view.get(), Qt::RightButton, {}, QPoint(300, 200));
     QTest::mouseRelease(view.get(), Qt::LeftButton, {}, QPoint(70, 65));
-    EXPECT_FALSE(picture.ButtonHeld());
+    EXPECT_FALSE(view->ObjectMouse().ButtonHeld());
     QTest::mouseMove(view.get(), QPoint(100, 100));
     EXPECT_EQ(rect(picture), QRect(60, 55, 80, 60));
 }
@@ -248,4 +247,29 @@ TEST_F(MouseCard, AnObjectAsWideAsADocumentAllowsMovesLikeAnyOther)
     // Compared field by field: a QRect this wide would overflow its own right edge.
     EXPECT_EQ(std::make_tuple(wide.Left(), wide.Top(), wide.Width(), wide.Height()),
               std::make_tuple(250, 50, width, 40));
+}
+
+TEST_F(MouseCard, ADraggedPictureShowsAsItsOutlineUntilItsButtonComesUpAtAnyZoom)
+{
+    TVkDragLabel &picture = addPicture(QRect(50, 50, 80, 60));
+    const QColor green(Qt::darkGreen);
+    for (const int zoom : {100, 200}) {
+        panel.SetZoom(zoom);
+        const auto middle = [&] { return view->ScreenRect(picture.BoundsRect()).center(); };
+        const auto shownAtMiddle = [&] { return view->grab().toImage().pixelColor(middle()); };
+        EXPECT_EQ(shownAtMiddle(), green) << zoom;
+        QTest::mousePress(view.get(), Qt::LeftButton, {}, middle());
+        QTest::mouseMove(view.get(), middle() + QPoint(6, 4));
+        EXPECT_NE(shownAtMiddle(), green) << zoom;
+        QTest::mouseRelease(view.get(), Qt::LeftButton, {}, middle());
+        EXPECT_EQ(shownAtMiddle(), green) << zoom;
+
+        // A release seen by a pop-up menu instead ends the outline at the next move.
+        QTest::mousePress(view.get(), Qt::LeftButton, {}, middle());
+        QTest::mouseMove(view.get(), middle() + QPoint(6, 4));
+        QMouseEvent lost(QEvent::MouseMove, QPointF(400, 250), QPointF(view->mapToGlobal(QPoint(400, 250))),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view.get(), &lost);
+        EXPECT_EQ(shownAtMiddle(), green) << zoom;
+    }
 }

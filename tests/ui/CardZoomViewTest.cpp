@@ -25,9 +25,7 @@ TVkDragLabel &addBox(TVkVellumPanel &panel, QRect bounds)
     object->SetPenWidth(1);
     object->SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
     object->SetSelected(false);
-    TVkDragLabel &added = panel.AddObject(std::move(object));
-    added.OnMouseDown = [](TVkDragLabel &pressed) { pressed.SetSelected(true); };
-    return added;
+    return panel.AddObject(std::move(object));
 }
 
 void drag(QWidget &view, QPoint from, QPoint to)
@@ -60,6 +58,7 @@ TEST(CardZoomView, MousePositionsMapToSurfacePixelsAtEveryZoom)
     TVkVellumPanel panel;
     panel.SetBounds(0, 0, 455, 275);
     CardSurfaceView view(panel);
+    view.ObjectMouse().OnPressed = [](TVkDragLabel &pressed) { pressed.SetSelected(true); };
     view.show();
     for (const auto &[zoom, screenPoint, surfacePoint] :
          {std::tuple{25, QPoint(10, 10), QPoint(40, 40)}, std::tuple{100, QPoint(37, 81), QPoint(37, 81)},
@@ -86,6 +85,7 @@ TEST(CardZoomView, ResizeEdgesKeepTheirWidthOnScreen)
     TVkVellumPanel panel;
     panel.SetBounds(0, 0, 455, 275);
     CardSurfaceView view(panel);
+    view.ObjectMouse().OnPressed = [](TVkDragLabel &pressed) { pressed.SetSelected(true); };
     view.show();
     panel.SetZoom(400);
     TVkDragLabel &box = addBox(panel, QRect(20, 20, 100, 50));

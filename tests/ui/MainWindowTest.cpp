@@ -3,6 +3,7 @@
 #include "model/card/TVkVellumPanel.h"
 #include "model/platform/IniFile.h"
 #include "ui/app/TfrmMain.h"
+#include "ui/card/CardSurfaceView.h"
 #include "ui/help/HelpWindow.h"
 #include "ui/platform/HelpTopic.h"
 
@@ -410,7 +411,7 @@ TEST(MainWindow, SelectionEnablesTheObjectActions)
     TfrmMain form;
     TVkDragLabel &first = addObject(form, {0, 0, 20, 20});
     TVkDragLabel &second = addObject(form, {30, 0, 20, 20});
-    first.OnMouseDown(first); // what a press on the object ends with
+    form.SurfaceView().ObjectMouse().OnPressed(first); // what a press on the object ends with
     EXPECT_TRUE(first.Selected());
     EXPECT_EQ(form.LastSelectedObject(), &first);
     EXPECT_TRUE(form.Action("acCopy")->isEnabled());

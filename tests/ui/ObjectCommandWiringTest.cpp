@@ -3,6 +3,7 @@
 #include "model/card/TVkVellumPanel.h"
 #include "ui/app/MainPictureDialog.h"
 #include "ui/app/TfrmMain.h"
+#include "ui/card/CardSurfaceView.h"
 #include "ui/card/TVkOpenPictureDialog.h"
 
 #include <QAction>
@@ -100,7 +101,7 @@ TEST(ObjectCommandWiring, AddedAndEditedObjectsTakeOneUndoStepEach)
         dialog->findChild<QPlainTextEdit *>("Memo1")->setPlainText("Vellumia Inc.");
         dialog->findChild<QPushButton *>("btnOK")->click();
     });
-    text.DblClick();
+    form.SurfaceView().ObjectMouse().OnDoubleClicked(text);
     EXPECT_EQ(text.Caption(), QStringList({"Vellumia Inc."}));
 
     form.Action("acUndo")->trigger();

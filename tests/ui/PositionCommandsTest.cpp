@@ -51,7 +51,7 @@ TEST(PositionCommands, PlaceAndSizeAreTypedInMillimetresToTheCardsPixels)
 {
     PositionWindow window;
     TVkDragLabel &picture = window.addPicture({23, 12, 64, 48});
-    picture.OnMouseDown(picture);
+    window.form->SurfaceView().ObjectMouse().OnPressed(picture);
     std::vector<double> opened, typed;
     OnNextModal([&](QWidget *dialog) {
         for (const char *field : {"edtLeft", "edtTop", "edtWidth", "edtHeight"})

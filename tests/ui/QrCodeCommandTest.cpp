@@ -4,6 +4,7 @@
 #include "model/picture/QrCode.h"
 #include "model/picture/VCard.h"
 #include "ui/app/TfrmMain.h"
+#include "ui/card/CardSurfaceView.h"
 #include "ui/card/QrCodePreview.h"
 #include "ui/card/TfrmQrCode.h"
 
@@ -78,7 +79,7 @@ TEST(QrCodeCommand, TypedTextAndEnterMakeASquareCodeThatDoubleClickEdits)
         FindChild<QPushButton>(*dialog, "btnOK")->click();
     });
     const QSize size = code.BoundsRect().size();
-    code.DblClick();
+    window.form.SurfaceView().ObjectMouse().OnDoubleClicked(code);
     EXPECT_EQ(shown, url);
     EXPECT_EQ(code.QrText(), japanese);
     EXPECT_EQ(code.BoundsRect().size(), size);
@@ -118,7 +119,7 @@ TEST(QrCodeCommand, ContactFormMakesAVCardAndEmptyInputIsRefused)
         name = FindChild<QLineEdit>(*dialog, "edtName")->text();
         FindChild<QPushButton>(*dialog, "btnCancel")->click();
     });
-    window.form.Panel().Object(0).DblClick();
+    window.form.SurfaceView().ObjectMouse().OnDoubleClicked(window.form.Panel().Object(0));
     EXPECT_EQ(name, QStringLiteral("山田 太郎"));
 }
 

@@ -295,9 +295,3 @@ void TVkDragLabel::SetPenWidth(int width)
     }
     Invalidate();
 }
-
-void TVkDragLabel::NotifyMoved()
-{
-    if (OnMove)
-        OnMove(*this);
-}

@@ -2,6 +2,7 @@
 
 #include "model/card/CardFont.h"
 #include "model/card/CardTypes.h"
+#include "model/card/HeldObject.h"
 #include "model/card/ReachableRect.h"
 #include "model/card/StretchCache.h"
 #include "model/card/TextEffectCache.h"
@@ -22,9 +23,9 @@ class TVkVellumPanel;
 
 // Everything placed on a card: a picture when its bitmap holds an image, otherwise a shape when its
 // DrawMode is not dmNone, otherwise a block of text. The object has no window of its own: the card
-// surface owns it, paints it and hands it the mouse. Positions and sizes are card-surface pixels
-// (5 per millimetre). Every property a document stores is reachable here, so the document stream,
-// undo and duplication copy an object through its properties alone.
+// surface owns it and paints it; the card view moves it with the mouse. Positions and sizes are
+// card-surface pixels (5 per millimetre). Every property a document stores is reachable here, so the
+// document stream, undo and duplication copy an object through its properties alone.
 class TVkDragLabel {
 public:
     using Event = std::function<void(TVkDragLabel &)>;
@@ -178,37 +179,20 @@ public:
     // too, so only code that needs the size before the next drawing calls it.
     void ApplyAutoSize();
 
-    // Raises OnMove, so that a keyboard move gets the same handling as a mouse move.
-    void NotifyMoved();
-
     // --- Drawing. DrawTo draws the content alone at the object's own size onto any image, with the
     // object's top-left corner at (x, y); Paint draws it onto the surface's image at its place, with
     // the selection marks, clipped to its rectangle and to the surface's dirty area when one is
-    // given. DrawScaled draws onto a printer page at a scale, without effects or marks.
+    // given, as the card view shows it while held. DrawScaled draws onto a printer page at a
+    // scale, without effects or marks.
     void DrawTo(QImage &canvas, int x, int y);
-    void Paint(QImage &surfaceImage, const QRect &dirty = QRect());
+    void Paint(QImage &surfaceImage, const QRect &dirty = QRect(), const HeldObject &held = {});
     static void DrawScaled(const TVkDragLabel &object, QPainter &canvas, int x, int y, double scale);
     // Paint at a zoom: see TVkVellumPanel::PaintZoomed.
-    void PaintZoomed(QPainter &canvas, const QRect &area, double scale, double markScale);
-
-    // --- Mouse, relative to the object's top-left corner, in surface pixels. The edges that resize
-    // are as wide on screen at any zoom of the surface.
-    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void MouseMove(Qt::KeyboardModifiers shift, int x, int y);
-    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void DblClick();
-    int HoverCursor() const { return hoverCursor_; }
-    bool ButtonHeld() const { return buttonHeld_; }
-    bool DragStarted() const { return dragStarted_; }
+    void PaintZoomed(QPainter &canvas, const QRect &area, double scale, double markScale,
+                     const HeldObject &held = {});
 
     // --- Events; each carries the object.
-    Event OnSelected;  // Selected becomes true; raised before the value is stored
-    Event OnMoving;    // once per drag, at its first mouse move
-    Event OnMove;      // after each move step of a drag, and from NotifyMoved
-    Event OnPaint;     // at the end of every Paint
-    Event OnMouseDown; // after the object's own button-down handling
-    Event OnDblClick;
-    std::function<void(TVkDragLabel &, Qt::MouseButton, QPoint)> OnMouseUp;
+    Event OnSelected; // Selected becomes true; raised before the value is stored
 
     // Asks the surface to repaint the object's rectangle.
     void Invalidate();
@@ -217,28 +201,21 @@ private:
     friend class TVkVellumPanel;
     void setParent(TVkVellumPanel *parent) { parent_ = parent; }
     template <typename T> void setTextStyleField(T TextStyle::*field, T value);
-    void drawContent(QImage &canvas, int x, int y, const QRect &clip);
-    void drawUnturned(QImage &canvas, const QRect &box, const QRect &clip);
-    void drawTurned(QImage &canvas, const QRect &box, const QRect &clip);
+    // A plain drawing leaves out the text's opacity and edge smoothing.
+    void drawContent(QImage &canvas, int x, int y, const QRect &clip, bool plain);
+    void drawUnturned(QImage &canvas, const QRect &box, const QRect &clip, bool plain);
+    void drawTurned(QImage &canvas, const QRect &box, const QRect &clip, bool plain);
     static void drawScaledUnturned(const TVkDragLabel &object, QPainter &canvas, const QRect &box,
                                    double scale);
-    void drawText(QImage &canvas, const QRect &box, const QRect &clip);
+    void drawText(QImage &canvas, const QRect &box, const QRect &clip, bool plain);
     void drawTextEffects(QImage &canvas, const QRect &box, const QRect &visible,
                          TextEffectCache::Recipe recipe);
-    void drawZoomedContent(QPainter &canvas, const QRect &box, double scale);
+    void drawZoomedContent(QPainter &canvas, const QRect &box, double scale, bool plain);
     void drawPicture(QPainter &canvas, const QRect &box) const;
     // The marks over the object's rectangle box on the canvas; mark is one screen pixel in canvas
     // pixels, so that the marks keep their size on screen at any zoom.
     void drawDragOutline(QPainter &canvas, const QRect &box, int mark) const;
     void drawSelectionMarks(QPainter &canvas, const QRect &box, int mark) const;
-    struct Edges {
-        bool left, top, right, bottom;
-    };
-    Edges edgesAt(int x, int y) const; // the edges a press at this point of the object is near
-    int cursorAt(int x, int y) const;
-    QSize parentClientSize() const;
-    void moveTo(int x, int y);
-    void resizeTo(int x, int y);
 
     TVkVellumPanel *parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 100, height_ = 100;
@@ -280,17 +257,6 @@ private:
     int qrQuietZone_ = kQrStandardQuietZone;
     bool pictureAlphaMarked_ = false;
     int rotation_ = 0;
-
-    // Mouse state of the current or last drag.
-    bool buttonHeld_ = false;
-    bool dragStarted_ = false;
-    bool doubleClickPending_ = false;
-    QPoint grabPoint_;
-    int hoverCursor_ = crDefault;
-    bool resizeLeft_ = false, resizeTop_ = false, resizeRight_ = false, resizeBottom_ = false;
-    bool resizing_ = false;
-    bool keepAspect_ = false;
-    long double aspectRatio_ = 1.0L;
 
     // Work images of the text effects (composite, mask, smoothed); emptied after each drawing.
     QImage compositeImage_, maskImage_, smoothImage_;

@@ -71,23 +71,23 @@ void TVkDragLabel::ApplyAutoSize()
 
 void TVkDragLabel::DrawTo(QImage &canvas, int x, int y)
 {
-    drawContent(canvas, x, y, QRect());
+    drawContent(canvas, x, y, QRect(), false);
 }
 
-void TVkDragLabel::drawContent(QImage &canvas, int x, int y, const QRect &clip)
+void TVkDragLabel::drawContent(QImage &canvas, int x, int y, const QRect &clip, bool plain)
 {
     ApplyAutoSize();
     const QRect box = ReachableRect(x, y, Width(), Height());
     if (rotation_ == 0)
-        drawUnturned(canvas, box, clip);
+        drawUnturned(canvas, box, clip, plain);
     else
-        drawTurned(canvas, box, clip);
+        drawTurned(canvas, box, clip, plain);
 }
 
 // The part of the bounds that shows is taken from the canvas, turned back, drawn on upright and
 // turned into place again: the text effects blend with whatever lies under the object, and a huge
 // object costs no more than the part of it that shows.
-void TVkDragLabel::drawTurned(QImage &canvas, const QRect &box, const QRect &clip)
+void TVkDragLabel::drawTurned(QImage &canvas, const QRect &box, const QRect &clip, bool plain)
 {
     QRect shown = box & canvas.rect();
     if (clip.isValid())
@@ -98,15 +98,15 @@ void TVkDragLabel::drawTurned(QImage &canvas, const QRect &box, const QRect &cli
     const QTransform turn = TurnTransform(rotation_, unturned);
     const QRect part = turn.inverted().mapRect(QRectF(shown.translated(-box.topLeft()))).toRect();
     QImage work = canvas.copy(shown).transformed(QTransform().rotate(-rotation_));
-    drawUnturned(work, QRect(-part.topLeft(), unturned), QRect());
+    drawUnturned(work, QRect(-part.topLeft(), unturned), QRect(), plain);
     QPainter painter(&canvas);
     painter.drawImage(shown.topLeft(), work.transformed(QTransform().rotate(rotation_)));
 }
 
-void TVkDragLabel::drawUnturned(QImage &canvas, const QRect &box, const QRect &clip)
+void TVkDragLabel::drawUnturned(QImage &canvas, const QRect &box, const QRect &clip, bool plain)
 {
     if (IsText()) {
-        drawText(canvas, box, clip);
+        drawText(canvas, box, clip, plain);
         return;
     }
     QPainter painter(&canvas);
@@ -134,20 +134,21 @@ void TVkDragLabel::drawPicture(QPainter &canvas, const QRect &box) const
     pictureCache_.Draw(canvas, box, bitmap_);
 }
 
-void TVkDragLabel::Paint(QImage &surfaceImage, const QRect &dirty)
+void TVkDragLabel::Paint(QImage &surfaceImage, const QRect &dirty, const HeldObject &held)
 {
+    const bool isHeld = held.Object == this;
     ApplyAutoSize();
     QRect clip = BoundsRect();
     if (dirty.isValid())
         clip &= dirty;
     if (!clip.isEmpty()) {
         // A dragged picture follows the mouse as an outline, which is cheap and shows on any colour.
-        if (IsPicture() && dragStarted_) {
+        if (IsPicture() && isHeld && held.Dragged) {
             QPainter painter(&surfaceImage);
             painter.setClipRect(clip);
             drawDragOutline(painter, BoundsRect(), 1);
         } else {
-            drawContent(surfaceImage, Left(), Top(), clip);
+            drawContent(surfaceImage, Left(), Top(), clip, isHeld);
         }
         if (selected_) {
             QPainter painter(&surfaceImage);
@@ -155,12 +156,12 @@ void TVkDragLabel::Paint(QImage &surfaceImage, const QRect &dirty)
             drawSelectionMarks(painter, BoundsRect(), 1);
         }
     }
-    if (OnPaint)
-        OnPaint(*this);
 }
 
-void TVkDragLabel::PaintZoomed(QPainter &canvas, const QRect &area, double scale, double markScale)
+void TVkDragLabel::PaintZoomed(QPainter &canvas, const QRect &area, double scale, double markScale,
+                               const HeldObject &held)
 {
+    const bool isHeld = held.Object == this;
     ApplyAutoSize();
     const QRect box = ZoomedRect(BoundsRect(), scale);
     const QRect clip = box & area;
@@ -168,17 +169,15 @@ void TVkDragLabel::PaintZoomed(QPainter &canvas, const QRect &area, double scale
         const int mark = std::max(1, int(std::lround(markScale)));
         canvas.save();
         canvas.setClipRect(clip);
-        if (IsPicture() && dragStarted_)
+        if (IsPicture() && isHeld && held.Dragged)
             drawDragOutline(canvas, box, mark);
         else
             paintTurned(canvas, rotation_, box,
-                        [&](const QRect &upright) { drawZoomedContent(canvas, upright, scale); });
+                        [&](const QRect &upright) { drawZoomedContent(canvas, upright, scale, isHeld); });
         if (selected_)
             drawSelectionMarks(canvas, box, mark);
         canvas.restore();
     }
-    if (OnPaint)
-        OnPaint(*this);
 }
 
 void TVkDragLabel::drawDragOutline(QPainter &canvas, const QRect &box, int mark) const
@@ -215,7 +214,7 @@ void TVkDragLabel::drawSelectionMarks(QPainter &canvas, const QRect &box, int ma
     drawHandle(canvas, right, middleY, size, mark);
 }
 
-void TVkDragLabel::drawZoomedContent(QPainter &canvas, const QRect &box, double scale)
+void TVkDragLabel::drawZoomedContent(QPainter &canvas, const QRect &box, double scale, bool plain)
 {
     const int inset = ZoomedLength(kInset, scale);
     if (IsPicture()) {
@@ -236,7 +235,7 @@ void TVkDragLabel::drawZoomedContent(QPainter &canvas, const QRect &box, double 
     // edge smoothing of the 100 % view; opacity is the painter's, as the text is not a mask here.
     canvas.save();
     canvas.setPen(ColorToQColor(font_.Color));
-    if (alphaChannel_ < 100 && !buttonHeld_)
+    if (alphaChannel_ < 100 && !plain)
         canvas.setOpacity(alphaChannel_ / 100.0);
     LayOutZoomedText(caption_, font_, textStyle_, scale, canvas)->Draw(canvas, box);
     canvas.restore();

@@ -33,12 +33,12 @@ void drawImageAt(QImage &canvas, const QImage &image, const QPoint &at, const QR
 
 } // namespace
 
-void TVkDragLabel::drawText(QImage &canvas, const QRect &box, const QRect &clip)
+void TVkDragLabel::drawText(QImage &canvas, const QRect &box, const QRect &clip, bool plain)
 {
     const QColor ink = ColorToQColor(font_.Color);
     // While the button is held the text follows the mouse, so it is drawn plainly.
-    const bool opacity = alphaChannel_ < 100 && !buttonHeld_;
-    const bool smoothing = antiAlias_ && !buttonHeld_;
+    const bool opacity = alphaChannel_ < 100 && !plain;
+    const bool smoothing = antiAlias_ && !plain;
     if (!opacity) {
         // Drawn onto another image, plain text may run past the object's rectangle as it does in
         // print; on the surface, the clip of Paint keeps it inside.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/card/CardTypes.h"
+#include "model/card/HeldObject.h"
 #include "model/card/ReachableRect.h"
 #include "model/card/StretchCache.h"
 #include "model/picture/SvgPicture.h"
@@ -98,14 +99,16 @@ public:
     // vector one over the colour), or the colour. No frame, no grid.
     void PaintBackground(QPainter &canvas, const QRect &rect) const;
     // Paints the card as the screen shows it (background, frame, grid, then the objects with
-    // their selection marks) into an image of the surface's size, limited to the dirty rectangle.
-    void Paint(QImage &image, const QRect &dirty);
+    // their selection marks) into an image of the surface's size, limited to the dirty rectangle,
+    // with the object the view's mouse button is held on as the view draws it.
+    void Paint(QImage &image, const QRect &dirty, const HeldObject &held = {});
     // Paints the card as the screen shows it at a zoom onto a canvas in device pixels whose origin is
     // the card's top-left corner, limited to area (device pixels). The card and its objects are
     // drawn at scale device pixels per surface pixel, so text, lines and pictures stay sharp; the
     // frame, the grid lines and the selection marks keep their size on screen, markScale device
     // pixels per screen pixel.
-    void PaintZoomed(QPainter &canvas, const QRect &area, double scale, double markScale);
+    void PaintZoomed(QPainter &canvas, const QRect &area, double scale, double markScale,
+                     const HeldObject &held = {});
 
     // --- Notifications to whoever shows the surface.
     std::function<void(const QRect &)> OnRepaintRequested; // surface coordinates

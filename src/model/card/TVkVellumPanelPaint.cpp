@@ -101,7 +101,7 @@ QRect TVkVellumPanel::withWholeSmoothedObjects(QRect area) const
     return area;
 }
 
-void TVkVellumPanel::Paint(QImage &image, const QRect &dirty)
+void TVkVellumPanel::Paint(QImage &image, const QRect &dirty, const HeldObject &held)
 {
     const QRect card = ReachableRect(0, 0, Width(), Height());
     const QRect area = withWholeSmoothedObjects(dirty).intersected(card);
@@ -115,7 +115,7 @@ void TVkVellumPanel::Paint(QImage &image, const QRect &dirty)
     }
     for (const auto &object : objects_) {
         if (object->Visible() && object->BoundsRect().intersects(area))
-            object->Paint(image, area);
+            object->Paint(image, area, held);
     }
 }
 
@@ -145,7 +145,8 @@ void TVkVellumPanel::paintZoomedFrameAndGrid(QPainter &canvas, const QRect &card
     }
 }
 
-void TVkVellumPanel::PaintZoomed(QPainter &canvas, const QRect &area, double scale, double markScale)
+void TVkVellumPanel::PaintZoomed(QPainter &canvas, const QRect &area, double scale, double markScale,
+                                 const HeldObject &held)
 {
     const QRect card(0, 0, ZoomedLength(Width(), scale), ZoomedLength(Height(), scale));
     const QRect painted = area & card;
@@ -158,6 +159,6 @@ void TVkVellumPanel::PaintZoomed(QPainter &canvas, const QRect &area, double sca
     canvas.restore();
     for (const auto &object : objects_) {
         if (object->Visible() && ZoomedRect(object->BoundsRect(), scale).intersects(painted))
-            object->PaintZoomed(canvas, painted, scale, markScale);
+            object->PaintZoomed(canvas, painted, scale, markScale, held);
     }
 }

@@ -134,7 +134,8 @@ void PlaceOnCard(TVkDragLabel &object, const QRect &bounds, int clientWidth, int
                      bounds.height());
 }
 
-bool NudgeSelectedObjects(TVkVellumPanel &surface, int dx, int dy)
+bool NudgeSelectedObjects(TVkVellumPanel &surface, int dx, int dy,
+                          const std::function<void(TVkDragLabel &)> &moved)
 {
     bool any = false;
     for (int i = 0; i < surface.ObjectCount(); ++i) {
@@ -148,7 +149,7 @@ bool NudgeSelectedObjects(TVkVellumPanel &surface, int dx, int dy)
         if (dy != 0)
             object.SetTop(
                 clampKeepingTenPixels(object.Top() + (long long)dy, object.Height(), surface.ClientHeight()));
-        object.NotifyMoved();
+        moved(object);
     }
     return any;
 }

@@ -28,9 +28,10 @@ void BringSelectedToFront(TVkVellumPanel &surface);
 void SendSelectedToBack(TVkVellumPanel &surface);
 
 // Moves every selected object by (dx, dy) surface pixels, keeping at least 10 pixels of it on the
-// card, and raises each one's move event (which snaps it to the grid). Returns whether any object
-// was selected.
-bool NudgeSelectedObjects(TVkVellumPanel &surface, int dx, int dy);
+// card, and hands each one to moved (which snaps it to the grid). Returns whether any object was
+// selected.
+bool NudgeSelectedObjects(TVkVellumPanel &surface, int dx, int dy,
+                          const std::function<void(TVkDragLabel &)> &moved);
 
 // Gives an object the bounds typed for it, moved as little as needed to keep 10 pixels of it on
 // the card.

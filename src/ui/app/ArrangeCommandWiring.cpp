@@ -55,7 +55,8 @@ bool nudge(TfrmMain &frmMain, const QKeyEvent &key)
         frmMain.TakeUndoSnapshot();
         frmMain.SetNudgeFlag(true);
     }
-    NudgeSelectedObjects(surface, dx * step, dy * step);
+    NudgeSelectedObjects(surface, dx * step, dy * step,
+                         [&frmMain](TVkDragLabel &moved) { frmMain.ObjectMoved(moved); });
     return true;
 }
 

@@ -49,5 +49,7 @@ void ConnectPositionCommands(TfrmMain &frmMain)
         if (const TVkDragLabel *object = frmMain.ActionObject())
             showPlace(frmMain, *object);
     });
-    frmMain.SurfaceView().OnObjectDragged = [&frmMain](TVkDragLabel &object) { showPlace(frmMain, object); };
+    frmMain.SurfaceView().ObjectMouse().OnDragged = [&frmMain](TVkDragLabel &object) {
+        showPlace(frmMain, object);
+    };
 }

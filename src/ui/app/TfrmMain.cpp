@@ -163,6 +163,7 @@ void TfrmMain::createSurface()
     surfaceView_->OnContextMenu = [this](TVkDragLabel *object, QPoint globalPos) {
         (object ? popup1_ : popup2_)->popup(globalPos);
     };
+    wireObjectMouse();
 }
 
 void TfrmMain::createStatusBar()

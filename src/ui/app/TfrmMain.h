@@ -79,6 +79,9 @@ public:
     // --- Card objects and the selection.
     // Gives a card object the handlers every object of the main window has.
     void WireCardObject(TVkDragLabel &object);
+    // Runs acDragLabelMove on an object the mouse or the arrow keys moved (the grid snap, the place
+    // shown).
+    void ObjectMoved(TVkDragLabel &object);
     // The object last pressed with the mouse or made by the copy command, while it is still on
     // the card.
     TVkDragLabel *LastSelectedObject() const;
@@ -161,6 +164,7 @@ private:
     void connectWindowCommands();
     void connectExportCommands();
     QAction *actionNamed(const char *name) const;
+    void wireObjectMouse();
     void runOnObject(TVkDragLabel &object, MainActionName actionName);
     bool isLive(const TVkDragLabel *object) const;
     bool handleKeyPreview(QEvent *event);

@@ -73,13 +73,24 @@ void TfrmMain::WireCardObject(TVkDragLabel &object)
 {
     object.SetPopupMenu(QStringLiteral("frmMain.Popup1"));
     object.OnSelected = [this](TVkDragLabel &selected) { ObjectSelected(selected); };
-    object.OnDblClick = [this](TVkDragLabel &clicked) { runOnObject(clicked, "acEditObject"); };
-    object.OnMove = [this](TVkDragLabel &moved) { runOnObject(moved, "acDragLabelMove"); };
-    object.OnMoving = [this](TVkDragLabel &moving) { runOnObject(moving, "acDragLabelMoving"); };
-    object.OnMouseDown = [this](TVkDragLabel &pressed) {
+}
+
+void TfrmMain::wireObjectMouse()
+{
+    CardObjectMouse &mouse = surfaceView_->ObjectMouse();
+    mouse.OnPressed = [this](TVkDragLabel &pressed) {
         lastSelectedObject_ = &pressed;
         pressed.SetSelected(true);
     };
+    mouse.OnDoubleClicked = [this](TVkDragLabel &clicked) { runOnObject(clicked, "acEditObject"); };
+    // The snapshot taken as a drag starts makes the whole drag one undo step.
+    mouse.OnDragStarting = [this](TVkDragLabel &moving) { runOnObject(moving, "acDragLabelMoving"); };
+    mouse.OnMoved = [this](TVkDragLabel &moved) { ObjectMoved(moved); };
+}
+
+void TfrmMain::ObjectMoved(TVkDragLabel &object)
+{
+    runOnObject(object, "acDragLabelMove");
 }
 
 void TfrmMain::runOnObject(TVkDragLabel &object, MainActionName actionName)

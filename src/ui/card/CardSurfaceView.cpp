@@ -48,7 +48,8 @@ QPoint CardSurfaceView::objectPoint(const TVkDragLabel &object, const QMouseEven
     return surfacePoint(event) - object.BoundsRect().topLeft();
 }
 
-CardSurfaceView::CardSurfaceView(TVkVellumPanel &panel, QWidget *parent) : QWidget(parent), panel_(panel)
+CardSurfaceView::CardSurfaceView(TVkVellumPanel &panel, QWidget *parent)
+    : QWidget(parent), panel_(panel), objectMouse_(panel)
 {
     setObjectName(QStringLiteral("zzCardBase"));
     setAttribute(Qt::WA_OpaquePaintEvent); // the paint covers every pixel
@@ -90,9 +91,9 @@ void CardSurfaceView::paintEvent(QPaintEvent *event)
     if (buffer_.size() != size) {
         // A new buffer is painted whole: the text effects read the pixels round the dirty area.
         buffer_ = QImage(size, QImage::Format_RGB32);
-        panel_.Paint(buffer_, buffer_.rect());
+        panel_.Paint(buffer_, buffer_.rect(), objectMouse_.Held());
     } else {
-        panel_.Paint(buffer_, event->rect());
+        panel_.Paint(buffer_, event->rect(), objectMouse_.Held());
     }
     QPainter painter(this);
     painter.drawImage(event->rect(), buffer_, event->rect());
@@ -111,7 +112,7 @@ void CardSurfaceView::paintZoomed(const QRect &dirty)
     {
         QPainter canvas(&tile);
         canvas.translate(-device.topLeft());
-        panel_.PaintZoomed(canvas, device, panel_.ZoomScale() * ratio, ratio);
+        panel_.PaintZoomed(canvas, device, panel_.ZoomScale() * ratio, ratio, objectMouse_.Held());
     }
     tile.setDevicePixelRatio(ratio);
     QPainter painter(this);
@@ -133,20 +134,12 @@ TVkDragLabel *CardSurfaceView::capturedObject() const
     return captured_ && panel_.IndexOf(captured_) >= 0 ? captured_ : nullptr;
 }
 
-void CardSurfaceView::showCursorOf(const TVkDragLabel *object)
-{
-    const bool shows = object && (object->Selected() || object->ButtonHeld());
-    setCursor(cursorShape(shows ? object->HoverCursor() : crDefault));
-}
-
-void CardSurfaceView::endLostDrag(const QMouseEvent *event)
+void CardSurfaceView::endLostDrag()
 {
     TVkDragLabel *object = capturedObject();
     captured_ = nullptr;
-    if (object && object->ButtonHeld()) {
-        const QPoint at = objectPoint(*object, event);
-        object->MouseUp(Qt::LeftButton, event->modifiers(), at.x(), at.y());
-    }
+    if (object)
+        objectMouse_.Release(*object);
 }
 
 void CardSurfaceView::press(QMouseEvent *event, bool doubleClick)
@@ -154,7 +147,7 @@ void CardSurfaceView::press(QMouseEvent *event, bool doubleClick)
     // While another button is held, the object it went down on keeps the mouse for this press too.
     TVkDragLabel *held = event->buttons() != event->button() ? capturedObject() : nullptr;
     if (!held)
-        endLostDrag(event);
+        endLostDrag();
     TVkDragLabel *object = held ? held : panel_.ObjectAt(surfacePoint(event));
     if (!object) {
         captured_ = nullptr;
@@ -163,15 +156,11 @@ void CardSurfaceView::press(QMouseEvent *event, bool doubleClick)
         return;
     }
     captured_ = object;
-    if (doubleClick)
-        object->DblClick();
-    if (!capturedObject())
-        return;
     const bool resizable = (object->IsPicture() || object->IsShape()) && object->Selected();
     const QPoint at = objectPoint(*object, event);
-    object->MouseDown(event->button(), event->modifiers(), at.x(), at.y());
+    objectMouse_.Press(*object, event->button(), at, doubleClick);
     if (resizable && capturedObject())
-        showCursorOf(object);
+        setCursor(cursorShape(objectMouse_.CursorAt(*object, at)));
 }
 
 void CardSurfaceView::mousePressEvent(QMouseEvent *event)
@@ -188,20 +177,14 @@ void CardSurfaceView::mouseDoubleClickEvent(QMouseEvent *event)
 void CardSurfaceView::mouseMoveEvent(QMouseEvent *event)
 {
     if (TVkDragLabel *object = capturedObject(); object && event->buttons() != Qt::NoButton) {
-        const QPoint at = objectPoint(*object, event);
-        object->MouseMove(event->modifiers(), at.x(), at.y());
-        if (OnObjectDragged && capturedObject() && object->DragStarted())
-            OnObjectDragged(*object);
+        objectMouse_.Move(*object, objectPoint(*object, event));
         return;
     }
     if (event->buttons() == Qt::NoButton)
-        endLostDrag(event);
-    TVkDragLabel *hovered = panel_.ObjectAt(surfacePoint(event));
-    if (hovered) {
-        const QPoint at = objectPoint(*hovered, event);
-        hovered->MouseMove(event->modifiers(), at.x(), at.y());
-    }
-    showCursorOf(hovered);
+        endLostDrag();
+    const TVkDragLabel *hovered = panel_.ObjectAt(surfacePoint(event));
+    setCursor(
+        cursorShape(hovered ? objectMouse_.CursorAt(*hovered, objectPoint(*hovered, event)) : crDefault));
 }
 
 void CardSurfaceView::mouseReleaseEvent(QMouseEvent *event)
@@ -209,10 +192,8 @@ void CardSurfaceView::mouseReleaseEvent(QMouseEvent *event)
     TVkDragLabel *object = capturedObject();
     if (event->buttons() == Qt::NoButton)
         captured_ = nullptr;
-    if (!object)
-        return;
-    const QPoint at = objectPoint(*object, event);
-    object->MouseUp(event->button(), event->modifiers(), at.x(), at.y());
+    if (object)
+        objectMouse_.Release(*object);
 }
 
 void CardSurfaceView::contextMenuEvent(QContextMenuEvent *event)

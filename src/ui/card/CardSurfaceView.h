@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/card/CardObjectMouse.h"
+
 #include <QImage>
 #include <QWidget>
 #include <functional>
@@ -9,9 +11,9 @@ class TVkDragLabel;
 class MergeTable;
 
 // Shows the card surface on screen at the surface's zoom: follows its bounds, paints it through an
-// off-screen image so that moving objects never flicker, and hands the mouse to the object under
-// the pointer in surface pixels. The object a button went down on keeps the mouse until the button
-// comes up, wherever it moves.
+// off-screen image so that moving objects never flicker, and hands the mouse on the object under
+// the pointer to ObjectMouse, in surface pixels. The object a button went down on keeps the mouse
+// until the button comes up, wherever it moves.
 class CardSurfaceView : public QWidget {
     Q_OBJECT
 public:
@@ -28,10 +30,11 @@ public:
     const MergeTable *ShownMergeTable() const { return mergeTable_; }
     int ShownMergeRecord() const { return mergeRecord_; }
 
+    // Presses, drags and hovers on the card's objects, with their events.
+    CardObjectMouse &ObjectMouse() { return objectMouse_; }
+    const CardObjectMouse &ObjectMouse() const { return objectMouse_; }
     // A press on the empty card (the surface's own button-down event).
     std::function<void(Qt::MouseButton, QPoint)> OnSurfaceMouseDown;
-    // Each step of a drag that moves or resizes an object, after the object has taken it.
-    std::function<void(TVkDragLabel &)> OnObjectDragged;
     // The context menu of an object (Popup1) or of the empty card (Popup2, object is null).
     std::function<void(TVkDragLabel *, QPoint globalPos)> OnContextMenu;
 
@@ -51,12 +54,12 @@ private:
     void press(QMouseEvent *event, bool doubleClick);
     // The pressed object while it is still on the surface, or null.
     TVkDragLabel *capturedObject() const;
-    void showCursorOf(const TVkDragLabel *object);
     // Ends a drag whose button came up while a pop-up menu or another window had the mouse, so
     // that the object does not follow the pointer with no button held.
-    void endLostDrag(const QMouseEvent *event);
+    void endLostDrag();
 
     TVkVellumPanel &panel_;
+    CardObjectMouse objectMouse_;
     QImage buffer_;
     TVkDragLabel *captured_ = nullptr;
     const MergeTable *mergeTable_ = nullptr;
