@@ -1,8 +1,8 @@
 #include "cli/BatchCard.h"
 
-#include "model/card/SurfaceScale.h"
 #include "model/document/CardDocument.h"
 #include "model/document/CardStream.h"
+#include "model/output/CardSurfaceSize.h"
 #include "model/platform/IniFile.h"
 #include "model/platform/ProgramFolder.h"
 #include "model/platform/VkError.h"
@@ -12,9 +12,6 @@
 #include <algorithm>
 
 namespace {
-
-// The window's largest surface: a card beyond it is drawn at this size there too.
-constexpr int kMaxSurfacePixels = 4000;
 
 TCardDefList cardDefinitions()
 {
@@ -85,7 +82,7 @@ void BatchCard::UseSheet(const QString &name)
 
 void BatchCard::layOut()
 {
+    const QSize size = CardSurfaceSize(cardDef_);
     for (TVkVellumPanel *side : {surface_.get(), back_.get()})
-        side->SetBounds(0, 0, std::clamp(TenthMmToSurfacePixels(cardDef_.CardSizeX), 0, kMaxSurfacePixels),
-                        std::clamp(TenthMmToSurfacePixels(cardDef_.CardSizeY), 0, kMaxSurfacePixels));
+        side->SetBounds(0, 0, size.width(), size.height());
 }

@@ -19,21 +19,14 @@
 
 namespace {
 
-struct RecordRange {
-    int first; // from 0
-    int count;
-};
-
 RecordRange recordRange(const MergeTable &table, const BatchOptions &options)
 {
-    const int first = options.FirstRecord - 1;
-    const int last = std::min(options.LastRecord.value_or(table.RecordCount()), table.RecordCount());
-    if (first >= table.RecordCount() || last <= first)
-        throw VkError(QStringLiteral("%1 にはレコード %2 がありません (%3 件)")
-                          .arg(options.MergeTable)
-                          .arg(options.FirstRecord)
-                          .arg(table.RecordCount()));
-    return {first, last - first};
+    if (const std::optional<RecordRange> range = options.Job.Records(table.RecordCount()))
+        return *range;
+    throw VkError(QStringLiteral("%1 にはレコード %2 がありません (%3 件)")
+                      .arg(options.MergeTable)
+                      .arg(options.Job.FirstRecord)
+                      .arg(table.RecordCount()));
 }
 
 // A line of progress that rewrites itself, only where someone watches it.
@@ -68,8 +61,8 @@ QString numberedName(const QString &output, int record)
 void exportRecords(BatchCard &card, const BatchOptions &options, const MergeTable &table, RecordRange range)
 {
     QStringList missing;
-    const auto progress = progressOnTerminal(range.count);
-    for (int record = range.first; record < range.first + range.count; ++record) {
+    const auto progress = progressOnTerminal(range.Count);
+    for (int record = range.First; record < range.First + range.Count; ++record) {
         const MergeRecordScope shown(options.ExportBack ? card.Back() : card.Surface(), table, record);
         for (const QString &column : shown.MissingColumns())
             if (!missing.contains(column))
@@ -78,7 +71,7 @@ void exportRecords(BatchCard &card, const BatchOptions &options, const MergeTabl
         one.OutputFile = numberedName(options.OutputFile, record);
         ExportBatchCard(card, one);
         if (progress)
-            progress(record - range.first);
+            progress(record - range.First);
     }
     reportMissing(missing);
 }
@@ -89,12 +82,12 @@ void exportRecords(BatchCard &card, const BatchOptions &options, const MergeTabl
 std::optional<MergeBackSide> backSide(BatchCard &card, const BatchOptions &options,
                                       const std::optional<QString> &printerName)
 {
-    if (!card.HasBackSide() || options.FrontOnly)
+    const OutputJob &job = options.Job;
+    if (!job.PrintsBack(card.HasBackSide()))
         return std::nullopt;
-    BackSidePlacement placement = printerName ? card.BackSide().PlacementOn(*printerName)
-                                              : BackSidePlacement{.Turn = card.BackSide().Placement.Turn};
-    placement.Turn = options.BackTurn.value_or(placement.Turn);
-    return MergeBackSide{card.Back(), placement};
+    return MergeBackSide{card.Back(),
+                         printerName ? job.PrinterBackPlacement(card.BackSide().PlacementOn(*printerName))
+                                     : job.PdfBackPlacement(card.BackSide().Placement)};
 }
 
 void printRecords(BatchCard &card, const BatchOptions &options, const MergeTable &table,
@@ -125,8 +118,7 @@ void RunBatchMerge(BatchCard &card, const BatchOptions &options)
     if (!options.SheetName.isEmpty())
         card.UseSheet(options.SheetName);
     CheckBatchStartCell(card, options);
-    const MergePlan plan(range.first, range.count, options.PerRecord,
-                         std::int64_t(card.CardDef().Columns) * card.CardDef().Lines, options.Run.StartCell);
+    const MergePlan plan = options.Job.Plan(card.CardDef(), range);
     if (options.Command == BatchCommand::Print) {
         printRecords(card, options, table, plan);
         return;
@@ -135,7 +127,7 @@ void RunBatchMerge(BatchCard &card, const BatchOptions &options)
     const std::optional<MergeBackSide> back = backSide(card, options, std::nullopt);
     WriteMergePdf(options.OutputFile, card.Surface(), card.CardDef(),
                   options.Marks.value_or(card.Settings().GuessMark), card.Title(), table, plan,
-                  progressOnTerminal(plan.SheetCount()), &missing,
-                  options.Adjustment.value_or(PrintAdjustment()), back ? &*back : nullptr);
+                  progressOnTerminal(plan.SheetCount()), &missing, options.Job.PdfAdjustment(),
+                  back ? &*back : nullptr);
     reportMissing(missing);
 }

@@ -1,5 +1,6 @@
 #include "cli/BatchOptions.h"
 
+#include "model/output/OutputLimits.h"
 #include "model/platform/VkError.h"
 #include "model/sheet/CardSheetDrawing.h"
 
@@ -60,8 +61,8 @@ void storeRecords(BatchOptions &options, const QString &value)
     if (!match.hasMatch() || value == u"-" || (single && match.captured(1).isEmpty()) || first < 1 ||
         (last && *last < first))
         throw VkError(QStringLiteral("--records の値 %1 は 1 から数えた FROM-TO にしてください").arg(value));
-    options.FirstRecord = first;
-    options.LastRecord = last;
+    options.Job.FirstRecord = first;
+    options.Job.LastRecord = last;
 }
 
 PrintAdjustment adjustment(const QString &value)
@@ -90,11 +91,11 @@ int cropMarkStyle(const QString &value)
 void storeBackSide(BatchOptions &options, const QString &value)
 {
     if (value == u"long")
-        options.BackTurn = SheetTurn::LongEdge;
+        options.Job.BackTurn = SheetTurn::LongEdge;
     else if (value == u"short")
-        options.BackTurn = SheetTurn::ShortEdge;
+        options.Job.BackTurn = SheetTurn::ShortEdge;
     else if (value == u"none")
-        options.FrontOnly = true;
+        options.Job.FrontOnly = true;
     else
         throw VkError(
             QStringLiteral("--back の値 %1 は long、short、none のどれかにしてください").arg(value));
@@ -127,17 +128,24 @@ const std::vector<OptionRow> &optionTable()
          {}},
         {QStringLiteral("dpi"),
          QStringLiteral("N"),
-         QStringLiteral("画像の解像度 (72～1200 dpi)。省略すると画面と同じ大きさ (5 ピクセル/mm)"),
+         QStringLiteral("画像の解像度 (%1～%2 dpi)。省略すると画面と同じ大きさ (5 ピクセル/mm)")
+             .arg(OutputLimits::kLeastPictureDpi)
+             .arg(OutputLimits::kMostPictureDpi),
          {BatchCommand::Export},
          [](BatchOptions &o, const QString &v) {
-             o.Dpi = wholeNumberIn(QStringLiteral("dpi"), v, 72, 1200);
+             o.Dpi = wholeNumberIn(QStringLiteral("dpi"), v, OutputLimits::kLeastPictureDpi,
+                                   OutputLimits::kMostPictureDpi);
          }},
         {QStringLiteral("quality"),
          QStringLiteral("Q"),
-         QStringLiteral("JPEG の保存品質 (1～100、既定 80)"),
+         QStringLiteral("JPEG の保存品質 (%1～%2、既定 %3)")
+             .arg(OutputLimits::kLeastJpegQuality)
+             .arg(OutputLimits::kMostJpegQuality)
+             .arg(OutputLimits::kDefaultJpegQuality),
          {BatchCommand::Export},
          [](BatchOptions &o, const QString &v) {
-             o.Quality = wholeNumberIn(QStringLiteral("quality"), v, 1, 100);
+             o.Quality = wholeNumberIn(QStringLiteral("quality"), v, OutputLimits::kLeastJpegQuality,
+                                       OutputLimits::kMostJpegQuality);
          }},
         {QStringLiteral("side"),
          QStringLiteral("front|back"),
@@ -161,39 +169,40 @@ const std::vector<OptionRow> &optionTable()
          [](BatchOptions &o, const QString &v) { o.PrinterName = v; }},
         {QStringLiteral("copies"),
          QStringLiteral("N"),
-         QStringLiteral("印刷する部数 (1～999)"),
+         QStringLiteral("印刷する部数 (1～%1)").arg(OutputLimits::kMostCopies),
          {BatchCommand::Print},
          [](BatchOptions &o, const QString &v) {
-             o.Copies = wholeNumberIn(QStringLiteral("copies"), v, 1, 999);
+             o.Job.Copies = wholeNumberIn(QStringLiteral("copies"), v, 1, OutputLimits::kMostCopies);
          }},
         {QStringLiteral("offset"), QStringLiteral("X,Y[,SCALE]"),
          QStringLiteral(
              "印刷位置を右へ X mm、下へ Y mm ずらし、SCALE % に拡大縮小します (プリンタの調整値の代わり)"),
-         kSheets, [](BatchOptions &o, const QString &v) { o.Adjustment = adjustment(v); }},
+         kSheets, [](BatchOptions &o, const QString &v) { o.Job.Adjustment = adjustment(v); }},
         {QStringLiteral("start"), QStringLiteral("N"),
          QStringLiteral("最初の用紙の N 番目のカードから印刷します (左上から行ごとに 1 から数えます)"),
          kSheets,
          [](BatchOptions &o, const QString &v) {
-             o.Run.StartCell = wholeNumberIn(QStringLiteral("start"), v, 1, 9801) - 1;
+             o.Job.Run.StartCell =
+                 wholeNumberIn(QStringLiteral("start"), v, 1, OutputLimits::kMostStartCellAsked) - 1;
          }},
         {QStringLiteral("sheets"), QStringLiteral("N"), QStringLiteral("用紙 N 枚分を印刷します (既定 1)"),
          kSheets,
          [](BatchOptions &o, const QString &v) {
-             o.Run.CountUnit = SheetRun::Unit::Sheets;
-             o.Run.Count = wholeNumberIn(QStringLiteral("sheets"), v, 1, 999);
+             o.Job.Run.CountUnit = SheetRun::Unit::Sheets;
+             o.Job.Run.Count = wholeNumberIn(QStringLiteral("sheets"), v, 1, OutputLimits::kMostSheets);
          }},
         {QStringLiteral("cards"), QStringLiteral("N"),
          QStringLiteral("カード N 枚を、必要な枚数の用紙に印刷します"), kSheets,
          [](BatchOptions &o, const QString &v) {
-             o.Run.CountUnit = SheetRun::Unit::Cards;
-             o.Run.Count = wholeNumberIn(QStringLiteral("cards"), v, 1, 99999);
+             o.Job.Run.CountUnit = SheetRun::Unit::Cards;
+             o.Job.Run.Count = wholeNumberIn(QStringLiteral("cards"), v, 1, OutputLimits::kMostCards);
          }},
         {QStringLiteral("merge"), QStringLiteral("TABLE"),
          QStringLiteral("表 (CSV、タブ区切り、Excel ブック) の各レコードを {{列名}} に差し込みます"),
          kOutputs, [](BatchOptions &o, const QString &v) { o.MergeTable = v; }},
         {QStringLiteral("per-record"), QStringLiteral("card|sheet"),
          QStringLiteral("差し込みで 1 件ごとにカード 1 枚か、用紙 1 枚 (既定) か"), kSheets,
-         [](BatchOptions &o, const QString &v) { o.PerRecord = perRecord(v); }},
+         [](BatchOptions &o, const QString &v) { o.Job.PerRecord = perRecord(v); }},
         {QStringLiteral("records"), QStringLiteral("FROM-TO"),
          QStringLiteral("差し込むレコードの範囲 (1 から数えます。例: 3-10、5-)"), kOutputs, storeRecords},
         {QStringLiteral("help"), QString(), QStringLiteral("この説明を表示します"), {}, {}},

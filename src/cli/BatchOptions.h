@@ -1,9 +1,7 @@
 #pragma once
 
-#include "model/sheet/BackSideSheet.h"
-#include "model/sheet/MergePlan.h"
-#include "model/sheet/PrintAdjustment.h"
-#include "model/sheet/SheetRun.h"
+#include "model/output/OutputJob.h"
+#include "model/output/OutputLimits.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,25 +17,16 @@ class BatchOptions {
 public:
     BatchCommand Command = BatchCommand::Help;
     QString CardFile;
-    QString OutputFile;       // the picture of --export, the file of --pdf
-    std::optional<int> Dpi;   // --export at a resolution rather than the screen's size
-    int Quality = 80;         // --export as JPEG
-    bool ExportBack = false;  // --side back: the picture is of the card's back
+    QString OutputFile;                              // the picture of --export, the file of --pdf
+    std::optional<int> Dpi;                          // --export at a resolution rather than the screen's size
+    int Quality = OutputLimits::kDefaultJpegQuality; // --export as JPEG
+    bool ExportBack = false;                         // --side back: the picture is of the card's back
     std::optional<int> Marks; // a CropMarkStyle; the settings' choice when none is given
     QString SheetName;        // a card sheet from the card definitions instead of the card's own
-    // --back: how a card's back side follows its front (the turn chosen last when none is given),
-    // or, with FrontOnly, that it is left out.
-    std::optional<SheetTurn> BackTurn;
-    bool FrontOnly = false;
-    QString PrinterName; // --print on this printer rather than the default one
-    int Copies = 1;      // --print
-    QString MergeTable;  // one card, picture or sheet per record of this table
-    MergeLayout PerRecord = MergeLayout::SheetPerRecord;
-    int FirstRecord = 1; // --records, counted from 1 as a spreadsheet's rows below its header
-    std::optional<int> LastRecord;
-    // --offset: the correction for this run, instead of the printer's own (--print) or none (--pdf).
-    std::optional<PrintAdjustment> Adjustment;
-    SheetRun Run; // --start, and --sheets or --cards without a merge
+    QString PrinterName;      // --print on this printer rather than the default one
+    QString MergeTable;       // one card, picture or sheet per record of this table
+    // --back, --copies, --per-record, --records, --offset, --start, --sheets and --cards.
+    OutputJob Job;
 
     // Reads the arguments that follow the program's name. Throws VkError naming the option or value
     // at fault: an unknown option, a missing or bad value, an option of another command, no

@@ -12,12 +12,12 @@ void WriteBatchPdf(BatchCard &card, const BatchOptions &options)
         card.UseSheet(options.SheetName);
     CheckBatchStartCell(card, options);
     const int marks = options.Marks.value_or(card.Settings().GuessMark);
-    const PrintAdjustment adjustment = options.Adjustment.value_or(PrintAdjustment());
-    if (card.HasBackSide() && !options.FrontOnly)
+    const OutputJob &job = options.Job;
+    if (job.PrintsBack(card.HasBackSide()))
         WriteTwoSidedCardSheetPdf(options.OutputFile, card.Surface(), card.Back(), card.CardDef(), marks,
-                                  options.BackTurn.value_or(card.BackSide().Placement.Turn), card.Title(),
-                                  options.Run, adjustment);
+                                  job.PdfBackPlacement(card.BackSide().Placement).Turn, card.Title(), job.Run,
+                                  job.PdfAdjustment());
     else
-        WriteCardSheetPdf(options.OutputFile, card.Surface(), card.CardDef(), marks, card.Title(),
-                          options.Run, adjustment);
+        WriteCardSheetPdf(options.OutputFile, card.Surface(), card.CardDef(), marks, card.Title(), job.Run,
+                          job.PdfAdjustment());
 }

@@ -2,6 +2,7 @@
 
 #include "cli/BatchCard.h"
 #include "cli/BatchOptions.h"
+#include "model/output/SheetCells.h"
 #include "model/platform/VkError.h"
 #include "model/sheet/CardDefinitions.h"
 #include "printer/DuplexForOneJob.h"
@@ -29,24 +30,25 @@ void PrepareBatchPrinter(TQdPrinter &printer, const BatchCard &card, const Batch
         SelectBatchPrinter(printer, options.PrinterName);
     else if (printer.Printers().empty())
         throw VkError(QStringLiteral("プリンタがありません"));
-    printer.Printer().setCopyCount(options.Copies);
+    printer.Printer().setCopyCount(options.Job.Copies);
     PrinterAdjustments adjustments = card.Settings().PrintAdjustments;
-    if (options.Adjustment)
-        adjustments.Set(printer.Printer().printerName(), *options.Adjustment);
+    if (options.Job.Adjustment)
+        adjustments.Set(printer.Printer().printerName(), *options.Job.Adjustment);
     printer.SetAdjustments(adjustments);
 }
 
 void CheckBatchStartCell(const BatchCard &card, const BatchOptions &options)
 {
-    const std::int64_t cells = std::int64_t(card.CardDef().Columns) * card.CardDef().Lines;
-    // A sheet without cells is the card's fault, whether or not a start was asked for.
-    if (cells <= 0)
+    switch (options.Job.StartFault(card.CardDef())) {
+    case StartCellFault::None: return;
+    case StartCellFault::NoCells:
         throw VkError(
             QStringLiteral("用紙 %1 にはカードを置く場所がありません").arg(CardDefName(card.CardDef())));
-    if (options.Run.StartCell >= cells)
+    case StartCellFault::PastSheet:
         throw VkError(QStringLiteral("--start の値 %1 は用紙のカードの数 %2 までにしてください")
-                          .arg(options.Run.StartCell + 1)
-                          .arg(cells));
+                          .arg(options.Job.Run.StartCell + 1)
+                          .arg(CellsOnSheet(card.CardDef())));
+    }
 }
 
 void CheckBatchTwoSided(TQdPrinter &printer, SheetTurn turn)
@@ -67,13 +69,14 @@ void PrintBatchCard(BatchCard &card, const BatchOptions &options)
     TQdPrinter printer;
     PrepareBatchPrinter(printer, card, options);
     const int marks = options.Marks.value_or(card.Settings().GuessMark);
-    if (card.HasBackSide() && !options.FrontOnly) {
-        BackSidePlacement placement = card.BackSide().PlacementOn(printer.Printer().printerName());
-        placement.Turn = options.BackTurn.value_or(placement.Turn);
+    const OutputJob &job = options.Job;
+    if (job.PrintsBack(card.HasBackSide())) {
+        const BackSidePlacement placement =
+            job.PrinterBackPlacement(card.BackSide().PlacementOn(printer.Printer().printerName()));
         CheckBatchTwoSided(printer, placement.Turn);
         PrintTwoSidedCardSheet(printer, card.Title(), card.Surface(), card.Back(), card.CardDef(), marks,
-                               placement, BackSideFeed::Duplex, {}, options.Run);
+                               placement, BackSideFeed::Duplex, {}, job.Run);
         return;
     }
-    PrintCardSheet(printer, card.Title(), card.Surface(), card.CardDef(), marks, options.Run);
+    PrintCardSheet(printer, card.Title(), card.Surface(), card.CardDef(), marks, job.Run);
 }

@@ -1,5 +1,6 @@
 #include "printer/SheetPrinter.h"
 
+#include "model/output/SheetCells.h"
 #include "model/platform/VkError.h"
 #include "model/sheet/CalibrationSheet.h"
 #include "model/sheet/MergePlan.h"
@@ -42,7 +43,7 @@ template <typename Draw> void runJob(TQdPrinter &printer, const QString &title, 
 void PrintCardSheet(TQdPrinter &printer, const QString &title, const TVkVellumPanel &card,
                     const TCardDef &cardDef, int guessMark, const SheetRun &run)
 {
-    const MergePlan plan = PlanSheetRun(run, std::int64_t(cardDef.Columns) * cardDef.Lines);
+    const MergePlan plan = PlanSheetRun(run, CellsOnSheet(cardDef));
     const PrinterPage page = CurrentPrinterPage(printer);
     // Refused before the job starts, so that no blank sheet comes out of the printer.
     CheckCardSheetDrawable(page, cardDef);

@@ -1,5 +1,6 @@
 #include "printer/TwoSidedPrinter.h"
 
+#include "model/output/SheetCells.h"
 #include "model/sheet/MergePlan.h"
 #include "printer/DuplexForOneJob.h"
 #include "printer/SheetPrinter.h"
@@ -32,7 +33,7 @@ void PrintTwoSidedCardSheet(TQdPrinter &printer, const QString &title, const TVk
                             const BackSidePlacement &placement, BackSideFeed feed,
                             const std::function<bool()> &turnOver, const SheetRun &run)
 {
-    const MergePlan plan = PlanSheetRun(run, std::int64_t(cardDef.Columns) * cardDef.Lines);
+    const MergePlan plan = PlanSheetRun(run, CellsOnSheet(cardDef));
     const PrinterPage page = CurrentPrinterPage(printer);
     CheckCardSheetDrawable(page, cardDef);
     CheckCardSheetDrawable(page, BackSideCardDef(cardDef, page, placement));

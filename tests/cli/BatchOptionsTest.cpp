@@ -46,7 +46,7 @@ TEST(BatchOptions, EachCommandTakesItsOwnOptionsInAnyOrder)
     const BatchOptions print = parse("--print --printer Office --copies 3 --marks frame card.vkc");
     EXPECT_EQ(print.Command, BatchCommand::Print);
     EXPECT_EQ(print.PrinterName, "Office");
-    EXPECT_EQ(print.Copies, 3);
+    EXPECT_EQ(print.Job.Copies, 3);
     EXPECT_EQ(print.Marks, cmDottedFrame);
     EXPECT_EQ(parse("--marks none --print card.vkc").Marks, cmNone);
 
@@ -112,13 +112,13 @@ TEST(BatchOptions, MergeTakesARangeOfRecordsCountedFromOne)
     const BatchOptions range =
         parse("--pdf out.pdf --merge staff.csv --records 3-10 --per-record card card.vkc");
     EXPECT_EQ(range.MergeTable, "staff.csv");
-    EXPECT_EQ(range.PerRecord, MergeLayout::CardPerRecord);
-    EXPECT_EQ(range.FirstRecord, 3);
-    EXPECT_EQ(range.LastRecord, 10);
-    EXPECT_EQ(parse("--pdf o.pdf --merge t.csv --records 5- c.vkc").LastRecord, std::nullopt);
-    EXPECT_EQ(parse("--pdf o.pdf --merge t.csv --records -4 c.vkc").FirstRecord, 1);
-    EXPECT_EQ(parse("--pdf o.pdf --merge t.csv --records 7 c.vkc").LastRecord, 7);
-    EXPECT_EQ(parse("--pdf o.pdf --merge t.csv c.vkc").PerRecord, MergeLayout::SheetPerRecord);
+    EXPECT_EQ(range.Job.PerRecord, MergeLayout::CardPerRecord);
+    EXPECT_EQ(range.Job.FirstRecord, 3);
+    EXPECT_EQ(range.Job.LastRecord, 10);
+    EXPECT_EQ(parse("--pdf o.pdf --merge t.csv --records 5- c.vkc").Job.LastRecord, std::nullopt);
+    EXPECT_EQ(parse("--pdf o.pdf --merge t.csv --records -4 c.vkc").Job.FirstRecord, 1);
+    EXPECT_EQ(parse("--pdf o.pdf --merge t.csv --records 7 c.vkc").Job.LastRecord, 7);
+    EXPECT_EQ(parse("--pdf o.pdf --merge t.csv c.vkc").Job.PerRecord, MergeLayout::SheetPerRecord);
     for (const char *bad : {"0-3", "5-2", "a", "-", "1-2-3"})
         EXPECT_TRUE(refusal(QStringLiteral("--pdf o.pdf --merge t.csv --records %1 c.vkc").arg(bad))
                         .contains("--records"))
@@ -130,10 +130,10 @@ TEST(BatchOptions, MergeTakesARangeOfRecordsCountedFromOne)
 TEST(BatchOptions, SheetsTakeAnOffsetAStartCellAndACount)
 {
     const BatchOptions print = parse("--print --offset 1.5,-0.8 --start 4 --cards 25 card.vkc");
-    EXPECT_EQ(print.Adjustment, (PrintAdjustment{15, -8, 10000}));
-    EXPECT_EQ(print.Run, (SheetRun{.StartCell = 3, .CountUnit = SheetRun::Unit::Cards, .Count = 25}));
-    EXPECT_EQ(parse("--pdf o.pdf --sheets 3 --offset 0,0,101.5 c.vkc").Run.Count, 3);
-    EXPECT_FALSE(parse("--pdf o.pdf c.vkc").Adjustment);
+    EXPECT_EQ(print.Job.Adjustment, (PrintAdjustment{15, -8, 10000}));
+    EXPECT_EQ(print.Job.Run, (SheetRun{.StartCell = 3, .CountUnit = SheetRun::Unit::Cards, .Count = 25}));
+    EXPECT_EQ(parse("--pdf o.pdf --sheets 3 --offset 0,0,101.5 c.vkc").Job.Run.Count, 3);
+    EXPECT_FALSE(parse("--pdf o.pdf c.vkc").Job.Adjustment);
     EXPECT_TRUE(refusal("--pdf o.pdf --offset 1.5 c.vkc").contains("--offset"));
     EXPECT_TRUE(refusal("--pdf o.pdf --offset 0,0,150 c.vkc").contains("--offset"));
     EXPECT_TRUE(refusal("--pdf o.pdf --start 0 c.vkc").contains("--start"));

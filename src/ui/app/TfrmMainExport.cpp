@@ -3,6 +3,7 @@
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/CardStream.h"
 #include "model/merge/MergeRecordScope.h"
+#include "model/output/OutputJob.h"
 #include "model/sheet/BackSideSheet.h"
 #include "model/sheet/CardRenderer.h"
 #include "model/sheet/CardSheetPdf.h"
@@ -47,9 +48,11 @@ void TfrmMain::WriteSheetPdf(const QString &path)
     const QString title = DocumentName();
     const TVkVellumPanel &front = document_.Side(CardSide::Front);
     const TVkVellumPanel &back = document_.Side(CardSide::Back);
-    if (SideHasContent(back))
+    const OutputJob job;
+    if (job.PrintsBack(SideHasContent(back)))
         WriteTwoSidedCardSheetPdf(path, front, back, CardDef(), settings_.GuessMark,
-                                  KeptBackSidePlacement(Printer().Printer()).Turn, title);
+                                  job.PdfBackPlacement(KeptBackSidePlacement(Printer().Printer())).Turn,
+                                  title);
     else
         WriteCardSheetPdf(path, front, CardDef(), settings_.GuessMark, title);
 }

@@ -4,6 +4,7 @@
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/edit/ArrangeCommands.h"
+#include "model/output/CardSurfaceSize.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/TfrmMain.h"
 #include "ui/card/CardSurfaceView.h"
@@ -18,14 +19,6 @@
 #include <QScrollBar>
 #include <algorithm>
 
-namespace {
-
-// Card sheets and documents are outside data: a card larger than this would only make the screen
-// image allocate without bound.
-constexpr int kMaxSurfacePixels = 4000;
-
-} // namespace
-
 void TfrmMain::LayoutCardSurface()
 {
     zzBase_->horizontalScrollBar()->setValue(0);
@@ -38,8 +31,9 @@ void TfrmMain::placeCardSurface()
     layingOut_ = true;
     SizePanel().setText(
         QString::asprintf("%3.1f x %3.1f mm", CardDef().CardSizeX / 10.0, CardDef().CardSizeY / 10.0));
-    const int width = std::clamp(TenthMmToSurfacePixels(CardDef().CardSizeX), 0, kMaxSurfacePixels);
-    const int height = std::clamp(TenthMmToSurfacePixels(CardDef().CardSizeY), 0, kMaxSurfacePixels);
+    const QSize size = CardSurfaceSize(CardDef());
+    const int width = size.width();
+    const int height = size.height();
     // The card is centred by its size on screen; its bounds stay in surface pixels.
     const QSize shown = surfaceView_->ScreenRect(QRect(0, 0, width, height)).size();
     const QSize client = zzBase_->viewport()->size();

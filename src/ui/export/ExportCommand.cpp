@@ -1,5 +1,6 @@
 #include "ui/export/ExportCommand.h"
 
+#include "model/output/OutputLimits.h"
 #include "model/platform/FolderPart.h"
 #include "ui/platform/MessageBox.h"
 
@@ -14,7 +15,6 @@ const QString kBitmapType = QStringLiteral("ビットマップイメージ(*.bmp
 const QString kJpegType = QStringLiteral("JPEGイメージ(*.jpg)");
 const QString kPngType = QStringLiteral("PNGイメージ(*.png)");
 const QString kPdfType = QStringLiteral("PDF ファイル(*.pdf)");
-constexpr int kDefaultQuality = 80;
 
 // The resolutions offered, 0 standing for the card surface's own size.
 const QList<int> kResolutions{0, 300, 600};
@@ -46,8 +46,10 @@ std::optional<int> askJpegQuality(QWidget *parent)
     QInputDialog box(parent);
     box.setObjectName(QStringLiteral("JpegQuality"));
     box.setWindowTitle(QStringLiteral("JPEG保存品質"));
-    box.setLabelText(QStringLiteral("1 (低品質)～100 (高品質)"));
-    box.setTextValue(QString::number(kDefaultQuality));
+    box.setLabelText(QStringLiteral("%1 (低品質)～%2 (高品質)")
+                         .arg(OutputLimits::kLeastJpegQuality)
+                         .arg(OutputLimits::kMostJpegQuality));
+    box.setTextValue(QString::number(OutputLimits::kDefaultJpegQuality));
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
     return ParseJpegQuality(box.textValue());
@@ -59,7 +61,9 @@ int ParseJpegQuality(const QString &text)
 {
     bool ok = false;
     const qlonglong value = text.trimmed().toLongLong(&ok, 10);
-    return ok ? int(std::clamp<qlonglong>(value, 1, 100)) : kDefaultQuality;
+    return ok ? int(std::clamp<qlonglong>(value, OutputLimits::kLeastJpegQuality,
+                                          OutputLimits::kMostJpegQuality))
+              : OutputLimits::kDefaultJpegQuality;
 }
 
 std::optional<int> ExportCommand::askResolution()
@@ -112,7 +116,7 @@ bool ExportCommand::SaveAsBitmap()
         return false;
     // A name saying .png or .jpg is taken at its word, whatever the type list was left at.
     const PictureFileType type = PictureFileTypeOfName(path).value_or(typeOf(fileType_));
-    int quality = kDefaultQuality;
+    int quality = OutputLimits::kDefaultJpegQuality;
     if (type == PictureFileType::Jpeg) {
         const std::optional<int> chosen = askJpegQuality(context_.DialogParent);
         if (!chosen)

@@ -143,19 +143,16 @@ void MergeBar::ShowRecord(int record)
         OnRecordChanged();
 }
 
-MergeLayout MergeBar::Layout() const
+OutputJob MergeBar::Job() const
 {
-    return MergeLayout(layout_->currentData().toInt());
+    return {.PerRecord = MergeLayout(layout_->currentData().toInt()),
+            .FirstRecord = from_->value(),
+            .LastRecord = to_->value()};
 }
 
-int MergeBar::FirstPrintRecord() const
+std::optional<RecordRange> MergeBar::PrintRecords() const
 {
-    return from_->value() - 1;
-}
-
-int MergeBar::PrintRecordCount() const
-{
-    return std::min(to_->value(), table_.RecordCount()) - FirstPrintRecord();
+    return Job().Records(table_.RecordCount());
 }
 
 void MergeBar::showEncoding(std::optional<TableEncoding> chosen)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/merge/MergeTable.h"
-#include "model/sheet/MergePlan.h"
+#include "model/output/OutputJob.h"
 
 #include <QToolBar>
 #include <functional>
@@ -35,10 +35,10 @@ public:
     // so that a narrow window keeps it in sight.
     QAction *AddCommand(const QString &caption);
 
-    MergeLayout Layout() const;
-    // The records chosen to print, first and count, counted from 0.
-    int FirstPrintRecord() const;
-    int PrintRecordCount() const;
+    // What the bar asks a merge to put out: the records chosen to print and how they fill sheets.
+    OutputJob Job() const;
+    // The records of the open table that job prints; none when its range holds none.
+    std::optional<RecordRange> PrintRecords() const;
 
     // The record shown changed, or the merge ended (the table is then closed).
     std::function<void()> OnRecordChanged;

@@ -6,6 +6,8 @@
 #include "model/merge/MergeFields.h"
 #include "model/merge/MergePdf.h"
 #include "model/merge/MergeSheetDrawing.h"
+#include "model/output/OutputLimits.h"
+#include "model/output/SheetCells.h"
 #include "model/platform/IniFile.h"
 #include "model/platform/ProgramFolder.h"
 #include "printer/MergePrinter.h"
@@ -50,22 +52,23 @@ bool hasBackSide(const MergeCommandContext &context)
 
 MergePlan planOf(const MergeCommandContext &context, std::int64_t startCell = 0)
 {
-    return MergePlan(context.Bar.FirstPrintRecord(), context.Bar.PrintRecordCount(), context.Bar.Layout(),
-                     std::int64_t(context.CardDef.Columns) * context.CardDef.Lines, startCell);
+    OutputJob job = context.Bar.Job();
+    job.Run.StartCell = startCell;
+    return job.Plan(context.CardDef, context.Bar.PrintRecords().value_or(RecordRange()));
 }
 
 // The cell a merge saved as a PDF file starts at (from 0), asked by number, so that a sheet of which
 // some cards are used can be printed from the file later; -1 when cancelled.
 std::int64_t askStartCell(const MergeCommandContext &context)
 {
-    const std::int64_t cells = std::int64_t(context.CardDef.Columns) * context.CardDef.Lines;
+    const std::int64_t cells = CellsOnSheet(context.CardDef);
     if (cells <= 1)
         return 0;
     QInputDialog dialog(context.DialogParent);
     dialog.setObjectName(QStringLiteral("dlgMergePdfStart"));
     dialog.setWindowTitle(QStringLiteral("PDF ファイルに保存"));
     dialog.setInputMode(QInputDialog::IntInput);
-    dialog.setIntRange(1, int(std::min<std::int64_t>(cells, 99999)));
+    dialog.setIntRange(1, int(std::min<std::int64_t>(cells, OutputLimits::kMostCards)));
     dialog.setIntValue(1);
     dialog.setLabelText(
         QStringLiteral("印刷を始める位置 (1～%1 番目のカードから)：").arg(dialog.intMaximum()));
@@ -135,7 +138,7 @@ void WarnAboutMissingColumns(const MergeCommandContext &context)
 void SaveMergePdf(const MergeCommandContext &context)
 {
     const MergeBar &bar = context.Bar;
-    if (!bar.IsOpen() || bar.PrintRecordCount() <= 0)
+    if (!bar.IsOpen() || !bar.PrintRecords())
         return;
     const std::int64_t startCell = askStartCell(context);
     if (startCell < 0)
@@ -155,7 +158,7 @@ void SaveMergePdf(const MergeCommandContext &context)
     if (hasBackSide(context)) {
         BackSideSettings settings;
         settings.Load(IniFile(ProgramFile(QStringLiteral("VELLUMAX.INI"))));
-        back.emplace(MergeBackSide{*context.Back, {.Turn = settings.Placement.Turn}});
+        back.emplace(MergeBackSide{*context.Back, bar.Job().PdfBackPlacement(settings.Placement)});
     }
     ProgressOfSheets progress(context.DialogParent, plan.SheetCount());
     WriteMergePdf(dialog.selectedFiles().first(), context.Surface, context.CardDef, context.GuessMark,
@@ -166,7 +169,7 @@ void SaveMergePdf(const MergeCommandContext &context)
 void PrintMerge(const MergeCommandContext &context)
 {
     const MergeBar &bar = context.Bar;
-    if (!bar.IsOpen() || bar.PrintRecordCount() <= 0)
+    if (!bar.IsOpen() || !bar.PrintRecords())
         return;
     context.Printer.CheckPrinterChanges();
     context.Printer.CheckNoPrinter();

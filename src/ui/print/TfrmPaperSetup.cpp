@@ -1,5 +1,6 @@
 #include "ui/print/TfrmPaperSetup.h"
 
+#include "model/output/SheetCells.h"
 #include "printer/TQdPrinter.h"
 #include "ui/platform/DialogPlacement.h"
 #include "ui/platform/HelpTopic.h"
@@ -442,8 +443,7 @@ void TfrmPaperSetup::updatePreview()
     pbPaper_->SetSheet(printerAvailable_ ? sheet_ : PaperPreviewSheet(), workingCopy_);
     PaperPreviewCards cards = pbPaper_->Cards();
     cards.GuessMark = std::max(GuessMark(), 0);
-    const std::int64_t cells = std::int64_t(workingCopy_.Columns) * workingCopy_.Lines;
-    cards.StartCell = std::clamp<std::int64_t>(cards.StartCell, 0, std::max<std::int64_t>(cells - 1, 0));
+    cards.StartCell = StartCellOnSheet(cards.StartCell, workingCopy_);
     pbPaper_->SetCards(cards);
     const bool runsOff =
         printerAvailable_ && !CardSheetFitsPaper(workingCopy_, sheet_.PhysicalPaperSizeTenthMm);

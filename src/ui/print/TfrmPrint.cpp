@@ -1,5 +1,7 @@
 #include "ui/print/TfrmPrint.h"
 
+#include "model/output/OutputLimits.h"
+#include "model/output/SheetCells.h"
 #include "model/sheet/PaperPreview.h"
 #include "printer/TQdPrinter.h"
 #include "ui/platform/DialogPlacement.h"
@@ -77,10 +79,11 @@ TfrmPrint::TfrmPrint(TQdPrinter &printer, const TVkVellumPanel &card, const TCar
     lblPrinter_->setObjectName(QStringLiteral("lblPrinter"));
     side->addWidget(lblPrinter_);
 
-    const std::int64_t cells = std::max<std::int64_t>(std::int64_t(cardDef.Columns) * cardDef.Lines, 1);
+    const std::int64_t cells = std::max<std::int64_t>(CellsOnSheet(cardDef), 1);
     auto *startGroup = new QGroupBox(QStringLiteral("印刷を始める位置"), this);
     auto *startRow = new QGridLayout(startGroup);
-    edtStart_ = countField("edtStart", int(std::min<std::int64_t>(cells, 99999)), startGroup);
+    edtStart_ =
+        countField("edtStart", int(std::min<std::int64_t>(cells, OutputLimits::kMostCards)), startGroup);
     startRow->addWidget(edtStart_, 0, 0);
     startRow->addWidget(new QLabel(QStringLiteral("番目のカードから"), startGroup), 0, 1);
     auto *startHint = new QLabel(QStringLiteral("使用済みのカードがある用紙では、プレビューで最初に印刷する"
@@ -100,8 +103,8 @@ TfrmPrint::TfrmPrint(TQdPrinter &printer, const TVkVellumPanel &card, const TCar
     auto *units = new QButtonGroup(countGroup);
     units->addButton(rbSheets_);
     units->addButton(rbCards_);
-    edtSheets_ = countField("edtSheets", 999, countGroup);
-    edtCards_ = countField("edtCards", 99999, countGroup);
+    edtSheets_ = countField("edtSheets", OutputLimits::kMostSheets, countGroup);
+    edtCards_ = countField("edtCards", OutputLimits::kMostCards, countGroup);
     countGrid->addWidget(rbSheets_, 0, 0);
     countGrid->addWidget(edtSheets_, 0, 1);
     countGrid->addWidget(new QLabel(QStringLiteral("枚"), countGroup), 0, 2);
@@ -145,11 +148,12 @@ TfrmPrint::TfrmPrint(TQdPrinter &printer, const TVkVellumPanel &card, const TCar
     side->setContentsMargins(0, 0, 0, 0);
     columns->setSpacing(12);
 
-    edtStart_->setValue(int(std::clamp<std::int64_t>(run.StartCell + 1, 1, edtStart_->maximum())));
+    edtStart_->setValue(
+        int(std::min<std::int64_t>(StartCellOnSheet(run.StartCell, cardDef) + 1, edtStart_->maximum())));
     (run.CountUnit == SheetRun::Unit::Cards ? rbCards_ : rbSheets_)->setChecked(true);
     (run.CountUnit == SheetRun::Unit::Cards ? edtCards_ : edtSheets_)->setValue(run.Count);
     if (run.CountUnit == SheetRun::Unit::Sheets)
-        edtCards_->setValue(int(std::min<std::int64_t>(cells - run.StartCell, 99999)));
+        edtCards_->setValue(int(std::min<std::int64_t>(cells - run.StartCell, OutputLimits::kMostCards)));
     pbSheet_->SetCards({.Card = &card, .GuessMark = guessMark, .StartCell = run.StartCell});
     showCount();
 

@@ -1,0 +1,13 @@
+#include "model/output/CardSurfaceSize.h"
+
+#include "model/card/SurfaceScale.h"
+#include "model/document/TCardDef.h"
+#include "model/output/OutputLimits.h"
+
+#include <algorithm>
+
+QSize CardSurfaceSize(const TCardDef &cardDef)
+{
+    return {std::clamp(TenthMmToSurfacePixels(cardDef.CardSizeX), 0, OutputLimits::kMaxSurfacePixels),
+            std::clamp(TenthMmToSurfacePixels(cardDef.CardSizeY), 0, OutputLimits::kMaxSurfacePixels)};
+}
