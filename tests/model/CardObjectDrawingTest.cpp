@@ -436,6 +436,8 @@ TEST(CardObjectModel, SelectionAndKindChanges)
     EXPECT_FALSE(object.BitmapMode());
     EXPECT_TRUE(object.Selected());
     EXPECT_EQ(selections, 2);
+    EXPECT_TRUE(object.IsText());
+    object.SetDrawMode(dmCircle);
     EXPECT_TRUE(object.IsShape());
     object.SetDrawMode(dmNone);
     EXPECT_TRUE(object.IsText());

@@ -197,6 +197,7 @@ TEST_F(CardPictures, SvgPictureIsDrawnAsVectorsAtEveryScale)
     card.object->SetBounds(100, 50, 64, 44); // the picture fills (102, 52) to (161, 91)
     card.object->LoadBitmap(SvgPicture::Render(kHalfGreenSvg, QSize(60, 40)));
     card.object->SetSvgData(kHalfGreenSvg);
+    card.object->SetKind(CardObjectKind::VectorPicture);
     ASSERT_TRUE(card.object->IsVectorPicture());
 
     const QImage screen = screenOf(card.surface);
@@ -234,10 +235,12 @@ TEST_F(CardPictures, NewPicturePropertiesRoundTripByteForByte)
     TVkDragLabel &drawing = surface.AddObject(std::make_unique<TVkDragLabel>());
     drawing.LoadBitmap(SvgPicture::Render(kHalfGreenSvg, QSize(60, 40)));
     drawing.SetSvgData(kHalfGreenSvg);
+    drawing.SetKind(CardObjectKind::VectorPicture);
     TVkDragLabel &code = surface.AddObject(std::make_unique<TVkDragLabel>());
     const QString text = QStringLiteral("名刺 {{氏名}} 😀");
     code.LoadBitmap(EncodeQrCode(text, qlHigh, 2));
     code.SetQrText(text);
+    code.SetKind(CardObjectKind::QrCode);
     code.SetQrLevel(qlHigh);
     code.SetQrQuietZone(2);
 

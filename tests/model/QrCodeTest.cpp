@@ -32,6 +32,7 @@ struct CardWithCode {
         code.SetBounds(20, 20, side, side);
         code.LoadBitmap(EncodeQrCode(text, qlMedium, kQrStandardQuietZone));
         code.SetQrText(text);
+        code.SetKind(CardObjectKind::QrCode);
     }
     TVkVellumPanel surface;
 };

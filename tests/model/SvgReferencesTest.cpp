@@ -78,6 +78,7 @@ TEST_F(SvgOutsideReferences, OutsideFilesAreNeitherShownNorOpened)
         TVkDragLabel object;
         object.SetBounds(0, 0, 40, 40);
         object.SetSvgData(svg);
+        object.SetKind(CardObjectKind::VectorPicture);
         QImage card(40, 40, QImage::Format_RGB32);
         card.fill(Qt::white);
         object.DrawTo(card, 0, 0);

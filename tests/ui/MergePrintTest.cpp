@@ -68,6 +68,7 @@ TEST(MergePrint, TheRecordBarShowsEachRecordOnTheCardAndLeavesTheDesign)
     code.SetBounds(340, 150, 100, 100);
     code.LoadBitmap(EncodeQrCode("{{会社}}", qlMedium, kQrStandardQuietZone));
     code.SetQrText("{{会社}}");
+    code.SetKind(CardObjectKind::QrCode);
     frmMain.show();
     const QImage design = frmMain.SurfaceView().grab().toImage();
 

@@ -188,8 +188,35 @@ void TVkDragLabel::SetAlphaChannel(int alpha)
 
 void TVkDragLabel::SetDrawMode(TDrawMode mode)
 {
+    if (IsText() || IsShape())
+        kind_ = mode == dmNone ? CardObjectKind::Text : CardObjectKind::Shape;
     if (assign(drawMode_, mode))
         Invalidate();
+}
+
+void TVkDragLabel::SetKind(CardObjectKind kind)
+{
+    if (assign(kind_, kind))
+        Invalidate();
+}
+
+void TVkDragLabel::kindAfterPicture()
+{
+    if (!bitmap_.isNull() && (IsText() || IsShape()))
+        kind_ = CardObjectKind::Picture;
+}
+
+// What the object is, told from what a document holds: a picture when its bitmap holds an image
+// (a QR code when it keeps the encoded text, a vector picture when it keeps its SVG file),
+// otherwise a shape when its DrawMode is not dmNone, otherwise a text.
+CardObjectKind TVkDragLabel::kindOfStoredProperties() const
+{
+    if (!bitmap_.isNull()) {
+        if (!qrText_.isEmpty())
+            return CardObjectKind::QrCode;
+        return svg_.IsEmpty() ? CardObjectKind::Picture : CardObjectKind::VectorPicture;
+    }
+    return drawMode_ == dmNone ? CardObjectKind::Text : CardObjectKind::Shape;
 }
 
 void TVkDragLabel::SetFillDraw(bool fill)
@@ -209,8 +236,10 @@ void TVkDragLabel::SetCaption(const QStringList &lines)
     if (&lines == &caption_)
         return;
     // Text given to a picture turns it back into a text object.
-    if (BitmapMode())
+    if (IsPicture()) {
         SetBitmap(QImage());
+        kind_ = CardObjectKind::Text;
+    }
     caption_ = lines;
     Invalidate();
 }
@@ -218,6 +247,7 @@ void TVkDragLabel::SetCaption(const QStringList &lines)
 void TVkDragLabel::SetBitmap(const QImage &bitmap)
 {
     bitmap_ = bitmap;
+    kindAfterPicture();
     Invalidate();
     SetSelected(true);
 }
@@ -231,6 +261,7 @@ void TVkDragLabel::LoadCaption(const QStringList &lines)
 void TVkDragLabel::LoadBitmap(const QImage &bitmap)
 {
     bitmap_ = bitmap;
+    kindAfterPicture();
     Invalidate();
 }
 
@@ -263,6 +294,7 @@ void TVkDragLabel::Loaded()
     if (!pictureAlphaMarked_ && bitmap_.hasAlphaChannel())
         bitmap_ = OpaquePicture(bitmap_);
     pictureAlphaMarked_ = false;
+    kind_ = kindOfStoredProperties();
 }
 
 void TVkDragLabel::SetSelected(bool selected)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/card/CardFont.h"
+#include "model/card/CardObjectKind.h"
 #include "model/card/CardTypes.h"
 #include "model/card/HeldObject.h"
 #include "model/card/ReachableRect.h"
@@ -21,11 +22,11 @@
 class QPainter;
 class TVkVellumPanel;
 
-// Everything placed on a card: a picture when its bitmap holds an image, otherwise a shape when its
-// DrawMode is not dmNone, otherwise a block of text. The object has no window of its own: the card
-// surface owns it and paints it; the card view moves it with the mouse. Positions and sizes are
-// card-surface pixels (5 per millimetre). Every property a document stores is reachable here, so the
-// document stream, undo and duplication copy an object through its properties alone.
+// Everything placed on a card: a text, a shape or a picture of one of three kinds, as its Kind says.
+// The object has no window of its own: the card surface owns it and paints it; the card view moves
+// it with the mouse. Positions and sizes are card-surface pixels (5 per millimetre). Every property
+// a document stores is reachable here, so the document stream, undo and duplication copy an object
+// through its properties alone.
 class TVkDragLabel {
 public:
     using Event = std::function<void(TVkDragLabel &)>;
@@ -139,8 +140,8 @@ public:
     bool UprightDigits() const { return textStyle_.UprightDigits; }
     void SetUprightDigits(bool upright);
 
-    // Reading a document fills the caption and the picture directly, without the selection and
-    // kind changes that the setters make.
+    // Reading a document fills the caption and the picture directly, without the selection
+    // change and the picture dropped that the setters make.
     void LoadCaption(const QStringList &lines);
     void LoadBitmap(const QImage &bitmap);
 
@@ -160,18 +161,23 @@ public:
     int QrQuietZone() const { return qrQuietZone_; }
     void SetQrQuietZone(int modules);
 
-    // Reading a document: a 32-bit picture keeps its alpha only when the document marks it, which
-    // Loaded() settles once every stored property has been read.
+    // Reading a document: a 32-bit picture keeps its alpha only when the document marks it, and
+    // the kind follows from what the document holds; Loaded() settles both once every stored
+    // property has been read.
     void MarkPictureAlpha(bool marked) { pictureAlphaMarked_ = marked; }
     void Loaded();
 
-    // --- Kinds, in the order the drawing tests them.
-    bool IsPicture() const { return BitmapMode(); }
-    bool IsShape() const { return !BitmapMode() && drawMode_ != dmNone; }
-    bool IsText() const { return !BitmapMode() && drawMode_ == dmNone; }
+    // --- Kinds. A new object is a text. Besides SetKind, a picture given to a text or a shape
+    // makes it a picture, a draw mode turns a text into a shape and dmNone a shape into a text,
+    // and a caption given to a picture makes it a text again.
+    CardObjectKind Kind() const { return kind_; }
+    void SetKind(CardObjectKind kind);
+    bool IsText() const { return kind_ == CardObjectKind::Text; }
+    bool IsShape() const { return kind_ == CardObjectKind::Shape; }
+    bool IsPicture() const { return IsQrCode() || IsVectorPicture() || kind_ == CardObjectKind::Picture; }
     // Kinds of picture.
-    bool IsQrCode() const { return IsPicture() && !qrText_.isEmpty(); }
-    bool IsVectorPicture() const { return IsPicture() && !IsQrCode() && !svg_.IsEmpty(); }
+    bool IsQrCode() const { return kind_ == CardObjectKind::QrCode; }
+    bool IsVectorPicture() const { return kind_ == CardObjectKind::VectorPicture; }
 
     // Natural size: the picture's size, or the extent of the caption in the font; shapes have none.
     QSize MeasureContent() const;
@@ -200,6 +206,8 @@ public:
 private:
     friend class TVkVellumPanel;
     void setParent(TVkVellumPanel *parent) { parent_ = parent; }
+    void kindAfterPicture();
+    CardObjectKind kindOfStoredProperties() const;
     template <typename T> void setTextStyleField(T TextStyle::*field, T value);
     // A plain drawing leaves out the text's opacity and edge smoothing.
     void drawContent(QImage &canvas, int x, int y, const QRect &clip, bool plain);
@@ -218,6 +226,7 @@ private:
     void drawSelectionMarks(QPainter &canvas, const QRect &box, int mark) const;
 
     TVkVellumPanel *parent_ = nullptr;
+    CardObjectKind kind_ = CardObjectKind::Text;
     int left_ = 0, top_ = 0, width_ = 100, height_ = 100;
 
     QString name_;

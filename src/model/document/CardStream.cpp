@@ -478,6 +478,7 @@ std::vector<std::unique_ptr<TVkDragLabel>> ReadObjectEntries(QByteArrayView stre
         if (objects.size() >= std::size_t(kMaxCardObjects) || !readEntry(reader, *object, table) ||
             TextLength(object->Caption()) > kMaxTextLength)
             return {};
+        object->Loaded();
         objects.push_back(std::move(object));
     }
     return objects;

@@ -16,7 +16,7 @@ bool EditObject(const CardEditContext &context, TVkDragLabel &object, Qt::Keyboa
         return EditPositionAndSize(context, object);
     if (object.DrawMode() != dmNone)
         return EditShape(context, object);
-    if (!object.BitmapMode())
+    if (object.IsText())
         return EditText(context, object);
     if (object.IsQrCode())
         return EditQrCode(context, object);
@@ -38,6 +38,7 @@ bool ReplacePicture(const CardEditContext &context, TVkDragLabel &object)
         context.TakeUndoSnapshot();
         object.LoadBitmap(picture);
         object.SetSvgData(LoadSvgSource(fileName));
+        object.SetKind(object.SvgData().isEmpty() ? CardObjectKind::Picture : CardObjectKind::VectorPicture);
         if (object.Left() < 0)
             object.SetLeft(0);
         if (object.Top() + object.Height() < 0)

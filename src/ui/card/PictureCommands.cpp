@@ -23,6 +23,7 @@ TVkDragLabel *AddImage(const CardEditContext &context)
     TVkDragLabel &object = PlaceNewObject(context, std::move(created));
     object.SetBitmap(picture);
     object.SetSvgData(LoadSvgSource(fileName));
+    object.SetKind(object.SvgData().isEmpty() ? CardObjectKind::Picture : CardObjectKind::VectorPicture);
     FitPictureOnCard(object, context.Surface.ClientWidth(), context.Surface.ClientHeight());
     return &object;
 }

@@ -15,6 +15,7 @@ constexpr int kSmallestCode = 100; // surface pixels, 20 mm
 
 void applyDialog(const TfrmQrCode &dialog, TVkDragLabel &object)
 {
+    object.SetKind(CardObjectKind::QrCode);
     object.LoadBitmap(dialog.Modules());
     object.SetQrText(dialog.Source());
     object.SetQrLevel(dialog.Level());
