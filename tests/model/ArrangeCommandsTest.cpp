@@ -69,7 +69,7 @@ TEST(ArrangeCommands, DuplicatePlacesSelectedCopiesInFront)
 
     EXPECT_EQ(wired, 2);
     ASSERT_EQ(card.surface.ObjectCount(), 5);
-    EXPECT_EQ(card.order(), "ABC"); // hints are not copied: the copies are the two unnamed ones on top
+    EXPECT_EQ(card.order(), "ABCCA"); // the copies on top carry their sources' hints
     TVkDragLabel &copyOfC = card.surface.Object(3);
     TVkDragLabel &copyOfA = card.surface.Object(4);
     EXPECT_EQ(last, &copyOfA); // the backmost source is copied last

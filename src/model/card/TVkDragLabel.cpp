@@ -6,9 +6,41 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 TVkDragLabel::TVkDragLabel() = default;
 TVkDragLabel::~TVkDragLabel() = default;
+
+// The members that make the object's value, in declaration order; a new one belongs here.
+template <class Self> auto TVkDragLabel::values(Self &o)
+{
+    return std::tie(o.kind_, o.left_, o.top_, o.width_, o.height_, o.name_, o.tag_, o.cursor_, o.hint_,
+                    o.align_, o.visible_, o.color_, o.parentColor_, o.dragCursor_, o.dragMode_, o.font_,
+                    o.parentFont_, o.mouseCapture_, o.popupMenu_, o.parentShowHint_, o.showHint_,
+                    o.frameColor_, o.frameWidth_, o.frameStyle_, o.caption_, o.autoSize_, o.selected_,
+                    o.bitmap_, o.antiAlias_, o.alphaChannel_, o.drawMode_, o.penWidth_, o.fillDraw_,
+                    o.brushColor_, o.textStyle_, o.svg_, o.qrText_, o.qrLevel_, o.qrQuietZone_, o.rotation_);
+}
+
+TVkDragLabel::TVkDragLabel(const TVkDragLabel &other)
+{
+    values(*this) = values(other);
+}
+
+TVkDragLabel &TVkDragLabel::operator=(const TVkDragLabel &other)
+{
+    if (this == &other)
+        return *this;
+    Invalidate();
+    values(*this) = values(other);
+    Invalidate();
+    return *this;
+}
+
+bool TVkDragLabel::operator==(const TVkDragLabel &other) const
+{
+    return values(*this) == values(other);
+}
 
 void TVkDragLabel::Invalidate()
 {

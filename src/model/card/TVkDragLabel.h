@@ -35,8 +35,11 @@ public:
 
     TVkDragLabel();
     ~TVkDragLabel();
-    TVkDragLabel(const TVkDragLabel &) = delete;
-    TVkDragLabel &operator=(const TVkDragLabel &) = delete;
+    // An object is a value: a copy and a comparison take its kind, place and every property, not
+    // its surface, handlers, mouse state or drawing caches. An object assigned to keeps its surface.
+    TVkDragLabel(const TVkDragLabel &other);
+    TVkDragLabel &operator=(const TVkDragLabel &other);
+    bool operator==(const TVkDragLabel &other) const;
 
     // --- Where it sits. The surface sets the parent when it takes the object.
     TVkVellumPanel *Parent() const { return parent_; }
@@ -206,6 +209,7 @@ public:
 private:
     friend class TVkVellumPanel;
     void setParent(TVkVellumPanel *parent) { parent_ = parent; }
+    template <class Self> static auto values(Self &object);
     void kindAfterPicture();
     CardObjectKind kindOfStoredProperties() const;
     template <typename T> void setTextStyleField(T TextStyle::*field, T value);

@@ -5,6 +5,8 @@
 #include "model/picture/PictureAlpha.h"
 #include "model/platform/Cp932.h"
 
+#include <algorithm>
+
 namespace {
 
 namespace names = CardStreamNames;
@@ -300,4 +302,16 @@ void CopySurfaceProperties(const TVkVellumPanel &from, TVkVellumPanel &to)
     to.SetName(from.Name());
     for (const PropertyRow<TVkVellumPanel> &row : SurfaceProperties())
         row.set(to, row.get(from));
+}
+
+void CopyDragLabelProperties(const TVkDragLabel &from, TVkDragLabel &to, std::span<const char *const> leftOut)
+{
+    for (const PropertyRow<TVkDragLabel> &row : DragLabelProperties()) {
+        const bool named =
+            std::ranges::any_of(leftOut, [&row](const char *name) { return qstrcmp(name, row.name) == 0; });
+        if (!named && (!row.stored || row.stored(from)))
+            row.set(to, row.get(from));
+    }
+    to.Loaded();
+    to.SetKind(from.Kind());
 }

@@ -2,6 +2,8 @@
 
 #include "model/document/PropertyTable.h"
 
+#include <span>
+
 class TVkVellumPanel;
 class TVkDragLabel;
 
@@ -13,3 +15,8 @@ const PropertyTable<TVkDragLabel> &DragLabelProperties();
 // Gives to the surface's name and stored properties from's values, as reading from's document
 // into to would.
 void CopySurfaceProperties(const TVkVellumPanel &from, TVkVellumPanel &to);
+
+// Gives to, a new object, from's kind and the stored properties that writing from and reading it
+// back would give it, apart from the rows named in leftOut.
+void CopyDragLabelProperties(const TVkDragLabel &from, TVkDragLabel &to,
+                             std::span<const char *const> leftOut);

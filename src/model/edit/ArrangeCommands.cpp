@@ -2,8 +2,10 @@
 
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
+#include "model/document/CardStreamProperties.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -27,30 +29,16 @@ int placedWithin(int position, int extent, int clientExtent)
     return std::clamp(position, 0, clientExtent - extent);
 }
 
-void copyContent(const TVkDragLabel &source, TVkDragLabel &copy)
-{
-    copy.SetHeight(source.Height());
-    copy.SetWidth(source.Width());
-    copy.SetAutoSize(source.AutoSize());
-    copy.SetFont(source.Font());
-    copy.LoadCaption(source.Caption());
-    copy.SetLeft(SaturatedInt(source.Left() + 10LL));
-    copy.SetTop(SaturatedInt(source.Top() + 10LL));
-    copy.LoadBitmap(source.Bitmap());
-    copy.SetSvgData(source.SvgData());
-    copy.SetQrText(source.QrText());
-    copy.SetQrLevel(source.QrLevel());
-    copy.SetQrQuietZone(source.QrQuietZone());
-    copy.SetColor(source.Color());
-    copy.SetFillDraw(source.FillDraw());
-    copy.SetBrushColor(source.BrushColor());
-    copy.SetDrawMode(source.DrawMode());
-    copy.SetPenWidth(source.PenWidth());
-    copy.SetTag(source.Tag());
-    copy.SetRotation(source.Rotation());
-}
+// A duplicate has a new object's frame and text effects; it is selected in place of its source.
+constexpr std::array<const char *, 6> kNotDuplicated = {"FrameColor", "FrameWidth",   "FrameStyle",
+                                                        "AntiAlias",  "AlphaChannel", "Selected"};
 
 } // namespace
+
+std::span<const char *const> PropertiesNotDuplicated()
+{
+    return kNotDuplicated;
+}
 
 void PullOntoCard(TVkDragLabel &object, int clientWidth, int clientHeight)
 {
@@ -100,7 +88,9 @@ TVkDragLabel *DuplicateSelectedObjects(TVkVellumPanel &surface,
         // Selected before any handler is attached, so no other object's selection changes.
         copy.SetSelected(true);
         copy.SetPopupMenu(source.PopupMenu());
-        copyContent(source, copy);
+        CopyDragLabelProperties(source, copy, kNotDuplicated);
+        copy.SetLeft(SaturatedInt(copy.Left() + 10LL));
+        copy.SetTop(SaturatedInt(copy.Top() + 10LL));
         if (wire)
             wire(copy);
         lastCopy = &copy;

@@ -2,6 +2,7 @@
 
 #include <QRect>
 #include <functional>
+#include <span>
 #include <vector>
 
 class TVkDragLabel;
@@ -17,10 +18,12 @@ std::vector<TVkDragLabel *> SelectedObjects(const TVkVellumPanel &surface);
 void DeleteSelectedObjects(TVkVellumPanel &surface, TVkDragLabel *&lastSelected);
 
 // Puts a selected copy of every selected object 10 pixels right of and below it, in front of all
-// others, and deselects the sources. wire gives each copy the main window's handlers; the copy made
+// others, and deselects the sources. A copy takes every stored property of its source but those
+// PropertiesNotDuplicated names. wire gives each copy the main window's handlers; the copy made
 // last (that of the backmost source) is returned, or none when nothing was selected.
 TVkDragLabel *DuplicateSelectedObjects(TVkVellumPanel &surface,
                                        const std::function<void(TVkDragLabel &)> &wire);
+std::span<const char *const> PropertiesNotDuplicated();
 
 // Moves the selected objects in front of (behind) all others; among themselves their order is
 // reversed, as the card has always arranged them.

@@ -17,6 +17,16 @@ std::unique_ptr<QSvgRenderer> makeRenderer(const QByteArray &svg)
 SvgPicture::SvgPicture() = default;
 SvgPicture::~SvgPicture() = default;
 
+SvgPicture::SvgPicture(const SvgPicture &other) : source_(other.source_)
+{
+}
+
+SvgPicture &SvgPicture::operator=(const SvgPicture &other)
+{
+    SetSource(other.source_);
+    return *this;
+}
+
 void SvgPicture::SetSource(const QByteArray &svg)
 {
     if (svg == source_)

@@ -15,8 +15,10 @@ class SvgPicture {
 public:
     SvgPicture();
     ~SvgPicture();
-    SvgPicture(const SvgPicture &) = delete;
-    SvgPicture &operator=(const SvgPicture &) = delete;
+    // A copy takes the source and parses it again when first drawn; pictures are equal by source.
+    SvgPicture(const SvgPicture &other);
+    SvgPicture &operator=(const SvgPicture &other);
+    bool operator==(const SvgPicture &other) const { return source_ == other.source_; }
 
     const QByteArray &Source() const { return source_; }
     void SetSource(const QByteArray &svg);
