@@ -63,7 +63,7 @@ void exportRecords(BatchCard &card, const BatchOptions &options, const MergeTabl
     QStringList missing;
     const auto progress = progressOnTerminal(range.Count);
     for (int record = range.First; record < range.First + range.Count; ++record) {
-        const MergeRecordScope shown(options.ExportBack ? card.Back() : card.Surface(), table, record);
+        const MergeRecordScope shown(options.Picture.Back ? card.Back() : card.Surface(), table, record);
         for (const QString &column : shown.MissingColumns())
             if (!missing.contains(column))
                 missing.append(column);

@@ -133,8 +133,8 @@ const std::vector<OptionRow> &optionTable()
              .arg(OutputLimits::kMostPictureDpi),
          {BatchCommand::Export},
          [](BatchOptions &o, const QString &v) {
-             o.Dpi = wholeNumberIn(QStringLiteral("dpi"), v, OutputLimits::kLeastPictureDpi,
-                                   OutputLimits::kMostPictureDpi);
+             o.Picture.Dpi = wholeNumberIn(QStringLiteral("dpi"), v, OutputLimits::kLeastPictureDpi,
+                                           OutputLimits::kMostPictureDpi);
          }},
         {QStringLiteral("quality"),
          QStringLiteral("Q"),
@@ -144,14 +144,14 @@ const std::vector<OptionRow> &optionTable()
              .arg(OutputLimits::kDefaultJpegQuality),
          {BatchCommand::Export},
          [](BatchOptions &o, const QString &v) {
-             o.Quality = wholeNumberIn(QStringLiteral("quality"), v, OutputLimits::kLeastJpegQuality,
-                                       OutputLimits::kMostJpegQuality);
+             o.Picture.Quality = wholeNumberIn(QStringLiteral("quality"), v, OutputLimits::kLeastJpegQuality,
+                                               OutputLimits::kMostJpegQuality);
          }},
         {QStringLiteral("side"),
          QStringLiteral("front|back"),
          QStringLiteral("画像にする面: 表面 (既定) か裏面"),
          {BatchCommand::Export},
-         [](BatchOptions &o, const QString &v) { o.ExportBack = backSideChosen(v); }},
+         [](BatchOptions &o, const QString &v) { o.Picture.Back = backSideChosen(v); }},
         {QStringLiteral("marks"), QStringLiteral("none|frame|cross"),
          QStringLiteral("トンボ: なし、点線の枠、角の十字。省略すると用紙設定の選択"), kSheets,
          [](BatchOptions &o, const QString &v) { o.Marks = cropMarkStyle(v); }},

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/output/OutputJob.h"
-#include "model/output/OutputLimits.h"
+#include "model/output/PictureExport.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,10 +17,8 @@ class BatchOptions {
 public:
     BatchCommand Command = BatchCommand::Help;
     QString CardFile;
-    QString OutputFile;                              // the picture of --export, the file of --pdf
-    std::optional<int> Dpi;                          // --export at a resolution rather than the screen's size
-    int Quality = OutputLimits::kDefaultJpegQuality; // --export as JPEG
-    bool ExportBack = false;                         // --side back: the picture is of the card's back
+    QString OutputFile;       // the picture of --export, the file of --pdf
+    PictureExport Picture;    // --dpi, --quality and --side of --export
     std::optional<int> Marks; // a CropMarkStyle; the settings' choice when none is given
     QString SheetName;        // a card sheet from the card definitions instead of the card's own
     QString PrinterName;      // --print on this printer rather than the default one

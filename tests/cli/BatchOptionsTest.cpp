@@ -26,16 +26,16 @@ TEST(BatchOptions, EachCommandTakesItsOwnOptionsInAnyOrder)
     EXPECT_EQ(picture.Command, BatchCommand::Export);
     EXPECT_EQ(picture.OutputFile, "out.jpg");
     EXPECT_EQ(picture.CardFile, "card.vkc");
-    EXPECT_EQ(picture.Dpi, 300);
-    EXPECT_EQ(picture.Quality, 95);
+    EXPECT_EQ(picture.Picture.Dpi, 300);
+    EXPECT_EQ(picture.Picture.Quality, 95);
 
     const BatchOptions screen = parse("--export=out.png card.vkc");
     EXPECT_EQ(screen.OutputFile, "out.png");
-    EXPECT_FALSE(screen.Dpi);
-    EXPECT_EQ(screen.Quality, 80);
-    EXPECT_FALSE(screen.ExportBack);
-    EXPECT_TRUE(parse("--export back.png --side back card.vkc").ExportBack);
-    EXPECT_FALSE(parse("--export front.png --side front card.vkc").ExportBack);
+    EXPECT_FALSE(screen.Picture.Dpi);
+    EXPECT_EQ(screen.Picture.Quality, 80);
+    EXPECT_FALSE(screen.Picture.Back);
+    EXPECT_TRUE(parse("--export back.png --side back card.vkc").Picture.Back);
+    EXPECT_FALSE(parse("--export front.png --side front card.vkc").Picture.Back);
 
     const BatchOptions pdf = parse("--pdf out.pdf --marks cross --sheet A-ONE card.vkc");
     EXPECT_EQ(pdf.Command, BatchCommand::Pdf);

@@ -1,9 +1,13 @@
 #include "model/output/OutputJob.h"
 #include "PrintTestSupport.h"
+#include "model/card/TVkVellumPanel.h"
 #include "model/output/CardSurfaceSize.h"
 #include "model/output/OutputLimits.h"
+#include "model/output/PictureExport.h"
 #include "model/output/SheetCells.h"
 
+#include <QImage>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 // A start cell the sheet cannot take is named as the user's fault; a sheet with no cells is the
@@ -80,4 +84,28 @@ TEST(OutputJob, TheCardSurfaceStaysWithinItsLimit)
     huge.CardSizeX = 100'000;
     huge.CardSizeY = -550;
     EXPECT_EQ(CardSurfaceSize(huge), QSize(OutputLimits::kMaxSurfacePixels, 0));
+}
+
+// A picture is the surface's own 455 x 275 pixels at 127 dpi unless a resolution is asked for; then
+// it is drawn at that resolution and says so.
+TEST(OutputJob, APictureIsDrawnAtTheSizeAskedAndSaysItsResolution)
+{
+    TVkVellumPanel card;
+    SetPlainCardSide(card, clBlack);
+    QTemporaryDir folder;
+    const QString screen = folder.filePath("screen.png");
+    const PictureExport plain;
+    plain.Write(screen, PictureFileType::Png, plain.Render(card, OneCardSheet()));
+    const QImage shown(screen);
+    EXPECT_EQ(shown.size(), QSize(455, 275));
+    EXPECT_NEAR(shown.dotsPerMeterX() * 0.0254, 127, 0.5);
+
+    const QString path = folder.filePath("fine.jpg");
+    const PictureExport fine{.Dpi = 300, .Quality = 95};
+    fine.Write(path, PictureFileType::Jpeg, fine.Render(card, OneCardSheet()));
+    const QImage printed(path);
+    // 91 x 55 mm at 300 dpi.
+    EXPECT_NEAR(printed.width(), 1075, 1);
+    EXPECT_NEAR(printed.height(), 650, 1);
+    EXPECT_NEAR(printed.dotsPerMeterX() * 0.0254, 300, 0.5);
 }

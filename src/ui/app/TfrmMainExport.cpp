@@ -4,6 +4,7 @@
 #include "model/document/CardStream.h"
 #include "model/merge/MergeRecordScope.h"
 #include "model/output/OutputJob.h"
+#include "model/output/PictureExport.h"
 #include "model/sheet/BackSideSheet.h"
 #include "model/sheet/CardRenderer.h"
 #include "model/sheet/CardSheetPdf.h"
@@ -66,17 +67,8 @@ void TfrmMain::connectExportCommands()
         documents_->PrepareSaveDialog(title, filter);
     };
     context.SaveDirectory = &settings_.SaveDirectory;
-    // At the surface's own size the scale is exactly 1.
-    context.RenderCard = [this] {
-        return drawnAsShown(SurfaceView(), [this] {
-            QImage bitmap;
-            RenderCardToBitmap(bitmap, Panel().Width(), Panel().Height());
-            return bitmap;
-        });
-    };
-    context.RenderCardAtDpi = [this](int dpi) {
-        return drawnAsShown(SurfaceView(),
-                            [this, dpi] { return ::RenderCardAtDpi(Panel(), CardDef(), dpi); });
+    context.RenderCard = [this](const PictureExport &picture) {
+        return drawnAsShown(SurfaceView(), [this, &picture] { return picture.Render(Panel(), CardDef()); });
     };
     context.WriteSheetPdf = [this](const QString &path) { WriteSheetPdf(path); };
     auto exporter = std::make_shared<ExportCommand>(std::move(context));

@@ -116,15 +116,14 @@ bool ExportCommand::SaveAsBitmap()
         return false;
     // A name saying .png or .jpg is taken at its word, whatever the type list was left at.
     const PictureFileType type = PictureFileTypeOfName(path).value_or(typeOf(fileType_));
-    int quality = OutputLimits::kDefaultJpegQuality;
+    PictureExport picture{.Dpi = *dpi == 0 ? std::nullopt : dpi};
     if (type == PictureFileType::Jpeg) {
         const std::optional<int> chosen = askJpegQuality(context_.DialogParent);
         if (!chosen)
             return false;
-        quality = *chosen;
+        picture.Quality = *chosen;
     }
-    const QImage picture = *dpi == 0 ? context_.RenderCard() : context_.RenderCardAtDpi(*dpi);
-    WritePictureFile(path, EncodePictureFile(picture, type, *dpi == 0 ? kCardSurfaceDpi : *dpi, quality));
+    picture.Write(path, type, context_.RenderCard(picture));
     *context_.SaveDirectory = FolderPart(path);
     return true;
 }

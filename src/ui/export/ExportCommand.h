@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/picture/PictureFile.h"
+#include "model/output/PictureExport.h"
 
 #include <QImage>
 #include <QString>
@@ -27,9 +27,9 @@ public:
         // Starts the save dialog in the remembered save folder with no file name, the title and
         // the file types given.
         std::function<void(const QString &title, const QString &filter)> PrepareSaveDialog = {};
-        QString *SaveDirectory = nullptr;                    // follows the folder of each file written
-        std::function<QImage()> RenderCard = {};             // at the surface's size
-        std::function<QImage(int dpi)> RenderCardAtDpi = {}; // as printing draws it
+        QString *SaveDirectory = nullptr; // follows the folder of each file written
+        // The card as the picture asks for it, at the surface's size or as printing draws it.
+        std::function<QImage(const PictureExport &picture)> RenderCard = {};
         // Writes the card's sheet to a PDF file as printing lays it out; throws VkError when it cannot.
         std::function<void(const QString &path)> WriteSheetPdf = {};
     };

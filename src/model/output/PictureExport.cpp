@@ -1,0 +1,18 @@
+#include "model/output/PictureExport.h"
+
+#include "model/card/TVkVellumPanel.h"
+#include "model/sheet/CardRenderer.h"
+
+QImage PictureExport::Render(const TVkVellumPanel &side, const TCardDef &cardDef) const
+{
+    if (Dpi)
+        return RenderCardAtDpi(side, cardDef, *Dpi);
+    QImage picture;
+    RenderCardToBitmap(side, cardDef, picture, side.Width(), side.Height());
+    return picture;
+}
+
+void PictureExport::Write(const QString &path, PictureFileType type, const QImage &picture) const
+{
+    WritePictureFile(path, EncodePictureFile(picture, type, Dpi.value_or(kCardSurfaceDpi), Quality));
+}
