@@ -131,16 +131,16 @@ TEST(SnapToGrid, RoundsToNearestPointButNeverOffTheCard)
     Card card(1);
     TVkDragLabel &a = card.named('A');
     a.SetBounds(23, 47, 40, 30);
-    EXPECT_TRUE(SnapToGrid(a, 10));
+    EXPECT_TRUE(SnapToGrid(card.surface, a, 10));
     EXPECT_EQ(a.BoundsRect().topLeft(), QPoint(20, 50));
     a.SetBounds(25, 45, 40, 30);
-    SnapToGrid(a, 10);
+    SnapToGrid(card.surface, a, 10);
     EXPECT_EQ(a.BoundsRect().topLeft(), QPoint(30, 50));
 
     a.SetBounds(-36, 4, 40, 30); // snapping to -30 would leave exactly 10 pixels: stays
-    EXPECT_FALSE(SnapToGrid(a, 10));
+    EXPECT_FALSE(SnapToGrid(card.surface, a, 10));
     EXPECT_EQ(a.Left(), -36);
     a.SetBounds(446, 100, 40, 30); // 450 is not left of 455 - 10
-    EXPECT_FALSE(SnapToGrid(a, 10));
-    EXPECT_FALSE(SnapToGrid(a, 0));
+    EXPECT_FALSE(SnapToGrid(card.surface, a, 10));
+    EXPECT_FALSE(SnapToGrid(card.surface, a, 0));
 }

@@ -85,7 +85,7 @@ TEST_F(CardBackSideStreamTest, BothSidesComeBackInTheirOrder)
     EXPECT_EQ(captions(frontRead), (QStringList{"山田 太郎", "営業部"}));
     EXPECT_EQ(captions(backRead), (QStringList{"地図", "営業時間"}));
     EXPECT_EQ(backRead.Color(), 0x00CCEEFFu);
-    EXPECT_EQ(backRead.Object(0).Parent(), &backRead);
+    EXPECT_EQ(backRead.IndexOf(&backRead.Object(0)), 0);
 
     // The program gives the surfaces their menus itself; nothing else is missing.
     frontRead.SetPopupMenu(front.PopupMenu());

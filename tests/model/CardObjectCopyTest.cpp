@@ -227,3 +227,33 @@ TEST(CardObjectCopy, UndoGivesBackAnEqualObject)
         expectEqual(surface.Object(0), expected);
     }
 }
+
+TEST(CardObjectCopy, AnObjectFollowingItsCardsColourTakesTheColourOfTheCardItIsOn)
+{
+    TVkVellumPanel front;
+    front.SetColor(clRed);
+    TVkDragLabel &shape = front.AddObject(std::make_unique<TVkDragLabel>());
+    shape.SetDrawMode(dmRectangle);
+    TVkDragLabel &own = front.AddObject(std::make_unique<TVkDragLabel>());
+    own.SetColor(TColor(0x00FF00));
+    EXPECT_EQ(shape.Color(), clRed);
+    front.SetColor(TColor(0xFF0000));
+    EXPECT_EQ(shape.Color(), TColor(0xFF0000));
+    EXPECT_EQ(own.Color(), TColor(0x00FF00));
+
+    TVkVellumPanel back;
+    back.SetColor(TColor(0x00FFFF));
+    const TVkDragLabel &copy = back.AddObject(std::make_unique<TVkDragLabel>(shape));
+    EXPECT_EQ(copy.Color(), TColor(0x00FFFF));
+    EXPECT_TRUE(copy.ParentColor());
+
+    // Each card repaints what its own objects ask for, and nothing for an object it let go.
+    std::vector<QRect> repainted;
+    front.OnRepaintRequested = [&repainted](const QRect &rect) { repainted.push_back(rect); };
+    shape.SetBounds(10, 20, 30, 40);
+    EXPECT_EQ(repainted.back(), QRect(10, 20, 30, 40));
+    std::unique_ptr<TVkDragLabel> taken = front.TakeObject(&shape);
+    repainted.clear();
+    taken->SetTag(5);
+    EXPECT_TRUE(repainted.empty());
+}

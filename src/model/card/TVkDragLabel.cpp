@@ -1,6 +1,5 @@
 #include "model/card/TVkDragLabel.h"
 
-#include "model/card/TVkVellumPanel.h"
 #include "model/picture/PictureAlpha.h"
 
 #include <algorithm>
@@ -44,8 +43,8 @@ bool TVkDragLabel::operator==(const TVkDragLabel &other) const
 
 void TVkDragLabel::Invalidate()
 {
-    if (parent_)
-        parent_->Invalidate(BoundsRect());
+    if (OnRepaintRequested)
+        OnRepaintRequested(BoundsRect());
 }
 
 void TVkDragLabel::SetBounds(int left, int top, int width, int height)
@@ -93,15 +92,15 @@ void TVkDragLabel::SetVisible(bool visible)
     if (visible == visible_)
         return;
     visible_ = visible;
-    if (parent_)
-        parent_->Invalidate(BoundsRect());
+    Invalidate();
 }
 
-TColor TVkDragLabel::Color() const
+void TVkDragLabel::FollowParentColor(TColor color)
 {
-    if (parentColor_ && parent_)
-        return parent_->Color();
-    return color_;
+    if (!parentColor_ || color == color_)
+        return;
+    color_ = color;
+    Invalidate();
 }
 
 void TVkDragLabel::SetColor(TColor color)

@@ -20,7 +20,6 @@
 #include <functional>
 
 class QPainter;
-class TVkVellumPanel;
 
 // Everything placed on a card: a text, a shape or a picture of one of three kinds, as its Kind says.
 // The object has no window of its own: the card surface owns it and paints it; the card view moves
@@ -41,8 +40,7 @@ public:
     TVkDragLabel &operator=(const TVkDragLabel &other);
     bool operator==(const TVkDragLabel &other) const;
 
-    // --- Where it sits. The surface sets the parent when it takes the object.
-    TVkVellumPanel *Parent() const { return parent_; }
+    // --- Where it sits.
     // Any int a document holds; the rectangle drawing and hit testing use is brought within reach.
     int Left() const { return left_; }
     int Top() const { return top_; }
@@ -68,10 +66,12 @@ public:
     void SetAlign(TAlign align) { align_ = align; }
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
-    // The pen colour of a shape. Until set, the object follows its parent's colour.
-    TColor Color() const;
+    // The pen colour of a shape. Until set, the object follows the colour of the card it is on,
+    // which the card hands it through FollowParentColor.
+    TColor Color() const { return color_; }
     void SetColor(TColor color);
     bool ParentColor() const { return parentColor_; }
+    void FollowParentColor(TColor color);
     int DragCursor() const { return dragCursor_; }
     void SetDragCursor(int cursor) { dragCursor_ = cursor; }
     TDragMode DragMode() const { return dragMode_; }
@@ -203,12 +203,12 @@ public:
     // --- Events; each carries the object.
     Event OnSelected; // Selected becomes true; raised before the value is stored
 
-    // Asks the surface to repaint the object's rectangle.
+    // Asks whoever shows the object to repaint its rectangle: the card sets the handler when it
+    // takes the object and clears it when it lets go.
+    std::function<void(const QRect &)> OnRepaintRequested;
     void Invalidate();
 
 private:
-    friend class TVkVellumPanel;
-    void setParent(TVkVellumPanel *parent) { parent_ = parent; }
     template <class Self> static auto values(Self &object);
     void kindAfterPicture();
     CardObjectKind kindOfStoredProperties() const;
@@ -229,7 +229,6 @@ private:
     void drawDragOutline(QPainter &canvas, const QRect &box, int mark) const;
     void drawSelectionMarks(QPainter &canvas, const QRect &box, int mark) const;
 
-    TVkVellumPanel *parent_ = nullptr;
     CardObjectKind kind_ = CardObjectKind::Text;
     int left_ = 0, top_ = 0, width_ = 100, height_ = 100;
 

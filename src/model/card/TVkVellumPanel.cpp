@@ -44,6 +44,8 @@ void TVkVellumPanel::SetZoom(int percent)
 void TVkVellumPanel::SetColor(TColor color)
 {
     color_ = color;
+    for (const auto &object : objects_)
+        object->FollowParentColor(color_);
     Invalidate();
 }
 
@@ -97,7 +99,8 @@ int TVkVellumPanel::IndexOf(const TVkDragLabel *object) const
 TVkDragLabel &TVkVellumPanel::AddObject(std::unique_ptr<TVkDragLabel> object)
 {
     TVkDragLabel &added = *object;
-    added.setParent(this);
+    added.OnRepaintRequested = [this](const QRect &rect) { Invalidate(rect); };
+    added.FollowParentColor(color_);
     objects_.push_back(std::move(object));
     added.Invalidate();
     return added;
@@ -111,7 +114,7 @@ std::unique_ptr<TVkDragLabel> TVkVellumPanel::TakeObject(TVkDragLabel *object)
     std::unique_ptr<TVkDragLabel> taken = std::move(objects_[std::size_t(index)]);
     objects_.erase(objects_.begin() + index);
     Invalidate(taken->BoundsRect());
-    taken->setParent(nullptr);
+    taken->OnRepaintRequested = nullptr;
     return taken;
 }
 
@@ -120,7 +123,7 @@ std::vector<std::unique_ptr<TVkDragLabel>> TVkVellumPanel::TakeObjects()
     std::vector<std::unique_ptr<TVkDragLabel>> taken = std::move(objects_);
     objects_.clear();
     for (const auto &object : taken)
-        object->setParent(nullptr);
+        object->OnRepaintRequested = nullptr;
     Invalidate();
     return taken;
 }

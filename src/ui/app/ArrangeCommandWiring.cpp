@@ -91,7 +91,7 @@ void connectGridSnap(TfrmMain &frmMain)
     frmMain.OnExecute(frmMain.Action("acDragLabelMove"), [&frmMain] {
         TVkDragLabel *object = frmMain.ActionObject();
         if (object && snappingOn(frmMain))
-            SnapToGrid(*object, frmMain.Panel().GridSize());
+            SnapToGrid(frmMain.Panel(), *object, frmMain.Panel().GridSize());
     });
 }
 
