@@ -3,7 +3,7 @@
 #include "model/document/CardStream.h"
 #include "model/document/CardStreamProperties.h"
 #include "model/document/UndoHistory.h"
-#include "model/edit/ArrangeCommands.h"
+#include "model/edit/ArrangeObjects.h"
 #include "model/edit/ObjectClipboard.h"
 
 #include <QMimeData>

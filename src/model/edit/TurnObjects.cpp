@@ -1,7 +1,7 @@
 #include "model/edit/TurnObjects.h"
 
 #include "model/card/TVkDragLabel.h"
-#include "model/edit/ArrangeCommands.h"
+#include "model/edit/ArrangeObjects.h"
 
 #include <cstdint>
 

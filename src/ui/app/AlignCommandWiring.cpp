@@ -3,7 +3,7 @@
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/edit/AlignObjects.h"
-#include "model/edit/ArrangeCommands.h"
+#include "model/edit/ArrangeObjects.h"
 #include "model/edit/TurnObjects.h"
 #include "ui/app/TfrmMain.h"
 

@@ -2,7 +2,7 @@
 
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
-#include "model/edit/ArrangeCommands.h"
+#include "model/edit/ArrangeObjects.h"
 #include "ui/app/ObjectCommandWiring.h"
 #include "ui/app/TfrmMain.h"
 #include "ui/card/CardSurfaceView.h"

@@ -3,7 +3,7 @@
 #include "model/card/SurfaceScale.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
-#include "model/edit/ArrangeCommands.h"
+#include "model/edit/ArrangeObjects.h"
 #include "model/output/CardSurfaceSize.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/TfrmMain.h"

@@ -2,7 +2,7 @@
 
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
-#include "model/edit/ArrangeCommands.h"
+#include "model/edit/ArrangeObjects.h"
 #include "model/edit/ObjectClipboard.h"
 #include "model/edit/PastePlacement.h"
 #include "ui/card/CardEditContext.h"

@@ -3,7 +3,7 @@
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/PictureBudget.h"
-#include "model/edit/ArrangeCommands.h"
+#include "model/edit/ArrangeObjects.h"
 #include "model/picture/PictureLoader.h"
 #include "model/platform/FolderPart.h"
 #include "ui/card/CardEditContext.h"

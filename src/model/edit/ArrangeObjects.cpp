@@ -1,4 +1,4 @@
-#include "model/edit/ArrangeCommands.h"
+#include "model/edit/ArrangeObjects.h"
 
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"

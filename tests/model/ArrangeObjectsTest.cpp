@@ -1,4 +1,4 @@
-#include "model/edit/ArrangeCommands.h"
+#include "model/edit/ArrangeObjects.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/edit/SnapToGrid.h"
@@ -40,7 +40,7 @@ struct Card {
 
 } // namespace
 
-TEST(ArrangeCommands, StackingOrdersReverseTheSelectedAmongThemselves)
+TEST(ArrangeObjects, StackingOrdersReverseTheSelectedAmongThemselves)
 {
     Card front(4);
     front.named('B').SetSelected(true);
@@ -55,7 +55,7 @@ TEST(ArrangeCommands, StackingOrdersReverseTheSelectedAmongThemselves)
     EXPECT_EQ(back.order(), "DBAC");
 }
 
-TEST(ArrangeCommands, DuplicatePlacesSelectedCopiesInFront)
+TEST(ArrangeObjects, DuplicatePlacesSelectedCopiesInFront)
 {
     Card card(3);
     TVkDragLabel &a = card.named('A');
@@ -80,7 +80,7 @@ TEST(ArrangeCommands, DuplicatePlacesSelectedCopiesInFront)
     EXPECT_FALSE(a.Selected() || card.named('C').Selected());
 }
 
-TEST(ArrangeCommands, DuplicateOffTheCardIsPulledBack)
+TEST(ArrangeObjects, DuplicateOffTheCardIsPulledBack)
 {
     Card card(1);
     TVkDragLabel &a = card.named('A');
@@ -92,7 +92,7 @@ TEST(ArrangeCommands, DuplicateOffTheCardIsPulledBack)
     EXPECT_EQ(copy->Top(), 0);         // -35 leaves it wholly above the card
 }
 
-TEST(ArrangeCommands, DeleteForgetsTheLastSelectedObject)
+TEST(ArrangeObjects, DeleteForgetsTheLastSelectedObject)
 {
     Card card(3);
     TVkDragLabel *last = &card.named('B');
@@ -102,7 +102,7 @@ TEST(ArrangeCommands, DeleteForgetsTheLastSelectedObject)
     EXPECT_EQ(last, nullptr);
 }
 
-TEST(ArrangeCommands, NudgeKeepsTenPixelsOnTheCardAndReportsMoves)
+TEST(ArrangeObjects, NudgeKeepsTenPixelsOnTheCardAndReportsMoves)
 {
     Card card(2);
     TVkDragLabel &a = card.named('A');

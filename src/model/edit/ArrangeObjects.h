@@ -8,8 +8,8 @@
 class TVkDragLabel;
 class TVkVellumPanel;
 
-// The bodies of the arranging commands: they act on the selected objects of a card surface. The
-// main window takes the undo snapshot first and keeps its selection state afterwards.
+// Arranging the selected objects of a card surface. The window's commands that call these take the
+// undo snapshot first and keep the window's selection state afterwards.
 
 // The selected objects, bottom of the stack first.
 std::vector<TVkDragLabel *> SelectedObjects(const TVkVellumPanel &surface);
