@@ -588,3 +588,47 @@ TEST(DibReaderTest, DibFilesLoadAsPictures)
     file.close();
     EXPECT_TRUE(LoadPictureFile(path).isNull());
 }
+
+// A file is read in place, its run-length data expanded where the file lies in memory: that must
+// give what reading it as a stream gives, the same picture or the same refusal, however the file's
+// own length and its data disagree.
+TEST(DibReaderTest, FilesReadInPlaceGiveWhatTheStreamGives)
+{
+    const QByteArray whole = rle8(hex(kRle8Data));
+    QByteArray longerThanTheFile = whole;
+    patch32(longerThanTheFile, 2, quint32(whole.size() + 100));
+    QByteArray unmarked = rle8(hex("0207"), 3, 1);
+    patch32(unmarked, 2, 0);
+    const QList<QByteArray> files = {
+        whole,
+        rle4(hex(kRle4Data)),
+        longerThanTheFile,
+        unmarked,
+        whole.left(whole.size() - 5),
+        rle8(hex("000501020304050a"), 4, 2),
+        rle8(hex("00040102"), 4, 2),
+        InfoDib{6, 4, 4, 1, sixteenColours(), 16, {}, hex(kRle8Data)}.bytes(),
+        oneBit(),
+        twentyFourBit(),
+    };
+    QTemporaryDir folder;
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = folder.filePath(QString::number(i) + ".dib");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(files[i]);
+        file.close();
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QImage inPlace;
+        std::string refusal;
+        try {
+            inPlace = TQdDIB::ReadImage(file);
+        } catch (const EQdDIBError &error) {
+            refusal = error.what();
+        }
+        EXPECT_EQ(refusal, failure(files[i])) << "file " << i;
+        if (refusal.empty()) {
+            EXPECT_EQ(inPlace, decode(files[i])) << "file " << i;
+        }
+    }
+}

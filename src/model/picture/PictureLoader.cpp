@@ -78,11 +78,7 @@ QImage LoadDibPicture(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return QImage();
     try {
-        TQdDIB picture;
-        picture.LoadFromStream(file);
-        QImage image;
-        picture.AssignTo(image);
-        return image;
+        return TQdDIB::ReadImage(file);
     } catch (const std::exception &) {
         return QImage();
     }
