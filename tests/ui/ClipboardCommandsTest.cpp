@@ -1,6 +1,7 @@
 #include "MainWindowSupport.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
+#include "model/card/TextLimit.h"
 #include "model/edit/ObjectClipboard.h"
 #include "ui/app/DocumentCommands.h"
 #include "ui/app/TfrmMain.h"
@@ -164,4 +165,21 @@ TEST(ClipboardCommands, TextIsWrittenInTheTextDialogsFont)
     form->Action("acPaste")->trigger();
     ASSERT_EQ(form->Panel().ObjectCount(), 2);
     EXPECT_EQ(form->Panel().Object(1).Caption(), QStringList{QStringLiteral("smile 😀")});
+}
+
+TEST(ClipboardCommands, TextLongerThanAnObjectHoldsIsRefusedWithNothingChanged)
+{
+    ShownMainWindow window;
+    TfrmMain *form = window.form.get();
+    QGuiApplication::clipboard()->setText(QString(kMaxTextLength + 1, u'x'));
+    QString refusal;
+    OnNextModal([&](QWidget *message) {
+        if (auto *box = qobject_cast<QMessageBox *>(message))
+            refusal = box->text();
+        message->close();
+    });
+    form->Action("acPaste")->trigger();
+    EXPECT_EQ(refusal, QStringLiteral("貼り付ける文字列が長すぎます。65536 文字までの文字列が使えます."));
+    EXPECT_EQ(form->Panel().ObjectCount(), 0);
+    EXPECT_FALSE(form->Action("acUndo")->isEnabled());
 }

@@ -2,9 +2,11 @@
 
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
+#include "model/card/TextLimit.h"
 #include "model/edit/ArrangeObjects.h"
 #include "model/edit/ObjectClipboard.h"
 #include "model/edit/PastePlacement.h"
+#include "model/platform/VkError.h"
 #include "ui/card/CardEditContext.h"
 #include "ui/card/TfrmTextBox.h"
 
@@ -79,6 +81,11 @@ std::vector<TVkDragLabel *> PasteClipboard(const CardEditContext &context, const
     if (!data)
         return {};
     ClipboardContent content = ReadClipboardContent(*data);
+    // Another program's text has no limit of its own; refused before anything changes, as the
+    // text dialog refuses it.
+    if (content.Objects.empty() && content.Picture.isNull() && TextLength(content.Lines) > kMaxTextLength)
+        throw VkError(QStringLiteral("貼り付ける文字列が長すぎます。%1 文字までの文字列が使えます")
+                          .arg(kMaxTextLength));
     const std::vector<QRect> present = allBounds(context.Surface);
     std::vector<TVkDragLabel *> pasted;
     if (!content.Objects.empty()) {
