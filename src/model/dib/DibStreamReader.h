@@ -21,7 +21,6 @@ public:
     void skip(qint64 size);
     void skipTo(qint64 offset) { skip(offset - consumed_); }
 
-    bool sequential() const { return device_.isSequential(); }
     // False only when the stream is known to end sooner; a sequential stream may hold anything.
     bool mayHold(qint64 size) const;
     // Throws unless the stream may hold size more bytes: checked before memory is set aside for them.

@@ -34,11 +34,6 @@ void TQdDIB::LoadFromStream(QIODevice &stream)
     replaceImage(std::move(image));
 }
 
-QImage TQdDIB::ReadImage(QFileDevice &file)
-{
-    return TQdInternalDIB::ReadImage(file);
-}
-
 void TQdDIB::replaceImage(std::unique_ptr<TQdInternalDIB> image)
 {
     image_ = std::move(image);

@@ -7,7 +7,6 @@
 #include <functional>
 #include <memory>
 
-class QFileDevice;
 class QIODevice;
 class QPainter;
 class QRect;
@@ -25,11 +24,6 @@ public:
     // Reads a bitmap file from the stream's position. Only a complete, usable picture replaces the
     // current one (and reports the change); on any EQdDIBError the picture stays as it was.
     void LoadFromStream(QIODevice &stream);
-
-    // The picture of a bitmap file from its start, as AssignTo gives it after LoadFromStream and
-    // throwing as they do, read without keeping a picture: run-length data is expanded straight
-    // from the file mapped into memory, without a copy of its bytes.
-    static QImage ReadImage(QFileDevice &file);
 
     // The picture in its own depth: 1-bit, 8-bit indexed for 4- and 8-bit pictures (run-length
     // data expanded), 24 bits a pixel otherwise; a null image when the picture is empty. Throws

@@ -59,10 +59,8 @@ QImage TQdInternalDIB::ToImage() const
     case DibPixelFormat::Bits8: return plainImage(QImage::Format_Indexed8);
     // The file's blue, green, red order is a pixel format of its own: the rows are shown as they are.
     case DibPixelFormat::Bits24: return plainImage(QImage::Format_BGR888);
-    case DibPixelFormat::Bits4Rle:
-    case DibPixelFormat::Bits8Rle:
-        return runLengthImage(
-            QByteArrayView(reinterpret_cast<const char *>(pixels_.data()), qsizetype(pixels_.size())));
+    case DibPixelFormat::Bits4Rle: return runLengthImage(4);
+    case DibPixelFormat::Bits8Rle: return runLengthImage(8);
     }
     return QImage();
 }
@@ -133,13 +131,13 @@ QImage TQdInternalDIB::plainImage(QImage::Format format) const
     return image;
 }
 
-QImage TQdInternalDIB::runLengthImage(QByteArrayView data) const
+QImage TQdInternalDIB::runLengthImage(int bitCount) const
 {
-    const int bitCount = PixelFormat() == DibPixelFormat::Bits4Rle ? 4 : 8;
     QImage image = newImage(width_, height_, QImage::Format_Indexed8);
     image.setColorTable(fullColorTable(colorTable_, bitCount));
     const DibRunLength::Target target{image.bits(), image.bytesPerLine(), width_, height_,
                                       header_.height > 0};
+    const QByteArrayView data(reinterpret_cast<const char *>(pixels_.data()), qsizetype(pixels_.size()));
     if (!DibRunLength::decode(data, bitCount, target))
         throw EQdDIBInvalidDIB("TQdInternalDIB: Run-length data runs out of the picture");
     return image;

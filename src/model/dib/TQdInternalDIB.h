@@ -7,7 +7,6 @@
 #include <QList>
 #include <memory>
 
-class QFileDevice;
 class QIODevice;
 class DibStreamReader;
 
@@ -24,11 +23,6 @@ public:
     // a usable bitmap or end too early; pictures beyond the size bounds are refused before their
     // pixels are allocated.
     void LoadFromStream(QIODevice &stream);
-
-    // The picture of a bitmap file from its start, as ToImage gives it after LoadFromStream, and
-    // throwing as they do. Run-length data is expanded straight from the file mapped into memory,
-    // without a copy of its bytes.
-    static QImage ReadImage(QFileDevice &file);
 
     // Throws EQdDIBInvalidDIB for a bit count and compression that make no pixel format.
     DibPixelFormat PixelFormat() const;
@@ -50,10 +44,6 @@ public:
     std::unique_ptr<TQdInternalDIB> Clone(bool useFileMapping) const;
 
 private:
-    // Reads up to the pixel data; the length of run-length data the file gives, or 0.
-    qint64 readHeaders(DibStreamReader &in, quint32 masks[3]);
-    void readPixelData(DibStreamReader &in, qint64 dataSize, const quint32 masks[3]);
-    bool isRunLength() const;
     void readInfoHeader(DibStreamReader &in, qint64 offBits, quint32 masks[3]);
     void readCoreHeader(DibStreamReader &in, qint64 offBits);
     void checkSize() const;
@@ -63,7 +53,7 @@ private:
     qint64 rowInMemory(qint64 rowInFile) const;
     void readBitFields(DibStreamReader &in, const quint32 masks[3]);
     QImage plainImage(QImage::Format format) const;
-    QImage runLengthImage(QByteArrayView data) const;
+    QImage runLengthImage(int bitCount) const;
     const uchar *storedRow(int line) const;
 
     DibInfoHeader header_;

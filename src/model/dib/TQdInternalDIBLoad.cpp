@@ -4,11 +4,9 @@
 #include "model/dib/DibStreamReader.h"
 #include "model/dib/EQdDIBError.h"
 
-#include <QFileDevice>
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
-#include <memory>
 
 namespace {
 
@@ -62,37 +60,6 @@ QList<QRgb> readColorTable(DibStreamReader &in, qint64 entries, int entrySize)
 void TQdInternalDIB::LoadFromStream(QIODevice &stream)
 {
     DibStreamReader in(stream);
-    quint32 masks[3] = {};
-    const qint64 dataSize = readHeaders(in, masks);
-    readPixelData(in, dataSize, masks);
-}
-
-QImage TQdInternalDIB::ReadImage(QFileDevice &file)
-{
-    TQdInternalDIB picture;
-    DibStreamReader in(file);
-    quint32 masks[3] = {};
-    const qint64 dataSize = picture.readHeaders(in, masks);
-    if (picture.isRunLength() && dataSize > 0 && !file.isSequential()) {
-        in.require(dataSize);
-        // The mapping ends where the data does, so the decoder's bounds keep it inside the file.
-        const auto unmap = [&file](uchar *bytes) { file.unmap(bytes); };
-        const std::unique_ptr<uchar, decltype(unmap)> mapped(file.map(file.pos(), dataSize), unmap);
-        if (mapped)
-            return picture.runLengthImage(
-                QByteArrayView(reinterpret_cast<const char *>(mapped.get()), qsizetype(dataSize)));
-    }
-    picture.readPixelData(in, dataSize, masks);
-    return picture.ToImage();
-}
-
-bool TQdInternalDIB::isRunLength() const
-{
-    return header_.compression == kDibRle8 || header_.compression == kDibRle4;
-}
-
-qint64 TQdInternalDIB::readHeaders(DibStreamReader &in, quint32 masks[3])
-{
     uchar fileHeader[kFileHeaderSize];
     in.read(fileHeader, kFileHeaderSize);
     if (u16(fileHeader) != kBitmapFileType)
@@ -102,6 +69,7 @@ qint64 TQdInternalDIB::readHeaders(DibStreamReader &in, quint32 masks[3])
 
     uchar headerSize[4];
     in.read(headerSize, 4);
+    quint32 masks[3] = {};
     if (u32(headerSize) == kInfoHeaderSize)
         readInfoHeader(in, offBits, masks);
     else if (u32(headerSize) == kCoreHeaderSize)
@@ -114,31 +82,31 @@ qint64 TQdInternalDIB::readHeaders(DibStreamReader &in, quint32 masks[3])
     checkSize();
     width_ = header_.width;
     height_ = int(qAbs(qint64(header_.height)));
-    // Run-length data is as long as the file says; a file size that says nothing sensible leaves
-    // the rest of the stream to the data.
-    if (!isRunLength() || fileSize <= offBits)
-        return 0;
-    if (fileSize - offBits > kDibMaxPixelBytes)
-        tooLarge();
-    return fileSize - offBits;
-}
 
-void TQdInternalDIB::readPixelData(DibStreamReader &in, qint64 dataSize, const quint32 masks[3])
-{
     if (header_.bitCount == 16 || header_.bitCount == 32) {
         readBitFields(in, masks);
         return;
     }
-    if (!isRunLength()) {
+    const bool runLength = header_.compression == kDibRle8 || header_.compression == kDibRle4;
+    if (!runLength) {
         readRows(in);
         return;
     }
-    // A stream of known size has been checked to hold the data: it goes straight to its place.
-    if (dataSize > 0 && !in.sequential()) {
-        readPixels(in, dataSize);
-        return;
+    // Run-length data is as long as the file says; a file size that says nothing sensible leaves
+    // the rest of the stream to the data.
+    QByteArray data;
+    if (fileSize > offBits) {
+        if (fileSize - offBits > kDibMaxPixelBytes)
+            tooLarge();
+        // A stream of known size has been checked to hold the data: it goes straight to its place.
+        if (!stream.isSequential()) {
+            readPixels(in, fileSize - offBits);
+            return;
+        }
+        data = in.readBytes(fileSize - offBits);
+    } else {
+        data = in.readRest(kDibMaxPixelBytes);
     }
-    const QByteArray data = dataSize > 0 ? in.readBytes(dataSize) : in.readRest(kDibMaxPixelBytes);
     pixels_ = DibPixelMemory(data.size(), useFileMapping_, DibPixelMemory::Contents::Overwritten);
     if (!data.isEmpty())
         std::memcpy(pixels_.data(), data.constData(), std::size_t(data.size()));

@@ -78,7 +78,11 @@ QImage LoadDibPicture(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return QImage();
     try {
-        return TQdDIB::ReadImage(file);
+        TQdDIB picture;
+        picture.LoadFromStream(file);
+        QImage image;
+        picture.AssignTo(image);
+        return image;
     } catch (const std::exception &) {
         return QImage();
     }
