@@ -21,7 +21,7 @@ struct Card {
             surface.AddObject(std::move(object));
         }
     }
-    TVkDragLabel &named(char name) const
+    TVkDragLabel &named(char name)
     {
         for (int i = 0; i < surface.ObjectCount(); ++i) {
             if (surface.Object(i).Hint() == QString(QChar(name)))

@@ -33,7 +33,7 @@ TVkDragLabel &addText(TVkVellumPanel &card, const QString &text, int alpha, bool
 } // namespace
 
 // Drawn at its own size, a card gives the picture a copy of it read back from its document gives,
-// without changing the card: an AutoSize text the screen has not fitted yet keeps its bounds.
+// without changing the card.
 TEST(CardExportDrawing, TheCardAtItsOwnSizeDrawsAsItsDocumentCopy)
 {
     TVkVellumPanel card;

@@ -311,7 +311,6 @@ TEST(CardObjectDrawing, DrawScaledSpreadsTheWidestLineOverItsScreenWidthAtAnyRes
     for (int dpi : {96, 300, 600}) {
         SCOPED_TRACE(dpi);
         auto object = text({QStringLiteral("Short"), QStringLiteral("Much longer line")}, clBlack, -12);
-        object->SetAutoSize(true); // ignored when printing
         object->SetAlphaChannel(40);
         object->SetAntiAlias(true);
         // Far wider than the text: the box's width is not the text's.

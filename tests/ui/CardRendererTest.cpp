@@ -79,8 +79,8 @@ TEST(CardRenderer, TwiceTheWidthScalesPositionsSizesPensAndFonts)
     QImage pixels(10, 10, QImage::Format_RGB32);
     pixels.fill(Qt::red);
     picture.SetBitmap(pixels);
-    picture.SetAutoSize(true);
     picture.SetBounds(301, 151, 21, 15);
+    picture.SetAutoSize(true); // 10 pixels and the margins: 14 x 14
 
     const std::unique_ptr<TVkVellumPanel> copy = ScaledCardCopy(card.surface, card.cardDef, 910, 400);
     EXPECT_EQ(copy->BoundsRect().size(), QSize(910, 400)); // the height as given, whatever the proportions
@@ -90,7 +90,7 @@ TEST(CardRenderer, TwiceTheWidthScalesPositionsSizesPensAndFonts)
     EXPECT_EQ(copy->Object(2).BoundsRect(), QRect(300, 40, 120, 10)); // a horizontal one its height
     EXPECT_EQ(copy->Object(3).Font().SizeInPoints(), 20);
     EXPECT_EQ(copy->Object(3).BoundsRect(), QRect(400, 200, 80, 30)); // text boxes keep their size
-    EXPECT_EQ(copy->Object(4).BoundsRect(), QRect(602, 302, 42, 30));
+    EXPECT_EQ(copy->Object(4).BoundsRect(), QRect(602, 302, 28, 28));
     EXPECT_FALSE(copy->Object(4).AutoSize());
     EXPECT_EQ(card.surface.Object(0).BoundsRect(), QRect(5, 7, 40, 30));
 

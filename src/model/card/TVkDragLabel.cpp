@@ -49,6 +49,12 @@ void TVkDragLabel::Invalidate()
 
 void TVkDragLabel::SetBounds(int left, int top, int width, int height)
 {
+    // An object with AutoSize keeps the size of its content, whatever size it is given.
+    if (autoSize_ && drawMode_ == dmNone) {
+        const QSize natural = autoSized(MeasureContent());
+        width = natural.width();
+        height = natural.height();
+    }
     if (left == left_ && top == top_ && width == width_ && height == height_)
         return;
     Invalidate();
@@ -117,6 +123,7 @@ void TVkDragLabel::SetFont(const CardFont &font)
     parentFont_ = false;
     font_ = font;
     Invalidate();
+    ApplyAutoSize();
 }
 
 namespace {
@@ -138,8 +145,10 @@ void TVkDragLabel::SetTypesetting(const TextStyle &style)
     kept.LineSpacing = std::clamp(style.LineSpacing, TextStyle::kMinLineSpacing, TextStyle::kMaxLineSpacing);
     kept.LetterSpacing =
         std::clamp(style.LetterSpacing, TextStyle::kMinLetterSpacing, TextStyle::kMaxLetterSpacing);
-    if (assign(textStyle_, kept))
-        Invalidate();
+    if (!assign(textStyle_, kept))
+        return;
+    Invalidate();
+    ApplyAutoSize();
 }
 
 template <typename T> void TVkDragLabel::setTextStyleField(T TextStyle::*field, T value)
@@ -195,14 +204,18 @@ void TVkDragLabel::SetFrameStyle(TPenStyle style)
 void TVkDragLabel::SetRotation(int degrees)
 {
     const int quarterTurns = int(std::lround(std::remainder(double(degrees), 360.0) / 90.0));
-    if (assign(rotation_, (quarterTurns + 4) % 4 * 90))
-        Invalidate();
+    if (!assign(rotation_, (quarterTurns + 4) % 4 * 90))
+        return;
+    Invalidate();
+    ApplyAutoSize();
 }
 
 void TVkDragLabel::SetAutoSize(bool autoSize)
 {
-    if (assign(autoSize_, autoSize))
-        Invalidate();
+    if (!assign(autoSize_, autoSize))
+        return;
+    Invalidate();
+    ApplyAutoSize();
 }
 
 void TVkDragLabel::SetAntiAlias(bool antiAlias)
@@ -221,8 +234,10 @@ void TVkDragLabel::SetDrawMode(TDrawMode mode)
 {
     if (IsText() || IsShape())
         kind_ = mode == dmNone ? CardObjectKind::Text : CardObjectKind::Shape;
-    if (assign(drawMode_, mode))
-        Invalidate();
+    if (!assign(drawMode_, mode))
+        return;
+    Invalidate();
+    ApplyAutoSize();
 }
 
 void TVkDragLabel::SetKind(CardObjectKind kind)
@@ -273,6 +288,7 @@ void TVkDragLabel::SetCaption(const QStringList &lines)
     }
     caption_ = lines;
     Invalidate();
+    ApplyAutoSize();
 }
 
 void TVkDragLabel::SetBitmap(const QImage &bitmap)
@@ -280,6 +296,7 @@ void TVkDragLabel::SetBitmap(const QImage &bitmap)
     bitmap_ = bitmap;
     kindAfterPicture();
     Invalidate();
+    ApplyAutoSize();
     SetSelected(true);
 }
 
@@ -287,6 +304,7 @@ void TVkDragLabel::LoadCaption(const QStringList &lines)
 {
     caption_ = lines;
     Invalidate();
+    ApplyAutoSize();
 }
 
 void TVkDragLabel::LoadBitmap(const QImage &bitmap)
@@ -294,6 +312,7 @@ void TVkDragLabel::LoadBitmap(const QImage &bitmap)
     bitmap_ = bitmap;
     kindAfterPicture();
     Invalidate();
+    ApplyAutoSize();
 }
 
 void TVkDragLabel::SetSvgData(const QByteArray &svg)
@@ -326,6 +345,7 @@ void TVkDragLabel::Loaded()
         bitmap_ = OpaquePicture(bitmap_);
     pictureAlphaMarked_ = false;
     kind_ = kindOfStoredProperties();
+    ApplyAutoSize();
 }
 
 void TVkDragLabel::SetSelected(bool selected)

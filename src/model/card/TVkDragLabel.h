@@ -184,8 +184,8 @@ public:
 
     // Natural size: the picture's size, or the extent of the caption in the font; shapes have none.
     QSize MeasureContent() const;
-    // Sizes a picture or text whose AutoSize is on to its content and margins; drawing does this
-    // too, so only code that needs the size before the next drawing calls it.
+    // Sizes a picture or text whose AutoSize is on to its content and margins. Every change of what
+    // it measures does this, and so does any new size given to it, so drawing finds it settled.
     void ApplyAutoSize();
 
     // --- Drawing. DrawTo draws the content alone at the object's own size onto any image, with the
@@ -193,7 +193,7 @@ public:
     // the selection marks, clipped to its rectangle and to the surface's dirty area when one is
     // given, as the card view shows it while held. DrawScaled draws onto a printer page at a
     // scale, without effects or marks.
-    void DrawTo(QImage &canvas, int x, int y);
+    void DrawTo(QImage &canvas, int x, int y) const;
     void Paint(QImage &surfaceImage, const QRect &dirty = QRect(), const HeldObject &held = {});
     static void DrawScaled(const TVkDragLabel &object, QPainter &canvas, int x, int y, double scale);
     // Paint at a zoom: see TVkVellumPanel::PaintZoomed.
@@ -213,16 +213,17 @@ private:
     void kindAfterPicture();
     CardObjectKind kindOfStoredProperties() const;
     template <typename T> void setTextStyleField(T TextStyle::*field, T value);
+    QSize autoSized(const QSize &natural) const; // the bounds' size AutoSize gives
     // A plain drawing leaves out the text's opacity and edge smoothing.
-    void drawContent(QImage &canvas, int x, int y, const QRect &clip, bool plain);
-    void drawUnturned(QImage &canvas, const QRect &box, const QRect &clip, bool plain);
-    void drawTurned(QImage &canvas, const QRect &box, const QRect &clip, bool plain);
+    void drawContent(QImage &canvas, int x, int y, const QRect &clip, bool plain) const;
+    void drawUnturned(QImage &canvas, const QRect &box, const QRect &clip, bool plain) const;
+    void drawTurned(QImage &canvas, const QRect &box, const QRect &clip, bool plain) const;
     static void drawScaledUnturned(const TVkDragLabel &object, QPainter &canvas, const QRect &box,
                                    double scale);
-    void drawText(QImage &canvas, const QRect &box, const QRect &clip, bool plain);
+    void drawText(QImage &canvas, const QRect &box, const QRect &clip, bool plain) const;
     void drawTextEffects(QImage &canvas, const QRect &box, const QRect &visible,
-                         TextEffectCache::Recipe recipe);
-    void drawZoomedContent(QPainter &canvas, const QRect &box, double scale, bool plain);
+                         TextEffectCache::Recipe recipe) const;
+    void drawZoomedContent(QPainter &canvas, const QRect &box, double scale, bool plain) const;
     void drawPicture(QPainter &canvas, const QRect &box) const;
     // The marks over the object's rectangle box on the canvas; mark is one screen pixel in canvas
     // pixels, so that the marks keep their size on screen at any zoom.
@@ -271,9 +272,9 @@ private:
     int rotation_ = 0;
 
     // Work images of the text effects (composite, mask, smoothed); emptied after each drawing.
-    QImage compositeImage_, maskImage_, smoothImage_;
+    mutable QImage compositeImage_, maskImage_, smoothImage_;
     // The effects' last result, drawn again while nothing under the text changes.
-    TextEffectCache textEffects_;
+    mutable TextEffectCache textEffects_;
     // The picture stretched to its place, reused while neither changes.
     mutable StretchCache pictureCache_;
     // The text laid out, reused while neither the text nor its look changes.

@@ -59,24 +59,24 @@ QSize TVkDragLabel::MeasureContent() const
     return textLayouts_.Get(caption_, font_, textStyle_).Extent();
 }
 
-void TVkDragLabel::ApplyAutoSize()
+QSize TVkDragLabel::autoSized(const QSize &natural) const
 {
-    if (!autoSize_ || drawMode_ != dmNone)
-        return;
-    const QSize natural = MeasureContent() + QSize(2 * kInset, 2 * kInset);
     // Turning a quarter turn swaps the sides both ways.
-    const QSize turned = UnturnedSize(rotation_, natural);
-    SetBounds(Left(), Top(), turned.width(), turned.height());
+    return UnturnedSize(rotation_, natural + QSize(2 * kInset, 2 * kInset));
 }
 
-void TVkDragLabel::DrawTo(QImage &canvas, int x, int y)
+void TVkDragLabel::ApplyAutoSize()
+{
+    SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TVkDragLabel::DrawTo(QImage &canvas, int x, int y) const
 {
     drawContent(canvas, x, y, QRect(), false);
 }
 
-void TVkDragLabel::drawContent(QImage &canvas, int x, int y, const QRect &clip, bool plain)
+void TVkDragLabel::drawContent(QImage &canvas, int x, int y, const QRect &clip, bool plain) const
 {
-    ApplyAutoSize();
     const QRect box = ReachableRect(x, y, Width(), Height());
     if (rotation_ == 0)
         drawUnturned(canvas, box, clip, plain);
@@ -87,7 +87,7 @@ void TVkDragLabel::drawContent(QImage &canvas, int x, int y, const QRect &clip, 
 // The part of the bounds that shows is taken from the canvas, turned back, drawn on upright and
 // turned into place again: the text effects blend with whatever lies under the object, and a huge
 // object costs no more than the part of it that shows.
-void TVkDragLabel::drawTurned(QImage &canvas, const QRect &box, const QRect &clip, bool plain)
+void TVkDragLabel::drawTurned(QImage &canvas, const QRect &box, const QRect &clip, bool plain) const
 {
     QRect shown = box & canvas.rect();
     if (clip.isValid())
@@ -103,7 +103,7 @@ void TVkDragLabel::drawTurned(QImage &canvas, const QRect &box, const QRect &cli
     painter.drawImage(shown.topLeft(), work.transformed(QTransform().rotate(rotation_)));
 }
 
-void TVkDragLabel::drawUnturned(QImage &canvas, const QRect &box, const QRect &clip, bool plain)
+void TVkDragLabel::drawUnturned(QImage &canvas, const QRect &box, const QRect &clip, bool plain) const
 {
     if (IsText()) {
         drawText(canvas, box, clip, plain);
@@ -137,7 +137,6 @@ void TVkDragLabel::drawPicture(QPainter &canvas, const QRect &box) const
 void TVkDragLabel::Paint(QImage &surfaceImage, const QRect &dirty, const HeldObject &held)
 {
     const bool isHeld = held.Object == this;
-    ApplyAutoSize();
     QRect clip = BoundsRect();
     if (dirty.isValid())
         clip &= dirty;
@@ -162,7 +161,6 @@ void TVkDragLabel::PaintZoomed(QPainter &canvas, const QRect &area, double scale
                                const HeldObject &held)
 {
     const bool isHeld = held.Object == this;
-    ApplyAutoSize();
     const QRect box = ZoomedRect(BoundsRect(), scale);
     const QRect clip = box & area;
     if (!clip.isEmpty()) {
@@ -214,7 +212,7 @@ void TVkDragLabel::drawSelectionMarks(QPainter &canvas, const QRect &box, int ma
     drawHandle(canvas, right, middleY, size, mark);
 }
 
-void TVkDragLabel::drawZoomedContent(QPainter &canvas, const QRect &box, double scale, bool plain)
+void TVkDragLabel::drawZoomedContent(QPainter &canvas, const QRect &box, double scale, bool plain) const
 {
     const int inset = ZoomedLength(kInset, scale);
     if (IsPicture()) {

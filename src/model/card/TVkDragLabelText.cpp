@@ -33,7 +33,7 @@ void drawImageAt(QImage &canvas, const QImage &image, const QPoint &at, const QR
 
 } // namespace
 
-void TVkDragLabel::drawText(QImage &canvas, const QRect &box, const QRect &clip, bool plain)
+void TVkDragLabel::drawText(QImage &canvas, const QRect &box, const QRect &clip, bool plain) const
 {
     const QColor ink = ColorToQColor(font_.Color);
     // While the button is held the text follows the mouse, so it is drawn plainly.
@@ -58,7 +58,7 @@ void TVkDragLabel::drawText(QImage &canvas, const QRect &box, const QRect &clip,
 // The effects work on the visible part of the object and the one-pixel ring round it that
 // smoothing reads, so that a huge object never needs images of its whole size.
 void TVkDragLabel::drawTextEffects(QImage &canvas, const QRect &box, const QRect &visible,
-                                   TextEffectCache::Recipe recipe)
+                                   TextEffectCache::Recipe recipe) const
 {
     const QRect work = visible.adjusted(-1, -1, 1, 1) & box;
     const QRect object = box.translated(-work.topLeft());

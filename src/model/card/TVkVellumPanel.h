@@ -83,7 +83,8 @@ public:
 
     // --- Card objects, bottom of the stack first. The surface owns them.
     int ObjectCount() const { return int(objects_.size()); }
-    TVkDragLabel &Object(int index) const { return *objects_[std::size_t(index)]; }
+    const TVkDragLabel &Object(int index) const { return *objects_[std::size_t(index)]; }
+    TVkDragLabel &Object(int index) { return *objects_[std::size_t(index)]; }
     int IndexOf(const TVkDragLabel *object) const;                 // -1 when not on this surface
     TVkDragLabel &AddObject(std::unique_ptr<TVkDragLabel> object); // on top
     std::unique_ptr<TVkDragLabel> TakeObject(TVkDragLabel *object);

@@ -52,7 +52,7 @@ void PullOntoCard(TVkDragLabel &object, int clientWidth, int clientHeight)
         object.SetTop(SaturatedInt(std::int64_t(clientHeight) - object.Height()));
 }
 
-std::vector<TVkDragLabel *> SelectedObjects(const TVkVellumPanel &surface)
+std::vector<TVkDragLabel *> SelectedObjects(TVkVellumPanel &surface)
 {
     std::vector<TVkDragLabel *> selected;
     for (int i = 0; i < surface.ObjectCount(); ++i) {

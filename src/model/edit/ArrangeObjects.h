@@ -12,7 +12,7 @@ class TVkVellumPanel;
 // undo snapshot first and keep the window's selection state afterwards.
 
 // The selected objects, bottom of the stack first.
-std::vector<TVkDragLabel *> SelectedObjects(const TVkVellumPanel &surface);
+std::vector<TVkDragLabel *> SelectedObjects(TVkVellumPanel &surface);
 
 // Destroys every selected object, last child first. Clears lastSelected when it was among them.
 void DeleteSelectedObjects(TVkVellumPanel &surface, TVkDragLabel *&lastSelected);

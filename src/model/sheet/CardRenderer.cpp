@@ -38,7 +38,7 @@ void scaleObject(TVkDragLabel &object, long double scale)
     object.SetLeft(truncScaled(object.Left(), scale));
     object.SetTop(truncScaled(object.Top(), scale));
     if (object.IsText()) {
-        // A text object with AutoSize fits itself to its scaled text when it is drawn.
+        // A text object with AutoSize fits itself to its scaled text.
         scaleFontSize(object, scale);
         return;
     }
@@ -102,14 +102,9 @@ void RenderCardToBitmap(const TVkVellumPanel &surface, const TCardDef &cardDef, 
         card.PaintBackground(painter, canvas.rect());
     }
     for (int i = 0; i < card.ObjectCount(); ++i) {
-        TVkDragLabel &object = card.Object(i);
-        if (!object.Visible())
-            continue;
-        // Drawing fits an AutoSize object to its content, as the screen does; the card keeps the
-        // bounds it has until the screen shows it.
-        const QRect bounds = object.BoundsRect();
-        object.DrawTo(canvas, object.Left(), object.Top());
-        object.SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
+        const TVkDragLabel &object = card.Object(i);
+        if (object.Visible())
+            object.DrawTo(canvas, object.Left(), object.Top());
     }
     // Converted where it lies, as the 24-bit pixels fit in the 32-bit ones' memory.
     canvas.convertTo(QImage::Format_RGB888);

@@ -66,7 +66,7 @@ std::vector<QRect> allBounds(const TVkVellumPanel &surface)
 
 } // namespace
 
-bool CopySelectedObjects(const TVkVellumPanel &surface)
+bool CopySelectedObjects(TVkVellumPanel &surface)
 {
     const std::vector<TVkDragLabel *> selected = SelectedObjects(surface);
     if (selected.empty())
