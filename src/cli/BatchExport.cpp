@@ -4,7 +4,7 @@
 #include "cli/BatchOptions.h"
 #include "model/platform/VkError.h"
 
-void ExportBatchCard(const BatchCard &card, const BatchOptions &options)
+void ExportBatchCard(const BatchCard &card, const BatchOptions &options, const FieldValues *record)
 {
     const std::optional<PictureFileType> type = PictureFileTypeOfName(options.OutputFile);
     if (!type)
@@ -14,5 +14,5 @@ void ExportBatchCard(const BatchCard &card, const BatchOptions &options)
     if (picture.Back && !card.HasBackSide())
         throw VkError(QStringLiteral("%1 には裏面がありません").arg(options.CardFile));
     const TVkVellumPanel &side = picture.Back ? card.Back() : card.Surface();
-    picture.Write(options.OutputFile, *type, picture.Render(side, card.CardDef()));
+    picture.Write(options.OutputFile, *type, picture.Render(side, card.CardDef(), record));
 }

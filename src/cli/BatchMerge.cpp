@@ -5,7 +5,7 @@
 #include "cli/BatchOptions.h"
 #include "cli/BatchPrint.h"
 #include "model/merge/MergePdf.h"
-#include "model/merge/MergeRecordScope.h"
+#include "model/merge/MergeRecord.h"
 #include "model/merge/MergeTableReader.h"
 #include "model/platform/VkError.h"
 #include "printer/MergePrinter.h"
@@ -60,20 +60,19 @@ QString numberedName(const QString &output, int record)
 
 void exportRecords(BatchCard &card, const BatchOptions &options, const MergeTable &table, RecordRange range)
 {
-    QStringList missing;
     const auto progress = progressOnTerminal(range.Count);
+    MergeRecord shown(table, range.First);
     for (int record = range.First; record < range.First + range.Count; ++record) {
-        const MergeRecordScope shown(options.Picture.Back ? card.Back() : card.Surface(), table, record);
-        for (const QString &column : shown.MissingColumns())
-            if (!missing.contains(column))
-                missing.append(column);
+        shown.Show(record);
         BatchOptions one = options;
         one.OutputFile = numberedName(options.OutputFile, record);
-        ExportBatchCard(card, one);
+        ExportBatchCard(card, one, &shown);
         if (progress)
             progress(record - range.First);
     }
-    reportMissing(missing);
+    if (range.Count > 0)
+        reportMissing(
+            MergeRecord::MissingColumns(options.Picture.Back ? card.Back() : card.Surface(), table));
 }
 
 // The card's back as --back and the window's last choice give it; none for a card printed on one

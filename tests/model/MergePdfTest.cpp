@@ -3,7 +3,7 @@
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/TCardDef.h"
-#include "model/merge/MergeRecordScope.h"
+#include "model/merge/MergeRecord.h"
 #include "model/merge/MergeTableReader.h"
 
 #include <QFileInfo>
@@ -137,11 +137,8 @@ TEST(MergePdf, MergedTextPrintsAsWideAsTheCardShowsIt)
                               MergePlan(0, 2, MergeLayout::SheetPerRecord, 1)));
     for (int record = 0; record < 2; ++record) {
         SCOPED_TRACE(record);
-        int screenWidth = 0;
-        {
-            MergeRecordScope scope(card, table, record);
-            screenWidth = card.Object(0).MeasureContent().width();
-        }
+        const MergeRecord shown(table, record);
+        const int screenWidth = card.Object(0).MeasureContent(&shown).width();
         const QString page = QString::number(record + 1);
         const QString words = runTool(pdfText, {"-bbox", "-f", page, "-l", page, pdf, "-"});
         const QRegularExpression word("<word xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\"");

@@ -4,7 +4,7 @@
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/CardStream.h"
-#include "model/merge/MergeRecordScope.h"
+#include "model/merge/MergeRecord.h"
 #include "model/picture/VCard.h"
 #include "model/sheet/CardRenderer.h"
 
@@ -156,18 +156,14 @@ TEST(QrCode, AMergeRecordFillsTheCodeWhileItIsShownAndLeavesTheDocumentAsItWas)
     const MergeTable staff({"氏名"}, {{"山田"}, {QString(3000, QChar(0x540D))}}, TableEncoding::Utf8);
 
     QImage screen(455, 275, QImage::Format_RGB32);
-    {
-        MergeRecordScope scope(card.surface, staff, 0);
-        card.surface.Paint(screen, screen.rect());
-        EXPECT_EQ(ReadQrCode(screen), QStringLiteral("山田さん {{役職}}"));
-        EXPECT_EQ(scope.MissingColumns(), QStringList({"役職"}));
-    }
-    {
-        // Rather than the design's code, which would read as the field names, the place stays light.
-        MergeRecordScope scope(card.surface, staff, 1);
-        card.surface.Paint(screen, screen.rect());
-        EXPECT_EQ(ReadQrCode(screen), QString());
-    }
+    MergeRecord shown(staff, 0);
+    card.surface.Paint(screen, screen.rect(), {}, &shown);
+    EXPECT_EQ(ReadQrCode(screen), QStringLiteral("山田さん {{役職}}"));
+    EXPECT_EQ(MergeRecord::MissingColumns(card.surface, staff), QStringList({"役職"}));
+    // Rather than the design's code, which would read as the field names, the place stays light.
+    shown.Show(1);
+    card.surface.Paint(screen, screen.rect(), {}, &shown);
+    EXPECT_EQ(ReadQrCode(screen), QString());
     card.surface.Paint(screen, screen.rect());
     EXPECT_EQ(ReadQrCode(screen), design);
     QByteArray after;
@@ -189,8 +185,8 @@ TEST(QrCode, AMergedContactSplitsTheNameAndEscapesItsValues)
                            TableEncoding::Utf8);
 
     QImage screen(455, 275, QImage::Format_RGB32);
-    MergeRecordScope scope(card.surface, staff, 0);
-    card.surface.Paint(screen, screen.rect());
+    const MergeRecord shown(staff, 0);
+    card.surface.Paint(screen, screen.rect(), {}, &shown);
     const QString read = ReadQrCode(screen);
     EXPECT_TRUE(read.contains(QStringLiteral("\r\nN:山田;太郎;;;\r\nFN:山田　太郎\r\n")))
         << read.toStdString();

@@ -19,6 +19,7 @@
 #include <QStringList>
 #include <functional>
 
+class FieldValues;
 class QPainter;
 
 // Everything placed on a card: a text, a shape or a picture of one of three kinds, as its Kind says.
@@ -183,22 +184,29 @@ public:
     bool IsVectorPicture() const { return kind_ == CardObjectKind::VectorPicture; }
 
     // Natural size: the picture's size, or the extent of the caption in the font; shapes have none.
-    QSize MeasureContent() const;
+    // With a merge record, the size of the lines or the code the record fills in.
+    QSize MeasureContent(const FieldValues *record = nullptr) const;
     // Sizes a picture or text whose AutoSize is on to its content and margins. Every change of what
     // it measures does this, and so does any new size given to it, so drawing finds it settled.
     void ApplyAutoSize();
+    // Where the object is drawn for a merge record: its bounds, or with AutoSize on, its place at
+    // the size of what the record fills in.
+    QRect ShownRect(const FieldValues *record) const;
 
     // --- Drawing. DrawTo draws the content alone at the object's own size onto any image, with the
     // object's top-left corner at (x, y); Paint draws it onto the surface's image at its place, with
     // the selection marks, clipped to its rectangle and to the surface's dirty area when one is
     // given, as the card view shows it while held. DrawScaled draws onto a printer page at a
-    // scale, without effects or marks.
-    void DrawTo(QImage &canvas, int x, int y) const;
-    void Paint(QImage &surfaceImage, const QRect &dirty = QRect(), const HeldObject &held = {});
-    static void DrawScaled(const TVkDragLabel &object, QPainter &canvas, int x, int y, double scale);
+    // scale, without effects or marks. Each shows the merge record's values in the object's fields
+    // when given one, and changes nothing.
+    void DrawTo(QImage &canvas, int x, int y, const FieldValues *record = nullptr) const;
+    void Paint(QImage &surfaceImage, const QRect &dirty = QRect(), const HeldObject &held = {},
+               const FieldValues *record = nullptr);
+    static void DrawScaled(const TVkDragLabel &object, QPainter &canvas, int x, int y, double scale,
+                           const FieldValues *record = nullptr);
     // Paint at a zoom: see TVkVellumPanel::PaintZoomed.
     void PaintZoomed(QPainter &canvas, const QRect &area, double scale, double markScale,
-                     const HeldObject &held = {});
+                     const HeldObject &held = {}, const FieldValues *record = nullptr);
 
     // --- Events; each carries the object.
     Event OnSelected; // Selected becomes true; raised before the value is stored
@@ -214,17 +222,30 @@ private:
     CardObjectKind kindOfStoredProperties() const;
     template <typename T> void setTextStyleField(T TextStyle::*field, T value);
     QSize autoSized(const QSize &natural) const; // the bounds' size AutoSize gives
+    // What the object shows for a merge record: the lines of its text, the modules of its code.
+    struct Shown {
+        QStringList lines;
+        QImage picture;
+    };
+    Shown shownFor(const FieldValues *record) const;
+    QSize measure(const Shown &shown) const;
+    QSize shownSize(const Shown &shown, const FieldValues *record) const;
     // A plain drawing leaves out the text's opacity and edge smoothing.
-    void drawContent(QImage &canvas, int x, int y, const QRect &clip, bool plain) const;
-    void drawUnturned(QImage &canvas, const QRect &box, const QRect &clip, bool plain) const;
-    void drawTurned(QImage &canvas, const QRect &box, const QRect &clip, bool plain) const;
+    void drawContent(QImage &canvas, const QRect &box, const QRect &clip, bool plain,
+                     const Shown &shown) const;
+    void drawUnturned(QImage &canvas, const QRect &box, const QRect &clip, bool plain,
+                      const Shown &shown) const;
+    void drawTurned(QImage &canvas, const QRect &box, const QRect &clip, bool plain,
+                    const Shown &content) const;
     static void drawScaledUnturned(const TVkDragLabel &object, QPainter &canvas, const QRect &box,
-                                   double scale);
-    void drawText(QImage &canvas, const QRect &box, const QRect &clip, bool plain) const;
+                                   double scale, const Shown &shown);
+    void drawText(QImage &canvas, const QRect &box, const QRect &clip, bool plain,
+                  const QStringList &lines) const;
     void drawTextEffects(QImage &canvas, const QRect &box, const QRect &visible,
-                         TextEffectCache::Recipe recipe) const;
-    void drawZoomedContent(QPainter &canvas, const QRect &box, double scale, bool plain) const;
-    void drawPicture(QPainter &canvas, const QRect &box) const;
+                         TextEffectCache::Recipe recipe, const QStringList &lines) const;
+    void drawZoomedContent(QPainter &canvas, const QRect &box, double scale, bool plain,
+                           const Shown &shown) const;
+    void drawPicture(QPainter &canvas, const QRect &box, const QImage &picture) const;
     // The marks over the object's rectangle box on the canvas; mark is one screen pixel in canvas
     // pixels, so that the marks keep their size on screen at any zoom.
     void drawDragOutline(QPainter &canvas, const QRect &box, int mark) const;

@@ -1,4 +1,5 @@
 #include "model/card/CardZoom.h"
+#include "model/card/FieldValues.h"
 #include "model/card/ShapeDrawing.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TextLayout.h"
@@ -50,13 +51,27 @@ void paintTurned(QPainter &canvas, int rotation, const QRect &box,
 
 } // namespace
 
-QSize TVkDragLabel::MeasureContent() const
+TVkDragLabel::Shown TVkDragLabel::shownFor(const FieldValues *record) const
+{
+    if (record && IsQrCode())
+        return {caption_, record->CodeModules(*this)};
+    if (record && IsText())
+        return {record->Lines(caption_), bitmap_};
+    return {caption_, bitmap_};
+}
+
+QSize TVkDragLabel::measure(const Shown &shown) const
 {
     if (IsPicture())
-        return bitmap_.size();
+        return shown.picture.size();
     if (IsShape())
         return QSize(0, 0);
-    return textLayouts_.Get(caption_, font_, textStyle_).Extent();
+    return textLayouts_.Get(shown.lines, font_, textStyle_).Extent();
+}
+
+QSize TVkDragLabel::MeasureContent(const FieldValues *record) const
+{
+    return measure(shownFor(record));
 }
 
 QSize TVkDragLabel::autoSized(const QSize &natural) const
@@ -70,24 +85,41 @@ void TVkDragLabel::ApplyAutoSize()
     SetBounds(Left(), Top(), Width(), Height());
 }
 
-void TVkDragLabel::DrawTo(QImage &canvas, int x, int y) const
+// The design's own bounds are settled whenever it changes; only a record's values size it anew.
+QSize TVkDragLabel::shownSize(const Shown &shown, const FieldValues *record) const
 {
-    drawContent(canvas, x, y, QRect(), false);
+    if (record && autoSize_ && drawMode_ == dmNone)
+        return autoSized(measure(shown));
+    return QSize(Width(), Height());
 }
 
-void TVkDragLabel::drawContent(QImage &canvas, int x, int y, const QRect &clip, bool plain) const
+QRect TVkDragLabel::ShownRect(const FieldValues *record) const
 {
-    const QRect box = ReachableRect(x, y, Width(), Height());
+    const QSize size = shownSize(shownFor(record), record);
+    return ReachableRect(Left(), Top(), size.width(), size.height());
+}
+
+void TVkDragLabel::DrawTo(QImage &canvas, int x, int y, const FieldValues *record) const
+{
+    const Shown shown = shownFor(record);
+    const QSize size = shownSize(shown, record);
+    drawContent(canvas, ReachableRect(x, y, size.width(), size.height()), QRect(), false, shown);
+}
+
+void TVkDragLabel::drawContent(QImage &canvas, const QRect &box, const QRect &clip, bool plain,
+                               const Shown &shown) const
+{
     if (rotation_ == 0)
-        drawUnturned(canvas, box, clip, plain);
+        drawUnturned(canvas, box, clip, plain, shown);
     else
-        drawTurned(canvas, box, clip, plain);
+        drawTurned(canvas, box, clip, plain, shown);
 }
 
 // The part of the bounds that shows is taken from the canvas, turned back, drawn on upright and
 // turned into place again: the text effects blend with whatever lies under the object, and a huge
 // object costs no more than the part of it that shows.
-void TVkDragLabel::drawTurned(QImage &canvas, const QRect &box, const QRect &clip, bool plain) const
+void TVkDragLabel::drawTurned(QImage &canvas, const QRect &box, const QRect &clip, bool plain,
+                              const Shown &content) const
 {
     QRect shown = box & canvas.rect();
     if (clip.isValid())
@@ -98,22 +130,23 @@ void TVkDragLabel::drawTurned(QImage &canvas, const QRect &box, const QRect &cli
     const QTransform turn = TurnTransform(rotation_, unturned);
     const QRect part = turn.inverted().mapRect(QRectF(shown.translated(-box.topLeft()))).toRect();
     QImage work = canvas.copy(shown).transformed(QTransform().rotate(-rotation_));
-    drawUnturned(work, QRect(-part.topLeft(), unturned), QRect(), plain);
+    drawUnturned(work, QRect(-part.topLeft(), unturned), QRect(), plain, content);
     QPainter painter(&canvas);
     painter.drawImage(shown.topLeft(), work.transformed(QTransform().rotate(rotation_)));
 }
 
-void TVkDragLabel::drawUnturned(QImage &canvas, const QRect &box, const QRect &clip, bool plain) const
+void TVkDragLabel::drawUnturned(QImage &canvas, const QRect &box, const QRect &clip, bool plain,
+                                const Shown &shown) const
 {
     if (IsText()) {
-        drawText(canvas, box, clip, plain);
+        drawText(canvas, box, clip, plain, shown.lines);
         return;
     }
     QPainter painter(&canvas);
     if (clip.isValid())
         painter.setClipRect(clip);
     if (IsPicture()) {
-        drawPicture(painter, box.adjusted(kInset, kInset, -kInset, -kInset));
+        drawPicture(painter, box.adjusted(kInset, kInset, -kInset, -kInset), shown.picture);
         return;
     }
     const ShapeStyle style{drawMode_,
@@ -125,19 +158,23 @@ void TVkDragLabel::drawUnturned(QImage &canvas, const QRect &box, const QRect &c
     DrawShape(painter, box, style);
 }
 
-void TVkDragLabel::drawPicture(QPainter &canvas, const QRect &box) const
+void TVkDragLabel::drawPicture(QPainter &canvas, const QRect &box, const QImage &picture) const
 {
-    if (IsQrCode() && DrawQrModules(canvas, box, bitmap_))
+    if (IsQrCode() && DrawQrModules(canvas, box, picture))
         return;
     if (IsVectorPicture() && svg_.Draw(canvas, box))
         return;
     pictureCache_.Draw(canvas, box, bitmap_);
 }
 
-void TVkDragLabel::Paint(QImage &surfaceImage, const QRect &dirty, const HeldObject &held)
+void TVkDragLabel::Paint(QImage &surfaceImage, const QRect &dirty, const HeldObject &held,
+                         const FieldValues *record)
 {
     const bool isHeld = held.Object == this;
-    QRect clip = BoundsRect();
+    const Shown shown = shownFor(record);
+    const QSize size = shownSize(shown, record);
+    const QRect bounds = ReachableRect(Left(), Top(), size.width(), size.height());
+    QRect clip = bounds;
     if (dirty.isValid())
         clip &= dirty;
     if (!clip.isEmpty()) {
@@ -145,23 +182,25 @@ void TVkDragLabel::Paint(QImage &surfaceImage, const QRect &dirty, const HeldObj
         if (IsPicture() && isHeld && held.Dragged) {
             QPainter painter(&surfaceImage);
             painter.setClipRect(clip);
-            drawDragOutline(painter, BoundsRect(), 1);
+            drawDragOutline(painter, bounds, 1);
         } else {
-            drawContent(surfaceImage, Left(), Top(), clip, isHeld);
+            drawContent(surfaceImage, bounds, clip, isHeld, shown);
         }
         if (selected_) {
             QPainter painter(&surfaceImage);
             painter.setClipRect(clip);
-            drawSelectionMarks(painter, BoundsRect(), 1);
+            drawSelectionMarks(painter, bounds, 1);
         }
     }
 }
 
 void TVkDragLabel::PaintZoomed(QPainter &canvas, const QRect &area, double scale, double markScale,
-                               const HeldObject &held)
+                               const HeldObject &held, const FieldValues *record)
 {
     const bool isHeld = held.Object == this;
-    const QRect box = ZoomedRect(BoundsRect(), scale);
+    const Shown shown = shownFor(record);
+    const QSize size = shownSize(shown, record);
+    const QRect box = ZoomedRect(ReachableRect(Left(), Top(), size.width(), size.height()), scale);
     const QRect clip = box & area;
     if (!clip.isEmpty()) {
         const int mark = std::max(1, int(std::lround(markScale)));
@@ -170,8 +209,9 @@ void TVkDragLabel::PaintZoomed(QPainter &canvas, const QRect &area, double scale
         if (IsPicture() && isHeld && held.Dragged)
             drawDragOutline(canvas, box, mark);
         else
-            paintTurned(canvas, rotation_, box,
-                        [&](const QRect &upright) { drawZoomedContent(canvas, upright, scale, isHeld); });
+            paintTurned(canvas, rotation_, box, [&](const QRect &upright) {
+                drawZoomedContent(canvas, upright, scale, isHeld, shown);
+            });
         if (selected_)
             drawSelectionMarks(canvas, box, mark);
         canvas.restore();
@@ -212,11 +252,12 @@ void TVkDragLabel::drawSelectionMarks(QPainter &canvas, const QRect &box, int ma
     drawHandle(canvas, right, middleY, size, mark);
 }
 
-void TVkDragLabel::drawZoomedContent(QPainter &canvas, const QRect &box, double scale, bool plain) const
+void TVkDragLabel::drawZoomedContent(QPainter &canvas, const QRect &box, double scale, bool plain,
+                                     const Shown &shown) const
 {
     const int inset = ZoomedLength(kInset, scale);
     if (IsPicture()) {
-        drawPicture(canvas, box.adjusted(inset, inset, -inset, -inset));
+        drawPicture(canvas, box.adjusted(inset, inset, -inset, -inset), shown.picture);
         return;
     }
     if (IsShape()) {
@@ -235,25 +276,28 @@ void TVkDragLabel::drawZoomedContent(QPainter &canvas, const QRect &box, double 
     canvas.setPen(ColorToQColor(font_.Color));
     if (alphaChannel_ < 100 && !plain)
         canvas.setOpacity(alphaChannel_ / 100.0);
-    LayOutZoomedText(caption_, font_, textStyle_, scale, canvas)->Draw(canvas, box);
+    LayOutZoomedText(shown.lines, font_, textStyle_, scale, canvas)->Draw(canvas, box);
     canvas.restore();
 }
 
-void TVkDragLabel::DrawScaled(const TVkDragLabel &object, QPainter &canvas, int x, int y, double scale)
+void TVkDragLabel::DrawScaled(const TVkDragLabel &object, QPainter &canvas, int x, int y, double scale,
+                              const FieldValues *record)
 {
+    const Shown shown = object.shownFor(record);
+    const QSize size = object.shownSize(shown, record);
     const QRect box =
-        ReachableRect(x, y, ZoomedLength(object.Width(), scale), ZoomedLength(object.Height(), scale));
+        ReachableRect(x, y, ZoomedLength(size.width(), scale), ZoomedLength(size.height(), scale));
     canvas.setBrush(Qt::NoBrush);
     paintTurned(canvas, object.rotation_, box,
-                [&](const QRect &upright) { drawScaledUnturned(object, canvas, upright, scale); });
+                [&](const QRect &upright) { drawScaledUnturned(object, canvas, upright, scale, shown); });
 }
 
 void TVkDragLabel::drawScaledUnturned(const TVkDragLabel &object, QPainter &canvas, const QRect &box,
-                                      double scale)
+                                      double scale, const Shown &shown)
 {
     if (object.IsPicture()) {
         // The inset stays 2 device pixels at any scale.
-        object.drawPicture(canvas, box.adjusted(kInset, kInset, -kInset, -kInset));
+        object.drawPicture(canvas, box.adjusted(kInset, kInset, -kInset, -kInset), shown.picture);
         return;
     }
     if (object.IsShape()) {
@@ -269,7 +313,7 @@ void TVkDragLabel::drawScaledUnturned(const TVkDragLabel &object, QPainter &canv
         return;
     }
     canvas.setPen(ColorToQColor(object.font_.Color));
-    LayOutScaledText(object.caption_, object.font_, object.textStyle_, scale, canvas)->Draw(canvas, box);
+    LayOutScaledText(shown.lines, object.font_, object.textStyle_, scale, canvas)->Draw(canvas, box);
     QFont unspaced = canvas.font();
     unspaced.setLetterSpacing(QFont::AbsoluteSpacing, 0);
     canvas.setFont(unspaced);

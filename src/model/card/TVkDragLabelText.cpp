@@ -33,7 +33,8 @@ void drawImageAt(QImage &canvas, const QImage &image, const QPoint &at, const QR
 
 } // namespace
 
-void TVkDragLabel::drawText(QImage &canvas, const QRect &box, const QRect &clip, bool plain) const
+void TVkDragLabel::drawText(QImage &canvas, const QRect &box, const QRect &clip, bool plain,
+                            const QStringList &lines) const
 {
     const QColor ink = ColorToQColor(font_.Color);
     // While the button is held the text follows the mouse, so it is drawn plainly.
@@ -46,25 +47,25 @@ void TVkDragLabel::drawText(QImage &canvas, const QRect &box, const QRect &clip,
         if (clip.isValid())
             painter.setClipRect(clip);
         painter.setPen(ink);
-        textLayouts_.Get(caption_, font_, textStyle_).Draw(painter, box);
+        textLayouts_.Get(lines, font_, textStyle_).Draw(painter, box);
     }
     QRect visible = box & canvas.rect();
     if (clip.isValid())
         visible &= clip;
     if ((opacity || smoothing) && !visible.isEmpty())
-        drawTextEffects(canvas, box, visible, {0, ink.rgb(), alphaChannel_, opacity, smoothing});
+        drawTextEffects(canvas, box, visible, {0, ink.rgb(), alphaChannel_, opacity, smoothing}, lines);
 }
 
 // The effects work on the visible part of the object and the one-pixel ring round it that
 // smoothing reads, so that a huge object never needs images of its whole size.
 void TVkDragLabel::drawTextEffects(QImage &canvas, const QRect &box, const QRect &visible,
-                                   TextEffectCache::Recipe recipe) const
+                                   TextEffectCache::Recipe recipe, const QStringList &lines) const
 {
     const QRect work = visible.adjusted(-1, -1, 1, 1) & box;
     const QRect object = box.translated(-work.topLeft());
     const WorkImagesRelease release(compositeImage_, maskImage_, smoothImage_);
     compositeImage_ = canvas.copy(work).convertToFormat(QImage::Format_RGB32);
-    maskImage_ = textLayouts_.Mask(caption_, font_, textStyle_, work.size(), object);
+    maskImage_ = textLayouts_.Mask(lines, font_, textStyle_, work.size(), object);
     recipe.maskKey = maskImage_.cacheKey();
     if (const QImage *kept = textEffects_.Find(compositeImage_, recipe)) {
         drawImageAt(canvas, *kept, work.topLeft(), visible);

@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+class FieldValues;
 class QPainter;
 class TVkDragLabel;
 
@@ -101,15 +102,17 @@ public:
     void PaintBackground(QPainter &canvas, const QRect &rect) const;
     // Paints the card as the screen shows it (background, frame, grid, then the objects with
     // their selection marks) into an image of the surface's size, limited to the dirty rectangle,
-    // with the object the view's mouse button is held on as the view draws it.
-    void Paint(QImage &image, const QRect &dirty, const HeldObject &held = {});
+    // with the object the view's mouse button is held on as the view draws it. With a merge record
+    // the objects show its values in their fields; the card is not changed.
+    void Paint(QImage &image, const QRect &dirty, const HeldObject &held = {},
+               const FieldValues *record = nullptr);
     // Paints the card as the screen shows it at a zoom onto a canvas in device pixels whose origin is
     // the card's top-left corner, limited to area (device pixels). The card and its objects are
     // drawn at scale device pixels per surface pixel, so text, lines and pictures stay sharp; the
     // frame, the grid lines and the selection marks keep their size on screen, markScale device
     // pixels per screen pixel.
     void PaintZoomed(QPainter &canvas, const QRect &area, double scale, double markScale,
-                     const HeldObject &held = {});
+                     const HeldObject &held = {}, const FieldValues *record = nullptr);
 
     // --- Notifications to whoever shows the surface.
     std::function<void(const QRect &)> OnRepaintRequested; // surface coordinates
@@ -121,7 +124,7 @@ private:
     void paintFrameAndGrid(QPainter &painter) const;
     void paintZoomedFrameAndGrid(QPainter &canvas, const QRect &card, const QRect &area, double scale,
                                  int mark) const;
-    QRect withWholeSmoothedObjects(QRect area) const;
+    QRect withWholeSmoothedObjects(QRect area, const FieldValues *record) const;
 
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     QString name_;

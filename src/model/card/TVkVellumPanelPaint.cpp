@@ -85,12 +85,12 @@ void TVkVellumPanel::paintFrameAndGrid(QPainter &painter) const
 // Edge smoothing of a text object reads the pixels round each one it changes, so an object with
 // smoothing is repainted whole, or its pixels at the edge of the dirty area would be smoothed
 // against what was there before.
-QRect TVkVellumPanel::withWholeSmoothedObjects(QRect area) const
+QRect TVkVellumPanel::withWholeSmoothedObjects(QRect area, const FieldValues *record) const
 {
     for (bool grown = true; grown;) {
         grown = false;
         for (const auto &object : objects_) {
-            const QRect bounds = object->BoundsRect();
+            const QRect bounds = object->ShownRect(record);
             if (object->Visible() && object->AntiAlias() && object->IsText() && bounds.intersects(area) &&
                 !area.contains(bounds)) {
                 area |= bounds;
@@ -101,10 +101,11 @@ QRect TVkVellumPanel::withWholeSmoothedObjects(QRect area) const
     return area;
 }
 
-void TVkVellumPanel::Paint(QImage &image, const QRect &dirty, const HeldObject &held)
+void TVkVellumPanel::Paint(QImage &image, const QRect &dirty, const HeldObject &held,
+                           const FieldValues *record)
 {
     const QRect card = ReachableRect(0, 0, Width(), Height());
-    const QRect area = withWholeSmoothedObjects(dirty).intersected(card);
+    const QRect area = withWholeSmoothedObjects(dirty, record).intersected(card);
     if (area.isEmpty())
         return;
     {
@@ -114,8 +115,8 @@ void TVkVellumPanel::Paint(QImage &image, const QRect &dirty, const HeldObject &
         paintFrameAndGrid(painter);
     }
     for (const auto &object : objects_) {
-        if (object->Visible() && object->BoundsRect().intersects(area))
-            object->Paint(image, area, held);
+        if (object->Visible() && object->ShownRect(record).intersects(area))
+            object->Paint(image, area, held, record);
     }
 }
 
@@ -146,7 +147,7 @@ void TVkVellumPanel::paintZoomedFrameAndGrid(QPainter &canvas, const QRect &card
 }
 
 void TVkVellumPanel::PaintZoomed(QPainter &canvas, const QRect &area, double scale, double markScale,
-                                 const HeldObject &held)
+                                 const HeldObject &held, const FieldValues *record)
 {
     const QRect card(0, 0, ZoomedLength(Width(), scale), ZoomedLength(Height(), scale));
     const QRect painted = area & card;
@@ -158,7 +159,7 @@ void TVkVellumPanel::PaintZoomed(QPainter &canvas, const QRect &area, double sca
     paintZoomedFrameAndGrid(canvas, card, painted, scale, std::max(1, int(std::lround(markScale))));
     canvas.restore();
     for (const auto &object : objects_) {
-        if (object->Visible() && ZoomedRect(object->BoundsRect(), scale).intersects(painted))
-            object->PaintZoomed(canvas, painted, scale, markScale, held);
+        if (object->Visible() && ZoomedRect(object->ShownRect(record), scale).intersects(painted))
+            object->PaintZoomed(canvas, painted, scale, markScale, held, record);
     }
 }

@@ -3,12 +3,13 @@
 #include "model/card/TVkVellumPanel.h"
 #include "model/sheet/CardRenderer.h"
 
-QImage PictureExport::Render(const TVkVellumPanel &side, const TCardDef &cardDef) const
+QImage PictureExport::Render(const TVkVellumPanel &side, const TCardDef &cardDef,
+                             const FieldValues *record) const
 {
     if (Dpi)
-        return RenderCardAtDpi(side, cardDef, *Dpi);
+        return RenderCardAtDpi(side, cardDef, *Dpi, record);
     QImage picture;
-    RenderCardToBitmap(side, cardDef, picture, side.Width(), side.Height());
+    RenderCardToBitmap(side, cardDef, picture, side.Width(), side.Height(), record);
     return picture;
 }
 

@@ -7,6 +7,7 @@
 #include <QString>
 #include <optional>
 
+class FieldValues;
 class TVkVellumPanel;
 struct TCardDef;
 
@@ -18,7 +19,9 @@ struct PictureExport {
     int Quality = OutputLimits::kDefaultJpegQuality; // of a JPEG
     bool Back = false;
 
-    QImage Render(const TVkVellumPanel &side, const TCardDef &cardDef) const;
+    // With a merge record, the card shows its values in its fields.
+    QImage Render(const TVkVellumPanel &side, const TCardDef &cardDef,
+                  const FieldValues *record = nullptr) const;
     // Writes the picture as WritePictureFile does, stating the resolution it was drawn at.
     void Write(const QString &path, PictureFileType type, const QImage &picture) const;
 };

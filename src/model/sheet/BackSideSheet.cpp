@@ -71,14 +71,15 @@ std::int64_t FrontCellBehind(const TCardDef &cardDef, const PrinterPage &page, S
 
 void DrawBackSideSheet(QPainter &canvas, const PrinterPage &page, const TVkVellumPanel &back,
                        const TCardDef &cardDef, int guessMark, const BackSidePlacement &placement,
-                       const SheetCellFilter &prepareFrontCell)
+                       const SheetCellFilter &prepareFrontCell, const FieldValues *record)
 {
     SheetCellFilter prepareBackCell;
     if (prepareFrontCell)
         prepareBackCell = [&](std::int64_t backCell) {
             return prepareFrontCell(FrontCellBehind(cardDef, page, placement.Turn, backCell));
         };
-    DrawCardSheet(canvas, page, back, BackSideCardDef(cardDef, page, placement), guessMark, prepareBackCell);
+    DrawCardSheet(canvas, page, back, BackSideCardDef(cardDef, page, placement), guessMark, prepareBackCell,
+                  record);
 }
 
 void WriteTwoSidedCardSheetPdf(const QString &path, const TVkVellumPanel &front, const TVkVellumPanel &back,

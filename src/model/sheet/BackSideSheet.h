@@ -41,10 +41,11 @@ std::int64_t FrontCellBehind(const TCardDef &cardDef, const PrinterPage &page, S
 
 // Draws the back of a sheet onto a page already started: the back card upright in every cell behind
 // a front cell, then the cells' crop marks. prepareFrontCell is asked before each cell with the
-// index of the front cell behind it, as DrawCardSheet asks. Throws VkError as DrawCardSheet does.
+// index of the front cell behind it, as DrawCardSheet asks, and the cards show the merge record
+// when given one. Throws VkError as DrawCardSheet does.
 void DrawBackSideSheet(QPainter &canvas, const PrinterPage &page, const TVkVellumPanel &back,
                        const TCardDef &cardDef, int guessMark, const BackSidePlacement &placement,
-                       const SheetCellFilter &prepareFrontCell = {});
+                       const SheetCellFilter &prepareFrontCell = {}, const FieldValues *record = nullptr);
 
 // Writes the sheets of run as WriteCardSheetPdf does, each followed by its back as the next page for
 // a printer that prints both sides: the back card behind every front cell the run fills.

@@ -88,7 +88,7 @@ std::unique_ptr<TVkVellumPanel> ScaledCardCopy(const TVkVellumPanel &surface, co
 }
 
 void RenderCardToBitmap(const TVkVellumPanel &surface, const TCardDef &cardDef, QImage &bitmap, int width,
-                        int height)
+                        int height, const FieldValues *record)
 {
     // At the card's own size the card draws itself; only a scaled picture needs a scaled copy.
     const bool ownSize = width <= 0 || (width == surface.Width() && height == surface.Height());
@@ -104,7 +104,7 @@ void RenderCardToBitmap(const TVkVellumPanel &surface, const TCardDef &cardDef, 
     for (int i = 0; i < card.ObjectCount(); ++i) {
         const TVkDragLabel &object = card.Object(i);
         if (object.Visible())
-            object.DrawTo(canvas, object.Left(), object.Top());
+            object.DrawTo(canvas, object.Left(), object.Top(), record);
     }
     // Converted where it lies, as the 24-bit pixels fit in the 32-bit ones' memory.
     canvas.convertTo(QImage::Format_RGB888);
@@ -121,14 +121,15 @@ QSize CardSizeAtDpi(const TCardDef &cardDef, int dpi)
     return {pixels(cardDef.CardSizeX), pixels(cardDef.CardSizeY)};
 }
 
-QImage RenderCardAtDpi(const TVkVellumPanel &surface, const TCardDef &cardDef, int dpi)
+QImage RenderCardAtDpi(const TVkVellumPanel &surface, const TCardDef &cardDef, int dpi,
+                       const FieldValues *record)
 {
     const QSize size = CardSizeAtDpi(cardDef, dpi);
     QImage canvas = newCanvas(size.width(), size.height());
     {
         QPainter painter(&canvas);
         painter.setClipRect(canvas.rect());
-        DrawCardInCell(painter, canvas.rect(), surface);
+        DrawCardInCell(painter, canvas.rect(), surface, record);
     }
     QImage picture = canvas.convertToFormat(QImage::Format_RGB888);
     if (picture.isNull())

@@ -4,6 +4,7 @@
 #include <QSize>
 #include <memory>
 
+class FieldValues;
 class TVkVellumPanel;
 struct TCardDef;
 
@@ -13,10 +14,11 @@ struct TCardDef;
 // 0 the card is scaled so that it becomes width pixels wide and the picture is width x height;
 // otherwise the picture has the surface's own size. At the surface's own size the card is drawn
 // as it is; a scaled picture is drawn from a scaled copy, so the card itself is never changed.
-// Throws VkError when no picture can be made (a card or size without area, a picture too large for
-// memory); bitmap is then left as it was.
+// With a merge record the objects show its values in their fields. Throws VkError when no picture
+// can be made (a card or size without area, a picture too large for memory); bitmap is then left
+// as it was.
 void RenderCardToBitmap(const TVkVellumPanel &surface, const TCardDef &cardDef, QImage &bitmap, int width,
-                        int height);
+                        int height, const FieldValues *record = nullptr);
 
 // The copy that RenderCardToBitmap draws: surface read back from its document bytes, and, with a
 // width above 0, scaled to width. Positions, the sizes and pens of pictures and shapes and the point
@@ -32,6 +34,7 @@ QSize CardSizeAtDpi(const TCardDef &cardDef, int dpi);
 
 // The card as a 24-bit picture (QImage::Format_RGB888) of CardSizeAtDpi, drawn as a cell of a
 // printed sheet is: every object at that resolution, so text and lines are as sharp as the
-// resolution allows rather than an enlarged screen picture. The card is not changed. Throws
-// VkError when no picture of that size can be made.
-QImage RenderCardAtDpi(const TVkVellumPanel &surface, const TCardDef &cardDef, int dpi);
+// resolution allows rather than an enlarged screen picture, with the merge record's values when
+// given one. The card is not changed. Throws VkError when no picture of that size can be made.
+QImage RenderCardAtDpi(const TVkVellumPanel &surface, const TCardDef &cardDef, int dpi,
+                       const FieldValues *record = nullptr);

@@ -156,7 +156,8 @@ void drawCropMarks(QPainter &canvas, const QRect &cell, int guessMark, const Pri
 
 // Draws the card's objects onto a painter whose origin is the cell's corner, each on the device
 // pixels it would have with the origin at the page's corner.
-void drawObjectsFromCellCorner(QPainter &canvas, const QRect &cell, const TVkVellumPanel &card)
+void drawObjectsFromCellCorner(QPainter &canvas, const QRect &cell, const TVkVellumPanel &card,
+                               const FieldValues *record)
 {
     // A card 0 pixels wide has no scale to draw its objects at.
     if (card.Width() <= 0)
@@ -168,7 +169,7 @@ void drawObjectsFromCellCorner(QPainter &canvas, const QRect &cell, const TVkVel
             return clampPixels(std::int64_t(std::trunc(scale * position + origin)) - origin);
         };
         TVkDragLabel::DrawScaled(object, canvas, at(object.Left(), cell.left()), at(object.Top(), cell.top()),
-                                 double(scale));
+                                 double(scale), record);
     }
 }
 
@@ -182,7 +183,8 @@ int TenthMmToDevicePixels(std::int64_t tenthMm, int dpi)
                                         std::numeric_limits<int>::max()));
 }
 
-void DrawCardInCell(QPainter &canvas, const QRect &cell, const TVkVellumPanel &card)
+void DrawCardInCell(QPainter &canvas, const QRect &cell, const TVkVellumPanel &card,
+                    const FieldValues *record)
 {
     // Each card is drawn from its cell's corner, in the same coordinates in every cell: a PDF then
     // holds the same drawing for every card on the sheet, which it compresses to little more than
@@ -190,7 +192,7 @@ void DrawCardInCell(QPainter &canvas, const QRect &cell, const TVkVellumPanel &c
     canvas.save();
     canvas.translate(cell.topLeft());
     card.PaintBackground(canvas, QRect(QPoint(0, 0), cell.size()));
-    drawObjectsFromCellCorner(canvas, cell, card);
+    drawObjectsFromCellCorner(canvas, cell, card, record);
     canvas.restore();
 }
 
@@ -220,7 +222,8 @@ void CheckCardSheetDrawable(const PrinterPage &page, const TCardDef &cardDef)
 }
 
 void DrawCardSheet(QPainter &canvas, const PrinterPage &page, const TVkVellumPanel &card,
-                   const TCardDef &cardDef, int guessMark, const SheetCellFilter &prepareCell)
+                   const TCardDef &cardDef, int guessMark, const SheetCellFilter &prepareCell,
+                   const FieldValues *record)
 {
     const SheetCells cells = cellsReachingPage(page, cardDef);
     if (!cells.fitBudget)
@@ -237,7 +240,7 @@ void DrawCardSheet(QPainter &canvas, const PrinterPage &page, const TVkVellumPan
                 continue;
             const QRect cell = CardCellRect(cardDef, page, column, row);
             canvas.setClipRect(cell, Qt::IntersectClip);
-            DrawCardInCell(canvas, cell, card);
+            DrawCardInCell(canvas, cell, card, record);
             // The marks may run outside the cell.
             canvas.setClipRect(wholePage);
             drawCropMarks(canvas, cell, guessMark, page);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 
+class FieldValues;
 class QPainter;
 class TVkVellumPanel;
 
@@ -27,20 +28,25 @@ int TenthMmToDevicePixels(std::int64_t tenthMm, int dpi);
 QRect CardCellRect(const TCardDef &cardDef, const PrinterPage &page, std::int64_t column, std::int64_t row);
 
 // Draws the card scaled to fill the cell, as every cell of a sheet is drawn: the background, then
-// every card object at the cell's resolution, without the effects and marks of the screen.
-void DrawCardInCell(QPainter &canvas, const QRect &cell, const TVkVellumPanel &card);
+// every card object at the cell's resolution, without the effects and marks of the screen. With a
+// merge record the objects show its values in their fields.
+void DrawCardInCell(QPainter &canvas, const QRect &cell, const TVkVellumPanel &card,
+                    const FieldValues *record = nullptr);
 
 // Throws VkError when DrawCardSheet would refuse the sheet, so a printer can say so before a job starts.
 void CheckCardSheetDrawable(const PrinterPage &page, const TCardDef &cardDef);
 
 // Called before each cell is drawn with the cell's index on the sheet (row by row, left to right,
-// from 0); it may change what the card shows for that cell, or answer false to leave the cell empty.
+// from 0); it may choose the record the drawing's merge record shows in that cell, or answer false
+// to leave the cell empty.
 using SheetCellFilter = std::function<bool(std::int64_t cellIndex)>;
 
 // Draws the sheet onto a page that is already started: the card in every cell of cardDef, row by
 // row and left to right, each cut at its cell's edge, then the cell's crop marks. Cells that
 // cannot reach the sheet are skipped, so that a sheet of millions of cells costs no more than the
 // ones that show; a sheet whose cells that show are too many, or pile up too deep, is refused with
-// VkError before anything is drawn.
+// VkError before anything is drawn. With a merge record, the cards show its values; the card is
+// never changed.
 void DrawCardSheet(QPainter &canvas, const PrinterPage &page, const TVkVellumPanel &card,
-                   const TCardDef &cardDef, int guessMark, const SheetCellFilter &prepareCell = {});
+                   const TCardDef &cardDef, int guessMark, const SheetCellFilter &prepareCell = {},
+                   const FieldValues *record = nullptr);

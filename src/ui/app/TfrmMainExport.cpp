@@ -2,7 +2,6 @@
 // live in src/commands and the drawing in src/print.
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/CardStream.h"
-#include "model/merge/MergeRecordScope.h"
 #include "model/output/OutputJob.h"
 #include "model/output/PictureExport.h"
 #include "model/sheet/BackSideSheet.h"
@@ -22,20 +21,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-
-namespace {
-
-// The card drawn as the screen shows it: with the record bar's record in its fields while a table
-// is open, the design's own fields otherwise.
-QImage drawnAsShown(const CardSurfaceView &view, const std::function<QImage()> &draw)
-{
-    std::optional<MergeRecordScope> record;
-    if (const MergeTable *table = view.ShownMergeTable())
-        record.emplace(view.Panel(), *table, view.ShownMergeRecord());
-    return draw();
-}
-
-} // namespace
 
 void TfrmMain::RenderCardToBitmap(QImage &bitmap, int width, int height) const
 {
@@ -67,8 +52,10 @@ void TfrmMain::connectExportCommands()
         documents_->PrepareSaveDialog(title, filter);
     };
     context.SaveDirectory = &settings_.SaveDirectory;
+    // The card as the screen shows it: with the record bar's record in its fields while a table is
+    // open.
     context.RenderCard = [this](const PictureExport &picture) {
-        return drawnAsShown(SurfaceView(), [this, &picture] { return picture.Render(Panel(), CardDef()); });
+        return picture.Render(Panel(), CardDef(), SurfaceView().ShownRecord());
     };
     context.WriteSheetPdf = [this](const QString &path) { WriteSheetPdf(path); };
     auto exporter = std::make_shared<ExportCommand>(std::move(context));

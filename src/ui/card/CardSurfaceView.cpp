@@ -3,14 +3,12 @@
 #include "model/card/CardZoom.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
-#include "model/merge/MergeRecordScope.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
-#include <optional>
 
 namespace {
 
@@ -56,7 +54,11 @@ CardSurfaceView::CardSurfaceView(TVkVellumPanel &panel, QWidget *parent)
     setMouseTracking(true);                // hovering over a selected object shows its resize cursor
     // Rounding at a zoom or on a high-resolution screen may reach one screen pixel further.
     panel_.OnRepaintRequested = [this](const QRect &rect) {
-        update(ScreenRect(rect).adjusted(-1, -1, 1, 1));
+        // A record's values may draw a text larger than its bounds, wherever it was before.
+        if (shownRecord_)
+            update();
+        else
+            update(ScreenRect(rect).adjusted(-1, -1, 1, 1));
     };
     panel_.OnBoundsChanged = [this] { followBounds(); };
     followBounds();
@@ -79,9 +81,6 @@ void CardSurfaceView::paintEvent(QPaintEvent *event)
     const QSize size(panel_.Width(), panel_.Height());
     if (size.isEmpty())
         return;
-    std::optional<MergeRecordScope> record;
-    if (mergeTable_)
-        record.emplace(panel_, *mergeTable_, mergeRecord_);
     if (panel_.Zoom() != 100 || devicePixelRatioF() != 1.0) {
         // The screen image of 100 % would be stale when the view comes back to it.
         buffer_ = QImage();
@@ -91,9 +90,9 @@ void CardSurfaceView::paintEvent(QPaintEvent *event)
     if (buffer_.size() != size) {
         // A new buffer is painted whole: the text effects read the pixels round the dirty area.
         buffer_ = QImage(size, QImage::Format_RGB32);
-        panel_.Paint(buffer_, buffer_.rect(), objectMouse_.Held());
+        panel_.Paint(buffer_, buffer_.rect(), objectMouse_.Held(), ShownRecord());
     } else {
-        panel_.Paint(buffer_, event->rect(), objectMouse_.Held());
+        panel_.Paint(buffer_, event->rect(), objectMouse_.Held(), ShownRecord());
     }
     QPainter painter(this);
     painter.drawImage(event->rect(), buffer_, event->rect());
@@ -112,7 +111,8 @@ void CardSurfaceView::paintZoomed(const QRect &dirty)
     {
         QPainter canvas(&tile);
         canvas.translate(-device.topLeft());
-        panel_.PaintZoomed(canvas, device, panel_.ZoomScale() * ratio, ratio, objectMouse_.Held());
+        panel_.PaintZoomed(canvas, device, panel_.ZoomScale() * ratio, ratio, objectMouse_.Held(),
+                           ShownRecord());
     }
     tile.setDevicePixelRatio(ratio);
     QPainter painter(this);
@@ -122,7 +122,9 @@ void CardSurfaceView::paintZoomed(const QRect &dirty)
 void CardSurfaceView::SetMergeRecord(const MergeTable *table, int record)
 {
     mergeTable_ = table;
-    mergeRecord_ = record;
+    shownRecord_.reset();
+    if (table)
+        shownRecord_.emplace(*table, record);
     // Every text with fields may change, and the text effects read pixels round what changes.
     buffer_ = QImage();
     update();

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "model/merge/MergeRecord.h"
 #include "ui/card/CardObjectMouse.h"
 
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class TVkVellumPanel;
 class TVkDragLabel;
@@ -28,7 +30,9 @@ public:
     void SetMergeRecord(const MergeTable *table, int record);
     // The table whose record is shown; null while the design is.
     const MergeTable *ShownMergeTable() const { return mergeTable_; }
-    int ShownMergeRecord() const { return mergeRecord_; }
+    // The record the card shows, for drawing the card elsewhere as the screen shows it; null while
+    // the design is shown.
+    const FieldValues *ShownRecord() const { return shownRecord_ ? &*shownRecord_ : nullptr; }
 
     // Presses, drags and hovers on the card's objects, with their events.
     CardObjectMouse &ObjectMouse() { return objectMouse_; }
@@ -63,5 +67,5 @@ private:
     QImage buffer_;
     TVkDragLabel *captured_ = nullptr;
     const MergeTable *mergeTable_ = nullptr;
-    int mergeRecord_ = 0;
+    std::optional<MergeRecord> shownRecord_;
 };

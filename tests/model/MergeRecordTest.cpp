@@ -1,4 +1,4 @@
-#include "model/merge/MergeRecordScope.h"
+#include "model/merge/MergeRecord.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/CardStream.h"
@@ -6,7 +6,6 @@
 
 #include <QPainter>
 #include <gtest/gtest.h>
-#include <optional>
 
 namespace {
 
@@ -46,28 +45,37 @@ bool hasInk(const QImage &image, const QRect &area)
 
 } // namespace
 
-TEST(MergeRecordScope, ShowsTheRecordAndGivesTheDesignBackUntouched)
+TEST(MergeRecord, FillsTheFieldsForTheDrawingWhileTheCardStaysAsTyped)
 {
     MergeCard design;
+    design.name->SetAutoSize(true);
     const QByteArray before = documentBytes(design.card);
+    const QRect designBounds = design.name->BoundsRect();
     int repaints = 0;
     design.card.OnRepaintRequested = [&repaints](const QRect &) { ++repaints; };
-    {
-        MergeRecordScope scope(design.card, kStaff, 1);
-        EXPECT_EQ(design.name->Caption(), QStringList({"鈴木 ({{役職}})", "総務"}));
-        EXPECT_EQ(design.fixed->Caption(), QStringList({"株式会社"}));
-        EXPECT_EQ(scope.MissingColumns(), QStringList({"役職"}));
-    }
+
+    MergeRecord shown(kStaff, 1);
+    EXPECT_EQ(shown.Lines(design.name->Caption()), QStringList({"鈴木 ({{役職}})", "総務"}));
+    EXPECT_EQ(shown.Lines(design.fixed->Caption()), QStringList({"株式会社"}));
+    EXPECT_EQ(MergeRecord::MissingColumns(design.card, kStaff), QStringList({"役職"}));
+    // The record's text is shorter than its fields, and an AutoSize text is drawn to its size.
+    EXPECT_LT(design.name->ShownRect(&shown).width(), designBounds.width());
+    QImage screen(100, 50, QImage::Format_RGB32);
+    design.card.Paint(screen, screen.rect(), {}, &shown);
+    shown.Show(2);
+    EXPECT_EQ(shown.Lines(design.name->Caption()).back(), "経理");
+
     EXPECT_EQ(documentBytes(design.card), before);
+    EXPECT_EQ(design.name->BoundsRect(), designBounds);
     EXPECT_EQ(repaints, 0);
-    design.card.Invalidate();
-    EXPECT_EQ(repaints, 1);
 }
 
-TEST(MergeRecordScope, EachCellOfASheetCanShowItsOwnRecordOrStayEmpty)
+TEST(MergeRecord, EachCellOfASheetShowsItsOwnRecordOrStaysEmpty)
 {
     MergeCard design;
     design.card.SetColor(clBlack);
+    const TVkVellumPanel &card = design.card;
+    const QByteArray before = documentBytes(card);
     TCardDef cardDef{};
     cardDef.CardSizeX = 100;
     cardDef.CardSizeY = 50;
@@ -80,26 +88,25 @@ TEST(MergeRecordScope, EachCellOfASheetCanShowItsOwnRecordOrStayEmpty)
     QImage image(page.PhysicalSize, QImage::Format_RGB32);
     image.fill(Qt::white);
 
-    std::vector<QStringList> drawn;
-    std::optional<MergeRecordScope> scope;
+    MergeRecord shown(kStaff, 0);
+    std::vector<int> drawn;
     {
         QPainter painter(&image);
-        DrawCardSheet(painter, page, design.card, cardDef, cmNone, [&](std::int64_t cell) {
-            // The first cell of the sheet is already used; the rest take records in order.
-            scope.reset();
-            if (cell == 0 || cell > kStaff.RecordCount())
-                return false;
-            scope.emplace(design.card, kStaff, int(cell - 1));
-            drawn.push_back(design.name->Caption());
-            return true;
-        });
-        scope.reset();
+        DrawCardSheet(
+            painter, page, card, cardDef, cmNone,
+            [&](std::int64_t cell) {
+                // The first cell of the sheet is already used; the rest take records in order.
+                if (cell == 0 || cell > kStaff.RecordCount())
+                    return false;
+                shown.Show(int(cell - 1));
+                drawn.push_back(shown.Record());
+                return true;
+            },
+            &shown);
     }
-    ASSERT_EQ(drawn.size(), 3u);
-    EXPECT_EQ(drawn[0].front(), "山田 ({{役職}})");
-    EXPECT_EQ(drawn[2].back(), "経理");
+    EXPECT_EQ(drawn, std::vector<int>({0, 1, 2}));
     EXPECT_FALSE(hasInk(image, QRect(0, 0, 100, 50)));
     EXPECT_TRUE(hasInk(image, QRect(110, 0, 100, 50)));
     EXPECT_TRUE(hasInk(image, QRect(110, 60, 100, 50)));
-    EXPECT_EQ(design.name->Caption().front(), "{{氏名}} ({{役職}})");
+    EXPECT_EQ(documentBytes(card), before);
 }
