@@ -1,10 +1,9 @@
 #include "ui/merge/MergeCommands.h"
 
-#include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/CardStream.h"
-#include "model/merge/MergeFields.h"
 #include "model/merge/MergePdf.h"
+#include "model/merge/MergeRecord.h"
 #include "model/merge/MergeSheetDrawing.h"
 #include "model/output/OutputLimits.h"
 #include "model/output/SheetCells.h"
@@ -29,21 +28,6 @@
 #include <optional>
 
 namespace {
-
-QStringList missingColumns(const TVkVellumPanel &card, const MergeTable &table)
-{
-    QStringList missing;
-    for (int index = 0; index < card.ObjectCount(); ++index) {
-        const TVkDragLabel &object = card.Object(index);
-        const QStringList fields = object.IsQrCode() ? MergeFields::FieldNames({object.QrText()})
-                                   : object.IsText() ? MergeFields::FieldNames(object.Caption())
-                                                     : QStringList();
-        for (const QString &column : fields)
-            if (table.ColumnIndex(column) < 0 && !missing.contains(column))
-                missing.append(column);
-    }
-    return missing;
-}
 
 bool hasBackSide(const MergeCommandContext &context)
 {
@@ -126,7 +110,7 @@ void OpenMergeTable(const MergeCommandContext &context, const QString &path)
 
 void WarnAboutMissingColumns(const MergeCommandContext &context)
 {
-    const QStringList missing = missingColumns(context.Surface, context.Bar.Table());
+    const QStringList missing = MergeRecord::MissingColumns(context.Surface, context.Bar.Table());
     if (missing.isEmpty())
         return;
     VkMessageBox(QStringLiteral("差し込みデータに次の列がありません: %1\n"
