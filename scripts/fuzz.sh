@@ -14,6 +14,8 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVELLUMIA_FUZZ=ON "${launcher[@]}" >/dev/null
 cmake --build build-fuzz --target fuzzers
 export QT_QPA_PLATFORM=offscreen
+# The leak check stays on for our code; only the font library's caches are let be (fuzz/lsan.supp).
+export LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 for target in build-fuzz/fuzz/fuzz_*; do
   [ -f "$target" ] && [ -x "$target" ] || continue
   name=$(basename "$target")
