@@ -58,7 +58,7 @@ _vellumax()
             return
             ;;
         --merge)
-            _filedir '@(csv|tsv|txt|xlsx)'
+            _filedir '@(csv|tsv|txt|xlsx|ods|vcf)'
             return
             ;;
         --side)

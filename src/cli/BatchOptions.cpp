@@ -198,7 +198,8 @@ const std::vector<OptionRow> &optionTable()
              o.Job.Run.Count = wholeNumberIn(QStringLiteral("cards"), v, 1, OutputLimits::kMostCards);
          }},
         {QStringLiteral("merge"), QStringLiteral("TABLE"),
-         QStringLiteral("表 (CSV、タブ区切り、Excel ブック) の各レコードを {{列名}} に差し込みます"),
+         QStringLiteral("表 (CSV、タブ区切り、Excel ブック、ODS ブック、vCard 住所録) の各レコードを "
+                        "{{列名}} に差し込みます"),
          kOutputs, [](BatchOptions &o, const QString &v) { o.MergeTable = v; }},
         {QStringLiteral("per-record"), QStringLiteral("card|sheet"),
          QStringLiteral("差し込みで 1 件ごとにカード 1 枚か、用紙 1 枚 (既定) か"), kSheets,

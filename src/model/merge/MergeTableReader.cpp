@@ -1,5 +1,7 @@
 #include "model/merge/MergeTableReader.h"
 
+#include "model/merge/OdsTableReader.h"
+#include "model/merge/VCardTableReader.h"
 #include "model/merge/XlsxTableReader.h"
 #include "model/platform/VkError.h"
 
@@ -140,8 +142,12 @@ RecordCollector parseRecords(const QString &text)
 
 MergeTable MergeTableReader::Read(const QByteArray &bytes, std::optional<TableEncoding> encoding)
 {
+    if (OdsTableReader::IsSpreadsheet(bytes))
+        return OdsTableReader::Read(bytes);
     if (encoding == TableEncoding::Workbook || XlsxTableReader::IsZipArchive(bytes))
         return XlsxTableReader::Read(bytes);
+    if (VCardTableReader::IsAddressBook(bytes))
+        return VCardTableReader::Read(bytes, encoding);
     const TableEncoding used = encoding.value_or(DetectTableEncoding(bytes));
     const QString text = DecodeTableText(bytes, used);
     checkIsText(text);
@@ -177,9 +183,15 @@ MergeTable MergeTableReader::ReadFile(const QString &path, std::optional<TableEn
     if (!file.open(QIODevice::ReadOnly))
         throw VkError(QStringLiteral("ファイル %1 を開けません。%2").arg(path, file.errorString()));
     const QByteArray bytes = file.read(kMaxTableBytes + 1);
-    if (!encoding && info.suffix().compare(u"xlsx", Qt::CaseInsensitive) == 0)
+    const QString suffix = info.suffix().toLower();
+    if (!encoding && suffix == u"xlsx")
         encoding = TableEncoding::Workbook;
     try {
+        // A damaged file is named as what its name says it is.
+        if (suffix == u"ods")
+            return OdsTableReader::Read(bytes);
+        if (suffix == u"vcf" || suffix == u"vcard")
+            return VCardTableReader::Read(bytes, encoding);
         return Read(bytes, encoding);
     } catch (const VkError &error) {
         throw VkError(QStringLiteral("%1\n(%2)").arg(error.Message(), path));

@@ -1,5 +1,6 @@
 #include "model/merge/XlsxTableReader.h"
 
+#include "model/merge/SheetRows.h"
 #include "model/merge/XlsxNumberFormat.h"
 #include "model/merge/ZipArchive.h"
 #include "model/platform/VkError.h"
@@ -341,36 +342,16 @@ QStringList readRow(QXmlStreamReader &xml, const CellReader &cells)
     return values;
 }
 
-bool isEmptyRow(const QStringList &values)
-{
-    return std::all_of(values.begin(), values.end(), [](const QString &value) { return value.isEmpty(); });
-}
-
 MergeTable readSheet(const QByteArray &bytes, const QString &part, const QStringList &sharedStrings,
                      const NumberFormats &numberFormats)
 {
     const CellReader cells(sharedStrings, numberFormats, part);
-    QStringList columns;
-    std::vector<QStringList> records;
+    SheetRows rows(part);
     QXmlStreamReader xml(bytes);
-    while (nextStartElement(xml, u"row")) {
-        QStringList values = readRow(xml, cells);
-        if (columns.isEmpty()) {
-            // readRow leaves out trailing empty cells, so the header ends at its last name.
-            columns = std::move(values);
-            continue;
-        }
-        values.resize(columns.size());
-        if (isEmptyRow(values))
-            continue;
-        if (qsizetype(records.size() + 1) * columns.size() > kMaxValues)
-            throw VkError(QStringLiteral("%1 の値が多すぎます").arg(part));
-        records.push_back(std::move(values));
-    }
+    while (nextStartElement(xml, u"row"))
+        rows.Add(readRow(xml, cells));
     checkParsed(xml, part);
-    if (columns.isEmpty())
-        throw VkError(QStringLiteral("最初のシートに見出しの行がありません"));
-    return MergeTable(std::move(columns), std::move(records), TableEncoding::Workbook);
+    return rows.Table();
 }
 
 QString partOf(const std::vector<Relationship> &relationships, const auto &matches)

@@ -94,7 +94,8 @@ QString ChooseMergeTable(QWidget *parent, const QString &lastTable)
     dialog.setObjectName(QStringLiteral("dlgOpenMergeTable"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("差し込みデータ(*.csv *.tsv *.txt *.xlsx);;すべてのファイル(*)"));
+    dialog.setNameFilter(QCoreApplication::translate(
+        "MergeCommands", "差し込みデータ(*.csv *.tsv *.txt *.xlsx *.ods *.vcf);;すべてのファイル(*)"));
     dialog.setDirectory(lastTable.isEmpty() ? QDir::currentPath() : QFileInfo(lastTable).absolutePath());
     sizeFileDialogForReading(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
