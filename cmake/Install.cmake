@@ -1,9 +1,9 @@
-# The installed program: the executable, the shipped card sheets in the data folder that the program
+# The installed program: the executable, the shipped card sheets and card stock in the data folder that the program
 # reads when installed, the help pages, and the desktop's launcher, file type and icons.
 include(GNUInstallDirs)
 
 install(TARGETS vellumax RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES data/CardDef.Def DESTINATION ${CMAKE_INSTALL_DATADIR}/vellumax)
+install(FILES data/CardDef.Def data/CardStock.csv DESTINATION ${CMAKE_INSTALL_DATADIR}/vellumax)
 install(DIRECTORY resources/help/ DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vellumax/help)
 install(FILES data/desktop/vellumax.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/desktop/vellumax-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
