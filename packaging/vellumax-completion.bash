@@ -99,7 +99,7 @@ _vellumax()
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--export --pdf --print --dpi --quality --side --marks --sheet --back
             --printer --copies --offset --start --sheets --cards --merge --per-record --records --help
-            --version' -- "$cur"))
+            --version --list-sheets' -- "$cur"))
         return
     fi
     _filedir vkc

@@ -1,5 +1,6 @@
 #include "cli/BatchCard.h"
 
+#include "cli/BatchSheetList.h"
 #include "model/document/CardDocument.h"
 #include "model/document/CardStream.h"
 #include "model/output/CardSurfaceSize.h"
@@ -10,21 +11,6 @@
 
 #include <QFileInfo>
 #include <algorithm>
-
-namespace {
-
-TCardDefList cardDefinitions()
-{
-    std::unique_ptr<TCardDefList> list;
-    try {
-        LoadCardDefs(list);
-    } catch (const VkError &) {
-        // What could be read is what there is.
-    }
-    return list ? *list : TCardDefList();
-}
-
-} // namespace
 
 BatchCard::BatchCard(const QString &path) : path_(path)
 {
@@ -49,7 +35,7 @@ BatchCard::BatchCard(const QString &path) : path_(path)
     if (read.headerRead) {
         cardDef_ = read.cardDef;
     } else {
-        const TCardDefList sheets = cardDefinitions();
+        const TCardDefList sheets = ReadUserSheets();
         const int index = settings_.CardIndex;
         cardDef_ = index >= 0 && std::size_t(index) < sheets.size() ? sheets[std::size_t(index)]
                    : sheets.empty()                                 ? ParseCardDef({})
@@ -70,13 +56,7 @@ QString BatchCard::Title() const
 
 void BatchCard::UseSheet(const QString &name)
 {
-    const TCardDefList sheets = cardDefinitions();
-    const auto named = std::find_if(sheets.begin(), sheets.end(),
-                                    [&name](const TCardDef &sheet) { return CardDefName(sheet) == name; });
-    if (named == sheets.end())
-        throw VkError(
-            QStringLiteral("用紙 %1 はカード定義ファイル %2 にありません").arg(name, CardDefFileName()));
-    cardDef_ = *named;
+    cardDef_ = FindBatchSheet(name);
     layOut();
 }
 

@@ -6,11 +6,13 @@
 #include "cli/BatchOptions.h"
 #include "cli/BatchPdf.h"
 #include "cli/BatchPrint.h"
+#include "cli/BatchSheetList.h"
 #include "model/platform/FontSubstitutions.h"
 #include "model/platform/ProgramVersion.h"
 #include "model/platform/VkError.h"
 
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <cstdio>
 #include <new>
 
@@ -33,6 +35,10 @@ void printError(const QString &message)
 
 void runCommand(const BatchOptions &options)
 {
+    if (options.Command == BatchCommand::ListSheets) {
+        ListBatchSheets(options.SheetSearch);
+        return;
+    }
     BatchCard card(options.CardFile);
     for (const QString &note : card.Notes())
         printError(note);
@@ -44,6 +50,7 @@ void runCommand(const BatchOptions &options)
     case BatchCommand::Export: ExportBatchCard(card, options); break;
     case BatchCommand::Pdf: WriteBatchPdf(card, options); break;
     case BatchCommand::Print: PrintBatchCard(card, options); break;
+    case BatchCommand::ListSheets:
     case BatchCommand::Help:
     case BatchCommand::Version: break;
     }
@@ -76,6 +83,10 @@ int RunBatch(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     passQtMessage = qInstallMessageHandler(dropSessionFolderNote);
+    // How many round labels the installed templates hold is no news to a script; a template file
+    // that had to be skipped still is.
+    QLoggingCategory::setFilterRules(
+        QStringLiteral("vellumax.sheets.info=false\nvellumax.sheets.debug=false"));
     QGuiApplication application(argc, argv);
     InstallFontSubstitutions();
     try {

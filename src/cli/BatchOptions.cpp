@@ -5,6 +5,7 @@
 #include "model/sheet/CardSheetDrawing.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 #include <functional>
@@ -126,6 +127,12 @@ const std::vector<OptionRow> &optionTable()
          QStringLiteral("カードを並べた用紙を印刷します"),
          {BatchCommand::Print},
          {}},
+        {QStringLiteral("list-sheets"),
+         QString(),
+         QCoreApplication::translate("BatchOptions",
+                                     "用紙を一覧にします (名前、メーカー、品番に TEXT を含むもの)"),
+         {BatchCommand::ListSheets},
+         {}},
         {QStringLiteral("dpi"),
          QStringLiteral("N"),
          QStringLiteral("画像の解像度 (%1～%2 dpi)。省略すると画面と同じ大きさ (5 ピクセル/mm)")
@@ -156,8 +163,10 @@ const std::vector<OptionRow> &optionTable()
          QStringLiteral("トンボ: なし、点線の枠、角の十字。省略すると用紙設定の選択"), kSheets,
          [](BatchOptions &o, const QString &v) { o.Marks = cropMarkStyle(v); }},
         {QStringLiteral("sheet"), QStringLiteral("NAME"),
-         QStringLiteral("カードのものではなく、この名前の用紙 (CardDef.lst) に並べます"), kSheets,
-         [](BatchOptions &o, const QString &v) { o.SheetName = v; }},
+         QCoreApplication::translate(
+             "BatchOptions",
+             "カードのものではなく、この名前の用紙 (CardDef.lst か市販の用紙、品番だけでも) に並べます"),
+         kSheets, [](BatchOptions &o, const QString &v) { o.SheetName = v; }},
         {QStringLiteral("back"), QStringLiteral("long|short|none"),
          QStringLiteral(
              "裏面のあるカード: 用紙を長辺で返す、短辺で返す、裏面なし。省略すると最後に選んだ返し方"),
@@ -218,6 +227,7 @@ QString commandOption(BatchCommand command)
     case BatchCommand::Export: return QStringLiteral("--export");
     case BatchCommand::Pdf: return QStringLiteral("--pdf");
     case BatchCommand::Print: return QStringLiteral("--print");
+    case BatchCommand::ListSheets: return QStringLiteral("--list-sheets");
     case BatchCommand::Help:
     case BatchCommand::Version: break;
     }
@@ -253,7 +263,8 @@ BatchCommand chosenCommand(const QCommandLineParser &parser)
         return BatchCommand::Version;
     QStringList given;
     BatchCommand command = BatchCommand::Help;
-    for (const BatchCommand each : kOutputs) {
+    for (const BatchCommand each :
+         {BatchCommand::Export, BatchCommand::Pdf, BatchCommand::Print, BatchCommand::ListSheets}) {
         if (parser.isSet(commandOption(each).mid(2))) {
             given << commandOption(each);
             command = each;
@@ -309,6 +320,14 @@ BatchOptions BatchOptions::Parse(const QStringList &arguments)
     if (parser.isSet(QStringLiteral("sheets")) && parser.isSet(QStringLiteral("cards")))
         throw VkError(QStringLiteral("--sheets と --cards は一度にどちらか一つだけ指定してください"));
     const QStringList cards = parser.positionalArguments();
+    if (options.Command == BatchCommand::ListSheets) {
+        if (cards.size() > 1)
+            throw VkError(QCoreApplication::translate("BatchOptions",
+                                                      "--list-sheets で探す文字は一つにしてください: %1")
+                              .arg(cards.join(u' ')));
+        options.SheetSearch = cards.value(0);
+        return options;
+    }
     if (cards.isEmpty())
         throw VkError(QStringLiteral("カードファイルを指定してください"));
     if (cards.size() > 1)
@@ -330,8 +349,9 @@ QString BatchOptions::HelpText()
         "X,Y]\n"
         "                 [--sheets N|--cards N] [--back long|short|none] CARD.vkc\n"
         "  vellumax --pdf OUT.pdf --merge TABLE.csv [--per-record card|sheet] [--records FROM-TO] CARD.vkc\n"
-        "  vellumax --export OUT.png --merge TABLE.csv [--records FROM-TO] CARD.vkc   (OUT-0001.png ...)\n"
-        "\nオプション:\n");
+        "  vellumax --export OUT.png --merge TABLE.csv [--records FROM-TO] CARD.vkc   (OUT-0001.png ...)\n");
+    text += QStringLiteral("  vellumax --list-sheets [TEXT]\n\n") +
+            QCoreApplication::translate("BatchOptions", "オプション:") + u'\n';
     for (const OptionRow &row : optionTable()) {
         QString left = QStringLiteral("  --") + row.name;
         if (!row.valueName.isEmpty())

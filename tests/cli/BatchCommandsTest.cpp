@@ -8,6 +8,7 @@
 #include "model/sheet/CardDefinitions.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -740,4 +741,104 @@ TEST_F(BatchCommands, PdfKeepsPicturesLosslessAndOnceForBothSides)
               QString());
     const QImage stored = QImage(path("stored-000.png")).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(stored, logo);
+}
+
+// The shipped card stock's 91 x 55 mm ten-up sheets, by their product numbers: each layout of
+// margins once, its cards drawn where the maker's margins put them on the paper.
+TEST_F(BatchCommands, ShippedTenUpCardStockPlacesItsCellsByTheMakersMargins)
+{
+    if (PdfToImageTool().isEmpty())
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    QMap<QPair<int, int>, QString> productByMargins;
+    const QStringList lines =
+        QString::fromUtf8(ReadFileBytes(QStringLiteral(VELLUMIA_SOURCE_DIR "/data/CardStock.csv")))
+            .split(u'\n');
+    for (const QString &line : lines) {
+        const QStringList f = line.split(u',');
+        if (line.startsWith(u'#') || f.size() != 12 || f[4] != u"91" || f[5] != u"55" || f[6] != u"2" ||
+            f[7] != u"5")
+            continue;
+        productByMargins.insert({qRound(f[8].toDouble() * 10), qRound(f[9].toDouble() * 10)}, f[1]);
+    }
+    ASSERT_FALSE(productByMargins.isEmpty());
+    // A black square 10 mm from the card's top-left corner, 20 mm a side (5 surface pixels a mm).
+    TVkVellumPanel marked;
+    marked.SetBounds(0, 0, 455, 275);
+    marked.SetColor(RGBToColor(255, 255, 255));
+    QImage black(20, 20, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    auto square = std::make_unique<TVkDragLabel>();
+    square->SetBitmap(black);
+    square->SetBounds(50, 50, 100, 100);
+    marked.AddObject(std::move(square));
+    const QString card = save(marked, ParseCardDef("\"Own\",860,540,1,1,0,0,0,0,0"), "marked.vkc");
+    for (auto product = productByMargins.cbegin(); product != productByMargins.cend(); ++product) {
+        const QString pdf = path(product.value() + ".pdf");
+        const Outcome run = vellumax({"--pdf", pdf, "--marks", "none", "--sheet", product.value(), card});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        // At 254 dpi a pixel is a tenth of a millimetre.
+        const QImage sheet = RasterisePdf(pdf, 254);
+        ASSERT_FALSE(sheet.isNull());
+        const auto [left, top] = product.key();
+        for (int cell = 0; cell < 10; ++cell) {
+            const QRect cellRect(left + cell % 2 * 910, top + cell / 2 * 550, 910, 550);
+            const QRect ink = InkBounds(sheet, cellRect);
+            const QString where = product.value() + QStringLiteral(" cell %1").arg(cell);
+            EXPECT_NEAR(ink.left(), cellRect.left() + 100, 2) << qPrintable(where);
+            EXPECT_NEAR(ink.top(), cellRect.top() + 100, 2) << qPrintable(where);
+            EXPECT_NEAR(ink.width(), 200, 3) << qPrintable(where);
+            EXPECT_NEAR(ink.height(), 200, 3) << qPrintable(where);
+        }
+    }
+}
+
+// A sheet a maker sells is chosen by its product number alone, by its full name as --list-sheets
+// prints it, and not by a number two makers share.
+TEST_F(BatchCommands, SheetByProductNumberOrFullNameAndListedByText)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    Outcome run = vellumax({"--list-sheets", "mt-jmn1wn"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList listed = QString::fromUtf8(run.out).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(listed.size(), 1) << run.out.toStdString();
+    const QStringList fields = listed[0].split(u'\t');
+    ASSERT_EQ(fields.size(), 5) << qPrintable(listed[0]);
+    EXPECT_TRUE(fields[0].startsWith(QStringLiteral("エレコム MT-JMN1WN "))) << qPrintable(fields[0]);
+    EXPECT_EQ(fields.mid(1, 3), (QStringList{"91×55mm", "2×5", "A4"}));
+    EXPECT_TRUE(fields[4].endsWith(QStringLiteral("CardStock.csv"))) << qPrintable(fields[4]);
+
+    run = vellumax({"--list-sheets", "91×55mm B5"});
+    EXPECT_TRUE(QString::fromUtf8(run.out).contains(QStringLiteral("名刺 91×55mm B5 8面\t91×55mm\t2×4\t-\t")))
+        << run.out.toStdString();
+
+    const QString card = saveBusinessCard(QStringLiteral("card.vkc"));
+    for (const QString &sheet : {QStringLiteral("MT-JMN1WN"), fields[0]}) {
+        run = vellumax({"--pdf", path("cards.pdf"), "--sheet", sheet, card});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QString text =
+            popplerOutput(QStringLiteral("pdftotext"), {path("cards.pdf"), QStringLiteral("-")});
+        EXPECT_EQ(text.count(kCardText), 10) << qPrintable(sheet);
+    }
+
+    // The user's own templates may hold a product of another maker under the same number.
+    const QString templates = path("config/libglabels/templates");
+    QDir().mkpath(templates);
+    WriteFileBytes(templates + "/other.template",
+                   R"(<Glabels-templates><Template brand="Other" part="MT-JMN1WN"
+      size="A4" description="Cards"><Label-rectangle width="85mm" height="54mm"><Layout nx="2" ny="5" x0="20mm"
+      y0="13mm" dx="85mm" dy="54mm"/></Label-rectangle></Template></Glabels-templates>)");
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path("config"));
+    run = vellumax({"--pdf", path("shared.pdf"), "--sheet", "MT-JMN1WN", card});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Other MT-JMN1WN Cards"))) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("shared.pdf")));
+    run = vellumax({"--pdf", path("other.pdf"), "--sheet", "Other MT-JMN1WN", card});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+
+    run = vellumax({"--list-sheets", "a", "b"});
+    EXPECT_EQ(run.exitCode, 1);
+    run = vellumax({"--list-sheets", "--sheet", "x"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("--sheet"))) << run.err.toStdString();
 }

@@ -53,8 +53,9 @@ TEST(DebianPackage, InstallsAProgramThatRunsForAUserWithItsDataManualAndCompleti
     ASSERT_EQ(RunProgram(QStringLiteral("dpkg-deb"), {"-x", deb, root}).exitCode, 0);
     const QStringList installed = filesUnder(root);
     for (const char *file :
-         {"usr/bin/vellumax", "usr/share/vellumax/CardDef.Def", "usr/share/applications/vellumax.desktop",
-          "usr/share/mime/packages/vellumax.xml", "usr/share/icons/hicolor/256x256/apps/vellumax.png",
+         {"usr/bin/vellumax", "usr/share/vellumax/CardDef.Def", "usr/share/vellumax/CardStock.csv",
+          "usr/share/applications/vellumax.desktop", "usr/share/mime/packages/vellumax.xml",
+          "usr/share/icons/hicolor/256x256/apps/vellumax.png",
           "usr/share/metainfo/io.github.vellumia.Vellumia.metainfo.xml", "usr/share/man/man1/vellumax.1.gz",
           "usr/share/bash-completion/completions/vellumax", "usr/share/doc/vellumia/copyright",
           "usr/share/doc/vellumia/changelog.gz"})
@@ -73,6 +74,9 @@ TEST(DebianPackage, InstallsAProgramThatRunsForAUserWithItsDataManualAndCompleti
     const QString program = root + QStringLiteral("/usr/bin/vellumax");
     const ProgramRun version = RunProgram(program, {"--version"}, home.path(), user);
     EXPECT_EQ(version.exitCode, 0) << version.err.toStdString();
+    const ProgramRun cardStock = RunProgram(program, {"--list-sheets", "51002"}, home.path(), user);
+    EXPECT_TRUE(cardStock.out.contains(root + "/usr/share/vellumax/CardStock.csv"))
+        << cardStock.err.toStdString();
     EXPECT_EQ(version.out, QStringLiteral("vellumax %1\n").arg(ProgramVersion()));
     const ProgramRun pdf = RunProgram(program,
                                       {"--pdf", "card.pdf", "--sheet", QStringLiteral("名刺 91×55mm B5 8面"),

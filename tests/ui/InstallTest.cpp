@@ -43,8 +43,8 @@ TEST(Install, InstalledProgramRunsForAUserWithItsLauncherFileTypeAndIcons)
         << output.toStdString();
     const QDir installed(prefix.path());
     for (const char *file :
-         {"bin/vellumax", "share/vellumax/CardDef.Def", "share/doc/vellumax/help/index.html",
-          "share/icons/hicolor/scalable/apps/vellumax.svg"})
+         {"bin/vellumax", "share/vellumax/CardDef.Def", "share/vellumax/CardStock.csv",
+          "share/doc/vellumax/help/index.html", "share/icons/hicolor/scalable/apps/vellumax.svg"})
         EXPECT_TRUE(installed.exists(file)) << file;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QImage icon(

@@ -11,9 +11,10 @@ namespace {
 
 constexpr std::int32_t kMostTenthMm = 10000;
 constexpr std::int32_t kMostCells = 99;
-// Template sizes given in points or inches round to tenths of a millimetre; a sheet whose cards
-// pass the paper's edge by no more than this is still taken to fit.
-constexpr double kFitToleranceTenthMm = 5;
+// Template sizes given in points or inches round to tenths of a millimetre, and labels that run to
+// the paper's edges are measured generously; a sheet whose cards pass the edge by no more than
+// this is still taken to fit.
+constexpr double kFitToleranceTenthMm = 10;
 
 QString millimetres(std::int32_t tenthMm)
 {
@@ -50,13 +51,14 @@ QString LibrarySheetName(const LibrarySheet &sheet)
     return parts.join(QLatin1Char(' '));
 }
 
-QString LibrarySheetSizeText(const LibrarySheet &sheet)
+QString CardSizeText(const TCardDef &layout)
 {
-    const TCardDef &layout = sheet.Layout;
-    return QStringLiteral("%1×%2mm %3×%4")
-        .arg(millimetres(layout.CardSizeX), millimetres(layout.CardSizeY))
-        .arg(layout.Columns)
-        .arg(layout.Lines);
+    return QStringLiteral("%1×%2mm").arg(millimetres(layout.CardSizeX), millimetres(layout.CardSizeY));
+}
+
+QString CardGridText(const TCardDef &layout)
+{
+    return QStringLiteral("%1×%2").arg(layout.Columns).arg(layout.Lines);
 }
 
 void FinishLibrarySheet(LibrarySheet &sheet, bool saidBusinessCard)
@@ -64,9 +66,9 @@ void FinishLibrarySheet(LibrarySheet &sheet, bool saidBusinessCard)
     SetCardDefName(sheet.Layout, Cp932::Encode(LibrarySheetName(sheet)));
     sheet.Layout.System = 0;
     sheet.BusinessCard = saidBusinessCard || businessCardSize(sheet.Layout);
-    sheet.SearchText =
-        FoldSearchText(QStringList{LibrarySheetName(sheet), sheet.Paper, LibrarySheetSizeText(sheet)}.join(
-            QLatin1Char(' ')));
+    sheet.SearchText = FoldSearchText(QStringList{LibrarySheetName(sheet), sheet.Paper,
+                                                  CardSizeText(sheet.Layout), CardGridText(sheet.Layout)}
+                                          .join(QLatin1Char(' ')));
 }
 
 QString FoldSearchText(const QString &text)

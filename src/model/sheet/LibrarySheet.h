@@ -23,8 +23,9 @@ struct LibrarySheet {
 
 // "Maker Product Description", the name the sheet takes in the card sheet list.
 QString LibrarySheetName(const LibrarySheet &sheet);
-// The card size and arrangement as a line shows them: "91×55mm 2×5".
-QString LibrarySheetSizeText(const LibrarySheet &sheet);
+// The card size and the arrangement of a layout as lists show them: "91×55mm" and "2×5".
+QString CardSizeText(const TCardDef &layout);
+QString CardGridText(const TCardDef &layout);
 
 // Names the layout, marks business card sizes and folds the search text. A sheet is a business
 // card sheet when its source says so or when its cards have a business card's size either way up.

@@ -29,7 +29,8 @@ QString productKey(const LibrarySheet &sheet)
     return (sheet.Maker + QChar(0) + sheet.Product).toCaseFolded();
 }
 
-// One line for a file that gave less than it held; nothing for a file that is simply missing.
+// A line for a file refused whole; damaged entries are only counted, in a line for developers, as
+// template packages hold a few; nothing for a file that is simply missing.
 SheetReadResult readFile(const QString &path, FileReader reader)
 {
     if (!QFileInfo::exists(path))
@@ -42,7 +43,7 @@ SheetReadResult readFile(const QString &path, FileReader reader)
         qCWarning(sheetLibraryLog).noquote()
             << tr("用紙ファイル %1 を読み飛ばしました: %2").arg(path, result.Failure);
     else if (result.Broken > 0)
-        qCWarning(sheetLibraryLog).noquote()
+        qCDebug(sheetLibraryLog).noquote()
             << tr("用紙ファイル %1 の壊れた定義 %2 件を読み飛ばしました").arg(path).arg(result.Broken);
     return result;
 }
@@ -74,7 +75,8 @@ SheetLibrary SheetLibrary::Read(const SheetLibrarySources &sources)
 {
     SheetLibrary library;
     int leftOut = 0;
-    const auto take = [&library, &leftOut](const QString &path, FileReader reader) {
+    int broken = 0;
+    const auto take = [&library, &leftOut, &broken](const QString &path, FileReader reader) {
         if (int(library.sheets_.size()) >= kMostLibrarySheets) {
             qCWarning(sheetLibraryLog).noquote()
                 << tr("用紙が %1 を超えたため、用紙ファイル %2 を読み飛ばしました")
@@ -84,6 +86,7 @@ SheetLibrary SheetLibrary::Read(const SheetLibrarySources &sources)
         }
         SheetReadResult result = readFile(path, reader);
         leftOut += result.LeftOut;
+        broken += result.Broken;
         library.add(std::move(result.Sheets));
     };
     if (!sources.CardStockList.isEmpty())
@@ -93,9 +96,11 @@ SheetLibrary SheetLibrary::Read(const SheetLibrarySources &sources)
             take(file, ReadSheetTemplates);
     for (const QString &list : sources.LabelsLists)
         take(list, ReadLabelsList);
-    if (leftOut > 0)
+    if (leftOut > 0 || broken > 0)
         qCInfo(sheetLibraryLog).noquote()
-            << tr("丸形など四角でないラベル %1 件は用紙に含めません").arg(leftOut);
+            << tr("丸形など四角でないラベル %1 件と壊れた定義 %2 件は用紙に含めません")
+                   .arg(leftOut)
+                   .arg(broken);
     return library;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QSet>
 #include <QXmlStreamReader>
 #include <array>
 #include <cmath>
@@ -25,6 +26,14 @@ constexpr std::array kUnits = {Unit{"pt", 25.4 / 72}, Unit{"in", 25.4}, Unit{"mm
 std::int32_t tenthMm(double mm)
 {
     return std::int32_t(std::lround(mm * 10 + 1e-6));
+}
+
+// Pitches in points or inches may round to a tenth below the label's own size; cells that overlap
+// by more are not a grid of labels and stay negative, to be counted as broken.
+std::int32_t gap(std::int32_t pitchTenthMm, std::int32_t sizeTenthMm)
+{
+    const std::int32_t gapTenthMm = pitchTenthMm - sizeTenthMm;
+    return gapTenthMm < 0 && gapTenthMm >= -2 ? 0 : gapTenthMm;
 }
 
 class TemplateFile {
@@ -120,9 +129,10 @@ private:
                 xml_.skipCurrentElement();
             }
         }
-        if (label == Label::Other)
+        if (label == Label::Other) {
             ++result_.LeftOut;
-        else if (label != Label::Rectangle)
+            leftOutParts_.insert(key(sheet.Maker, sheet.Product));
+        } else if (label != Label::Rectangle)
             ++result_.Broken;
         else
             add(std::move(sheet), businessCard);
@@ -165,8 +175,8 @@ private:
         layout.Lines = rows;
         layout.LeftMargin = tenthMm(*left);
         layout.TopMargin = tenthMm(*top);
-        layout.ColumnSpace = tenthMm(*pitchX) - layout.CardSizeX;
-        layout.LineSpace = tenthMm(*pitchY) - layout.CardSizeY;
+        layout.ColumnSpace = gap(tenthMm(*pitchX), layout.CardSizeX);
+        layout.LineSpace = gap(tenthMm(*pitchY), layout.CardSizeY);
         return true;
     }
 
@@ -186,6 +196,10 @@ private:
     void addAlias(LibrarySheet &&alias, const QString &equiv)
     {
         const auto original = byPart_.constFind(key(alias.Maker, equiv));
+        if (leftOutParts_.contains(key(alias.Maker, equiv))) {
+            ++result_.LeftOut;
+            return;
+        }
         if (original == byPart_.cend() || alias.Product.isEmpty()) {
             ++result_.Broken;
             return;
@@ -206,6 +220,7 @@ private:
     QString source_;
     SheetReadResult result_;
     QHash<QString, std::size_t> byPart_;
+    QSet<QString> leftOutParts_; // aliases of round and shaped labels are left out with them
     int templates_ = 0;
 };
 
