@@ -98,8 +98,8 @@ _vellumax()
 
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--export --pdf --print --dpi --quality --side --marks --sheet --back
-            --printer --copies --offset --start --sheets --cards --merge --per-record --records --help
-            --version --list-sheets' -- "$cur"))
+            --printer --copies --offset --start --sheets --cards --merge --per-record --records
+            --continue-numbering --help --version --list-sheets' -- "$cur"))
         return
     fi
     _filedir vkc

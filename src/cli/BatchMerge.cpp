@@ -8,9 +8,11 @@
 #include "model/merge/MergeRecord.h"
 #include "model/merge/MergeTableReader.h"
 #include "model/platform/VkError.h"
+#include "model/settings/MergeNumbering.h"
 #include "printer/MergePrinter.h"
 #include "printer/TQdPrinter.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPrinter>
 #include <cstdio>
@@ -58,21 +60,32 @@ QString numberedName(const QString &output, int record)
     return QStringLiteral("%1-%2%3").arg(stem).arg(record + 1, 4, 10, QLatin1Char('0')).arg(suffix);
 }
 
+// Kept for the next run; a settings file that cannot be written costs the next run its count only.
+void keepNumbering(MergeNumbering &numbering, std::int64_t cards)
+{
+    if (!numbering.Keep(cards))
+        std::fprintf(stderr, "vellumax: %s\n",
+                     qPrintable(QCoreApplication::translate("BatchMerge",
+                                                            "警告: 連番を設定ファイルに保存できません")));
+}
+
 void exportRecords(BatchCard &card, const BatchOptions &options, const MergeTable &table, RecordRange range)
 {
     const auto progress = progressOnTerminal(range.Count);
+    const TVkVellumPanel &side = options.Picture.Back ? card.Back() : card.Surface();
+    MergeNumbering numbering(side, options.Job.ContinueNumbering);
     MergeRecord shown(table, range.First);
     for (int record = range.First; record < range.First + range.Count; ++record) {
-        shown.Show(record);
+        shown.Show(record, numbering.CardsBefore() + record - range.First);
         BatchOptions one = options;
         one.OutputFile = numberedName(options.OutputFile, record);
         ExportBatchCard(card, one, &shown);
         if (progress)
             progress(record - range.First);
     }
+    keepNumbering(numbering, range.Count);
     if (range.Count > 0)
-        reportMissing(
-            MergeRecord::MissingColumns(options.Picture.Back ? card.Back() : card.Surface(), table));
+        reportMissing(MergeRecord::MissingColumns(side, table));
 }
 
 // The card's back as --back and the window's last choice give it; none for a card printed on one
@@ -89,7 +102,7 @@ std::optional<MergeBackSide> backSide(BatchCard &card, const BatchOptions &optio
                                      : job.PdfBackPlacement(card.BackSide().Placement)};
 }
 
-void printRecords(BatchCard &card, const BatchOptions &options, const MergeTable &table,
+bool printRecords(BatchCard &card, const BatchOptions &options, const MergeTable &table,
                   const MergePlan &plan)
 {
     TQdPrinter printer;
@@ -98,10 +111,12 @@ void printRecords(BatchCard &card, const BatchOptions &options, const MergeTable
     const std::optional<MergeBackSide> back = backSide(card, options, printer.Printer().printerName());
     if (back)
         CheckBatchTwoSided(printer, back->Placement.Turn);
-    PrintMergeSheets(printer, card.Title(), card.Surface(), card.CardDef(),
-                     options.Marks.value_or(card.Settings().GuessMark), table, plan,
-                     progressOnTerminal(plan.SheetCount()), &missing, back ? &*back : nullptr);
+    const bool printed =
+        PrintMergeSheets(printer, card.Title(), card.Surface(), card.CardDef(),
+                         options.Marks.value_or(card.Settings().GuessMark), table, plan,
+                         progressOnTerminal(plan.SheetCount()), &missing, back ? &*back : nullptr);
     reportMissing(missing);
+    return printed;
 }
 
 } // namespace
@@ -117,9 +132,12 @@ void RunBatchMerge(BatchCard &card, const BatchOptions &options)
     if (!options.SheetName.isEmpty())
         card.UseSheet(options.SheetName);
     CheckBatchStartCell(card, options);
-    const MergePlan plan = options.Job.Plan(card.CardDef(), range);
+    MergePlan plan = options.Job.Plan(card.CardDef(), range);
+    MergeNumbering numbering(card.Surface(), options.Job.ContinueNumbering);
+    plan.SetCardsBefore(numbering.CardsBefore());
     if (options.Command == BatchCommand::Print) {
-        printRecords(card, options, table, plan);
+        if (printRecords(card, options, table, plan))
+            keepNumbering(numbering, plan.CardCount());
         return;
     }
     QStringList missing;
@@ -128,5 +146,6 @@ void RunBatchMerge(BatchCard &card, const BatchOptions &options)
                   options.Marks.value_or(card.Settings().GuessMark), card.Title(), table, plan,
                   progressOnTerminal(plan.SheetCount()), &missing, options.Job.PdfAdjustment(),
                   back ? &*back : nullptr);
+    keepNumbering(numbering, plan.CardCount());
     reportMissing(missing);
 }

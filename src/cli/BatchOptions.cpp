@@ -215,6 +215,10 @@ const std::vector<OptionRow> &optionTable()
          [](BatchOptions &o, const QString &v) { o.Job.PerRecord = perRecord(v); }},
         {QStringLiteral("records"), QStringLiteral("FROM-TO"),
          QStringLiteral("差し込むレコードの範囲 (1 から数えます。例: 3-10、5-)"), kOutputs, storeRecords},
+        {QStringLiteral("continue-numbering"), QString(),
+         QCoreApplication::translate("BatchOptions",
+                                     "差し込みの {{連番}} を、前回の差し込みの最後の番号の次から数えます"),
+         kOutputs, [](BatchOptions &o, const QString &) { o.Job.ContinueNumbering = true; }},
         {QStringLiteral("help"), QString(), QStringLiteral("この説明を表示します"), {}, {}},
         {QStringLiteral("version"), QString(), QStringLiteral("バージョンを表示します"), {}, {}},
     };
@@ -308,7 +312,7 @@ BatchOptions BatchOptions::Parse(const QStringList &arguments)
         if (row.store)
             row.store(options, parser.value(row.name));
     }
-    for (const char *needsTable : {"per-record", "records"}) {
+    for (const char *needsTable : {"per-record", "records", "continue-numbering"}) {
         if (options.MergeTable.isEmpty() && parser.isSet(QString::fromLatin1(needsTable)))
             throw VkError(QStringLiteral("--%1 は --merge とともに使います").arg(QLatin1String(needsTable)));
     }
@@ -348,7 +352,8 @@ QString BatchOptions::HelpText()
         "  vellumax --print [--printer NAME] [--copies N] [--marks ...] [--sheet NAME] [--start N] [--offset "
         "X,Y]\n"
         "                 [--sheets N|--cards N] [--back long|short|none] CARD.vkc\n"
-        "  vellumax --pdf OUT.pdf --merge TABLE.csv [--per-record card|sheet] [--records FROM-TO] CARD.vkc\n"
+        "  vellumax --pdf OUT.pdf --merge TABLE.csv [--per-record card|sheet] [--records FROM-TO]\n"
+        "                 [--continue-numbering] CARD.vkc\n"
         "  vellumax --export OUT.png --merge TABLE.csv [--records FROM-TO] CARD.vkc   (OUT-0001.png ...)\n");
     text += QStringLiteral("  vellumax --list-sheets [TEXT]\n\n") +
             QCoreApplication::translate("BatchOptions", "オプション:") + u'\n';

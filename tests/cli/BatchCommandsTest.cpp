@@ -538,6 +538,45 @@ TEST_F(BatchCommands, MergeReadsAnExcelWorkbookOrRefusesADamagedOne)
     EXPECT_FALSE(QFile::exists(path("damaged.pdf")));
 }
 
+// A card numbers its records and counts its printed cards; a later run asked to continue counts on
+// from the last card, a sheet of one record's cards counting each card.
+TEST_F(BatchCommands, MergeNumbersRecordsAndCountsCardsAcrossRuns)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    TVkVellumPanel design;
+    design.SetBounds(0, 0, 455, 275);
+    design.AddObject(lineOfText(QStringLiteral("{{#}}.{{#:001}}-{{氏名}}-{{連番:0101}}")));
+    // One card a row, so that the text comes out in the order the cards fill the sheet.
+    const QString card = save(design, ParseCardDef("\"Five\",910,550,1,5,140,110,0,0,0"), "merge.vkc");
+    WriteFileBytes(path("staff.csv"), "氏名\n山田\n鈴木\n佐藤\n");
+    const auto textOf = [this](const char *pdf) {
+        return popplerOutput("pdftotext", {path(pdf), "-"}).remove(QRegularExpression("\\s"));
+    };
+
+    Outcome run =
+        vellumax({"--pdf", path("first.pdf"), "--merge", path("staff.csv"), "--per-record", "card", card});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    EXPECT_EQ(textOf("first.pdf"), QStringLiteral("1.001-山田-01012.002-鈴木-01023.003-佐藤-0103"));
+
+    run = vellumax({"--pdf", path("next.pdf"), "--merge", path("staff.csv"), "--per-record", "card",
+                    "--records", "2-3", "--continue-numbering", card});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(textOf("next.pdf"), QStringLiteral("2.002-鈴木-01043.003-佐藤-0105"));
+
+    run = vellumax({"--pdf", path("sheet.pdf"), "--merge", path("staff.csv"), "--records", "1", "--start",
+                    "3", "--continue-numbering", card});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(textOf("sheet.pdf"), QStringLiteral("1.001-山田-01061.001-山田-01071.001-山田-0108"));
+
+    // Without being asked, a run counts from the card's own start again.
+    run = vellumax({"--pdf", path("again.pdf"), "--merge", path("staff.csv"), "--records", "3",
+                    "--per-record", "card", card});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(textOf("again.pdf"), QStringLiteral("3.003-佐藤-0101"));
+}
+
 TEST_F(BatchCommands, PdfOfATwoSidedCardHasItsBackAfterTheFront)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())

@@ -20,7 +20,7 @@ void drawRecords(const TVkVellumPanel &card, const MergeTable &table, const Merg
             const int record = plan.RecordAt(sheet, cell);
             if (record < 0)
                 return false;
-            shown.Show(record);
+            shown.Show(record, plan.CardAt(sheet, cell));
             drawn = true;
             return true;
         },

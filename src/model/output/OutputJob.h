@@ -28,7 +28,8 @@ struct OutputJob {
     // The correction for this job instead of the printer's own (print) or none (PDF).
     std::optional<PrintAdjustment> Adjustment{};
     MergeLayout PerRecord = MergeLayout::SheetPerRecord;
-    int FirstRecord = 1; // counted from 1 as a spreadsheet's rows below its header
+    bool ContinueNumbering = false; // cards counted by {{連番}} go on from the last merge's number
+    int FirstRecord = 1;            // counted from 1 as a spreadsheet's rows below its header
     std::optional<int> LastRecord{};
 
     // Whether a card whose back side has content (or not) is put out on both sides.

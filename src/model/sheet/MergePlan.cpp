@@ -31,6 +31,19 @@ int MergePlan::RecordAt(int sheet, std::int64_t cell) const
     return position < recordCount_ ? firstRecord_ + int(position) : -1;
 }
 
+std::int64_t MergePlan::CardAt(int sheet, std::int64_t cell) const
+{
+    // Every sheet but the first is full, whatever the layout.
+    return RecordAt(sheet, cell) < 0 ? -1 : cardsBefore_ + sheet * cellsPerSheet_ + cell - startCell_;
+}
+
+std::int64_t MergePlan::CardCount() const
+{
+    if (recordCount_ == 0)
+        return 0;
+    return layout_ == MergeLayout::SheetPerRecord ? recordCount_ * cellsPerSheet_ - startCell_ : recordCount_;
+}
+
 MergePlan PlanSheetRun(const SheetRun &run, std::int64_t cellsPerSheet)
 {
     const std::int64_t cells = std::max<std::int64_t>(cellsPerSheet, 1);

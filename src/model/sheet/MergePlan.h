@@ -19,6 +19,15 @@ public:
     int SheetCount() const;
     // The record the cell shows, or -1 when it stays empty.
     int RecordAt(int sheet, std::int64_t cell) const;
+    // The number of the card the cell shows among the cards printed, counted from the cards an
+    // earlier run numbered when this one continues it; -1 when the cell stays empty.
+    std::int64_t CardAt(int sheet, std::int64_t cell) const;
+    // How many cards the plan prints.
+    std::int64_t CardCount() const;
+
+    // Cards numbered by an earlier run that this one continues to count from.
+    std::int64_t CardsBefore() const { return cardsBefore_; }
+    void SetCardsBefore(std::int64_t cards) { cardsBefore_ = cards; }
 
 private:
     int firstRecord_;
@@ -26,6 +35,7 @@ private:
     MergeLayout layout_;
     std::int64_t cellsPerSheet_;
     std::int64_t startCell_;
+    std::int64_t cardsBefore_ = 0;
 };
 
 // The cells a print of the card itself fills, as a plan whose records are the cards printed.

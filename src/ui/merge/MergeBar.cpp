@@ -2,6 +2,7 @@
 
 #include "model/merge/MergeTableReader.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -83,6 +84,11 @@ MergeBar::MergeBar(QWidget *parent) : QToolBar(QStringLiteral("差し込み印�
     to_->setObjectName(QStringLiteral("spnMergeTo"));
     to_->setAccessibleName(QStringLiteral("最後に印刷するレコード"));
     addCaptioned(*this, QStringLiteral("範囲"), {from_, new QLabel(QStringLiteral("～"), this), to_});
+    continueNumbering_ = new QCheckBox(tr("連番を前回の続きから"), this);
+    continueNumbering_->setObjectName(QStringLiteral("chkMergeContinueNumbering"));
+    continueNumbering_->setAccessibleName(continueNumbering_->text());
+    continueNumbering_->setToolTip(tr("{{連番}} を、前回の差し込みで最後に印刷した番号の次から数えます"));
+    addWidget(continueNumbering_);
     // Last, as the least used: a narrow window moves it into the overflow menu first.
     encoding_ = new QComboBox(this);
     encoding_->setObjectName(QStringLiteral("cmbMergeEncoding"));
@@ -146,6 +152,7 @@ void MergeBar::ShowRecord(int record)
 OutputJob MergeBar::Job() const
 {
     return {.PerRecord = MergeLayout(layout_->currentData().toInt()),
+            .ContinueNumbering = continueNumbering_->isChecked(),
             .FirstRecord = from_->value(),
             .LastRecord = to_->value()};
 }

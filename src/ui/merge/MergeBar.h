@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QSpinBox;
@@ -59,4 +60,5 @@ private:
     QComboBox *encoding_;
     QComboBox *layout_;
     QSpinBox *from_, *to_;
+    QCheckBox *continueNumbering_;
 };

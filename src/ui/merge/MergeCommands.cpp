@@ -9,6 +9,7 @@
 #include "model/output/SheetCells.h"
 #include "model/platform/IniFile.h"
 #include "model/platform/ProgramFolder.h"
+#include "model/settings/MergeNumbering.h"
 #include "printer/MergePrinter.h"
 #include "printer/TQdPrinter.h"
 #include "ui/merge/MergeBar.h"
@@ -38,7 +39,17 @@ MergePlan planOf(const MergeCommandContext &context, std::int64_t startCell = 0)
 {
     OutputJob job = context.Bar.Job();
     job.Run.StartCell = startCell;
-    return job.Plan(context.CardDef, context.Bar.PrintRecords().value_or(RecordRange()));
+    MergePlan plan = job.Plan(context.CardDef, context.Bar.PrintRecords().value_or(RecordRange()));
+    plan.SetCardsBefore(MergeNumbering(context.Surface, job.ContinueNumbering).CardsBefore());
+    return plan;
+}
+
+// Keeps the number the run's last card showed in its {{連番}} fields, for a later run to continue.
+void keepNumbering(const MergeCommandContext &context, const MergePlan &plan)
+{
+    if (!MergeNumbering(context.Surface, context.Bar.Job().ContinueNumbering).Keep(plan.CardCount()))
+        VkMessageBox(QCoreApplication::translate("MergeCommands", "連番を設定ファイルに保存できません。"),
+                     MB_OK | MB_ICONEXCLAMATION, context.DialogParent);
 }
 
 // The cell a merge saved as a PDF file starts at (from 0), asked by number, so that a sheet of which
@@ -146,9 +157,10 @@ void SaveMergePdf(const MergeCommandContext &context)
         back.emplace(MergeBackSide{*context.Back, bar.Job().PdfBackPlacement(settings.Placement)});
     }
     ProgressOfSheets progress(context.DialogParent, plan.SheetCount());
-    WriteMergePdf(dialog.selectedFiles().first(), context.Surface, context.CardDef, context.GuessMark,
-                  context.Caption, bar.Table(), plan, progress.Callback(), nullptr, {},
-                  back ? &*back : nullptr);
+    if (WriteMergePdf(dialog.selectedFiles().first(), context.Surface, context.CardDef, context.GuessMark,
+                      context.Caption, bar.Table(), plan, progress.Callback(), nullptr, {},
+                      back ? &*back : nullptr))
+        keepNumbering(context, plan);
 }
 
 void PrintMerge(const MergeCommandContext &context)
@@ -188,6 +200,8 @@ void PrintMerge(const MergeCommandContext &context)
     }
     const MergePlan plan = planOf(context, form.Run().StartCell);
     ProgressOfSheets progress(context.DialogParent, plan.SheetCount());
-    PrintMergeSheets(context.Printer, context.Caption, context.Surface, context.CardDef, context.GuessMark,
-                     bar.Table(), plan, progress.Callback(), nullptr, back ? &*back : nullptr);
+    if (PrintMergeSheets(context.Printer, context.Caption, context.Surface, context.CardDef,
+                         context.GuessMark, bar.Table(), plan, progress.Callback(), nullptr,
+                         back ? &*back : nullptr))
+        keepNumbering(context, plan);
 }
