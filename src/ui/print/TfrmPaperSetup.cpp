@@ -1,11 +1,14 @@
 #include "ui/print/TfrmPaperSetup.h"
 
 #include "model/output/SheetCells.h"
+#include "model/platform/IniFile.h"
+#include "model/platform/ProgramFolder.h"
 #include "printer/TQdPrinter.h"
 #include "ui/platform/DialogPlacement.h"
 #include "ui/platform/HelpTopic.h"
 #include "ui/platform/MessageBox.h"
 #include "ui/platform/ProgramDialog.h"
+#include "ui/print/LibrarySheetListModel.h"
 #include "ui/print/PreviewSideSwitch.h"
 #include "ui/print/SheetPreviewView.h"
 #include "ui/print/TQdPrinterSetupDialog.h"
@@ -14,11 +17,14 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -39,7 +45,24 @@ struct WaitCursor {
 };
 
 // The size the controls are placed for; a larger dialog stretches the sheet list and the preview.
-constexpr QSize kLaidOutSize(468, 431);
+// The sheets makers sell take a column of their own between the list and the preview.
+constexpr int kLibraryWidth = 284;
+constexpr QSize kLaidOutSize(468 + kLibraryWidth, 431);
+
+QString settingsFile()
+{
+    return ProgramFile(QStringLiteral("VELLUMAX.INI"));
+}
+
+// A label standing for control, whose words a screen reader announces for it.
+QLabel *labelFor(QWidget *control, const QString &text, const QRect &geometry, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    label->setBuddy(control);
+    control->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QStringLiteral("：")));
+    return label;
+}
 
 QPushButton *button(const char *name, const QString &text, const QRect &geometry, QWidget *parent)
 {
@@ -53,10 +76,11 @@ QPushButton *button(const char *name, const QString &text, const QRect &geometry
 } // namespace
 
 TfrmPaperSetup::TfrmPaperSetup(TQdPrinter &printer, TQdPrinterSetupDialog &printerSetupDialog,
-                               QWidget *parent)
+                               QWidget *parent, const SheetLibrarySources &library)
     : QDialog(parent), printer_(printer), printerSetupDialog_(printerSetupDialog),
-      definitions_(std::make_unique<TCardDefList>())
+      definitions_(std::make_unique<TCardDefList>()), library_(SheetLibrary::Read(library))
 {
+    recentSheets_.Load(IniFile(settingsFile()));
     SetUpProgramDialog(*this, QStringLiteral("frmPaperSetup"), QStringLiteral("用紙の設定"));
     setMinimumSize(kLaidOutSize);
     resize(kLaidOutSize);
@@ -77,6 +101,7 @@ TfrmPaperSetup::TfrmPaperSetup(TQdPrinter &printer, TQdPrinterSetupDialog &print
     LoadCardDefs(definitions_);
     for (const TCardDef &cardDef : *definitions_)
         listBox1_->addItem(CardDefName(cardDef));
+    searchLibrary();
 }
 
 TfrmPaperSetup::~TfrmPaperSetup() = default;
@@ -89,7 +114,7 @@ void TfrmPaperSetup::createControls()
     lblPaper_ = new QLabel(this);
     lblPaper_->setObjectName(QStringLiteral("lblPaper"));
     lblPaper_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblPaper_->setGeometry(196, 8, 263, 16);
+    lblPaper_->setGeometry(196 + kLibraryWidth, 8, 263, 16);
 
     listBox1_ = new QListWidget(this);
     listBox1_->setObjectName(QStringLiteral("ListBox1"));
@@ -124,30 +149,37 @@ void TfrmPaperSetup::createControls()
     auto *previewBase = new QFrame(this);
     previewBase->setObjectName(QStringLiteral("zzPreviewBase"));
     previewBase->setFrameShape(QFrame::Box);
-    previewBase->setGeometry(196, 26, 263, 335);
+    previewBase->setGeometry(196 + kLibraryWidth, 26, 263, 335);
     pbPaper_ = new SheetPreviewView(previewBase);
     pbPaper_->setObjectName(QStringLiteral("pbPaper"));
     pbPaper_->setGeometry(11, 11, 241, 313);
     sideSwitch_ = new PreviewSideSwitch(*pbPaper_, this);
-    sideSwitch_->setGeometry(196, 3, 90, 22);
+    sideSwitch_->setGeometry(196 + kLibraryWidth, 3, 90, 22);
     lblFit_ = new QLabel(this);
     lblFit_->setObjectName(QStringLiteral("lblFit"));
     lblFit_->setStyleSheet(QStringLiteral("color: #c00000"));
-    lblFit_->setGeometry(8, 366, 452, 20);
+    lblFit_->setGeometry(8, 366, 452 + kLibraryWidth, 20);
 
     QPushButton *printerSetup =
         button("Button1", QStringLiteral("プリンタ設定"), QRect(8, 396, 100, 25), this);
-    QPushButton *ok = button("Button3", QStringLiteral("OK"), QRect(208, 396, 80, 25), this);
-    QPushButton *cancel = button("Button2", QStringLiteral("キャンセル"), QRect(294, 396, 80, 25), this);
-    QPushButton *help = button("Button9", QStringLiteral("ヘルプ"), QRect(380, 396, 80, 25), this);
+    QPushButton *ok = button("Button3", QStringLiteral("OK"), QRect(208 + kLibraryWidth, 396, 80, 25), this);
+    QPushButton *cancel =
+        button("Button2", QStringLiteral("キャンセル"), QRect(294 + kLibraryWidth, 396, 80, 25), this);
+    QPushButton *help =
+        button("Button9", QStringLiteral("ヘルプ"), QRect(380 + kLibraryWidth, 396, 80, 25), this);
     ok->setDefault(true);
 
+    createLibraryControls();
     QWidget *order[] = {listBox1_,
                         add,
                         edit,
                         remove,
                         up,
                         down,
+                        edtSheetSearch_,
+                        cmbMaker_,
+                        cmbSheetKind_,
+                        lstLibrary_,
                         guessMark_->button(0),
                         guessMark_->button(1),
                         guessMark_->button(2),
@@ -193,6 +225,92 @@ void TfrmPaperSetup::createControls()
     connect(ok, &QPushButton::clicked, this, &TfrmPaperSetup::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [this] { ShowHelpTopic(HelpPaperSetupDialog, this); });
+}
+
+void TfrmPaperSetup::createLibraryControls()
+{
+    constexpr int left = 196;
+    constexpr int labelWidth = 64;
+    constexpr int width = kLibraryWidth - 14;
+    edtSheetSearch_ = new QLineEdit(this);
+    edtSheetSearch_->setObjectName(QStringLiteral("edtSheetSearch"));
+    edtSheetSearch_->setGeometry(left, 26, width, 24);
+    edtSheetSearch_->setPlaceholderText(tr("品番、メーカー、サイズ、名前"));
+    edtSheetSearch_->setClearButtonEnabled(true);
+    auto *searchLabel =
+        labelFor(edtSheetSearch_, tr("市販の用紙から探す(&F)："), QRect(left, 8, width, 16), this);
+    cmbMaker_ = new QComboBox(this);
+    cmbMaker_->setObjectName(QStringLiteral("cmbMaker"));
+    cmbMaker_->setGeometry(left + labelWidth, 54, width - labelWidth, 24);
+    cmbMaker_->addItem(tr("すべて"));
+    cmbMaker_->addItems(library_.Makers());
+    cmbMaker_->setMaxVisibleItems(20);
+    auto *makerLabel = labelFor(cmbMaker_, tr("メーカー："), QRect(left, 54, labelWidth, 24), this);
+    cmbSheetKind_ = new QComboBox(this);
+    cmbSheetKind_->setObjectName(QStringLiteral("cmbSheetKind"));
+    cmbSheetKind_->setGeometry(left + labelWidth, 82, width - labelWidth, 24);
+    cmbSheetKind_->addItems({tr("名刺・カード"), tr("すべての用紙")});
+    auto *kindLabel = labelFor(cmbSheetKind_, tr("種類："), QRect(left, 82, labelWidth, 24), this);
+    libraryModel_ = new LibrarySheetListModel(library_, this);
+    lstLibrary_ = new QListView(this);
+    lstLibrary_->setObjectName(QStringLiteral("lstLibrary"));
+    lstLibrary_->setAccessibleName(tr("市販の用紙"));
+    lstLibrary_->setGeometry(left, 110, width, 251);
+    lstLibrary_->setModel(libraryModel_);
+    lstLibrary_->setUniformItemSizes(true);
+    // Each sheet takes two lines, its name over its size; shading every other one keeps them apart.
+    lstLibrary_->setAlternatingRowColors(true);
+    lstLibrary_->setTextElideMode(Qt::ElideRight);
+    lstLibrary_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstLibrary_->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    for (QWidget *control : std::initializer_list<QWidget *>{searchLabel, makerLabel, kindLabel,
+                                                             edtSheetSearch_, cmbMaker_, cmbSheetKind_})
+        anchor(control, kFollowRight);
+    anchor(lstLibrary_, kFollowRight | kGrowHeight);
+
+    connect(edtSheetSearch_, &QLineEdit::textChanged, this, [this] { searchLibrary(); });
+    connect(cmbMaker_, &QComboBox::currentIndexChanged, this, [this] { searchLibrary(); });
+    connect(cmbSheetKind_, &QComboBox::currentIndexChanged, this, [this] { searchLibrary(); });
+    connect(lstLibrary_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { librarySelectionChanged(); });
+}
+
+// The found sheets are listed anew; the sheet shown stays the working copy until another is chosen.
+void TfrmPaperSetup::searchLibrary()
+{
+    const QString maker = cmbMaker_->currentIndex() > 0 ? cmbMaker_->currentText() : QString();
+    selecting_ = true;
+    libraryModel_->Search(edtSheetSearch_->text(), maker, cmbSheetKind_->currentIndex() == 0,
+                          recentSheets_.Names());
+    selecting_ = false;
+}
+
+void TfrmPaperSetup::librarySelectionChanged()
+{
+    const QModelIndex current = lstLibrary_->currentIndex();
+    if (selecting_ || !current.isValid())
+        return;
+    librarySheet_ = libraryModel_->SheetAt(current.row());
+    workingCopy_ = library_.Sheets()[std::size_t(librarySheet_)].Layout;
+    selectRow(-1);
+    updatePreview();
+}
+
+// The chosen sheet joins the user's list once, so that the card, its documents and the list refer
+// to it as to any other entry.
+void TfrmPaperSetup::useLibrarySheet()
+{
+    if (librarySheet_ < 0)
+        return;
+    const LibrarySheet &sheet = library_.Sheets()[std::size_t(librarySheet_)];
+    const int row = UseLibrarySheet(*definitions_, sheet);
+    if (row == listBox1_->count())
+        listBox1_->addItem(CardDefName(sheet.Layout));
+    selectRow(row);
+    recentSheets_.Use(LibrarySheetName(sheet));
+    IniFile ini(settingsFile());
+    recentSheets_.Save(ini);
 }
 
 // The entry that is the current sheet itself, name included, is preferred over others with the same
@@ -248,6 +366,7 @@ void TfrmPaperSetup::SetGuessMark(int guessMark)
 
 void TfrmPaperSetup::accept()
 {
+    useLibrarySheet();
     QDialog::accept();
     RunGuarded([this] { SaveCardDefs(*definitions_); }, this);
 }
@@ -302,6 +421,10 @@ void TfrmPaperSetup::selectRow(int row)
 void TfrmPaperSetup::selectionChanged()
 {
     const int row = listBox1_->currentRow();
+    if (row >= 0) {
+        librarySheet_ = -1;
+        lstLibrary_->clearSelection();
+    }
     if (row >= 0 && std::size_t(row) < definitions_->size())
         workingCopy_ = (*definitions_)[std::size_t(row)];
     updatePreview();
@@ -406,7 +529,8 @@ void TfrmPaperSetup::SetPreviewCards(const PaperPreviewCards &cards)
 void TfrmPaperSetup::placePaperLabel()
 {
     // The paper's name makes room for the switch between the sides.
-    const QRect laidOut = sideSwitch_->isHidden() ? QRect(196, 8, 263, 16) : QRect(290, 8, 169, 16);
+    const QRect laidOut = sideSwitch_->isHidden() ? QRect(196 + kLibraryWidth, 8, 263, 16)
+                                                  : QRect(290 + kLibraryWidth, 8, 169, 16);
     lblPaper_->setGeometry(laidOut.translated(width() - kLaidOutSize.width(), 0));
 }
 

@@ -1,15 +1,21 @@
 #pragma once
 
+#include "model/settings/RecentSheets.h"
 #include "model/sheet/CardDefinitions.h"
 #include "model/sheet/PaperPreview.h"
+#include "model/sheet/SheetLibrary.h"
 
 #include <QDialog>
 #include <QRect>
 #include <memory>
 #include <vector>
 
+class LibrarySheetListModel;
 class QButtonGroup;
+class QComboBox;
 class QLabel;
+class QLineEdit;
+class QListView;
 class QListWidget;
 class PreviewSideSwitch;
 class QPushButton;
@@ -18,13 +24,16 @@ class TQdPrinter;
 class TQdPrinterSetupDialog;
 
 // The paper setup: which card sheet the card follows, the list of card sheets (add, edit, delete,
-// reorder), the crop marks, and a preview of the printer's paper with the card in the sheet's cells,
-// warning when the sheet runs off the paper. The list
-// is read from the card sheet file when the dialog is made and written back by OK alone.
+// reorder), the sheets makers sell found by product number, maker, size or name, the crop marks, and a
+// preview of the printer's paper with the card in the sheet's cells, warning when the sheet runs off the
+// paper. The list is read from the card sheet file when the dialog is made and written back by OK alone.
 class TfrmPaperSetup : public QDialog {
     Q_OBJECT
 public:
-    TfrmPaperSetup(TQdPrinter &printer, TQdPrinterSetupDialog &printerSetupDialog, QWidget *parent = nullptr);
+    // The sheets makers sell are read from library's sources; a sheet among them applied by OK is
+    // copied into the list, and counted among the recent ones kept in the settings file.
+    TfrmPaperSetup(TQdPrinter &printer, TQdPrinterSetupDialog &printerSetupDialog, QWidget *parent = nullptr,
+                   const SheetLibrarySources &library = SystemSheetLibrarySources());
     ~TfrmPaperSetup() override;
 
     // Selects the last sheet with the layout of current, or appends a copy of current (not shipped
@@ -33,6 +42,7 @@ public:
     // The sheet the preview shows and OK applies.
     const TCardDef &WorkingCopy() const { return workingCopy_; }
     const TCardDefList &Definitions() const { return *definitions_; }
+    const SheetLibrary &Library() const { return library_; }
     int SelectedIndex() const;
     // Crop marks 0, 1 or 2, or -1 when no choice is ticked; above 2 ticks the last, below -1 none.
     int GuessMark() const;
@@ -49,6 +59,10 @@ public:
 
 private:
     void createControls();
+    void createLibraryControls();
+    void searchLibrary();
+    void librarySelectionChanged();
+    void useLibrarySheet();
     // How a control follows the dialog's size beyond the size it was placed for.
     enum : int { kGrowWidth = 1, kGrowHeight = 2, kFollowRight = 4, kFollowBottom = 8 };
     void anchor(QWidget *control, int how);
@@ -72,6 +86,9 @@ private:
     TQdPrinter &printer_;
     TQdPrinterSetupDialog &printerSetupDialog_;
     std::unique_ptr<TCardDefList> definitions_;
+    SheetLibrary library_;
+    RecentSheets recentSheets_;
+    int librarySheet_ = -1; // the library's sheet the working copy is, or -1
     struct Anchored {
         QWidget *control;
         QRect laidOut;
@@ -88,6 +105,11 @@ private:
     QLabel *lblPaper_ = nullptr;
     QLabel *lblFit_ = nullptr;
     QListWidget *listBox1_ = nullptr;
+    QLineEdit *edtSheetSearch_ = nullptr;
+    QComboBox *cmbMaker_ = nullptr;
+    QComboBox *cmbSheetKind_ = nullptr;
+    QListView *lstLibrary_ = nullptr;
+    LibrarySheetListModel *libraryModel_ = nullptr;
     QButtonGroup *guessMark_ = nullptr;
     SheetPreviewView *pbPaper_ = nullptr;
     PreviewSideSwitch *sideSwitch_ = nullptr;
