@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n libgl-dev
+  qt6-tools-dev qt6-l10n-tools
   qt6-image-formats-plugins libqrencode-dev
   libjpeg62-turbo-dev libcsv-dev libzip-dev libharfbuzz-dev libicu-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation2 fonts-noto-cjk

@@ -9,6 +9,7 @@
 #include "model/platform/VkError.h"
 #include "model/sheet/CardDefinitions.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -24,8 +25,9 @@ BatchCard::BatchCard(const QString &path) : path_(path)
     // A card missing part of itself would be printed or exported as if whole; a script is told
     // by the exit status, and the window can open what is left to be checked and saved again.
     if (LostContent(read))
-        throw VkError(LostContentMessage(QFileInfo(path).absoluteFilePath(), read) +
-                      QStringLiteral("\nウィンドウで開いて確かめ、保存し直してください。"));
+        throw VkError(
+            LostContentMessage(QFileInfo(path).absoluteFilePath(), read) +
+            QCoreApplication::translate("BatchCard", "\nウィンドウで開いて確かめ、保存し直してください。"));
     if (read.charactersLost > 0)
         notes_ << LostCharactersMessage(QFileInfo(path).absoluteFilePath(), read.charactersLost);
     if (read.propertiesSkipped > 0)

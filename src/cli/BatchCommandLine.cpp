@@ -10,7 +10,9 @@
 #include "model/platform/FontSubstitutions.h"
 #include "model/platform/ProgramVersion.h"
 #include "model/platform/VkError.h"
+#include "model/settings/ProgramLanguage.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <cstdio>
@@ -63,12 +65,25 @@ int RunBatch(int argc, char *argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    // No window is ever shown, so no display is needed, and none is waited for. The application
+    // comes first, so that the help and every message speak the language chosen for the window.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    passQtMessage = qInstallMessageHandler(dropSessionFolderNote);
+    // How many round labels the installed templates hold is no news to a script; a template file
+    // that had to be skipped still is.
+    QLoggingCategory::setFilterRules(
+        QStringLiteral("vellumax.sheets.info=false\nvellumax.sheets.debug=false"));
+    QGuiApplication application(argc, argv);
+    InstallProgramTranslation(ChosenProgramLanguage(), &application);
     BatchOptions options;
     try {
         options = BatchOptions::Parse(arguments);
     } catch (const VkError &error) {
         printError(error.Message());
-        std::fprintf(stderr, "%s\n", qPrintable(QStringLiteral("使い方は vellumax --help で表示されます")));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate("BatchCommandLine",
+                                                            "使い方は vellumax --help で表示されます")));
         return 1;
     }
     if (options.Command == BatchCommand::Help) {
@@ -79,15 +94,6 @@ int RunBatch(int argc, char *argv[])
         std::printf("vellumax %s\n", qPrintable(kProgramVersion));
         return 0;
     }
-    // No window is ever shown, so no display is needed, and none is waited for.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    passQtMessage = qInstallMessageHandler(dropSessionFolderNote);
-    // How many round labels the installed templates hold is no news to a script; a template file
-    // that had to be skipped still is.
-    QLoggingCategory::setFilterRules(
-        QStringLiteral("vellumax.sheets.info=false\nvellumax.sheets.debug=false"));
-    QGuiApplication application(argc, argv);
     InstallFontSubstitutions();
     try {
         runCommand(options);
@@ -95,10 +101,11 @@ int RunBatch(int argc, char *argv[])
         printError(error.Message());
         return 1;
     } catch (const std::bad_alloc &) {
-        printError(QStringLiteral("メモリが足りません"));
+        printError(QCoreApplication::translate("BatchCommandLine", "メモリが足りません"));
         return 1;
     } catch (const std::exception &error) {
-        printError(QStringLiteral("予期しないエラーです (%1)").arg(QString::fromLocal8Bit(error.what())));
+        printError(QCoreApplication::translate("BatchCommandLine", "予期しないエラーです (%1)")
+                       .arg(QString::fromLocal8Bit(error.what())));
         return 1;
     }
     return 0;

@@ -25,7 +25,7 @@ RecordRange recordRange(const MergeTable &table, const BatchOptions &options)
 {
     if (const std::optional<RecordRange> range = options.Job.Records(table.RecordCount()))
         return *range;
-    throw VkError(QStringLiteral("%1 にはレコード %2 がありません (%3 件)")
+    throw VkError(QCoreApplication::translate("BatchMerge", "%1 にはレコード %2 がありません (%3 件)")
                       .arg(options.MergeTable)
                       .arg(options.Job.FirstRecord)
                       .arg(table.RecordCount()));
@@ -47,8 +47,10 @@ std::function<bool(int)> progressOnTerminal(int total)
 void reportMissing(const QStringList &missing)
 {
     for (const QString &column : missing)
-        std::fprintf(stderr, "vellumax: %s\n",
-                     qPrintable(QStringLiteral("警告: 差し込みデータに列 %1 がありません").arg(column)));
+        std::fprintf(
+            stderr, "vellumax: %s\n",
+            qPrintable(QCoreApplication::translate("BatchMerge", "警告: 差し込みデータに列 %1 がありません")
+                           .arg(column)));
 }
 
 // OUT.png -> OUT-0001.png, numbered by the record's place in the table.

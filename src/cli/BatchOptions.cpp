@@ -33,10 +33,11 @@ int wholeNumberIn(const QString &option, const QString &value, int low, int high
     bool ok = false;
     const int number = value.toInt(&ok);
     if (!ok || number < low || number > high)
-        throw VkError(QStringLiteral("--%1 の値 %2 は %3 から %4 までの整数にしてください")
-                          .arg(option, value)
-                          .arg(low)
-                          .arg(high));
+        throw VkError(
+            QCoreApplication::translate("BatchOptions", "--%1 の値 %2 は %3 から %4 までの整数にしてください")
+                .arg(option, value)
+                .arg(low)
+                .arg(high));
     return number;
 }
 
@@ -46,7 +47,9 @@ MergeLayout perRecord(const QString &value)
         return MergeLayout::CardPerRecord;
     if (value == u"sheet")
         return MergeLayout::SheetPerRecord;
-    throw VkError(QStringLiteral("--per-record の値 %1 は card か sheet にしてください").arg(value));
+    throw VkError(
+        QCoreApplication::translate("BatchOptions", "--per-record の値 %1 は card か sheet にしてください")
+            .arg(value));
 }
 
 // "FROM-TO", "FROM-", "-TO" or one record "N", counted from 1.
@@ -61,7 +64,9 @@ void storeRecords(BatchOptions &options, const QString &value)
                : (match.captured(3).isEmpty() ? std::nullopt : std::optional(match.captured(3).toInt()));
     if (!match.hasMatch() || value == u"-" || (single && match.captured(1).isEmpty()) || first < 1 ||
         (last && *last < first))
-        throw VkError(QStringLiteral("--records の値 %1 は 1 から数えた FROM-TO にしてください").arg(value));
+        throw VkError(QCoreApplication::translate("BatchOptions",
+                                                  "--records の値 %1 は 1 から数えた FROM-TO にしてください")
+                          .arg(value));
     options.Job.FirstRecord = first;
     options.Job.LastRecord = last;
 }
@@ -71,7 +76,8 @@ PrintAdjustment adjustment(const QString &value)
     if (const std::optional<PrintAdjustment> parsed = ParsePrintAdjustment(value))
         return *parsed;
     throw VkError(
-        QStringLiteral("--offset の値 %1 は X,Y (mm、±%2 まで) か X,Y,倍率% (%3～%4) にしてください")
+        QCoreApplication::translate(
+            "BatchOptions", "--offset の値 %1 は X,Y (mm、±%2 まで) か X,Y,倍率% (%3～%4) にしてください")
             .arg(value)
             .arg(PrintAdjustment::kMostOffsetTenthMm / 10)
             .arg(PrintAdjustment::kLeastScaleHundredthPercent / 100)
@@ -86,7 +92,9 @@ int cropMarkStyle(const QString &value)
         return cmDottedFrame;
     if (value == u"cross")
         return cmCornerCrosses;
-    throw VkError(QStringLiteral("--marks の値 %1 は none、frame、cross のどれかにしてください").arg(value));
+    throw VkError(QCoreApplication::translate("BatchOptions",
+                                              "--marks の値 %1 は none、frame、cross のどれかにしてください")
+                      .arg(value));
 }
 
 void storeBackSide(BatchOptions &options, const QString &value)
@@ -98,33 +106,38 @@ void storeBackSide(BatchOptions &options, const QString &value)
     else if (value == u"none")
         options.Job.FrontOnly = true;
     else
-        throw VkError(
-            QStringLiteral("--back の値 %1 は long、short、none のどれかにしてください").arg(value));
+        throw VkError(QCoreApplication::translate(
+                          "BatchOptions", "--back の値 %1 は long、short、none のどれかにしてください")
+                          .arg(value));
 }
 
 bool backSideChosen(const QString &value)
 {
     if (value != u"front" && value != u"back")
-        throw VkError(QStringLiteral("--side の値 %1 は front か back にしてください").arg(value));
+        throw VkError(
+            QCoreApplication::translate("BatchOptions", "--side の値 %1 は front か back にしてください")
+                .arg(value));
     return value == u"back";
 }
 
-const std::vector<OptionRow> &optionTable()
+// Made at each use, so that the help speaks the language installed when it is asked for.
+std::vector<OptionRow> optionTable()
 {
-    static const std::vector<OptionRow> table{
+    return {
         {QStringLiteral("export"),
          QStringLiteral("OUT.png|OUT.jpg|OUT.bmp"),
-         QStringLiteral("カードを画像ファイルにします (形式は拡張子で決まります)"),
+         QCoreApplication::translate("BatchOptions",
+                                     "カードを画像ファイルにします (形式は拡張子で決まります)"),
          {BatchCommand::Export},
          [](BatchOptions &o, const QString &v) { o.OutputFile = v; }},
         {QStringLiteral("pdf"),
          QStringLiteral("OUT.pdf"),
-         QStringLiteral("カードを並べた用紙を PDF ファイルにします"),
+         QCoreApplication::translate("BatchOptions", "カードを並べた用紙を PDF ファイルにします"),
          {BatchCommand::Pdf},
          [](BatchOptions &o, const QString &v) { o.OutputFile = v; }},
         {QStringLiteral("print"),
          QString(),
-         QStringLiteral("カードを並べた用紙を印刷します"),
+         QCoreApplication::translate("BatchOptions", "カードを並べた用紙を印刷します"),
          {BatchCommand::Print},
          {}},
         {QStringLiteral("list-sheets"),
@@ -135,7 +148,8 @@ const std::vector<OptionRow> &optionTable()
          {}},
         {QStringLiteral("dpi"),
          QStringLiteral("N"),
-         QStringLiteral("画像の解像度 (%1～%2 dpi)。省略すると画面と同じ大きさ (5 ピクセル/mm)")
+         QCoreApplication::translate("BatchOptions",
+                                     "画像の解像度 (%1～%2 dpi)。省略すると画面と同じ大きさ (5 ピクセル/mm)")
              .arg(OutputLimits::kLeastPictureDpi)
              .arg(OutputLimits::kMostPictureDpi),
          {BatchCommand::Export},
@@ -145,7 +159,7 @@ const std::vector<OptionRow> &optionTable()
          }},
         {QStringLiteral("quality"),
          QStringLiteral("Q"),
-         QStringLiteral("JPEG の保存品質 (%1～%2、既定 %3)")
+         QCoreApplication::translate("BatchOptions", "JPEG の保存品質 (%1～%2、既定 %3)")
              .arg(OutputLimits::kLeastJpegQuality)
              .arg(OutputLimits::kMostJpegQuality)
              .arg(OutputLimits::kDefaultJpegQuality),
@@ -156,73 +170,87 @@ const std::vector<OptionRow> &optionTable()
          }},
         {QStringLiteral("side"),
          QStringLiteral("front|back"),
-         QStringLiteral("画像にする面: 表面 (既定) か裏面"),
+         QCoreApplication::translate("BatchOptions", "画像にする面: 表面 (既定) か裏面"),
          {BatchCommand::Export},
          [](BatchOptions &o, const QString &v) { o.Picture.Back = backSideChosen(v); }},
         {QStringLiteral("marks"), QStringLiteral("none|frame|cross"),
-         QStringLiteral("トンボ: なし、点線の枠、角の十字。省略すると用紙設定の選択"), kSheets,
-         [](BatchOptions &o, const QString &v) { o.Marks = cropMarkStyle(v); }},
+         QCoreApplication::translate("BatchOptions",
+                                     "トンボ: なし、点線の枠、角の十字。省略すると用紙設定の選択"),
+         kSheets, [](BatchOptions &o, const QString &v) { o.Marks = cropMarkStyle(v); }},
         {QStringLiteral("sheet"), QStringLiteral("NAME"),
          QCoreApplication::translate(
              "BatchOptions",
              "カードのものではなく、この名前の用紙 (CardDef.lst か市販の用紙、品番だけでも) に並べます"),
          kSheets, [](BatchOptions &o, const QString &v) { o.SheetName = v; }},
         {QStringLiteral("back"), QStringLiteral("long|short|none"),
-         QStringLiteral(
+         QCoreApplication::translate(
+             "BatchOptions",
              "裏面のあるカード: 用紙を長辺で返す、短辺で返す、裏面なし。省略すると最後に選んだ返し方"),
          kSheets, storeBackSide},
         {QStringLiteral("printer"),
          QStringLiteral("NAME"),
-         QStringLiteral("通常使うプリンタの代わりに使うプリンタ"),
+         QCoreApplication::translate("BatchOptions", "通常使うプリンタの代わりに使うプリンタ"),
          {BatchCommand::Print},
          [](BatchOptions &o, const QString &v) { o.PrinterName = v; }},
         {QStringLiteral("copies"),
          QStringLiteral("N"),
-         QStringLiteral("印刷する部数 (1～%1)").arg(OutputLimits::kMostCopies),
+         QCoreApplication::translate("BatchOptions", "印刷する部数 (1～%1)").arg(OutputLimits::kMostCopies),
          {BatchCommand::Print},
          [](BatchOptions &o, const QString &v) {
              o.Job.Copies = wholeNumberIn(QStringLiteral("copies"), v, 1, OutputLimits::kMostCopies);
          }},
         {QStringLiteral("offset"), QStringLiteral("X,Y[,SCALE]"),
-         QStringLiteral(
+         QCoreApplication::translate(
+             "BatchOptions",
              "印刷位置を右へ X mm、下へ Y mm ずらし、SCALE % に拡大縮小します (プリンタの調整値の代わり)"),
          kSheets, [](BatchOptions &o, const QString &v) { o.Job.Adjustment = adjustment(v); }},
         {QStringLiteral("start"), QStringLiteral("N"),
-         QStringLiteral("最初の用紙の N 番目のカードから印刷します (左上から行ごとに 1 から数えます)"),
+         QCoreApplication::translate(
+             "BatchOptions", "最初の用紙の N 番目のカードから印刷します (左上から行ごとに 1 から数えます)"),
          kSheets,
          [](BatchOptions &o, const QString &v) {
              o.Job.Run.StartCell =
                  wholeNumberIn(QStringLiteral("start"), v, 1, OutputLimits::kMostStartCellAsked) - 1;
          }},
-        {QStringLiteral("sheets"), QStringLiteral("N"), QStringLiteral("用紙 N 枚分を印刷します (既定 1)"),
-         kSheets,
+        {QStringLiteral("sheets"), QStringLiteral("N"),
+         QCoreApplication::translate("BatchOptions", "用紙 N 枚分を印刷します (既定 1)"), kSheets,
          [](BatchOptions &o, const QString &v) {
              o.Job.Run.CountUnit = SheetRun::Unit::Sheets;
              o.Job.Run.Count = wholeNumberIn(QStringLiteral("sheets"), v, 1, OutputLimits::kMostSheets);
          }},
         {QStringLiteral("cards"), QStringLiteral("N"),
-         QStringLiteral("カード N 枚を、必要な枚数の用紙に印刷します"), kSheets,
+         QCoreApplication::translate("BatchOptions", "カード N 枚を、必要な枚数の用紙に印刷します"), kSheets,
          [](BatchOptions &o, const QString &v) {
              o.Job.Run.CountUnit = SheetRun::Unit::Cards;
              o.Job.Run.Count = wholeNumberIn(QStringLiteral("cards"), v, 1, OutputLimits::kMostCards);
          }},
         {QStringLiteral("merge"), QStringLiteral("TABLE"),
-         QStringLiteral("表 (CSV、タブ区切り、Excel ブック、ODS ブック、vCard 住所録) の各レコードを "
-                        "{{列名}} に差し込みます"),
+         QCoreApplication::translate(
+             "BatchOptions", "表 (CSV、タブ区切り、Excel ブック、ODS ブック、vCard 住所録) の各レコードを "
+                             "{{列名}} に差し込みます"),
          kOutputs, [](BatchOptions &o, const QString &v) { o.MergeTable = v; }},
         {QStringLiteral("per-record"), QStringLiteral("card|sheet"),
-         QStringLiteral("差し込みで 1 件ごとにカード 1 枚か、用紙 1 枚 (既定) か"), kSheets,
-         [](BatchOptions &o, const QString &v) { o.Job.PerRecord = perRecord(v); }},
+         QCoreApplication::translate("BatchOptions",
+                                     "差し込みで 1 件ごとにカード 1 枚か、用紙 1 枚 (既定) か"),
+         kSheets, [](BatchOptions &o, const QString &v) { o.Job.PerRecord = perRecord(v); }},
         {QStringLiteral("records"), QStringLiteral("FROM-TO"),
-         QStringLiteral("差し込むレコードの範囲 (1 から数えます。例: 3-10、5-)"), kOutputs, storeRecords},
+         QCoreApplication::translate("BatchOptions", "差し込むレコードの範囲 (1 から数えます。例: 3-10、5-)"),
+         kOutputs, storeRecords},
         {QStringLiteral("continue-numbering"), QString(),
          QCoreApplication::translate("BatchOptions",
                                      "差し込みの {{連番}} を、前回の差し込みの最後の番号の次から数えます"),
          kOutputs, [](BatchOptions &o, const QString &) { o.Job.ContinueNumbering = true; }},
-        {QStringLiteral("help"), QString(), QStringLiteral("この説明を表示します"), {}, {}},
-        {QStringLiteral("version"), QString(), QStringLiteral("バージョンを表示します"), {}, {}},
+        {QStringLiteral("help"),
+         QString(),
+         QCoreApplication::translate("BatchOptions", "この説明を表示します"),
+         {},
+         {}},
+        {QStringLiteral("version"),
+         QString(),
+         QCoreApplication::translate("BatchOptions", "バージョンを表示します"),
+         {},
+         {}},
     };
-    return table;
 }
 
 QString commandOption(BatchCommand command)
@@ -251,12 +279,15 @@ QString refusal(const QStringList &arguments)
             if (row.name != name)
                 continue;
             if (row.valueName.isEmpty() && valueGiven)
-                return QStringLiteral("--%1 には値を付けないでください").arg(name);
+                return QCoreApplication::translate("BatchOptions", "--%1 には値を付けないでください")
+                    .arg(name);
             if (!row.valueName.isEmpty() && !valueGiven && i + 1 == arguments.size())
-                return QStringLiteral("--%1 の後に %2 を指定してください").arg(name, row.valueName);
+                return QCoreApplication::translate("BatchOptions", "--%1 の後に %2 を指定してください")
+                    .arg(name, row.valueName);
         }
     }
-    return QStringLiteral("オプションを読み取れません: %1").arg(arguments.join(u' '));
+    return QCoreApplication::translate("BatchOptions", "オプションを読み取れません: %1")
+        .arg(arguments.join(u' '));
 }
 
 BatchCommand chosenCommand(const QCommandLineParser &parser)
@@ -275,10 +306,11 @@ BatchCommand chosenCommand(const QCommandLineParser &parser)
         }
     }
     if (given.isEmpty())
-        throw VkError(QStringLiteral("--export、--pdf、--print のどれかを指定してください"));
+        throw VkError(QCoreApplication::translate("BatchOptions",
+                                                  "--export、--pdf、--print のどれかを指定してください"));
     if (given.size() > 1)
-        throw VkError(
-            QStringLiteral("%1 は一度に一つだけ指定してください").arg(given.join(QStringLiteral("、"))));
+        throw VkError(QCoreApplication::translate("BatchOptions", "%1 は一度に一つだけ指定してください")
+                          .arg(given.join(QCoreApplication::translate("BatchOptions", "、"))));
     return command;
 }
 
@@ -293,7 +325,8 @@ BatchOptions BatchOptions::Parse(const QStringList &arguments)
     if (!parser.parse(QStringList{QStringLiteral("vellumax")} + arguments)) {
         if (!parser.unknownOptionNames().isEmpty()) {
             const QString name = parser.unknownOptionNames().first();
-            throw VkError(QStringLiteral("不明なオプション %1%2").arg(name.size() == 1 ? "-" : "--", name));
+            throw VkError(QCoreApplication::translate("BatchOptions", "不明なオプション %1%2")
+                              .arg(name.size() == 1 ? "-" : "--", name));
         }
         throw VkError(refusal(arguments));
     }
@@ -305,24 +338,28 @@ BatchOptions BatchOptions::Parse(const QStringList &arguments)
         if (!parser.isSet(row.name))
             continue;
         if (std::find(row.commands.begin(), row.commands.end(), options.Command) == row.commands.end())
-            throw VkError(QStringLiteral("--%1 は %2 とともには使えません")
+            throw VkError(QCoreApplication::translate("BatchOptions", "--%1 は %2 とともには使えません")
                               .arg(row.name, commandOption(options.Command)));
         if (parser.values(row.name).size() > 1)
-            throw VkError(QStringLiteral("--%1 は一度だけ指定してください").arg(row.name));
+            throw VkError(
+                QCoreApplication::translate("BatchOptions", "--%1 は一度だけ指定してください").arg(row.name));
         if (row.store)
             row.store(options, parser.value(row.name));
     }
     for (const char *needsTable : {"per-record", "records", "continue-numbering"}) {
         if (options.MergeTable.isEmpty() && parser.isSet(QString::fromLatin1(needsTable)))
-            throw VkError(QStringLiteral("--%1 は --merge とともに使います").arg(QLatin1String(needsTable)));
+            throw VkError(QCoreApplication::translate("BatchOptions", "--%1 は --merge とともに使います")
+                              .arg(QLatin1String(needsTable)));
     }
     // The records say how many cards a merge prints.
     for (const char *count : {"sheets", "cards"}) {
         if (!options.MergeTable.isEmpty() && parser.isSet(QString::fromLatin1(count)))
-            throw VkError(QStringLiteral("--%1 は --merge とともには使えません").arg(QLatin1String(count)));
+            throw VkError(QCoreApplication::translate("BatchOptions", "--%1 は --merge とともには使えません")
+                              .arg(QLatin1String(count)));
     }
     if (parser.isSet(QStringLiteral("sheets")) && parser.isSet(QStringLiteral("cards")))
-        throw VkError(QStringLiteral("--sheets と --cards は一度にどちらか一つだけ指定してください"));
+        throw VkError(QCoreApplication::translate(
+            "BatchOptions", "--sheets と --cards は一度にどちらか一つだけ指定してください"));
     const QStringList cards = parser.positionalArguments();
     if (options.Command == BatchCommand::ListSheets) {
         if (cards.size() > 1)
@@ -333,16 +370,19 @@ BatchOptions BatchOptions::Parse(const QStringList &arguments)
         return options;
     }
     if (cards.isEmpty())
-        throw VkError(QStringLiteral("カードファイルを指定してください"));
+        throw VkError(QCoreApplication::translate("BatchOptions", "カードファイルを指定してください"));
     if (cards.size() > 1)
-        throw VkError(QStringLiteral("カードファイルは一つだけ指定してください: %1").arg(cards.join(u' ')));
+        throw VkError(
+            QCoreApplication::translate("BatchOptions", "カードファイルは一つだけ指定してください: %1")
+                .arg(cards.join(u' ')));
     options.CardFile = cards.first();
     return options;
 }
 
 QString BatchOptions::HelpText()
 {
-    QString text = QStringLiteral(
+    QString text = QCoreApplication::translate(
+        "BatchOptions",
         "使い方:\n"
         "  vellumax [CARD.vkc]                     ウィンドウでカードを開きます\n"
         "  vellumax --export OUT.png [--dpi N] [--quality Q] [--side front|back] CARD.vkc\n"

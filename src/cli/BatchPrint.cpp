@@ -10,6 +10,7 @@
 #include "printer/TQdPrinter.h"
 #include "printer/TwoSidedPrinter.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <algorithm>
 
@@ -19,7 +20,7 @@ void SelectBatchPrinter(TQdPrinter &printer, const QString &name)
     const bool installed = std::any_of(printers.begin(), printers.end(),
                                        [&name](const InstalledPrinter &each) { return each.Name == name; });
     if (!installed)
-        throw VkError(QStringLiteral("プリンタ %1 はありません").arg(name));
+        throw VkError(QCoreApplication::translate("BatchPrint", "プリンタ %1 はありません").arg(name));
     printer.Printer().setPrinterName(name);
     printer.Refresh();
 }
@@ -29,7 +30,7 @@ void PrepareBatchPrinter(TQdPrinter &printer, const BatchCard &card, const Batch
     if (!options.PrinterName.isEmpty())
         SelectBatchPrinter(printer, options.PrinterName);
     else if (printer.Printers().empty())
-        throw VkError(QStringLiteral("プリンタがありません"));
+        throw VkError(QCoreApplication::translate("BatchPrint", "プリンタがありません"));
     printer.Printer().setCopyCount(options.Job.Copies);
     PrinterAdjustments adjustments = card.Settings().PrintAdjustments;
     if (options.Job.Adjustment)
@@ -42,10 +43,11 @@ void CheckBatchStartCell(const BatchCard &card, const BatchOptions &options)
     switch (options.Job.StartFault(card.CardDef())) {
     case StartCellFault::None: return;
     case StartCellFault::NoCells:
-        throw VkError(
-            QStringLiteral("用紙 %1 にはカードを置く場所がありません").arg(CardDefName(card.CardDef())));
+        throw VkError(QCoreApplication::translate("BatchPrint", "用紙 %1 にはカードを置く場所がありません")
+                          .arg(CardDefName(card.CardDef())));
     case StartCellFault::PastSheet:
-        throw VkError(QStringLiteral("--start の値 %1 は用紙のカードの数 %2 までにしてください")
+        throw VkError(QCoreApplication::translate("BatchPrint",
+                                                  "--start の値 %1 は用紙のカードの数 %2 までにしてください")
                           .arg(options.Job.Run.StartCell + 1)
                           .arg(CellsOnSheet(card.CardDef())));
     }
@@ -55,10 +57,12 @@ void CheckBatchTwoSided(TQdPrinter &printer, SheetTurn turn)
 {
     if (!PrintsBothSides(printer.Printer(), turn))
         throw VkError(
-            QStringLiteral(
+            QCoreApplication::translate(
+                "BatchPrint",
                 "プリンタ %1 は%2を軸にした両面印刷ができません (--back none で表面だけを印刷します)")
                 .arg(printer.Printer().printerName(),
-                     turn == SheetTurn::LongEdge ? QStringLiteral("長辺") : QStringLiteral("短辺")));
+                     turn == SheetTurn::LongEdge ? QCoreApplication::translate("BatchPrint", "長辺")
+                                                 : QCoreApplication::translate("BatchPrint", "短辺")));
 }
 
 void PrintBatchCard(BatchCard &card, const BatchOptions &options)

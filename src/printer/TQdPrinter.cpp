@@ -109,14 +109,14 @@ void TQdPrinter::BeginDoc(const QString &title)
     canvas_ = std::make_unique<QPainter>();
     if (!canvas_->begin(&printer)) {
         canvas_.reset();
-        throw VkError(QStringLiteral("印刷を開始できません。"));
+        throw VkError(tr("印刷を開始できません。"));
     }
 }
 
 void TQdPrinter::NewPage()
 {
     if (!GetCanvas().isActive() || !printer_->newPage())
-        throw VkError(QStringLiteral("印刷できませんでした。"));
+        throw VkError(tr("印刷できませんでした。"));
 }
 
 void TQdPrinter::Abort()
@@ -136,7 +136,7 @@ void TQdPrinter::EndDoc()
     const bool ended = canvas_->end();
     canvas_.reset();
     if (!ended || printer_->printerState() == QPrinter::Error)
-        throw VkError(QStringLiteral("印刷できませんでした。"));
+        throw VkError(tr("印刷できませんでした。"));
 }
 
 void TQdPrinter::CheckNoPrinter()

@@ -6,6 +6,8 @@
 #include "printer/SheetPrinter.h"
 #include "printer/TQdPrinter.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Draws pageCount pages as one job; the job is dropped, not printed half, when drawing fails.
@@ -57,5 +59,6 @@ void PrintTwoSidedCardSheet(TQdPrinter &printer, const QString &title, const TVk
     if (turnOver && !turnOver())
         return;
     // A job of its own name, so that the spooler tells the backs from the fronts.
-    printPages(printer, title + QStringLiteral(" (裏面)"), plan.SheetCount(), drawBack);
+    printPages(printer, title + QCoreApplication::translate("TwoSidedPrinter", " (裏面)"), plan.SheetCount(),
+               drawBack);
 }

@@ -458,6 +458,26 @@ TEST_F(BatchCommands, HelpAndVersionAnswerOnStandardOutput)
     EXPECT_TRUE(run.err.isEmpty());
 }
 
+// The command line speaks the window's language: English on a desktop in another language,
+// Japanese when VELLUMAX_LANG asks for it whatever the desktop.
+TEST_F(BatchCommands, MessagesAndHelpFollowTheChosenLanguage)
+{
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "VELLUMAX_LANG"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
+    Outcome run = vellumax({QStringLiteral("--export"), path("out.png"), path("missing.vkc")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("The file %1 cannot be opened").arg(path("missing.vkc"))))
+        << run.err.toStdString();
+    EXPECT_TRUE(
+        QString::fromUtf8(vellumax({QStringLiteral("--help")}).out).startsWith(QStringLiteral("Usage:")));
+
+    environment.insert(QStringLiteral("VELLUMAX_LANG"), QStringLiteral("ja"));
+    run = vellumax({QStringLiteral("--export"), path("out.png"), path("missing.vkc")});
+    EXPECT_TRUE(run.err.contains(QStringLiteral("ファイル %1 は開けません").arg(path("missing.vkc"))))
+        << run.err.toStdString();
+}
+
 TEST_F(BatchCommands, MergeGivesEachRecordItsSheetCardOrPicture)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())

@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "model/settings/ProgramLanguage.h"
 #include "ui/app/TfrmMain.h"
 
 #include <QAction>
@@ -11,11 +12,14 @@
 
 namespace {
 
-// The words of every help page, as the help window shows them.
-QString helpText()
+// The Japanese help pages, and their English set.
+const QString kHelpFolders[] = {QStringLiteral(":/help"), QStringLiteral(":/help/en")};
+
+// The words of every help page in folder, as the help window shows them.
+QString helpText(const QString &folder)
 {
     QString text;
-    const QDir pages(QStringLiteral(":/help"));
+    const QDir pages(folder);
     for (const QString &name : pages.entryList({QStringLiteral("*.html")})) {
         QFile page(pages.filePath(name));
         EXPECT_TRUE(page.open(QIODevice::ReadOnly)) << name.toStdString();
@@ -27,7 +31,7 @@ QString helpText()
 // What a menu or button shows, without its access key, its "..." and its shortcut.
 QString commandName(const QAction &action)
 {
-    static const QRegularExpression decorations(QStringLiteral("\\(&.\\)|&|\\.\\.\\.$"));
+    static const QRegularExpression decorations(QStringLiteral("\\(&.\\)|&|\\.\\.\\.$|…$"));
     return action.text().section(u'\t', 0, 0).remove(decorations).trimmed();
 }
 
@@ -41,13 +45,12 @@ bool insideDialog(const QAction &action)
     return false;
 }
 
-} // namespace
-
-TEST(HelpPages, NameEveryCommandOfTheMainWindow)
+// Every command of the window, in the language of the pages, is named in them.
+void expectEveryCommandNamed(const QString &pages)
 {
     ScopedProgramFolder folder;
     TfrmMain form;
-    const QString help = helpText();
+    const QString help = helpText(pages);
     ASSERT_FALSE(help.isEmpty());
     int named = 0;
     for (const QAction *action : form.findChildren<QAction *>()) {
@@ -64,22 +67,39 @@ TEST(HelpPages, NameEveryCommandOfTheMainWindow)
     EXPECT_GT(named, 60);
 }
 
+} // namespace
+
+TEST(HelpPages, NameEveryCommandOfTheMainWindow)
+{
+    expectEveryCommandNamed(kHelpFolders[0]);
+}
+
+TEST(HelpPages, EnglishPagesNameEveryCommandOfTheEnglishWindow)
+{
+    QObject translations;
+    ASSERT_TRUE(InstallProgramTranslation(ProgramLanguage::English, &translations));
+    expectEveryCommandNamed(kHelpFolders[1]);
+    InstallProgramTranslation(ProgramLanguage::Japanese, &translations);
+}
+
 TEST(HelpPages, EveryLinkLeadsToAPageAndPlaceThatExist)
 {
-    const QDir pages(QStringLiteral(":/help"));
     static const QRegularExpression link(QStringLiteral("href=\"([a-z]+\\.html)(?:#(\\w+))?\""));
-    for (const QString &name : pages.entryList({QStringLiteral("*.html")})) {
-        QFile page(pages.filePath(name));
-        ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-        const QString html = QString::fromUtf8(page.readAll());
-        for (const QRegularExpressionMatch &match : link.globalMatch(html)) {
-            QFile target(pages.filePath(match.captured(1)));
-            ASSERT_TRUE(target.open(QIODevice::ReadOnly))
-                << name.toStdString() << " -> " << match.captured(1).toStdString();
-            if (!match.captured(2).isEmpty()) {
-                EXPECT_TRUE(
-                    target.readAll().contains(QStringLiteral("name=\"%1\"").arg(match.captured(2)).toUtf8()))
-                    << name.toStdString() << " -> " << match.captured(0).toStdString();
+    for (const QString &folder : kHelpFolders) {
+        const QDir pages(folder);
+        for (const QString &name : pages.entryList({QStringLiteral("*.html")})) {
+            QFile page(pages.filePath(name));
+            ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+            const QString html = QString::fromUtf8(page.readAll());
+            for (const QRegularExpressionMatch &match : link.globalMatch(html)) {
+                QFile target(pages.filePath(match.captured(1)));
+                ASSERT_TRUE(target.open(QIODevice::ReadOnly))
+                    << name.toStdString() << " -> " << match.captured(1).toStdString();
+                if (!match.captured(2).isEmpty()) {
+                    EXPECT_TRUE(target.readAll().contains(
+                        QStringLiteral("name=\"%1\"").arg(match.captured(2)).toUtf8()))
+                        << name.toStdString() << " -> " << match.captured(0).toStdString();
+                }
             }
         }
     }

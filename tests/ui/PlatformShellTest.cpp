@@ -10,7 +10,6 @@
 #include <QIcon>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 #include <gtest/gtest.h>
 
 TEST(TVkShellEx, OpensTheAddressAndRestoresTheCursor)
@@ -81,9 +80,8 @@ TEST(MainActions, EveryIconIsBundled)
 
 TEST(QtTranslations, StandardButtonsSpeakJapanese)
 {
-    QTranslator *translator = InstallQtTranslations(*QCoreApplication::instance());
-    ASSERT_TRUE(translator) << "qt6-translations-l10n is not installed";
-    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "キャンセル");
-    QCoreApplication::removeTranslator(translator);
-    delete translator; // other tests see Qt's own texts
+    QObject *translations = InstallQtTranslations(*QCoreApplication::instance());
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "キャンセル")
+        << "qt6-translations-l10n is not installed";
+    delete translations; // other tests see Qt's own texts
 }

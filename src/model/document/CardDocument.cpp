@@ -5,6 +5,7 @@
 #include "model/platform/OutputFile.h"
 #include "model/platform/VkError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -16,7 +17,8 @@ namespace {
 void openForReading(QFile &file)
 {
     if (!QFileInfo(file.fileName()).isFile() || !file.open(QIODevice::ReadOnly))
-        throw VkError(QStringLiteral("ファイル %1 は開けません").arg(file.fileName()));
+        throw VkError(
+            QCoreApplication::translate("CardDocument", "ファイル %1 は開けません").arg(file.fileName()));
 }
 
 // The bytes of a card file, read whole; empty when the file is not a card document by its start or
@@ -173,7 +175,8 @@ void CardDocument::Save(const QString &path)
     const QByteArray bytes = CardDocumentBytes(Side(CardSide::Front), cardDef_, &Side(CardSide::Back));
     OutputFile file(path);
     if (!file.Open() || !file.Write(bytes) || !file.Commit())
-        throw VkError(QStringLiteral("ファイル %1 を作成できません: %2").arg(path, file.ErrorString()));
+        throw VkError(QCoreApplication::translate("CardDocument", "ファイル %1 を作成できません: %2")
+                          .arg(path, file.ErrorString()));
     fileName_ = path;
     SetModified(false);
 }
@@ -222,32 +225,37 @@ QString LostContentMessage(const QString &absolutePath, const CardStreamReadResu
     QStringList lost;
     const int frontObjectsLost = read.objectsLost - read.backObjectsLost;
     if (frontObjectsLost > 0)
-        lost << QStringLiteral("表面のオブジェクト %1 個").arg(frontObjectsLost);
+        lost << QCoreApplication::translate("CardDocument", "表面のオブジェクト %1 個").arg(frontObjectsLost);
     if (read.backLost)
-        lost << QStringLiteral("裏面の色と背景");
+        lost << QCoreApplication::translate("CardDocument", "裏面の色と背景");
     if (read.backObjectsLost > 0)
-        lost << QStringLiteral("裏面のオブジェクト %1 個").arg(read.backObjectsLost);
+        lost << QCoreApplication::translate("CardDocument", "裏面のオブジェクト %1 個")
+                    .arg(read.backObjectsLost);
     QString message =
-        QStringLiteral("%1 は壊れているため、読み込めなかったものがあります。").arg(absolutePath);
+        QCoreApplication::translate("CardDocument", "%1 は壊れているため、読み込めなかったものがあります。")
+            .arg(absolutePath);
     for (const QString &item : lost)
-        message += QStringLiteral("\n・") + item;
+        message += QCoreApplication::translate("CardDocument", "\n・") + item;
     if (read.cutShort)
-        message +=
-            QStringLiteral("\nファイルが途中で切れているため、その後に続いていたものも失われています。");
+        message += QCoreApplication::translate(
+            "CardDocument", "\nファイルが途中で切れているため、その後に続いていたものも失われています。");
     return message;
 }
 
 QString SkippedPropertiesMessage(const QString &absolutePath, int propertiesSkipped)
 {
-    return QStringLiteral("%1 は新しい版のプログラムで作られています。このプログラムが知らない %2 個の設定を"
-                          "読み飛ばしました。このプログラムで保存すると、それらの設定は失われます。")
+    return QCoreApplication::translate(
+               "CardDocument",
+               "%1 は新しい版のプログラムで作られています。このプログラムが知らない %2 個の設定を"
+               "読み飛ばしました。このプログラムで保存すると、それらの設定は失われます。")
         .arg(absolutePath)
         .arg(propertiesSkipped);
 }
 
 QString LostCharactersMessage(const QString &absolutePath, int charactersLost)
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "CardDocument",
                "%1 には、保存されたときに失われた文字が %2 か所あります。「〓」に置き換えて表示します。")
         .arg(absolutePath)
         .arg(charactersLost);

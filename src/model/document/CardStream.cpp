@@ -9,6 +9,7 @@
 #include "model/platform/VkError.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileDevice>
 #include <QIODevice>
 #include <algorithm>
@@ -221,9 +222,9 @@ QString textFieldName(const char *property)
 {
     const QByteArrayView name(property);
     if (name == "Font.Name")
-        return QStringLiteral("フォント名");
+        return QCoreApplication::translate("CardStream", "フォント名");
     if (name == "Hint")
-        return QStringLiteral("ヒント");
+        return QCoreApplication::translate("CardStream", "ヒント");
     return QString::fromLatin1(property);
 }
 
@@ -241,8 +242,9 @@ void refuseUnstorableText(const Component &component, const PropertyTable<Compon
         const QString text = std::get<QString>(row.get(component));
         const QString refused = Cp932::UnencodableCharacters(text);
         if (!refused.isEmpty())
-            throw VkError(QStringLiteral("%1の%2に、カードファイルに保存できない文字があります。\n%3\n"
-                                         "別の文字に置き換えてから保存してください。")
+            throw VkError(QCoreApplication::translate(
+                              "CardStream", "%1の%2に、カードファイルに保存できない文字があります。\n%3\n"
+                                            "別の文字に置き換えてから保存してください。")
                               .arg(owner, textFieldName(row.name), Cp932::DescribeCharacters(refused)));
     }
 }
@@ -298,8 +300,10 @@ void refuseEndlessText(const TVkDragLabel &object, bool front, int index)
 {
     if (TextLength(object.Caption()) > kMaxTextLength)
         throw VkError(
-            QStringLiteral("%1の %2 番目のオブジェクトの文字列が長すぎます。%3 文字までの文字列が使えます")
-                .arg(front ? QStringLiteral("カード") : QStringLiteral("裏面"))
+            QCoreApplication::translate(
+                "CardStream", "%1の %2 番目のオブジェクトの文字列が長すぎます。%3 文字までの文字列が使えます")
+                .arg(front ? QCoreApplication::translate("CardStream", "カード")
+                           : QCoreApplication::translate("CardStream", "裏面"))
                 .arg(index + 1)
                 .arg(kMaxTextLength));
 }
@@ -398,11 +402,13 @@ QByteArray CardDocumentBytes(const TVkVellumPanel &surface, const TCardDef &card
         const auto &objectTable = DragLabelProperties();
         for (int i = 0; i < side.ObjectCount(); ++i)
             refuseUnstorableText(side.Object(i), objectTable,
-                                 QStringLiteral("%1の %2 番目のオブジェクト").arg(sideName).arg(i + 1));
+                                 QCoreApplication::translate("CardStream", "%1の %2 番目のオブジェクト")
+                                     .arg(sideName)
+                                     .arg(i + 1));
     };
-    refuseSide(surface, QStringLiteral("カード"));
+    refuseSide(surface, QCoreApplication::translate("CardStream", "カード"));
     if (back && SideHasContent(*back))
-        refuseSide(*back, QStringLiteral("裏面"));
+        refuseSide(*back, QCoreApplication::translate("CardStream", "裏面"));
     QByteArray bytes;
     WriteCardStream(bytes, surface, cardDef, back);
     return bytes;
@@ -496,5 +502,5 @@ bool HasCardDocumentLayout(QByteArrayView stream)
 
 QString NotCardFileMessage(const QString &absolutePath)
 {
-    return absolutePath + QStringLiteral(" は、カードファイルではありません。");
+    return absolutePath + QCoreApplication::translate("CardStream", " は、カードファイルではありません。");
 }

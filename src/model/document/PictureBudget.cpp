@@ -4,6 +4,8 @@
 #include "model/card/TVkVellumPanel.h"
 #include "model/platform/VkError.h"
 
+#include <QCoreApplication>
+
 PictureBudget PictureBudget::Of(const TVkVellumPanel &surface)
 {
     PictureBudget budget;
@@ -16,8 +18,10 @@ PictureBudget PictureBudget::Of(const TVkVellumPanel &surface)
 void PictureBudget::CheckRoomFor(const TVkVellumPanel &surface, const QImage &picture)
 {
     if (!Of(surface).Take(picture))
-        throw VkError(QStringLiteral("カードの画像が合わせて %1 MB を超えるため、この画像は追加できません。")
-                          .arg(kCardPictureBytes / (1024 * 1024)));
+        throw VkError(
+            QCoreApplication::translate(
+                "PictureBudget", "カードの画像が合わせて %1 MB を超えるため、この画像は追加できません。")
+                .arg(kCardPictureBytes / (1024 * 1024)));
 }
 
 bool PictureBudget::Take(const QImage &picture)
@@ -33,7 +37,9 @@ bool PictureBudget::Take(const QImage &picture)
 
 QString PictureBudgetMessage(int refusedPictures)
 {
-    return QStringLiteral("カードの画像が合わせて %1 MB を超えるため、%2 個の画像を読み込みませんでした。")
+    return QCoreApplication::translate(
+               "PictureBudget",
+               "カードの画像が合わせて %1 MB を超えるため、%2 個の画像を読み込みませんでした。")
         .arg(PictureBudget::kCardPictureBytes / (1024 * 1024))
         .arg(refusedPictures);
 }

@@ -3,6 +3,7 @@
 #include "model/card/TextLimit.h"
 #include "model/platform/VkError.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -121,8 +122,9 @@ QString fillWithin(const QString &text, const MergeTable &table, int record, QSt
             if (missingColumns && !missingColumns->contains(column))
                 missingColumns->append(column);
         } else if (filled.size() + value->size() > room) {
-            throw VkError(QStringLiteral("差し込みデータのレコード %1 の列 %2 の値が長すぎます。"
-                                         "差し込んだ文字列は %3 文字までです")
+            throw VkError(QCoreApplication::translate("MergeFields",
+                                                      "差し込みデータのレコード %1 の列 %2 の値が長すぎます。"
+                                                      "差し込んだ文字列は %3 文字までです")
                               .arg(record + 1)
                               .arg(column)
                               .arg(kMaxTextLength));

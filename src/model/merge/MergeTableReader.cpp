@@ -5,6 +5,7 @@
 #include "model/merge/XlsxTableReader.h"
 #include "model/platform/VkError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdlib>
@@ -72,7 +73,9 @@ int noSpace(unsigned char)
 
 QString lineMessage(int line, const QString &problem)
 {
-    return QStringLiteral("差し込みデータの %1 行目: %2").arg(line).arg(problem);
+    return QCoreApplication::translate("MergeTableReader", "差し込みデータの %1 行目: %2")
+        .arg(line)
+        .arg(problem);
 }
 
 void checkIsText(const QString &text)
@@ -83,7 +86,8 @@ void checkIsText(const QString &text)
             ++line;
         else if (character == QChar::ReplacementCharacter ||
                  (character.unicode() < 0x20 && character != u'\t' && character != u'\r'))
-            throw VkError(lineMessage(line, QStringLiteral("文字として読めないバイトがあります")));
+            throw VkError(lineMessage(
+                line, QCoreApplication::translate("MergeTableReader", "文字として読めないバイトがあります")));
     }
 }
 
@@ -97,8 +101,9 @@ unsigned char delimiterOf(const QString &text)
 void checkValueCount(const RecordCollector &collector)
 {
     if (collector.values > kMaxValues)
-        throw VkError(
-            QStringLiteral("差し込みデータの値が多すぎます。%1 個までの表が使えます").arg(kMaxValues));
+        throw VkError(QCoreApplication::translate("MergeTableReader",
+                                                  "差し込みデータの値が多すぎます。%1 個までの表が使えます")
+                          .arg(kMaxValues));
 }
 
 RecordCollector parseRecords(const QString &text)
@@ -127,13 +132,17 @@ RecordCollector parseRecords(const QString &text)
         if (csv_parse(&parser, line.data(), std::size_t(line.size()), RecordCollector::EndField,
                       RecordCollector::EndRecord, &collector) != std::size_t(line.size()))
             throw csv_error(&parser) == CSV_EPARSE
-                ? VkError(lineMessage(collector.line, QStringLiteral("引用符 \" の使い方が正しくありません")))
+                ? VkError(lineMessage(collector.line,
+                                      QCoreApplication::translate("MergeTableReader",
+                                                                  "引用符 \" の使い方が正しくありません")))
                 : VkError(QString::fromUtf8(csv_strerror(csv_error(&parser))));
         checkValueCount(collector);
         start = end;
     }
     if (csv_fini(&parser, RecordCollector::EndField, RecordCollector::EndRecord, &collector) != 0)
-        throw VkError(lineMessage(collector.recordLine, QStringLiteral("引用符 \" が閉じていません")));
+        throw VkError(
+            lineMessage(collector.recordLine,
+                        QCoreApplication::translate("MergeTableReader", "引用符 \" が閉じていません")));
     checkValueCount(collector);
     return collector;
 }
@@ -153,17 +162,19 @@ MergeTable MergeTableReader::Read(const QByteArray &bytes, std::optional<TableEn
     checkIsText(text);
     RecordCollector parsed = parseRecords(text);
     if (parsed.rows.empty())
-        throw VkError(QStringLiteral("差し込みデータに見出しの行がありません"));
+        throw VkError(
+            QCoreApplication::translate("MergeTableReader", "差し込みデータに見出しの行がありません"));
 
     QStringList columns = std::move(parsed.rows.front());
     std::vector<QStringList> records;
     records.reserve(parsed.rows.size() - 1);
     for (std::size_t row = 1; row < parsed.rows.size(); ++row) {
         if (parsed.rows[row].size() != columns.size())
-            throw VkError(
-                lineMessage(parsed.rowLines[row], QStringLiteral("見出しは %1 列ですが、この行は %2 列です")
-                                                      .arg(columns.size())
-                                                      .arg(parsed.rows[row].size())));
+            throw VkError(lineMessage(
+                parsed.rowLines[row],
+                QCoreApplication::translate("MergeTableReader", "見出しは %1 列ですが、この行は %2 列です")
+                    .arg(columns.size())
+                    .arg(parsed.rows[row].size())));
         records.push_back(std::move(parsed.rows[row]));
     }
     return MergeTable(std::move(columns), std::move(records), used);
@@ -174,14 +185,17 @@ MergeTable MergeTableReader::ReadFile(const QString &path, std::optional<TableEn
     const QFileInfo info(path);
     // A named pipe or a device would never end; only a regular file is a table.
     if (!info.isFile())
-        throw VkError(QStringLiteral("ファイル %1 が見つかりません").arg(path));
+        throw VkError(
+            QCoreApplication::translate("MergeTableReader", "ファイル %1 が見つかりません").arg(path));
     if (info.size() > kMaxTableBytes)
-        throw VkError(QStringLiteral("ファイル %1 は差し込みデータとして大きすぎます (%2 MB まで)")
+        throw VkError(QCoreApplication::translate(
+                          "MergeTableReader", "ファイル %1 は差し込みデータとして大きすぎます (%2 MB まで)")
                           .arg(path)
                           .arg(kMaxTableBytes / (1024 * 1024)));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw VkError(QStringLiteral("ファイル %1 を開けません。%2").arg(path, file.errorString()));
+        throw VkError(QCoreApplication::translate("MergeTableReader", "ファイル %1 を開けません。%2")
+                          .arg(path, file.errorString()));
     const QByteArray bytes = file.read(kMaxTableBytes + 1);
     const QString suffix = info.suffix().toLower();
     if (!encoding && suffix == u"xlsx")

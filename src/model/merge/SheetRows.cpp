@@ -2,6 +2,7 @@
 
 #include "model/platform/VkError.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -38,13 +39,13 @@ void SheetRows::Add(QStringList values, qint64 repeated)
     if (repeated <= 0 || isEmptyRow(values))
         return;
     if ((qint64(records_.size()) + repeated) * columns_.size() > kMaxValues)
-        throw VkError(QStringLiteral("%1 の値が多すぎます").arg(part_));
+        throw VkError(QCoreApplication::translate("SheetRows", "%1 の値が多すぎます").arg(part_));
     records_.insert(records_.end(), std::size_t(repeated), values);
 }
 
 MergeTable SheetRows::Table()
 {
     if (columns_.isEmpty())
-        throw VkError(QStringLiteral("最初のシートに見出しの行がありません"));
+        throw VkError(QCoreApplication::translate("SheetRows", "最初のシートに見出しの行がありません"));
     return MergeTable(std::move(columns_), std::move(records_), TableEncoding::Workbook);
 }

@@ -2,6 +2,7 @@
 
 #include "model/platform/Cp932.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace {
@@ -64,7 +65,7 @@ QString TableEncodingName(TableEncoding encoding)
     case TableEncoding::Utf8: return QStringLiteral("UTF-8");
     case TableEncoding::Utf16: return QStringLiteral("UTF-16");
     case TableEncoding::Cp932: return QStringLiteral("Shift_JIS");
-    case TableEncoding::Workbook: return QStringLiteral("Excel ブック");
+    case TableEncoding::Workbook: return QCoreApplication::translate("TableEncoding", "Excel ブック");
     }
     return {};
 }

@@ -28,11 +28,6 @@ QStringList columnNames()
             QStringLiteral("郵便番号"), QStringLiteral("住所"),     QStringLiteral("URL")};
 }
 
-QString message(const char *text)
-{
-    return QCoreApplication::translate("VCardTableReader", text);
-}
-
 // A property with its lines unfolded: "TEL;TYPE=WORK,VOICE:03-1234-5678".
 struct ContentLine {
     QByteArray text;
@@ -397,10 +392,11 @@ MergeTable VCardTableReader::Read(const QByteArray &bytes, std::optional<TableEn
             if (--depth > 0)
                 continue;
             if ((records.size() + 1) * kColumnCount > kMaxValues)
-                throw VkError(
-                    message("差し込みデータの %1 行目: vCard が多すぎます。%2 件までの住所録が使えます")
-                        .arg(line.line)
-                        .arg(kMaxValues / kColumnCount));
+                throw VkError(QCoreApplication::translate(
+                                  "VCardTableReader",
+                                  "差し込みデータの %1 行目: vCard が多すぎます。%2 件までの住所録が使えます")
+                                  .arg(line.line)
+                                  .arg(kMaxValues / kColumnCount));
             records.push_back(card.Record());
         } else if (depth == 1) {
             card.Add(*property, decoder);
@@ -408,8 +404,10 @@ MergeTable VCardTableReader::Read(const QByteArray &bytes, std::optional<TableEn
     }
     if (depth > 0)
         throw VkError(
-            message("差し込みデータの %1 行目: vCard が END:VCARD で終わっていません").arg(cardLine));
+            QCoreApplication::translate("VCardTableReader",
+                                        "差し込みデータの %1 行目: vCard が END:VCARD で終わっていません")
+                .arg(cardLine));
     if (records.empty())
-        throw VkError(message("差し込みデータに vCard がありません"));
+        throw VkError(QCoreApplication::translate("VCardTableReader", "差し込みデータに vCard がありません"));
     return MergeTable(columnNames(), std::move(records), decoder.Encoding());
 }

@@ -5,6 +5,7 @@
 #include "model/merge/ZipArchive.h"
 #include "model/platform/VkError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -36,7 +37,7 @@ struct Relationship {
 void checkParsed(const QXmlStreamReader &xml, const QString &part)
 {
     if (xml.hasError())
-        throw VkError(QStringLiteral("%1 が壊れています (%2 行目: %3)")
+        throw VkError(QCoreApplication::translate("XlsxTableReader", "%1 が壊れています (%2 行目: %3)")
                           .arg(part)
                           .arg(xml.lineNumber())
                           .arg(xml.errorString()));
@@ -96,7 +97,8 @@ WorkbookSettings readWorkbookSettings(const QByteArray &workbook)
     }
     checkParsed(xml, kWorkbookPart);
     if (!anySheet)
-        throw VkError(QStringLiteral("%1 にシートがありません").arg(kWorkbookPart));
+        throw VkError(
+            QCoreApplication::translate("XlsxTableReader", "%1 にシートがありません").arg(kWorkbookPart));
     return settings;
 }
 
@@ -171,7 +173,8 @@ QStringList readSharedStrings(const QByteArray &bytes, const QString &part)
     QXmlStreamReader xml(bytes);
     while (nextStartElement(xml, u"si")) {
         if (strings.size() == kMaxValues)
-            throw VkError(QStringLiteral("%1 の文字列が多すぎます").arg(part));
+            throw VkError(
+                QCoreApplication::translate("XlsxTableReader", "%1 の文字列が多すぎます").arg(part));
         strings.append(readStringItem(xml));
     }
     checkParsed(xml, part);
@@ -186,7 +189,7 @@ std::vector<XlsxNumberFormat> readCellFormats(const QByteArray &bytes, const QSt
     std::vector<int> formatIds;
     const auto checkCount = [&part](std::size_t count) {
         if (count >= kMaxFormats)
-            throw VkError(QStringLiteral("%1 の書式が多すぎます").arg(part));
+            throw VkError(QCoreApplication::translate("XlsxTableReader", "%1 の書式が多すぎます").arg(part));
     };
     QXmlStreamReader xml(bytes);
     while (!xml.atEnd()) {
@@ -271,7 +274,9 @@ public:
         const QString reference = attributes.value(QLatin1String("r")).toString();
         const int column = reference.isEmpty() ? previousColumn + 1 : columnOfReference(reference);
         if (column < 0 || column >= kMaxColumns)
-            throw VkError(QStringLiteral("%1 のセル番地 %2 が正しくありません").arg(part_, reference));
+            throw VkError(
+                QCoreApplication::translate("XlsxTableReader", "%1 のセル番地 %2 が正しくありません")
+                    .arg(part_, reference));
         QString value;
         QString inlineText;
         while (xml.readNextStartElement()) {
@@ -311,8 +316,9 @@ private:
         bool isIndex = false;
         const int index = value.toInt(&isIndex);
         if (!isIndex || index < 0 || index >= shared_.size())
-            throw VkError(
-                QStringLiteral("%1 のセル %2 が指す共有文字列 %3 がありません").arg(part_, reference, value));
+            throw VkError(QCoreApplication::translate("XlsxTableReader",
+                                                      "%1 のセル %2 が指す共有文字列 %3 がありません")
+                              .arg(part_, reference, value));
         return shared_[index];
     }
 
@@ -363,7 +369,7 @@ QString partOf(const std::vector<Relationship> &relationships, const auto &match
 MergeTable readWorkbook(const ZipArchive &archive)
 {
     if (!archive.Contains(kWorkbookPart))
-        throw VkError(QStringLiteral("%1 がありません").arg(kWorkbookPart));
+        throw VkError(QCoreApplication::translate("XlsxTableReader", "%1 がありません").arg(kWorkbookPart));
     const WorkbookSettings settings = readWorkbookSettings(archive.Read(kWorkbookPart, kMaxPartBytes));
     const QString &sheetId = settings.firstSheetId;
     const std::vector<Relationship> relationships =
@@ -371,7 +377,8 @@ MergeTable readWorkbook(const ZipArchive &archive)
     const QString sheetPart =
         partOf(relationships, [&sheetId](const Relationship &relation) { return relation.id == sheetId; });
     if (sheetId.isEmpty() || sheetPart.isEmpty())
-        throw VkError(QStringLiteral("%1 に最初のシートの場所がありません").arg(kWorkbookRelationsPart));
+        throw VkError(QCoreApplication::translate("XlsxTableReader", "%1 に最初のシートの場所がありません")
+                          .arg(kWorkbookRelationsPart));
     const QString sharedPart = partOf(relationships, [](const Relationship &relation) {
         return relation.type.endsWith(u"/sharedStrings");
     });
@@ -399,7 +406,8 @@ MergeTable XlsxTableReader::Read(const QByteArray &bytes)
     try {
         return readWorkbook(ZipArchive(bytes));
     } catch (const VkError &error) {
-        throw VkError(
-            QStringLiteral("差し込みデータを Excel ブックとして読めません: %1").arg(error.Message()));
+        throw VkError(QCoreApplication::translate("XlsxTableReader",
+                                                  "差し込みデータを Excel ブックとして読めません: %1")
+                          .arg(error.Message()));
     }
 }

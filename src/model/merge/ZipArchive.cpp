@@ -2,6 +2,7 @@
 
 #include "model/platform/VkError.h"
 
+#include <QCoreApplication>
 #include <zip.h>
 
 namespace {
@@ -33,7 +34,7 @@ ZipArchive::ZipArchive(QByteArray bytes) : bytes_(std::move(bytes))
         if (source)
             zip_source_free(source);
         zip_error_fini(&error);
-        throw VkError(QStringLiteral("zip 形式ではありません"));
+        throw VkError(QCoreApplication::translate("ZipArchive", "zip 形式ではありません"));
     }
     zip_error_fini(&error);
     archive_.reset(archive);
@@ -50,23 +51,24 @@ QByteArray ZipArchive::Read(const QString &name, qint64 maxBytes) const
 {
     const std::int64_t index = indexOf(archive_.get(), name);
     if (index < 0)
-        throw VkError(QStringLiteral("%1 がありません").arg(name));
+        throw VkError(QCoreApplication::translate("ZipArchive", "%1 がありません").arg(name));
     const std::unique_ptr<zip_file_t, CloseFile> file(
         zip_fopen_index(archive_.get(), zip_uint64_t(index), 0));
     if (!file)
-        throw VkError(QStringLiteral("%1 を読めません (%2)")
+        throw VkError(QCoreApplication::translate("ZipArchive", "%1 を読めません (%2)")
                           .arg(name, QString::fromUtf8(zip_strerror(archive_.get()))));
     QByteArray bytes;
     char chunk[64 * 1024];
     zip_int64_t count;
     while ((count = zip_fread(file.get(), chunk, sizeof chunk)) > 0) {
         if (bytes.size() + count > maxBytes)
-            throw VkError(
-                QStringLiteral("%1 が大きすぎます (%2 MB まで)").arg(name).arg(maxBytes / (1024 * 1024)));
+            throw VkError(QCoreApplication::translate("ZipArchive", "%1 が大きすぎます (%2 MB まで)")
+                              .arg(name)
+                              .arg(maxBytes / (1024 * 1024)));
         bytes.append(chunk, qsizetype(count));
     }
     if (count < 0)
-        throw VkError(QStringLiteral("%1 が壊れています (%2)")
+        throw VkError(QCoreApplication::translate("ZipArchive", "%1 が壊れています (%2)")
                           .arg(name, QString::fromUtf8(zip_file_strerror(file.get()))));
     return bytes;
 }

@@ -2,6 +2,7 @@
 
 #include "model/platform/VkError.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
@@ -85,7 +86,7 @@ QByteArray EncodeJpeg(const QImage &picture, int quality, int dpi)
 {
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
     if (!picture.isNull() && rgb.isNull())
-        throw VkError(QStringLiteral("画像を作成するためのメモリが足りません"));
+        throw VkError(QCoreApplication::translate("JpegEncoder", "画像を作成するためのメモリが足りません"));
     JpegEncoding encoding;
     if (!encode(encoding, rgb, std::clamp(quality, 1, 100), dpi))
         throw VkError(QString::fromLocal8Bit(encoding.errors.message));

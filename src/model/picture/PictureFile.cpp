@@ -6,6 +6,7 @@
 #include "model/platform/VkError.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <cmath>
@@ -30,7 +31,7 @@ QByteArray encodeBmp(const QImage &picture, int dpi)
     QByteArray bytes;
     BmpCodec::AppendBmp(bytes, picture);
     if (bytes.size() < 54)
-        throw VkError(QStringLiteral("画像を作成するためのメモリが足りません"));
+        throw VkError(QCoreApplication::translate("PictureFile", "画像を作成するためのメモリが足りません"));
     put32(bytes.data() + 38, std::uint32_t(dotsPerMetre(dpi)));
     put32(bytes.data() + 42, std::uint32_t(dotsPerMetre(dpi)));
     return bytes;
@@ -46,7 +47,7 @@ QByteArray encodePng(const QImage &picture, int dpi)
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
     if (picture.isNull() || !writer.write(withResolution))
-        throw VkError(QStringLiteral("画像を作成するためのメモリが足りません"));
+        throw VkError(QCoreApplication::translate("PictureFile", "画像を作成するためのメモリが足りません"));
     return bytes;
 }
 
@@ -77,10 +78,11 @@ QByteArray EncodePictureFile(const QImage &picture, PictureFileType type, int dp
 void WritePictureFile(const QString &path, const QByteArray &bytes)
 {
     if (bytes.isEmpty())
-        throw VkError(QStringLiteral("ファイル %1 を作成できません").arg(path));
+        throw VkError(QCoreApplication::translate("PictureFile", "ファイル %1 を作成できません").arg(path));
     OutputFile file(path);
     if (!file.Open() || !file.Write(bytes) || !file.Commit())
-        throw VkError(QStringLiteral("ファイル %1 を作成できません: %2").arg(path, file.ErrorString()));
+        throw VkError(QCoreApplication::translate("PictureFile", "ファイル %1 を作成できません: %2")
+                          .arg(path, file.ErrorString()));
 }
 
 void WriteBmpFile(const QString &path, const QImage &picture)

@@ -3,6 +3,7 @@
 #include "model/dib/TQdDIB.h"
 #include "model/platform/VkError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -127,28 +128,35 @@ QString failureReason(const QString &path)
     const QFileInfo info(path);
     QFile file(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        return QStringLiteral("ファイルを開けません。");
+        return QCoreApplication::translate("PictureLoader", "ファイルを開けません。");
     const QByteArray format = readerFormatOf(info.suffix().toLower());
     if (format.isEmpty())
-        return QStringLiteral("この種類のファイルは読めません。BMP、DIB、JPEG、PNG、GIF、WebP、TIFF、SVG の"
-                              "画像が使えます。");
+        return QCoreApplication::translate(
+            "PictureLoader", "この種類のファイルは読めません。BMP、DIB、JPEG、PNG、GIF、WebP、TIFF、SVG の"
+                             "画像が使えます。");
     if (file.size() == 0)
-        return QStringLiteral("ファイルが空です。");
+        return QCoreApplication::translate("PictureLoader", "ファイルが空です。");
     if (format == "svg")
         return file.size() > kMaxPictureBytes
-                   ? QStringLiteral("SVG ファイルが大きすぎます。%1 MB までの SVG が使えます。")
+                   ? QCoreApplication::translate("PictureLoader",
+                                                 "SVG ファイルが大きすぎます。%1 MB までの SVG が使えます。")
                          .arg(kMaxPictureBytes / (1024 * 1024))
-                   : QStringLiteral("SVG の図形が壊れているか、大きさが決まっていません。");
+                   : QCoreApplication::translate("PictureLoader",
+                                                 "SVG の図形が壊れているか、大きさが決まっていません。");
     // Every reader but the DIB's own reads the size from the header before the pixels.
     const QSize size = QImageReader(&file, format).size();
     if (size.isValid() && !PictureSizeAllowed(size.width(), size.height(), 32))
-        return QStringLiteral("画像が大きすぎます。縦横 %1 ピクセル、%2 MB までの画像が使えます。")
+        return QCoreApplication::translate(
+                   "PictureLoader", "画像が大きすぎます。縦横 %1 ピクセル、%2 MB までの画像が使えます。")
             .arg(kMaxPictureSide)
             .arg(kMaxPictureBytes / (1024 * 1024));
     const QString kind = contentKind(file);
     if (!kind.isEmpty() && kind.toLatin1().toLower() != format)
-        return QStringLiteral("中身は %1 の画像で、拡張子 .%2 の種類とは違います。").arg(kind, info.suffix());
-    return QStringLiteral("画像が壊れているか、拡張子とは違う種類のファイルです。");
+        return QCoreApplication::translate("PictureLoader",
+                                           "中身は %1 の画像で、拡張子 .%2 の種類とは違います。")
+            .arg(kind, info.suffix());
+    return QCoreApplication::translate("PictureLoader",
+                                       "画像が壊れているか、拡張子とは違う種類のファイルです。");
 }
 
 } // namespace
@@ -157,7 +165,7 @@ QImage LoadChosenPicture(const QString &path)
 {
     QImage picture = LoadPictureFile(path);
     if (picture.isNull())
-        throw VkError(QStringLiteral("%1 を読み込めません。\n%2")
+        throw VkError(QCoreApplication::translate("PictureLoader", "%1 を読み込めません。\n%2")
                           .arg(QFileInfo(path).absoluteFilePath(), failureReason(path)));
     return picture;
 }

@@ -1,5 +1,6 @@
 #include "model/platform/Cp932.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QStringList>
@@ -91,10 +92,10 @@ QString DescribeCharacters(const QString &characters)
 {
     QStringList names;
     for (const uint code : characters.toUcs4())
-        names << QStringLiteral("「%1」(U+%2)")
+        names << QCoreApplication::translate("Cp932", "「%1」(U+%2)")
                      .arg(QString::fromUcs4(reinterpret_cast<const char32_t *>(&code), 1),
                           QString::number(code, 16).toUpper().rightJustified(4, u'0'));
-    return names.join(QStringLiteral("、"));
+    return names.join(QCoreApplication::translate("Cp932", "、"));
 }
 
 } // namespace Cp932

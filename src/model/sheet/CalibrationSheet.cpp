@@ -3,7 +3,9 @@
 #include "model/sheet/CardSheetDrawing.h"
 #include "model/sheet/CellBudget.h"
 
+#include <QCoreApplication>
 #include <QFont>
+#include <QLocale>
 #include <QPainter>
 
 namespace {
@@ -92,12 +94,13 @@ void drawNote(QPainter &canvas, const Device &device, QSize paperTenthMm, const 
 {
     const PrintAdjustment &adjustment = device.page.Adjustment;
     const QString note =
-        QStringLiteral(
+        QCoreApplication::translate(
+            "CalibrationSheet",
             "印刷位置の調整用テスト用紙\nプリンタ: %1\n現在の調整: 右へ %2 mm、下へ %3 mm、%4 %\n"
             "十字の中心と目盛りの 0 が用紙の左上からの位置に来るように、ずれを測って入力してください。")
-            .arg(printerName, QString::number(adjustment.OffsetXTenthMm / 10.0, 'f', 1),
-                 QString::number(adjustment.OffsetYTenthMm / 10.0, 'f', 1),
-                 QString::number(adjustment.ScaleHundredthPercent / 100.0, 'f', 2));
+            .arg(printerName, QLocale().toString(adjustment.OffsetXTenthMm / 10.0, 'f', 1),
+                 QLocale().toString(adjustment.OffsetYTenthMm / 10.0, 'f', 1),
+                 QLocale().toString(adjustment.ScaleHundredthPercent / 100.0, 'f', 2));
     canvas.setFont(device.font(35));
     const QRect box(QPoint(device.x(kCrossInsetTenthMm), device.y(paperTenthMm.height() / 2 + 200)),
                     QPoint(device.x(paperTenthMm.width() - kCrossInsetTenthMm),

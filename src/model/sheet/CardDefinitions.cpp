@@ -6,6 +6,7 @@
 #include "model/platform/SettingsFileBytes.h"
 #include "model/platform/VkError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -234,7 +235,9 @@ void LoadCardDefs(std::unique_ptr<TCardDefList> &list)
     const QString path = CardDefFileName();
     const std::optional<QByteArray> text = ReadSettingsFileBytes(path);
     if (!text)
-        throw VkError(QStringLiteral("ファイル %1 はカード用紙の一覧として読めません").arg(path));
+        throw VkError(
+            QCoreApplication::translate("CardDefinitions", "ファイル %1 はカード用紙の一覧として読めません")
+                .arg(path));
     copyShippedToList(path);
     for (const QByteArrayView line : splitLines(*text))
         list->push_back(ParseCardDef(line));
@@ -248,7 +251,8 @@ void SaveCardDefs(const TCardDefList &list)
         text += FormatCardDef(cardDef) + "\r\n";
     QString reason;
     if (!SaveWholeFile(path, text, &reason))
-        throw VkError(QStringLiteral("ファイル %1 に書き込めません。%2").arg(path, reason));
+        throw VkError(QCoreApplication::translate("CardDefinitions", "ファイル %1 に書き込めません。%2")
+                          .arg(path, reason));
 }
 
 void FreeCardDefs(std::unique_ptr<TCardDefList> &list)

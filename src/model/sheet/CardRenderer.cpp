@@ -8,6 +8,7 @@
 #include "model/platform/VkError.h"
 #include "model/sheet/CardSheetDrawing.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
@@ -55,14 +56,17 @@ void scaleObject(TVkDragLabel &object, long double scale)
 QImage newCanvas(int width, int height)
 {
     if (width <= 0 || height <= 0)
-        throw VkError(QStringLiteral("幅または高さが 0 のカードは画像にできません"));
+        throw VkError(
+            QCoreApplication::translate("CardRenderer", "幅または高さが 0 のカードは画像にできません"));
     if (width > BmpCodec::kMaxSide || height > BmpCodec::kMaxSide ||
         qint64(width) * height * 4 > BmpCodec::kMaxPixelBytes)
         throw VkError(
-            QStringLiteral("%1 × %2 ピクセルの画像は大きすぎて作成できません").arg(width).arg(height));
+            QCoreApplication::translate("CardRenderer", "%1 × %2 ピクセルの画像は大きすぎて作成できません")
+                .arg(width)
+                .arg(height));
     QImage canvas(width, height, QImage::Format_RGB32);
     if (canvas.isNull())
-        throw VkError(QStringLiteral("画像を作成するためのメモリが足りません"));
+        throw VkError(QCoreApplication::translate("CardRenderer", "画像を作成するためのメモリが足りません"));
     return canvas;
 }
 
@@ -72,7 +76,8 @@ std::unique_ptr<TVkVellumPanel> ScaledCardCopy(const TVkVellumPanel &surface, co
                                                int width, int height)
 {
     if (width > 0 && surface.Width() <= 0)
-        throw VkError(QStringLiteral("幅または高さが 0 のカードは画像にできません"));
+        throw VkError(
+            QCoreApplication::translate("CardRenderer", "幅または高さが 0 のカードは画像にできません"));
     auto copy = std::make_unique<TVkVellumPanel>();
     // Pictures written for the copy are read back as the same images, without decoding them again.
     PictureCache pictures;
@@ -109,7 +114,7 @@ void RenderCardToBitmap(const TVkVellumPanel &surface, const TCardDef &cardDef, 
     // Converted where it lies, as the 24-bit pixels fit in the 32-bit ones' memory.
     canvas.convertTo(QImage::Format_RGB888);
     if (canvas.format() != QImage::Format_RGB888)
-        throw VkError(QStringLiteral("画像を作成するためのメモリが足りません"));
+        throw VkError(QCoreApplication::translate("CardRenderer", "画像を作成するためのメモリが足りません"));
     bitmap = std::move(canvas);
 }
 
@@ -133,6 +138,6 @@ QImage RenderCardAtDpi(const TVkVellumPanel &surface, const TCardDef &cardDef, i
     }
     QImage picture = canvas.convertToFormat(QImage::Format_RGB888);
     if (picture.isNull())
-        throw VkError(QStringLiteral("画像を作成するためのメモリが足りません"));
+        throw VkError(QCoreApplication::translate("CardRenderer", "画像を作成するためのメモリが足りません"));
     return picture;
 }

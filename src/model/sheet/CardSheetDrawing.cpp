@@ -6,6 +6,7 @@
 #include "model/sheet/CellBudget.h"
 #include "model/sheet/IndexSearch.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -17,8 +18,11 @@ namespace {
 constexpr std::int64_t kFarTenthMm = std::int64_t(1) << 40;
 constexpr std::int64_t kFarPixels = 1 << 28;
 constexpr int kMarkArmTenthMm = 20;
-const QString kTooManyCells =
-    QStringLiteral("用紙のカードが多すぎるか、重なりすぎているため、印刷できません。");
+QString tooManyCells()
+{
+    return QCoreApplication::translate("CardSheetDrawing",
+                                       "用紙のカードが多すぎるか、重なりすぎているため、印刷できません。");
+}
 
 int clampPixels(std::int64_t pixels)
 {
@@ -218,7 +222,7 @@ QRect CardCellRect(const TCardDef &cardDef, const PrinterPage &page, std::int64_
 void CheckCardSheetDrawable(const PrinterPage &page, const TCardDef &cardDef)
 {
     if (!cellsReachingPage(page, cardDef).fitBudget)
-        throw VkError(kTooManyCells);
+        throw VkError(tooManyCells());
 }
 
 void DrawCardSheet(QPainter &canvas, const PrinterPage &page, const TVkVellumPanel &card,
@@ -227,7 +231,7 @@ void DrawCardSheet(QPainter &canvas, const PrinterPage &page, const TVkVellumPan
 {
     const SheetCells cells = cellsReachingPage(page, cardDef);
     if (!cells.fitBudget)
-        throw VkError(kTooManyCells);
+        throw VkError(tooManyCells());
     // The whole sheet, its unprintable border included: what the device cannot print, it cuts off.
     const QRectF wholePage = sheetSeen(page);
     canvas.save();

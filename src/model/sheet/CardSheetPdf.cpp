@@ -5,6 +5,7 @@
 #include "model/sheet/CardSheetDrawing.h"
 #include "model/sheet/MergePlan.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -47,7 +48,8 @@ void WriteSheetsPdf(const QString &path, const TCardDef &cardDef, const QString 
 {
     OutputFile file(path);
     const auto failure = [&path, &file] {
-        return VkError(QStringLiteral("ファイル %1 を作成できません: %2").arg(path, file.ErrorString()));
+        return VkError(QCoreApplication::translate("CardSheetPdf", "ファイル %1 を作成できません: %2")
+                           .arg(path, file.ErrorString()));
     };
     if (!file.Open())
         throw failure();

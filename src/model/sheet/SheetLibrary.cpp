@@ -19,11 +19,6 @@ Q_LOGGING_CATEGORY(sheetLibraryLog, "vellumax.sheets")
 
 using FileReader = SheetReadResult (*)(QByteArrayView, const QString &);
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SheetLibrary", text);
-}
-
 QString productKey(const LibrarySheet &sheet)
 {
     return (sheet.Maker + QChar(0) + sheet.Product).toCaseFolded();
@@ -38,13 +33,19 @@ SheetReadResult readFile(const QString &path, FileReader reader)
     const std::optional<QByteArray> bytes = ReadSettingsFileBytes(path);
     SheetReadResult result =
         bytes ? reader(*bytes, path)
-              : RefusedSheetFile(tr("%1 バイトを超えるか、読めないファイルです").arg(kMaxSettingsFileBytes));
+              : RefusedSheetFile(
+                    QCoreApplication::translate("SheetLibrary", "%1 バイトを超えるか、読めないファイルです")
+                        .arg(kMaxSettingsFileBytes));
     if (!result.Failure.isEmpty())
         qCWarning(sheetLibraryLog).noquote()
-            << tr("用紙ファイル %1 を読み飛ばしました: %2").arg(path, result.Failure);
+            << QCoreApplication::translate("SheetLibrary", "用紙ファイル %1 を読み飛ばしました: %2")
+                   .arg(path, result.Failure);
     else if (result.Broken > 0)
         qCDebug(sheetLibraryLog).noquote()
-            << tr("用紙ファイル %1 の壊れた定義 %2 件を読み飛ばしました").arg(path).arg(result.Broken);
+            << QCoreApplication::translate("SheetLibrary",
+                                           "用紙ファイル %1 の壊れた定義 %2 件を読み飛ばしました")
+                   .arg(path)
+                   .arg(result.Broken);
     return result;
 }
 
@@ -79,7 +80,8 @@ SheetLibrary SheetLibrary::Read(const SheetLibrarySources &sources)
     const auto take = [&library, &leftOut, &broken](const QString &path, FileReader reader) {
         if (int(library.sheets_.size()) >= kMostLibrarySheets) {
             qCWarning(sheetLibraryLog).noquote()
-                << tr("用紙が %1 を超えたため、用紙ファイル %2 を読み飛ばしました")
+                << QCoreApplication::translate("SheetLibrary",
+                                               "用紙が %1 を超えたため、用紙ファイル %2 を読み飛ばしました")
                        .arg(kMostLibrarySheets)
                        .arg(path);
             return;
@@ -98,7 +100,8 @@ SheetLibrary SheetLibrary::Read(const SheetLibrarySources &sources)
         take(list, ReadLabelsList);
     if (leftOut > 0 || broken > 0)
         qCInfo(sheetLibraryLog).noquote()
-            << tr("丸形など四角でないラベル %1 件と壊れた定義 %2 件は用紙に含めません")
+            << QCoreApplication::translate(
+                   "SheetLibrary", "丸形など四角でないラベル %1 件と壊れた定義 %2 件は用紙に含めません")
                    .arg(leftOut)
                    .arg(broken);
     return library;

@@ -22,10 +22,10 @@ CardSideTabs::CardSideTabs(TfrmMain &window, QWidget *parent) : QTabBar(parent),
     setDocumentMode(true);
     setExpanding(false);
     setDrawBase(false);
-    addTab(QStringLiteral("表面"));
-    addTab(QStringLiteral("裏面"));
-    setTabToolTip(0, QStringLiteral("カードの表面をデザインします"));
-    setTabToolTip(1, QStringLiteral("用紙の裏に印刷する、カードの裏面をデザインします"));
+    addTab(tr("表面"));
+    addTab(tr("裏面"));
+    setTabToolTip(0, tr("カードの表面をデザインします"));
+    setTabToolTip(1, tr("用紙の裏に印刷する、カードの裏面をデザインします"));
     setCurrentIndex(tabOf(window_.Document().ShownSide()));
     connect(this, &QTabBar::currentChanged, this, &CardSideTabs::choose);
     window_.Document().OnShownSideChanged = [this](CardSide side) {

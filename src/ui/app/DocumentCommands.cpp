@@ -12,6 +12,7 @@
 #include "ui/platform/TFileDrop.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -23,8 +24,15 @@
 namespace {
 
 // "*.*" would hide every file whose name has no dot; "*" is every file here.
-const QString kCardFilter = QStringLiteral("カードファイル(*.vkc);;すべてのファイル(*)");
-const QString kModifiedQuestion = QStringLiteral("カードは変更されています。保存しますか？");
+QString cardFilter()
+{
+    return QCoreApplication::translate("DocumentCommands", "カードファイル(*.vkc);;すべてのファイル(*)");
+}
+
+QString modifiedQuestion()
+{
+    return QCoreApplication::translate("DocumentCommands", "カードは変更されています。保存しますか？");
+}
 
 QFileDialog *makeFileDialog(QWidget *parent, const char *name)
 {
@@ -32,7 +40,7 @@ QFileDialog *makeFileDialog(QWidget *parent, const char *name)
     dialog->setObjectName(QString::fromLatin1(name));
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setDefaultSuffix(QStringLiteral("vkc"));
-    dialog->setNameFilter(kCardFilter);
+    dialog->setNameFilter(cardFilter());
     CloseCompletionWithDialog(*dialog);
     return dialog;
 }
@@ -75,7 +83,7 @@ QString trimmedFileName(const QString &name)
 DocumentCommands::DocumentCommands(TfrmMain &window) : window_(window)
 {
     open1_ = makeFileDialog(&window, "Open1");
-    open1_->setWindowTitle(QStringLiteral("カードを開く"));
+    open1_->setWindowTitle(QCoreApplication::translate("DocumentCommands", "カードを開く"));
     open1_->setFileMode(QFileDialog::ExistingFile);
     open1_->setAcceptMode(QFileDialog::AcceptOpen);
     save1_ = makeFileDialog(&window, "Save1");
@@ -188,8 +196,9 @@ void DocumentCommands::afterRestore(const CardStreamReadResult &restored)
 void DocumentCommands::AskUndoCount()
 {
     QInputDialog box(&window_);
-    box.setWindowTitle(QStringLiteral("元に戻す動作の回数"));
-    box.setLabelText(QStringLiteral("回数を入力してください(0～%1)").arg(UndoHistory::kMaxUndoCount));
+    box.setWindowTitle(QCoreApplication::translate("DocumentCommands", "元に戻す動作の回数"));
+    box.setLabelText(QCoreApplication::translate("DocumentCommands", "回数を入力してください(0～%1)")
+                         .arg(UndoHistory::kMaxUndoCount));
     box.setTextValue(QString::number(window_.Settings().UndoCount));
     // Left to itself the box is as narrow as its prompt, and the title bar cuts the caption short.
     const QSize fitted = box.sizeHint();
@@ -207,7 +216,7 @@ bool DocumentCommands::ConfirmDiscard()
 {
     if (!window_.Modified())
         return true;
-    switch (VkMessageBox(kModifiedQuestion, MB_YESNOCANCEL | MB_ICONQUESTION, &window_)) {
+    switch (VkMessageBox(modifiedQuestion(), MB_YESNOCANCEL | MB_ICONQUESTION, &window_)) {
     case IDYES: RunGuarded([this] { SaveUpdate(); }, &window_); return !window_.Modified();
     case IDNO: return true;
     default: return false;
@@ -248,7 +257,7 @@ void DocumentCommands::OpenCardFile(const QString &path)
         return;
     }
     if (window_.Modified()) {
-        const int answer = VkMessageBox(kModifiedQuestion, MB_YESNOCANCEL | MB_ICONQUESTION, &window_);
+        const int answer = VkMessageBox(modifiedQuestion(), MB_YESNOCANCEL | MB_ICONQUESTION, &window_);
         if (answer == IDCANCEL)
             return;
         // Changes the user wanted kept are not thrown away when they could not be saved.
@@ -336,7 +345,7 @@ void DocumentCommands::PrepareSaveDialog(const QString &title, const QString &fi
 
 void DocumentCommands::SaveAs()
 {
-    PrepareSaveDialog(QStringLiteral("カードを保存"), kCardFilter);
+    PrepareSaveDialog(QCoreApplication::translate("DocumentCommands", "カードを保存"), cardFilter());
     const QString path = runFileDialog(*save1_);
     if (!path.isEmpty())
         SaveCardFile(path);

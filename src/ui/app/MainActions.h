@@ -14,8 +14,8 @@ class QObject;
 // "short|long": the tool tip shows the short part, the status bar the long part.
 struct MainActionEntry {
     MainActionName name;
-    QString caption;
-    QString hint;
+    const char *caption; // the Japanese source of the translated text, "" for none
+    const char *hint;
     QKeySequence shortcut;
     const char *icon; // file in :/icons without ".svg", or null
     bool checkable = false;

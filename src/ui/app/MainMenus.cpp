@@ -3,6 +3,7 @@
 #include "ui/app/MainActions.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -76,56 +77,60 @@ MainMenus BuildMainMenus(QMainWindow &window, const std::function<QAction *(cons
     menus.MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     window.setMenuBar(menus.MainMenu1);
 
-    QMenu *file = menus.MainMenu1->addMenu(QStringLiteral("ファイル(&F)"));
+    QMenu *file = menus.MainMenu1->addMenu(QCoreApplication::translate("MainMenus", "ファイル(&F)"));
     file->setObjectName(QStringLiteral("mnuFile"));
     addAll(file, action,
            {"acNew", "acOpen", "acSaveUpdate", "acSaveAs", separator, "acPrintSetup", "acPrint",
             "acMailMerge", "mnuPrinterSetup", "acPrintAdjust", separator, "acSaveAsBitmap", "acSaveAsPdf",
             separator, "WindowClose1"});
 
-    QMenu *edit = menus.MainMenu1->addMenu(QStringLiteral("編集(&E)"));
+    QMenu *edit = menus.MainMenu1->addMenu(QCoreApplication::translate("MainMenus", "編集(&E)"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
     addAll(edit, action, {"acUndo", "acRedo", separator, "acAddText"});
     QAction *addImage = action("acAddImage");
-    edit->addAction(menuEntry(addImage, "mnuAddImage", addImage->text(),
-                              "イメージを追加|カードにイメージを追加します。"));
+    edit->addAction(
+        menuEntry(addImage, "mnuAddImage", addImage->text(),
+                  QCoreApplication::translate("MainMenus", "イメージを追加|カードにイメージを追加します。")));
     addAll(edit, action,
            {"acDraw", "acQrCode", separator, "acEditLastSelObject", "acPositionSize", separator, "acCut",
             "acClipboardCopy", "acPaste", separator, "acCopy", "acDelete", "acSelectAll", separator});
-    QMenu *align = edit->addMenu(QStringLiteral("整列(&A)"));
+    QMenu *align = edit->addMenu(QCoreApplication::translate("MainMenus", "整列(&A)"));
     align->setObjectName(QStringLiteral("mnuAlign"));
     align->menuAction()->setObjectName(QStringLiteral("mnuAlign"));
     addAll(align, action,
            {"acAlignLeft", "acAlignCentre", "acAlignRight", separator, "acAlignTop", "acAlignMiddle",
             "acAlignBottom", separator, "acDistributeHorz", "acDistributeVert", separator, "acCentreOnCard"});
-    QMenu *turn = edit->addMenu(QStringLiteral("回転(&R)"));
+    QMenu *turn = edit->addMenu(QCoreApplication::translate("MainMenus", "回転(&R)"));
     turn->setObjectName(QStringLiteral("mnuTurn"));
     turn->menuAction()->setObjectName(QStringLiteral("mnuTurn"));
     addAll(turn, action, {"acTurnRight", "acTurnLeft", "acTurn180"});
     addAll(edit, action, {separator, "acAllClear", separator, "acUndoCount"});
-    QMenu *keys = edit->addMenu(QStringLiteral("キー操作(&E)"));
+    QMenu *keys = edit->addMenu(QCoreApplication::translate("MainMenus", "キー操作(&E)"));
     keys->setObjectName(QStringLiteral("mnuKeys"));
     keys->menuAction()->setObjectName(QStringLiteral("mnuKeys"));
     addAll(keys, action, {"mnuKeysClassic", "mnuKeysStandard"});
 
-    QMenu *view = menus.MainMenu1->addMenu(QStringLiteral("表示(&V)"));
+    QMenu *view = menus.MainMenu1->addMenu(QCoreApplication::translate("MainMenus", "表示(&V)"));
     view->setObjectName(QStringLiteral("mnuView"));
     addAll(view, action, {"acTopMost", "acNoTopMost", separator, "acBackground", "acClearBackground"});
     QAction *backgroundColor = action("acBackgroundColor");
-    view->addAction(menuEntry(backgroundColor, "mnuBackgroundColor", backgroundColor->text(),
-                              "背景色設定|カードの背景色を指定します。"));
+    view->addAction(
+        menuEntry(backgroundColor, "mnuBackgroundColor", backgroundColor->text(),
+                  QCoreApplication::translate("MainMenus", "背景色設定|カードの背景色を指定します。")));
     addAll(view, action, {separator, "mnuShowToolBar", "mnuShowStatusBar", separator});
-    QMenu *grid = view->addMenu(QStringLiteral("グリッド(&G)"));
+    QMenu *grid = view->addMenu(QCoreApplication::translate("MainMenus", "グリッド(&G)"));
     grid->setObjectName(QStringLiteral("mnuGrid"));
-    grid->addAction(menuEntry(action("acShowGrid"), "mnuShowGrid", QStringLiteral("グリッドの表示(&G)"),
-                              "グリッド|グリッドの表示／非表示を切り替えます。"));
+    grid->addAction(menuEntry(
+        action("acShowGrid"), "mnuShowGrid", QCoreApplication::translate("MainMenus", "グリッドの表示(&G)"),
+        QCoreApplication::translate("MainMenus", "グリッド|グリッドの表示／非表示を切り替えます。")));
     QAction *fixedGrid = action("acFixedGrid");
     grid->addAction(
-        menuEntry(fixedGrid, "mnuFixedGrid", fixedGrid->text(), "オブジェクトの移動をグリッド位置に制限"));
+        menuEntry(fixedGrid, "mnuFixedGrid", fixedGrid->text(),
+                  QCoreApplication::translate("MainMenus", "オブジェクトの移動をグリッド位置に制限")));
     addAll(grid, action, {separator, "acGridSetup"});
     addAll(view, action, {separator, "mnuZoomIn", "mnuZoomOut", "mnuZoomFit"});
 
-    QMenu *help = menus.MainMenu1->addMenu(QStringLiteral("ヘルプ(&H)"));
+    QMenu *help = menus.MainMenu1->addMenu(QCoreApplication::translate("MainMenus", "ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     addAll(help, action, {"mnuHelpTopics", "mnuHomePage", separator, "acVersion"});
 

@@ -2,6 +2,8 @@
 
 #include "ui/card/TVkOpenPictureDialog.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString kDialogName = QStringLiteral("OpenPictureDialog1");
@@ -14,14 +16,15 @@ TVkOpenPictureDialog &MainPictureDialog(QWidget &frmMain)
         return *existing;
     auto *dialog = new TVkOpenPictureDialog(&frmMain);
     dialog->setObjectName(kDialogName);
-    dialog->SetTitle(QStringLiteral("画像ファイルの選択"));
-    dialog->SetFilter(
-        QStringLiteral("画像ファイル(*.bmp;*.dib;*.jpg;*.jpeg;*.jpe;*.png;*.gif;*.webp;*.tif;*.tiff;*.svg)|"
-                       "*.bmp;*.dib;*.jpg;*.jpeg;*.jpe;*.png;*.gif;*.webp;*.tif;*.tiff;*.svg|"
-                       "ビットマップ (*.bmp;*.dib)|*.bmp;*.dib|"
-                       "JPEGファイル(*.jpg;*.jpeg;*.jpe)|*.jpg;*.jpeg;*.jpe|"
-                       "PNGファイル(*.png)|*.png|GIFファイル(*.gif)|*.gif|WebPファイル(*.webp)|*.webp|"
-                       "TIFFファイル(*.tif;*.tiff)|*.tif;*.tiff|SVGファイル(*.svg)|*.svg"));
+    dialog->SetTitle(QCoreApplication::translate("MainPictureDialog", "画像ファイルの選択"));
+    dialog->SetFilter(QCoreApplication::translate(
+        "MainPictureDialog",
+        "画像ファイル(*.bmp;*.dib;*.jpg;*.jpeg;*.jpe;*.png;*.gif;*.webp;*.tif;*.tiff;*.svg)|"
+        "*.bmp;*.dib;*.jpg;*.jpeg;*.jpe;*.png;*.gif;*.webp;*.tif;*.tiff;*.svg|"
+        "ビットマップ (*.bmp;*.dib)|*.bmp;*.dib|"
+        "JPEGファイル(*.jpg;*.jpeg;*.jpe)|*.jpg;*.jpeg;*.jpe|"
+        "PNGファイル(*.png)|*.png|GIFファイル(*.gif)|*.gif|WebPファイル(*.webp)|*.webp|"
+        "TIFFファイル(*.tif;*.tiff)|*.tif;*.tiff|SVGファイル(*.svg)|*.svg"));
     dialog->SetEnablePreview(true);
     dialog->SetPreviewBaseColor(RGBToColor(0, 128, 128));
     return *dialog;

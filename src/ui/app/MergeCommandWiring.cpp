@@ -8,6 +8,7 @@
 #include "ui/print/TQdPrintDialog.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 namespace {
 
@@ -43,16 +44,18 @@ void ConnectMergeCommands(TfrmMain &frmMain)
         RunGuarded([&] { bar->OpenTable(bar->TablePath(), encoding); }, &frmMain);
     };
 
-    QAction *print = bar->AddCommand(QStringLiteral("印刷..."));
+    QAction *print = bar->AddCommand(QCoreApplication::translate("MergeCommandWiring", "印刷..."));
     print->setObjectName(QStringLiteral("acMergePrint"));
-    print->setToolTip(QStringLiteral("選んだレコードを差し込んで印刷します"));
+    print->setToolTip(
+        QCoreApplication::translate("MergeCommandWiring", "選んだレコードを差し込んで印刷します"));
     frmMain.OnExecute(print, [&frmMain, context] {
         frmMain.ReadPrintAdjustments();
         PrintMerge(context());
     });
     QAction *pdf = bar->AddCommand(QStringLiteral("PDF..."));
     pdf->setObjectName(QStringLiteral("acMergePdf"));
-    pdf->setToolTip(QStringLiteral("選んだレコードを差し込んで PDF ファイルに保存します"));
+    pdf->setToolTip(QCoreApplication::translate("MergeCommandWiring",
+                                                "選んだレコードを差し込んで PDF ファイルに保存します"));
     frmMain.OnExecute(pdf, [context] { SaveMergePdf(context()); });
 
     frmMain.OnExecute(frmMain.Action("acMailMerge"), [&frmMain, context] {

@@ -9,20 +9,23 @@
 #include "ui/card/PositionCommands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
+#include <QLocale>
 
 namespace {
 
 QString millimetres(int surfacePx)
 {
-    return QString::number(surfacePx / 5.0, 'f', 1);
+    return QLocale().toString(surfacePx / 5.0, 'f', 1);
 }
 
 void showPlace(TfrmMain &frmMain, const TVkDragLabel &object)
 {
-    frmMain.HintPanel().setText(QStringLiteral("位置 %1, %2 mm   サイズ %3 x %4 mm")
-                                    .arg(millimetres(object.Left()), millimetres(object.Top()),
-                                         millimetres(object.Width()), millimetres(object.Height())));
+    frmMain.HintPanel().setText(
+        QCoreApplication::translate("PositionCommandWiring", "位置 %1, %2 mm   サイズ %3 x %4 mm")
+            .arg(millimetres(object.Left()), millimetres(object.Top()), millimetres(object.Width()),
+                 millimetres(object.Height())));
 }
 
 // The object the dialog is for: the last one pressed while it is selected, else the frontmost

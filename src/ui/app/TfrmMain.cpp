@@ -211,7 +211,7 @@ void TfrmMain::SetCurrentFileName(const QString &fileName)
 
 QString TfrmMain::DocumentName() const
 {
-    return CurrentFileName().isEmpty() ? QStringLiteral("無題") : QFileInfo(CurrentFileName()).fileName();
+    return CurrentFileName().isEmpty() ? tr("無題") : QFileInfo(CurrentFileName()).fileName();
 }
 
 void TfrmMain::UpdateCaption()

@@ -11,7 +11,7 @@
 void TfrmMain::createRecentFilesMenu()
 {
     auto *file = mainMenu1_->findChild<QMenu *>(QStringLiteral("mnuFile"));
-    recentFilesMenu_ = new QMenu(QStringLiteral("最近使ったファイル(&R)"), file);
+    recentFilesMenu_ = new QMenu(tr("最近使ったファイル(&R)"), file);
     recentFilesMenu_->setObjectName(QStringLiteral("mnuRecentFiles"));
     recentFilesMenu_->menuAction()->setObjectName(QStringLiteral("mnuRecentFiles"));
     // Just above the end of the program, in a group of its own.
@@ -55,10 +55,9 @@ void TfrmMain::openRecentFile(const QString &fileName)
         // Dropped first, so that the list is right even if the message is closed any way at all.
         settings_.RecentFiles.removeAll(fileName);
         showRecentFiles();
-        VkMessageBox(
-            QStringLiteral("ファイル %1 が見つかりません。\n最近使ったファイルの一覧から削除しました。")
-                .arg(QDir::toNativeSeparators(fileName)),
-            MB_OK | MB_ICONEXCLAMATION, this);
+        VkMessageBox(tr("ファイル %1 が見つかりません。\n最近使ったファイルの一覧から削除しました。")
+                         .arg(QDir::toNativeSeparators(fileName)),
+                     MB_OK | MB_ICONEXCLAMATION, this);
         return;
     }
     OpenCardFile(fileName);

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStatusBar>
@@ -53,8 +54,9 @@ void showStartMessage(const QString &message, unsigned flags)
 // The program cannot run without card sheets.
 void showMissingCardDefsMessage()
 {
-    showStartMessage(QStringLiteral("必要なファイル『CARDDEF.DEF』が存在しないか、または壊れています。\n"
-                                    "アプリケーションを再インストールしてください。"),
+    showStartMessage(QCoreApplication::translate(
+                         "TfrmMain", "必要なファイル『CARDDEF.DEF』が存在しないか、または壊れています。\n"
+                                     "アプリケーションを再インストールしてください。"),
                      MB_OK | MB_ICONSTOP);
 }
 
@@ -64,10 +66,12 @@ QString settingsWriteProblem(const QString &settingsPath)
 {
     const QFileInfo settings(settingsPath);
     if (settings.exists() && (!IniFile(settingsPath).Usable() || !settings.isWritable()))
-        return QStringLiteral("設定ファイル %1 に書き込めません。").arg(settingsPath);
+        return QCoreApplication::translate("TfrmMain", "設定ファイル %1 に書き込めません。")
+            .arg(settingsPath);
     QTemporaryFile probe(settings.absolutePath() + QStringLiteral("/.vellumax-XXXXXX"));
     if (!probe.open())
-        return QStringLiteral("設定ファイルのフォルダ %1 に書き込めません。").arg(settings.absolutePath());
+        return QCoreApplication::translate("TfrmMain", "設定ファイルのフォルダ %1 に書き込めません。")
+            .arg(settings.absolutePath());
     return {};
 }
 
@@ -82,8 +86,7 @@ bool TfrmMain::Startup(const QStringList &arguments)
     if (!SelectCardDef(settings_.CardIndex))
         return false;
     if (const QString problem = settingsWriteProblem(ProgramFile(kSettingsFileName)); !problem.isEmpty())
-        showStartMessage(problem +
-                             QStringLiteral("\n終了するときに、ウィンドウの位置などの設定は保存されません。"),
+        showStartMessage(problem + tr("\n終了するときに、ウィンドウの位置などの設定は保存されません。"),
                          MB_OK | MB_ICONEXCLAMATION);
     CreateUndoBuffers();
     // Laid out first, so that a command-line card that cannot be opened leaves an empty card.
@@ -138,7 +141,7 @@ void TfrmMain::SaveSettings()
     // another window: this window's older copy must not write over them.
     settings_.PrintAdjustments.Load(ini);
     if (!settings_.Save(ini))
-        VkMessageBox(QStringLiteral("設定ファイル %1 に設定を保存できませんでした。").arg(ini.FileName()),
+        VkMessageBox(tr("設定ファイル %1 に設定を保存できませんでした。").arg(ini.FileName()),
                      MB_OK | MB_ICONEXCLAMATION, this);
 }
 

@@ -38,8 +38,8 @@ void TfrmMain::createZoomBox(QStatusBar &bar)
     zoomBox_->setObjectName(QStringLiteral("cmbZoom"));
     zoomBox_->setEditable(true);
     zoomBox_->setInsertPolicy(QComboBox::NoInsert);
-    zoomBox_->setToolTip(QStringLiteral("表示倍率"));
-    zoomBox_->setStatusTip(QStringLiteral("カードを表示する倍率を選びます。"));
+    zoomBox_->setToolTip(tr("表示倍率"));
+    zoomBox_->setStatusTip(tr("カードを表示する倍率を選びます。"));
     for (int step : kZoomSteps)
         zoomBox_->addItem(zoomText(step), step);
     zoomBox_->setMinimumContentsLength(5);

@@ -11,6 +11,7 @@
 #include "ui/card/TfrmTextBox.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMimeData>
 
@@ -84,7 +85,8 @@ std::vector<TVkDragLabel *> PasteClipboard(const CardEditContext &context, const
     // Another program's text has no limit of its own; refused before anything changes, as the
     // text dialog refuses it.
     if (content.Objects.empty() && content.Picture.isNull() && TextLength(content.Lines) > kMaxTextLength)
-        throw VkError(QStringLiteral("貼り付ける文字列が長すぎます。%1 文字までの文字列が使えます")
+        throw VkError(QCoreApplication::translate(
+                          "ClipboardCommands", "貼り付ける文字列が長すぎます。%1 文字までの文字列が使えます")
                           .arg(kMaxTextLength));
     const std::vector<QRect> present = allBounds(context.Surface);
     std::vector<TVkDragLabel *> pasted;

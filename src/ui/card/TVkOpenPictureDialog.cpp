@@ -7,6 +7,7 @@
 #include "ui/platform/FileDialogSize.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QEvent>
@@ -28,12 +29,16 @@ constexpr int kPreviewHeight = 150;
 constexpr int kLabelHeight = 23;
 
 // The default filter: every extension the picture loader has a name for, then one entry each.
-const QString kAllPicturesFilter = QStringLiteral(
-    "すべてのファイル "
-    "(*.jpg;*.jpeg;*.dib;*.bmp;*.ico;*.emf;*.wmf)|*.jpg;*.jpeg;*.dib;*.bmp;*.ico;*.emf;*.wmf|"
-    "JPEG イメージファイル (*.jpg)|*.jpg|JPEG イメージファイル (*.jpeg)|*.jpeg|"
-    "Device Independent Bitmap (*.dib)|*.dib|ビットマップ (*.bmp)|*.bmp|アイコン (*.ico)|*.ico|"
-    "エンハンス メタファイル (*.emf)|*.emf|メタファイル (*.wmf)|*.wmf");
+QString allPicturesFilter()
+{
+    return QCoreApplication::translate(
+        "TVkOpenPictureDialog",
+        "すべてのファイル "
+        "(*.jpg;*.jpeg;*.dib;*.bmp;*.ico;*.emf;*.wmf)|*.jpg;*.jpeg;*.dib;*.bmp;*.ico;*.emf;*.wmf|"
+        "JPEG イメージファイル (*.jpg)|*.jpg|JPEG イメージファイル (*.jpeg)|*.jpeg|"
+        "Device Independent Bitmap (*.dib)|*.dib|ビットマップ (*.bmp)|*.bmp|アイコン (*.ico)|*.ico|"
+        "エンハンス メタファイル (*.emf)|*.emf|メタファイル (*.wmf)|*.wmf");
+}
 
 // An 8 x 8 tile, white with both diagonals in silver: behind the picture, it shows where the
 // picture ends and which of its parts are transparent.
@@ -78,8 +83,9 @@ QString vectorText(const QString &path)
 {
     const int removed = WithoutOutsideReferences(LoadSvgSource(path)).Removed;
     if (removed == 0)
-        return QStringLiteral("ベクター");
-    return QStringLiteral("ベクター（外部への参照 %1 個は描きません）").arg(removed);
+        return QCoreApplication::translate("TVkOpenPictureDialog", "ベクター");
+    return QCoreApplication::translate("TVkOpenPictureDialog", "ベクター（外部への参照 %1 個は描きません）")
+        .arg(removed);
 }
 
 } // namespace
@@ -91,7 +97,7 @@ TVkOpenPictureDialog::TVkOpenPictureDialog(QWidget *owner) : QFileDialog(owner),
     setOption(QFileDialog::HideNameFilterDetails);
     setFileMode(QFileDialog::ExistingFile);
     setAcceptMode(QFileDialog::AcceptOpen);
-    SetFilter(kAllPicturesFilter);
+    SetFilter(allPicturesFilter());
     buildPreviewArea();
     // The file dialog's own size hint leaves a handful of rows for the files once the preview sits
     // below them.
@@ -133,7 +139,8 @@ void TVkOpenPictureDialog::buildPreviewArea()
         textLayout->addWidget(labels_[i]);
     }
     textLayout->addSpacing(kLabelHeight);
-    previewCheckBox_ = new QCheckBox(QStringLiteral("プレビュー(&P)"), picturePanel_);
+    previewCheckBox_ =
+        new QCheckBox(QCoreApplication::translate("TVkOpenPictureDialog", "プレビュー(&P)"), picturePanel_);
     previewCheckBox_->setObjectName(QStringLiteral("PreviewCheckBox"));
     previewCheckBox_->setChecked(true);
     previewCheckBox_->setMinimumHeight(kLabelHeight);
@@ -198,7 +205,7 @@ void TVkOpenPictureDialog::SetPreviewBaseColor(TColor color)
 void TVkOpenPictureDialog::showEvent(QShowEvent *event)
 {
     preview_ = QImage();
-    previewCheckBox_->setText(QStringLiteral("プレビュー(&P)"));
+    previewCheckBox_->setText(QCoreApplication::translate("TVkOpenPictureDialog", "プレビュー(&P)"));
     clearPreview();
     QFileDialog::showEvent(event);
 }
@@ -243,12 +250,12 @@ void TVkOpenPictureDialog::showPreviewOf(const QString &path)
     const QString depthText = IsSvgFileName(path) ? vectorText(path)
                               : fileDepth > 0     ? QStringLiteral("%1 bpp").arg(fileDepth)
                                                   : BitDepthText(preview_);
-    labels_[0]->setText(QStringLiteral("画像ｻｲｽﾞ：\t%1 x %2 pixels %3")
+    labels_[0]->setText(QCoreApplication::translate("TVkOpenPictureDialog", "画像ｻｲｽﾞ：\t%1 x %2 pixels %3")
                             .arg(preview_.width())
                             .arg(preview_.height())
                             .arg(depthText));
-    labels_[1]->setText(QStringLiteral("ﾌｧｲﾙｻｲｽﾞ：\t") + sizeText);
-    labels_[2]->setText(QStringLiteral("最終更新：\t") + dateText);
+    labels_[1]->setText(QCoreApplication::translate("TVkOpenPictureDialog", "ﾌｧｲﾙｻｲｽﾞ：\t") + sizeText);
+    labels_[2]->setText(QCoreApplication::translate("TVkOpenPictureDialog", "最終更新：\t") + dateText);
     paintBox_->update();
 }
 

@@ -12,6 +12,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -89,23 +90,23 @@ void keepPlaceWhenHidden(QWidget *widget)
 
 TfrmDraw::TfrmDraw(QWidget *parent) : QDialog(parent)
 {
-    SetUpProgramDialog(*this, QStringLiteral("frmDraw"), QStringLiteral("簡易描画"));
+    SetUpProgramDialog(*this, QStringLiteral("frmDraw"), QCoreApplication::translate("TfrmDraw", "簡易描画"));
 
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(10);
 
-    addLabel(grid, QStringLiteral("種類："), 0, 0, this);
+    addLabel(grid, QCoreApplication::translate("TfrmDraw", "種類："), 0, 0, this);
     auto *shapeRow = new QHBoxLayout;
     shapeRow->setSpacing(0);
     buildShapeButtons(shapeRow);
     grid->addLayout(shapeRow, 0, 1, 1, 3);
 
-    addLabel(grid, QStringLiteral("線の色："), 1, 0, this);
+    addLabel(grid, QCoreApplication::translate("TfrmDraw", "線の色："), 1, 0, this);
     Panel1_ = new ColorSwatch(this);
     Panel1_->setObjectName(QStringLiteral("Panel1"));
     grid->addWidget(Panel1_, 1, 1);
-    CheckBox1_ = new QCheckBox(QStringLiteral("塗りつぶす"), this);
+    CheckBox1_ = new QCheckBox(QCoreApplication::translate("TfrmDraw", "塗りつぶす"), this);
     CheckBox1_->setObjectName(QStringLiteral("CheckBox1"));
     keepPlaceWhenHidden(CheckBox1_);
     grid->addWidget(CheckBox1_, 1, 2);
@@ -114,7 +115,7 @@ TfrmDraw::TfrmDraw(QWidget *parent) : QDialog(parent)
     keepPlaceWhenHidden(Panel2_);
     grid->addWidget(Panel2_, 1, 3);
 
-    addLabel(grid, QStringLiteral("線の幅："), 2, 0, this);
+    addLabel(grid, QCoreApplication::translate("TfrmDraw", "線の幅："), 2, 0, this);
     edtPenWidth_ = new QSpinBox(this);
     edtPenWidth_->setObjectName(QStringLiteral("edtPenWidth"));
     edtPenWidth_->setRange(1, 100);
@@ -122,7 +123,7 @@ TfrmDraw::TfrmDraw(QWidget *parent) : QDialog(parent)
     edtPenWidth_->setAlignment(Qt::AlignRight);
     edtPenWidth_->setMinimumWidth(57);
     grid->addWidget(edtPenWidth_, 2, 1);
-    lblRoundRect_ = addLabel(grid, QStringLiteral("丸め半径(mm)："), 2, 2, this);
+    lblRoundRect_ = addLabel(grid, QCoreApplication::translate("TfrmDraw", "丸め半径(mm)："), 2, 2, this);
     lblRoundRect_->setObjectName(QStringLiteral("lblRoundRect"));
     keepPlaceWhenHidden(lblRoundRect_);
     edtRoundRect_ = new QDoubleSpinBox(this);
@@ -141,8 +142,8 @@ TfrmDraw::TfrmDraw(QWidget *parent) : QDialog(parent)
     const std::array<QPushButton *, 3> pushButtons =
         AddProgramDialogButtons(*this, *buttons,
                                 {{"Button1", QStringLiteral("OK")},
-                                 {"Button2", QStringLiteral("キャンセル")},
-                                 {"Button3", QStringLiteral("ヘルプ")}});
+                                 {"Button2", QCoreApplication::translate("TfrmDraw", "キャンセル")},
+                                 {"Button3", QCoreApplication::translate("TfrmDraw", "ヘルプ")}});
     buttons->addStretch(1);
 
     auto *layout = new QVBoxLayout(this);

@@ -4,6 +4,7 @@
 #include "ui/platform/ProgramDialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -28,20 +29,24 @@ int pixelsOf(const QDoubleSpinBox *box)
 TfrmPosition::TfrmPosition(const QRect &bounds, bool picture, bool sizeFixed, QWidget *parent)
     : QDialog(parent)
 {
-    SetUpProgramDialog(*this, QStringLiteral("frmPosition"), QStringLiteral("位置とサイズ"));
+    SetUpProgramDialog(*this, QStringLiteral("frmPosition"),
+                       QCoreApplication::translate("TfrmPosition", "位置とサイズ"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
     auto *grid = new QGridLayout;
-    edtLeft_ = addLength(grid, 0, "edtLeft", QStringLiteral("左端(&X)："), -kLargestMm, bounds.left());
-    edtTop_ = addLength(grid, 1, "edtTop", QStringLiteral("上端(&Y)："), -kLargestMm, bounds.top());
-    edtWidth_ = addLength(grid, 2, "edtWidth", QStringLiteral("幅(&W)："), kSmallestSideMm, bounds.width());
-    edtHeight_ =
-        addLength(grid, 3, "edtHeight", QStringLiteral("高さ(&H)："), kSmallestSideMm, bounds.height());
+    edtLeft_ = addLength(grid, 0, "edtLeft", QCoreApplication::translate("TfrmPosition", "左端(&X)："),
+                         -kLargestMm, bounds.left());
+    edtTop_ = addLength(grid, 1, "edtTop", QCoreApplication::translate("TfrmPosition", "上端(&Y)："),
+                        -kLargestMm, bounds.top());
+    edtWidth_ = addLength(grid, 2, "edtWidth", QCoreApplication::translate("TfrmPosition", "幅(&W)："),
+                          kSmallestSideMm, bounds.width());
+    edtHeight_ = addLength(grid, 3, "edtHeight", QCoreApplication::translate("TfrmPosition", "高さ(&H)："),
+                           kSmallestSideMm, bounds.height());
     layout->addLayout(grid);
     edtWidth_->setEnabled(!sizeFixed);
     edtHeight_->setEnabled(!sizeFixed);
 
-    chkKeepAspect_ = new QCheckBox(QStringLiteral("縦横比を保持(&K)"), this);
+    chkKeepAspect_ = new QCheckBox(QCoreApplication::translate("TfrmPosition", "縦横比を保持(&K)"), this);
     chkKeepAspect_->setObjectName(QStringLiteral("chkKeepAspect"));
     chkKeepAspect_->setChecked(picture);
     chkKeepAspect_->setVisible(picture);

@@ -16,10 +16,12 @@
 #include <QButtonGroup>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -115,7 +117,8 @@ QString positionText(const QRect &rect)
 
 TfrmTextBox::TfrmTextBox(TColor cardColor, QWidget *parent) : QDialog(parent)
 {
-    SetUpProgramDialog(*this, QStringLiteral("frmTextBox"), QStringLiteral("テキスト入力"));
+    SetUpProgramDialog(*this, QStringLiteral("frmTextBox"),
+                       QCoreApplication::translate("TfrmTextBox", "テキスト入力"));
     setSizeGripEnabled(true);
 
     auto *layout = new QVBoxLayout(this);
@@ -162,7 +165,7 @@ TfrmTextBox::TfrmTextBox(TColor cardColor, QWidget *parent) : QDialog(parent)
     btnOK_->setObjectName(QStringLiteral("btnOK"));
     btnOK_->setDefault(true);
     btnOK_->setAutoDefault(false);
-    btnCancel_ = new QPushButton(QStringLiteral("キャンセル"), this);
+    btnCancel_ = new QPushButton(QCoreApplication::translate("TfrmTextBox", "キャンセル"), this);
     btnCancel_->setObjectName(QStringLiteral("btnCancel"));
     btnCancel_->setAutoDefault(false);
     for (QPushButton *button : {btnOK_, btnCancel_}) {
@@ -188,14 +191,14 @@ void TfrmTextBox::buildToolBar(QHBoxLayout *bar)
 {
     SpeedButton1_ = new QToolButton(this);
     SpeedButton1_->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1_->setToolTip(QStringLiteral("文字の色を設定します。"));
+    SpeedButton1_->setToolTip(QCoreApplication::translate("TfrmTextBox", "文字の色を設定します。"));
     SpeedButton1_->setMinimumSize(23, 22);
     bar->addWidget(SpeedButton1_);
     connect(SpeedButton1_, &QToolButton::clicked, this, &TfrmTextBox::SpeedButton1Click);
 
     cmbFontName_ = new QComboBox(this);
     cmbFontName_->setObjectName(QStringLiteral("cmbFontName"));
-    cmbFontName_->setToolTip(QStringLiteral("フォントを指定します。"));
+    cmbFontName_->setToolTip(QCoreApplication::translate("TfrmTextBox", "フォントを指定します。"));
     cmbFontName_->setMaxVisibleItems(16);
     // The desktop style would otherwise open the list as a menu as tall as the screen.
     cmbFontName_->setStyleSheet(QStringLiteral("combobox-popup: 0;"));
@@ -204,8 +207,10 @@ void TfrmTextBox::buildToolBar(QHBoxLayout *bar)
     for (const ListedFace &listed : listedFaces()) {
         cmbFontName_->addItem(listed.face);
         if (!listed.drawnBy.isEmpty())
-            cmbFontName_->setItemData(cmbFontName_->count() - 1,
-                                      QStringLiteral("%1 で表示します").arg(listed.drawnBy), Qt::ToolTipRole);
+            cmbFontName_->setItemData(
+                cmbFontName_->count() - 1,
+                QCoreApplication::translate("TfrmTextBox", "%1 で表示します").arg(listed.drawnBy),
+                Qt::ToolTipRole);
     }
     // The open list is as wide as its longest name, not cut to the width of the closed box.
     int widestFace = 0;
@@ -219,25 +224,29 @@ void TfrmTextBox::buildToolBar(QHBoxLayout *bar)
 
     edtFontSize_ = new QSpinBox(this);
     edtFontSize_->setObjectName(QStringLiteral("edtFontSize"));
-    edtFontSize_->setToolTip(QStringLiteral("フォントサイズを指定します。"));
+    edtFontSize_->setToolTip(QCoreApplication::translate("TfrmTextBox", "フォントサイズを指定します。"));
     edtFontSize_->setRange(kSmallestFontSize, kLargestFontSize);
     edtFontSize_->setValue(kDefaultFontSize);
     edtFontSize_->setMinimumWidth(55);
     bar->addWidget(edtFontSize_);
     lblPrintedSize_ = new QLabel(this);
     lblPrintedSize_->setObjectName(QStringLiteral("lblPrintedSize"));
-    lblPrintedSize_->setToolTip(
-        QStringLiteral("印刷される文字の大きさです。カードは画面に 1 mm を 5 ピクセルで"
+    lblPrintedSize_->setToolTip(QCoreApplication::translate(
+        "TfrmTextBox", "印刷される文字の大きさです。カードは画面に 1 mm を 5 ピクセルで"
                        "表示するため、サイズの数字と印刷時のポイント数は異なります。"));
     bar->addWidget(lblPrintedSize_);
 
-    btnBold_ = addStyleButton(bar, "btnBold", QStringLiteral("B"), QStringLiteral("太字"),
+    btnBold_ = addStyleButton(bar, "btnBold", QStringLiteral("B"),
+                              QCoreApplication::translate("TfrmTextBox", "太字"),
                               [](QFont &font) { font.setBold(true); });
-    btnItalic_ = addStyleButton(bar, "btnItalic", QStringLiteral("I"), QStringLiteral("斜体"),
+    btnItalic_ = addStyleButton(bar, "btnItalic", QStringLiteral("I"),
+                                QCoreApplication::translate("TfrmTextBox", "斜体"),
                                 [](QFont &font) { font.setItalic(true); });
-    btnUnderline_ = addStyleButton(bar, "btnUnderline", QStringLiteral("U"), QStringLiteral("アンダーライン"),
+    btnUnderline_ = addStyleButton(bar, "btnUnderline", QStringLiteral("U"),
+                                   QCoreApplication::translate("TfrmTextBox", "アンダーライン"),
                                    [](QFont &font) { font.setUnderline(true); });
-    btnStrikeOut_ = addStyleButton(bar, "btnStrikeOut", QStringLiteral("S"), QStringLiteral("取消線"),
+    btnStrikeOut_ = addStyleButton(bar, "btnStrikeOut", QStringLiteral("S"),
+                                   QCoreApplication::translate("TfrmTextBox", "取消線"),
                                    [](QFont &font) { font.setStrikeOut(true); });
     bar->addStretch(1);
 
@@ -247,22 +256,24 @@ void TfrmTextBox::buildToolBar(QHBoxLayout *bar)
 
 void TfrmTextBox::buildTypesettingBars(QHBoxLayout *bar, QHBoxLayout *spacingBar)
 {
-    btnVertical_ = addTextButton(bar, "btnVertical", QStringLiteral("縦書き"),
-                                 QStringLiteral("文字を上から下へ、行を右から左へ並べます。"));
-    btnUprightDigits_ = addTextButton(bar, "btnUprightDigits", QStringLiteral("縦中横"),
-                                      QStringLiteral("縦書きの中の1～2桁の半角数字を横に並べて立てます。"));
+    btnVertical_ = addTextButton(
+        bar, "btnVertical", QCoreApplication::translate("TfrmTextBox", "縦書き"),
+        QCoreApplication::translate("TfrmTextBox", "文字を上から下へ、行を右から左へ並べます。"));
+    btnUprightDigits_ = addTextButton(
+        bar, "btnUprightDigits", QCoreApplication::translate("TfrmTextBox", "縦中横"),
+        QCoreApplication::translate("TfrmTextBox", "縦書きの中の1～2桁の半角数字を横に並べて立てます。"));
     bar->addSpacing(8);
     alignmentButtons_ = new QButtonGroup(this);
     const struct {
         const char *name;
-        const char16_t *label;
+        const char *label;
         TTextAlignment alignment;
-    } alignments[] = {{"btnAlignLeft", u"左揃え", taLeftJustify},
-                      {"btnAlignCenter", u"中央揃え", taCenter},
-                      {"btnAlignRight", u"右揃え", taRightJustify}};
+    } alignments[] = {{"btnAlignLeft", QT_TRANSLATE_NOOP("TfrmTextBox", "左揃え"), taLeftJustify},
+                      {"btnAlignCenter", QT_TRANSLATE_NOOP("TfrmTextBox", "中央揃え"), taCenter},
+                      {"btnAlignRight", QT_TRANSLATE_NOOP("TfrmTextBox", "右揃え"), taRightJustify}};
     for (const auto &alignment : alignments) {
-        QToolButton *button =
-            addTextButton(bar, alignment.name, QString::fromUtf16(alignment.label), QString());
+        QToolButton *button = addTextButton(
+            bar, alignment.name, QCoreApplication::translate("TfrmTextBox", alignment.label), QString());
         alignmentButtons_->addButton(button, alignment.alignment);
     }
     alignmentButtons_->button(taLeftJustify)->setChecked(true);
@@ -277,23 +288,25 @@ void TfrmTextBox::buildTypesettingBars(QHBoxLayout *bar, QHBoxLayout *spacingBar
     };
     edtLineSpacing_ = new QSpinBox(this);
     edtLineSpacing_->setObjectName(QStringLiteral("edtLineSpacing"));
-    edtLineSpacing_->setToolTip(QStringLiteral("行の間隔を、フォントの行の高さに対する割合で指定します。"));
+    edtLineSpacing_->setToolTip(QCoreApplication::translate(
+        "TfrmTextBox", "行の間隔を、フォントの行の高さに対する割合で指定します。"));
     edtLineSpacing_->setRange(TextStyle::kMinLineSpacing, TextStyle::kMaxLineSpacing);
     edtLineSpacing_->setSingleStep(10);
     edtLineSpacing_->setSuffix(QStringLiteral(" %"));
     edtLineSpacing_->setValue(100);
-    addLabel(QStringLiteral("行間"), edtLineSpacing_);
+    addLabel(QCoreApplication::translate("TfrmTextBox", "行間"), edtLineSpacing_);
     spacingBar->addSpacing(8);
 
     // Shown in points with one decimal; the text object keeps tenths of a point.
     edtLetterSpacing_ = new QDoubleSpinBox(this);
     edtLetterSpacing_->setObjectName(QStringLiteral("edtLetterSpacing"));
-    edtLetterSpacing_->setToolTip(QStringLiteral("文字の間に加える間隔をポイントで指定します。"));
+    edtLetterSpacing_->setToolTip(
+        QCoreApplication::translate("TfrmTextBox", "文字の間に加える間隔をポイントで指定します。"));
     edtLetterSpacing_->setDecimals(1);
     edtLetterSpacing_->setSingleStep(0.5);
     edtLetterSpacing_->setRange(TextStyle::kMinLetterSpacing / 10.0, TextStyle::kMaxLetterSpacing / 10.0);
     edtLetterSpacing_->setSuffix(QStringLiteral(" pt"));
-    addLabel(QStringLiteral("字間"), edtLetterSpacing_);
+    addLabel(QCoreApplication::translate("TfrmTextBox", "字間"), edtLetterSpacing_);
     spacingBar->addStretch(1);
     buildMergeFieldButton(spacingBar);
 
@@ -319,14 +332,14 @@ void TfrmTextBox::updateAlignmentHints()
 {
     const bool vertical = btnVertical_->isChecked();
     alignmentButtons_->button(taLeftJustify)
-        ->setToolTip(vertical ? QStringLiteral("各行を上に揃えます。")
-                              : QStringLiteral("各行を左に揃えます。"));
-    alignmentButtons_->button(taCenter)->setToolTip(vertical
-                                                        ? QStringLiteral("各行を上下の中央に揃えます。")
-                                                        : QStringLiteral("各行を左右の中央に揃えます。"));
+        ->setToolTip(vertical ? QCoreApplication::translate("TfrmTextBox", "各行を上に揃えます。")
+                              : QCoreApplication::translate("TfrmTextBox", "各行を左に揃えます。"));
+    alignmentButtons_->button(taCenter)->setToolTip(
+        vertical ? QCoreApplication::translate("TfrmTextBox", "各行を上下の中央に揃えます。")
+                 : QCoreApplication::translate("TfrmTextBox", "各行を左右の中央に揃えます。"));
     alignmentButtons_->button(taRightJustify)
-        ->setToolTip(vertical ? QStringLiteral("各行を下に揃えます。")
-                              : QStringLiteral("各行を右に揃えます。"));
+        ->setToolTip(vertical ? QCoreApplication::translate("TfrmTextBox", "各行を下に揃えます。")
+                              : QCoreApplication::translate("TfrmTextBox", "各行を右に揃えます。"));
     btnUprightDigits_->setEnabled(vertical);
 }
 
@@ -547,7 +560,8 @@ void TfrmTextBox::btnOKClick()
     }
     if (!withinTextLimit()) {
         VkMessageBox(
-            QStringLiteral("文字列が長すぎます。%1 文字までの文字列が使えます。").arg(kMaxTextLength),
+            QCoreApplication::translate("TfrmTextBox", "文字列が長すぎます。%1 文字までの文字列が使えます。")
+                .arg(kMaxTextLength),
             MB_OK | MB_ICONEXCLAMATION, this);
         return;
     }
@@ -568,7 +582,8 @@ void TfrmTextBox::showMemoFont()
     // A face that is not installed selects nothing; its name still shows, greyed, so that the empty
     // list does not look like a fault (a card's faces often come from another desktop).
     cmbFontName_->setPlaceholderText(memoFont_.Name);
-    lblPrintedSize_->setText(QStringLiteral("印刷時 %1 pt").arg(memoFont_.PrintedPoints(), 0, 'f', 1));
+    lblPrintedSize_->setText(QCoreApplication::translate("TfrmTextBox", "印刷時 %1 pt")
+                                 .arg(QLocale().toString(memoFont_.PrintedPoints(), 'f', 1)));
     updateColourIcon();
 }
 

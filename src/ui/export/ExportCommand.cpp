@@ -4,6 +4,7 @@
 #include "model/platform/FolderPart.h"
 #include "ui/platform/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QRegularExpression>
@@ -11,19 +12,34 @@
 
 namespace {
 
-const QString kBitmapType = QStringLiteral("ビットマップイメージ(*.bmp *.dib)");
-const QString kJpegType = QStringLiteral("JPEGイメージ(*.jpg)");
-const QString kPngType = QStringLiteral("PNGイメージ(*.png)");
-const QString kPdfType = QStringLiteral("PDF ファイル(*.pdf)");
+QString bitmapType()
+{
+    return QCoreApplication::translate("ExportCommand", "ビットマップイメージ(*.bmp *.dib)");
+}
+
+QString jpegType()
+{
+    return QCoreApplication::translate("ExportCommand", "JPEGイメージ(*.jpg)");
+}
+
+QString pngType()
+{
+    return QCoreApplication::translate("ExportCommand", "PNGイメージ(*.png)");
+}
+
+QString pdfType()
+{
+    return QCoreApplication::translate("ExportCommand", "PDF ファイル(*.pdf)");
+}
 
 // The resolutions offered, 0 standing for the card surface's own size.
 const QList<int> kResolutions{0, 300, 600};
 
 PictureFileType typeOf(const QString &fileType)
 {
-    if (fileType == kJpegType)
+    if (fileType == jpegType())
         return PictureFileType::Jpeg;
-    if (fileType == kPngType)
+    if (fileType == pngType())
         return PictureFileType::Png;
     return PictureFileType::Bmp;
 }
@@ -37,7 +53,8 @@ QString suffixOf(const QString &fileType)
 
 QString resolutionText(int dpi)
 {
-    return dpi == 0 ? QStringLiteral("画面と同じ大きさ (5 ピクセル/mm)") : QStringLiteral("%1 dpi").arg(dpi);
+    return dpi == 0 ? QCoreApplication::translate("ExportCommand", "画面と同じ大きさ (5 ピクセル/mm)")
+                    : QStringLiteral("%1 dpi").arg(dpi);
 }
 
 // The quality box; none when the user cancelled it.
@@ -45,8 +62,8 @@ std::optional<int> askJpegQuality(QWidget *parent)
 {
     QInputDialog box(parent);
     box.setObjectName(QStringLiteral("JpegQuality"));
-    box.setWindowTitle(QStringLiteral("JPEG保存品質"));
-    box.setLabelText(QStringLiteral("%1 (低品質)～%2 (高品質)")
+    box.setWindowTitle(QCoreApplication::translate("ExportCommand", "JPEG保存品質"));
+    box.setLabelText(QCoreApplication::translate("ExportCommand", "%1 (低品質)～%2 (高品質)")
                          .arg(OutputLimits::kLeastJpegQuality)
                          .arg(OutputLimits::kMostJpegQuality));
     box.setTextValue(QString::number(OutputLimits::kDefaultJpegQuality));
@@ -70,8 +87,8 @@ std::optional<int> ExportCommand::askResolution()
 {
     QInputDialog box(context_.DialogParent);
     box.setObjectName(QStringLiteral("ExportResolution"));
-    box.setWindowTitle(QStringLiteral("画像の解像度"));
-    box.setLabelText(QStringLiteral("解像度"));
+    box.setWindowTitle(QCoreApplication::translate("ExportCommand", "画像の解像度"));
+    box.setLabelText(QCoreApplication::translate("ExportCommand", "解像度"));
     QStringList items;
     for (const int dpi : kResolutions)
         items << resolutionText(dpi);
@@ -107,8 +124,8 @@ QString ExportCommand::chooseFile(const QString &title, const QStringList &types
 
 bool ExportCommand::SaveAsBitmap()
 {
-    const QString path =
-        chooseFile(QStringLiteral("画像ファイルとして保存"), {kBitmapType, kJpegType, kPngType}, fileType_);
+    const QString path = chooseFile(QCoreApplication::translate("ExportCommand", "画像ファイルとして保存"),
+                                    {bitmapType(), jpegType(), pngType()}, fileType_);
     if (path.isEmpty())
         return false;
     const std::optional<int> dpi = askResolution();
@@ -131,7 +148,8 @@ bool ExportCommand::SaveAsBitmap()
 bool ExportCommand::SaveAsPdf()
 {
     QString type;
-    const QString path = chooseFile(QStringLiteral("PDFとして保存"), {kPdfType}, type);
+    const QString path =
+        chooseFile(QCoreApplication::translate("ExportCommand", "PDFとして保存"), {pdfType()}, type);
     if (path.isEmpty())
         return false;
     context_.WriteSheetPdf(path);

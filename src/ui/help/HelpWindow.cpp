@@ -1,5 +1,6 @@
 #include "ui/help/HelpWindow.h"
 
+#include "model/settings/ProgramLanguage.h"
 #include "ui/platform/DialogPlacement.h"
 #include "ui/platform/ProgramResources.h"
 
@@ -11,19 +12,23 @@
 
 namespace {
 
-const QUrl kContents(QStringLiteral("qrc:/help/contents.html"));
-const QUrl kIndex(QStringLiteral("qrc:/help/index.html"));
+// A page of the help in the language the program shows: the Japanese pages, or their English set.
+QUrl helpPage(const QString &page)
+{
+    const bool english = ShownProgramLanguage() == ProgramLanguage::English;
+    return QUrl(QStringLiteral("qrc:/help/") + (english ? QStringLiteral("en/") : QString()) + page);
+}
 
 } // namespace
 
 QUrl HelpWindow::TopicUrl(int topic)
 {
     switch (topic) {
-    case 63: return QUrl(QStringLiteral("qrc:/help/objects.html#topic63"));
-    case 64: return QUrl(QStringLiteral("qrc:/help/background.html#topic64"));
-    case 66: return QUrl(QStringLiteral("qrc:/help/printing.html#topic66"));
-    case 67: return QUrl(QStringLiteral("qrc:/help/printing.html#topic67"));
-    default: return kContents;
+    case 63: return helpPage(QStringLiteral("objects.html#topic63"));
+    case 64: return helpPage(QStringLiteral("background.html#topic64"));
+    case 66: return helpPage(QStringLiteral("printing.html#topic66"));
+    case 67: return helpPage(QStringLiteral("printing.html#topic67"));
+    default: return helpPage(QStringLiteral("contents.html"));
     }
 }
 
@@ -52,7 +57,7 @@ HelpWindow::HelpWindow(QWidget *owner) : QWidget(owner, Qt::Window)
     setObjectName(QStringLiteral("HelpWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false); // the program ends with its main window
-    setWindowTitle(QStringLiteral("VELLUMIA ヘルプ"));
+    setWindowTitle(tr("VELLUMIA ヘルプ"));
     resize(640, 520);
 
     browser_ = new QTextBrowser(this);
@@ -60,14 +65,16 @@ HelpWindow::HelpWindow(QWidget *owner) : QWidget(owner, Qt::Window)
     browser_->setOpenLinks(true);
     browser_->setOpenExternalLinks(false);
 
-    auto *contents = new QPushButton(QStringLiteral("目次(&C)"), this);
-    auto *index = new QPushButton(QStringLiteral("索引(&I)"), this);
-    auto *back = new QPushButton(QStringLiteral("戻る(&B)"), this);
-    auto *forward = new QPushButton(QStringLiteral("進む(&F)"), this);
+    auto *contents = new QPushButton(tr("目次(&C)"), this);
+    auto *index = new QPushButton(tr("索引(&I)"), this);
+    auto *back = new QPushButton(tr("戻る(&B)"), this);
+    auto *forward = new QPushButton(tr("進む(&F)"), this);
     back->setEnabled(false);
     forward->setEnabled(false);
-    connect(contents, &QPushButton::clicked, browser_, [this] { browser_->setSource(kContents); });
-    connect(index, &QPushButton::clicked, browser_, [this] { browser_->setSource(kIndex); });
+    connect(contents, &QPushButton::clicked, browser_,
+            [this] { browser_->setSource(helpPage(QStringLiteral("contents.html"))); });
+    connect(index, &QPushButton::clicked, browser_,
+            [this] { browser_->setSource(helpPage(QStringLiteral("index.html"))); });
     connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);

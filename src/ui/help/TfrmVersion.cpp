@@ -39,7 +39,7 @@ QAction *addMenuItem(QMenu *menu, const char *name, const QString &caption, cons
 
 TfrmVersion::TfrmVersion(QWidget *owner) : QDialog(owner)
 {
-    SetUpProgramDialog(*this, QStringLiteral("frmVersion"), QStringLiteral("バージョン情報"));
+    SetUpProgramDialog(*this, QStringLiteral("frmVersion"), tr("バージョン情報"));
     setFixedSize(306, 115);
 
     QLabel *icon = addLabel(this, "imgIcon", QString(), QPoint(23, 28));
@@ -53,12 +53,12 @@ TfrmVersion::TfrmVersion(QWidget *owner) : QDialog(owner)
     bold.setBold(true);
     product->setFont(bold);
     product->adjustSize();
-    addLabel(this, "lblDescription", QStringLiteral("名刺のデザインと印刷"), QPoint(91, 32))->adjustSize();
+    addLabel(this, "lblDescription", tr("名刺のデザインと印刷"), QPoint(91, 32))->adjustSize();
 
     urlLabel_ = new TVkUrlLabel(this);
     urlLabel_->setObjectName(QStringLiteral("lblUrl"));
     urlLabel_->setText(kHomePageAddress);
-    urlLabel_->setToolTip(QStringLiteral("ホームページを開きます。"));
+    urlLabel_->setToolTip(tr("ホームページを開きます。"));
     QFont link = bold;
     link.setUnderline(true);
     urlLabel_->setFont(link);
@@ -71,10 +71,9 @@ TfrmVersion::TfrmVersion(QWidget *owner) : QDialog(owner)
     auto *menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("pmnUrl"));
     menu->setToolTipsVisible(true);
-    QAction *open =
-        addMenuItem(menu, "pmnOpen", QStringLiteral("開く(&O)"), QStringLiteral("このURLを開きます。"));
-    QAction *copy = addMenuItem(menu, "pmnCopy", QStringLiteral("コピー(&C)"),
-                                QStringLiteral("このURLをクリップボードにコピーします。"));
+    QAction *open = addMenuItem(menu, "pmnOpen", tr("開く(&O)"), tr("このURLを開きます。"));
+    QAction *copy =
+        addMenuItem(menu, "pmnCopy", tr("コピー(&C)"), tr("このURLをクリップボードにコピーします。"));
     connect(open, &QAction::triggered, this, [this] { urlLabel_->Click(); });
     connect(copy, &QAction::triggered, this,
             [this] { QApplication::clipboard()->setText(urlLabel_->text()); });

@@ -39,29 +39,28 @@ void addCaptioned(QToolBar &bar, const QString &caption, std::initializer_list<Q
 
 } // namespace
 
-MergeBar::MergeBar(QWidget *parent) : QToolBar(QStringLiteral("差し込み印刷"), parent)
+MergeBar::MergeBar(QWidget *parent) : QToolBar(tr("差し込み印刷"), parent)
 {
     setObjectName(QStringLiteral("tbMerge"));
     setMovable(false);
     setFloatable(false);
     toggleViewAction()->setVisible(false);
 
-    first_ = barAction(*this, "acMergeFirst", QStringLiteral("最初のレコード"), QStyle::SP_MediaSkipBackward);
-    previous_ =
-        barAction(*this, "acMergePrevious", QStringLiteral("前のレコード"), QStyle::SP_MediaSeekBackward);
+    first_ = barAction(*this, "acMergeFirst", tr("最初のレコード"), QStyle::SP_MediaSkipBackward);
+    previous_ = barAction(*this, "acMergePrevious", tr("前のレコード"), QStyle::SP_MediaSeekBackward);
     position_ = new QLabel(this);
     position_->setObjectName(QStringLiteral("lblMergeRecord"));
     position_->setContentsMargins(6, 0, 6, 0);
     addWidget(position_);
-    next_ = barAction(*this, "acMergeNext", QStringLiteral("次のレコード"), QStyle::SP_MediaSeekForward);
-    last_ = barAction(*this, "acMergeLast", QStringLiteral("最後のレコード"), QStyle::SP_MediaSkipForward);
+    next_ = barAction(*this, "acMergeNext", tr("次のレコード"), QStyle::SP_MediaSeekForward);
+    last_ = barAction(*this, "acMergeLast", tr("最後のレコード"), QStyle::SP_MediaSkipForward);
     connect(first_, &QAction::triggered, this, [this] { ShowRecord(0); });
     connect(previous_, &QAction::triggered, this, [this] { ShowRecord(record_ - 1); });
     connect(next_, &QAction::triggered, this, [this] { ShowRecord(record_ + 1); });
     connect(last_, &QAction::triggered, this, [this] { ShowRecord(table_.RecordCount() - 1); });
     addSeparator();
 
-    close_ = addAction(QStringLiteral("差し込みを終了"));
+    close_ = addAction(tr("差し込みを終了"));
     close_->setObjectName(QStringLiteral("acMergeClose"));
     connect(close_, &QAction::triggered, this, [this] {
         CloseTable();
@@ -72,18 +71,18 @@ MergeBar::MergeBar(QWidget *parent) : QToolBar(QStringLiteral("差し込み印�
 
     layout_ = new QComboBox(this);
     layout_->setObjectName(QStringLiteral("cmbMergeLayout"));
-    layout_->setAccessibleName(QStringLiteral("印刷"));
-    layout_->addItem(QStringLiteral("1 件ごとに用紙 1 枚"), int(MergeLayout::SheetPerRecord));
-    layout_->addItem(QStringLiteral("1 件ごとにカード 1 枚"), int(MergeLayout::CardPerRecord));
-    addCaptioned(*this, QStringLiteral("印刷"), {layout_});
+    layout_->setAccessibleName(tr("印刷"));
+    layout_->addItem(tr("1 件ごとに用紙 1 枚"), int(MergeLayout::SheetPerRecord));
+    layout_->addItem(tr("1 件ごとにカード 1 枚"), int(MergeLayout::CardPerRecord));
+    addCaptioned(*this, tr("印刷"), {layout_});
 
     from_ = new QSpinBox(this);
     from_->setObjectName(QStringLiteral("spnMergeFrom"));
-    from_->setAccessibleName(QStringLiteral("最初に印刷するレコード"));
+    from_->setAccessibleName(tr("最初に印刷するレコード"));
     to_ = new QSpinBox(this);
     to_->setObjectName(QStringLiteral("spnMergeTo"));
-    to_->setAccessibleName(QStringLiteral("最後に印刷するレコード"));
-    addCaptioned(*this, QStringLiteral("範囲"), {from_, new QLabel(QStringLiteral("～"), this), to_});
+    to_->setAccessibleName(tr("最後に印刷するレコード"));
+    addCaptioned(*this, tr("範囲"), {from_, new QLabel(tr("～"), this), to_});
     continueNumbering_ = new QCheckBox(tr("連番を前回の続きから"), this);
     continueNumbering_->setObjectName(QStringLiteral("chkMergeContinueNumbering"));
     continueNumbering_->setAccessibleName(continueNumbering_->text());
@@ -92,14 +91,14 @@ MergeBar::MergeBar(QWidget *parent) : QToolBar(QStringLiteral("差し込み印�
     // Last, as the least used: a narrow window moves it into the overflow menu first.
     encoding_ = new QComboBox(this);
     encoding_->setObjectName(QStringLiteral("cmbMergeEncoding"));
-    encoding_->setAccessibleName(QStringLiteral("文字コード"));
-    encoding_->addItem(QStringLiteral("自動判別"));
+    encoding_->setAccessibleName(tr("文字コード"));
+    encoding_->addItem(tr("自動判別"));
     for (const TableEncoding encoding :
          {TableEncoding::Utf8, TableEncoding::Utf16, TableEncoding::Cp932, TableEncoding::Workbook})
         encoding_->addItem(TableEncodingName(encoding), int(encoding));
     // A workbook is only shown, never chosen: its bytes tell what it is.
     qobject_cast<QStandardItemModel *>(encoding_->model())->item(encoding_->count() - 1)->setEnabled(false);
-    addCaptioned(*this, QStringLiteral("文字コード"), {encoding_});
+    addCaptioned(*this, tr("文字コード"), {encoding_});
     connect(encoding_, &QComboBox::activated, this, [this](int index) {
         if (OnEncodingChosen)
             OnEncodingChosen(index == 0 ? std::nullopt
@@ -170,16 +169,15 @@ void MergeBar::showEncoding(std::optional<TableEncoding> chosen)
     if (isWorkbook)
         chosen = TableEncoding::Workbook;
     encoding_->setCurrentIndex(chosen ? encoding_->findData(int(*chosen)) : 0);
-    encoding_->setToolTip(
-        isWorkbook ? QStringLiteral("Excel ブックは文字コードを選ばずに読みます")
-                   : QStringLiteral("読み込んだ文字コード: %1").arg(TableEncodingName(table_.Encoding())));
+    encoding_->setToolTip(isWorkbook
+                              ? tr("Excel ブックは文字コードを選ばずに読みます")
+                              : tr("読み込んだ文字コード: %1").arg(TableEncodingName(table_.Encoding())));
 }
 
 void MergeBar::showPosition()
 {
     const int count = table_.RecordCount();
-    position_->setText(count == 0 ? QStringLiteral("レコードなし")
-                                  : QStringLiteral("レコード %1 / %2").arg(record_ + 1).arg(count));
+    position_->setText(count == 0 ? tr("レコードなし") : tr("レコード %1 / %2").arg(record_ + 1).arg(count));
     first_->setEnabled(record_ > 0);
     previous_->setEnabled(record_ > 0);
     next_->setEnabled(record_ + 1 < count);

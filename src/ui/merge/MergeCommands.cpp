@@ -20,6 +20,7 @@
 #include "ui/print/TwoSidedPrintCommand.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -61,12 +62,13 @@ std::int64_t askStartCell(const MergeCommandContext &context)
         return 0;
     QInputDialog dialog(context.DialogParent);
     dialog.setObjectName(QStringLiteral("dlgMergePdfStart"));
-    dialog.setWindowTitle(QStringLiteral("PDF ファイルに保存"));
+    dialog.setWindowTitle(QCoreApplication::translate("MergeCommands", "PDF ファイルに保存"));
     dialog.setInputMode(QInputDialog::IntInput);
     dialog.setIntRange(1, int(std::min<std::int64_t>(cells, OutputLimits::kMostCards)));
     dialog.setIntValue(1);
     dialog.setLabelText(
-        QStringLiteral("印刷を始める位置 (1～%1 番目のカードから)：").arg(dialog.intMaximum()));
+        QCoreApplication::translate("MergeCommands", "印刷を始める位置 (1～%1 番目のカードから)：")
+            .arg(dialog.intMaximum()));
     if (dialog.exec() != QDialog::Accepted)
         return -1;
     return dialog.intValue() - 1;
@@ -76,8 +78,8 @@ std::int64_t askStartCell(const MergeCommandContext &context)
 class ProgressOfSheets {
 public:
     ProgressOfSheets(QWidget *parent, int sheets)
-        : dialog_(QStringLiteral("差し込み印刷をしています..."), QStringLiteral("キャンセル"), 0, sheets,
-                  parent)
+        : dialog_(QCoreApplication::translate("MergeCommands", "差し込み印刷をしています..."),
+                  QCoreApplication::translate("MergeCommands", "キャンセル"), 0, sheets, parent)
     {
         dialog_.setObjectName(QStringLiteral("dlgMergeProgress"));
         dialog_.setWindowTitle(kApplicationTitle);
@@ -101,7 +103,7 @@ private:
 
 QString ChooseMergeTable(QWidget *parent, const QString &lastTable)
 {
-    QFileDialog dialog(parent, QStringLiteral("差し込みデータを開く"));
+    QFileDialog dialog(parent, QCoreApplication::translate("MergeCommands", "差し込みデータを開く"));
     dialog.setObjectName(QStringLiteral("dlgOpenMergeTable"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -125,9 +127,9 @@ void WarnAboutMissingColumns(const MergeCommandContext &context)
     const QStringList missing = MergeRecord::MissingColumns(context.Surface, context.Bar.Table());
     if (missing.isEmpty())
         return;
-    VkMessageBox(QStringLiteral("差し込みデータに次の列がありません: %1\n"
-                                "これらの項目は入力したとおりに印刷されます。")
-                     .arg(missing.join(QStringLiteral("、"))),
+    VkMessageBox(QCoreApplication::translate("MergeCommands", "差し込みデータに次の列がありません: %1\n"
+                                                              "これらの項目は入力したとおりに印刷されます。")
+                     .arg(missing.join(QCoreApplication::translate("MergeCommands", "、"))),
                  MB_OK | MB_ICONEXCLAMATION, context.DialogParent);
 }
 
@@ -139,12 +141,13 @@ void SaveMergePdf(const MergeCommandContext &context)
     const std::int64_t startCell = askStartCell(context);
     if (startCell < 0)
         return;
-    QFileDialog dialog(context.DialogParent, QStringLiteral("PDF ファイルに保存"));
+    QFileDialog dialog(context.DialogParent,
+                       QCoreApplication::translate("MergeCommands", "PDF ファイルに保存"));
     dialog.setObjectName(QStringLiteral("dlgSaveMergePdf"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.setNameFilter(QStringLiteral("PDF ファイル(*.pdf)"));
+    dialog.setNameFilter(QCoreApplication::translate("MergeCommands", "PDF ファイル(*.pdf)"));
     dialog.setDirectory(QFileInfo(bar.TablePath()).absolutePath());
     sizeFileDialogForReading(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

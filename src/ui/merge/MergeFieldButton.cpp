@@ -2,13 +2,15 @@
 
 #include "model/merge/MergeFields.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 
 MergeFieldButton::MergeFieldButton(QWidget *parent) : QToolButton(parent)
 {
     setObjectName(QStringLiteral("btnMergeField"));
-    setText(QStringLiteral("差し込み項目"));
-    setToolTip(QStringLiteral("差し込みデータの列を {{列名}} としてカーソルの位置に入れます。"));
+    setText(QCoreApplication::translate("MergeFieldButton", "差し込み項目"));
+    setToolTip(QCoreApplication::translate("MergeFieldButton",
+                                           "差し込みデータの列を {{列名}} としてカーソルの位置に入れます。"));
     setPopupMode(QToolButton::InstantPopup);
     setMenu(new QMenu(this));
     hide();

@@ -1,5 +1,6 @@
 #include "ui/platform/FileDialogSize.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -15,7 +16,8 @@ namespace {
 int sideBarWidth(const QFileDialog &dialog)
 {
     const QFontMetrics metrics = dialog.fontMetrics();
-    return metrics.horizontalAdvance(QStringLiteral("コンピュータ")) + 4 * metrics.height();
+    return metrics.horizontalAdvance(QCoreApplication::translate("FileDialogSize", "コンピュータ")) +
+           4 * metrics.height();
 }
 
 // Name, size, type and date: each wide enough for its title and for the longest text it usually

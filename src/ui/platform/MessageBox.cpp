@@ -1,6 +1,7 @@
 #include "ui/platform/MessageBox.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace {
@@ -68,7 +69,7 @@ void RunGuarded(const std::function<void()> &command, QWidget *parent)
     } catch (const VkError &error) {
         ShowDefaultErrorBox(error.Message(), parent);
     } catch (const std::bad_alloc &) {
-        ShowDefaultErrorBox(QStringLiteral("メモリが不足しています"), parent);
+        ShowDefaultErrorBox(QCoreApplication::translate("MessageBox", "メモリが不足しています"), parent);
     } catch (const std::exception &error) {
         ShowDefaultErrorBox(QString::fromLocal8Bit(error.what()), parent);
     }

@@ -3,6 +3,7 @@
 #include "ui/platform/DialogFont.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QDialog>
 
 void SetUpProgramDialog(QDialog &dialog, const QString &objectName, const QString &caption)
@@ -28,8 +29,10 @@ void AddOkCancelButtons(QDialog &dialog, QBoxLayout &layout)
 {
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    const auto [ok, cancel] = AddProgramDialogButtons(
-        dialog, *buttons, {{"btnOK", QStringLiteral("OK")}, {"btnCancel", QStringLiteral("キャンセル")}});
+    const auto [ok, cancel] =
+        AddProgramDialogButtons(dialog, *buttons,
+                                {{"btnOK", QStringLiteral("OK")},
+                                 {"btnCancel", QCoreApplication::translate("ProgramDialog", "キャンセル")}});
     layout.addLayout(buttons);
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);

@@ -1,18 +1,22 @@
 #include "ui/platform/QtTranslations.h"
 
+#include "model/settings/ProgramLanguage.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-#include <memory>
 
-QTranslator *InstallQtTranslations(QCoreApplication &application)
+QObject *InstallQtTranslations(QCoreApplication &application)
 {
-    auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+    auto *translations = new QObject(&application);
+    const ProgramLanguage language = ChosenProgramLanguage();
+    InstallProgramTranslation(language, translations);
+    if (language == ProgramLanguage::Japanese) {
+        auto *qtTexts = new QTranslator(translations);
+        if (qtTexts->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
                           QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return nullptr;
-    QCoreApplication::installTranslator(translator.get());
-    translator->setParent(&application);
-    return translator.release();
+            QCoreApplication::installTranslator(qtTexts);
+    }
+    return translations;
 }

@@ -24,8 +24,8 @@ PreviewSideSwitch::PreviewSideSwitch(SheetPreviewView &view, QWidget *parent) : 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    front_ = sideButton("btnPreviewFront", QStringLiteral("表面"), this);
-    back_ = sideButton("btnPreviewBack", QStringLiteral("裏面"), this);
+    front_ = sideButton("btnPreviewFront", tr("表面"), this);
+    back_ = sideButton("btnPreviewBack", tr("裏面"), this);
     auto *sides = new QButtonGroup(this);
     sides->addButton(front_);
     sides->addButton(back_);

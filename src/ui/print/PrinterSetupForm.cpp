@@ -33,42 +33,42 @@ PrinterSetupForm::PrinterSetupForm(const std::vector<InstalledPrinter> &printers
                                    QWidget *parent)
     : QDialog(parent), printers_(printers)
 {
-    SetUpProgramDialog(*this, QStringLiteral("PrinterSetupForm"), QStringLiteral("プリンタの設定"));
+    SetUpProgramDialog(*this, QStringLiteral("PrinterSetupForm"), tr("プリンタの設定"));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(8);
 
-    auto *printerGroup = new QGroupBox(QStringLiteral("プリンタ"), this);
+    auto *printerGroup = new QGroupBox(tr("プリンタ"), this);
     auto *printerGrid = new QGridLayout(printerGroup);
     cmbPrinter_ = new QComboBox(printerGroup);
     cmbPrinter_->setObjectName(QStringLiteral("cmbPrinter"));
     cmbPrinter_->setMinimumWidth(260);
     for (const InstalledPrinter &printer : printers_)
         cmbPrinter_->addItem(printer.Name);
-    addRow(printerGrid, 0, QStringLiteral("プリンタ名(&N)："), cmbPrinter_);
+    addRow(printerGrid, 0, tr("プリンタ名(&N)："), cmbPrinter_);
     lblModel_ = new QLabel(printerGroup);
     lblModel_->setObjectName(QStringLiteral("lblModel"));
-    addRow(printerGrid, 1, QStringLiteral("種類："), lblModel_);
+    addRow(printerGrid, 1, tr("種類："), lblModel_);
     lblLocation_ = new QLabel(printerGroup);
     lblLocation_->setObjectName(QStringLiteral("lblLocation"));
-    addRow(printerGrid, 2, QStringLiteral("場所："), lblLocation_);
+    addRow(printerGrid, 2, tr("場所："), lblLocation_);
     layout->addWidget(printerGroup);
 
     auto *pageRow = new QHBoxLayout;
-    auto *paperGroup = new QGroupBox(QStringLiteral("用紙"), this);
+    auto *paperGroup = new QGroupBox(tr("用紙"), this);
     auto *paperGrid = new QGridLayout(paperGroup);
     cmbPaper_ = new QComboBox(paperGroup);
     cmbPaper_->setObjectName(QStringLiteral("cmbPaper"));
     cmbPaper_->setMinimumWidth(160);
-    addRow(paperGrid, 0, QStringLiteral("サイズ(&Z)："), cmbPaper_);
+    addRow(paperGrid, 0, tr("サイズ(&Z)："), cmbPaper_);
     pageRow->addWidget(paperGroup, 1);
 
-    auto *orientationGroup = new QGroupBox(QStringLiteral("印刷の向き"), this);
+    auto *orientationGroup = new QGroupBox(tr("印刷の向き"), this);
     auto *orientationBox = new QVBoxLayout(orientationGroup);
-    rbPortrait_ = new QRadioButton(QStringLiteral("縦(&O)"), orientationGroup);
+    rbPortrait_ = new QRadioButton(tr("縦(&O)"), orientationGroup);
     rbPortrait_->setObjectName(QStringLiteral("rbPortrait"));
-    rbLandscape_ = new QRadioButton(QStringLiteral("横(&A)"), orientationGroup);
+    rbLandscape_ = new QRadioButton(tr("横(&A)"), orientationGroup);
     rbLandscape_->setObjectName(QStringLiteral("rbLandscape"));
     auto *orientations = new QButtonGroup(orientationGroup);
     orientations->addButton(rbPortrait_);

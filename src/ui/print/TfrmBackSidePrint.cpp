@@ -54,32 +54,31 @@ int tenthMm(const QDoubleSpinBox &box)
 
 TfrmBackSidePrint::TfrmBackSidePrint(QWidget *parent) : QDialog(parent)
 {
-    SetUpProgramDialog(*this, QStringLiteral("frmBackSidePrint"), QStringLiteral("両面印刷"));
+    SetUpProgramDialog(*this, QStringLiteral("frmBackSidePrint"), tr("両面印刷"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(8);
 
-    QGroupBox *feed = addGroup(*layout, "grpBackSideFeed", QStringLiteral("裏面の印刷："), this);
+    QGroupBox *feed = addGroup(*layout, "grpBackSideFeed", tr("裏面の印刷："), this);
     auto *feedButtons = new QButtonGroup(feed);
-    rbDuplex_ = addChoice(*feed, *feedButtons, "rbDuplex", QStringLiteral("プリンタの両面印刷で印刷する"));
-    rbManualFeed_ = addChoice(*feed, *feedButtons, "rbManualFeed",
-                              QStringLiteral("表面を印刷した後、用紙を裏返して差し直す"));
-    rbFrontOnly_ = addChoice(*feed, *feedButtons, "rbFrontOnly", QStringLiteral("表面だけ印刷する"));
+    rbDuplex_ = addChoice(*feed, *feedButtons, "rbDuplex", tr("プリンタの両面印刷で印刷する"));
+    rbManualFeed_ =
+        addChoice(*feed, *feedButtons, "rbManualFeed", tr("表面を印刷した後、用紙を裏返して差し直す"));
+    rbFrontOnly_ = addChoice(*feed, *feedButtons, "rbFrontOnly", tr("表面だけ印刷する"));
 
-    QGroupBox *turn = addGroup(*layout, "grpSheetTurn", QStringLiteral("用紙の裏返し方："), this);
+    QGroupBox *turn = addGroup(*layout, "grpSheetTurn", tr("用紙の裏返し方："), this);
     auto *turnButtons = new QButtonGroup(turn);
-    rbLongEdge_ = addChoice(*turn, *turnButtons, "rbLongEdge",
-                            QStringLiteral("長辺を軸に裏返す (本のように左右に開く)"));
-    rbShortEdge_ = addChoice(*turn, *turnButtons, "rbShortEdge",
-                             QStringLiteral("短辺を軸に裏返す (カレンダーのように上下に開く)"));
+    rbLongEdge_ = addChoice(*turn, *turnButtons, "rbLongEdge", tr("長辺を軸に裏返す (本のように左右に開く)"));
+    rbShortEdge_ =
+        addChoice(*turn, *turnButtons, "rbShortEdge", tr("短辺を軸に裏返す (カレンダーのように上下に開く)"));
 
-    auto *offsets = new QGroupBox(QStringLiteral("裏面の位置の補正 (裏から見て右へ、下へ)："), this);
+    auto *offsets = new QGroupBox(tr("裏面の位置の補正 (裏から見て右へ、下へ)："), this);
     offsets->setObjectName(QStringLiteral("grpBackOffset"));
     auto *form = new QFormLayout(offsets);
     edtBackOffsetX_ = offsetBox("edtBackOffsetX", offsets);
     edtBackOffsetY_ = offsetBox("edtBackOffsetY", offsets);
-    form->addRow(QStringLiteral("横："), edtBackOffsetX_);
-    form->addRow(QStringLiteral("縦："), edtBackOffsetY_);
+    form->addRow(tr("横："), edtBackOffsetX_);
+    form->addRow(tr("縦："), edtBackOffsetY_);
     layout->addWidget(offsets);
 
     // Turning and offsets mean nothing when the back is not printed.
@@ -90,8 +89,8 @@ TfrmBackSidePrint::TfrmBackSidePrint(QWidget *parent) : QDialog(parent)
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    const auto [ok, cancel] = AddProgramDialogButtons(
-        *this, *buttons, {{"btnOK", QStringLiteral("印刷")}, {"btnCancel", QStringLiteral("キャンセル")}});
+    const auto [ok, cancel] =
+        AddProgramDialogButtons(*this, *buttons, {{"btnOK", tr("印刷")}, {"btnCancel", tr("キャンセル")}});
     layout->addSpacing(6);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -110,9 +109,8 @@ void TfrmBackSidePrint::OfferManualFeed(bool offered)
 void TfrmBackSidePrint::SetDuplexAvailable(bool available)
 {
     rbDuplex_->setEnabled(available);
-    rbDuplex_->setText(available
-                           ? QStringLiteral("プリンタの両面印刷で印刷する")
-                           : QStringLiteral("プリンタの両面印刷で印刷する (このプリンタにはありません)"));
+    rbDuplex_->setText(available ? tr("プリンタの両面印刷で印刷する")
+                                 : tr("プリンタの両面印刷で印刷する (このプリンタにはありません)"));
     if (!available && rbDuplex_->isChecked())
         (rbManualFeed_->isHidden() ? rbFrontOnly_ : rbManualFeed_)->setChecked(true);
 }

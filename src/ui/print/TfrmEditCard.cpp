@@ -81,7 +81,7 @@ QByteArray CardDefNameFor(const QString &name)
 
 TfrmEditCard::TfrmEditCard(QWidget *parent) : QDialog(parent)
 {
-    SetUpProgramDialog(*this, QStringLiteral("frmEditCard"), QStringLiteral("カード情報の編集"));
+    SetUpProgramDialog(*this, QStringLiteral("frmEditCard"), tr("カード情報の編集"));
     setFixedSize(369, 342);
 
     auto *layout = new QVBoxLayout(this);
@@ -91,57 +91,56 @@ TfrmEditCard::TfrmEditCard(QWidget *parent) : QDialog(parent)
     auto *nameRow = new QHBoxLayout;
     edtName_ = new QLineEdit(this);
     edtName_->setObjectName(QStringLiteral("edtName"));
-    auto *nameLabel = new QLabel(QStringLiteral("名称："), this);
+    auto *nameLabel = new QLabel(tr("名称："), this);
     nameLabel->setBuddy(edtName_);
     nameRow->addWidget(nameLabel);
     nameRow->addWidget(edtName_, 1);
     layout->addLayout(nameRow);
 
-    auto *sizeGroup = new QGroupBox(QStringLiteral("カードサイズ"), this);
+    auto *sizeGroup = new QGroupBox(tr("カードサイズ"), this);
     auto *sizeRow = new QHBoxLayout(sizeGroup);
     edtCardSizeX_ = millimetreField("edtCardSizeX", sizeGroup);
     edtCardSizeY_ = millimetreField("edtCardSizeY", sizeGroup);
-    sizeRow->addWidget(new QLabel(QStringLiteral("横"), sizeGroup));
+    sizeRow->addWidget(new QLabel(tr("横", "card width"), sizeGroup));
     sizeRow->addWidget(edtCardSizeX_);
-    sizeRow->addWidget(new QLabel(QStringLiteral("×"), sizeGroup));
-    sizeRow->addWidget(new QLabel(QStringLiteral("縦"), sizeGroup));
+    sizeRow->addWidget(new QLabel(tr("×"), sizeGroup));
+    sizeRow->addWidget(new QLabel(tr("縦", "card height"), sizeGroup));
     sizeRow->addWidget(edtCardSizeY_);
     sizeRow->addWidget(new QLabel(QStringLiteral("mm"), sizeGroup));
     sizeRow->addStretch(1);
     layout->addWidget(sizeGroup);
 
-    auto *layoutGroup = new QGroupBox(QStringLiteral("段組"), this);
+    auto *layoutGroup = new QGroupBox(tr("段組"), this);
     auto *layoutRow = new QHBoxLayout(layoutGroup);
     edtColumns_ = countField("edtColumns", layoutGroup);
     edtLines_ = countField("edtLines", layoutGroup);
-    layoutRow->addWidget(new QLabel(QStringLiteral("横"), layoutGroup));
+    layoutRow->addWidget(new QLabel(tr("横", "columns"), layoutGroup));
     layoutRow->addWidget(edtColumns_);
-    layoutRow->addWidget(new QLabel(QStringLiteral("列 ／ 縦"), layoutGroup));
+    layoutRow->addWidget(new QLabel(tr("列 ／ 縦"), layoutGroup));
     layoutRow->addWidget(edtLines_);
-    layoutRow->addWidget(new QLabel(QStringLiteral("段"), layoutGroup));
+    layoutRow->addWidget(new QLabel(tr("段"), layoutGroup));
     layoutRow->addStretch(1);
     layout->addWidget(layoutGroup);
 
-    auto *spaceGroup = new QGroupBox(QStringLiteral("用紙の余白／カードの間隔"), this);
+    auto *spaceGroup = new QGroupBox(tr("用紙の余白／カードの間隔"), this);
     auto *spaceGrid = new QGridLayout(spaceGroup);
     edtLeftMargin_ = millimetreField("edtLeftMargin", spaceGroup);
     edtTopMargin_ = millimetreField("edtTopMargin", spaceGroup);
     edtColumnSpace_ = millimetreField("edtColumnSpace", spaceGroup);
     edtLineSpace_ = millimetreField("edtLineSpace", spaceGroup);
-    addField(spaceGrid, 0, 0, QStringLiteral("左の余白"), edtLeftMargin_, QStringLiteral("mm"));
-    addField(spaceGrid, 0, 3, QStringLiteral("上の余白"), edtTopMargin_, QStringLiteral("mm"));
-    addField(spaceGrid, 1, 0, QStringLiteral("列の間隔"), edtColumnSpace_, QStringLiteral("mm"));
-    addField(spaceGrid, 1, 3, QStringLiteral("段の間隔"), edtLineSpace_, QStringLiteral("mm"));
+    addField(spaceGrid, 0, 0, tr("左の余白"), edtLeftMargin_, QStringLiteral("mm"));
+    addField(spaceGrid, 0, 3, tr("上の余白"), edtTopMargin_, QStringLiteral("mm"));
+    addField(spaceGrid, 1, 0, tr("列の間隔"), edtColumnSpace_, QStringLiteral("mm"));
+    addField(spaceGrid, 1, 3, tr("段の間隔"), edtLineSpace_, QStringLiteral("mm"));
     spaceGrid->setColumnMinimumWidth(3, 76);
     layout->addWidget(spaceGroup);
     layout->addStretch(1);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    const auto [ok, cancel, help] = AddProgramDialogButtons(*this, *buttons,
-                                                            {{"Button1", QStringLiteral("OK")},
-                                                             {"Button2", QStringLiteral("キャンセル")},
-                                                             {"Button3", QStringLiteral("ヘルプ")}});
+    const auto [ok, cancel, help] = AddProgramDialogButtons(
+        *this, *buttons,
+        {{"Button1", QStringLiteral("OK")}, {"Button2", tr("キャンセル")}, {"Button3", tr("ヘルプ")}});
     layout->addLayout(buttons);
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -187,8 +186,8 @@ void TfrmEditCard::accept()
 {
     const QString unstorable = Cp932::UnencodableCharacters(edtName_->text());
     if (!unstorable.isEmpty()) {
-        VkMessageBox(QStringLiteral("次の文字は用紙の定義に保存できないため名称に使えません。\n%1\n"
-                                    "別の文字に置き換えてください。")
+        VkMessageBox(tr("次の文字は用紙の定義に保存できないため名称に使えません。\n%1\n"
+                        "別の文字に置き換えてください。")
                          .arg(unstorable),
                      MB_OK | MB_ICONEXCLAMATION, this);
         edtName_->setFocus();

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -29,12 +30,17 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <algorithm>
 #include <initializer_list>
 
 namespace {
 
-const QString kNewDefinitionName = QStringLiteral("名称未設定");
+// The name a new card sheet starts with, until the user gives it one.
+QString newDefinitionName()
+{
+    return QCoreApplication::translate("TfrmPaperSetup", "名称未設定");
+}
 
 // The hourglass for as long as the object lives.
 struct WaitCursor {
@@ -60,7 +66,9 @@ QLabel *labelFor(QWidget *control, const QString &text, const QRect &geometry, Q
     auto *label = new QLabel(text, parent);
     label->setGeometry(geometry);
     label->setBuddy(control);
-    control->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QStringLiteral("：")));
+    // Without its access key and its colon, full-width as a Japanese label writes it or not.
+    static const QRegularExpression decorations(QStringLiteral("&|[：:]$"));
+    control->setAccessibleName(QString(text).remove(decorations));
     return label;
 }
 
@@ -81,7 +89,7 @@ TfrmPaperSetup::TfrmPaperSetup(TQdPrinter &printer, TQdPrinterSetupDialog &print
       definitions_(std::make_unique<TCardDefList>()), library_(SheetLibrary::Read(library))
 {
     recentSheets_.Load(IniFile(settingsFile()));
-    SetUpProgramDialog(*this, QStringLiteral("frmPaperSetup"), QStringLiteral("用紙の設定"));
+    SetUpProgramDialog(*this, QStringLiteral("frmPaperSetup"), tr("用紙の設定"));
     setMinimumSize(kLaidOutSize);
     resize(kLaidOutSize);
     setSizeGripEnabled(true);
@@ -91,7 +99,7 @@ TfrmPaperSetup::TfrmPaperSetup(TQdPrinter &printer, TQdPrinterSetupDialog &print
         printer_.GetIndex();
         printerAvailable_ = true;
     } catch (const std::exception &) {
-        VkMessageBox(QStringLiteral("プリンタがインストールされていません。"), MB_OK | MB_ICONSTOP, parent);
+        VkMessageBox(tr("プリンタがインストールされていません。"), MB_OK | MB_ICONSTOP, parent);
         printerAvailable_ = false;
     }
     busy_ = false;
@@ -108,7 +116,7 @@ TfrmPaperSetup::~TfrmPaperSetup() = default;
 
 void TfrmPaperSetup::createControls()
 {
-    auto *label14 = new QLabel(QStringLiteral("カードの種類："), this);
+    auto *label14 = new QLabel(tr("カードの種類："), this);
     label14->setObjectName(QStringLiteral("Label14"));
     label14->setGeometry(8, 8, 173, 16);
     lblPaper_ = new QLabel(this);
@@ -127,19 +135,18 @@ void TfrmPaperSetup::createControls()
     listBox1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     listBox1_->installEventFilter(this);
 
-    QPushButton *add = button("Button4", QStringLiteral("追加(&A)"), QRect(8, 210, 84, 25), this);
-    QPushButton *edit = button("Button6", QStringLiteral("編集(&E)"), QRect(97, 210, 84, 25), this);
-    QPushButton *remove = button("Button5", QStringLiteral("削除(&D)"), QRect(8, 240, 84, 25), this);
-    QPushButton *up = button("Button7", QStringLiteral("↑"), QRect(97, 240, 40, 25), this);
-    QPushButton *down = button("Button8", QStringLiteral("↓"), QRect(141, 240, 40, 25), this);
+    QPushButton *add = button("Button4", tr("追加(&A)"), QRect(8, 210, 84, 25), this);
+    QPushButton *edit = button("Button6", tr("編集(&E)"), QRect(97, 210, 84, 25), this);
+    QPushButton *remove = button("Button5", tr("削除(&D)"), QRect(8, 240, 84, 25), this);
+    QPushButton *up = button("Button7", tr("↑"), QRect(97, 240, 40, 25), this);
+    QPushButton *down = button("Button8", tr("↓"), QRect(141, 240, 40, 25), this);
 
-    auto *group = new QGroupBox(QStringLiteral("トンボ印刷"), this);
+    auto *group = new QGroupBox(tr("トンボ印刷"), this);
     group->setObjectName(QStringLiteral("grpGuessMark"));
     group->setGeometry(8, 274, 173, 86);
     auto *items = new QGridLayout(group);
     guessMark_ = new QButtonGroup(group);
-    const QStringList texts = {QStringLiteral("しない"), QStringLiteral("点線枠"),
-                               QStringLiteral("四隅に十字")};
+    const QStringList texts = {tr("しない"), tr("点線枠"), tr("四隅に十字")};
     for (int i = 0; i < texts.size(); ++i) {
         auto *item = new QRadioButton(texts[i], group);
         guessMark_->addButton(item, i);
@@ -160,13 +167,10 @@ void TfrmPaperSetup::createControls()
     lblFit_->setStyleSheet(QStringLiteral("color: #c00000"));
     lblFit_->setGeometry(8, 366, 452 + kLibraryWidth, 20);
 
-    QPushButton *printerSetup =
-        button("Button1", QStringLiteral("プリンタ設定"), QRect(8, 396, 100, 25), this);
+    QPushButton *printerSetup = button("Button1", tr("プリンタ設定"), QRect(8, 396, 100, 25), this);
     QPushButton *ok = button("Button3", QStringLiteral("OK"), QRect(208 + kLibraryWidth, 396, 80, 25), this);
-    QPushButton *cancel =
-        button("Button2", QStringLiteral("キャンセル"), QRect(294 + kLibraryWidth, 396, 80, 25), this);
-    QPushButton *help =
-        button("Button9", QStringLiteral("ヘルプ"), QRect(380 + kLibraryWidth, 396, 80, 25), this);
+    QPushButton *cancel = button("Button2", tr("キャンセル"), QRect(294 + kLibraryWidth, 396, 80, 25), this);
+    QPushButton *help = button("Button9", tr("ヘルプ"), QRect(380 + kLibraryWidth, 396, 80, 25), this);
     ok->setDefault(true);
 
     createLibraryControls();
@@ -449,7 +453,7 @@ void TfrmPaperSetup::addDefinition()
 {
     TfrmEditCard dialog(this);
     dialog.LoadCardDef(workingCopy_, true);
-    dialog.SetName(kNewDefinitionName);
+    dialog.SetName(newDefinitionName());
     if (dialog.exec() != QDialog::Accepted)
         return;
     dialog.StoreCardDef(workingCopy_);
@@ -466,19 +470,19 @@ void TfrmPaperSetup::deleteDefinition()
     if (row < 0)
         return;
     if (listBox1_->count() == 1) {
-        VkMessageBox(QStringLiteral("全ての定義を削除することは出来ません。"), MB_OK | MB_ICONSTOP, this);
+        VkMessageBox(tr("全ての定義を削除することは出来ません。"), MB_OK | MB_ICONSTOP, this);
         return;
     }
     const QString name = listBox1_->item(row)->text();
     if (workingCopy_.System != 0) {
-        VkMessageBox(QStringLiteral("『%1』 は、システムで用意した定義です。\n"
-                                    "ユーザ自信で作成した定義以外は削除できません。")
+        VkMessageBox(tr("『%1』 は、システムで用意した定義です。\n"
+                        "ユーザ自信で作成した定義以外は削除できません。")
                          .arg(name),
                      MB_OK | MB_ICONSTOP, this);
         return;
     }
-    if (VkMessageBox(QStringLiteral("『%1』 の定義を削除してもよろしいですか？").arg(name),
-                     MB_YESNO | MB_ICONQUESTION, this) != IDYES)
+    if (VkMessageBox(tr("『%1』 の定義を削除してもよろしいですか？").arg(name), MB_YESNO | MB_ICONQUESTION,
+                     this) != IDYES)
         return;
     delete listBox1_->takeItem(row);
     definitions_->erase(definitions_->begin() + row);
@@ -572,8 +576,7 @@ void TfrmPaperSetup::updatePreview()
     const bool runsOff =
         printerAvailable_ && !CardSheetFitsPaper(workingCopy_, sheet_.PhysicalPaperSizeTenthMm);
     lblFit_->setText(
-        runsOff ? QStringLiteral("カードの配置が用紙 %1 に収まりません。はみ出す部分は印刷されません。")
-                      .arg(paperName_)
+        runsOff ? tr("カードの配置が用紙 %1 に収まりません。はみ出す部分は印刷されません。").arg(paperName_)
                 : QString());
 }
 

@@ -11,11 +11,13 @@
 #include "ui/print/SheetPreviewView.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -32,7 +34,9 @@ QString paperName(TQdPrinter &printer)
 
 QString runsOffText(const QString &paper)
 {
-    return QStringLiteral("カードの配置が用紙 %1 に収まりません。はみ出す部分は印刷されません。").arg(paper);
+    return QCoreApplication::translate("TfrmPrint",
+                                       "カードの配置が用紙 %1 に収まりません。はみ出す部分は印刷されません。")
+        .arg(paper);
 }
 
 QSpinBox *countField(const char *name, int most, QWidget *parent)
@@ -51,7 +55,7 @@ TfrmPrint::TfrmPrint(TQdPrinter &printer, const TVkVellumPanel &card, const TCar
                      const SheetRun &run, bool countChosen, QWidget *parent)
     : QDialog(parent), printer_(printer), cardDef_(cardDef)
 {
-    SetUpProgramDialog(*this, QStringLiteral("frmPrint"), QStringLiteral("印刷"));
+    SetUpProgramDialog(*this, QStringLiteral("frmPrint"), tr("印刷"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
     auto *columns = new QHBoxLayout;
@@ -80,25 +84,25 @@ TfrmPrint::TfrmPrint(TQdPrinter &printer, const TVkVellumPanel &card, const TCar
     side->addWidget(lblPrinter_);
 
     const std::int64_t cells = std::max<std::int64_t>(CellsOnSheet(cardDef), 1);
-    auto *startGroup = new QGroupBox(QStringLiteral("印刷を始める位置"), this);
+    auto *startGroup = new QGroupBox(tr("印刷を始める位置"), this);
     auto *startRow = new QGridLayout(startGroup);
     edtStart_ =
         countField("edtStart", int(std::min<std::int64_t>(cells, OutputLimits::kMostCards)), startGroup);
     startRow->addWidget(edtStart_, 0, 0);
-    startRow->addWidget(new QLabel(QStringLiteral("番目のカードから"), startGroup), 0, 1);
-    auto *startHint = new QLabel(QStringLiteral("使用済みのカードがある用紙では、プレビューで最初に印刷する"
-                                                "カードをクリックしても選べます。"),
+    startRow->addWidget(new QLabel(tr("番目のカードから"), startGroup), 0, 1);
+    auto *startHint = new QLabel(tr("使用済みのカードがある用紙では、プレビューで最初に印刷する"
+                                    "カードをクリックしても選べます。"),
                                  startGroup);
     startHint->setWordWrap(true);
     startRow->addWidget(startHint, 1, 0, 1, 2);
     side->addWidget(startGroup);
 
-    auto *countGroup = new QGroupBox(QStringLiteral("印刷する量"), this);
+    auto *countGroup = new QGroupBox(tr("印刷する量"), this);
     countGroup->setObjectName(QStringLiteral("grpCount"));
     auto *countGrid = new QGridLayout(countGroup);
-    rbSheets_ = new QRadioButton(QStringLiteral("用紙(&S)"), countGroup);
+    rbSheets_ = new QRadioButton(tr("用紙(&S)"), countGroup);
     rbSheets_->setObjectName(QStringLiteral("rbSheets"));
-    rbCards_ = new QRadioButton(QStringLiteral("カード(&C)"), countGroup);
+    rbCards_ = new QRadioButton(tr("カード(&C)"), countGroup);
     rbCards_->setObjectName(QStringLiteral("rbCards"));
     auto *units = new QButtonGroup(countGroup);
     units->addButton(rbSheets_);
@@ -107,24 +111,23 @@ TfrmPrint::TfrmPrint(TQdPrinter &printer, const TVkVellumPanel &card, const TCar
     edtCards_ = countField("edtCards", OutputLimits::kMostCards, countGroup);
     countGrid->addWidget(rbSheets_, 0, 0);
     countGrid->addWidget(edtSheets_, 0, 1);
-    countGrid->addWidget(new QLabel(QStringLiteral("枚"), countGroup), 0, 2);
+    countGrid->addWidget(new QLabel(tr("枚", "sheets"), countGroup), 0, 2);
     countGrid->addWidget(rbCards_, 1, 0);
     countGrid->addWidget(edtCards_, 1, 1);
-    countGrid->addWidget(new QLabel(QStringLiteral("枚"), countGroup), 1, 2);
+    countGrid->addWidget(new QLabel(tr("枚", "cards"), countGroup), 1, 2);
     if (!countChosen) {
         countGroup->setEnabled(false);
-        countGrid->addWidget(new QLabel(QStringLiteral("差し込むレコードの数だけ印刷します。"), countGroup),
-                             2, 0, 1, 3);
+        countGrid->addWidget(new QLabel(tr("差し込むレコードの数だけ印刷します。"), countGroup), 2, 0, 1, 3);
     }
     side->addWidget(countGroup);
 
-    auto *adjustGroup = new QGroupBox(QStringLiteral("印刷位置の調整"), this);
+    auto *adjustGroup = new QGroupBox(tr("印刷位置の調整"), this);
     auto *adjustRow = new QHBoxLayout(adjustGroup);
     lblAdjust_ = new QLabel(adjustGroup);
     lblAdjust_->setObjectName(QStringLiteral("lblAdjust"));
     lblAdjust_->setWordWrap(true);
     adjustRow->addWidget(lblAdjust_, 1);
-    adjust_ = new QPushButton(QStringLiteral("調整(&J)..."), adjustGroup);
+    adjust_ = new QPushButton(tr("調整(&J)..."), adjustGroup);
     QPushButton *adjust = adjust_;
     adjust->setObjectName(QStringLiteral("btnAdjust"));
     adjust->setAutoDefault(false);
@@ -141,8 +144,7 @@ TfrmPrint::TfrmPrint(TQdPrinter &printer, const TVkVellumPanel &card, const TCar
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     const auto [print, cancel] = AddProgramDialogButtons(
-        *this, *buttons,
-        {{"btnPrint", QStringLiteral("印刷(&P)...")}, {"btnCancel", QStringLiteral("キャンセル")}});
+        *this, *buttons, {{"btnPrint", tr("印刷(&P)...")}, {"btnCancel", tr("キャンセル")}});
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     side->setContentsMargins(0, 0, 0, 0);
@@ -223,13 +225,14 @@ void TfrmPrint::readPrinter()
                                   .Resolution = printer_.GetResolution(),
                                   .Adjustment = printer_.CurrentAdjustment()};
     pbSheet_->SetSheet(sheet, cardDef_);
-    lblPrinter_->setText(QStringLiteral("プリンタ：%1 (%2)").arg(printer_.Printer().printerName(), paper));
+    lblPrinter_->setText(tr("プリンタ：%1 (%2)").arg(printer_.Printer().printerName(), paper));
     const PrintAdjustment &adjustment = sheet.Adjustment;
-    lblAdjust_->setText(adjustment.IsNone() ? QStringLiteral("なし")
-                                            : QStringLiteral("右へ %1 mm、下へ %2 mm、%3 %")
-                                                  .arg(adjustment.OffsetXTenthMm / 10.0, 0, 'f', 1)
-                                                  .arg(adjustment.OffsetYTenthMm / 10.0, 0, 'f', 1)
-                                                  .arg(adjustment.ScaleHundredthPercent / 100.0, 0, 'f', 2));
+    lblAdjust_->setText(adjustment.IsNone()
+                            ? tr("なし")
+                            : tr("右へ %1 mm、下へ %2 mm、%3 %")
+                                  .arg(QLocale().toString(adjustment.OffsetXTenthMm / 10.0, 'f', 1),
+                                       QLocale().toString(adjustment.OffsetYTenthMm / 10.0, 'f', 1),
+                                       QLocale().toString(adjustment.ScaleHundredthPercent / 100.0, 'f', 2)));
     lblFit_->setText(CardSheetFitsPaper(cardDef_, sheet.PhysicalPaperSizeTenthMm) ? QString()
                                                                                   : runsOffText(paper));
 }
@@ -262,6 +265,7 @@ bool ConfirmSheetOnPaper(TQdPrinter &printer, const TCardDef &cardDef, QWidget *
 {
     if (CardSheetFitsPaper(cardDef, printer.GetPhysicalPaperSize()))
         return true;
-    return VkMessageBox(runsOffText(paperName(printer)) + QStringLiteral("\nこのまま印刷しますか？"),
+    return VkMessageBox(runsOffText(paperName(printer)) +
+                            QCoreApplication::translate("TfrmPrint", "\nこのまま印刷しますか？"),
                         MB_OKCANCEL | MB_ICONEXCLAMATION, parent) == IDOK;
 }

@@ -38,7 +38,7 @@ TfrmPrintAdjust::TfrmPrintAdjust(TQdPrinter &printer, const PrinterAdjustments &
                                  const TCardDef &cardDef, const QString &title, QWidget *parent)
     : QDialog(parent), printer_(printer), adjustments_(adjustments), cardDef_(cardDef), title_(title)
 {
-    SetUpProgramDialog(*this, QStringLiteral("frmPrintAdjust"), QStringLiteral("印刷位置の調整"));
+    SetUpProgramDialog(*this, QStringLiteral("frmPrintAdjust"), tr("印刷位置の調整"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(10);
@@ -54,10 +54,10 @@ TfrmPrintAdjust::TfrmPrintAdjust(TQdPrinter &printer, const PrinterAdjustments &
     edtOffsetY_ = numberField("edtOffsetY", 1, -most, most, QStringLiteral(" mm"), this);
     edtScale_ = numberField("edtScale", 2, PrintAdjustment::kLeastScaleHundredthPercent / 100.0,
                             PrintAdjustment::kMostScaleHundredthPercent / 100.0, QStringLiteral(" %"), this);
-    const std::pair<QString, QWidget *> rows[] = {{QStringLiteral("プリンタ(&N)："), cmbPrinter_},
-                                                  {QStringLiteral("右へずらす(&X)："), edtOffsetX_},
-                                                  {QStringLiteral("下へずらす(&Y)："), edtOffsetY_},
-                                                  {QStringLiteral("拡大縮小(&S)："), edtScale_}};
+    const std::pair<QString, QWidget *> rows[] = {{tr("プリンタ(&N)："), cmbPrinter_},
+                                                  {tr("右へずらす(&X)："), edtOffsetX_},
+                                                  {tr("下へずらす(&Y)："), edtOffsetY_},
+                                                  {tr("拡大縮小(&S)："), edtScale_}};
     for (int row = 0; row < int(std::size(rows)); ++row) {
         auto *label = new QLabel(rows[row].first, this);
         label->setBuddy(rows[row].second);
@@ -67,14 +67,14 @@ TfrmPrintAdjust::TfrmPrintAdjust(TQdPrinter &printer, const PrinterAdjustments &
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
 
-    auto *help = new QLabel(
-        QStringLiteral("テスト用紙を印刷し、十字の中心や目盛りの 0 が用紙の左上から書かれた位置に来ているかを"
-                       "定規で測ります。\n"
-                       "たとえば十字が 1.5 mm 右に、0.8 mm 上に印刷されたときは、右へ -1.5 mm、下へ 0.8 mm と"
-                       "入力します。\n"
-                       "100 mm のはずの目盛りが 99 mm に縮んでいたときは、拡大縮小を 101.01 % にします。\n"
-                       "入力した値でもう一度テスト用紙を印刷すると、調整の結果を確かめられます。"),
-        this);
+    auto *help =
+        new QLabel(tr("テスト用紙を印刷し、十字の中心や目盛りの 0 が用紙の左上から書かれた位置に来ているかを"
+                      "定規で測ります。\n"
+                      "たとえば十字が 1.5 mm 右に、0.8 mm 上に印刷されたときは、右へ -1.5 mm、下へ 0.8 mm と"
+                      "入力します。\n"
+                      "100 mm のはずの目盛りが 99 mm に縮んでいたときは、拡大縮小を 101.01 % にします。\n"
+                      "入力した値でもう一度テスト用紙を印刷すると、調整の結果を確かめられます。"),
+                   this);
     help->setObjectName(QStringLiteral("lblHelp"));
     help->setWordWrap(true);
     help->setMinimumWidth(420);
@@ -82,10 +82,10 @@ TfrmPrintAdjust::TfrmPrintAdjust(TQdPrinter &printer, const PrinterAdjustments &
 
     auto *buttons = new QHBoxLayout;
     QPushButton *testPrint =
-        AddProgramDialogButton(*this, *buttons, {"btnTestPrint", QStringLiteral("テスト用紙を印刷(&T)")});
+        AddProgramDialogButton(*this, *buttons, {"btnTestPrint", tr("テスト用紙を印刷(&T)")});
     buttons->addStretch(1);
     const auto [ok, cancel] = AddProgramDialogButtons(
-        *this, *buttons, {{"btnOK", QStringLiteral("OK")}, {"btnCancel", QStringLiteral("キャンセル")}});
+        *this, *buttons, {{"btnOK", QStringLiteral("OK")}, {"btnCancel", tr("キャンセル")}});
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -144,8 +144,7 @@ void TfrmPrintAdjust::printTestSheet()
         printer_.Refresh();
     };
     try {
-        PrintCalibrationSheet(printer_, QStringLiteral("%1 - 印刷位置の調整").arg(title_), cardDef_,
-                              Adjustment());
+        PrintCalibrationSheet(printer_, tr("%1 - 印刷位置の調整").arg(title_), cardDef_, Adjustment());
     } catch (...) {
         restore();
         throw;

@@ -10,6 +10,7 @@
 #include "ui/print/PrintCommands.h"
 #include "ui/print/TfrmBackSidePrint.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 namespace {
@@ -18,9 +19,11 @@ const QString kSettingsFileName = QStringLiteral("VELLUMAX.INI");
 
 QString turnOverText(SheetTurn turn)
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "TwoSidedPrintCommand",
                "表面を印刷しました。\n印刷した用紙を%1を軸に裏返して差し直し、OK を押すと裏面を印刷します。")
-        .arg(turn == SheetTurn::LongEdge ? QStringLiteral("長辺") : QStringLiteral("短辺"));
+        .arg(turn == SheetTurn::LongEdge ? QCoreApplication::translate("TwoSidedPrintCommand", "長辺")
+                                         : QCoreApplication::translate("TwoSidedPrintCommand", "短辺"));
 }
 
 } // namespace
