@@ -44,43 +44,51 @@ struct LibraryFolder {
     QTemporaryDir home;
 };
 
+// The library and the printer the paper setup is made with; without a printer the dialog would
+// stop at its message, so the benchmark is skipped.
+struct PaperSetupParts {
+    explicit PaperSetupParts(benchmark::State &state)
+    {
+        if (printer.Printers().empty())
+            state.SkipWithError("no printer: the dialog would stop at its message");
+    }
+    bool Ready() const { return !printer.Printers().empty(); }
+    std::unique_ptr<TfrmPaperSetup> Open()
+    {
+        auto dialog = std::make_unique<TfrmPaperSetup>(printer, setupDialog, nullptr, folder.Sources());
+        dialog->show();
+        dialog->findChild<QListView *>("lstLibrary")->viewport()->repaint();
+        QCoreApplication::processEvents();
+        return dialog;
+    }
+    const LibraryFolder folder;
+    TQdPrinter printer;
+    TQdPrinterSetupDialog setupDialog{printer};
+};
+
 } // namespace
 
 // The paper setup from the command's call to its first paint, with kSheets sheets in the library
 // and the list of found sheets drawn.
 static void BM_PaperSetupOpenWithLibrary(benchmark::State &state)
 {
-    const LibraryFolder folder;
-    TQdPrinter printer;
-    if (printer.Printers().empty()) {
-        state.SkipWithError("no printer: the dialog would stop at its message");
+    PaperSetupParts parts(state);
+    if (!parts.Ready())
         return;
-    }
-    TQdPrinterSetupDialog setupDialog(printer);
-    for (auto _ : state) {
-        TfrmPaperSetup dialog(printer, setupDialog, nullptr, folder.Sources());
-        dialog.show();
-        dialog.findChild<QListView *>("lstLibrary")->viewport()->repaint();
-        QCoreApplication::processEvents();
-    }
+    for (auto _ : state)
+        parts.Open();
 }
 BENCHMARK(BM_PaperSetupOpenWithLibrary)->Unit(benchmark::kMillisecond);
 
 // One key typed into the search box: the sheets found again and the list drawn anew.
 static void BM_PaperSetupSearchKeystroke(benchmark::State &state)
 {
-    const LibraryFolder folder;
-    TQdPrinter printer;
-    if (printer.Printers().empty()) {
-        state.SkipWithError("no printer: the dialog would stop at its message");
+    PaperSetupParts parts(state);
+    if (!parts.Ready())
         return;
-    }
-    TQdPrinterSetupDialog setupDialog(printer);
-    TfrmPaperSetup dialog(printer, setupDialog, nullptr, folder.Sources());
-    dialog.show();
-    QCoreApplication::processEvents();
-    auto *search = dialog.findChild<QLineEdit *>("edtSheetSearch");
-    auto *list = dialog.findChild<QListView *>("lstLibrary");
+    const std::unique_ptr<TfrmPaperSetup> dialog = parts.Open();
+    auto *search = dialog->findChild<QLineEdit *>("edtSheetSearch");
+    auto *list = dialog->findChild<QListView *>("lstLibrary");
     const QString typed = QStringLiteral("maker1 mc-1 91x55");
     int at = 0;
     for (auto _ : state) {

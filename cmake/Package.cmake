@@ -25,5 +25,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "fonts-ipafont-gothic, fonts-ipafont-mincho, fonts-liberation2, qt6-translations-l10n, xdg-utils")
+# Other programs' sheet templates: the paper setup and --list-sheets offer them beside the card
+# stock shipped with the program.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "glabels-data")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

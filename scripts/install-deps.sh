@@ -11,6 +11,8 @@ packages=(
   libjpeg62-turbo-dev libcsv-dev libzip-dev libharfbuzz-dev libicu-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation2 fonts-noto-cjk
   xdg-utils
+  # Sheet templates of label makers, data only: the paper setup and --list-sheets offer them.
+  glabels-data
 )
 # Making the Debian package and checking it.
 if [ "${VELLUMIA_TEST_PACKAGES:-0}" = 1 ] || [ "${VELLUMIA_PACKAGE_TOOLS:-0}" = 1 ]; then
