@@ -588,7 +588,7 @@ Please replace them with other characters before saving.</translation>
     </message>
     <message>
         <source>テキストを追加(&amp;T)...</source>
-        <translation>Add Te&amp;xt…</translation>
+        <translation>Add Te&amp;xt...</translation>
     </message>
     <message>
         <source>テキストを追加|カードにテキストを書き込みます。</source>
@@ -596,7 +596,7 @@ Please replace them with other characters before saving.</translation>
     </message>
     <message>
         <source>イメージを追加(&amp;I)...</source>
-        <translation>Add &amp;Image…</translation>
+        <translation>Add &amp;Image...</translation>
     </message>
     <message>
         <source>イメージを追加|カードにビットマップイメージを追加します。</source>
@@ -604,7 +604,7 @@ Please replace them with other characters before saving.</translation>
     </message>
     <message>
         <source>用紙の設定(&amp;U)...</source>
-        <translation>Paper Set&amp;up…</translation>
+        <translation>Paper Set&amp;up...</translation>
     </message>
     <message>
         <source>用紙の設定|カードサイズや段組の設定を行います。</source>
@@ -612,7 +612,7 @@ Please replace them with other characters before saving.</translation>
     </message>
     <message>
         <source>背景画像の選択(&amp;B)...</source>
-        <translation>Background &amp;Picture…</translation>
+        <translation>Background &amp;Picture...</translation>
     </message>
     <message>
         <source>背景画像の選択|背景のビットマップを指定します。</source>
@@ -644,7 +644,7 @@ Please replace them with other characters before saving.</translation>
     </message>
     <message>
         <source>印刷(&amp;P)...</source>
-        <translation>&amp;Print…</translation>
+        <translation>&amp;Print...</translation>
     </message>
     <message>
         <source>印刷|カードを印刷します。</source>
@@ -652,7 +652,7 @@ Please replace them with other characters before saving.</translation>
     </message>
     <message>
         <source>背景色設定(&amp;K)...</source>
-        <translation>Bac&amp;kground Colour…</translation>
+        <translation>Bac&amp;kground Colour...</translation>
     </message>
     <message>
         <source>背景色設定|カードの背景色を設定します。</source>
@@ -660,7 +660,7 @@ Please replace them with other characters before saving.</translation>
     </message>
     <message>
         <source>カードを開く(&amp;O)...</source>
-        <translation>&amp;Open Card…</translation>
+        <translation>&amp;Open Card...</translation>
     </message>
     <message>
         <source>カードを開く|保存されているカードを読み込みます。</source>
@@ -668,7 +668,7 @@ Please replace them with other characters before saving.</translation>
     </message>
     <message>
         <source>名前を付けて保存(&amp;A)...</source>
-        <translation>Save &amp;As…</translation>
+        <translation>Save &amp;As...</translation>
     </message>
     <message>
         <source>名前を付けて保存|名前を指定してファイルに保存します。</source>
@@ -676,7 +676,7 @@ Please replace them with other characters before saving.</translation>
     </message>
     <message>
         <source>修正・変更(&amp;M)...</source>
-        <translation>&amp;Modify…</translation>
+        <translation>&amp;Modify...</translation>
     </message>
     <message>
         <source>修正・変更|選択されたオブジェクトを修正・変更します。</source>
@@ -700,7 +700,7 @@ Please replace them with other characters before saving.</translation>
     </message>
     <message>
         <source>バージョン情報(&amp;V)...</source>
-        <translation>&amp;About VELLUMIA…</translation>
+        <translation>&amp;About VELLUMIA...</translation>
     </message>
     <message>
         <source>バージョン情報|プログラムのバージョン情報を表示します。</source>
@@ -716,7 +716,7 @@ Please replace them with other characters before saving.</translation>
     </message>
     <message>
         <source>画像ファイルとして保存(&amp;H)...</source>
-        <translation>Save as Pictu&amp;re…</translation>
+        <translation>Save as Pictu&amp;re...</translation>
     </message>
     <message>
         <source>画像ファイルとして保存|カードを画像ファイルとして保存します。</source>
@@ -736,7 +736,7 @@ Please replace them with other characters before saving.</translation>
     </message>
     <message>
         <source>グリッドの設定(&amp;S)...</source>
-        <translation>Grid &amp;Settings…</translation>
+        <translation>Grid &amp;Settings...</translation>
     </message>
     <message>
         <source>グリッドの設定|グリッドの間隔等を設定します。</source>
@@ -768,7 +768,7 @@ Please replace them with other characters before saving.</translation>
     </message>
     <message>
         <source>オブジェクトの修正(&amp;X)...</source>
-        <translation>Edit O&amp;bject…</translation>
+        <translation>Edit O&amp;bject...</translation>
     </message>
     <message>
         <source>オブジェクトの修正|テキストラベルや画像の変更を行います。</source>
@@ -776,7 +776,7 @@ Please replace them with other characters before saving.</translation>
     </message>
     <message>
         <source>簡易描画(&amp;D)...</source>
-        <translation>Dra&amp;w Shape…</translation>
+        <translation>Dra&amp;w Shape...</translation>
     </message>
     <message>
         <source>簡易描画|簡単な図形を描画します。</source>
@@ -784,7 +784,7 @@ Please replace them with other characters before saving.</translation>
     </message>
     <message>
         <source>QRコード(&amp;Q)...</source>
-        <translation>&amp;QR Code…</translation>
+        <translation>&amp;QR Code...</translation>
     </message>
     <message>
         <source>QRコード|テキストや連絡先から QRコードを作成します。</source>
@@ -792,7 +792,7 @@ Please replace them with other characters before saving.</translation>
     </message>
     <message>
         <source>新規作成(&amp;N)...</source>
-        <translation>&amp;New…</translation>
+        <translation>&amp;New...</translation>
     </message>
     <message>
         <source>新規作成|新しいカードを編集します。</source>
@@ -800,7 +800,7 @@ Please replace them with other characters before saving.</translation>
     </message>
     <message>
         <source>差し込み印刷(&amp;M)...</source>
-        <translation>&amp;Mail Merge…</translation>
+        <translation>&amp;Mail Merge...</translation>
     </message>
     <message>
         <source>差し込み印刷|表のデータを差し込んでカードを印刷します。</source>
@@ -808,7 +808,7 @@ Please replace them with other characters before saving.</translation>
     </message>
     <message>
         <source>印刷位置の調整(&amp;J)...</source>
-        <translation>Ad&amp;just Print Position…</translation>
+        <translation>Ad&amp;just Print Position...</translation>
     </message>
     <message>
         <source>印刷位置の調整|プリンタごとに印刷位置のずれと拡大縮小を調整します。</source>
@@ -848,7 +848,7 @@ Please replace them with other characters before saving.</translation>
     </message>
     <message>
         <source>位置とサイズ(&amp;S)...</source>
-        <translation>Position and Si&amp;ze…</translation>
+        <translation>Position and Si&amp;ze...</translation>
     </message>
     <message>
         <source>位置とサイズ|選択されたオブジェクトの位置と大きさをmm単位で指定します。</source>
@@ -952,7 +952,7 @@ Please replace them with other characters before saving.</translation>
     </message>
     <message>
         <source>PDFとして保存(&amp;D)...</source>
-        <translation>Save as P&amp;DF…</translation>
+        <translation>Save as P&amp;DF...</translation>
     </message>
     <message>
         <source>PDFとして保存|カードを並べた用紙を PDF ファイルとして保存します。</source>
@@ -968,7 +968,7 @@ Please replace them with other characters before saving.</translation>
     </message>
     <message>
         <source>プリンタの設定(&amp;Q)...</source>
-        <translation>Printer Se&amp;tup…</translation>
+        <translation>Printer Se&amp;tup...</translation>
     </message>
     <message>
         <source>プリンタの設定|プリンタの設定を行います。</source>
@@ -1204,7 +1204,7 @@ Please replace them with other characters before saving.</translation>
     <name>MergeCommandWiring</name>
     <message>
         <source>印刷...</source>
-        <translation>Print…</translation>
+        <translation>Print...</translation>
     </message>
     <message>
         <source>選んだレコードを差し込んで印刷します</source>
@@ -1227,7 +1227,7 @@ Please replace them with other characters before saving.</translation>
     </message>
     <message>
         <source>差し込み印刷をしています...</source>
-        <translation>Printing the mail merge…</translation>
+        <translation>Printing the mail merge...</translation>
     </message>
     <message>
         <source>キャンセル</source>
@@ -1711,23 +1711,23 @@ These fields will be printed as typed.</translation>
     </message>
     <message>
         <source>用紙の余白／カードの間隔</source>
-        <translation>Sheet margins / card spacing</translation>
+        <translation>Sheet margins / gaps between cards</translation>
     </message>
     <message>
         <source>左の余白</source>
-        <translation>Left margin</translation>
+        <translation>Left</translation>
     </message>
     <message>
         <source>上の余白</source>
-        <translation>Top margin</translation>
+        <translation>Top</translation>
     </message>
     <message>
         <source>列の間隔</source>
-        <translation>Column spacing</translation>
+        <translation>Col. gap</translation>
     </message>
     <message>
         <source>段の間隔</source>
-        <translation>Row spacing</translation>
+        <translation>Row gap</translation>
     </message>
     <message>
         <source>キャンセル</source>
@@ -1893,15 +1893,15 @@ Settings such as the window position will not be saved on exit.</translation>
     </message>
     <message>
         <source>点線枠</source>
-        <translation>Dotted frame</translation>
+        <translation>Frame</translation>
     </message>
     <message>
         <source>四隅に十字</source>
-        <translation>Corner crosses</translation>
+        <translation>Crosses</translation>
     </message>
     <message>
         <source>プリンタ設定</source>
-        <translation>Printer…</translation>
+        <translation>Printer...</translation>
     </message>
     <message>
         <source>キャンセル</source>
@@ -2033,11 +2033,11 @@ Only definitions you made yourself can be deleted.</translation>
     </message>
     <message>
         <source>調整(&amp;J)...</source>
-        <translation>Ad&amp;just…</translation>
+        <translation>Ad&amp;just...</translation>
     </message>
     <message>
         <source>印刷(&amp;P)...</source>
-        <translation>&amp;Print…</translation>
+        <translation>&amp;Print...</translation>
     </message>
     <message>
         <source>キャンセル</source>
