@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -29,8 +30,10 @@ void TfrmMain::LayoutCardSurface()
 void TfrmMain::placeCardSurface()
 {
     layingOut_ = true;
-    SizePanel().setText(
-        QString::asprintf("%3.1f x %3.1f mm", CardDef().CardSizeX / 10.0, CardDef().CardSizeY / 10.0));
+    const QLocale locale;
+    SizePanel().setText(QStringLiteral("%1 x %2 mm")
+                            .arg(locale.toString(CardDef().CardSizeX / 10.0, 'f', 1), 3)
+                            .arg(locale.toString(CardDef().CardSizeY / 10.0, 'f', 1), 3));
     const QSize size = CardSurfaceSize(CardDef());
     const int width = size.width();
     const int height = size.height();
