@@ -91,7 +91,7 @@ _vellumax()
             done < <(_vellumax_sheet_names "${words[0]}")
             return
             ;;
-        --dpi | --quality | --copies | --offset | --start | --sheets | --cards | --records)
+        --dpi | --quality | --copies | --offset | --start | --sheets | --cards | --records | --copies-column)
             return
             ;;
     esac
@@ -99,7 +99,7 @@ _vellumax()
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--export --pdf --print --dpi --quality --side --marks --sheet --back
             --printer --copies --offset --start --sheets --cards --merge --per-record --records
-            --continue-numbering --help --version --list-sheets' -- "$cur"))
+            --copies-column --continue-numbering --help --version --list-sheets' -- "$cur"))
         return
     fi
     _filedir vkc

@@ -234,6 +234,10 @@ Open it in the window, check it and save it again.</translation>
         <translation>count the merge&apos;s {{連番}} on from the last number of the previous merge</translation>
     </message>
     <message>
+        <source>差し込みで各レコードのカードの枚数をこの列の値にします</source>
+        <translation>in a merge, print as many cards of each record as this column says</translation>
+    </message>
+    <message>
         <source>使い方:
   vellumax [CARD.vkc]                     ウィンドウでカードを開きます
   vellumax --export OUT.png [--dpi N] [--quality Q] [--side front|back] CARD.vkc
@@ -242,7 +246,7 @@ Open it in the window, check it and save it again.</translation>
   vellumax --print [--printer NAME] [--copies N] [--marks ...] [--sheet NAME] [--start N] [--offset X,Y]
                  [--sheets N|--cards N] [--back long|short|none] CARD.vkc
   vellumax --pdf OUT.pdf --merge TABLE.csv [--per-record card|sheet] [--records FROM-TO]
-                 [--continue-numbering] CARD.vkc
+                 [--copies-column NAME] [--continue-numbering] CARD.vkc
   vellumax --export OUT.png --merge TABLE.csv [--records FROM-TO] CARD.vkc   (OUT-0001.png ...)
 </source>
         <translation>Usage:
@@ -253,7 +257,7 @@ Open it in the window, check it and save it again.</translation>
   vellumax --print [--printer NAME] [--copies N] [--marks ...] [--sheet NAME] [--start N] [--offset X,Y]
                  [--sheets N|--cards N] [--back long|short|none] CARD.vkc
   vellumax --pdf OUT.pdf --merge TABLE.csv [--per-record card|sheet] [--records FROM-TO]
-                 [--continue-numbering] CARD.vkc
+                 [--copies-column NAME] [--continue-numbering] CARD.vkc
   vellumax --export OUT.png --merge TABLE.csv [--records FROM-TO] CARD.vkc   (OUT-0001.png ...)
 </translation>
     </message>
@@ -1199,6 +1203,18 @@ Please replace them with other characters before saving.</translation>
         <source>{{連番}} を、前回の差し込みで最後に印刷した番号の次から数えます</source>
         <translation>Count {{連番}} on from the last number printed by the previous merge</translation>
     </message>
+    <message>
+        <source>部数の列</source>
+        <translation>Copies column</translation>
+    </message>
+    <message>
+        <source>各レコードのカードの枚数を、この列の値にします</source>
+        <translation>Print as many cards of each record as this column&apos;s value says</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
 </context>
 <context>
     <name>MergeCommandWiring</name>
@@ -1345,6 +1361,21 @@ These fields will be printed as typed.</translation>
     <message>
         <source>差し込みデータを ODS ブックとして読めません: %1</source>
         <translation>The merge data cannot be read as an ODS workbook: %1</translation>
+    </message>
+</context>
+<context>
+    <name>OutputJob</name>
+    <message>
+        <source>差し込みデータのレコード %1 の列 %2 の値 %3 は部数になりません (0～%4 の整数)</source>
+        <translation>Record %1 of the merge table: the value %3 in column %2 is no number of cards (a whole number from 0 to %4)</translation>
+    </message>
+    <message>
+        <source>差し込みデータに部数の列 %1 がありません</source>
+        <translation>The merge table has no copies column %1</translation>
+    </message>
+    <message>
+        <source>差し込みで印刷するカードが多すぎます (%1 枚まで)</source>
+        <translation>The merge would print too many cards (at most %1)</translation>
     </message>
 </context>
 <context>

@@ -134,7 +134,7 @@ void RunBatchMerge(BatchCard &card, const BatchOptions &options)
     if (!options.SheetName.isEmpty())
         card.UseSheet(options.SheetName);
     CheckBatchStartCell(card, options);
-    MergePlan plan = options.Job.Plan(card.CardDef(), range);
+    MergePlan plan = options.Job.Plan(card.CardDef(), table, range);
     MergeNumbering numbering(card.Surface(), options.Job.ContinueNumbering);
     plan.SetCardsBefore(numbering.CardsBefore());
     if (options.Command == BatchCommand::Print) {

@@ -236,6 +236,10 @@ std::vector<OptionRow> optionTable()
         {QStringLiteral("records"), QStringLiteral("FROM-TO"),
          QCoreApplication::translate("BatchOptions", "差し込むレコードの範囲 (1 から数えます。例: 3-10、5-)"),
          kOutputs, storeRecords},
+        {QStringLiteral("copies-column"), QStringLiteral("NAME"),
+         QCoreApplication::translate("BatchOptions",
+                                     "差し込みで各レコードのカードの枚数をこの列の値にします"),
+         kSheets, [](BatchOptions &o, const QString &v) { o.Job.CopiesColumn = v; }},
         {QStringLiteral("continue-numbering"), QString(),
          QCoreApplication::translate("BatchOptions",
                                      "差し込みの {{連番}} を、前回の差し込みの最後の番号の次から数えます"),
@@ -346,7 +350,7 @@ BatchOptions BatchOptions::Parse(const QStringList &arguments)
         if (row.store)
             row.store(options, parser.value(row.name));
     }
-    for (const char *needsTable : {"per-record", "records", "continue-numbering"}) {
+    for (const char *needsTable : {"per-record", "records", "copies-column", "continue-numbering"}) {
         if (options.MergeTable.isEmpty() && parser.isSet(QString::fromLatin1(needsTable)))
             throw VkError(QCoreApplication::translate("BatchOptions", "--%1 は --merge とともに使います")
                               .arg(QLatin1String(needsTable)));
@@ -393,7 +397,7 @@ QString BatchOptions::HelpText()
         "X,Y]\n"
         "                 [--sheets N|--cards N] [--back long|short|none] CARD.vkc\n"
         "  vellumax --pdf OUT.pdf --merge TABLE.csv [--per-record card|sheet] [--records FROM-TO]\n"
-        "                 [--continue-numbering] CARD.vkc\n"
+        "                 [--copies-column NAME] [--continue-numbering] CARD.vkc\n"
         "  vellumax --export OUT.png --merge TABLE.csv [--records FROM-TO] CARD.vkc   (OUT-0001.png ...)\n");
     text += QStringLiteral("  vellumax --list-sheets [TEXT]\n\n") +
             QCoreApplication::translate("BatchOptions", "オプション:") + u'\n';

@@ -597,6 +597,34 @@ TEST_F(BatchCommands, MergeNumbersRecordsAndCountsCardsAcrossRuns)
     EXPECT_EQ(textOf("again.pdf"), QStringLiteral("3.003-佐藤-0101"));
 }
 
+// A staff list whose people need different numbers of cards: the cards fill the cells in order,
+// and a count that is no number is refused before any file is written.
+TEST_F(BatchCommands, MergePrintsEachRecordAsManyCardsAsItsCopiesColumnSays)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    TVkVellumPanel design;
+    design.SetBounds(0, 0, 455, 275);
+    design.AddObject(lineOfText(QStringLiteral("{{氏名}}")));
+    // One card a row, so that the text comes out in the order the cards fill the sheet.
+    const QString card = save(design, ParseCardDef("\"Five\",910,550,1,5,140,110,0,0,0"), "merge.vkc");
+    WriteFileBytes(path("staff.csv"), "氏名,枚数\n山田,3\n鈴木,1\n佐藤,２\n高橋,\n伊藤,1\n");
+
+    Outcome run = vellumax({"--pdf", path("cards.pdf"), "--merge", path("staff.csv"), "--per-record", "card",
+                            "--copies-column", "枚数", "--start", "2", card});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(popplerOutput("pdfinfo", {path("cards.pdf")}).contains(QRegularExpression("Pages:\\s+2\\n")));
+    EXPECT_EQ(popplerOutput("pdftotext", {path("cards.pdf"), "-"}).remove(QRegularExpression("\\s")),
+              QStringLiteral("山田山田山田鈴木佐藤佐藤高橋伊藤"));
+
+    WriteFileBytes(path("bad.csv"), "氏名,枚数\n山田,3\n鈴木,many\n");
+    run = vellumax({"--pdf", path("bad.pdf"), "--merge", path("bad.csv"), "--copies-column", "枚数", card});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("レコード 2")) && run.err.contains(QStringLiteral("many")))
+        << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("bad.pdf")));
+}
+
 TEST_F(BatchCommands, PdfOfATwoSidedCardHasItsBackAfterTheFront)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())

@@ -6,8 +6,10 @@
 #include "model/sheet/PrintAdjustment.h"
 #include "model/sheet/SheetRun.h"
 
+#include <QString>
 #include <optional>
 
+class MergeTable;
 struct TCardDef;
 
 // Why a job on sheets cannot start where it asks.
@@ -29,6 +31,7 @@ struct OutputJob {
     std::optional<PrintAdjustment> Adjustment{};
     MergeLayout PerRecord = MergeLayout::SheetPerRecord;
     bool ContinueNumbering = false; // cards counted by {{連番}} go on from the last merge's number
+    QString CopiesColumn{};         // the merge table's column that gives each record's number of cards
     int FirstRecord = 1;            // counted from 1 as a spreadsheet's rows below its header
     std::optional<int> LastRecord{};
 
@@ -49,6 +52,11 @@ struct OutputJob {
     // Which record each cell of each sheet shows when those records fill sheets of cardDef from the
     // start cell.
     MergePlan Plan(const TCardDef &cardDef, const RecordRange &records) const;
+    // The same for a merge of table, each record printing as many cards as its value in the copies
+    // column says when the job names one (an empty value: one card). Raises VkError naming the column
+    // the table lacks, or the record and column of a value that is no number of cards, or when the
+    // cards would be more than a merge prints.
+    MergePlan Plan(const TCardDef &cardDef, const MergeTable &table, const RecordRange &records) const;
 
     bool operator==(const OutputJob &) const = default;
 };

@@ -9,6 +9,8 @@ struct OutputLimits {
     static constexpr int kMostCopies = 999;
     static constexpr int kMostSheets = 999;
     static constexpr int kMostCards = 99999;
+    // The cards a merge whose records give their own numbers of cards may print in all.
+    static constexpr int kMostMergeCards = 1'000'000;
     // The start cell a command line may name before its card is read: the largest sheet the card
     // sheet editor makes (99 × 99 cards). Once the card is read its sheet bounds the start.
     static constexpr int kMostStartCellAsked = 99 * 99;

@@ -3,6 +3,8 @@
 #include "model/sheet/SheetRun.h"
 
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 // How records fill sheets: one card per record, cell after cell over as many sheets as needed, or a
 // whole sheet of the same card for each record (the usual way to print one person's cards).
@@ -29,13 +31,31 @@ public:
     std::int64_t CardsBefore() const { return cardsBefore_; }
     void SetCardsBefore(std::int64_t cards) { cardsBefore_ = cards; }
 
+    // Each record's number of cards, from the plan's first record on, instead of one card (a card per
+    // record) or a sheet (a sheet per record); a record of no cards is left out. A record's cards fill
+    // cells in order; with a sheet per record each record begins a sheet of its own.
+    void SetCopies(const std::vector<int> &copies);
+
 private:
+    // Which record (from the plan's first) a filled cell shows, and the card's place among the cards
+    // printed.
+    struct Place {
+        int Record;
+        std::int64_t Card;
+    };
+    std::optional<Place> placeOf(int sheet, std::int64_t cell) const;
+    std::optional<Place> copiesPlaceOf(int sheet, std::int64_t cell) const;
+
     int firstRecord_;
     int recordCount_;
     MergeLayout layout_;
     std::int64_t cellsPerSheet_;
     std::int64_t startCell_;
     std::int64_t cardsBefore_ = 0;
+    // With copies: the cards printed up to each record's last, and with a sheet per record the
+    // sheets up to each record's last; both empty without copies.
+    std::vector<std::int64_t> cardEnds_;
+    std::vector<std::int64_t> sheetEnds_;
 };
 
 // The cells a print of the card itself fills, as a plan whose records are the cards printed.

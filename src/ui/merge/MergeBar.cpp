@@ -83,6 +83,11 @@ MergeBar::MergeBar(QWidget *parent) : QToolBar(tr("差し込み印刷"), parent)
     to_->setObjectName(QStringLiteral("spnMergeTo"));
     to_->setAccessibleName(tr("最後に印刷するレコード"));
     addCaptioned(*this, tr("範囲"), {from_, new QLabel(tr("～"), this), to_});
+    copiesColumn_ = new QComboBox(this);
+    copiesColumn_->setObjectName(QStringLiteral("cmbMergeCopiesColumn"));
+    copiesColumn_->setAccessibleName(tr("部数の列"));
+    copiesColumn_->setToolTip(tr("各レコードのカードの枚数を、この列の値にします"));
+    addCaptioned(*this, tr("部数の列"), {copiesColumn_});
     continueNumbering_ = new QCheckBox(tr("連番を前回の続きから"), this);
     continueNumbering_->setObjectName(QStringLiteral("chkMergeContinueNumbering"));
     continueNumbering_->setAccessibleName(continueNumbering_->text());
@@ -122,6 +127,7 @@ void MergeBar::OpenTable(const QString &path, std::optional<TableEncoding> encod
     path_ = path;
     open_ = true;
     showEncoding(encoding);
+    showCopiesColumns();
     const int count = std::max(table_.RecordCount(), 1);
     from_->setRange(1, count);
     to_->setRange(1, count);
@@ -152,6 +158,7 @@ OutputJob MergeBar::Job() const
 {
     return {.PerRecord = MergeLayout(layout_->currentData().toInt()),
             .ContinueNumbering = continueNumbering_->isChecked(),
+            .CopiesColumn = copiesColumn_->currentIndex() > 0 ? copiesColumn_->currentText() : QString(),
             .FirstRecord = from_->value(),
             .LastRecord = to_->value()};
 }
@@ -172,6 +179,16 @@ void MergeBar::showEncoding(std::optional<TableEncoding> chosen)
     encoding_->setToolTip(isWorkbook
                               ? tr("Excel ブックは文字コードを選ばずに読みます")
                               : tr("読み込んだ文字コード: %1").arg(TableEncodingName(table_.Encoding())));
+}
+
+void MergeBar::showCopiesColumns()
+{
+    // The column chosen stays chosen while the table read again still has it.
+    const QString chosen = copiesColumn_->currentIndex() > 0 ? copiesColumn_->currentText() : QString();
+    copiesColumn_->clear();
+    copiesColumn_->addItem(tr("なし"));
+    copiesColumn_->addItems(table_.Columns());
+    copiesColumn_->setCurrentIndex(std::max(copiesColumn_->findText(chosen, Qt::MatchExactly), 0));
 }
 
 void MergeBar::showPosition()

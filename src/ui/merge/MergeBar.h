@@ -49,6 +49,7 @@ public:
 
 private:
     void showEncoding(std::optional<TableEncoding> chosen);
+    void showCopiesColumns();
     void showPosition();
 
     MergeTable table_;
@@ -60,5 +61,6 @@ private:
     QComboBox *encoding_;
     QComboBox *layout_;
     QSpinBox *from_, *to_;
+    QComboBox *copiesColumn_;
     QCheckBox *continueNumbering_;
 };

@@ -40,7 +40,8 @@ MergePlan planOf(const MergeCommandContext &context, std::int64_t startCell = 0)
 {
     OutputJob job = context.Bar.Job();
     job.Run.StartCell = startCell;
-    MergePlan plan = job.Plan(context.CardDef, context.Bar.PrintRecords().value_or(RecordRange()));
+    MergePlan plan =
+        job.Plan(context.CardDef, context.Bar.Table(), context.Bar.PrintRecords().value_or(RecordRange()));
     plan.SetCardsBefore(MergeNumbering(context.Surface, job.ContinueNumbering).CardsBefore());
     return plan;
 }
@@ -138,6 +139,8 @@ void SaveMergePdf(const MergeCommandContext &context)
     const MergeBar &bar = context.Bar;
     if (!bar.IsOpen() || !bar.PrintRecords())
         return;
+    // A copies column the table cannot give is named before any dialog.
+    planOf(context);
     const std::int64_t startCell = askStartCell(context);
     if (startCell < 0)
         return;
@@ -171,6 +174,7 @@ void PrintMerge(const MergeCommandContext &context)
     const MergeBar &bar = context.Bar;
     if (!bar.IsOpen() || !bar.PrintRecords())
         return;
+    planOf(context);
     context.Printer.CheckPrinterChanges();
     context.Printer.CheckNoPrinter();
     TfrmPrint form(context.Printer, context.Surface, context.CardDef, context.GuessMark, SheetRun(), false,
