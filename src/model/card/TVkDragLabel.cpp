@@ -50,7 +50,7 @@ void TVkDragLabel::Invalidate()
 void TVkDragLabel::SetBounds(int left, int top, int width, int height)
 {
     // An object with AutoSize keeps the size of its content, whatever size it is given.
-    if (autoSize_ && drawMode_ == dmNone) {
+    if (autoSize_ && drawMode_ == dmNone && !reading_) {
         const QSize natural = autoSized(MeasureContent());
         width = natural.width();
         height = natural.height();
@@ -344,6 +344,7 @@ void TVkDragLabel::Loaded()
     if (!pictureAlphaMarked_ && bitmap_.hasAlphaChannel())
         bitmap_ = OpaquePicture(bitmap_);
     pictureAlphaMarked_ = false;
+    reading_ = false;
     kind_ = kindOfStoredProperties();
     ApplyAutoSize();
 }

@@ -167,7 +167,9 @@ public:
 
     // Reading a document: a 32-bit picture keeps its alpha only when the document marks it, and
     // the kind follows from what the document holds; Loaded() settles both once every stored
-    // property has been read.
+    // property has been read. Between BeginReading() and Loaded() auto-size waits, so that an
+    // object is measured once rather than for each property read.
+    void BeginReading() { reading_ = true; }
     void MarkPictureAlpha(bool marked) { pictureAlphaMarked_ = marked; }
     void Loaded();
 
@@ -290,6 +292,7 @@ private:
     TQrLevel qrLevel_ = qlMedium;
     int qrQuietZone_ = kQrStandardQuietZone;
     bool pictureAlphaMarked_ = false;
+    bool reading_ = false;
     int rotation_ = 0;
 
     // Work images of the text effects (composite, mask, smoothed); emptied after each drawing.

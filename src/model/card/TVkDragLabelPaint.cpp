@@ -2,6 +2,7 @@
 #include "model/card/FieldValues.h"
 #include "model/card/ShapeDrawing.h"
 #include "model/card/TVkDragLabel.h"
+#include "model/card/TextExtentCache.h"
 #include "model/card/TextLayout.h"
 #include "model/card/TurnedDrawing.h"
 #include "model/picture/QrCode.h"
@@ -66,7 +67,8 @@ QSize TVkDragLabel::measure(const Shown &shown) const
         return shown.picture.size();
     if (IsShape())
         return QSize(0, 0);
-    return textLayouts_.Get(shown.lines, font_, textStyle_).Extent();
+    return TextExtentCache::Get(shown.lines, font_, textStyle_,
+                                [&] { return textLayouts_.Get(shown.lines, font_, textStyle_).Extent(); });
 }
 
 QSize TVkDragLabel::MeasureContent(const FieldValues *record) const

@@ -348,6 +348,7 @@ CardStreamReadResult readCard(QByteArrayView stream, std::span<const PictureSpli
             continue;
         }
         auto object = std::make_unique<TVkDragLabel>();
+        object->BeginReading();
         const int refusedBefore = reader.PicturesRefused();
         if (result.objectsRead >= kMaxCardObjects || !readEntry(reader, *object, table)) {
             const bool damagedObject = startsEntry(stream, entry);
@@ -481,6 +482,7 @@ std::vector<std::unique_ptr<TVkDragLabel>> ReadObjectEntries(QByteArrayView stre
     const auto &table = DragLabelProperties();
     while (reader.Remaining() > 0) {
         auto object = std::make_unique<TVkDragLabel>();
+        object->BeginReading();
         if (objects.size() >= std::size_t(kMaxCardObjects) || !readEntry(reader, *object, table) ||
             TextLength(object->Caption()) > kMaxTextLength)
             return {};

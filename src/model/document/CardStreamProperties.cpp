@@ -306,6 +306,7 @@ void CopySurfaceProperties(const TVkVellumPanel &from, TVkVellumPanel &to)
 
 void CopyDragLabelProperties(const TVkDragLabel &from, TVkDragLabel &to, std::span<const char *const> leftOut)
 {
+    to.BeginReading();
     for (const PropertyRow<TVkDragLabel> &row : DragLabelProperties()) {
         const bool named =
             std::ranges::any_of(leftOut, [&row](const char *name) { return qstrcmp(name, row.name) == 0; });
