@@ -43,14 +43,13 @@ QByteArray encodeWithQt(const QImage &picture)
 void BM_ExportJpegVsQtWriter(benchmark::State &state)
 {
     const std::unique_ptr<TVkVellumPanel> card = MakeBusyCard();
-    const TCardDef cardDef{};
     Clock::duration renderTime{}, encodeTime{}, qtTime{};
     QByteArray ours, qt;
     bool oursFirst = true;
     for (auto _ : state) {
         const auto start = Clock::now();
         QImage bitmap;
-        RenderCardToBitmap(*card, cardDef, bitmap, card->Width(), card->Height());
+        RenderCardToBitmap(*card, bitmap, card->Width(), card->Height());
         renderTime += Clock::now() - start;
         for (int turn = 0; turn < 2; ++turn) {
             const auto before = Clock::now();
@@ -79,21 +78,20 @@ BENCHMARK(BM_ExportJpegVsQtWriter)->Unit(benchmark::kMillisecond);
 void BM_RenderCardToBitmap(benchmark::State &state)
 {
     const std::unique_ptr<TVkVellumPanel> card = MakeBusyCard();
-    const TCardDef cardDef{};
     Clock::duration copyTime{}, renderTime{}, freshTime{};
     for (auto _ : state) {
         const auto start = Clock::now();
-        benchmark::DoNotOptimize(ScaledCardCopy(*card, cardDef, 0, 0).get());
+        benchmark::DoNotOptimize(ScaledCardCopy(*card, 0, 0).get());
         const auto copied = Clock::now();
         QImage bitmap;
-        RenderCardToBitmap(*card, cardDef, bitmap, card->Width(), card->Height());
+        RenderCardToBitmap(*card, bitmap, card->Width(), card->Height());
         benchmark::DoNotOptimize(bitmap.constBits());
         const auto rendered = Clock::now();
         state.PauseTiming();
         const std::unique_ptr<TVkVellumPanel> fresh = MakeBusyCard();
         state.ResumeTiming();
         const auto freshStart = Clock::now();
-        RenderCardToBitmap(*fresh, cardDef, bitmap, fresh->Width(), fresh->Height());
+        RenderCardToBitmap(*fresh, bitmap, fresh->Width(), fresh->Height());
         benchmark::DoNotOptimize(bitmap.constBits());
         freshTime += Clock::now() - freshStart;
         copyTime += copied - start;

@@ -33,7 +33,7 @@ QStringList captions(const CardDocument &document)
 QImage render(const CardDocument &document)
 {
     QImage bitmap;
-    RenderCardToBitmap(document.Surface(), document.CardDef(), bitmap, 0, 0);
+    RenderCardToBitmap(document.Surface(), bitmap, 0, 0);
     return bitmap;
 }
 

@@ -1,8 +1,11 @@
+#include "PrintTestSupport.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/CardStream.h"
 #include "model/sheet/CardRenderer.h"
+#include "model/sheet/CardSheetPdf.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -57,12 +60,34 @@ TEST(CardExportDrawing, TheCardAtItsOwnSizeDrawsAsItsDocumentCopy)
     const TCardDef cardDef{};
     QByteArray before;
     WriteCardStream(before, card, cardDef);
-    const std::unique_ptr<TVkVellumPanel> copy = ScaledCardCopy(card, cardDef, 0, 0);
+    const std::unique_ptr<TVkVellumPanel> copy = ScaledCardCopy(card, 0, 0);
     QImage fromCopy, fromCard;
-    RenderCardToBitmap(*copy, cardDef, fromCopy, 0, 0);
-    RenderCardToBitmap(card, cardDef, fromCard, 455, 275);
+    RenderCardToBitmap(*copy, fromCopy, 0, 0);
+    RenderCardToBitmap(card, fromCard, 455, 275);
     EXPECT_EQ(fromCard, fromCopy);
     QByteArray after;
     WriteCardStream(after, card, cardDef);
     EXPECT_EQ(after, before);
+}
+
+// A hidden object shows nowhere: a PDF sheet leaves it out as the card view and export do.
+TEST(CardExportDrawing, AHiddenObjectIsLeftOutOfThePictureAndTheSheet)
+{
+    TVkVellumPanel card;
+    card.SetBounds(0, 0, 455, 275);
+    addText(card, QStringLiteral("Shown"), 100, false, QPoint(10, 10));
+    TVkDragLabel &hidden = addText(card, QStringLiteral("Hidden"), 100, false, QPoint(10, 150));
+    QImage withHidden;
+    RenderCardToBitmap(card, withHidden, 0, 0);
+    hidden.SetVisible(false);
+    QImage withoutHidden;
+    RenderCardToBitmap(card, withoutHidden, 0, 0);
+    EXPECT_NE(withHidden, withoutHidden);
+
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("sheet.pdf"));
+    WriteCardSheetPdf(pdf, card, BusinessCardSheet(1, 1), cmNone, QStringLiteral("sheet"));
+    const QString text = PdfText(pdf);
+    EXPECT_TRUE(text.contains(QStringLiteral("Shown"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("Hidden"))) << text.toStdString();
 }

@@ -292,7 +292,7 @@ TEST(CardObjectDrawing, DrawScaledMultipliesSizesAndPen)
     auto object = shape(dmRectangle, 100, 40, 3);
     QImage canvas = whiteCanvas(700, 300);
     QPainter painter(&canvas);
-    TVkDragLabel::DrawScaled(*object, painter, 20, 20, 6.25);
+    object->Draw(painter, QPoint(20, 20), CardDrawing::Device(6.25));
     painter.end();
     EXPECT_FALSE(isBlack(canvas, 19, 100));
     EXPECT_TRUE(isBlack(canvas, 20, 100));
@@ -322,7 +322,7 @@ TEST(CardObjectDrawing, DrawScaledSpreadsTheWidestLineOverItsScreenWidthAtAnyRes
         canvas.setDotsPerMeterX(int(dpi / 0.0254 + 0.5));
         canvas.setDotsPerMeterY(int(dpi / 0.0254 + 0.5));
         QPainter painter(&canvas);
-        TVkDragLabel::DrawScaled(*object, painter, 10, 10, 6.25);
+        object->Draw(painter, QPoint(10, 10), CardDrawing::Device(6.25));
         EXPECT_EQ(painter.font().letterSpacing(), 0);
         painter.end();
         EXPECT_EQ(object->Width(), 200);
@@ -347,7 +347,7 @@ TEST(CardObjectDrawing, DrawScaledUsesNoSpacingForASingleCharacter)
     auto object = text({QStringLiteral("W")}, clBlack, -12);
     QImage scaled = whiteCanvas(400, 200);
     QPainter painter(&scaled);
-    TVkDragLabel::DrawScaled(*object, painter, 0, 0, 2.0);
+    object->Draw(painter, QPoint(0, 0), CardDrawing::Device(2.0));
     painter.end();
 
     CardFont font = object->Font();
@@ -555,7 +555,7 @@ TEST(CardObjectDrawing, AbsurdSizesFromADocumentDrawWithoutHangingOrHugeImages)
     QImage page = whiteCanvas(800, 600);
     QPainter painter(&page);
     for (int i = 0; i < panel.ObjectCount(); ++i)
-        TVkDragLabel::DrawScaled(panel.Object(i), painter, 0, 0, 6.25);
+        panel.Object(i).Draw(painter, QPoint(0, 0), CardDrawing::Device(6.25));
     SUCCEED();
 }
 

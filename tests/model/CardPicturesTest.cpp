@@ -61,7 +61,7 @@ QImage screenOf(TVkVellumPanel &surface)
 QImage exportOf(const TVkVellumPanel &surface)
 {
     QImage bitmap;
-    RenderCardToBitmap(surface, OneCardSheet(), bitmap, 1075, 650);
+    RenderCardToBitmap(surface, bitmap, 1075, 650);
     return bitmap;
 }
 

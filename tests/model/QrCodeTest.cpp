@@ -131,7 +131,7 @@ TEST(QrCode, CodeReadsBackFromScreenExportAndPdf)
     EXPECT_EQ(ReadQrCode(screen), text);
 
     QImage exported;
-    RenderCardToBitmap(card.surface, OneCardSheet(), exported, 1075, 650);
+    RenderCardToBitmap(card.surface, exported, 1075, 650);
     EXPECT_EQ(ReadQrCode(exported), text);
 
     if (PdfToImageTool().isEmpty())
@@ -235,7 +235,7 @@ TEST(QrCode, CodeFillsItsBoxAtAnyZoomAndResolution)
         expectFilled(view, zoom, zoom > 1);
     }
     QImage exported;
-    RenderCardToBitmap(card.surface, OneCardSheet(), exported, 1075, 650);
+    RenderCardToBitmap(card.surface, exported, 1075, 650);
     expectFilled(exported, 1075 / 455.0, true);
 
     if (PdfToImageTool().isEmpty())

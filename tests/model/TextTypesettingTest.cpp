@@ -258,7 +258,7 @@ TEST(TextTypesetting, VerticalTextTakesTheEffectsAndPrintsInProportion)
     constexpr double tolerance = 1.5 * 7.5;
     QImage page = whiteCanvas(1200, 1200);
     QPainter painter(&page);
-    TVkDragLabel::DrawScaled(*object, painter, 0, 0, 7.5);
+    object->Draw(painter, QPoint(0, 0), CardDrawing::Device(7.5));
     painter.end();
     const QRect printed = inkBounds(page);
     EXPECT_NEAR(printed.left(), plainInk.left() * 7.5, tolerance);
@@ -277,9 +277,9 @@ TEST(TextTypesetting, PdfKeepsVerticalTextAsTextInReadingOrder)
         QPainter painter(&writer);
         auto name = textObject({QStringLiteral("山田太郎"), QStringLiteral("営業部長")}, true);
         name->SetAlignment(taCenter);
-        TVkDragLabel::DrawScaled(*name, painter, 2000, 100, 600 / 127.0);
+        name->Draw(painter, QPoint(2000, 100), CardDrawing::Device(600 / 127.0));
         auto company = textObject({QStringLiteral("株式会社ベラム")}, false);
-        TVkDragLabel::DrawScaled(*company, painter, 100, 2000, 600 / 127.0);
+        company->Draw(painter, QPoint(100, 2000), CardDrawing::Device(600 / 127.0));
     }
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), path, QStringLiteral("-")});
@@ -309,7 +309,7 @@ TEST(TextTypesetting, TightestLetterSpacingKeepsTheCharactersInOrder)
             const QSize extent = object->MeasureContent();
             EXPECT_GT(vertical ? extent.height() : extent.width(), 0) << vertical;
             drawn(*object);
-            TVkDragLabel::DrawScaled(*object, painter, 100, top, 600 / 127.0);
+            object->Draw(painter, QPoint(100, top), CardDrawing::Device(600 / 127.0));
             top += 2000;
         }
     }

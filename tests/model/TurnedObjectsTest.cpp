@@ -30,7 +30,7 @@ QImage drawn(TVkDragLabel &object, bool scaled)
     canvas.fill(Qt::white);
     if (scaled) {
         QPainter painter(&canvas);
-        TVkDragLabel::DrawScaled(object, painter, 0, 0, 1.0);
+        object.Draw(painter, QPoint(0, 0), CardDrawing::Device(1.0));
     } else {
         object.DrawTo(canvas, 0, 0);
     }
@@ -180,12 +180,11 @@ TEST(TurnedObjectsTest, ATurnedLineOfTextIsExportedTallerThanWide)
     text->SetAutoSize(true);
     text->SetBounds(200, 120, 10, 10); // turned, it reaches from about 60 to 200
     TVkDragLabel &turned = card.AddObject(std::move(text));
-    TCardDef cardDef{};
     QImage upright;
-    RenderCardToBitmap(card, cardDef, upright, 1075, 650); // 91 x 55 mm at 300 dpi
+    RenderCardToBitmap(card, upright, 1075, 650); // 91 x 55 mm at 300 dpi
     TurnObject(turned, 1);
     QImage exported;
-    RenderCardToBitmap(card, cardDef, exported, 1075, 650);
+    RenderCardToBitmap(card, exported, 1075, 650);
 
     const QRect uprightInk = inkBounds(upright);
     const QRect turnedInk = inkBounds(exported);
@@ -209,7 +208,7 @@ TEST(TurnedObjectsTest, TurnedTextStaysTextInAPdf)
         QPdfWriter pdf(path);
         pdf.setResolution(300);
         QPainter painter(&pdf);
-        TVkDragLabel::DrawScaled(text, painter, 200, 200, 300.0 / 96.0);
+        text.Draw(painter, QPoint(200, 200), CardDrawing::Device(300.0 / 96.0));
     }
     QProcess extract;
     extract.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});

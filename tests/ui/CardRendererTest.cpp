@@ -61,7 +61,7 @@ TEST(CardRenderer, AtTheSurfacesOwnSizeTheCardIsDrawnWithoutFrameGridOrMarks)
 {
     SampleCard card;
     QImage bitmap(7, 7, QImage::Format_Mono);
-    RenderCardToBitmap(card.surface, card.cardDef, bitmap, 455, 275);
+    RenderCardToBitmap(card.surface, bitmap, 455, 275);
     EXPECT_EQ(bitmap.size(), QSize(455, 275));
     EXPECT_EQ(bitmap.format(), QImage::Format_RGB888);
     EXPECT_EQ(bitmap.pixel(0, 0), rgb(kPaper));    // no frame
@@ -82,7 +82,7 @@ TEST(CardRenderer, TwiceTheWidthScalesPositionsSizesPensAndFonts)
     picture.SetBounds(301, 151, 21, 15);
     picture.SetAutoSize(true); // 10 pixels and the margins: 14 x 14
 
-    const std::unique_ptr<TVkVellumPanel> copy = ScaledCardCopy(card.surface, card.cardDef, 910, 400);
+    const std::unique_ptr<TVkVellumPanel> copy = ScaledCardCopy(card.surface, 910, 400);
     EXPECT_EQ(copy->BoundsRect().size(), QSize(910, 400)); // the height as given, whatever the proportions
     EXPECT_EQ(copy->Object(0).BoundsRect(), QRect(10, 14, 80, 60));
     EXPECT_EQ(copy->Object(0).PenWidth(), 6);
@@ -95,11 +95,10 @@ TEST(CardRenderer, TwiceTheWidthScalesPositionsSizesPensAndFonts)
     EXPECT_EQ(card.surface.Object(0).BoundsRect(), QRect(5, 7, 40, 30));
 
     // Cut toward zero: at 682 / 455 (just under 1.5) a width of 40 becomes 59, not 60.
-    EXPECT_EQ(ScaledCardCopy(card.surface, card.cardDef, 682, 412)->Object(0).BoundsRect(),
-              QRect(7, 10, 59, 44));
+    EXPECT_EQ(ScaledCardCopy(card.surface, 682, 412)->Object(0).BoundsRect(), QRect(7, 10, 59, 44));
 
     QImage bitmap;
-    RenderCardToBitmap(card.surface, card.cardDef, bitmap, 910, 550);
+    RenderCardToBitmap(card.surface, bitmap, 910, 550);
     EXPECT_EQ(bitmap.pixel(50, 19), rgb(kBlue));
     EXPECT_EQ(bitmap.pixel(50, 20), rgb(kGreen));
     EXPECT_EQ(bitmap.pixel(90, 44), rgb(kPaper));
@@ -110,13 +109,12 @@ TEST(CardRenderer, CardWithoutAreaOrAbsurdSizeFailsAndKeepsTheBitmap)
 {
     TVkVellumPanel surface;
     surface.SetBounds(0, 0, 0, 275);
-    const TCardDef cardDef{};
     QImage bitmap(3, 3, QImage::Format_RGB32);
-    EXPECT_THROW(RenderCardToBitmap(surface, cardDef, bitmap, 455, 275), VkError);
-    EXPECT_THROW(RenderCardToBitmap(surface, cardDef, bitmap, 0, 0), VkError);
+    EXPECT_THROW(RenderCardToBitmap(surface, bitmap, 455, 275), VkError);
+    EXPECT_THROW(RenderCardToBitmap(surface, bitmap, 0, 0), VkError);
     surface.SetBounds(0, 0, 455, 275);
-    EXPECT_THROW(RenderCardToBitmap(surface, cardDef, bitmap, 455, 0), VkError);
-    EXPECT_THROW(RenderCardToBitmap(surface, cardDef, bitmap, 30000, 30000), VkError);
+    EXPECT_THROW(RenderCardToBitmap(surface, bitmap, 455, 0), VkError);
+    EXPECT_THROW(RenderCardToBitmap(surface, bitmap, 30000, 30000), VkError);
     EXPECT_EQ(bitmap.size(), QSize(3, 3));
 }
 
@@ -160,7 +158,7 @@ TEST(CardRenderer, BackgroundPictureIsStretchedOverTheWholeBitmap)
             halves.setPixel(x, y, qRgb(0, 0, 255));
     surface.SetBitmap(halves);
     QImage bitmap;
-    RenderCardToBitmap(surface, TCardDef{}, bitmap, 455, 275);
+    RenderCardToBitmap(surface, bitmap, 455, 275);
     EXPECT_EQ(bitmap.pixel(0, 0), qRgb(255, 0, 0));
     EXPECT_EQ(bitmap.pixel(0, 274), qRgb(255, 0, 0));
     EXPECT_EQ(bitmap.pixel(226, 137), qRgb(255, 0, 0));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/card/CardDrawing.h"
 #include "model/card/CardFont.h"
 #include "model/card/CardObjectKind.h"
 #include "model/card/CardTypes.h"
@@ -195,20 +196,20 @@ public:
     // the size of what the record fills in.
     QRect ShownRect(const FieldValues *record) const;
 
-    // --- Drawing. DrawTo draws the content alone at the object's own size onto any image, with the
-    // object's top-left corner at (x, y); Paint draws it onto the surface's image at its place, with
-    // the selection marks, clipped to its rectangle and to the surface's dirty area when one is
-    // given, as the card view shows it while held. DrawScaled draws onto a printer page at a
-    // scale, without effects or marks. Each shows the merge record's values in the object's fields
-    // when given one, and changes nothing.
+    // --- Drawing. Draw is the object's one drawing, onto any painter, as `how` says (see
+    // CardDrawing), with its top-left corner at `at`: in surface pixels for the Surface and Zoomed
+    // rules, in device pixels on a Device page, where the sheet places each card's objects. It draws
+    // the content alone and changes nothing; the Surface rule needs a painter on an image with no
+    // transform. DrawTo draws onto an image at surface pixels. Paint and PaintZoomed draw as the
+    // card view shows the object, with its selection marks and as the view draws it while held,
+    // clipped to its rectangle and to the view's dirty area.
+    void Draw(QPainter &canvas, QPoint at, const CardDrawing &how) const;
     void DrawTo(QImage &canvas, int x, int y, const FieldValues *record = nullptr) const;
     void Paint(QImage &surfaceImage, const QRect &dirty = QRect(), const HeldObject &held = {},
-               const FieldValues *record = nullptr);
-    static void DrawScaled(const TVkDragLabel &object, QPainter &canvas, int x, int y, double scale,
-                           const FieldValues *record = nullptr);
+               const FieldValues *record = nullptr) const;
     // Paint at a zoom: see TVkVellumPanel::PaintZoomed.
     void PaintZoomed(QPainter &canvas, const QRect &area, double scale, double markScale,
-                     const HeldObject &held = {}, const FieldValues *record = nullptr);
+                     const HeldObject &held = {}, const FieldValues *record = nullptr) const;
 
     // --- Events; each carries the object.
     Event OnSelected; // Selected becomes true; raised before the value is stored
@@ -233,20 +234,15 @@ private:
     QSize measure(const Shown &shown) const;
     QSize shownSize(const Shown &shown, const FieldValues *record) const;
     // A plain drawing leaves out the text's opacity and edge smoothing.
-    void drawContent(QImage &canvas, const QRect &box, const QRect &clip, bool plain,
-                     const Shown &shown) const;
-    void drawUnturned(QImage &canvas, const QRect &box, const QRect &clip, bool plain,
-                      const Shown &shown) const;
-    void drawTurned(QImage &canvas, const QRect &box, const QRect &clip, bool plain,
-                    const Shown &content) const;
-    static void drawScaledUnturned(const TVkDragLabel &object, QPainter &canvas, const QRect &box,
-                                   double scale, const Shown &shown);
-    void drawText(QImage &canvas, const QRect &box, const QRect &clip, bool plain,
-                  const QStringList &lines) const;
-    void drawTextEffects(QImage &canvas, const QRect &box, const QRect &visible,
+    static QRect surfaceClip(const QPainter &canvas);
+    void drawSurface(QPainter &canvas, const QRect &box, bool plain, const Shown &shown) const;
+    void drawSurfaceUnturned(QPainter &canvas, const QRect &box, bool plain, const Shown &shown) const;
+    void drawSurfaceTurned(QPainter &canvas, const QRect &box, bool plain, const Shown &content) const;
+    void drawText(QPainter &canvas, const QRect &box, bool plain, const QStringList &lines) const;
+    void drawTextEffects(QPainter &canvas, const QRect &box, const QRect &visible,
                          TextEffectCache::Recipe recipe, const QStringList &lines) const;
-    void drawZoomedContent(QPainter &canvas, const QRect &box, double scale, bool plain,
-                           const Shown &shown) const;
+    void drawZoomed(QPainter &canvas, const QRect &box, double scale, bool plain, const Shown &shown) const;
+    void drawOnDevice(QPainter &canvas, const QRect &box, double scale, const Shown &shown) const;
     void drawPicture(QPainter &canvas, const QRect &box, const QImage &picture) const;
     // The marks over the object's rectangle box on the canvas; mark is one screen pixel in canvas
     // pixels, so that the marks keep their size on screen at any zoom.

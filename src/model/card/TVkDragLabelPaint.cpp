@@ -101,54 +101,90 @@ QRect TVkDragLabel::ShownRect(const FieldValues *record) const
     return ReachableRect(Left(), Top(), size.width(), size.height());
 }
 
+void TVkDragLabel::Draw(QPainter &canvas, QPoint at, const CardDrawing &how) const
+{
+    const Shown shown = shownFor(how.record);
+    const QSize size = shownSize(shown, how.record);
+    const QRect surfaceBox = ReachableRect(at.x(), at.y(), size.width(), size.height());
+    canvas.save();
+    switch (how.lengths) {
+    case CardDrawing::Lengths::Surface:
+        // The text effects read the pixels beneath, which only an image has; on any other device
+        // the object is drawn as on a page.
+        if (canvas.device()->devType() == QInternal::Image)
+            drawSurface(canvas, surfaceBox, how.plain, shown);
+        else
+            drawOnDevice(canvas, surfaceBox, 1.0, shown);
+        break;
+    case CardDrawing::Lengths::Zoomed: {
+        const QRect box = ZoomedRect(surfaceBox, how.scale);
+        paintTurned(canvas, rotation_, box,
+                    [&](const QRect &upright) { drawZoomed(canvas, upright, how.scale, how.plain, shown); });
+        break;
+    }
+    case CardDrawing::Lengths::Device: {
+        const QRect box = ReachableRect(at.x(), at.y(), ZoomedLength(size.width(), how.scale),
+                                        ZoomedLength(size.height(), how.scale));
+        paintTurned(canvas, rotation_, box,
+                    [&](const QRect &upright) { drawOnDevice(canvas, upright, how.scale, shown); });
+        break;
+    }
+    }
+    canvas.restore();
+}
+
 void TVkDragLabel::DrawTo(QImage &canvas, int x, int y, const FieldValues *record) const
 {
-    const Shown shown = shownFor(record);
-    const QSize size = shownSize(shown, record);
-    drawContent(canvas, ReachableRect(x, y, size.width(), size.height()), QRect(), false, shown);
+    QPainter painter(&canvas);
+    Draw(painter, QPoint(x, y), CardDrawing::Surface(record));
 }
 
-void TVkDragLabel::drawContent(QImage &canvas, const QRect &box, const QRect &clip, bool plain,
-                               const Shown &shown) const
+// The painter's clip, in the image's pixels, limits what the effects and a turned object work on.
+QRect TVkDragLabel::surfaceClip(const QPainter &canvas)
+{
+    return canvas.hasClipping() ? canvas.clipBoundingRect().toAlignedRect() : QRect();
+}
+
+void TVkDragLabel::drawSurface(QPainter &canvas, const QRect &box, bool plain, const Shown &shown) const
 {
     if (rotation_ == 0)
-        drawUnturned(canvas, box, clip, plain, shown);
+        drawSurfaceUnturned(canvas, box, plain, shown);
     else
-        drawTurned(canvas, box, clip, plain, shown);
+        drawSurfaceTurned(canvas, box, plain, shown);
 }
 
-// The part of the bounds that shows is taken from the canvas, turned back, drawn on upright and
+// The part of the bounds that shows is taken from the image, turned back, drawn on upright and
 // turned into place again: the text effects blend with whatever lies under the object, and a huge
 // object costs no more than the part of it that shows.
-void TVkDragLabel::drawTurned(QImage &canvas, const QRect &box, const QRect &clip, bool plain,
-                              const Shown &content) const
+void TVkDragLabel::drawSurfaceTurned(QPainter &canvas, const QRect &box, bool plain,
+                                     const Shown &content) const
 {
-    QRect shown = box & canvas.rect();
-    if (clip.isValid())
+    const QImage &image = *static_cast<const QImage *>(canvas.device());
+    QRect shown = box & image.rect();
+    if (const QRect clip = surfaceClip(canvas); clip.isValid())
         shown &= clip;
     if (shown.isEmpty())
         return;
     const QSize unturned = UnturnedSize(rotation_, box.size());
     const QTransform turn = TurnTransform(rotation_, unturned);
     const QRect part = turn.inverted().mapRect(QRectF(shown.translated(-box.topLeft()))).toRect();
-    QImage work = canvas.copy(shown).transformed(QTransform().rotate(-rotation_));
-    drawUnturned(work, QRect(-part.topLeft(), unturned), QRect(), plain, content);
-    QPainter painter(&canvas);
-    painter.drawImage(shown.topLeft(), work.transformed(QTransform().rotate(rotation_)));
+    QImage work = image.copy(shown).transformed(QTransform().rotate(-rotation_));
+    {
+        QPainter upright(&work);
+        drawSurfaceUnturned(upright, QRect(-part.topLeft(), unturned), plain, content);
+    }
+    canvas.drawImage(shown.topLeft(), work.transformed(QTransform().rotate(rotation_)));
 }
 
-void TVkDragLabel::drawUnturned(QImage &canvas, const QRect &box, const QRect &clip, bool plain,
-                                const Shown &shown) const
+void TVkDragLabel::drawSurfaceUnturned(QPainter &canvas, const QRect &box, bool plain,
+                                       const Shown &shown) const
 {
     if (IsText()) {
-        drawText(canvas, box, clip, plain, shown.lines);
+        drawText(canvas, box, plain, shown.lines);
         return;
     }
-    QPainter painter(&canvas);
-    if (clip.isValid())
-        painter.setClipRect(clip);
     if (IsPicture()) {
-        drawPicture(painter, box.adjusted(kInset, kInset, -kInset, -kInset), shown.picture);
+        drawPicture(canvas, box.adjusted(kInset, kInset, -kInset, -kInset), shown.picture);
         return;
     }
     const ShapeStyle style{drawMode_,
@@ -157,7 +193,7 @@ void TVkDragLabel::drawUnturned(QImage &canvas, const QRect &box, const QRect &c
                            fillDraw_,
                            ColorToQColor(brushColor_),
                            RoundRectCorner(tag_, box.size())};
-    DrawShape(painter, box, style);
+    DrawShape(canvas, box, style);
 }
 
 void TVkDragLabel::drawPicture(QPainter &canvas, const QRect &box, const QImage &picture) const
@@ -170,54 +206,51 @@ void TVkDragLabel::drawPicture(QPainter &canvas, const QRect &box, const QImage 
 }
 
 void TVkDragLabel::Paint(QImage &surfaceImage, const QRect &dirty, const HeldObject &held,
-                         const FieldValues *record)
+                         const FieldValues *record) const
 {
     const bool isHeld = held.Object == this;
-    const Shown shown = shownFor(record);
-    const QSize size = shownSize(shown, record);
-    const QRect bounds = ReachableRect(Left(), Top(), size.width(), size.height());
+    const QRect bounds = ShownRect(record);
     QRect clip = bounds;
     if (dirty.isValid())
         clip &= dirty;
-    if (!clip.isEmpty()) {
-        // A dragged picture follows the mouse as an outline, which is cheap and shows on any colour.
-        if (IsPicture() && isHeld && held.Dragged) {
-            QPainter painter(&surfaceImage);
-            painter.setClipRect(clip);
-            drawDragOutline(painter, bounds, 1);
-        } else {
-            drawContent(surfaceImage, bounds, clip, isHeld, shown);
-        }
-        if (selected_) {
-            QPainter painter(&surfaceImage);
-            painter.setClipRect(clip);
-            drawSelectionMarks(painter, bounds, 1);
-        }
+    if (clip.isEmpty())
+        return;
+    QPainter painter(&surfaceImage);
+    painter.setClipRect(clip);
+    // A dragged picture follows the mouse as an outline, which is cheap and shows on any colour.
+    if (IsPicture() && isHeld && held.Dragged) {
+        drawDragOutline(painter, bounds, 1);
+    } else {
+        CardDrawing how = CardDrawing::Surface(record);
+        how.plain = isHeld;
+        Draw(painter, bounds.topLeft(), how);
     }
+    if (selected_)
+        drawSelectionMarks(painter, bounds, 1);
 }
 
 void TVkDragLabel::PaintZoomed(QPainter &canvas, const QRect &area, double scale, double markScale,
-                               const HeldObject &held, const FieldValues *record)
+                               const HeldObject &held, const FieldValues *record) const
 {
     const bool isHeld = held.Object == this;
-    const Shown shown = shownFor(record);
-    const QSize size = shownSize(shown, record);
-    const QRect box = ZoomedRect(ReachableRect(Left(), Top(), size.width(), size.height()), scale);
+    const QRect shown = ShownRect(record);
+    const QRect box = ZoomedRect(shown, scale);
     const QRect clip = box & area;
-    if (!clip.isEmpty()) {
-        const int mark = std::max(1, int(std::lround(markScale)));
-        canvas.save();
-        canvas.setClipRect(clip);
-        if (IsPicture() && isHeld && held.Dragged)
-            drawDragOutline(canvas, box, mark);
-        else
-            paintTurned(canvas, rotation_, box, [&](const QRect &upright) {
-                drawZoomedContent(canvas, upright, scale, isHeld, shown);
-            });
-        if (selected_)
-            drawSelectionMarks(canvas, box, mark);
-        canvas.restore();
+    if (clip.isEmpty())
+        return;
+    const int mark = std::max(1, int(std::lround(markScale)));
+    canvas.save();
+    canvas.setClipRect(clip);
+    if (IsPicture() && isHeld && held.Dragged) {
+        drawDragOutline(canvas, box, mark);
+    } else {
+        CardDrawing how = CardDrawing::Zoomed(scale, record);
+        how.plain = isHeld;
+        Draw(canvas, shown.topLeft(), how);
     }
+    if (selected_)
+        drawSelectionMarks(canvas, box, mark);
+    canvas.restore();
 }
 
 void TVkDragLabel::drawDragOutline(QPainter &canvas, const QRect &box, int mark) const
@@ -254,8 +287,8 @@ void TVkDragLabel::drawSelectionMarks(QPainter &canvas, const QRect &box, int ma
     drawHandle(canvas, right, middleY, size, mark);
 }
 
-void TVkDragLabel::drawZoomedContent(QPainter &canvas, const QRect &box, double scale, bool plain,
-                                     const Shown &shown) const
+void TVkDragLabel::drawZoomed(QPainter &canvas, const QRect &box, double scale, bool plain,
+                              const Shown &shown) const
 {
     const int inset = ZoomedLength(kInset, scale);
     if (IsPicture()) {
@@ -271,52 +304,34 @@ void TVkDragLabel::drawZoomedContent(QPainter &canvas, const QRect &box, double 
                              corner});
         return;
     }
-    // The text keeps the line widths it has at 100 %, so that zooming never moves a character
-    // against the card. Glyphs at this size are smoothed by the font engine, which stands in for the
-    // edge smoothing of the 100 % view; opacity is the painter's, as the text is not a mask here.
-    canvas.save();
+    // Glyphs at this size are smoothed by the font engine, which stands in for the edge smoothing
+    // of the 100 % view; opacity is the painter's, as the text is not a mask here.
     canvas.setPen(ColorToQColor(font_.Color));
     if (alphaChannel_ < 100 && !plain)
         canvas.setOpacity(alphaChannel_ / 100.0);
     LayOutZoomedText(shown.lines, font_, textStyle_, scale, canvas)->Draw(canvas, box);
-    canvas.restore();
 }
 
-void TVkDragLabel::DrawScaled(const TVkDragLabel &object, QPainter &canvas, int x, int y, double scale,
-                              const FieldValues *record)
+void TVkDragLabel::drawOnDevice(QPainter &canvas, const QRect &box, double scale, const Shown &shown) const
 {
-    const Shown shown = object.shownFor(record);
-    const QSize size = object.shownSize(shown, record);
-    const QRect box =
-        ReachableRect(x, y, ZoomedLength(size.width(), scale), ZoomedLength(size.height(), scale));
     canvas.setBrush(Qt::NoBrush);
-    paintTurned(canvas, object.rotation_, box,
-                [&](const QRect &upright) { drawScaledUnturned(object, canvas, upright, scale, shown); });
-}
-
-void TVkDragLabel::drawScaledUnturned(const TVkDragLabel &object, QPainter &canvas, const QRect &box,
-                                      double scale, const Shown &shown)
-{
-    if (object.IsPicture()) {
+    if (IsPicture()) {
         // The inset stays 2 device pixels at any scale.
-        object.drawPicture(canvas, box.adjusted(kInset, kInset, -kInset, -kInset), shown.picture);
+        drawPicture(canvas, box.adjusted(kInset, kInset, -kInset, -kInset), shown.picture);
         return;
     }
-    if (object.IsShape()) {
-        const QSize corner = object.tag_ == 0 ? RoundRectCorner(0, box.size())
-                                              : RoundRectCorner(ZoomedLength(object.tag_, scale), box.size());
-        const ShapeStyle style{object.drawMode_,
-                               clampedInt(std::trunc(object.penWidth_ * scale)),
-                               ColorToQColor(object.Color()),
-                               object.fillDraw_,
-                               ColorToQColor(object.brushColor_),
+    if (IsShape()) {
+        const QSize corner = tag_ == 0 ? RoundRectCorner(0, box.size())
+                                       : RoundRectCorner(ZoomedLength(tag_, scale), box.size());
+        const ShapeStyle style{drawMode_,
+                               clampedInt(std::trunc(penWidth_ * scale)),
+                               ColorToQColor(Color()),
+                               fillDraw_,
+                               ColorToQColor(brushColor_),
                                corner};
         DrawShape(canvas, box, style);
         return;
     }
-    canvas.setPen(ColorToQColor(object.font_.Color));
-    LayOutScaledText(shown.lines, object.font_, object.textStyle_, scale, canvas)->Draw(canvas, box);
-    QFont unspaced = canvas.font();
-    unspaced.setLetterSpacing(QFont::AbsoluteSpacing, 0);
-    canvas.setFont(unspaced);
+    canvas.setPen(ColorToQColor(font_.Color));
+    LayOutScaledText(shown.lines, font_, textStyle_, scale, canvas)->Draw(canvas, box);
 }

@@ -24,17 +24,9 @@ private:
     QImage *images_[3];
 };
 
-void drawImageAt(QImage &canvas, const QImage &image, const QPoint &at, const QRect &clip)
-{
-    QPainter painter(&canvas);
-    painter.setClipRect(clip);
-    painter.drawImage(at, image);
-}
-
 } // namespace
 
-void TVkDragLabel::drawText(QImage &canvas, const QRect &box, const QRect &clip, bool plain,
-                            const QStringList &lines) const
+void TVkDragLabel::drawText(QPainter &canvas, const QRect &box, bool plain, const QStringList &lines) const
 {
     const QColor ink = ColorToQColor(font_.Color);
     // While the button is held the text follows the mouse, so it is drawn plainly.
@@ -43,14 +35,12 @@ void TVkDragLabel::drawText(QImage &canvas, const QRect &box, const QRect &clip,
     if (!opacity) {
         // Drawn onto another image, plain text may run past the object's rectangle as it does in
         // print; on the surface, the clip of Paint keeps it inside.
-        QPainter painter(&canvas);
-        if (clip.isValid())
-            painter.setClipRect(clip);
-        painter.setPen(ink);
-        textLayouts_.Get(lines, font_, textStyle_).Draw(painter, box);
+        canvas.setPen(ink);
+        textLayouts_.Get(lines, font_, textStyle_).Draw(canvas, box);
     }
-    QRect visible = box & canvas.rect();
-    if (clip.isValid())
+    const QImage &image = *static_cast<const QImage *>(canvas.device());
+    QRect visible = box & image.rect();
+    if (const QRect clip = surfaceClip(canvas); clip.isValid())
         visible &= clip;
     if ((opacity || smoothing) && !visible.isEmpty())
         drawTextEffects(canvas, box, visible, {0, ink.rgb(), alphaChannel_, opacity, smoothing}, lines);
@@ -58,17 +48,19 @@ void TVkDragLabel::drawText(QImage &canvas, const QRect &box, const QRect &clip,
 
 // The effects work on the visible part of the object and the one-pixel ring round it that
 // smoothing reads, so that a huge object never needs images of its whole size.
-void TVkDragLabel::drawTextEffects(QImage &canvas, const QRect &box, const QRect &visible,
+void TVkDragLabel::drawTextEffects(QPainter &canvas, const QRect &box, const QRect &visible,
                                    TextEffectCache::Recipe recipe, const QStringList &lines) const
 {
+    const QImage &image = *static_cast<const QImage *>(canvas.device());
     const QRect work = visible.adjusted(-1, -1, 1, 1) & box;
     const QRect object = box.translated(-work.topLeft());
     const WorkImagesRelease release(compositeImage_, maskImage_, smoothImage_);
-    compositeImage_ = canvas.copy(work).convertToFormat(QImage::Format_RGB32);
+    compositeImage_ = image.copy(work).convertToFormat(QImage::Format_RGB32);
     maskImage_ = textLayouts_.Mask(lines, font_, textStyle_, work.size(), object);
     recipe.maskKey = maskImage_.cacheKey();
+    canvas.setClipRect(visible, Qt::IntersectClip);
     if (const QImage *kept = textEffects_.Find(compositeImage_, recipe)) {
-        drawImageAt(canvas, *kept, work.topLeft(), visible);
+        canvas.drawImage(work.topLeft(), *kept);
         return;
     }
     const QImage beneath = compositeImage_;
@@ -78,6 +70,6 @@ void TVkDragLabel::drawTextEffects(QImage &canvas, const QRect &box, const QRect
     if (recipe.smoothing)
         smoothImage_ = SmoothInkEdges(compositeImage_, maskImage_, object);
     const QImage &result = recipe.smoothing ? smoothImage_ : compositeImage_;
-    drawImageAt(canvas, result, work.topLeft(), visible);
+    canvas.drawImage(work.topLeft(), result);
     textEffects_.Keep(beneath, recipe, result);
 }

@@ -26,7 +26,9 @@ class TVkVellumPanel {
 public:
     TVkVellumPanel();
     ~TVkVellumPanel();
-    TVkVellumPanel(const TVkVellumPanel &) = delete;
+    // A copy is a value: the card's properties and a copy of each object, which whoever shows the
+    // original never hears of.
+    TVkVellumPanel(const TVkVellumPanel &other);
     TVkVellumPanel &operator=(const TVkVellumPanel &) = delete;
 
     // --- Bounds in the scroll box.
@@ -105,14 +107,14 @@ public:
     // with the object the view's mouse button is held on as the view draws it. With a merge record
     // the objects show its values in their fields; the card is not changed.
     void Paint(QImage &image, const QRect &dirty, const HeldObject &held = {},
-               const FieldValues *record = nullptr);
+               const FieldValues *record = nullptr) const;
     // Paints the card as the screen shows it at a zoom onto a canvas in device pixels whose origin is
     // the card's top-left corner, limited to area (device pixels). The card and its objects are
     // drawn at scale device pixels per surface pixel, so text, lines and pictures stay sharp; the
     // frame, the grid lines and the selection marks keep their size on screen, markScale device
     // pixels per screen pixel.
     void PaintZoomed(QPainter &canvas, const QRect &area, double scale, double markScale,
-                     const HeldObject &held = {}, const FieldValues *record = nullptr);
+                     const HeldObject &held = {}, const FieldValues *record = nullptr) const;
 
     // --- Notifications to whoever shows the surface.
     std::function<void(const QRect &)> OnRepaintRequested; // surface coordinates

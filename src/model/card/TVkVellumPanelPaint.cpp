@@ -102,7 +102,7 @@ QRect TVkVellumPanel::withWholeSmoothedObjects(QRect area, const FieldValues *re
 }
 
 void TVkVellumPanel::Paint(QImage &image, const QRect &dirty, const HeldObject &held,
-                           const FieldValues *record)
+                           const FieldValues *record) const
 {
     const QRect card = ReachableRect(0, 0, Width(), Height());
     const QRect area = withWholeSmoothedObjects(dirty, record).intersected(card);
@@ -147,7 +147,7 @@ void TVkVellumPanel::paintZoomedFrameAndGrid(QPainter &canvas, const QRect &card
 }
 
 void TVkVellumPanel::PaintZoomed(QPainter &canvas, const QRect &area, double scale, double markScale,
-                                 const HeldObject &held, const FieldValues *record)
+                                 const HeldObject &held, const FieldValues *record) const
 {
     const QRect card(0, 0, ZoomedLength(Width(), scale), ZoomedLength(Height(), scale));
     const QRect painted = area & card;

@@ -9,7 +9,7 @@ QImage PictureExport::Render(const TVkVellumPanel &side, const TCardDef &cardDef
     if (Dpi)
         return RenderCardAtDpi(side, cardDef, *Dpi, record);
     QImage picture;
-    RenderCardToBitmap(side, cardDef, picture, side.Width(), side.Height(), record);
+    RenderCardToBitmap(side, picture, side.Width(), side.Height(), record);
     return picture;
 }
 

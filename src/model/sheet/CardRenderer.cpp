@@ -2,8 +2,6 @@
 
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
-#include "model/document/CardStream.h"
-#include "model/document/PictureCache.h"
 #include "model/picture/BmpCodec.h"
 #include "model/platform/VkError.h"
 #include "model/sheet/CardSheetDrawing.h"
@@ -72,16 +70,12 @@ QImage newCanvas(int width, int height)
 
 } // namespace
 
-std::unique_ptr<TVkVellumPanel> ScaledCardCopy(const TVkVellumPanel &surface, const TCardDef &cardDef,
-                                               int width, int height)
+std::unique_ptr<TVkVellumPanel> ScaledCardCopy(const TVkVellumPanel &surface, int width, int height)
 {
     if (width > 0 && surface.Width() <= 0)
         throw VkError(
             QCoreApplication::translate("CardRenderer", "幅または高さが 0 のカードは画像にできません"));
-    auto copy = std::make_unique<TVkVellumPanel>();
-    // Pictures written for the copy are read back as the same images, without decoding them again.
-    PictureCache pictures;
-    CopySurface(surface, *copy, cardDef, {}, &pictures);
+    auto copy = std::make_unique<TVkVellumPanel>(surface);
     if (width <= 0)
         return copy;
 
@@ -92,24 +86,24 @@ std::unique_ptr<TVkVellumPanel> ScaledCardCopy(const TVkVellumPanel &surface, co
     return copy;
 }
 
-void RenderCardToBitmap(const TVkVellumPanel &surface, const TCardDef &cardDef, QImage &bitmap, int width,
-                        int height, const FieldValues *record)
+void RenderCardToBitmap(const TVkVellumPanel &surface, QImage &bitmap, int width, int height,
+                        const FieldValues *record)
 {
     // At the card's own size the card draws itself; only a scaled picture needs a scaled copy.
     const bool ownSize = width <= 0 || (width == surface.Width() && height == surface.Height());
     std::unique_ptr<TVkVellumPanel> copy;
     if (!ownSize)
-        copy = ScaledCardCopy(surface, cardDef, width, height);
+        copy = ScaledCardCopy(surface, width, height);
     const TVkVellumPanel &card = ownSize ? surface : *copy;
     QImage canvas = newCanvas(card.Width(), card.Height());
     {
         QPainter painter(&canvas);
         card.PaintBackground(painter, canvas.rect());
-    }
-    for (int i = 0; i < card.ObjectCount(); ++i) {
-        const TVkDragLabel &object = card.Object(i);
-        if (object.Visible())
-            object.DrawTo(canvas, object.Left(), object.Top(), record);
+        for (int i = 0; i < card.ObjectCount(); ++i) {
+            const TVkDragLabel &object = card.Object(i);
+            if (object.Visible())
+                object.Draw(painter, QPoint(object.Left(), object.Top()), CardDrawing::Surface(record));
+        }
     }
     // Converted where it lies, as the 24-bit pixels fit in the 32-bit ones' memory.
     canvas.convertTo(QImage::Format_RGB888);

@@ -17,16 +17,15 @@ struct TCardDef;
 // With a merge record the objects show its values in their fields. Throws VkError when no picture
 // can be made (a card or size without area, a picture too large for memory); bitmap is then left
 // as it was.
-void RenderCardToBitmap(const TVkVellumPanel &surface, const TCardDef &cardDef, QImage &bitmap, int width,
-                        int height, const FieldValues *record = nullptr);
+void RenderCardToBitmap(const TVkVellumPanel &surface, QImage &bitmap, int width, int height,
+                        const FieldValues *record = nullptr);
 
-// The copy that RenderCardToBitmap draws: surface read back from its document bytes, and, with a
-// width above 0, scaled to width. Positions, the sizes and pens of pictures and shapes and the point
+// The copy that RenderCardToBitmap draws: a copy of surface, and, with a width above 0, scaled to
+// width. Positions, the sizes and pens of pictures and shapes and the point
 // size of text fonts are multiplied by width / the surface's width and cut toward zero; a
 // horizontal line keeps its height and a vertical one its width. Throws VkError when the surface
 // has no width to scale from.
-std::unique_ptr<TVkVellumPanel> ScaledCardCopy(const TVkVellumPanel &surface, const TCardDef &cardDef,
-                                               int width, int height);
+std::unique_ptr<TVkVellumPanel> ScaledCardCopy(const TVkVellumPanel &surface, int width, int height);
 
 // The card's size in pixels at dpi: its width and height in tenths of a millimetre times dpi / 254,
 // rounded to the nearest pixel.

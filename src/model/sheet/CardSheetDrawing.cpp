@@ -169,11 +169,14 @@ void drawObjectsFromCellCorner(QPainter &canvas, const QRect &cell, const TVkVel
     const long double scale = static_cast<long double>(cell.width()) / card.Width();
     for (int i = 0; i < card.ObjectCount(); ++i) {
         const TVkDragLabel &object = card.Object(i);
+        // A hidden object shows nowhere: not on the card, in export or on paper.
+        if (!object.Visible())
+            continue;
         const auto at = [scale](int position, int origin) {
             return clampPixels(std::int64_t(std::trunc(scale * position + origin)) - origin);
         };
-        TVkDragLabel::DrawScaled(object, canvas, at(object.Left(), cell.left()), at(object.Top(), cell.top()),
-                                 double(scale), record);
+        object.Draw(canvas, QPoint(at(object.Left(), cell.left()), at(object.Top(), cell.top())),
+                    CardDrawing::Device(double(scale), record));
     }
 }
 

@@ -24,7 +24,7 @@
 
 void TfrmMain::RenderCardToBitmap(QImage &bitmap, int width, int height) const
 {
-    ::RenderCardToBitmap(Panel(), CardDef(), bitmap, width, height);
+    ::RenderCardToBitmap(Panel(), bitmap, width, height);
 }
 
 // The whole sheet with the paper setup's crop marks, a print shop's copy: no printer's correction,
