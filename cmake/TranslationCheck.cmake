@@ -23,9 +23,10 @@ message("${output}${errors}")
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "lupdate failed (${status})")
 endif()
-# A text lupdate cannot read as a translated one (tr() outside a class that declares it, a
-# context that is not a literal) would be shown untranslated.
-if(errors MATCHES "warning|error")
+# lupdate speaks on standard error only of a text it could not read as a translated one (tr()
+# outside a class that declares it, a class without its translation macro), which would be shown
+# untranslated.
+if(NOT errors STREQUAL "")
   message(FATAL_ERROR "lupdate could not read every text")
 endif()
 

@@ -294,6 +294,21 @@ Open it in the window, check it and save it again.</translation>
     </message>
 </context>
 <context>
+    <name>BatchSheetList</name>
+    <message>
+        <source>用紙 %1 はカード定義ファイル %2 にも、市販の用紙の一覧 (vellumax --list-sheets) にもありません</source>
+        <translation>the card sheet %1 is neither in the card sheet file %2 nor among the makers&apos; sheets (vellumax --list-sheets)</translation>
+    </message>
+    <message>
+        <source>品番 %1 の用紙は複数あります。名前で指定してください: %2</source>
+        <translation>more than one sheet has the product number %1; give its name: %2</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>CalibrationSheet</name>
     <message>
         <source>印刷位置の調整用テスト用紙

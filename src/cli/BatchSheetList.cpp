@@ -11,11 +11,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("BatchSheetList", text);
-}
-
 void printLine(const QString &name, const TCardDef &layout, const QString &paper, const QString &source)
 {
     const QString line =
@@ -64,12 +59,15 @@ TCardDef FindBatchSheet(const QString &name)
     if (named.size() == 1)
         return library.Sheets()[std::size_t(named.front())].Layout;
     if (named.empty())
-        throw VkError(tr("用紙 %1 はカード定義ファイル %2 にも、市販の用紙の一覧 (vellumax --list-sheets) "
-                         "にもありません")
+        throw VkError(QCoreApplication::translate(
+                          "BatchSheetList",
+                          "用紙 %1 はカード定義ファイル %2 にも、市販の用紙の一覧 (vellumax --list-sheets) "
+                          "にもありません")
                           .arg(name, CardDefFileName()));
     QStringList makers;
     for (const int i : named)
         makers << LibrarySheetName(library.Sheets()[std::size_t(i)]);
-    throw VkError(
-        tr("品番 %1 の用紙は複数あります。名前で指定してください: %2").arg(name, makers.join(tr("、"))));
+    throw VkError(QCoreApplication::translate("BatchSheetList",
+                                              "品番 %1 の用紙は複数あります。名前で指定してください: %2")
+                      .arg(name, makers.join(QCoreApplication::translate("BatchSheetList", "、"))));
 }

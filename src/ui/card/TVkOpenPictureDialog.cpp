@@ -139,8 +139,7 @@ void TVkOpenPictureDialog::buildPreviewArea()
         textLayout->addWidget(labels_[i]);
     }
     textLayout->addSpacing(kLabelHeight);
-    previewCheckBox_ =
-        new QCheckBox(QCoreApplication::translate("TVkOpenPictureDialog", "プレビュー(&P)"), picturePanel_);
+    previewCheckBox_ = new QCheckBox(tr("プレビュー(&P)"), picturePanel_);
     previewCheckBox_->setObjectName(QStringLiteral("PreviewCheckBox"));
     previewCheckBox_->setChecked(true);
     previewCheckBox_->setMinimumHeight(kLabelHeight);
@@ -205,7 +204,7 @@ void TVkOpenPictureDialog::SetPreviewBaseColor(TColor color)
 void TVkOpenPictureDialog::showEvent(QShowEvent *event)
 {
     preview_ = QImage();
-    previewCheckBox_->setText(QCoreApplication::translate("TVkOpenPictureDialog", "プレビュー(&P)"));
+    previewCheckBox_->setText(tr("プレビュー(&P)"));
     clearPreview();
     QFileDialog::showEvent(event);
 }
@@ -250,12 +249,10 @@ void TVkOpenPictureDialog::showPreviewOf(const QString &path)
     const QString depthText = IsSvgFileName(path) ? vectorText(path)
                               : fileDepth > 0     ? QStringLiteral("%1 bpp").arg(fileDepth)
                                                   : BitDepthText(preview_);
-    labels_[0]->setText(QCoreApplication::translate("TVkOpenPictureDialog", "画像ｻｲｽﾞ：\t%1 x %2 pixels %3")
-                            .arg(preview_.width())
-                            .arg(preview_.height())
-                            .arg(depthText));
-    labels_[1]->setText(QCoreApplication::translate("TVkOpenPictureDialog", "ﾌｧｲﾙｻｲｽﾞ：\t") + sizeText);
-    labels_[2]->setText(QCoreApplication::translate("TVkOpenPictureDialog", "最終更新：\t") + dateText);
+    labels_[0]->setText(
+        tr("画像ｻｲｽﾞ：\t%1 x %2 pixels %3").arg(preview_.width()).arg(preview_.height()).arg(depthText));
+    labels_[1]->setText(tr("ﾌｧｲﾙｻｲｽﾞ：\t") + sizeText);
+    labels_[2]->setText(tr("最終更新：\t") + dateText);
     paintBox_->update();
 }
 

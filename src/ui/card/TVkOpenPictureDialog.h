@@ -2,6 +2,7 @@
 
 #include "model/platform/TColor.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QImage>
 
@@ -13,6 +14,8 @@ class QLabel;
 // the selected picture on a cross-hatch, its pixel size and bit depth, the file's size and date.
 // A folder being selected, or a name typed that does not exist yet, leaves the preview as it was.
 class TVkOpenPictureDialog : public QFileDialog {
+    Q_DECLARE_TR_FUNCTIONS(TVkOpenPictureDialog)
+
 public:
     explicit TVkOpenPictureDialog(QWidget *owner = nullptr);
 

@@ -90,23 +90,23 @@ void keepPlaceWhenHidden(QWidget *widget)
 
 TfrmDraw::TfrmDraw(QWidget *parent) : QDialog(parent)
 {
-    SetUpProgramDialog(*this, QStringLiteral("frmDraw"), QCoreApplication::translate("TfrmDraw", "簡易描画"));
+    SetUpProgramDialog(*this, QStringLiteral("frmDraw"), tr("簡易描画"));
 
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(10);
 
-    addLabel(grid, QCoreApplication::translate("TfrmDraw", "種類："), 0, 0, this);
+    addLabel(grid, tr("種類："), 0, 0, this);
     auto *shapeRow = new QHBoxLayout;
     shapeRow->setSpacing(0);
     buildShapeButtons(shapeRow);
     grid->addLayout(shapeRow, 0, 1, 1, 3);
 
-    addLabel(grid, QCoreApplication::translate("TfrmDraw", "線の色："), 1, 0, this);
+    addLabel(grid, tr("線の色："), 1, 0, this);
     Panel1_ = new ColorSwatch(this);
     Panel1_->setObjectName(QStringLiteral("Panel1"));
     grid->addWidget(Panel1_, 1, 1);
-    CheckBox1_ = new QCheckBox(QCoreApplication::translate("TfrmDraw", "塗りつぶす"), this);
+    CheckBox1_ = new QCheckBox(tr("塗りつぶす"), this);
     CheckBox1_->setObjectName(QStringLiteral("CheckBox1"));
     keepPlaceWhenHidden(CheckBox1_);
     grid->addWidget(CheckBox1_, 1, 2);
@@ -115,7 +115,7 @@ TfrmDraw::TfrmDraw(QWidget *parent) : QDialog(parent)
     keepPlaceWhenHidden(Panel2_);
     grid->addWidget(Panel2_, 1, 3);
 
-    addLabel(grid, QCoreApplication::translate("TfrmDraw", "線の幅："), 2, 0, this);
+    addLabel(grid, tr("線の幅："), 2, 0, this);
     edtPenWidth_ = new QSpinBox(this);
     edtPenWidth_->setObjectName(QStringLiteral("edtPenWidth"));
     edtPenWidth_->setRange(1, 100);
@@ -123,7 +123,7 @@ TfrmDraw::TfrmDraw(QWidget *parent) : QDialog(parent)
     edtPenWidth_->setAlignment(Qt::AlignRight);
     edtPenWidth_->setMinimumWidth(57);
     grid->addWidget(edtPenWidth_, 2, 1);
-    lblRoundRect_ = addLabel(grid, QCoreApplication::translate("TfrmDraw", "丸め半径(mm)："), 2, 2, this);
+    lblRoundRect_ = addLabel(grid, tr("丸め半径(mm)："), 2, 2, this);
     lblRoundRect_->setObjectName(QStringLiteral("lblRoundRect"));
     keepPlaceWhenHidden(lblRoundRect_);
     edtRoundRect_ = new QDoubleSpinBox(this);
@@ -139,11 +139,9 @@ TfrmDraw::TfrmDraw(QWidget *parent) : QDialog(parent)
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    const std::array<QPushButton *, 3> pushButtons =
-        AddProgramDialogButtons(*this, *buttons,
-                                {{"Button1", QStringLiteral("OK")},
-                                 {"Button2", QCoreApplication::translate("TfrmDraw", "キャンセル")},
-                                 {"Button3", QCoreApplication::translate("TfrmDraw", "ヘルプ")}});
+    const std::array<QPushButton *, 3> pushButtons = AddProgramDialogButtons(
+        *this, *buttons,
+        {{"Button1", QStringLiteral("OK")}, {"Button2", tr("キャンセル")}, {"Button3", tr("ヘルプ")}});
     buttons->addStretch(1);
 
     auto *layout = new QVBoxLayout(this);

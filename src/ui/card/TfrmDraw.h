@@ -3,6 +3,7 @@
 #include "model/card/CardTypes.h"
 #include "model/platform/TColor.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <array>
 
@@ -21,6 +22,8 @@ class TVkDragLabel;
 // rectangle, the corner radius. It opens with the values last confirmed (kept in the settings file,
 // written on OK only); editing a shape then loads that shape's values.
 class TfrmDraw : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TfrmDraw)
+
 public:
     explicit TfrmDraw(QWidget *parent = nullptr);
 

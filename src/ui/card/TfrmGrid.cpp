@@ -42,19 +42,17 @@ std::pair<QRadioButton *, QRadioButton *> addChoiceGroup(QVBoxLayout *layout, co
 
 TfrmGrid::TfrmGrid(QWidget *parent) : QDialog(parent)
 {
-    SetUpProgramDialog(*this, QStringLiteral("frmGrid"),
-                       QCoreApplication::translate("TfrmGrid", "グリッドの設定"));
+    SetUpProgramDialog(*this, QStringLiteral("frmGrid"), tr("グリッドの設定"));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(8);
 
-    std::tie(unitMm_, unitPixel_) =
-        addChoiceGroup(layout, "grpGridUnit", QCoreApplication::translate("TfrmGrid", "グリッドの単位："),
-                       QStringLiteral("mm"), QStringLiteral("Pixel"), this);
+    std::tie(unitMm_, unitPixel_) = addChoiceGroup(layout, "grpGridUnit", tr("グリッドの単位："),
+                                                   QStringLiteral("mm"), QStringLiteral("Pixel"), this);
 
     auto *sizeRow = new QHBoxLayout;
-    auto *sizeLabel = new QLabel(QCoreApplication::translate("TfrmGrid", "グリッドの間隔："), this);
+    auto *sizeLabel = new QLabel(tr("グリッドの間隔："), this);
     edtGridSize_ = new QSpinBox(this);
     edtGridSize_->setObjectName(QStringLiteral("edtGridSize"));
     edtGridSize_->setRange(1, 100);
@@ -66,24 +64,21 @@ TfrmGrid::TfrmGrid(QWidget *parent) : QDialog(parent)
     sizeRow->addStretch(1);
     layout->addLayout(sizeRow);
 
-    std::tie(styleLine_, styleDot_) =
-        addChoiceGroup(layout, "grpGridStyle", QCoreApplication::translate("TfrmGrid", "グリッドスタイル："),
-                       QStringLiteral("Line"), QStringLiteral("Dot"), this);
+    std::tie(styleLine_, styleDot_) = addChoiceGroup(layout, "grpGridStyle", tr("グリッドスタイル："),
+                                                     QStringLiteral("Line"), QStringLiteral("Dot"), this);
 
-    chkShowGrid_ = new QCheckBox(QCoreApplication::translate("TfrmGrid", "グリッドを表示"), this);
+    chkShowGrid_ = new QCheckBox(tr("グリッドを表示"), this);
     chkShowGrid_->setObjectName(QStringLiteral("chkShowGrid"));
     layout->addWidget(chkShowGrid_);
-    chkFixedGrid_ = new QCheckBox(QCoreApplication::translate("TfrmGrid", "グリッド位置にスナップ"), this);
+    chkFixedGrid_ = new QCheckBox(tr("グリッド位置にスナップ"), this);
     chkFixedGrid_->setObjectName(QStringLiteral("chkFixedGrid"));
     layout->addWidget(chkFixedGrid_);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    const auto [ok, cancel, help] =
-        AddProgramDialogButtons(*this, *buttons,
-                                {{"btnOK", QStringLiteral("OK")},
-                                 {"btnCancel", QCoreApplication::translate("TfrmGrid", "キャンセル")},
-                                 {"btnHelp", QCoreApplication::translate("TfrmGrid", "ヘルプ")}});
+    const auto [ok, cancel, help] = AddProgramDialogButtons(
+        *this, *buttons,
+        {{"btnOK", QStringLiteral("OK")}, {"btnCancel", tr("キャンセル")}, {"btnHelp", tr("ヘルプ")}});
     layout->addSpacing(6);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);

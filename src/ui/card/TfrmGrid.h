@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QCheckBox;
@@ -9,6 +10,8 @@ class QSpinBox;
 // The grid dialog: spacing and its unit, line or dot style, and the ticks of showing the grid and
 // snapping to it. It edits the values it is given; the main window applies them after OK.
 class TfrmGrid : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TfrmGrid)
+
 public:
     explicit TfrmGrid(QWidget *parent = nullptr);
 

@@ -29,24 +29,19 @@ int pixelsOf(const QDoubleSpinBox *box)
 TfrmPosition::TfrmPosition(const QRect &bounds, bool picture, bool sizeFixed, QWidget *parent)
     : QDialog(parent)
 {
-    SetUpProgramDialog(*this, QStringLiteral("frmPosition"),
-                       QCoreApplication::translate("TfrmPosition", "位置とサイズ"));
+    SetUpProgramDialog(*this, QStringLiteral("frmPosition"), tr("位置とサイズ"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
     auto *grid = new QGridLayout;
-    edtLeft_ = addLength(grid, 0, "edtLeft", QCoreApplication::translate("TfrmPosition", "左端(&X)："),
-                         -kLargestMm, bounds.left());
-    edtTop_ = addLength(grid, 1, "edtTop", QCoreApplication::translate("TfrmPosition", "上端(&Y)："),
-                        -kLargestMm, bounds.top());
-    edtWidth_ = addLength(grid, 2, "edtWidth", QCoreApplication::translate("TfrmPosition", "幅(&W)："),
-                          kSmallestSideMm, bounds.width());
-    edtHeight_ = addLength(grid, 3, "edtHeight", QCoreApplication::translate("TfrmPosition", "高さ(&H)："),
-                           kSmallestSideMm, bounds.height());
+    edtLeft_ = addLength(grid, 0, "edtLeft", tr("左端(&X)："), -kLargestMm, bounds.left());
+    edtTop_ = addLength(grid, 1, "edtTop", tr("上端(&Y)："), -kLargestMm, bounds.top());
+    edtWidth_ = addLength(grid, 2, "edtWidth", tr("幅(&W)："), kSmallestSideMm, bounds.width());
+    edtHeight_ = addLength(grid, 3, "edtHeight", tr("高さ(&H)："), kSmallestSideMm, bounds.height());
     layout->addLayout(grid);
     edtWidth_->setEnabled(!sizeFixed);
     edtHeight_->setEnabled(!sizeFixed);
 
-    chkKeepAspect_ = new QCheckBox(QCoreApplication::translate("TfrmPosition", "縦横比を保持(&K)"), this);
+    chkKeepAspect_ = new QCheckBox(tr("縦横比を保持(&K)"), this);
     chkKeepAspect_->setObjectName(QStringLiteral("chkKeepAspect"));
     chkKeepAspect_->setChecked(picture);
     chkKeepAspect_->setVisible(picture);

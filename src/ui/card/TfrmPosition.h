@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QRect>
 
@@ -11,6 +12,8 @@ class QGridLayout;
 // surface holds whole pixels at 5 per millimetre, so a typed value shows as the nearest length the
 // card can take (5.1 mm becomes 5.2 mm). A picture may keep its proportions while one side is typed.
 class TfrmPosition : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TfrmPosition)
+
 public:
     // bounds in surface pixels; sizeFixed for text that sizes itself, whose size is shown only.
     TfrmPosition(const QRect &bounds, bool picture, bool sizeFixed, QWidget *parent = nullptr);

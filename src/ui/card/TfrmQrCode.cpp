@@ -29,8 +29,7 @@ constexpr int kPreviewSide = 168;
 
 TfrmQrCode::TfrmQrCode(QWidget *parent) : QDialog(parent)
 {
-    SetUpProgramDialog(*this, QStringLiteral("frmQrCode"),
-                       QCoreApplication::translate("TfrmQrCode", "QRコード"));
+    SetUpProgramDialog(*this, QStringLiteral("frmQrCode"), tr("QRコード"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(8);
@@ -48,26 +47,21 @@ TfrmQrCode::TfrmQrCode(QWidget *parent) : QDialog(parent)
     auto *options = new QFormLayout;
     cmbLevel_ = new QComboBox(this);
     cmbLevel_->setObjectName(QStringLiteral("cmbLevel"));
-    cmbLevel_->addItems({QCoreApplication::translate("TfrmQrCode", "L (約7%)"),
-                         QCoreApplication::translate("TfrmQrCode", "M (約15%)"),
-                         QCoreApplication::translate("TfrmQrCode", "Q (約25%)"),
-                         QCoreApplication::translate("TfrmQrCode", "H (約30%)")});
+    cmbLevel_->addItems({tr("L (約7%)"), tr("M (約15%)"), tr("Q (約25%)"), tr("H (約30%)")});
     cmbLevel_->setCurrentIndex(qlMedium);
-    options->addRow(QCoreApplication::translate("TfrmQrCode", "誤り訂正レベル(&E)："), cmbLevel_);
+    options->addRow(tr("誤り訂正レベル(&E)："), cmbLevel_);
     edtQuietZone_ = new QSpinBox(this);
     edtQuietZone_->setObjectName(QStringLiteral("edtQuietZone"));
     edtQuietZone_->setRange(0, kMaxQrQuietZone);
     edtQuietZone_->setValue(kQrStandardQuietZone);
-    edtQuietZone_->setSuffix(QCoreApplication::translate("TfrmQrCode", " モジュール"));
-    options->addRow(QCoreApplication::translate("TfrmQrCode", "余白(&Z)："), edtQuietZone_);
+    edtQuietZone_->setSuffix(tr(" モジュール"));
+    options->addRow(tr("余白(&Z)："), edtQuietZone_);
     layout->addLayout(options);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    const auto [ok, cancel] =
-        AddProgramDialogButtons(*this, *buttons,
-                                {{"btnOK", QStringLiteral("OK")},
-                                 {"btnCancel", QCoreApplication::translate("TfrmQrCode", "キャンセル")}});
+    const auto [ok, cancel] = AddProgramDialogButtons(
+        *this, *buttons, {{"btnOK", QStringLiteral("OK")}, {"btnCancel", tr("キャンセル")}});
     layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &TfrmQrCode::tryAccept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -117,7 +111,7 @@ void TfrmQrCode::buildTextPage()
 {
     auto *page = new QWidget(tabSource_);
     auto *layout = new QVBoxLayout(page);
-    auto *label = new QLabel(QCoreApplication::translate("TfrmQrCode", "テキストまたは URL(&T)："), page);
+    auto *label = new QLabel(tr("テキストまたは URL(&T)："), page);
     edtText_ = new QLineEdit(page);
     edtText_->setObjectName(QStringLiteral("edtText"));
     edtText_->setMinimumWidth(360);
@@ -126,7 +120,7 @@ void TfrmQrCode::buildTextPage()
     layout->addWidget(label);
     layout->addWidget(edtText_);
     layout->addStretch(1);
-    tabSource_->insertTab(kTextPage, page, QCoreApplication::translate("TfrmQrCode", "テキスト・URL"));
+    tabSource_->insertTab(kTextPage, page, tr("テキスト・URL"));
 }
 
 QLineEdit *TfrmQrCode::addContactField(const char *name, const QString &label)
@@ -143,15 +137,15 @@ void TfrmQrCode::buildContactPage()
 {
     auto *page = new QWidget(tabSource_);
     new QFormLayout(page);
-    tabSource_->insertTab(kContactPage, page, QCoreApplication::translate("TfrmQrCode", "連絡先 (vCard)"));
-    edtName_ = addContactField("edtName", QCoreApplication::translate("TfrmQrCode", "名前(&N)："));
-    edtReading_ = addContactField("edtReading", QCoreApplication::translate("TfrmQrCode", "ふりがな(&R)："));
-    edtCompany_ = addContactField("edtCompany", QCoreApplication::translate("TfrmQrCode", "会社名(&C)："));
-    edtTitle_ = addContactField("edtTitle", QCoreApplication::translate("TfrmQrCode", "役職(&J)："));
-    edtPhone_ = addContactField("edtPhone", QCoreApplication::translate("TfrmQrCode", "電話(&P)："));
-    edtMail_ = addContactField("edtMail", QCoreApplication::translate("TfrmQrCode", "メール(&M)："));
-    edtAddress_ = addContactField("edtAddress", QCoreApplication::translate("TfrmQrCode", "住所(&A)："));
-    edtUrl_ = addContactField("edtUrl", QCoreApplication::translate("TfrmQrCode", "URL(&U)："));
+    tabSource_->insertTab(kContactPage, page, tr("連絡先 (vCard)"));
+    edtName_ = addContactField("edtName", tr("名前(&N)："));
+    edtReading_ = addContactField("edtReading", tr("ふりがな(&R)："));
+    edtCompany_ = addContactField("edtCompany", tr("会社名(&C)："));
+    edtTitle_ = addContactField("edtTitle", tr("役職(&J)："));
+    edtPhone_ = addContactField("edtPhone", tr("電話(&P)："));
+    edtMail_ = addContactField("edtMail", tr("メール(&M)："));
+    edtAddress_ = addContactField("edtAddress", tr("住所(&A)："));
+    edtUrl_ = addContactField("edtUrl", tr("URL(&U)："));
 }
 
 QString TfrmQrCode::Source() const
@@ -213,27 +207,23 @@ void TfrmQrCode::updateCode()
     if (source.isEmpty())
         lblSize_->clear();
     else if (modules_.isNull())
-        lblSize_->setText(QCoreApplication::translate("TfrmQrCode", "QRコードに収まりません"));
+        lblSize_->setText(tr("QRコードに収まりません"));
     else
-        lblSize_->setText(QCoreApplication::translate("TfrmQrCode", "%1 × %1 モジュール")
-                              .arg(modules_.width() - 2 * QuietZone()));
+        lblSize_->setText(tr("%1 × %1 モジュール").arg(modules_.width() - 2 * QuietZone()));
 }
 
 void TfrmQrCode::tryAccept()
 {
     if (Source().isEmpty()) {
-        VkMessageBox(
-            tabSource_->currentIndex() == kTextPage
-                ? QCoreApplication::translate("TfrmQrCode", "QRコードにするテキストを入力してください。")
-                : QCoreApplication::translate("TfrmQrCode", "名前か会社名を入力してください。"),
-            MB_OK | MB_ICONEXCLAMATION, this);
+        VkMessageBox(tabSource_->currentIndex() == kTextPage
+                         ? tr("QRコードにするテキストを入力してください。")
+                         : tr("名前か会社名を入力してください。"),
+                     MB_OK | MB_ICONEXCLAMATION, this);
         return;
     }
     if (modules_.isNull()) {
         VkMessageBox(
-            QCoreApplication::translate(
-                "TfrmQrCode",
-                "テキストが長すぎて QRコードに収まりません。\n短くするか、誤り訂正レベルを下げてください。"),
+            tr("テキストが長すぎて QRコードに収まりません。\n短くするか、誤り訂正レベルを下げてください。"),
             MB_OK | MB_ICONEXCLAMATION, this);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "model/card/CardTypes.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QImage>
 #include <QStringList>
@@ -21,6 +22,8 @@ class QVBoxLayout;
 // the dialog opens, and Enter in any box is OK. Beside the source, the code OK would make is shown
 // as it is typed, with its size in modules.
 class TfrmQrCode : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TfrmQrCode)
+
 public:
     explicit TfrmQrCode(QWidget *parent = nullptr);
 

@@ -117,8 +117,7 @@ QString positionText(const QRect &rect)
 
 TfrmTextBox::TfrmTextBox(TColor cardColor, QWidget *parent) : QDialog(parent)
 {
-    SetUpProgramDialog(*this, QStringLiteral("frmTextBox"),
-                       QCoreApplication::translate("TfrmTextBox", "テキスト入力"));
+    SetUpProgramDialog(*this, QStringLiteral("frmTextBox"), tr("テキスト入力"));
     setSizeGripEnabled(true);
 
     auto *layout = new QVBoxLayout(this);
@@ -165,7 +164,7 @@ TfrmTextBox::TfrmTextBox(TColor cardColor, QWidget *parent) : QDialog(parent)
     btnOK_->setObjectName(QStringLiteral("btnOK"));
     btnOK_->setDefault(true);
     btnOK_->setAutoDefault(false);
-    btnCancel_ = new QPushButton(QCoreApplication::translate("TfrmTextBox", "キャンセル"), this);
+    btnCancel_ = new QPushButton(tr("キャンセル"), this);
     btnCancel_->setObjectName(QStringLiteral("btnCancel"));
     btnCancel_->setAutoDefault(false);
     for (QPushButton *button : {btnOK_, btnCancel_}) {
@@ -191,14 +190,14 @@ void TfrmTextBox::buildToolBar(QHBoxLayout *bar)
 {
     SpeedButton1_ = new QToolButton(this);
     SpeedButton1_->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1_->setToolTip(QCoreApplication::translate("TfrmTextBox", "文字の色を設定します。"));
+    SpeedButton1_->setToolTip(tr("文字の色を設定します。"));
     SpeedButton1_->setMinimumSize(23, 22);
     bar->addWidget(SpeedButton1_);
     connect(SpeedButton1_, &QToolButton::clicked, this, &TfrmTextBox::SpeedButton1Click);
 
     cmbFontName_ = new QComboBox(this);
     cmbFontName_->setObjectName(QStringLiteral("cmbFontName"));
-    cmbFontName_->setToolTip(QCoreApplication::translate("TfrmTextBox", "フォントを指定します。"));
+    cmbFontName_->setToolTip(tr("フォントを指定します。"));
     cmbFontName_->setMaxVisibleItems(16);
     // The desktop style would otherwise open the list as a menu as tall as the screen.
     cmbFontName_->setStyleSheet(QStringLiteral("combobox-popup: 0;"));
@@ -207,10 +206,8 @@ void TfrmTextBox::buildToolBar(QHBoxLayout *bar)
     for (const ListedFace &listed : listedFaces()) {
         cmbFontName_->addItem(listed.face);
         if (!listed.drawnBy.isEmpty())
-            cmbFontName_->setItemData(
-                cmbFontName_->count() - 1,
-                QCoreApplication::translate("TfrmTextBox", "%1 で表示します").arg(listed.drawnBy),
-                Qt::ToolTipRole);
+            cmbFontName_->setItemData(cmbFontName_->count() - 1, tr("%1 で表示します").arg(listed.drawnBy),
+                                      Qt::ToolTipRole);
     }
     // The open list is as wide as its longest name, not cut to the width of the closed box.
     int widestFace = 0;
@@ -224,29 +221,24 @@ void TfrmTextBox::buildToolBar(QHBoxLayout *bar)
 
     edtFontSize_ = new QSpinBox(this);
     edtFontSize_->setObjectName(QStringLiteral("edtFontSize"));
-    edtFontSize_->setToolTip(QCoreApplication::translate("TfrmTextBox", "フォントサイズを指定します。"));
+    edtFontSize_->setToolTip(tr("フォントサイズを指定します。"));
     edtFontSize_->setRange(kSmallestFontSize, kLargestFontSize);
     edtFontSize_->setValue(kDefaultFontSize);
     edtFontSize_->setMinimumWidth(55);
     bar->addWidget(edtFontSize_);
     lblPrintedSize_ = new QLabel(this);
     lblPrintedSize_->setObjectName(QStringLiteral("lblPrintedSize"));
-    lblPrintedSize_->setToolTip(QCoreApplication::translate(
-        "TfrmTextBox", "印刷される文字の大きさです。カードは画面に 1 mm を 5 ピクセルで"
-                       "表示するため、サイズの数字と印刷時のポイント数は異なります。"));
+    lblPrintedSize_->setToolTip(tr("印刷される文字の大きさです。カードは画面に 1 mm を 5 ピクセルで"
+                                   "表示するため、サイズの数字と印刷時のポイント数は異なります。"));
     bar->addWidget(lblPrintedSize_);
 
-    btnBold_ = addStyleButton(bar, "btnBold", QStringLiteral("B"),
-                              QCoreApplication::translate("TfrmTextBox", "太字"),
+    btnBold_ = addStyleButton(bar, "btnBold", QStringLiteral("B"), tr("太字"),
                               [](QFont &font) { font.setBold(true); });
-    btnItalic_ = addStyleButton(bar, "btnItalic", QStringLiteral("I"),
-                                QCoreApplication::translate("TfrmTextBox", "斜体"),
+    btnItalic_ = addStyleButton(bar, "btnItalic", QStringLiteral("I"), tr("斜体"),
                                 [](QFont &font) { font.setItalic(true); });
-    btnUnderline_ = addStyleButton(bar, "btnUnderline", QStringLiteral("U"),
-                                   QCoreApplication::translate("TfrmTextBox", "アンダーライン"),
+    btnUnderline_ = addStyleButton(bar, "btnUnderline", QStringLiteral("U"), tr("アンダーライン"),
                                    [](QFont &font) { font.setUnderline(true); });
-    btnStrikeOut_ = addStyleButton(bar, "btnStrikeOut", QStringLiteral("S"),
-                                   QCoreApplication::translate("TfrmTextBox", "取消線"),
+    btnStrikeOut_ = addStyleButton(bar, "btnStrikeOut", QStringLiteral("S"), tr("取消線"),
                                    [](QFont &font) { font.setStrikeOut(true); });
     bar->addStretch(1);
 
@@ -256,12 +248,10 @@ void TfrmTextBox::buildToolBar(QHBoxLayout *bar)
 
 void TfrmTextBox::buildTypesettingBars(QHBoxLayout *bar, QHBoxLayout *spacingBar)
 {
-    btnVertical_ = addTextButton(
-        bar, "btnVertical", QCoreApplication::translate("TfrmTextBox", "縦書き"),
-        QCoreApplication::translate("TfrmTextBox", "文字を上から下へ、行を右から左へ並べます。"));
-    btnUprightDigits_ = addTextButton(
-        bar, "btnUprightDigits", QCoreApplication::translate("TfrmTextBox", "縦中横"),
-        QCoreApplication::translate("TfrmTextBox", "縦書きの中の1～2桁の半角数字を横に並べて立てます。"));
+    btnVertical_ =
+        addTextButton(bar, "btnVertical", tr("縦書き"), tr("文字を上から下へ、行を右から左へ並べます。"));
+    btnUprightDigits_ = addTextButton(bar, "btnUprightDigits", tr("縦中横"),
+                                      tr("縦書きの中の1～2桁の半角数字を横に並べて立てます。"));
     bar->addSpacing(8);
     alignmentButtons_ = new QButtonGroup(this);
     const struct {
@@ -272,8 +262,7 @@ void TfrmTextBox::buildTypesettingBars(QHBoxLayout *bar, QHBoxLayout *spacingBar
                       {"btnAlignCenter", QT_TRANSLATE_NOOP("TfrmTextBox", "中央揃え"), taCenter},
                       {"btnAlignRight", QT_TRANSLATE_NOOP("TfrmTextBox", "右揃え"), taRightJustify}};
     for (const auto &alignment : alignments) {
-        QToolButton *button = addTextButton(
-            bar, alignment.name, QCoreApplication::translate("TfrmTextBox", alignment.label), QString());
+        QToolButton *button = addTextButton(bar, alignment.name, tr(alignment.label), QString());
         alignmentButtons_->addButton(button, alignment.alignment);
     }
     alignmentButtons_->button(taLeftJustify)->setChecked(true);
@@ -288,25 +277,23 @@ void TfrmTextBox::buildTypesettingBars(QHBoxLayout *bar, QHBoxLayout *spacingBar
     };
     edtLineSpacing_ = new QSpinBox(this);
     edtLineSpacing_->setObjectName(QStringLiteral("edtLineSpacing"));
-    edtLineSpacing_->setToolTip(QCoreApplication::translate(
-        "TfrmTextBox", "行の間隔を、フォントの行の高さに対する割合で指定します。"));
+    edtLineSpacing_->setToolTip(tr("行の間隔を、フォントの行の高さに対する割合で指定します。"));
     edtLineSpacing_->setRange(TextStyle::kMinLineSpacing, TextStyle::kMaxLineSpacing);
     edtLineSpacing_->setSingleStep(10);
     edtLineSpacing_->setSuffix(QStringLiteral(" %"));
     edtLineSpacing_->setValue(100);
-    addLabel(QCoreApplication::translate("TfrmTextBox", "行間"), edtLineSpacing_);
+    addLabel(tr("行間"), edtLineSpacing_);
     spacingBar->addSpacing(8);
 
     // Shown in points with one decimal; the text object keeps tenths of a point.
     edtLetterSpacing_ = new QDoubleSpinBox(this);
     edtLetterSpacing_->setObjectName(QStringLiteral("edtLetterSpacing"));
-    edtLetterSpacing_->setToolTip(
-        QCoreApplication::translate("TfrmTextBox", "文字の間に加える間隔をポイントで指定します。"));
+    edtLetterSpacing_->setToolTip(tr("文字の間に加える間隔をポイントで指定します。"));
     edtLetterSpacing_->setDecimals(1);
     edtLetterSpacing_->setSingleStep(0.5);
     edtLetterSpacing_->setRange(TextStyle::kMinLetterSpacing / 10.0, TextStyle::kMaxLetterSpacing / 10.0);
     edtLetterSpacing_->setSuffix(QStringLiteral(" pt"));
-    addLabel(QCoreApplication::translate("TfrmTextBox", "字間"), edtLetterSpacing_);
+    addLabel(tr("字間"), edtLetterSpacing_);
     spacingBar->addStretch(1);
     buildMergeFieldButton(spacingBar);
 
@@ -332,14 +319,11 @@ void TfrmTextBox::updateAlignmentHints()
 {
     const bool vertical = btnVertical_->isChecked();
     alignmentButtons_->button(taLeftJustify)
-        ->setToolTip(vertical ? QCoreApplication::translate("TfrmTextBox", "各行を上に揃えます。")
-                              : QCoreApplication::translate("TfrmTextBox", "各行を左に揃えます。"));
-    alignmentButtons_->button(taCenter)->setToolTip(
-        vertical ? QCoreApplication::translate("TfrmTextBox", "各行を上下の中央に揃えます。")
-                 : QCoreApplication::translate("TfrmTextBox", "各行を左右の中央に揃えます。"));
+        ->setToolTip(vertical ? tr("各行を上に揃えます。") : tr("各行を左に揃えます。"));
+    alignmentButtons_->button(taCenter)->setToolTip(vertical ? tr("各行を上下の中央に揃えます。")
+                                                             : tr("各行を左右の中央に揃えます。"));
     alignmentButtons_->button(taRightJustify)
-        ->setToolTip(vertical ? QCoreApplication::translate("TfrmTextBox", "各行を下に揃えます。")
-                              : QCoreApplication::translate("TfrmTextBox", "各行を右に揃えます。"));
+        ->setToolTip(vertical ? tr("各行を下に揃えます。") : tr("各行を右に揃えます。"));
     btnUprightDigits_->setEnabled(vertical);
 }
 
@@ -559,10 +543,8 @@ void TfrmTextBox::btnOKClick()
         return;
     }
     if (!withinTextLimit()) {
-        VkMessageBox(
-            QCoreApplication::translate("TfrmTextBox", "文字列が長すぎます。%1 文字までの文字列が使えます。")
-                .arg(kMaxTextLength),
-            MB_OK | MB_ICONEXCLAMATION, this);
+        VkMessageBox(tr("文字列が長すぎます。%1 文字までの文字列が使えます。").arg(kMaxTextLength),
+                     MB_OK | MB_ICONEXCLAMATION, this);
         return;
     }
     accept();
@@ -582,8 +564,7 @@ void TfrmTextBox::showMemoFont()
     // A face that is not installed selects nothing; its name still shows, greyed, so that the empty
     // list does not look like a fault (a card's faces often come from another desktop).
     cmbFontName_->setPlaceholderText(memoFont_.Name);
-    lblPrintedSize_->setText(QCoreApplication::translate("TfrmTextBox", "印刷時 %1 pt")
-                                 .arg(QLocale().toString(memoFont_.PrintedPoints(), 'f', 1)));
+    lblPrintedSize_->setText(tr("印刷時 %1 pt").arg(QLocale().toString(memoFont_.PrintedPoints(), 'f', 1)));
     updateColourIcon();
 }
 

@@ -4,6 +4,7 @@
 #include "model/card/TextStyle.h"
 #include "model/platform/TColor.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QStringList>
 
@@ -23,6 +24,8 @@ class QToolButton;
 // place, its font and its text in the settings file whenever it is released, after OK and cancel
 // alike, so that it reopens as the user left it.
 class TfrmTextBox : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TfrmTextBox)
+
 public:
     // cardColor is the card surface's background colour, shown behind the text.
     explicit TfrmTextBox(TColor cardColor, QWidget *parent = nullptr);
