@@ -61,6 +61,14 @@ _vellumax()
             _filedir '@(csv|tsv|txt|xlsx|ods|vcf)'
             return
             ;;
+        --icc)
+            _filedir '@(icc|icm)'
+            return
+            ;;
+        --pdfx)
+            COMPREPLY=($(compgen -W '4 1a' -- "$cur"))
+            return
+            ;;
         --side)
             COMPREPLY=($(compgen -W 'front back' -- "$cur"))
             return
@@ -91,7 +99,7 @@ _vellumax()
             done < <(_vellumax_sheet_names "${words[0]}")
             return
             ;;
-        --dpi | --quality | --copies | --offset | --start | --sheets | --cards | --records | --copies-column)
+        --dpi | --quality | --copies | --offset | --start | --sheets | --cards | --records | --copies-column | --bleed)
             return
             ;;
     esac
@@ -99,7 +107,7 @@ _vellumax()
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--export --pdf --print --dpi --quality --side --marks --sheet --back
             --printer --copies --offset --start --sheets --cards --merge --per-record --records
-            --copies-column --continue-numbering --help --version --list-sheets' -- "$cur"))
+            --copies-column --continue-numbering --press --bleed --icc --pdfx --help --version --list-sheets' -- "$cur"))
         return
     fi
     _filedir vkc

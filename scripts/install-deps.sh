@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n libgl-dev
   qt6-tools-dev qt6-l10n-tools
   qt6-image-formats-plugins libqrencode-dev
-  libjpeg62-turbo-dev libcsv-dev libzip-dev libharfbuzz-dev libicu-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
+  libjpeg62-turbo-dev liblcms2-dev libqpdf-dev libgs-common libcsv-dev libzip-dev libharfbuzz-dev libicu-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation2 fonts-noto-cjk
   xdg-utils
   # Sheet templates of label makers, data only: the paper setup and --list-sheets offer them.
@@ -20,7 +20,7 @@ if [ "${VELLUMIA_TEST_PACKAGES:-0}" = 1 ] || [ "${VELLUMIA_PACKAGE_TOOLS:-0}" = 
 fi
 if [ "${VELLUMIA_TEST_PACKAGES:-0}" = 1 ]; then
   packages+=(xvfb xauth cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils desktop-file-utils libxml2-utils
-    shared-mime-info libglib2.0-bin clang-format-14 zbar-tools groff-base bash-completion parallel qpdf x11-utils imagemagick xdotool)
+    shared-mime-info libglib2.0-bin clang-format-14 zbar-tools groff-base bash-completion parallel qpdf ghostscript python3-pikepdf x11-utils imagemagick xdotool)
 fi
 
 missing=()

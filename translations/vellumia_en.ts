@@ -238,6 +238,38 @@ Open it in the window, check it and save it again.</translation>
         <translation>in a merge, print as many cards of each record as this column says</translation>
     </message>
     <message>
+        <source>--bleed の値 %1 は 0 から %2 までの mm にしてください</source>
+        <translation>The value %1 of --bleed must be from 0 to %2 mm</translation>
+    </message>
+    <message>
+        <source>--pdfx の値 %1 は 4 か 1a にしてください</source>
+        <translation>The value %1 of --pdfx must be 4 or 1a</translation>
+    </message>
+    <message>
+        <source>入稿用 PDF: 1 ページにカード 1 枚、塗り足しとトンボ付きの CMYK の PDF/X</source>
+        <translation>PDF for a print shop: one card a page, CMYK PDF/X with bleed and crop marks</translation>
+    </message>
+    <message>
+        <source>入稿用 PDF の塗り足しの幅 (既定 3 mm)</source>
+        <translation>The bleed of the print shop PDF (3 mm by default)</translation>
+    </message>
+    <message>
+        <source>入稿用 PDF の CMYK カラープロファイル (既定はシステムのもの)</source>
+        <translation>The CMYK colour profile of the print shop PDF (the system's by default)</translation>
+    </message>
+    <message>
+        <source>入稿用 PDF の規格: PDF/X-4 (既定) か PDF/X-1a:2001</source>
+        <translation>The standard of the print shop PDF: PDF/X-4 (the default) or PDF/X-1a:2001</translation>
+    </message>
+    <message>
+        <source>--%1 は --press とともに使います</source>
+        <translation>--%1 goes with --press</translation>
+    </message>
+    <message>
+        <source>--%1 は --press とともには使えません</source>
+        <translation>--%1 cannot be used with --press</translation>
+    </message>
+    <message>
         <source>使い方:
   vellumax [CARD.vkc]                     ウィンドウでカードを開きます
   vellumax --export OUT.png [--dpi N] [--quality Q] [--side front|back] CARD.vkc
@@ -247,6 +279,8 @@ Open it in the window, check it and save it again.</translation>
                  [--sheets N|--cards N] [--back long|short|none] CARD.vkc
   vellumax --pdf OUT.pdf --merge TABLE.csv [--per-record card|sheet] [--records FROM-TO]
                  [--copies-column NAME] [--continue-numbering] CARD.vkc
+  vellumax --pdf OUT.pdf --press [--bleed MM] [--icc PROFILE.icc] [--pdfx 4|1a] [--back none]
+                 [--merge TABLE.csv] CARD.vkc
   vellumax --export OUT.png --merge TABLE.csv [--records FROM-TO] CARD.vkc   (OUT-0001.png ...)
 </source>
         <translation>Usage:
@@ -258,8 +292,17 @@ Open it in the window, check it and save it again.</translation>
                  [--sheets N|--cards N] [--back long|short|none] CARD.vkc
   vellumax --pdf OUT.pdf --merge TABLE.csv [--per-record card|sheet] [--records FROM-TO]
                  [--copies-column NAME] [--continue-numbering] CARD.vkc
+  vellumax --pdf OUT.pdf --press [--bleed MM] [--icc PROFILE.icc] [--pdfx 4|1a] [--back none]
+                 [--merge TABLE.csv] CARD.vkc
   vellumax --export OUT.png --merge TABLE.csv [--records FROM-TO] CARD.vkc   (OUT-0001.png ...)
 </translation>
+    </message>
+</context>
+<context>
+    <name>BatchPress</name>
+    <message>
+        <source>カラープロファイル: %1</source>
+        <translation>Colour profile: %1</translation>
     </message>
 </context>
 <context>
@@ -471,6 +514,17 @@ Please replace them with other characters before saving.</translation>
     <message>
         <source>貼り付ける文字列が長すぎます。%1 文字までの文字列が使えます</source>
         <translation>The text to paste is too long. A text may hold up to %1 characters</translation>
+    </message>
+</context>
+<context>
+    <name>CmykProfile</name>
+    <message>
+        <source>%1 は CMYK の出力用カラープロファイルではありません</source>
+        <translation>%1 is not a CMYK output colour profile</translation>
+    </message>
+    <message>
+        <source>カラープロファイル %1 を読めません: %2</source>
+        <translation>Cannot read the colour profile %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1394,6 +1448,25 @@ These fields will be printed as typed.</translation>
     </message>
 </context>
 <context>
+    <name>PdfxDocument</name>
+    <message>
+        <source>RGB の画像を CMYK に変換できません</source>
+        <translation>Cannot convert an RGB picture to CMYK</translation>
+    </message>
+    <message>
+        <source>透明な部分があるため PDF/X-1a にできません。PDF/X-4 を選んでください</source>
+        <translation>The card has transparent parts, which PDF/X-1a cannot hold. Choose PDF/X-4</translation>
+    </message>
+    <message>
+        <source>RGB の色を CMYK に変換できませんでした</source>
+        <translation>Could not convert the RGB colours to CMYK</translation>
+    </message>
+    <message>
+        <source>PDF/X を作れません: %1</source>
+        <translation>Cannot make the PDF/X: %1</translation>
+    </message>
+</context>
+<context>
     <name>PictureBudget</name>
     <message>
         <source>カードの画像が合わせて %1 MB を超えるため、この画像は追加できません。</source>
@@ -1465,6 +1538,21 @@ These fields will be printed as typed.</translation>
     <message>
         <source>位置 %1, %2 mm   サイズ %3 x %4 mm</source>
         <translation>Position %1, %2 mm   Size %3 × %4 mm</translation>
+    </message>
+</context>
+<context>
+    <name>PressPdf</name>
+    <message>
+        <source>カードの大きさがありません</source>
+        <translation>The card has no size</translation>
+    </message>
+    <message>
+        <source>PDF を描けません</source>
+        <translation>Cannot draw the PDF</translation>
+    </message>
+    <message>
+        <source>ファイル %1 を作成できません: %2</source>
+        <translation>The file %1 cannot be created: %2</translation>
     </message>
 </context>
 <context>

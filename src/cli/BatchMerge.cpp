@@ -3,6 +3,7 @@
 #include "cli/BatchCard.h"
 #include "cli/BatchExport.h"
 #include "cli/BatchOptions.h"
+#include "cli/BatchPress.h"
 #include "cli/BatchPrint.h"
 #include "model/merge/MergePdf.h"
 #include "model/merge/MergeRecord.h"
@@ -121,6 +122,24 @@ bool printRecords(BatchCard &card, const BatchOptions &options, const MergeTable
     return printed;
 }
 
+// Each record's card, its front and back in turn, a page a side for a print shop.
+void pressRecords(BatchCard &card, const BatchOptions &options, const MergeTable &table, RecordRange range)
+{
+    MergeNumbering numbering(card.Surface(), options.Job.ContinueNumbering);
+    MergeRecord shown(table, range.First);
+    const auto progress = progressOnTerminal(range.Count);
+    WriteBatchPressPdf(
+        card, options, range.Count,
+        [&](int index) {
+            shown.Show(range.First + index, numbering.CardsBefore() + index);
+            if (progress)
+                progress(index);
+        },
+        &shown);
+    keepNumbering(numbering, range.Count);
+    reportMissing(MergeRecord::MissingColumns(card.Surface(), table));
+}
+
 } // namespace
 
 void RunBatchMerge(BatchCard &card, const BatchOptions &options)
@@ -129,6 +148,10 @@ void RunBatchMerge(BatchCard &card, const BatchOptions &options)
     const RecordRange range = recordRange(table, options);
     if (options.Command == BatchCommand::Export) {
         exportRecords(card, options, table, range);
+        return;
+    }
+    if (options.Press) {
+        pressRecords(card, options, table, range);
         return;
     }
     if (!options.SheetName.isEmpty())

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -120,6 +121,35 @@ bool backSideChosen(const QString &value)
     return value == u"back";
 }
 
+PressPdfOptions &press(BatchOptions &options)
+{
+    if (!options.Press)
+        options.Press.emplace();
+    return *options.Press;
+}
+
+int bleedTenthMm(const QString &value)
+{
+    bool ok = false;
+    const double mm = value.toDouble(&ok);
+    if (!ok || mm < 0 || mm > OutputLimits::kMostBleedMm)
+        throw VkError(QCoreApplication::translate("BatchOptions",
+                                                  "--bleed の値 %1 は 0 から %2 までの mm にしてください")
+                          .arg(value)
+                          .arg(OutputLimits::kMostBleedMm));
+    return int(std::lround(mm * 10));
+}
+
+PdfxLevel pdfxLevel(const QString &value)
+{
+    if (value == u"4")
+        return PdfxLevel::X4;
+    if (value == u"1a")
+        return PdfxLevel::X1a;
+    throw VkError(
+        QCoreApplication::translate("BatchOptions", "--pdfx の値 %1 は 4 か 1a にしてください").arg(value));
+}
+
 // Made at each use, so that the help speaks the language installed when it is asked for.
 std::vector<OptionRow> optionTable()
 {
@@ -135,6 +165,28 @@ std::vector<OptionRow> optionTable()
          QCoreApplication::translate("BatchOptions", "カードを並べた用紙を PDF ファイルにします"),
          {BatchCommand::Pdf},
          [](BatchOptions &o, const QString &v) { o.OutputFile = v; }},
+        {QStringLiteral("press"),
+         QString(),
+         QCoreApplication::translate(
+             "BatchOptions", "入稿用 PDF: 1 ページにカード 1 枚、塗り足しとトンボ付きの CMYK の PDF/X"),
+         {BatchCommand::Pdf},
+         [](BatchOptions &o, const QString &) { press(o); }},
+        {QStringLiteral("bleed"),
+         QStringLiteral("MM"),
+         QCoreApplication::translate("BatchOptions", "入稿用 PDF の塗り足しの幅 (既定 3 mm)"),
+         {BatchCommand::Pdf},
+         [](BatchOptions &o, const QString &v) { press(o).BleedTenthMm = bleedTenthMm(v); }},
+        {QStringLiteral("icc"),
+         QStringLiteral("PROFILE.icc"),
+         QCoreApplication::translate("BatchOptions",
+                                     "入稿用 PDF の CMYK カラープロファイル (既定はシステムのもの)"),
+         {BatchCommand::Pdf},
+         [](BatchOptions &o, const QString &v) { press(o).ProfilePath = v; }},
+        {QStringLiteral("pdfx"),
+         QStringLiteral("4|1a"),
+         QCoreApplication::translate("BatchOptions", "入稿用 PDF の規格: PDF/X-4 (既定) か PDF/X-1a:2001"),
+         {BatchCommand::Pdf},
+         [](BatchOptions &o, const QString &v) { press(o).Level = pdfxLevel(v); }},
         {QStringLiteral("print"),
          QString(),
          QCoreApplication::translate("BatchOptions", "カードを並べた用紙を印刷します"),
@@ -350,6 +402,18 @@ BatchOptions BatchOptions::Parse(const QStringList &arguments)
         if (row.store)
             row.store(options, parser.value(row.name));
     }
+    for (const char *needsPress : {"bleed", "icc", "pdfx"}) {
+        if (!parser.isSet(QStringLiteral("press")) && parser.isSet(QString::fromLatin1(needsPress)))
+            throw VkError(QCoreApplication::translate("BatchOptions", "--%1 は --press とともに使います")
+                              .arg(QLatin1String(needsPress)));
+    }
+    // A print shop's page holds one card, cut by the shop.
+    for (const char *sheetOnly :
+         {"marks", "sheet", "offset", "start", "sheets", "cards", "per-record", "copies-column"}) {
+        if (parser.isSet(QStringLiteral("press")) && parser.isSet(QString::fromLatin1(sheetOnly)))
+            throw VkError(QCoreApplication::translate("BatchOptions", "--%1 は --press とともには使えません")
+                              .arg(QLatin1String(sheetOnly)));
+    }
     for (const char *needsTable : {"per-record", "records", "copies-column", "continue-numbering"}) {
         if (options.MergeTable.isEmpty() && parser.isSet(QString::fromLatin1(needsTable)))
             throw VkError(QCoreApplication::translate("BatchOptions", "--%1 は --merge とともに使います")
@@ -398,6 +462,8 @@ QString BatchOptions::HelpText()
         "                 [--sheets N|--cards N] [--back long|short|none] CARD.vkc\n"
         "  vellumax --pdf OUT.pdf --merge TABLE.csv [--per-record card|sheet] [--records FROM-TO]\n"
         "                 [--copies-column NAME] [--continue-numbering] CARD.vkc\n"
+        "  vellumax --pdf OUT.pdf --press [--bleed MM] [--icc PROFILE.icc] [--pdfx 4|1a] [--back none]\n"
+        "                 [--merge TABLE.csv] CARD.vkc\n"
         "  vellumax --export OUT.png --merge TABLE.csv [--records FROM-TO] CARD.vkc   (OUT-0001.png ...)\n");
     text += QStringLiteral("  vellumax --list-sheets [TEXT]\n\n") +
             QCoreApplication::translate("BatchOptions", "オプション:") + u'\n';

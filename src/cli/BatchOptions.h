@@ -2,6 +2,7 @@
 
 #include "model/output/OutputJob.h"
 #include "model/output/PictureExport.h"
+#include "press/PressPdf.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,6 +25,8 @@ public:
     QString SheetSearch;      // the words --list-sheets looks for
     QString PrinterName;      // --print on this printer rather than the default one
     QString MergeTable;       // one card, picture or sheet per record of this table
+    // --press: one card a page for a print shop, with --bleed, --icc and --pdfx.
+    std::optional<PressPdfOptions> Press;
     // --back, --copies, --per-record, --records, --offset, --start, --sheets and --cards.
     OutputJob Job;
 

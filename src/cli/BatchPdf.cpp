@@ -2,12 +2,17 @@
 
 #include "cli/BatchCard.h"
 #include "cli/BatchOptions.h"
+#include "cli/BatchPress.h"
 #include "cli/BatchPrint.h"
 #include "model/sheet/BackSideSheet.h"
 #include "model/sheet/CardSheetPdf.h"
 
 void WriteBatchPdf(BatchCard &card, const BatchOptions &options)
 {
+    if (options.Press) {
+        WriteBatchPressPdf(card, options);
+        return;
+    }
     if (!options.SheetName.isEmpty())
         card.UseSheet(options.SheetName);
     CheckBatchStartCell(card, options);

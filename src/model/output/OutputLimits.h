@@ -20,4 +20,6 @@ struct OutputLimits {
     static constexpr int kLeastJpegQuality = 1;
     static constexpr int kMostJpegQuality = 100;
     static constexpr int kDefaultJpegQuality = 80;
+    // A print shop's bleed: shops ask for 3 mm, some for 5; beyond this it is a mistyped value.
+    static constexpr int kMostBleedMm = 20;
 };

@@ -180,6 +180,17 @@ void drawObjectsFromCellCorner(QPainter &canvas, const QRect &cell, const TVkVel
     }
 }
 
+// The card's own area, grown evenly about its centre until it covers bleed pixels on every side.
+QRect backgroundCovering(const QSize &card, int bleed)
+{
+    if (bleed <= 0 || card.isEmpty())
+        return QRect(QPoint(0, 0), card);
+    const double scale = std::max(double(card.width() + 2 * bleed) / card.width(),
+                                  double(card.height() + 2 * bleed) / card.height());
+    const QSize grown(int(std::ceil(card.width() * scale)), int(std::ceil(card.height() * scale)));
+    return QRect(QPoint((card.width() - grown.width()) / 2, (card.height() - grown.height()) / 2), grown);
+}
+
 } // namespace
 
 int TenthMmToDevicePixels(std::int64_t tenthMm, int dpi)
@@ -191,14 +202,14 @@ int TenthMmToDevicePixels(std::int64_t tenthMm, int dpi)
 }
 
 void DrawCardInCell(QPainter &canvas, const QRect &cell, const TVkVellumPanel &card,
-                    const FieldValues *record)
+                    const FieldValues *record, int bleed)
 {
     // Each card is drawn from its cell's corner, in the same coordinates in every cell: a PDF then
     // holds the same drawing for every card on the sheet, which it compresses to little more than
     // the first.
     canvas.save();
     canvas.translate(cell.topLeft());
-    card.PaintBackground(canvas, QRect(QPoint(0, 0), cell.size()));
+    card.PaintBackground(canvas, backgroundCovering(cell.size(), bleed));
     drawObjectsFromCellCorner(canvas, cell, card, record);
     canvas.restore();
 }

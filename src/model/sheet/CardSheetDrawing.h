@@ -29,9 +29,10 @@ QRect CardCellRect(const TCardDef &cardDef, const PrinterPage &page, std::int64_
 
 // Draws the card scaled to fill the cell, as every cell of a sheet is drawn: the background, then
 // every card object at the cell's resolution, without the effects and marks of the screen. With a
-// merge record the objects show its values in their fields.
+// merge record the objects show its values in their fields. With a bleed, the background also
+// covers that many pixels around the cell, its picture enlarged evenly about the card's centre.
 void DrawCardInCell(QPainter &canvas, const QRect &cell, const TVkVellumPanel &card,
-                    const FieldValues *record = nullptr);
+                    const FieldValues *record = nullptr, int bleed = 0);
 
 // Throws VkError when DrawCardSheet would refuse the sheet, so a printer can say so before a job starts.
 void CheckCardSheetDrawable(const PrinterPage &page, const TCardDef &cardDef);
