@@ -1299,6 +1299,14 @@ Please replace them with other characters before saving.</translation>
         <source>選んだレコードを差し込んで PDF ファイルに保存します</source>
         <translation>Save the chosen records merged into the card as a PDF file</translation>
     </message>
+    <message>
+        <source>差し込みデータの編集...</source>
+        <translation>Edit Merge Data...</translation>
+    </message>
+    <message>
+        <source>差し込みデータを表で編集して保存します</source>
+        <translation>Edit the merge data in a table and save it</translation>
+    </message>
 </context>
 <context>
     <name>MergeCommands</name>
@@ -1361,6 +1369,21 @@ These fields will be printed as typed.</translation>
     <message>
         <source>差し込みデータのレコード %1 の列 %2 の値が長すぎます。差し込んだ文字列は %3 文字までです</source>
         <translation>The value of column %2 in record %1 of the merge data is too long. A merged text may hold up to %3 characters</translation>
+    </message>
+</context>
+<context>
+    <name>MergeTableCsv</name>
+    <message>
+        <source>Shift_JIS の表に保存できない文字があります: %1</source>
+        <translation>The table is Shift_JIS, which cannot hold these characters: %1</translation>
+    </message>
+    <message>
+        <source>%1 を保存する前の控え %2 を作れません</source>
+        <translation>Cannot make the backup %2 before saving %1</translation>
+    </message>
+    <message>
+        <source>%1 を保存できません。%2</source>
+        <translation>Cannot save %1. %2</translation>
     </message>
 </context>
 <context>
@@ -1977,6 +2000,37 @@ Settings such as the window position will not be saved on exit.</translation>
     <message>
         <source>カードを表示する倍率を選びます。</source>
         <translation>Choose how large the card is shown.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMergeTableEditor</name>
+    <message>
+        <source>差し込みデータの編集</source>
+        <translation>Edit Merge Data</translation>
+    </message>
+    <message>
+        <source>レコードを追加</source>
+        <translation>Add Record</translation>
+    </message>
+    <message>
+        <source>レコードを削除</source>
+        <translation>Delete Record</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>%1 に保存しました (%2)</source>
+        <translation>Saved to %1 (%2)</translation>
+    </message>
+    <message>
+        <source>差し込みデータの変更を保存しますか?</source>
+        <translation>Save the changes to the merge data?</translation>
     </message>
 </context>
 <context>

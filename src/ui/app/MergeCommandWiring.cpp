@@ -4,6 +4,7 @@
 #include "ui/card/CardSurfaceView.h"
 #include "ui/merge/MergeBar.h"
 #include "ui/merge/MergeCommands.h"
+#include "ui/merge/TfrmMergeTableEditor.h"
 #include "ui/platform/MessageBox.h"
 #include "ui/print/TQdPrintDialog.h"
 
@@ -57,6 +58,19 @@ void ConnectMergeCommands(TfrmMain &frmMain)
     pdf->setToolTip(QCoreApplication::translate("MergeCommandWiring",
                                                 "選んだレコードを差し込んで PDF ファイルに保存します"));
     frmMain.OnExecute(pdf, [context] { SaveMergePdf(context()); });
+
+    QAction *edit =
+        bar->AddTableCommand(QCoreApplication::translate("MergeCommandWiring", "差し込みデータの編集..."));
+    edit->setObjectName(QStringLiteral("acMergeEditTable"));
+    edit->setToolTip(
+        QCoreApplication::translate("MergeCommandWiring", "差し込みデータを表で編集して保存します"));
+    frmMain.OnExecute(edit, [&frmMain, bar] {
+        TfrmMergeTableEditor editor(bar->TablePath(), bar->Table(), &frmMain);
+        editor.OnShown = [bar](const MergeTable &table, int record) { bar->ShowEdited(table, record); };
+        editor.exec();
+        // The table as its file now holds it: saved, or as it was.
+        bar->OpenTable(editor.SavedPath().isEmpty() ? bar->TablePath() : editor.SavedPath());
+    });
 
     frmMain.OnExecute(frmMain.Action("acMailMerge"), [&frmMain, context] {
         const QString path = ChooseMergeTable(&frmMain, frmMain.Settings().MergeTable);

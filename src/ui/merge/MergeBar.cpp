@@ -67,7 +67,7 @@ MergeBar::MergeBar(QWidget *parent) : QToolBar(tr("差し込み印刷"), parent)
         if (OnClosed)
             OnClosed();
     });
-    addSeparator();
+    settings_ = addSeparator();
 
     layout_ = new QComboBox(this);
     layout_->setObjectName(QStringLiteral("cmbMergeLayout"));
@@ -112,6 +112,13 @@ MergeBar::MergeBar(QWidget *parent) : QToolBar(tr("差し込み印刷"), parent)
     hide();
 }
 
+QAction *MergeBar::AddTableCommand(const QString &caption)
+{
+    auto *action = new QAction(caption, this);
+    insertAction(settings_, action);
+    return action;
+}
+
 QAction *MergeBar::AddCommand(const QString &caption)
 {
     auto *action = new QAction(caption, this);
@@ -137,6 +144,15 @@ void MergeBar::OpenTable(const QString &path, std::optional<TableEncoding> encod
     }
     show();
     ShowRecord(sameTable ? std::min(record_, count - 1) : 0);
+}
+
+void MergeBar::ShowEdited(MergeTable table, int record)
+{
+    table_ = std::move(table);
+    const int count = std::max(table_.RecordCount(), 1);
+    from_->setRange(1, count);
+    to_->setRange(1, count);
+    ShowRecord(record);
 }
 
 void MergeBar::CloseTable()

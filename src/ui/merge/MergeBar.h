@@ -25,6 +25,9 @@ public:
     // bytes unless given. Raises VkError, leaving the bar as it was, when the table cannot be used.
     void OpenTable(const QString &path, std::optional<TableEncoding> encoding = std::nullopt);
     void CloseTable();
+    // Shows a table edited in the table editor in place of the one read, at that record, until the
+    // table is read again.
+    void ShowEdited(MergeTable table, int record);
     bool IsOpen() const { return open_; }
 
     const QString &TablePath() const { return path_; }
@@ -35,6 +38,9 @@ public:
     // Adds a command on the records beside the one that ends the merge, ahead of the bar's settings,
     // so that a narrow window keeps it in sight.
     QAction *AddCommand(const QString &caption);
+    // Adds a command on the table after the one that ends the merge: a narrow window moves it into
+    // the bar's overflow menu before the commands on the records.
+    QAction *AddTableCommand(const QString &caption);
 
     // What the bar asks a merge to put out: the records chosen to print and how they fill sheets.
     OutputJob Job() const;
@@ -56,7 +62,7 @@ private:
     QString path_;
     bool open_ = false;
     int record_ = 0;
-    QAction *first_, *previous_, *next_, *last_, *close_;
+    QAction *first_, *previous_, *next_, *last_, *close_, *settings_;
     QLabel *position_;
     QComboBox *encoding_;
     QComboBox *layout_;
