@@ -225,3 +225,25 @@ TEST(CardZoom, PaintingPartOfTheZoomedCardMatchesAWholePaint)
     }
     EXPECT_EQ(part, whole);
 }
+
+// The view keeps each text's zoomed drawing between repaints; whatever the user then changes in
+// the text shows at once, exactly as a text drawn afresh.
+TEST(CardZoom, AChangedTextIsRedrawnAtTheZoomNotTakenFromTheLastRepaint)
+{
+    TVkVellumPanel card;
+    card.SetBounds(0, 0, 200, 80);
+    TVkDragLabel &text = addText(card, QStringLiteral("山田 太郎"), QRect(10, 10, 180, 60));
+    const QImage before = zoomed(card, 4.0);
+    text.SetCaption({QStringLiteral("佐々木 花子")});
+    CardFont red = text.Font();
+    red.Color = RGBToColor(200, 0, 0);
+    text.SetFont(red);
+    const QImage after = zoomed(card, 4.0);
+    EXPECT_NE(after, before);
+
+    TVkVellumPanel fresh;
+    fresh.SetBounds(0, 0, 200, 80);
+    TVkDragLabel &same = addText(fresh, QStringLiteral("佐々木 花子"), QRect(10, 10, 180, 60));
+    same.SetFont(red);
+    EXPECT_EQ(after, zoomed(fresh, 4.0));
+}

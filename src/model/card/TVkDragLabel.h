@@ -10,6 +10,7 @@
 #include "model/card/TextEffectCache.h"
 #include "model/card/TextLayoutCache.h"
 #include "model/card/TextStyle.h"
+#include "model/card/ZoomedTextCache.h"
 #include "model/picture/SvgPicture.h"
 #include "model/platform/TColor.h"
 
@@ -299,4 +300,5 @@ private:
     mutable StretchCache pictureCache_;
     // The text laid out, reused while neither the text nor its look changes.
     mutable TextLayoutCache textLayouts_;
+    mutable ZoomedTextCache zoomedText_;
 };

@@ -306,9 +306,14 @@ void TVkDragLabel::drawZoomed(QPainter &canvas, const QRect &box, double scale, 
     }
     // Glyphs at this size are smoothed by the font engine, which stands in for the edge smoothing
     // of the 100 % view; opacity is the painter's, as the text is not a mask here.
-    canvas.setPen(ColorToQColor(font_.Color));
     if (alphaChannel_ < 100 && !plain)
         canvas.setOpacity(alphaChannel_ / 100.0);
+    const QImage &ink = zoomedText_.Get(shown.lines, font_, textStyle_, scale, box.size());
+    if (!ink.isNull()) {
+        canvas.drawImage(box.topLeft(), ink);
+        return;
+    }
+    canvas.setPen(ColorToQColor(font_.Color));
     LayOutZoomedText(shown.lines, font_, textStyle_, scale, canvas)->Draw(canvas, box);
 }
 
