@@ -2149,6 +2149,22 @@ Only definitions you made yourself can be deleted.</translation>
         <source>市販の用紙</source>
         <translation>Makers&apos; sheets</translation>
     </message>
+    <message>
+        <source>カードの向き</source>
+        <translation>Card orientation</translation>
+    </message>
+    <message>
+        <source>横型</source>
+        <translation>Landscape</translation>
+    </message>
+    <message>
+        <source>縦型・右に回して印刷</source>
+        <translation>Portrait, turned right</translation>
+    </message>
+    <message>
+        <source>縦型・左に回して印刷</source>
+        <translation>Portrait, turned left</translation>
+    </message>
 </context>
 <context>
     <name>TfrmPosition</name>

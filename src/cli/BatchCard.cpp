@@ -64,7 +64,7 @@ void BatchCard::UseSheet(const QString &name)
 
 void BatchCard::layOut()
 {
-    const QSize size = CardSurfaceSize(cardDef_);
+    const QSize size = CardSurfaceSize(cardDef_, surface_->Orientation());
     for (TVkVellumPanel *side : {surface_.get(), back_.get()})
         side->SetBounds(0, 0, size.width(), size.height());
 }

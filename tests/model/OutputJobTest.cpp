@@ -76,14 +76,15 @@ TEST(OutputJob, TheBackTurnsAsAskedAndKeepsOffsetsOnlyOnAPrinter)
 }
 
 // 91 x 55 mm is 455 x 275 surface pixels; a card sheet claiming a card metres wide is laid out at
-// the largest surface, and one with a negative size at none.
+// the largest surface, and one with a negative size at none. An upright card is 275 x 455.
 TEST(OutputJob, TheCardSurfaceStaysWithinItsLimit)
 {
-    EXPECT_EQ(CardSurfaceSize(BusinessCardSheet(1, 1)), QSize(455, 275));
+    EXPECT_EQ(CardSurfaceSize(BusinessCardSheet(1, 1), coLandscape), QSize(455, 275));
+    EXPECT_EQ(CardSurfaceSize(BusinessCardSheet(1, 1), coPortraitAnticlockwise), QSize(275, 455));
     TCardDef huge = BusinessCardSheet(1, 1);
     huge.CardSizeX = 100'000;
     huge.CardSizeY = -550;
-    EXPECT_EQ(CardSurfaceSize(huge), QSize(OutputLimits::kMaxSurfacePixels, 0));
+    EXPECT_EQ(CardSurfaceSize(huge, coLandscape), QSize(OutputLimits::kMaxSurfacePixels, 0));
 }
 
 // A picture is the surface's own 455 x 275 pixels at 127 dpi unless a resolution is asked for; then

@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/platform/TColor.h"
 #include "model/sheet/CardDefinitions.h"
@@ -20,6 +21,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
 #include <climits>
@@ -452,4 +454,42 @@ TEST(PaperSetup, AWiderDialogGivesLongSheetNamesOneLine)
     EXPECT_EQ(dialog.findChild<QPushButton *>("Button9")->geometry().right(), wide - 9);
     EXPECT_EQ(dialog.findChild<QPushButton *>("Button9")->geometry().bottom(), 600 - 11);
     EXPECT_EQ(dialog.findChild<QWidget *>("zzPreviewBase")->geometry().right(), wide - 10);
+}
+
+TEST(PaperSetup, AnUprightCardStandsOnTheSameSheetAndTheChoiceShowsOnlyAfterOk)
+{
+    ProgramFolderWithSheets folder;
+    TfrmMain form;
+    ASSERT_TRUE(form.Startup({}));
+    OnPaperSetup([](TfrmPaperSetup &dialog) {
+        auto *upright = dialog.findChild<QRadioButton *>("rbPortraitAnticlockwise");
+        ASSERT_NE(upright, nullptr);
+        EXPECT_EQ(upright->accessibleName(), upright->text());
+        upright->click();
+        EXPECT_EQ(dialog.Orientation(), coPortraitAnticlockwise);
+        click(dialog, "Button2");
+    });
+    form.Action("acPrintSetup")->trigger();
+    EXPECT_EQ(form.Panel().Orientation(), coLandscape);
+    EXPECT_EQ(form.Panel().Width(), 455);
+
+    TVkDragLabel &right = form.Panel().AddObject(std::make_unique<TVkDragLabel>());
+    right.SetBounds(400, 10, 40, 20);
+    OnPaperSetup([](TfrmPaperSetup &dialog) {
+        EXPECT_TRUE(dialog.findChild<QRadioButton *>("rbLandscape")->isChecked());
+        dialog.findChild<QRadioButton *>("rbPortraitClockwise")->click();
+        click(dialog, "Button3");
+    });
+    form.Action("acPrintSetup")->trigger();
+    EXPECT_EQ(form.Panel().Orientation(), coPortraitClockwise);
+    EXPECT_EQ(form.CardDef().CardSizeX, 910);
+    EXPECT_EQ(QSize(form.Panel().Width(), form.Panel().Height()), QSize(275, 455));
+    EXPECT_EQ(form.SizePanel().text(), "55.0 x 91.0 mm");
+    EXPECT_LE(right.Left() + right.Width(), 275) << "an object beyond the upright card is brought onto it";
+
+    OnPaperSetup([](TfrmPaperSetup &dialog) {
+        EXPECT_TRUE(dialog.findChild<QRadioButton *>("rbPortraitClockwise")->isChecked());
+        click(dialog, "Button2");
+    });
+    form.Action("acPrintSetup")->trigger();
 }

@@ -20,6 +20,15 @@ enum TDrawMode : std::uint8_t {
 
 enum TGridStyle : std::uint8_t { gsLine, gsDot };
 
+// How the card is designed: across (the card sheet's own cell) or upright, turned a quarter into
+// each landscape cell on paper, its top towards the cell's right (clockwise) or left edge.
+enum TCardOrientation : std::uint8_t { coLandscape, coPortraitClockwise, coPortraitAnticlockwise };
+
+inline bool IsPortrait(TCardOrientation orientation)
+{
+    return orientation != coLandscape;
+}
+
 enum TPenStyle : std::uint8_t { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 
 enum TAlign : std::uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient };

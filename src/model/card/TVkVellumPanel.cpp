@@ -12,8 +12,8 @@ TVkVellumPanel::TVkVellumPanel(const TVkVellumPanel &other)
       tag_(other.tag_), cursor_(other.cursor_), hint_(other.hint_), helpContext_(other.helpContext_),
       mouseCapture_(other.mouseCapture_), popupMenu_(other.popupMenu_), color_(other.color_),
       bitmap_(other.bitmap_), svg_(other.svg_), showGrid_(other.showGrid_), gridSize_(other.gridSize_),
-      fixedGrid_(other.fixedGrid_), gridStyle_(other.gridStyle_), zoom_(other.zoom_),
-      backgroundCache_(other.backgroundCache_)
+      fixedGrid_(other.fixedGrid_), gridStyle_(other.gridStyle_), orientation_(other.orientation_),
+      zoom_(other.zoom_), backgroundCache_(other.backgroundCache_)
 {
     for (const auto &object : other.objects_)
         AddObject(std::make_unique<TVkDragLabel>(*object));

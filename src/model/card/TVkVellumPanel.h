@@ -77,6 +77,9 @@ public:
     void SetFixedGrid(bool fixed) { fixedGrid_ = fixed; }
     TGridStyle GridStyle() const { return gridStyle_; }
     void SetGridStyle(TGridStyle style);
+    // An upright card has the card sheet's width and height swapped.
+    TCardOrientation Orientation() const { return orientation_; }
+    void SetOrientation(TCardOrientation orientation) { orientation_ = orientation; }
 
     // --- The zoom the screen shows the card at, in percent. It belongs to the view, not to the card:
     // no document or undo step records it.
@@ -143,6 +146,7 @@ private:
     int gridSize_ = 10;
     bool fixedGrid_ = false;
     TGridStyle gridStyle_ = gsLine;
+    TCardOrientation orientation_ = coLandscape;
     int zoom_ = 100;
     std::vector<std::unique_ptr<TVkDragLabel>> objects_;
     // The background picture stretched to the last size it was painted at.

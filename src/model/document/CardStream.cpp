@@ -463,6 +463,7 @@ void ClearSide(TVkVellumPanel &side)
     side.ClearObjects();
     side.SetBitmap(QImage());
     side.SetColor(clWhite);
+    side.SetOrientation(coLandscape);
 }
 
 QByteArray WriteObjectEntries(std::span<TVkDragLabel *const> objects)

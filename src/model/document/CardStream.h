@@ -93,7 +93,7 @@ CardStreamReadResult CopySurface(const TVkVellumPanel &source, TVkVellumPanel &t
 // Whether a back side has anything to store or print: an object, a background picture, or a colour
 // other than the white a new card starts with.
 bool SideHasContent(const TVkVellumPanel &side);
-// Makes a side as a new card's: no objects, no background picture, white.
+// Makes a side as a new card's: no objects, no background picture, white, across.
 void ClearSide(TVkVellumPanel &side);
 // The entries of the given objects alone, numbered from 0, exactly as a document holds them after
 // its surface's entry; the clipboard carries card objects this way between cards and programs.

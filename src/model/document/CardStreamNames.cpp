@@ -18,6 +18,8 @@ const std::array<const char *, 3> kFontPitchNames = {"fpDefault", "fpVariable", 
 const std::array<const char *, 4> kFontStyleNames = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
 const std::array<const char *, 3> kTextAlignmentNames = {"taLeftJustify", "taRightJustify", "taCenter"};
 const std::array<const char *, 4> kQrLevelNames = {"qlLow", "qlMedium", "qlQuartile", "qlHigh"};
+const std::array<const char *, 3> kCardOrientationNames = {"coLandscape", "coPortraitClockwise",
+                                                           "coPortraitAnticlockwise"};
 
 constexpr std::int32_t kSystem = std::int32_t(0x80000000u);
 
@@ -112,6 +114,7 @@ const MemberNames kFontPitches = kFontPitchNames;
 const MemberNames kFontStyles = kFontStyleNames;
 const MemberNames kTextAlignments = kTextAlignmentNames;
 const MemberNames kQrLevels = kQrLevelNames;
+const MemberNames kCardOrientations = kCardOrientationNames;
 
 const std::span<const NamedValue> kColors = kColorTable;
 const std::span<const NamedValue> kCursors = kCursorTable;

@@ -27,6 +27,7 @@ extern const MemberNames kFontPitches;
 extern const MemberNames kFontStyles;
 extern const MemberNames kTextAlignments;
 extern const MemberNames kQrLevels;
+extern const MemberNames kCardOrientations;
 
 extern const std::span<const NamedValue> kColors;
 extern const std::span<const NamedValue> kCursors;

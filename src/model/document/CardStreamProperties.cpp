@@ -202,6 +202,10 @@ const PropertyTable<TVkVellumPanel> &SurfaceProperties()
         boolean<Panel>("FixedGrid", &Panel::FixedGrid, &Panel::SetFixedGrid),
         enumeration<Panel>("GridStyle", &Panel::GridStyle, &Panel::SetGridStyle, names::kGridStyles),
         svgData<Panel>([](const Panel &p) { return !p.Bitmap().isNull(); }),
+        // Beyond the properties above: written only for an upright card, so a card across is the
+        // same bytes as before.
+        enumeration<Panel>("Orientation", &Panel::Orientation, &Panel::SetOrientation,
+                           names::kCardOrientations, unless(&Panel::Orientation, coLandscape)),
     };
     return table;
 }

@@ -6,8 +6,10 @@
 
 #include <algorithm>
 
-QSize CardSurfaceSize(const TCardDef &cardDef)
+QSize CardSurfaceSize(const TCardDef &cardDef, TCardOrientation orientation)
 {
-    return {std::clamp(TenthMmToSurfacePixels(cardDef.CardSizeX), 0, OutputLimits::kMaxSurfacePixels),
-            std::clamp(TenthMmToSurfacePixels(cardDef.CardSizeY), 0, OutputLimits::kMaxSurfacePixels)};
+    const QSize across(
+        std::clamp(TenthMmToSurfacePixels(cardDef.CardSizeX), 0, OutputLimits::kMaxSurfacePixels),
+        std::clamp(TenthMmToSurfacePixels(cardDef.CardSizeY), 0, OutputLimits::kMaxSurfacePixels));
+    return IsPortrait(orientation) ? across.transposed() : across;
 }

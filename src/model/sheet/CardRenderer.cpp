@@ -123,12 +123,13 @@ QSize CardSizeAtDpi(const TCardDef &cardDef, int dpi)
 QImage RenderCardAtDpi(const TVkVellumPanel &surface, const TCardDef &cardDef, int dpi,
                        const FieldValues *record)
 {
-    const QSize size = CardSizeAtDpi(cardDef, dpi);
+    const QSize across = CardSizeAtDpi(cardDef, dpi);
+    const QSize size = IsPortrait(surface.Orientation()) ? across.transposed() : across;
     QImage canvas = newCanvas(size.width(), size.height());
     {
         QPainter painter(&canvas);
         painter.setClipRect(canvas.rect());
-        DrawCardInCell(painter, canvas.rect(), surface, record);
+        DrawCardUpright(painter, canvas.rect(), surface, record);
     }
     QImage picture = canvas.convertToFormat(QImage::Format_RGB888);
     if (picture.isNull())

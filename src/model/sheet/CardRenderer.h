@@ -31,7 +31,8 @@ std::unique_ptr<TVkVellumPanel> ScaledCardCopy(const TVkVellumPanel &surface, in
 // rounded to the nearest pixel.
 QSize CardSizeAtDpi(const TCardDef &cardDef, int dpi);
 
-// The card as a 24-bit picture (QImage::Format_RGB888) of CardSizeAtDpi, drawn as a cell of a
+// The card as a 24-bit picture (QImage::Format_RGB888) of CardSizeAtDpi, upright for an upright
+// card (its width and height swapped), drawn as a cell of a
 // printed sheet is: every object at that resolution, so text and lines are as sharp as the
 // resolution allows rather than an enlarged screen picture, with the merge record's values when
 // given one. The card is not changed. Throws VkError when no picture of that size can be made.

@@ -201,16 +201,37 @@ int TenthMmToDevicePixels(std::int64_t tenthMm, int dpi)
                                         std::numeric_limits<int>::max()));
 }
 
-void DrawCardInCell(QPainter &canvas, const QRect &cell, const TVkVellumPanel &card,
-                    const FieldValues *record, int bleed)
+void DrawCardUpright(QPainter &canvas, const QRect &area, const TVkVellumPanel &card,
+                     const FieldValues *record, int bleed)
 {
     // Each card is drawn from its cell's corner, in the same coordinates in every cell: a PDF then
     // holds the same drawing for every card on the sheet, which it compresses to little more than
     // the first.
     canvas.save();
+    canvas.translate(area.topLeft());
+    card.PaintBackground(canvas, backgroundCovering(area.size(), bleed));
+    drawObjectsFromCellCorner(canvas, area, card, record);
+    canvas.restore();
+}
+
+void DrawCardInCell(QPainter &canvas, const QRect &cell, const TVkVellumPanel &card,
+                    const FieldValues *record, int bleed)
+{
+    if (!IsPortrait(card.Orientation())) {
+        DrawCardUpright(canvas, cell, card, record, bleed);
+        return;
+    }
+    // The painter turns the card, so text stays text and pictures keep their pixels in a PDF.
+    canvas.save();
     canvas.translate(cell.topLeft());
-    card.PaintBackground(canvas, backgroundCovering(cell.size(), bleed));
-    drawObjectsFromCellCorner(canvas, cell, card, record);
+    if (card.Orientation() == coPortraitClockwise) {
+        canvas.translate(cell.width(), 0);
+        canvas.rotate(90);
+    } else {
+        canvas.translate(0, cell.height());
+        canvas.rotate(-90);
+    }
+    DrawCardUpright(canvas, QRect(0, 0, cell.height(), cell.width()), card, record, bleed);
     canvas.restore();
 }
 

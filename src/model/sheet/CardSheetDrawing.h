@@ -27,10 +27,15 @@ int TenthMmToDevicePixels(std::int64_t tenthMm, int dpi);
 // converted from its own tenths of a millimetre, so rounding never adds up from cell to cell.
 QRect CardCellRect(const TCardDef &cardDef, const PrinterPage &page, std::int64_t column, std::int64_t row);
 
-// Draws the card scaled to fill the cell, as every cell of a sheet is drawn: the background, then
-// every card object at the cell's resolution, without the effects and marks of the screen. With a
-// merge record the objects show its values in their fields. With a bleed, the background also
-// covers that many pixels around the cell, its picture enlarged evenly about the card's centre.
+// Draws the card scaled to fill area, as the card is designed: the background, then every card
+// object at the area's resolution, without the effects and marks of the screen. With a merge record
+// the objects show its values in their fields. With a bleed, the background also covers that many
+// pixels around the area, its picture enlarged evenly about the card's centre.
+void DrawCardUpright(QPainter &canvas, const QRect &area, const TVkVellumPanel &card,
+                     const FieldValues *record = nullptr, int bleed = 0);
+
+// Draws the card into a cell of a sheet as DrawCardUpright does, as every cell of a sheet is drawn;
+// an upright card is turned a quarter to fill the cell, which is as wide as the card is high.
 void DrawCardInCell(QPainter &canvas, const QRect &cell, const TVkVellumPanel &card,
                     const FieldValues *record = nullptr, int bleed = 0);
 

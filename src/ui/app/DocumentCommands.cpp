@@ -233,6 +233,8 @@ void DocumentCommands::New()
     updateUndoActions();
     nudgeFlag_ = false;
     window_.UpdateCaption();
+    // A new card lies across, whatever the card before it.
+    window_.LayoutCardSurface();
 }
 
 void DocumentCommands::Open()

@@ -31,10 +31,13 @@ void TfrmMain::placeCardSurface()
 {
     layingOut_ = true;
     const QLocale locale;
+    const bool portrait = IsPortrait(Panel().Orientation());
+    const int across = portrait ? CardDef().CardSizeY : CardDef().CardSizeX;
+    const int down = portrait ? CardDef().CardSizeX : CardDef().CardSizeY;
     SizePanel().setText(QStringLiteral("%1 x %2 mm")
-                            .arg(locale.toString(CardDef().CardSizeX / 10.0, 'f', 1), 3)
-                            .arg(locale.toString(CardDef().CardSizeY / 10.0, 'f', 1), 3));
-    const QSize size = CardSurfaceSize(CardDef());
+                            .arg(locale.toString(across / 10.0, 'f', 1), 3)
+                            .arg(locale.toString(down / 10.0, 'f', 1), 3));
+    const QSize size = CardSurfaceSize(CardDef(), Panel().Orientation());
     const int width = size.width();
     const int height = size.height();
     // The card is centred by its size on screen; its bounds stay in surface pixels.

@@ -1,5 +1,6 @@
 #include "ui/print/PrintCommands.h"
 
+#include "model/card/TVkVellumPanel.h"
 #include "model/document/CardStream.h"
 #include "printer/SheetPrinter.h"
 #include "printer/TQdPrinter.h"
@@ -75,11 +76,17 @@ void PaperSetup(const PrintCommandContext &context)
     const TCardDef &chosen = dialog.WorkingCopy();
     const bool resized =
         chosen.CardSizeX != context.CardDef.CardSizeX || chosen.CardSizeY != context.CardDef.CardSizeY;
+    const bool turned = dialog.Orientation() != context.Surface.Orientation();
     context.SetCardDef(chosen);
+    context.Surface.SetOrientation(dialog.Orientation());
     context.CardIndex = dialog.SelectedIndex();
     context.GuessMark = dialog.GuessMark();
     // Objects are measured against the card's old size, before the surface takes the new one.
     if (resized)
         context.KeepObjectsOnCard();
     context.LayoutCardSurface();
+    // A card turned upright, or back across, is narrower or lower than before: what no longer lies
+    // on it is brought back onto it.
+    if (turned)
+        context.KeepObjectsOnCard();
 }

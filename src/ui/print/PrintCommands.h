@@ -44,8 +44,9 @@ void PrintCard(const PrintCommandContext &context);
 // acPrintAdjust: the print position adjustment, from the corrections the settings file holds; OK keeps each
 // printer's correction in the settings file at once and makes the printer follow it.
 void AdjustPrintPosition(const PrintCommandContext &context, QWidget *parent);
-// acPrintSetup: the paper setup dialog; OK makes its working copy the card's sheet and the start cell
-// chosen in its preview the next print's, and marks the card modified, without an undo step.
+// acPrintSetup: the paper setup dialog; OK makes its working copy the card's sheet, its orientation the
+// card's and the start cell chosen in its preview the next print's, and marks the card modified,
+// without an undo step.
 void PaperSetup(const PrintCommandContext &context);
 // The printer setup menu command: the printer setup dialog and nothing else.
 void PrinterSetup(const PrintCommandContext &context);

@@ -1,5 +1,6 @@
 #include "ui/print/TfrmPaperSetup.h"
 
+#include "model/card/TVkVellumPanel.h"
 #include "model/output/SheetCells.h"
 #include "model/platform/IniFile.h"
 #include "model/platform/ProgramFolder.h"
@@ -31,8 +32,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <initializer_list>
+#include <tuple>
 
 namespace {
 
@@ -53,7 +56,9 @@ struct WaitCursor {
 // The size the controls are placed for; a larger dialog stretches the sheet list and the preview.
 // The sheets makers sell take a column of their own between the list and the preview.
 constexpr int kLibraryWidth = 284;
-constexpr QSize kLaidOutSize(468 + kLibraryWidth, 431);
+// The card's orientation takes a group of its own below the crop marks.
+constexpr int kOrientationHeight = 90;
+constexpr QSize kLaidOutSize(468 + kLibraryWidth, 431 + kOrientationHeight);
 
 QString settingsFile()
 {
@@ -156,24 +161,28 @@ void TfrmPaperSetup::createControls()
     auto *previewBase = new QFrame(this);
     previewBase->setObjectName(QStringLiteral("zzPreviewBase"));
     previewBase->setFrameShape(QFrame::Box);
-    previewBase->setGeometry(196 + kLibraryWidth, 26, 263, 335);
+    previewBase->setGeometry(196 + kLibraryWidth, 26, 263, 335 + kOrientationHeight);
     pbPaper_ = new SheetPreviewView(previewBase);
     pbPaper_->setObjectName(QStringLiteral("pbPaper"));
-    pbPaper_->setGeometry(11, 11, 241, 313);
+    pbPaper_->setGeometry(11, 11, 241, 313 + kOrientationHeight);
     sideSwitch_ = new PreviewSideSwitch(*pbPaper_, this);
     sideSwitch_->setGeometry(196 + kLibraryWidth, 3, 90, 22);
     lblFit_ = new QLabel(this);
     lblFit_->setObjectName(QStringLiteral("lblFit"));
     lblFit_->setStyleSheet(QStringLiteral("color: #c00000"));
-    lblFit_->setGeometry(8, 366, 452 + kLibraryWidth, 20);
+    lblFit_->setGeometry(8, 366 + kOrientationHeight, 452 + kLibraryWidth, 20);
 
-    QPushButton *printerSetup = button("Button1", tr("プリンタ設定"), QRect(8, 396, 100, 25), this);
-    QPushButton *ok = button("Button3", QStringLiteral("OK"), QRect(208 + kLibraryWidth, 396, 80, 25), this);
-    QPushButton *cancel = button("Button2", tr("キャンセル"), QRect(294 + kLibraryWidth, 396, 80, 25), this);
-    QPushButton *help = button("Button9", tr("ヘルプ"), QRect(380 + kLibraryWidth, 396, 80, 25), this);
+    constexpr int buttonsTop = 396 + kOrientationHeight;
+    QPushButton *printerSetup = button("Button1", tr("プリンタ設定"), QRect(8, buttonsTop, 100, 25), this);
+    QPushButton *ok =
+        button("Button3", QStringLiteral("OK"), QRect(208 + kLibraryWidth, buttonsTop, 80, 25), this);
+    QPushButton *cancel =
+        button("Button2", tr("キャンセル"), QRect(294 + kLibraryWidth, buttonsTop, 80, 25), this);
+    QPushButton *help = button("Button9", tr("ヘルプ"), QRect(380 + kLibraryWidth, buttonsTop, 80, 25), this);
     ok->setDefault(true);
 
     createLibraryControls();
+    createOrientationControls();
     QWidget *order[] = {listBox1_,
                         add,
                         edit,
@@ -187,6 +196,9 @@ void TfrmPaperSetup::createControls()
                         guessMark_->button(0),
                         guessMark_->button(1),
                         guessMark_->button(2),
+                        orientation_->button(coLandscape),
+                        orientation_->button(coPortraitClockwise),
+                        orientation_->button(coPortraitAnticlockwise),
                         ok,
                         cancel,
                         help,
@@ -224,7 +236,8 @@ void TfrmPaperSetup::createControls()
     connect(pbPaper_, &SheetPreviewView::CellClicked, this, [this](std::int64_t cell) {
         PaperPreviewCards cards = pbPaper_->Cards();
         cards.StartCell = cell;
-        SetPreviewCards(cards);
+        pbPaper_->SetCards(cards);
+        updatePreview();
     });
     connect(ok, &QPushButton::clicked, this, &TfrmPaperSetup::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -259,7 +272,7 @@ void TfrmPaperSetup::createLibraryControls()
     lstLibrary_ = new QListView(this);
     lstLibrary_->setObjectName(QStringLiteral("lstLibrary"));
     lstLibrary_->setAccessibleName(tr("市販の用紙"));
-    lstLibrary_->setGeometry(left, 110, width, 251);
+    lstLibrary_->setGeometry(left, 110, width, 251 + kOrientationHeight);
     lstLibrary_->setModel(libraryModel_);
     lstLibrary_->setUniformItemSizes(true);
     // Each sheet takes two lines, its name over its size; shading every other one keeps them apart.
@@ -278,6 +291,31 @@ void TfrmPaperSetup::createLibraryControls()
     connect(cmbSheetKind_, &QComboBox::currentIndexChanged, this, [this] { searchLibrary(); });
     connect(lstLibrary_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this] { librarySelectionChanged(); });
+}
+
+void TfrmPaperSetup::createOrientationControls()
+{
+    auto *group = new QGroupBox(tr("カードの向き"), this);
+    group->setObjectName(QStringLiteral("grpOrientation"));
+    group->setGeometry(8, 366, 173, kOrientationHeight - 4);
+    auto *items = new QVBoxLayout(group);
+    items->setSpacing(2);
+    orientation_ = new QButtonGroup(group);
+    const std::tuple<TCardOrientation, const char *, QString> choices[] = {
+        {coLandscape, "rbLandscape", tr("横型")},
+        {coPortraitClockwise, "rbPortraitClockwise", tr("縦型・右に回して印刷")},
+        {coPortraitAnticlockwise, "rbPortraitAnticlockwise", tr("縦型・左に回して印刷")},
+    };
+    for (const auto &[orientation, name, text] : choices) {
+        auto *item = new QRadioButton(text, group);
+        item->setObjectName(QLatin1String(name));
+        item->setAccessibleName(text);
+        orientation_->addButton(item, orientation);
+        items->addWidget(item);
+    }
+    orientation_->button(coLandscape)->setChecked(true);
+    anchor(group, kFollowBottom);
+    connect(orientation_, &QButtonGroup::idClicked, this, [this] { showOrientation(); });
 }
 
 // The found sheets are listed anew; the sheet shown stays the working copy until another is chosen.
@@ -524,10 +562,48 @@ void TfrmPaperSetup::runPrinterSetup()
 
 void TfrmPaperSetup::SetPreviewCards(const PaperPreviewCards &cards)
 {
+    designedCard_ = cards.Card;
+    designedBack_ = cards.Back;
+    turnedCard_.reset();
+    turnedBack_.reset();
     pbPaper_->SetCards(cards);
     sideSwitch_->Refresh();
     placePaperLabel();
+    if (designedCard_)
+        SetOrientation(designedCard_->Orientation());
+    showOrientation();
+}
+
+TCardOrientation TfrmPaperSetup::Orientation() const
+{
+    return TCardOrientation(std::max(orientation_->checkedId(), int(coLandscape)));
+}
+
+void TfrmPaperSetup::SetOrientation(TCardOrientation orientation)
+{
+    orientation_->button(orientation)->setChecked(true);
+    showOrientation();
+}
+
+// The preview draws copies of the card turned as chosen, so the card itself changes only with OK.
+void TfrmPaperSetup::showOrientation()
+{
+    PaperPreviewCards cards = pbPaper_->Cards();
+    cards.Card = orientedCard(designedCard_, turnedCard_);
+    cards.Back = orientedCard(designedBack_, turnedBack_);
+    pbPaper_->SetCards(cards);
     updatePreview();
+}
+
+const TVkVellumPanel *TfrmPaperSetup::orientedCard(const TVkVellumPanel *designed,
+                                                   std::unique_ptr<TVkVellumPanel> &copy)
+{
+    if (!designed || designed->Orientation() == Orientation())
+        return designed;
+    if (!copy)
+        copy = std::make_unique<TVkVellumPanel>(*designed);
+    copy->SetOrientation(Orientation());
+    return copy.get();
 }
 
 void TfrmPaperSetup::placePaperLabel()

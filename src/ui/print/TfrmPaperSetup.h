@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/card/CardTypes.h"
 #include "model/settings/RecentSheets.h"
 #include "model/sheet/CardDefinitions.h"
 #include "model/sheet/PaperPreview.h"
@@ -44,6 +45,10 @@ public:
     const TCardDefList &Definitions() const { return *definitions_; }
     const SheetLibrary &Library() const { return library_; }
     int SelectedIndex() const;
+    // Whether the card is designed across or upright, and which way an upright card is turned into
+    // the sheet's cells; the preview shows the card so.
+    TCardOrientation Orientation() const;
+    void SetOrientation(TCardOrientation orientation);
     // Crop marks 0, 1 or 2, or -1 when no choice is ticked; above 2 ticks the last, below -1 none.
     int GuessMark() const;
     void SetGuessMark(int guessMark);
@@ -60,6 +65,9 @@ public:
 private:
     void createControls();
     void createLibraryControls();
+    void createOrientationControls();
+    void showOrientation();
+    const TVkVellumPanel *orientedCard(const TVkVellumPanel *designed, std::unique_ptr<TVkVellumPanel> &copy);
     void searchLibrary();
     void librarySelectionChanged();
     void useLibrarySheet();
@@ -111,6 +119,12 @@ private:
     QListView *lstLibrary_ = nullptr;
     LibrarySheetListModel *libraryModel_ = nullptr;
     QButtonGroup *guessMark_ = nullptr;
+    QButtonGroup *orientation_ = nullptr;
+    // The card and its back as designed, and copies of them turned as the dialog chooses.
+    const TVkVellumPanel *designedCard_ = nullptr;
+    const TVkVellumPanel *designedBack_ = nullptr;
+    std::unique_ptr<TVkVellumPanel> turnedCard_;
+    std::unique_ptr<TVkVellumPanel> turnedBack_;
     SheetPreviewView *pbPaper_ = nullptr;
     PreviewSideSwitch *sideSwitch_ = nullptr;
 };
