@@ -4,6 +4,7 @@ include(GNUInstallDirs)
 
 install(TARGETS vellumax RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES data/CardDef.Def data/CardStock.csv DESTINATION ${CMAKE_INSTALL_DATADIR}/vellumax)
+install(DIRECTORY data/samples/ DESTINATION ${CMAKE_INSTALL_DATADIR}/vellumax/samples)
 install(DIRECTORY resources/help/ DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vellumax/help)
 install(FILES data/desktop/vellumax.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/desktop/vellumax-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages

@@ -255,7 +255,7 @@ Open it in the window, check it and save it again.</translation>
     </message>
     <message>
         <source>入稿用 PDF の CMYK カラープロファイル (既定はシステムのもの)</source>
-        <translation>The CMYK colour profile of the print shop PDF (the system's by default)</translation>
+        <translation>The CMYK colour profile of the print shop PDF (the system&apos;s by default)</translation>
     </message>
     <message>
         <source>入稿用 PDF の規格: PDF/X-4 (既定) か PDF/X-1a:2001</source>
@@ -2031,6 +2031,77 @@ Settings such as the window position will not be saved on exit.</translation>
     <message>
         <source>差し込みデータの変更を保存しますか?</source>
         <translation>Save the changes to the merge data?</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmNewCard</name>
+    <message>
+        <source>横型・和文・中央揃え</source>
+        <translation>Landscape, Japanese, centred</translation>
+    </message>
+    <message>
+        <source>横型・和文・ロゴ左上</source>
+        <translation>Landscape, Japanese, logo top left</translation>
+    </message>
+    <message>
+        <source>横型・和文・色帯</source>
+        <translation>Landscape, Japanese, colour band</translation>
+    </message>
+    <message>
+        <source>横型・和文・QRコード付き</source>
+        <translation>Landscape, Japanese, QR code</translation>
+    </message>
+    <message>
+        <source>横型・和文・ロゴ右上</source>
+        <translation>Landscape, Japanese, logo top right</translation>
+    </message>
+    <message>
+        <source>横型・英文・中央揃え</source>
+        <translation>Landscape, English, centred</translation>
+    </message>
+    <message>
+        <source>横型・英文・ロゴ左</source>
+        <translation>Landscape, English, logo left</translation>
+    </message>
+    <message>
+        <source>横型・表は和文、裏は英文</source>
+        <translation>Landscape, Japanese front, English back</translation>
+    </message>
+    <message>
+        <source>縦型・和文・縦書き</source>
+        <translation>Portrait, Japanese, vertical text</translation>
+    </message>
+    <message>
+        <source>縦型・和文・縦書き・ロゴ付き</source>
+        <translation>Portrait, Japanese, vertical text, logo</translation>
+    </message>
+    <message>
+        <source>縦型・和文・ロゴ上</source>
+        <translation>Portrait, Japanese, logo on top</translation>
+    </message>
+    <message>
+        <source>縦型・英文・ロゴ上</source>
+        <translation>Portrait, English, logo on top</translation>
+    </message>
+    <message>
+        <source>縦型・英文・シンプル</source>
+        <translation>Portrait, English, plain</translation>
+    </message>
+    <message>
+        <source>新規作成</source>
+        <translation>New Card</translation>
+    </message>
+    <message>
+        <source>新しいカードのひな形</source>
+        <translation>Designs for a new card</translation>
+    </message>
+    <message>
+        <source>白紙・横型</source>
+        <translation>Blank, landscape</translation>
+    </message>
+    <message>
+        <source>白紙・縦型</source>
+        <translation>Blank, portrait</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "FileBytes.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPointer>
@@ -80,4 +81,15 @@ inline void OnNextModal(std::function<void(QWidget *)> handler, int timeoutMs = 
         }
     });
     timer->start(10);
+}
+
+// Chooses the blank card across, the gallery's first choice, in the new card gallery that opens next.
+inline void ChooseBlankNewCard()
+{
+    OnNextModal([](QWidget *modal) {
+        auto *dialog = qobject_cast<QDialog *>(modal);
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(dialog->objectName(), "frmNewCard");
+        dialog->accept();
+    });
 }

@@ -99,6 +99,7 @@ TEST_F(CardSideTabsTest, TheBackIsDesignedOnItsOwnTabAndUndoneThere)
     const QString path = folder.filePath(QStringLiteral("two.vkc"));
     clickSide(1);
     form.Documents().SaveCardFile(path);
+    ChooseBlankNewCard();
     form.Documents().New();
     EXPECT_EQ(tabs->currentIndex(), 0);
     EXPECT_FALSE(form.Document().HasBackSide());

@@ -115,6 +115,7 @@ TEST_F(DocumentCommandsTest, SavedCardOpensAgainWithItsTextsReset)
     EXPECT_FALSE(form.Modified());
     EXPECT_EQ(form.Settings().SaveDirectory, folder.path());
 
+    ChooseBlankNewCard();
     form.Action("acNew")->trigger();
     EXPECT_EQ(form.Panel().ObjectCount(), 0);
     EXPECT_EQ(form.Panel().Color(), clWhite);

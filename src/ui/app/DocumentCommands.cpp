@@ -5,7 +5,9 @@
 #include "model/document/CardDocument.h"
 #include "model/document/PictureBudget.h"
 #include "model/platform/FolderPart.h"
+#include "model/platform/ProgramFolder.h"
 #include "ui/app/TfrmMain.h"
+#include "ui/app/TfrmNewCard.h"
 #include "ui/platform/FileDialogCompletion.h"
 #include "ui/platform/FileDialogSize.h"
 #include "ui/platform/MessageBox.h"
@@ -227,13 +229,26 @@ void DocumentCommands::New()
 {
     if (!ConfirmDiscard())
         return;
+    TfrmNewCard gallery(ShippedFile(QStringLiteral("samples")), &window_);
+    if (gallery.exec() != QDialog::Accepted)
+        return;
     FreeUndoBuffers();
     ClearCardObjects();
     document().New();
+    const QString sample = gallery.ChosenSample();
+    if (!sample.isEmpty()) {
+        // The sample starts a card of its own: without a name, so saving asks for one.
+        CardFileContent content = document().ReadCardFile(sample);
+        if (content.read.ok) {
+            content.fileName.clear();
+            showCardFile(std::move(content));
+            return;
+        }
+    }
+    document().Surface().SetOrientation(gallery.BlankOrientation());
     updateUndoActions();
     nudgeFlag_ = false;
     window_.UpdateCaption();
-    // A new card lies across, whatever the card before it.
     window_.LayoutCardSurface();
 }
 
