@@ -107,7 +107,7 @@ _vellumax()
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--export --pdf --print --dpi --quality --side --marks --sheet --back
             --printer --copies --offset --start --sheets --cards --merge --per-record --records
-            --copies-column --continue-numbering --press --bleed --icc --pdfx --help --version --list-sheets' -- "$cur"))
+            --copies-column --continue-numbering --press --bleed --icc --pdfx --preflight --help --version --list-sheets' -- "$cur"))
         return
     fi
     _filedir vkc

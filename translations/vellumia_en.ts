@@ -270,6 +270,10 @@ Open it in the window, check it and save it again.</translation>
         <translation>--%1 cannot be used with --press</translation>
     </message>
     <message>
+        <source>入稿前チェック: 印刷所で問題になる箇所を 1 行に 1 件ずつ表示します</source>
+        <translation>Check before sending to a print shop: one line for each problem found</translation>
+    </message>
+    <message>
         <source>使い方:
   vellumax [CARD.vkc]                     ウィンドウでカードを開きます
   vellumax --export OUT.png [--dpi N] [--quality Q] [--side front|back] CARD.vkc
@@ -282,6 +286,7 @@ Open it in the window, check it and save it again.</translation>
   vellumax --pdf OUT.pdf --press [--bleed MM] [--icc PROFILE.icc] [--pdfx 4|1a] [--back none]
                  [--merge TABLE.csv] CARD.vkc
   vellumax --export OUT.png --merge TABLE.csv [--records FROM-TO] CARD.vkc   (OUT-0001.png ...)
+  vellumax --preflight [--bleed MM] [--merge TABLE.csv] CARD.vkc
 </source>
         <translation>Usage:
   vellumax [CARD.vkc]                     opens the card in the window
@@ -295,6 +300,7 @@ Open it in the window, check it and save it again.</translation>
   vellumax --pdf OUT.pdf --press [--bleed MM] [--icc PROFILE.icc] [--pdfx 4|1a] [--back none]
                  [--merge TABLE.csv] CARD.vkc
   vellumax --export OUT.png --merge TABLE.csv [--records FROM-TO] CARD.vkc   (OUT-0001.png ...)
+  vellumax --preflight [--bleed MM] [--merge TABLE.csv] CARD.vkc
 </translation>
     </message>
 </context>
@@ -1576,6 +1582,61 @@ These fields will be printed as typed.</translation>
     <message>
         <source>ファイル %1 を作成できません: %2</source>
         <translation>The file %1 cannot be created: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PressPreflight</name>
+    <message>
+        <source>画像の解像度が %1 dpi です (%2 dpi 以上が必要です)</source>
+        <translation>The picture has %1 dpi (at least %2 dpi are needed)</translation>
+    </message>
+    <message>
+        <source>テキスト「%1」</source>
+        <translation>text "%1"</translation>
+    </message>
+    <message>
+        <source>QR コード</source>
+        <translation>QR code</translation>
+    </message>
+    <message>
+        <source>画像</source>
+        <translation>picture</translation>
+    </message>
+    <message>
+        <source>図形</source>
+        <translation>shape</translation>
+    </message>
+    <message>
+        <source>仕上がり線を越えていますが、塗り足し (%1 mm) まで届いていません</source>
+        <translation>Crosses the finished edge but stops short of the bleed (%1 mm)</translation>
+    </message>
+    <message>
+        <source>仕上がり線から %1 mm 以内にあります</source>
+        <translation>Lies within %1 mm of the finished edge</translation>
+    </message>
+    <message>
+        <source>線の太さが 0.1 mm 未満です</source>
+        <translation>The line is thinner than 0.1 mm</translation>
+    </message>
+    <message>
+        <source>差し込みデータに列 %1 がありません</source>
+        <translation>The merge data has no column %1</translation>
+    </message>
+    <message>
+        <source>裏面</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>表面</source>
+        <translation>Front</translation>
+    </message>
+    <message>
+        <source>背景</source>
+        <translation>background</translation>
+    </message>
+    <message>
+        <source>オブジェクト %1 (%2)</source>
+        <translation>object %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "cli/BatchMerge.h"
 #include "cli/BatchOptions.h"
 #include "cli/BatchPdf.h"
+#include "cli/BatchPreflight.h"
 #include "cli/BatchPrint.h"
 #include "cli/BatchSheetList.h"
 #include "model/platform/FontSubstitutions.h"
@@ -35,27 +36,32 @@ void printError(const QString &message)
     std::fprintf(stderr, "vellumax: %s\n", qPrintable(message));
 }
 
-void runCommand(const BatchOptions &options)
+// The exit status of a command that succeeds: 0, or 2 when a check found something.
+int runCommand(const BatchOptions &options)
 {
     if (options.Command == BatchCommand::ListSheets) {
         ListBatchSheets(options.SheetSearch);
-        return;
+        return 0;
     }
     BatchCard card(options.CardFile);
     for (const QString &note : card.Notes())
         printError(note);
+    if (options.Command == BatchCommand::Preflight)
+        return RunBatchPreflight(card, options);
     if (!options.MergeTable.isEmpty()) {
         RunBatchMerge(card, options);
-        return;
+        return 0;
     }
     switch (options.Command) {
     case BatchCommand::Export: ExportBatchCard(card, options); break;
     case BatchCommand::Pdf: WriteBatchPdf(card, options); break;
     case BatchCommand::Print: PrintBatchCard(card, options); break;
     case BatchCommand::ListSheets:
+    case BatchCommand::Preflight:
     case BatchCommand::Help:
     case BatchCommand::Version: break;
     }
+    return 0;
 }
 
 } // namespace
@@ -96,7 +102,7 @@ int RunBatch(int argc, char *argv[])
     }
     InstallFontSubstitutions();
     try {
-        runCommand(options);
+        return runCommand(options);
     } catch (const VkError &error) {
         printError(error.Message());
         return 1;
@@ -108,5 +114,4 @@ int RunBatch(int argc, char *argv[])
                        .arg(QString::fromLocal8Bit(error.what())));
         return 1;
     }
-    return 0;
 }

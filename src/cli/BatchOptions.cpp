@@ -28,6 +28,9 @@ struct OptionRow {
 
 const Commands kOutputs{BatchCommand::Export, BatchCommand::Pdf, BatchCommand::Print};
 const Commands kSheets{BatchCommand::Pdf, BatchCommand::Print};
+// A merge's table is also what the check before sending compares the card's fields with.
+const Commands kMergeable{BatchCommand::Export, BatchCommand::Pdf, BatchCommand::Print,
+                          BatchCommand::Preflight};
 
 int wholeNumberIn(const QString &option, const QString &value, int low, int high)
 {
@@ -171,10 +174,16 @@ std::vector<OptionRow> optionTable()
              "BatchOptions", "入稿用 PDF: 1 ページにカード 1 枚、塗り足しとトンボ付きの CMYK の PDF/X"),
          {BatchCommand::Pdf},
          [](BatchOptions &o, const QString &) { press(o); }},
+        {QStringLiteral("preflight"),
+         QString(),
+         QCoreApplication::translate("BatchOptions",
+                                     "入稿前チェック: 印刷所で問題になる箇所を 1 行に 1 件ずつ表示します"),
+         {BatchCommand::Preflight},
+         {}},
         {QStringLiteral("bleed"),
          QStringLiteral("MM"),
          QCoreApplication::translate("BatchOptions", "入稿用 PDF の塗り足しの幅 (既定 3 mm)"),
-         {BatchCommand::Pdf},
+         {BatchCommand::Pdf, BatchCommand::Preflight},
          [](BatchOptions &o, const QString &v) { press(o).BleedTenthMm = bleedTenthMm(v); }},
         {QStringLiteral("icc"),
          QStringLiteral("PROFILE.icc"),
@@ -280,7 +289,7 @@ std::vector<OptionRow> optionTable()
          QCoreApplication::translate(
              "BatchOptions", "表 (CSV、タブ区切り、Excel ブック、ODS ブック、vCard 住所録) の各レコードを "
                              "{{列名}} に差し込みます"),
-         kOutputs, [](BatchOptions &o, const QString &v) { o.MergeTable = v; }},
+         kMergeable, [](BatchOptions &o, const QString &v) { o.MergeTable = v; }},
         {QStringLiteral("per-record"), QStringLiteral("card|sheet"),
          QCoreApplication::translate("BatchOptions",
                                      "差し込みで 1 件ごとにカード 1 枚か、用紙 1 枚 (既定) か"),
@@ -316,6 +325,7 @@ QString commandOption(BatchCommand command)
     case BatchCommand::Pdf: return QStringLiteral("--pdf");
     case BatchCommand::Print: return QStringLiteral("--print");
     case BatchCommand::ListSheets: return QStringLiteral("--list-sheets");
+    case BatchCommand::Preflight: return QStringLiteral("--preflight");
     case BatchCommand::Help:
     case BatchCommand::Version: break;
     }
@@ -354,8 +364,8 @@ BatchCommand chosenCommand(const QCommandLineParser &parser)
         return BatchCommand::Version;
     QStringList given;
     BatchCommand command = BatchCommand::Help;
-    for (const BatchCommand each :
-         {BatchCommand::Export, BatchCommand::Pdf, BatchCommand::Print, BatchCommand::ListSheets}) {
+    for (const BatchCommand each : {BatchCommand::Export, BatchCommand::Pdf, BatchCommand::Print,
+                                    BatchCommand::ListSheets, BatchCommand::Preflight}) {
         if (parser.isSet(commandOption(each).mid(2))) {
             given << commandOption(each);
             command = each;
@@ -403,7 +413,8 @@ BatchOptions BatchOptions::Parse(const QStringList &arguments)
             row.store(options, parser.value(row.name));
     }
     for (const char *needsPress : {"bleed", "icc", "pdfx"}) {
-        if (!parser.isSet(QStringLiteral("press")) && parser.isSet(QString::fromLatin1(needsPress)))
+        if (options.Command == BatchCommand::Pdf && !parser.isSet(QStringLiteral("press")) &&
+            parser.isSet(QString::fromLatin1(needsPress)))
             throw VkError(QCoreApplication::translate("BatchOptions", "--%1 は --press とともに使います")
                               .arg(QLatin1String(needsPress)));
     }
@@ -464,7 +475,8 @@ QString BatchOptions::HelpText()
         "                 [--copies-column NAME] [--continue-numbering] CARD.vkc\n"
         "  vellumax --pdf OUT.pdf --press [--bleed MM] [--icc PROFILE.icc] [--pdfx 4|1a] [--back none]\n"
         "                 [--merge TABLE.csv] CARD.vkc\n"
-        "  vellumax --export OUT.png --merge TABLE.csv [--records FROM-TO] CARD.vkc   (OUT-0001.png ...)\n");
+        "  vellumax --export OUT.png --merge TABLE.csv [--records FROM-TO] CARD.vkc   (OUT-0001.png ...)\n"
+        "  vellumax --preflight [--bleed MM] [--merge TABLE.csv] CARD.vkc\n");
     text += QStringLiteral("  vellumax --list-sheets [TEXT]\n\n") +
             QCoreApplication::translate("BatchOptions", "オプション:") + u'\n';
     for (const OptionRow &row : optionTable()) {

@@ -9,7 +9,7 @@
 #include <optional>
 
 // What a batch run of vellumax does.
-enum class BatchCommand { Help, Version, Export, Pdf, Print, ListSheets };
+enum class BatchCommand { Help, Version, Export, Pdf, Print, ListSheets, Preflight };
 
 // A batch command line read into values. Every option is a long option; each is accepted only with
 // the commands it applies to, as the table in BatchOptions.cpp says, so an option meant for another

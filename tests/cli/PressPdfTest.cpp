@@ -318,4 +318,70 @@ TEST_F(PressPdf, WritesPdfX1aAndTheBleedAskedAndEachMergedRecordOnItsOwnPage)
               1);
 }
 
+// Cards built to have each problem a print shop meets, checked from the command line.
+TEST_F(PressPdf, PreflightNamesEachProblemWithItsSideAndObjectAndExitsByWhatItFound)
+{
+    TVkVellumPanel card;
+    card.SetBounds(0, 0, 455, 275); // 5 pixels a millimetre
+    auto text = std::make_unique<TVkDragLabel>();
+    text->SetCaption({QStringLiteral("山田太郎")});
+    text->SetBounds(5, 100, 150, 40); // 1 mm from the left edge
+    card.AddObject(std::move(text));
+    auto photo = std::make_unique<TVkDragLabel>();
+    photo->SetBitmap(QImage(57, 57, QImage::Format_RGB32)); // 57 dots over 20 mm: 72 dpi
+    photo->SetBounds(200, 100, 100, 100);
+    card.AddObject(std::move(photo));
+    const TCardDef cardDef = ParseCardDef("\"Ten up\",910,550,2,5,140,110,0,0,0");
+    const auto save = [this, &cardDef](const TVkVellumPanel &side, const QString &name) {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        EXPECT_TRUE(WriteCardStream(file, side, cardDef));
+        return file.fileName();
+    };
+    ToolRun checked = vellumax({QStringLiteral("--preflight"), save(card, QStringLiteral("two.vkc"))});
+    EXPECT_EQ(checked.exitCode, 2) << checked.err.toStdString();
+    QStringList lines = QString::fromUtf8(checked.out).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << checked.out.toStdString();
+    EXPECT_TRUE(lines[0].startsWith(
+        QStringLiteral("表面 オブジェクト 1 (テキスト「山田太郎」): 仕上がり線から 3 mm")))
+        << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("オブジェクト 2 (画像): 画像の解像度が 72 dpi")))
+        << lines[1].toStdString();
+
+    // A frame stopping 1 mm past the edge, a hairline and a field the table lacks.
+    auto frame = std::make_unique<TVkDragLabel>();
+    frame->SetDrawMode(dmRectangle);
+    frame->SetPenWidth(2);
+    frame->SetBounds(-5, 200, 100, 80);
+    card.AddObject(std::move(frame));
+    auto hairline = std::make_unique<TVkDragLabel>();
+    hairline->SetDrawMode(dmLineHorz);
+    hairline->SetPenWidth(0);
+    hairline->SetBounds(100, 60, 200, 5);
+    card.AddObject(std::move(hairline));
+    auto field = std::make_unique<TVkDragLabel>();
+    field->SetCaption({QStringLiteral("{{部署}}")});
+    field->SetBounds(200, 30, 150, 40);
+    card.AddObject(std::move(field));
+    QFile table(path("staff.csv"));
+    ASSERT_TRUE(table.open(QIODevice::WriteOnly));
+    table.write("氏名\n山田太郎\n");
+    table.close();
+    checked = vellumax({QStringLiteral("--preflight"), QStringLiteral("--merge"), path("staff.csv"),
+                        save(card, QStringLiteral("five.vkc"))});
+    EXPECT_EQ(checked.exitCode, 2);
+    lines = QString::fromUtf8(checked.out).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 5) << checked.out.toStdString();
+    EXPECT_TRUE(lines[2].contains(QStringLiteral("オブジェクト 3 (図形): 仕上がり線を越えていますが")));
+    EXPECT_TRUE(lines[3].contains(QStringLiteral("オブジェクト 4 (図形): 線の太さが 0.1 mm 未満")));
+    EXPECT_TRUE(lines[4].contains(QStringLiteral("差し込みデータに列 部署 がありません")));
+
+    const ToolRun clean =
+        vellumax({QStringLiteral("--preflight"),
+                  saveCard(QStringLiteral("clean.vkc"), RGBToColor(255, 255, 255), Content::Nothing)});
+    EXPECT_EQ(clean.exitCode, 0);
+    EXPECT_TRUE(clean.out.isEmpty());
+    EXPECT_EQ(vellumax({QStringLiteral("--preflight"), path("missing.vkc")}).exitCode, 1);
+}
+
 } // namespace

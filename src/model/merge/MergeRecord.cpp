@@ -79,16 +79,22 @@ QImage MergeRecord::CodeModules(const TVkDragLabel &code) const
 QStringList MergeRecord::MissingColumns(const TVkVellumPanel &card, const MergeTable &table)
 {
     QStringList missing;
-    for (int index = 0; index < card.ObjectCount(); ++index) {
-        const TVkDragLabel &object = card.Object(index);
-        const QStringList fields = object.IsQrCode() ? MergeFields::FieldNames({object.QrText()})
-                                   : object.IsText() ? MergeFields::FieldNames(object.Caption())
-                                                     : QStringList();
-        for (const QString &column : fields)
-            if (table.ColumnIndex(column) < 0 && !MergeFields::IsNumbering(column) &&
-                !missing.contains(column))
+    for (int index = 0; index < card.ObjectCount(); ++index)
+        for (const QString &column : ObjectMissingColumns(card.Object(index), table))
+            if (!missing.contains(column))
                 missing.append(column);
-    }
+    return missing;
+}
+
+QStringList MergeRecord::ObjectMissingColumns(const TVkDragLabel &object, const MergeTable &table)
+{
+    const QStringList fields = object.IsQrCode() ? MergeFields::FieldNames({object.QrText()})
+                               : object.IsText() ? MergeFields::FieldNames(object.Caption())
+                                                 : QStringList();
+    QStringList missing;
+    for (const QString &column : fields)
+        if (table.ColumnIndex(column) < 0 && !MergeFields::IsNumbering(column) && !missing.contains(column))
+            missing.append(column);
     return missing;
 }
 

@@ -28,6 +28,8 @@ public:
     // The fields of the card's texts and QR codes whose columns the table lacks, in the card's
     // order; every record draws them as typed. Numbering fields need no column.
     static QStringList MissingColumns(const TVkVellumPanel &card, const MergeTable &table);
+    // The same for one object.
+    static QStringList ObjectMissingColumns(const TVkDragLabel &object, const MergeTable &table);
     // The START of the card's first field that counts printed cards; none when it has none.
     static std::optional<std::int64_t> FirstSerialStart(const TVkVellumPanel &card);
 
