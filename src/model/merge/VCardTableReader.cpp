@@ -1,6 +1,7 @@
 #include "model/merge/VCardTableReader.h"
 
 #include "model/merge/TableEncoding.h"
+#include "model/picture/VCard.h"
 #include "model/platform/Cp932.h"
 #include "model/platform/VkError.h"
 
@@ -201,24 +202,6 @@ private:
     bool usedCp932_ = false;
 };
 
-// A structured value's components, split at semicolons that are not escaped, each unescaped.
-QStringList components(const QString &value)
-{
-    QStringList parts(QString{});
-    for (qsizetype index = 0; index < value.size(); ++index) {
-        const QChar character = value[index];
-        if (character == u';') {
-            parts.append(QString());
-        } else if (character == u'\\' && index + 1 < value.size()) {
-            const QChar next = value[++index];
-            parts.last() += (next == u'n' || next == u'N') ? QChar(u'\n') : next;
-        } else {
-            parts.last() += character;
-        }
-    }
-    return parts;
-}
-
 QString joined(const QStringList &parts, const QString &separator)
 {
     QStringList filled;
@@ -254,25 +237,25 @@ public:
         const QByteArray &name = property.name;
         const QString text = decoder.Text(property);
         if (name == "FN")
-            setOnce(fullName_, joined(components(text), QStringLiteral(";")));
+            setOnce(fullName_, joined(VCardComponents(text), QStringLiteral(";")));
         else if (name == "N")
-            setOnce(nameParts_, joined(components(text).mid(0, 2), QStringLiteral(" ")));
+            setOnce(nameParts_, joined(VCardComponents(text).mid(0, 2), QStringLiteral(" ")));
         else if (name == "X-PHONETIC-LAST-NAME")
-            setOnce(phoneticLast_, components(text).join(QString()));
+            setOnce(phoneticLast_, VCardComponents(text).join(QString()));
         else if (name == "X-PHONETIC-FIRST-NAME")
-            setOnce(phoneticFirst_, components(text).join(QString()));
+            setOnce(phoneticFirst_, VCardComponents(text).join(QString()));
         else if (name == "SORT-STRING")
-            setOnce(sortString_, components(text).join(QString()));
+            setOnce(sortString_, VCardComponents(text).join(QString()));
         else if (name == "SOUND" && property.Is("x-irmc-n"))
-            setOnce(soundReading_, joined(components(text).mid(0, 2), QStringLiteral(" ")));
+            setOnce(soundReading_, joined(VCardComponents(text).mid(0, 2), QStringLiteral(" ")));
         else if (name == "ORG")
-            addOrganisation(components(text));
+            addOrganisation(VCardComponents(text));
         else if (name == "TITLE")
-            setOnce(values_[Title], components(text).join(QString()));
+            setOnce(values_[Title], VCardComponents(text).join(QString()));
         else if (name == "TEL")
             addPhone(property, phoneNumber(text));
         else if (name == "EMAIL")
-            mail_.Offer(property, components(text).join(QString()).trimmed());
+            mail_.Offer(property, VCardComponents(text).join(QString()).trimmed());
         else if (name == "ADR")
             address_.Offer(property, text);
         else if (name == "URL")
@@ -291,7 +274,7 @@ public:
         values[Mail] = mail_.value;
         // Components: post office box, extended address, street, locality, region, postal code,
         // country. A Japanese address reads from the prefecture down, the building last.
-        const QStringList address = components(address_.value);
+        const QStringList address = VCardComponents(address_.value);
         values[PostalCode] = address.value(5).trimmed();
         values[Address] = joined(
             {joined({address.value(4), address.value(3), address.value(2)}, QString()), address.value(1)},

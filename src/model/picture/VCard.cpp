@@ -34,8 +34,9 @@ std::pair<QString, QString> splitName(const QString &name)
     return {trimmed, QString()};
 }
 
-// The components of a value split at semicolons that are not escaped, each unescaped.
-QStringList components(const QString &value)
+} // namespace
+
+QStringList VCardComponents(const QString &value)
 {
     QStringList parts(QString{});
     for (qsizetype i = 0; i < value.size(); ++i) {
@@ -51,8 +52,6 @@ QStringList components(const QString &value)
     }
     return parts;
 }
-
-} // namespace
 
 QString BuildVCard(const VCardContact &contact)
 {
@@ -97,21 +96,21 @@ std::optional<VCardContact> ParseVCard(const QString &text)
         const QString name = line.left(colon).section(u';', 0, 0).toUpper();
         const QString value = line.mid(colon + 1);
         if (name == QLatin1String("N"))
-            unnamed = components(value).join(QString()).isEmpty();
+            unnamed = VCardComponents(value).join(QString()).isEmpty();
         else if (name == QLatin1String("FN"))
-            contact.Name = components(value).join(u';');
+            contact.Name = VCardComponents(value).join(u';');
         else if (name == QLatin1String("SORT-STRING"))
-            contact.Reading = components(value).join(u';');
+            contact.Reading = VCardComponents(value).join(u';');
         else if (name == QLatin1String("ORG"))
-            contact.Company = components(value).first();
+            contact.Company = VCardComponents(value).first();
         else if (name == QLatin1String("TITLE"))
-            contact.Title = components(value).join(u';');
+            contact.Title = VCardComponents(value).join(u';');
         else if (name == QLatin1String("TEL"))
-            contact.Phone = components(value).join(u';');
+            contact.Phone = VCardComponents(value).join(u';');
         else if (name == QLatin1String("EMAIL"))
-            contact.Mail = components(value).join(u';');
+            contact.Mail = VCardComponents(value).join(u';');
         else if (name == QLatin1String("ADR"))
-            contact.Address = components(value).value(2);
+            contact.Address = VCardComponents(value).value(2);
         else if (name == QLatin1String("URL"))
             contact.Url = value;
     }
