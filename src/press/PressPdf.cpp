@@ -69,7 +69,7 @@ QByteArray drawPages(int pageCount, const std::function<PressPage(int)> &pageAt,
             painter.save();
             painter.setRenderHint(QPainter::Antialiasing, false);
             painter.setClipRect(bleed);
-            DrawCardInCell(painter, cell, *page.Side, page.Record, geometry.bleed);
+            DrawCardUpright(painter, cell, *page.Side, page.Record, geometry.bleed);
             painter.restore();
         }
         painter.end();

@@ -23,7 +23,8 @@ struct PressPage {
     const FieldValues *Record = nullptr;
 };
 
-// Writes each page as one card at its finished size, drawn as a sheet's cell is, with its
+// Writes each page as one card at its finished size (cardDef's card, as wide as the card is
+// designed), drawn upright as the card is designed, with its
 // background and whatever runs past its edges reaching into the bleed around it, the Japanese crop
 // marks and centre marks outside the bleed in the registration colour, and the whole made a CMYK
 // PDF/X for the profile. The file is written beside the old one and renamed over it. Throws VkError

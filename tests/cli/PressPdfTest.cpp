@@ -385,3 +385,43 @@ TEST_F(PressPdf, PreflightNamesEachProblemWithItsSideAndObjectAndExitsByWhatItFo
 }
 
 } // namespace
+
+// An upright card is cut upright: its page stands, and its text reads across the page.
+TEST_F(PressPdf, AnUprightCardStandsOnItsPage)
+{
+    TVkVellumPanel card;
+    card.SetBounds(0, 0, 275, 455);
+    card.SetOrientation(coPortraitClockwise);
+    auto text = std::make_unique<TVkDragLabel>();
+    text->SetCaption({QStringLiteral("Upright")});
+    text->SetAutoSize(true);
+    text->SetBounds(30, 200, 10, 10);
+    card.AddObject(std::move(text));
+    QFile file(path("upright.vkc"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(WriteCardStream(file, card, ParseCardDef("\"Ten up\",910,550,2,5,140,110,0,0,0")));
+    file.close();
+    const ToolRun made =
+        vellumax({QStringLiteral("--pdf"), path("upright.pdf"), QStringLiteral("--press"), file.fileName()});
+    ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+
+    const ToolRun info = run(QStringLiteral("pdfinfo"), {QStringLiteral("-box"), path("upright.pdf")});
+    const QRegularExpressionMatch trim =
+        QRegularExpression(QStringLiteral("TrimBox: +([\\d.]+) +([\\d.]+) +([\\d.]+) +([\\d.]+)"))
+            .match(QString::fromUtf8(info.out));
+    ASSERT_TRUE(trim.hasMatch()) << info.out.toStdString();
+    const double width = trim.captured(3).toDouble() - trim.captured(1).toDouble();
+    const double height = trim.captured(4).toDouble() - trim.captured(2).toDouble();
+    EXPECT_NEAR(width, 55 / 25.4 * 72, 1);
+    EXPECT_NEAR(height, 91 / 25.4 * 72, 1);
+
+    const ToolRun words =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path("upright.pdf"), QStringLiteral("-")});
+    const QRegularExpressionMatch word =
+        QRegularExpression(QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                                          "yMax=\"([\\d.]+)\">Upright<"))
+            .match(QString::fromUtf8(words.out));
+    ASSERT_TRUE(word.hasMatch()) << words.out.toStdString();
+    EXPECT_GT(word.captured(3).toDouble() - word.captured(1).toDouble(),
+              2 * (word.captured(4).toDouble() - word.captured(2).toDouble()));
+}
