@@ -9,7 +9,7 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -
 # Without the folder in the hash, a build in another checkout (CI's fresh clone) reuses the cache.
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLUMIA_SANITIZE=ON "${launcher[@]}" >/dev/null
-cmake --build build-asan --target vellumia_model_tests vellumia_tests vellumia_cli_tests vellumax vellumia_docs
+cmake --build build-asan --target vellumia_model_tests vellumia_tests vellumia_cli_tests vellumia_language_tests vellumax vellumia_docs
 export QT_QPA_PLATFORM=offscreen
 # Qt and the font libraries keep caches until exit that the leak check would report as lost.
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
