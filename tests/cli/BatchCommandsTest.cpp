@@ -1,4 +1,5 @@
 #include "FileBytes.h"
+#include "PhotoAndFrame.h"
 #include "PrintTestSupport.h"
 #include "TestQueue.h"
 #include "XlsxFile.h"
@@ -94,20 +95,7 @@ protected:
         card.SetBounds(0, 0, 455, 275);
         card.SetColor(RGBToColor(255, 255, 255));
         card.AddObject(lineOfText(kCardText));
-        QImage picture(64, 48, QImage::Format_RGB32);
-        for (int y = 0; y < picture.height(); ++y)
-            for (int x = 0; x < picture.width(); ++x)
-                picture.setPixel(x, y, qRgb(x * 4, y * 5, 128));
-        auto photo = std::make_unique<TVkDragLabel>();
-        photo->SetBitmap(picture);
-        photo->SetBounds(300, 150, 130, 100);
-        card.AddObject(std::move(photo));
-        auto frame = std::make_unique<TVkDragLabel>();
-        frame->SetDrawMode(dmRectangle);
-        frame->SetPenWidth(3);
-        frame->SetColor(RGBToColor(0, 0, 160));
-        frame->SetBounds(20, 150, 200, 100);
-        card.AddObject(std::move(frame));
+        AddPhotoAndFrame(card);
         return save(card, ParseCardDef("\"Ten up\",910,550,2,5,140,110,0,0,0"), name);
     }
 

@@ -1,3 +1,4 @@
+#include "PhotoAndFrame.h"
 #include "model/card/TVkDragLabel.h"
 #include "model/card/TVkVellumPanel.h"
 #include "model/document/CardStream.h"
@@ -102,22 +103,8 @@ protected:
             text->SetBounds(40, 30, 400, 60);
             card.AddObject(std::move(text));
         }
-        if (content == Content::TextPhotoAndFrame) {
-            QImage picture(64, 48, QImage::Format_RGB32);
-            for (int y = 0; y < picture.height(); ++y)
-                for (int x = 0; x < picture.width(); ++x)
-                    picture.setPixel(x, y, qRgb(x * 4, y * 5, 128));
-            auto photo = std::make_unique<TVkDragLabel>();
-            photo->SetBitmap(picture);
-            photo->SetBounds(300, 150, 130, 100);
-            card.AddObject(std::move(photo));
-            auto frame = std::make_unique<TVkDragLabel>();
-            frame->SetDrawMode(dmRectangle);
-            frame->SetPenWidth(3);
-            frame->SetColor(RGBToColor(0, 0, 160));
-            frame->SetBounds(20, 150, 200, 100);
-            card.AddObject(std::move(frame));
-        }
+        if (content == Content::TextPhotoAndFrame)
+            AddPhotoAndFrame(card);
         QFile file(path(name));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         EXPECT_TRUE(WriteCardStream(file, card, ParseCardDef("\"Ten up\",910,550,2,5,140,110,0,0,0")));
